@@ -1,0 +1,57 @@
+# Korvane's two commands: `make run` and `make test`. Both install missing Debian packages first.
+
+PACKAGES := cmake g++ make pkg-config \
+            qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
+            libglib2.0-dev libglib2.0-bin \
+            desktop-file-utils shared-mime-info dbus xdg-utils
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all deps build build-release run test bench asan format clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    echo "Installing:$$missing"; \
+	    apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
+	  else \
+	    echo "Missing packages. Install them with:"; \
+	    echo "  sudo apt-get install -y$$missing"; \
+	    exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	cmake --preset debug >/dev/null
+	cmake --build --preset debug -j $(JOBS)
+
+build-release: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+run: build-release
+	./build/release/src/korvane $(ARGS)
+
+test: build
+	ctest --preset debug -j $(JOBS)
+
+bench: build-release
+	@status=0; for b in build/release/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] && { echo "== $$(basename $$b)"; "$$b" || status=1; }; \
+	done; exit $$status
+
+asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

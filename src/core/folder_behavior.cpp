@@ -1,0 +1,45 @@
+#include "folder_behavior.h"
+
+#include "platform/platform.h"
+
+namespace korvane {
+
+const QList<FolderBehavior>& FolderBehavior::allCases() {
+    static const QList<FolderBehavior> all{OpenInFinder, RevealInFinder, Ignore};
+    return all;
+}
+
+std::optional<FolderBehavior> FolderBehavior::fromRawValue(const QString& raw) {
+    for (FolderBehavior behavior : allCases()) {
+        if (behavior.rawValue() == raw) {
+            return behavior;
+        }
+    }
+    return std::nullopt;
+}
+
+QString FolderBehavior::rawValue() const {
+    switch (m_value) {
+    case OpenInFinder:
+        return QStringLiteral("openInFinder");
+    case RevealInFinder:
+        return QStringLiteral("revealInFinder");
+    case Ignore:
+        return QStringLiteral("ignore");
+    }
+    return {};
+}
+
+QString FolderBehavior::label(const Platform& platform) const {
+    switch (m_value) {
+    case OpenInFinder:
+        return QStringLiteral("Open in %1").arg(platform.fileManagerName());
+    case RevealInFinder:
+        return QStringLiteral("Reveal in %1").arg(platform.fileManagerName());
+    case Ignore:
+        return QStringLiteral("Ignore");
+    }
+    return {};
+}
+
+} // namespace korvane

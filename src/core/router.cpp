@@ -1,0 +1,131 @@
+#include "router.h"
+
+#include "app_info.h"
+#include "platform/platform.h"
+#include "unicode.h"
+
+#include <QHash>
+#include <array>
+
+namespace korvane {
+
+QString Router::extensionKey(const QString& file) {
+    QStringView path(file);
+    while (path.size() > 1 && path.endsWith(u'/')) {
+        path.chop(1);
+    }
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QStringView name = path.mid(slash + 1);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0) {
+        return {};
+    }
+    return name.mid(dot + 1).toString().toLower();
+}
+
+namespace {
+
+// Whether `key` is among the extensions, by canonical equivalence. `keyNfc` is empty when the key
+// is ASCII, in which case an ASCII extension can only be equal to it byte for byte.
+bool listsKey(const QStringList& extensions, const QString& key, const QString& keyNfc) {
+    for (const QString& extension : extensions) {
+        if (extension == key) {
+            return true;
+        }
+        if ((!keyNfc.isEmpty() || !Unicode::isAscii(extension)) &&
+            extension.normalized(QString::NormalizationForm_C) ==
+                (keyNfc.isEmpty() ? key : keyNfc)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+RouteResult Router::route(const QString& file, const QList<Rule>& rules, const Platform& platform) {
+    const QString key = extensionKey(file);
+    if (key.isEmpty()) {
+        return RouteResult::none();
+    }
+    return routeKey(key, rules, platform);
+}
+
+QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>& rules,
+                                    const Platform& platform) {
+    QList<RouteResult> results;
+    results.reserve(files.size());
+    QHash<QString, qsizetype> seen; // key -> index of its first result
+    for (const QString& file : files) {
+        const QString key = extensionKey(file);
+        if (key.isEmpty()) {
+            results.append(RouteResult::none());
+            continue;
+        }
+        const auto it = seen.constFind(key);
+        if (it != seen.cend()) {
+            results.append(results.at(*it));
+            continue;
+        }
+        seen.insert(key, results.size());
+        results.append(routeKey(key, rules, platform));
+    }
+    return results;
+}
+
+RouteResult Router::routeKey(const QString& key, const QList<Rule>& rules,
+                             const Platform& platform) {
+    auto active = [](const Rule& rule) { return rule.enabled && rule.hasApp(); };
+    const QString keyNfc =
+        Unicode::isAscii(key) ? QString() : key.normalized(QString::NormalizationForm_C);
+
+    const Rule* match = nullptr;
+    for (const Rule& rule : rules) {
+        if (active(rule) && listsKey(rule.extensions, key, keyNfc)) {
+            match = &rule;
+            break;
+        }
+    }
+    if (!match) {
+        // The key's type is the only costly question; ask it once, and only when a group rule
+        // is there to use it. A group's types are looked up once per call too.
+        bool asked = false;
+        std::optional<ContentType> type;
+        std::array<std::optional<bool>, 6> groupMatches;
+        for (const Rule& rule : rules) {
+            if (!active(rule) || !rule.group) {
+                continue;
+            }
+            if (!asked) {
+                type = platform.typeForExtension(key);
+                asked = true;
+            }
+            if (!type) {
+                break;
+            }
+            std::optional<bool>& matches = groupMatches[rule.group->value()];
+            if (!matches) {
+                matches = false;
+                for (const ContentType& groupType : rule.group->contentTypes(platform)) {
+                    if (platform.conforms(*type, groupType)) {
+                        matches = true;
+                        break;
+                    }
+                }
+            }
+            if (*matches) {
+                match = &rule;
+                break;
+            }
+        }
+    }
+    if (!match) {
+        return RouteResult::none();
+    }
+    if (const auto app = AppInfo::resolve(*match, platform)) {
+        return RouteResult::toApp(*app, *match);
+    }
+    return RouteResult::missingApp(*match);
+}
+
+} // namespace korvane

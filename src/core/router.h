@@ -1,0 +1,33 @@
+#pragma once
+
+#include "route_result.h"
+
+#include <QList>
+#include <QString>
+
+namespace korvane {
+
+class Platform;
+
+// Which rule claims a file, and which application opens it.
+class Router {
+public:
+    // Extension matches beat group matches; within each pass the earlier rule wins. Only
+    // enabled rules with an application take part. A matched rule whose application is missing
+    // ends the search.
+    static RouteResult route(const QString& file, const QList<Rule>& rules,
+                             const Platform& platform);
+    // The same decision for many files at once. The decision depends only on a file's key, so
+    // each distinct key is routed once.
+    static QList<RouteResult> routeAll(const QStringList& files, const QList<Rule>& rules,
+                                       const Platform& platform);
+    // The routing key of a file: the text after the last dot of its name, fully lower-cased.
+    // Empty for names without a dot, names ending in a dot and dot-files (".bashrc").
+    static QString extensionKey(const QString& file);
+
+private:
+    static RouteResult routeKey(const QString& key, const QList<Rule>& rules,
+                                const Platform& platform);
+};
+
+} // namespace korvane

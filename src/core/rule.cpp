@@ -1,0 +1,212 @@
+#include "rule.h"
+
+#include "app_info.h"
+#include "platform/platform.h"
+#include "unicode.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace korvane {
+
+namespace {
+
+bool isSeparator(QChar c) {
+    // QChar::isSpace covers tab, line feed, vertical tab, form feed, carriage return, next line
+    // and every Unicode space, line and paragraph separator.
+    return c == u',' || c == u';' || c.isSpace();
+}
+
+bool equivalentLists(const QStringList& a, const QStringList& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (!Unicode::equivalent(a[i], b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A JSON string with every slash escaped, non-ASCII text written as UTF-8.
+void appendJsonString(QByteArray& out, const QString& text) {
+    out += '"';
+    const QByteArray utf8 = text.toUtf8();
+    for (char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '/':
+            out += "\\/";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                out += QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0');
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+QString stringMember(const QJsonObject& object, const QString& key) {
+    const QJsonValue value = object.value(key);
+    return value.isString() ? value.toString() : QString();
+}
+
+QUuid parseUuid(const QJsonValue& value) {
+    // Only the canonical 36-character form, in either case.
+    if (value.isString()) {
+        const QString text = value.toString();
+        if (text.size() == 36 && text[8] == u'-') {
+            const QUuid uuid = QUuid::fromString(text);
+            if (!uuid.isNull() || text == QStringLiteral("00000000-0000-0000-0000-000000000000")) {
+                return uuid;
+            }
+        }
+    }
+    return QUuid::createUuid();
+}
+
+} // namespace
+
+QStringList Rule::parseExtensions(const QString& text) {
+    QStringList result;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isSeparator(text[i])) {
+            continue;
+        }
+        QString piece = text.mid(start, i - start).toLower();
+        start = i + 1;
+        if (piece.startsWith(u'*')) {
+            piece.remove(0, 1);
+        }
+        qsizetype dots = 0;
+        while (dots < piece.size() && piece[dots] == u'.') {
+            ++dots;
+        }
+        piece.remove(0, dots);
+        if (!piece.isEmpty() && !Unicode::containsEquivalent(result, piece)) {
+            result.append(piece);
+        }
+    }
+    return result;
+}
+
+void Rule::setApp(const QString& app, const Platform& platform) {
+    bundleID = platform.bundleIdentifier(app);
+    appPath = app;
+    appName = AppInfo::displayName(app, platform);
+}
+
+void Rule::appendJson(QByteArray& out, int indent) const {
+    const QByteArray pad(indent, ' ');
+    const QByteArray inner(indent + 2, ' ');
+    auto member = [&](const char* key) {
+        out += inner;
+        out += '"';
+        out += key;
+        out += "\" : ";
+    };
+    out += pad + "{\n";
+    member("appName");
+    appendJsonString(out, appName);
+    out += ",\n";
+    member("appPath");
+    appendJsonString(out, appPath);
+    out += ",\n";
+    member("bundleID");
+    appendJsonString(out, bundleID);
+    out += ",\n";
+    member("enabled");
+    out += enabled ? "true" : "false";
+    out += ",\n";
+    member("extensions");
+    if (extensions.isEmpty()) {
+        out += "[]";
+    } else {
+        out += "[\n";
+        for (qsizetype i = 0; i < extensions.size(); ++i) {
+            out += inner + "  ";
+            appendJsonString(out, extensions[i]);
+            out += i + 1 < extensions.size() ? ",\n" : "\n";
+        }
+        out += inner + "]";
+    }
+    out += ",\n";
+    if (group) {
+        member("group");
+        appendJsonString(out, group->rawValue());
+        out += ",\n";
+    }
+    member("id");
+    appendJsonString(out, id.toString(QUuid::WithoutBraces).toUpper());
+    out += "\n" + pad + "}";
+}
+
+std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
+    if (!value.isObject()) {
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    Rule rule;
+    rule.id = parseUuid(object.value(QLatin1String("id")));
+    const QJsonValue enabled = object.value(QLatin1String("enabled"));
+    rule.enabled = enabled.isBool() ? enabled.toBool() : true;
+
+    const QJsonValue extensions = object.value(QLatin1String("extensions"));
+    if (extensions.isArray()) {
+        QStringList texts;
+        bool allStrings = true;
+        for (const QJsonValue& item : extensions.toArray()) {
+            if (!item.isString()) {
+                allStrings = false;
+                break;
+            }
+            texts.append(item.toString());
+        }
+        if (allStrings) {
+            rule.extensions = parseExtensions(texts.join(u','));
+        }
+    }
+
+    const QJsonValue group = object.value(QLatin1String("group"));
+    if (group.isString()) {
+        rule.group = TypeGroup::fromRawValue(group.toString());
+    }
+    rule.bundleID = stringMember(object, QStringLiteral("bundleID"));
+    rule.appPath = stringMember(object, QStringLiteral("appPath"));
+    rule.appName = stringMember(object, QStringLiteral("appName"));
+    return rule;
+}
+
+bool operator==(const Rule& a, const Rule& b) {
+    return a.id == b.id && a.enabled == b.enabled && equivalentLists(a.extensions, b.extensions) &&
+           a.group == b.group && Unicode::equivalent(a.bundleID, b.bundleID) &&
+           Unicode::equivalent(a.appPath, b.appPath) && Unicode::equivalent(a.appName, b.appName);
+}
+
+} // namespace korvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "type_group.h"
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+#include <QUuid>
+#include <optional>
+
+namespace korvane {
+
+class Platform;
+
+// One routing rule: files with these extensions, or of this type group, open in one app.
+struct Rule {
+    QUuid id = QUuid::createUuid();
+    bool enabled = true;
+    QStringList extensions; // lower case, no leading dot, none empty, no duplicates
+    std::optional<TypeGroup> group;
+    QString bundleID;
+    QString appPath;
+    QString appName;
+
+    // Free text to a normalised extension list: split at commas, semicolons and white space,
+    // lower-cased, one leading star and all leading dots removed, empties and duplicates dropped.
+    static QStringList parseExtensions(const QString& text);
+
+    bool hasApp() const { return !bundleID.isEmpty() || !appPath.isEmpty(); }
+    // Makes the application at `app` the rule's target.
+    void setApp(const QString& app, const Platform& platform);
+
+    // The rule as a JSON object of the rules file, written pretty-printed at `indent`.
+    void appendJson(QByteArray& out, int indent) const;
+    // A rule from one element of the rules file; nothing when the element is no object.
+    static std::optional<Rule> fromJson(const QJsonValue& value);
+
+    // All seven fields equal, strings compared by canonical equivalence.
+    friend bool operator==(const Rule& a, const Rule& b);
+};
+
+} // namespace korvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace korvane {
+
+// Text comparison as the rules use it: canonical equivalence, case kept.
+class Unicode {
+public:
+    // True when both texts are canonically equivalent (a precomposed letter equals the same
+    // letter written with a combining mark).
+    static bool equivalent(const QString& a, const QString& b);
+    static bool containsEquivalent(const QStringList& list, const QString& text);
+    static bool isAscii(const QString& text);
+};
+
+} // namespace korvane

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "content_type.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace korvane {
+
+// What a path holds, when the platform can tell.
+struct ItemKind {
+    bool isDirectory = false;
+    bool isPackage = false; // a bundle shown as one file (an application, for instance)
+};
+
+// One entry of the applications directory: the name it is listed under and its path.
+struct ApplicationEntry {
+    QString name;
+    QString path;
+};
+
+// Called exactly once, with no value on success or the platform's error text. Platforms may
+// call it on any thread; the core moves it to the main thread before touching its state.
+using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
+
+// Every operating-system service the core uses. Applications are named by their path (a bundle
+// on macOS, a desktop entry on freedesktop); files by absolute paths. The questions are const
+// and safe to ask from a background thread.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Applications
+    virtual std::optional<QString> applicationForIdentifier(const QString& identifier) const = 0;
+    virtual std::optional<QString> defaultApplicationForType(const ContentType& type) const = 0;
+    virtual std::optional<QString> defaultApplicationForFile(const QString& file) const = 0;
+    virtual QStringList applicationsForType(const ContentType& type) const = 0;
+    virtual QStringList applicationsForFile(const QString& file) const = 0;
+    // The applications directory as the first-run editor look-up lists it.
+    virtual QList<ApplicationEntry> applicationEntries() const = 0;
+    // How an application's entry name ends in that listing (".app" on macOS, nothing elsewhere).
+    virtual QString applicationEntrySuffix() const = 0;
+
+    // Orders
+    virtual void setDefaultApplication(const QString& app, const ContentType& type,
+                                       ErrorCompletion done) = 0;
+    // Hands all files to the one application in one request.
+    virtual void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) = 0;
+    // Opens one item with its default application (a folder in the file manager).
+    virtual void openItem(const QString& path) = 0;
+    virtual void revealFiles(const QStringList& paths) = 0;
+
+    // Files and bundles
+    virtual QString displayName(const QString& path) const = 0;
+    virtual bool exists(const QString& path) const = 0;
+    // The identifier of the application at a path; empty when it is none or has none.
+    virtual QString bundleIdentifier(const QString& path) const = 0;
+    // Nothing when the question fails.
+    virtual std::optional<ItemKind> itemKind(const QString& path) const = 0;
+    // An icon-theme name or an image path for the item; empty when there is none.
+    virtual QString iconName(const QString& path) const = 0;
+
+    // Content types
+    virtual std::optional<ContentType> typeForExtension(const QString& extension) const = 0;
+    // True when `type` is `to` or descends from it.
+    virtual bool conforms(const ContentType& type, const ContentType& to) const = 0;
+    virtual ContentType wellKnownType(WellKnownType type) const = 0;
+
+    // Launch at login; the setter answers the error text on failure.
+    virtual bool launchAtLogin() const = 0;
+    virtual std::optional<QString> setLaunchAtLogin(bool enabled) = 0;
+
+    // Nouns for user texts
+    virtual QString fileManagerName() const = 0;
+    virtual QString systemName() const = 0;
+    virtual QString optionKeyName() const = 0;
+    virtual QString shiftKeyName() const = 0;
+};
+
+} // namespace korvane

@@ -1,0 +1,262 @@
+#include "core/rule_store.h"
+#include "support/memory_platform.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace korvane;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Drops root's power to write anywhere for the life of the object, so that permissions bite.
+class AsUnprivileged {
+public:
+    AsUnprivileged()
+        : m_wasRoot(geteuid() == 0) {
+        if (m_wasRoot) {
+            QVERIFY(seteuid(65534) == 0);
+        }
+    }
+    ~AsUnprivileged() {
+        if (m_wasRoot) {
+            QVERIFY(seteuid(0) == 0);
+        }
+    }
+
+private:
+    bool m_wasRoot;
+};
+
+Rule ruleFor(const QString& extension) {
+    Rule rule;
+    rule.extensions = {extension};
+    return rule;
+}
+
+} // namespace
+
+class TestRuleStore : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir temp;
+    QString dir() const { return temp.filePath(QStringLiteral("Korvane")); }
+    QString file() const { return dir() + QStringLiteral("/rules.json"); }
+
+private Q_SLOTS:
+    void init() { QDir(dir()).removeRecursively(); }
+
+    void firstRun_data() {
+        QTest::addColumn<QString>("installed"); // "id:<identifier>" or "entries:<names>"
+        QTest::addColumn<QString>("expectedApp");
+
+        QTest::newRow("Sublime Text 4") << "id:com.sublimetext.4"
+                                        << "/Apps/ST4.app";
+        QTest::newRow("Sublime Text 3") << "id:com.sublimetext.3"
+                                        << "/Apps/ST4.app";
+        QTest::newRow("only a bundle named Sublime Text 2")
+            << "entries:Xcode.app,Sublime Text 2.app"
+            << "/Applications/Sublime Text 2.app";
+        QTest::newRow("first by code value")
+            << "entries:Sublime Text.app,Sublime Text 3.app,Sublime Text Beta.app"
+            << "/Applications/Sublime Text 3.app";
+        QTest::newRow("suffix and prefix are case-sensitive")
+            << "entries:Sublime Text.APP,sublime text.app,Sublime Textual"
+            << "";
+        QTest::newRow("none") << "entries:"
+                              << "";
+    }
+
+    void firstRun() {
+        QFETCH(QString, installed);
+        QFETCH(QString, expectedApp);
+        MemoryPlatform platform;
+        if (installed.startsWith("id:")) {
+            platform.addApplication("/Apps/ST4.app", installed.mid(3), "Sublime Text.app");
+        } else {
+            platform.setApplicationEntries(installed.mid(8).split(u',', Qt::SkipEmptyParts));
+        }
+        RuleStore store(platform, dir());
+        const auto onDisk = RuleStore::decode(readAll(file()));
+        QVERIFY(onDisk);
+        QCOMPARE(*onDisk, store.rules());
+        if (expectedApp.isEmpty()) {
+            QVERIFY(store.rules().isEmpty());
+            return;
+        }
+        QCOMPARE(store.rules().size(), 1);
+        const Rule& rule = store.rules().first();
+        QCOMPARE(rule.extensions, (QStringList{"md", "markdown", "mdown", "txt"}));
+        QCOMPARE(rule.appPath, expectedApp);
+        QVERIFY(rule.enabled);
+        QVERIFY(!rule.group);
+    }
+
+    void existingFile_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("untouched");
+
+        QTest::newRow("empty array is no first run") << QByteArray("[]") << 0 << false;
+        QTest::newRow("not JSON") << QByteArray("{oops") << 0 << true;
+        QTest::newRow("truncated") << QByteArray("[{\"extensions\": [\"md\"]}, {\"en") << 0 << true;
+        QTest::newRow("nested 10,000 deep")
+            << QByteArray(10000, '[') + QByteArray(10000, ']') << 0 << true;
+        QTest::newRow("object") << QByteArray("{}") << 0 << true;
+        QTest::newRow("two rules and junk")
+            << QByteArray("[{}, 1, {\"enabled\": false}]") << 2 << false;
+    }
+
+    void existingFile() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, count);
+        QFETCH(bool, untouched);
+        MemoryPlatform platform;
+        platform.addApplication("/Apps/ST4.app", "com.sublimetext.4", "Sublime Text.app");
+        writeAll(file(), content);
+        RuleStore store(platform, dir());
+        store.setSaveDelay(20ms);
+        QCOMPARE(store.rules().size(), count);
+        QCOMPARE(store.savePending(), !untouched);
+        QTest::qWait(60);
+        QCOMPARE(readAll(file()) == content, untouched);
+    }
+
+    void randomBytesLoadAsEmpty() {
+        QByteArray noise(50 * 1024 * 1024, Qt::Uninitialized);
+        quint64 state = 88172645463325252ull;
+        for (qsizetype i = 0; i < noise.size(); i += 8) {
+            state ^= state << 13;
+            state ^= state >> 7;
+            state ^= state << 17;
+            memcpy(noise.data() + i, &state, 8);
+        }
+        writeAll(file(), noise);
+        MemoryPlatform platform;
+        RuleStore store(platform, dir());
+        QVERIFY(store.rules().isEmpty());
+        QVERIFY(!store.savePending());
+        QCOMPARE(QFileInfo(file()).size(), noise.size());
+    }
+
+    void unreadableFileIsKeptOnFirstChange() {
+        MemoryPlatform platform;
+        writeAll(file(), "[{\"extensions\": [\"md\"]");
+        RuleStore store(platform, dir());
+        store.setRules({ruleFor("txt")});
+        store.saveNow();
+        QCOMPARE(readAll(file() + ".unreadable"), "[{\"extensions\": [\"md\"]");
+        QCOMPARE(RuleStore::decode(readAll(file())).value(), store.rules());
+    }
+
+    void missingIdsArePersisted() {
+        MemoryPlatform platform;
+        writeAll(file(), "[{\"extensions\": [\"MD\"]}]");
+        RuleStore store(platform, dir());
+        store.setSaveDelay(20ms);
+        QSignalSpy saved(&store, &RuleStore::saved);
+        QVERIFY(saved.wait(1000));
+        const QByteArray bytes = readAll(file());
+        QVERIFY(bytes.contains(
+            store.rules().first().id.toString(QUuid::WithoutBraces).toUpper().toUtf8()));
+        QVERIFY(bytes.contains("\"md\""));
+    }
+
+    void debounceBurst() {
+        MemoryPlatform platform;
+        RuleStore store(platform, dir()); // first run: writes an empty list at once
+        QSignalSpy saved(&store, &RuleStore::saved);
+        QSignalSpy changed(&store, &RuleStore::rulesChanged);
+        QElapsedTimer clock;
+        for (int i = 0; i < 10; ++i) {
+            store.insertRule(0, ruleFor(QString::number(i)));
+            QTest::qWait(10);
+        }
+        clock.start();
+        QVERIFY(saved.wait(2000));
+        const qint64 after = clock.elapsed();
+        QVERIFY2(after >= 280 && after < 600, qPrintable(QString::number(after)));
+        QTest::qWait(400);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(changed.size(), 10);
+        QCOMPARE(RuleStore::decode(readAll(file()))->size(), 10);
+    }
+
+    void debounceRestartsOnLaterChange() {
+        MemoryPlatform platform;
+        RuleStore store(platform, dir());
+        QSignalSpy saved(&store, &RuleStore::saved);
+        store.setRules({ruleFor("a")});
+        QTest::qWait(200);
+        QCOMPARE(saved.size(), 0);
+        QElapsedTimer clock;
+        store.setRules({ruleFor("b")});
+        clock.start();
+        QVERIFY(saved.wait(2000));
+        QVERIFY(clock.elapsed() >= 280);
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(RuleStore::decode(readAll(file()))->first().extensions, QStringList{"b"});
+    }
+
+    void pendingChangeWrittenOnDestruction() {
+        MemoryPlatform platform;
+        {
+            RuleStore store(platform, dir());
+            store.setRules({ruleFor("last")});
+            QVERIFY(store.savePending());
+        }
+        const auto rules = RuleStore::decode(readAll(file()));
+        QCOMPARE(rules->size(), 1);
+        QCOMPARE(rules->first().extensions, QStringList{"last"});
+    }
+
+    void directoryRecreated() {
+        MemoryPlatform platform;
+        RuleStore store(platform, dir());
+        QVERIFY(QDir(dir()).removeRecursively());
+        store.setRules({ruleFor("md")});
+        store.saveNow();
+        QCOMPARE(RuleStore::decode(readAll(file()))->size(), 1);
+    }
+
+    void unwritableDirectoryKeepsOldFile() {
+        MemoryPlatform platform;
+        writeAll(file(), "[]");
+        RuleStore store(platform, dir());
+        store.setRules({ruleFor("md")});
+        QVERIFY(chmod(QFile::encodeName(dir()).constData(), 0555) == 0);
+        {
+            AsUnprivileged guard;
+            QSignalSpy saved(&store, &RuleStore::saved);
+            store.saveNow();
+            QCOMPARE(saved.size(), 1);
+            QCOMPARE(saved.first().first().toBool(), false);
+        }
+        chmod(QFile::encodeName(dir()).constData(), 0755);
+        QCOMPARE(readAll(file()), "[]");
+        QCOMPARE(QDir(dir()).entryList(QDir::Files), QStringList{"rules.json"});
+        QCOMPARE(store.rules().size(), 1); // memory unchanged
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRuleStore)
+#include "tst_rule_store.moc"

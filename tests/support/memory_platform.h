@@ -1,0 +1,128 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <atomic>
+
+namespace korvane {
+
+// A scriptable, in-memory operating system for core tests. It speaks macOS's words.
+class MemoryPlatform : public Platform {
+public:
+    enum class Outcome { Success, Error, Hold };
+    enum class DefaultOutcome { Applied, Error, AwaitApproval };
+
+    struct Order {
+        enum Kind { Open, OpenItem, Reveal, SetDefault } kind;
+        QString app;
+        QStringList files;
+        QString type;
+    };
+
+    MemoryPlatform();
+
+    // Scripting
+    void addApplication(const QString& path, const QString& identifier, const QString& name,
+                        const QStringList& opensTypes = {});
+    // An application the workspace does not find by identifier (a copy outside its index).
+    void addUnregisteredApplication(const QString& path, const QString& identifier,
+                                    const QString& name);
+    void removeApplication(const QString& path);
+    void declareType(const QString& extension, const QString& identifier,
+                     const QStringList& parents = {});
+    void declareTypeParents(const QString& identifier, const QStringList& parents);
+    void setDefault(const QString& typeIdentifier, const QString& app);
+    void addFile(const QString& path, const QString& name = {});
+    void addFolder(const QString& path);
+    void addPackage(const QString& path);
+    void removeFile(const QString& path);
+    void failItemKind(const QString& path);
+    void setApplicationEntries(const QStringList& names,
+                               const QString& directory = QStringLiteral("/Applications"));
+    void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {});
+    void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {});
+    void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
+
+    // Held completions and approvals
+    int heldCount() const { return int(m_held.size()); }
+    void releaseHeld(const std::optional<QString>& error = std::nullopt);
+    void approvePendingDefaults();
+
+    const QList<Order>& orders() const { return m_orders; }
+    QList<Order> ordersOf(Order::Kind kind) const;
+    void clearOrders() { m_orders.clear(); }
+    int typeQuestions() const { return m_typeQuestions; }
+
+    // Platform
+    std::optional<QString> applicationForIdentifier(const QString& identifier) const override;
+    std::optional<QString> defaultApplicationForType(const ContentType& type) const override;
+    std::optional<QString> defaultApplicationForFile(const QString& file) const override;
+    QStringList applicationsForType(const ContentType& type) const override;
+    QStringList applicationsForFile(const QString& file) const override;
+    QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
+    QString applicationEntrySuffix() const override { return QStringLiteral(".app"); }
+    void setDefaultApplication(const QString& app, const ContentType& type,
+                               ErrorCompletion done) override;
+    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
+    void openItem(const QString& path) override;
+    void revealFiles(const QStringList& paths) override;
+    QString displayName(const QString& path) const override;
+    bool exists(const QString& path) const override;
+    QString bundleIdentifier(const QString& path) const override;
+    std::optional<ItemKind> itemKind(const QString& path) const override;
+    QString iconName(const QString&) const override { return {}; }
+    std::optional<ContentType> typeForExtension(const QString& extension) const override;
+    bool conforms(const ContentType& type, const ContentType& to) const override;
+    ContentType wellKnownType(WellKnownType type) const override;
+    bool launchAtLogin() const override { return m_launchAtLogin; }
+    std::optional<QString> setLaunchAtLogin(bool enabled) override;
+    QString fileManagerName() const override { return QStringLiteral("Finder"); }
+    QString systemName() const override { return QStringLiteral("macOS"); }
+    QString optionKeyName() const override { return QStringLiteral("Option"); }
+    QString shiftKeyName() const override { return QStringLiteral("Shift"); }
+
+private:
+    struct App {
+        QString identifier;
+        QString name;
+        QStringList types;
+        bool registered = true;
+    };
+    struct Held {
+        ErrorCompletion done;
+    };
+    struct PendingDefault {
+        QString app;
+        QString type;
+    };
+    QString typeOfFile(const QString& file) const;
+    void reindex();
+
+    QHash<QString, App> m_apps; // by path
+    QStringList m_appOrder;
+    QHash<QString, QString> m_byIdentifier; // registered applications, first one wins
+    QHash<QString, QString> m_typeByExtension;
+    QHash<QString, QStringList> m_parents;
+    QHash<QString, QString> m_defaults;
+    QHash<QString, QString> m_files; // path -> display name
+    QSet<QString> m_folders;
+    QSet<QString> m_packages;
+    QSet<QString> m_kindFails;
+    QList<ApplicationEntry> m_entries;
+    QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
+    DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;
+    QString m_defaultError;
+    QList<Held> m_held;
+    QList<PendingDefault> m_pendingDefaults;
+    QList<Order> m_orders;
+    bool m_launchAtLogin = false;
+    QString m_loginError;
+    mutable std::atomic<int> m_typeQuestions = 0;
+};
+
+} // namespace korvane
