@@ -1,4 +1,5 @@
 #include "cli/command_line.h"
+#include "platform/freedesktop/freedesktop_platform.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -7,7 +8,9 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    korvane::FreedesktopPlatform platform;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return korvane::CommandLine::run(QCoreApplication::arguments(), out, err);
+    return korvane::CommandLine::run(QCoreApplication::arguments().mid(1), platform, out, err);
 }

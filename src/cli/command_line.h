@@ -6,12 +6,20 @@ class QTextStream;
 
 namespace korvane {
 
+class Platform;
+
 // The `korvane` command line: parses the arguments and runs one command.
 class CommandLine {
 public:
-    // Answers the process exit status: 0, 1 for a failed command, 2 for a usage error.
-    static int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    // `arguments` without the program name. Answers the exit status: 0, 1 when a command
+    // failed, 2 for a usage error.
+    static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
+                   QTextStream& err);
     static QString helpText();
+
+private:
+    static int route(const QStringList& arguments, const Platform& platform, QTextStream& out,
+                     QTextStream& err);
 };
 
 } // namespace korvane

@@ -174,6 +174,18 @@ std::optional<QList<Rule>> RuleStore::decode(const QByteArray& bytes) {
     return rules;
 }
 
+std::optional<QList<Rule>> RuleStore::read(const QString& directory) {
+    const QString path = QDir(directory).filePath(QStringLiteral("rules.json"));
+    if (!QFileInfo(path).exists()) {
+        return QList<Rule>();
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    return decode(file.readAll());
+}
+
 std::optional<QString> RuleStore::findSublime(const Platform& platform) {
     for (const char* identifier : {"com.sublimetext.4", "com.sublimetext.3"}) {
         if (auto app = platform.applicationForIdentifier(QString::fromLatin1(identifier))) {

@@ -48,6 +48,9 @@ public:
     static std::optional<QByteArray> encode(const QList<Rule>& rules);
     // Nothing when the bytes are not a JSON array; elements that are no object are skipped.
     static std::optional<QList<Rule>> decode(const QByteArray& bytes);
+    // The rules in `directory` without a store: nothing is made or written. Empty when there is
+    // no file; nothing when the file cannot be read as a rule list.
+    static std::optional<QList<Rule>> read(const QString& directory);
     // An installed Sublime Text, for the first-run rule.
     static std::optional<QString> findSublime(const Platform& platform);
 

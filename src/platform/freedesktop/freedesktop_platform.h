@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QStringList>
+
+namespace korvane {
+
+// The Linux desktop: desktop entries stand for applications, shared-mime-info for content types,
+// mimeapps.list for defaults, GIO for launching, FileManager1 for revealing and XDG autostart for
+// launch at login. GLib reads the XDG_* variables once, on first use.
+class FreedesktopPlatform : public Platform {
+public:
+    FreedesktopPlatform();
+    ~FreedesktopPlatform() override;
+
+    std::optional<QString> applicationForIdentifier(const QString& identifier) const override;
+    std::optional<QString> defaultApplicationForType(const ContentType& type) const override;
+    std::optional<QString> defaultApplicationForFile(const QString& file) const override;
+    QStringList applicationsForType(const ContentType& type) const override;
+    QStringList applicationsForFile(const QString& file) const override;
+    QList<ApplicationEntry> applicationEntries() const override;
+    QString applicationEntrySuffix() const override { return {}; }
+
+    void setDefaultApplication(const QString& app, const ContentType& type,
+                               ErrorCompletion done) override;
+    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
+    void openItem(const QString& path) override;
+    void revealFiles(const QStringList& paths) override;
+
+    QString displayName(const QString& path) const override;
+    bool exists(const QString& path) const override;
+    QString bundleIdentifier(const QString& path) const override;
+    std::optional<ItemKind> itemKind(const QString& path) const override;
+    QString iconName(const QString& path) const override;
+
+    std::optional<ContentType> typeForExtension(const QString& extension) const override;
+    bool conforms(const ContentType& type, const ContentType& to) const override;
+    ContentType wellKnownType(WellKnownType type) const override;
+
+    bool launchAtLogin() const override;
+    std::optional<QString> setLaunchAtLogin(bool enabled) override;
+
+    QString fileManagerName() const override;
+    QString systemName() const override;
+    QString optionKeyName() const override { return QStringLiteral("Alt"); }
+    QString shiftKeyName() const override { return QStringLiteral("Shift"); }
+
+    // The program launch at login starts; the running program's path unless set.
+    void setProgramPath(const QString& path) { m_programPath = path; }
+    // The autostart entry's path.
+    static QString autostartPath();
+    // The MIME types counted as archives and as source code, which have no common parent.
+    static const QStringList& archiveTypes();
+    static const QStringList& sourceCodeTypes();
+
+private:
+    QString m_programPath;
+};
+
+} // namespace korvane

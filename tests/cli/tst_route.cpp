@@ -1,0 +1,150 @@
+#include "core/rule_store.h"
+#include "support/freedesktop_sandbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using namespace korvane;
+
+namespace {
+FreedesktopSandbox* sandbox = nullptr;
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runKorvane(const QStringList& arguments) {
+    QProcess process;
+    process.setProcessEnvironment(sandbox->environment());
+    process.setWorkingDirectory(sandbox->root() + "/files");
+    process.start(QStringLiteral(KORVANE_BINARY), arguments);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+Rule rule(const QString& extensions, const QString& entryId, const QString& name) {
+    Rule r;
+    r.extensions = Rule::parseExtensions(extensions);
+    r.bundleID = entryId;
+    r.appPath = entryId.isEmpty() ? QString() : sandbox->entry(entryId);
+    r.appName = name;
+    return r;
+}
+} // namespace
+
+class TestRoute : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error()));
+        Rule images = rule("", "korvane-test-viewer.desktop", "Test Viewer");
+        images.group = TypeGroup::Images;
+        Rule orphan = rule("log", "", "");
+        orphan.appPath = "/nonexistent/tool";
+        Rule disabled = rule("zip", "korvane-test-editor.desktop", "Test Editor");
+        disabled.enabled = false;
+        const QList<Rule> rules{rule("md, txt", "korvane-test-editor.desktop", "Test Editor"),
+                                rule("pdf", "korvane-test-gone.desktop", "Gone App"), orphan,
+                                images, disabled};
+        QDir().mkpath(sandbox->rulesDirectory());
+        QFile file(sandbox->rulesDirectory() + "/rules.json");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(*RuleStore::encode(rules));
+    }
+
+    void routesEachFileInOrder() {
+        for (const char* name : {"notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
+                                 "archive.zip", "-dash.md"}) {
+            sandbox->makeFile(QString::fromUtf8(name));
+        }
+        sandbox->makeFolder("folder");
+        const QString rulesBefore = QDir(sandbox->rulesDirectory()).entryList().join(u',');
+        QFile rulesFile(sandbox->rulesDirectory() + "/rules.json");
+        QVERIFY(rulesFile.open(QIODevice::ReadOnly));
+        const QByteArray bytes = rulesFile.readAll();
+
+        const Run run =
+            runKorvane({"route", "notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
+                        "folder", "gone.txt", "archive.zip", "--", "-dash.md"});
+        QCOMPARE(run.err, "");
+        QCOMPARE(run.status, 0);
+        const QString editor = sandbox->entry("korvane-test-editor.desktop");
+        const QString viewer = sandbox->entry("korvane-test-viewer.desktop");
+        QCOMPARE(
+            run.out.split(u'\n'),
+            (QStringList{"notes.md: Test Editor (" + editor + ")",
+                         "A.TXT: Test Editor (" + editor + ")", "doc.pdf: Gone App wasn't found",
+                         "x.log: the app wasn't found", "pic.png: Test Viewer (" + viewer + ")",
+                         "README: no rule matches", "folder: folder", "gone.txt: not there",
+                         "archive.zip: no rule matches", "-dash.md: Test Editor (" + editor + ")",
+                         ""}));
+        // Nothing opened, recorded or changed.
+        QCOMPARE(sandbox->launches().size(), 0);
+        QCOMPARE(QDir(sandbox->rulesDirectory()).entryList().join(u','), rulesBefore);
+        rulesFile.seek(0);
+        QCOMPARE(rulesFile.readAll(), bytes);
+    }
+
+    void usage_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("outStart");
+        QTest::newRow("no files") << QStringList{"route"} << 2 << "";
+        QTest::newRow("unknown option") << QStringList{"route", "--bogus", "a"} << 2 << "";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << "";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: korvane";
+        QTest::newRow("route help")
+            << QStringList{"route", "--help"} << 0 << "Usage: korvane route";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korvane 0.";
+    }
+
+    void usage() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, outStart);
+        const Run run = runKorvane(arguments);
+        QCOMPARE(run.status, status);
+        if (outStart.isEmpty()) {
+            QCOMPARE(run.out, ""); // usage errors go to standard error only
+        } else {
+            QVERIFY2(run.out.startsWith(outStart), qPrintable(run.out));
+        }
+        QCOMPARE(run.err.isEmpty(), status == 0);
+    }
+
+    void unreadableRulesFileIsReportedAndKept() {
+        const QString path = sandbox->rulesDirectory() + "/rules.json";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[{\"extensions\": ");
+        file.close();
+        const Run run = runKorvane({"route", "notes.md"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, "notes.md: no rule matches\n");
+        QVERIFY(run.err.contains("is not a rules file"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "[{\"extensions\": ");
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(saved);
+    }
+};
+
+int main(int argc, char** argv) {
+    FreedesktopSandbox box;
+    sandbox = &box;
+    QCoreApplication app(argc, argv);
+    TestRoute test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_route.moc"

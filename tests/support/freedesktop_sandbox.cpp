@@ -1,0 +1,246 @@
+#include "freedesktop_sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
+
+namespace korvane {
+
+namespace {
+
+void writeText(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text);
+    }
+}
+
+} // namespace
+
+FreedesktopSandbox::FreedesktopSandbox() {
+    if (!m_root.isValid()) {
+        m_error = QStringLiteral("no temporary directory");
+        return;
+    }
+    const QString sys = root() + QStringLiteral("/sys");
+    QDir().mkpath(sys + QStringLiteral("/mime/packages"));
+    QDir().mkpath(dataHome() + QStringLiteral("/mime/packages"));
+    QDir().mkpath(configHome());
+    QDir().mkpath(root() + QStringLiteral("/cache"));
+    QDir().mkpath(root() + QStringLiteral("/files"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(sys));
+    qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root() + QStringLiteral("/sysconfig")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root() + QStringLiteral("/cache")));
+    qputenv("XDG_CURRENT_DESKTOP", "Sandbox:GNOME");
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(root()) + "/no-bus");
+    // Keep GIO from loading extra modules (gvfs) that would reach the real session.
+    qputenv("GIO_USE_VFS", "local");
+    qputenv("GIO_USE_VOLUME_MONITOR", "unix");
+
+    const QString source = QStringLiteral("/usr/share/mime/packages/freedesktop.org.xml");
+    if (!QFile::copy(source, sys + QStringLiteral("/mime/packages/freedesktop.org.xml"))) {
+        m_error = QStringLiteral("cannot copy %1 (is shared-mime-info installed?)").arg(source);
+        return;
+    }
+    if (!run(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
+        return;
+    }
+
+    const QString log = root() + QStringLiteral("/launches.jsonl");
+    auto exec = [&](const QString& as, const QString& code) {
+        return QStringLiteral(KORVANE_RECORDER) + u' ' + log + u' ' + as + u' ' + code;
+    };
+    auto body = [&](const QString& name, const QString& exec, const QString& types) {
+        return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
+                              "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
+            .arg(name, exec, types);
+    };
+    const QString user = userApplications();
+    writeEntry(user, QStringLiteral("korvane-test-editor.desktop"),
+               body(QStringLiteral("Test Editor"),
+                    exec(QStringLiteral("editor"), QStringLiteral("%F")),
+                    QStringLiteral("text/plain;text/markdown;text/rust;")));
+    writeEntry(user, QStringLiteral("korvane-test-viewer.desktop"),
+               body(QStringLiteral("Test Viewer"),
+                    exec(QStringLiteral("viewer"), QStringLiteral("%F")),
+                    QStringLiteral("image/png;image/jpeg;")));
+    writeEntry(user, QStringLiteral("korvane-test-single.desktop"),
+               body(QStringLiteral("Test Single"),
+                    exec(QStringLiteral("single"), QStringLiteral("%f")),
+                    QStringLiteral("application/pdf;")));
+    writeEntry(user, QStringLiteral("korvane-test-files.desktop"),
+               body(QStringLiteral("Test Files"),
+                    exec(QStringLiteral("files"), QStringLiteral("%U")),
+                    QStringLiteral("inode/directory;")));
+    writeEntry(user, QStringLiteral("korvane-test-gone.desktop"),
+               body(QStringLiteral("Gone App"), QStringLiteral("/nonexistent/korvane-gone %F"),
+                    QStringLiteral("text/plain;")));
+    writeEntry(user, QStringLiteral("sublime_text.desktop"),
+               body(QStringLiteral("Sublime Text"),
+                    exec(QStringLiteral("sublime"), QStringLiteral("%F")),
+                    QStringLiteral("text/plain;")));
+    const QString system = systemApplications();
+    writeEntry(system, QStringLiteral("korvane-sys-player.desktop"),
+               body(QStringLiteral("System Player"),
+                    exec(QStringLiteral("player"), QStringLiteral("%U")),
+                    QStringLiteral("audio/mpeg;video/mp4;")));
+    writeEntry(system, QStringLiteral("kde/korvane-sub.desktop"),
+               body(QStringLiteral("Sub Entry"), exec(QStringLiteral("sub"), QStringLiteral("%F")),
+                    QStringLiteral("application/zip;")));
+    // The user's entries do not count as defaults for the files app unless asked; make the
+    // file manager explicit.
+    writeText(mimeappsList(),
+              "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
+    m_valid = run(QStringLiteral("update-desktop-database"), {user}) &&
+              run(QStringLiteral("update-desktop-database"), {system}) &&
+              run(QStringLiteral("update-desktop-database"), {system + QStringLiteral("/kde")});
+}
+
+FreedesktopSandbox::~FreedesktopSandbox() {
+    stopFileManager();
+    if (m_bus) {
+        m_bus->kill();
+        m_bus->waitForFinished();
+    }
+}
+
+QString FreedesktopSandbox::dataHome() const {
+    return root() + QStringLiteral("/data");
+}
+QString FreedesktopSandbox::configHome() const {
+    return root() + QStringLiteral("/config");
+}
+QString FreedesktopSandbox::userApplications() const {
+    return dataHome() + QStringLiteral("/applications");
+}
+QString FreedesktopSandbox::systemApplications() const {
+    return root() + QStringLiteral("/sys/applications");
+}
+QString FreedesktopSandbox::rulesDirectory() const {
+    return dataHome() + QStringLiteral("/Korvane");
+}
+QString FreedesktopSandbox::mimeappsList() const {
+    return configHome() + QStringLiteral("/mimeapps.list");
+}
+
+QString FreedesktopSandbox::entry(const QString& id) const {
+    if (id == QLatin1String("kde-korvane-sub.desktop")) {
+        return systemApplications() + QStringLiteral("/kde/korvane-sub.desktop");
+    }
+    if (id == QLatin1String("korvane-sys-player.desktop")) {
+        return systemApplications() + u'/' + id;
+    }
+    return userApplications() + u'/' + id;
+}
+
+QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& content) {
+    const QString path = root() + QStringLiteral("/files/") + name;
+    writeText(path, content);
+    return path;
+}
+
+QString FreedesktopSandbox::makeFolder(const QString& name) {
+    const QString path = root() + QStringLiteral("/files/") + name;
+    QDir().mkpath(path);
+    return path;
+}
+
+void FreedesktopSandbox::writeEntry(const QString& dir, const QString& relativePath,
+                                    const QString& body) {
+    writeText(dir + u'/' + relativePath, body.toUtf8());
+}
+
+bool FreedesktopSandbox::run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        m_error = QStringLiteral("%1 failed: %2 %3")
+                      .arg(program, process.errorString(),
+                           QString::fromLocal8Bit(process.readAllStandardError()));
+        return false;
+    }
+    return true;
+}
+
+QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
+    QList<Launch> result;
+    QFile file(root() + QStringLiteral("/launches.jsonl"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return result;
+    }
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        if (line.isEmpty()) {
+            continue;
+        }
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        Launch launch{object.value(QStringLiteral("as")).toString(), {}};
+        for (const QJsonValue& arg : object.value(QStringLiteral("args")).toArray()) {
+            launch.args.append(arg.toString());
+        }
+        result.append(launch);
+    }
+    return result;
+}
+
+void FreedesktopSandbox::clearLaunches() {
+    QFile::remove(root() + QStringLiteral("/launches.jsonl"));
+}
+
+bool FreedesktopSandbox::startSessionBus() {
+    m_bus = std::make_unique<QProcess>();
+    m_bus->start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                  QStringLiteral("--print-address=1")});
+    if (!m_bus->waitForStarted(10000)) {
+        m_error = QStringLiteral("dbus-daemon did not start: ") + m_bus->errorString();
+        return false;
+    }
+    while (!m_bus->canReadLine() && m_bus->waitForReadyRead(10000)) {
+    }
+    const QByteArray address = m_bus->readLine().trimmed();
+    if (address.isEmpty()) {
+        m_error = QStringLiteral("dbus-daemon printed no address");
+        return false;
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+    return true;
+}
+
+bool FreedesktopSandbox::startFileManager() {
+    m_fileManager = std::make_unique<QProcess>();
+    m_fileManager->setProcessEnvironment(environment());
+    m_fileManager->start(QStringLiteral(KORVANE_FAKE_FILE_MANAGER),
+                         {root() + QStringLiteral("/revealed.log")});
+    while (!m_fileManager->canReadLine() && m_fileManager->waitForReadyRead(10000)) {
+    }
+    return m_fileManager->readLine().trimmed() == "ready";
+}
+
+void FreedesktopSandbox::stopFileManager() {
+    if (m_fileManager) {
+        m_fileManager->kill();
+        m_fileManager->waitForFinished();
+        m_fileManager.reset();
+    }
+}
+
+QStringList FreedesktopSandbox::revealed() const {
+    QFile file(root() + QStringLiteral("/revealed.log"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QProcessEnvironment FreedesktopSandbox::environment() const {
+    return QProcessEnvironment::systemEnvironment(); // the sandbox exported its variables
+}
+
+} // namespace korvane
