@@ -1,8 +1,13 @@
 #include "app_info.h"
 
+#include "app_chooser.h"
 #include "platform/platform.h"
 #include "rule.h"
 #include "unicode.h"
+
+#include <QCollator>
+#include <QSet>
+#include <algorithm>
 
 namespace korvane {
 
@@ -28,6 +33,47 @@ std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platfo
         return rule.appPath;
     }
     return std::nullopt;
+}
+
+QStringList AppInfo::candidates(const QStringList& extensions,
+                                const std::optional<TypeGroup>& group, const Platform& platform) {
+    QList<ContentType> types;
+    for (const QString& extension : extensions) {
+        if (const auto type = platform.typeForExtension(extension)) {
+            types.append(*type);
+        }
+    }
+    if (group) {
+        types.append(group->contentTypes(platform));
+    }
+    struct Candidate {
+        QString path;
+        QString name;
+    };
+    QList<Candidate> found;
+    QSet<QString> seen;
+    for (const ContentType& type : types) {
+        for (const QString& app : platform.applicationsForType(type)) {
+            if (!seen.contains(app)) {
+                seen.insert(app);
+                found.append({app, displayName(app, platform)});
+            }
+        }
+    }
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(found.begin(), found.end(), [&](const Candidate& a, const Candidate& b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
+    QStringList result;
+    for (qsizetype i = 0; i < found.size() && i < 30; ++i) {
+        result.append(found[i].path);
+    }
+    return result;
+}
+
+std::optional<QString> AppInfo::chooseApp(AppChooser& chooser) {
+    return chooser.chooseApp(QStringLiteral("Choose an App"));
 }
 
 } // namespace korvane

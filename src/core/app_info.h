@@ -8,6 +8,7 @@
 
 namespace korvane {
 
+class AppChooser;
 class Platform;
 struct Rule;
 
@@ -19,6 +20,13 @@ public:
     // The rule's application: by identifier first, then by the stored path while it still holds
     // an application of that identifier.
     static std::optional<QString> resolve(const Rule& rule, const Platform& platform);
+    // The applications the platform offers for the extensions' types and the group's types,
+    // once each, sorted by display name (localized, case-insensitive, stable), at most 30.
+    // Safe to call off the main thread.
+    static QStringList candidates(const QStringList& extensions,
+                                  const std::optional<TypeGroup>& group, const Platform& platform);
+    // Lets the user pick any application; nothing when cancelled.
+    static std::optional<QString> chooseApp(AppChooser& chooser);
 };
 
 } // namespace korvane

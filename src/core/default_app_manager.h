@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace korvane {
+
+class Platform;
+struct ContentType;
+
+// Makes an application the system default for one extension, records the default it replaced
+// the first time, and puts that one back on request. Every operation ends in one sentence.
+class DefaultAppManager : public QObject {
+    Q_OBJECT
+
+public:
+    struct Record {
+        QString previousBundleID; // empty when there was no default, or it had no identifier
+        QString changedTo;
+        friend bool operator==(const Record&, const Record&) = default;
+    };
+    using Report = std::function<void(const QString& sentence)>;
+
+    // Loads `directory`/previous-defaults.json; any bad entry loads as no records at all.
+    DefaultAppManager(Platform& platform, const QString& directory, QObject* parent = nullptr);
+
+    // Both answer later, on the main thread, after reading the default back.
+    void setDefault(const QString& ext, const QString& app, Report done);
+    void restore(const QString& ext, Report done);
+
+    const QHash<QString, Record>& records() const { return m_records; }
+    QString filePath() const { return m_filePath; }
+    // How long the system gets before a change is read back (0.7 s).
+    void setReadBackDelay(std::chrono::milliseconds delay) { m_readBack = delay; }
+
+    // The same application, after resolving symbolic links; false when either is absent.
+    static bool same(const std::optional<QString>& a, const std::optional<QString>& b);
+
+private:
+    void apply(const QString& app, const ContentType& type,
+               std::function<void(const std::optional<QString>&)> done);
+    void load();
+    void save() const;
+
+    Platform& m_platform;
+    QString m_filePath;
+    QHash<QString, Record> m_records;
+    std::chrono::milliseconds m_readBack{700};
+};
+
+} // namespace korvane

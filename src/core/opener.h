@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace korvane {
+
+// Hands files to one application in one request.
+class Opener {
+public:
+    // `done` runs exactly once, later, on the thread of `context`, unless `context` is gone.
+    static void open(Platform& platform, const QStringList& files, const QString& app,
+                     QObject* context, ErrorCompletion done);
+};
+
+} // namespace korvane

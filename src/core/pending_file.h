@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QUuid>
+
+namespace korvane {
+
+// A dropped file that no rule claims, waiting for the user to name an application.
+struct PendingFile {
+    QUuid id = QUuid::createUuid();
+    QString path;
+
+    friend bool operator==(const PendingFile&, const PendingFile&) = default;
+};
+
+} // namespace korvane
