@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 
 using namespace korvane;
 
@@ -100,5 +101,47 @@ int main(int argc, char** argv) {
     const double xdg = double(timer.nsecsElapsed()) / 1e6;
     std::printf("%-58s %9.1f ms  (100 files: %.1f ms; for comparison)\n",
                 "xdg-mime filetype + default per file, scaled to 1,000", xdg * 10, xdg);
+
+    // korvane open: 1,000 files of 5 kinds, one launch request per application.
+    const QList<QPair<QString, QString>> kinds{{"txt", "korvane-test-editor.desktop"},
+                                               {"png", "korvane-test-viewer.desktop"},
+                                               {"md", "sublime_text.desktop"},
+                                               {"mp3", "korvane-sys-player.desktop"},
+                                               {"zip", "kde-korvane-sub.desktop"}};
+    QList<Rule> openRules;
+    for (const auto& [ext, id] : kinds) {
+        Rule rule;
+        rule.extensions = {ext};
+        rule.bundleID = id;
+        rule.appPath = sandbox.entry(id);
+        rule.appName = id;
+        openRules.append(rule);
+    }
+    rulesFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    rulesFile.write(*RuleStore::encode(openRules));
+    rulesFile.close();
+    QStringList openArguments{QStringLiteral("open"), QStringLiteral("--")};
+    for (int i = 0; i < 1000; ++i) {
+        openArguments << sandbox.makeFile(
+            QStringLiteral("open %1.%2").arg(i).arg(kinds[i % kinds.size()].first), "x");
+    }
+    qsizetype launches = 0;
+    bench.measure(
+        "korvane open, 1,000 files of 5 kinds, whole process", 1000,
+        [&] {
+            sandbox.clearLaunches();
+            runMs(QStringLiteral(KORVANE_BINARY), openArguments, dir, &output);
+            QElapsedTimer wait;
+            wait.start();
+            while (sandbox.launches().size() < 5 && wait.elapsed() < 5000) {
+                QThread::msleep(5);
+            }
+            launches = sandbox.launches().size();
+        },
+        5);
+    std::printf("(%lld launch requests; said: %s)\n", static_cast<long long>(launches),
+                output.trimmed().constData());
+    bench.report("korvane open: launch requests for 5 applications", double(launches), "requests",
+                 5);
     return bench.exitCode();
 }

@@ -12,5 +12,6 @@ int main(int argc, char** argv) {
     korvane::FreedesktopPlatform platform;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return korvane::CommandLine::run(QCoreApplication::arguments().mid(1), platform, out, err);
+    QTextStream in(stdin);
+    return korvane::CommandLine::run(QCoreApplication::arguments().mid(1), platform, out, err, in);
 }

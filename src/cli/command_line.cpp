@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include "cli_session.h"
 #include "core/app_info.h"
+#include "core/app_model.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "platform/platform.h"
@@ -18,6 +20,30 @@ const char* const kRouteHelp = "Usage: korvane route [--] FILE...\n"
                                "\n"
                                "Shows which application each file would open in, by your rules,\n"
                                "without opening, recording or changing anything.\n";
+
+const char* const kOpenHelp =
+    "Usage: korvane open [--reveal | --with-defaults] [--] FILE...\n"
+    "\n"
+    "Opens the files as one drop: each in the application your rules name, the\n"
+    "files of one application in one launch. A file that no rule claims is asked\n"
+    "about here: type the number of an application, or nothing to skip it.\n"
+    "\n"
+    "  --reveal          show the files in the file manager instead\n"
+    "  --with-defaults   open them with their usual default applications\n";
+
+const char* const kRulesHelp = "Usage: korvane rules\n"
+                               "       korvane rules import FILE\n"
+                               "       korvane rules export FILE\n"
+                               "\n"
+                               "Lists the rules, numbered in routing order, or adds the rules of\n"
+                               "FILE at the end of the list, or writes every rule to FILE.\n";
+
+const char* const kDefaultHelp =
+    "Usage: korvane default set N\n"
+    "       korvane default restore N\n"
+    "\n"
+    "Makes the application of rule N (as 'korvane rules' numbers them) the\n"
+    "default for each of its extensions, or puts back the defaults it replaced.\n";
 
 bool isHelp(const QString& argument) {
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
@@ -48,7 +74,14 @@ QString CommandLine::helpText() {
                           "Routes files to the applications your rules name.\n"
                           "\n"
                           "Commands:\n"
+                          "  open [--reveal | --with-defaults] [--] FILE...\n"
+                          "                       open the files as one drop\n"
                           "  route [--] FILE...   show where each file would open\n"
+                          "  rules                list the rules\n"
+                          "  rules import FILE    add the rules of FILE\n"
+                          "  rules export FILE    write the rules to FILE\n"
+                          "  default set N        make rule N's app the default\n"
+                          "  default restore N    put back the defaults rule N replaced\n"
                           "\n"
                           "Options:\n"
                           "  --help               show this help (also after a command)\n"
@@ -56,7 +89,7 @@ QString CommandLine::helpText() {
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                     QTextStream& err) {
+                     QTextStream& err, QTextStream& in) {
     if (arguments.isEmpty() || isHelp(arguments.first())) {
         out << helpText();
         return 0;
@@ -69,6 +102,15 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
     }
     if (command == QLatin1String("route")) {
         return route(rest, platform, out, err);
+    }
+    if (command == QLatin1String("open")) {
+        return open(rest, platform, out, err, in);
+    }
+    if (command == QLatin1String("rules")) {
+        return rules(rest, platform, out, err, in);
+    }
+    if (command == QLatin1String("default")) {
+        return defaults(rest, platform, out, err, in);
     }
     err << "korvane: unknown command '" << command << "'\n\n" << helpText();
     return 2;
@@ -151,6 +193,78 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
         }
     }
     return 0;
+}
+
+int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStream& out,
+                      QTextStream& err, QTextStream& in) {
+    quint64 modifiers = 0;
+    QStringList rest = arguments;
+    while (!rest.isEmpty()) {
+        const QString first = rest.first();
+        if (isHelp(first)) {
+            out << kOpenHelp;
+            return 0;
+        }
+        if (first == QLatin1String("--reveal") || first == QLatin1String("--with-defaults")) {
+            const quint64 flag =
+                first == QLatin1String("--reveal") ? AppModel::Option : AppModel::Shift;
+            if (modifiers && modifiers != flag) {
+                err << "korvane: --reveal and --with-defaults exclude each other\n" << kOpenHelp;
+                return 2;
+            }
+            modifiers = flag;
+            rest.removeFirst();
+            continue;
+        }
+        break;
+    }
+    const auto files = fileArguments(rest, err);
+    if (!files || files->isEmpty()) {
+        if (files) {
+            err << "korvane: open needs at least one FILE\n";
+        }
+        err << kOpenHelp;
+        return 2;
+    }
+    return CliSession(platform, out, err, in).open(*files, modifiers);
+}
+
+int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextStream& out,
+                       QTextStream& err, QTextStream& in) {
+    if (!arguments.isEmpty() && isHelp(arguments.first())) {
+        out << kRulesHelp;
+        return 0;
+    }
+    if (arguments.isEmpty()) {
+        return CliSession(platform, out, err, in).listRules();
+    }
+    const QString verb = arguments.first();
+    if ((verb == QLatin1String("import") || verb == QLatin1String("export")) &&
+        arguments.size() == 2) {
+        CliSession session(platform, out, err, in);
+        return verb == QLatin1String("import") ? session.importRules(arguments[1])
+                                               : session.exportRules(arguments[1]);
+    }
+    err << "korvane: unknown use of rules: " << arguments.join(u' ') << "\n" << kRulesHelp;
+    return 2;
+}
+
+int CommandLine::defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
+                          QTextStream& err, QTextStream& in) {
+    if (!arguments.isEmpty() && isHelp(arguments.first())) {
+        out << kDefaultHelp;
+        return 0;
+    }
+    bool numeric = false;
+    const int number = arguments.size() == 2 ? arguments[1].toInt(&numeric) : 0;
+    const QString verb = arguments.value(0);
+    if (!numeric || (verb != QLatin1String("set") && verb != QLatin1String("restore"))) {
+        err << "korvane: default takes 'set N' or 'restore N'\n" << kDefaultHelp;
+        return 2;
+    }
+    CliSession session(platform, out, err, in);
+    return verb == QLatin1String("set") ? session.setDefault(number)
+                                        : session.restoreDefault(number);
 }
 
 } // namespace korvane

@@ -14,12 +14,18 @@ public:
     // `arguments` without the program name. Answers the exit status: 0, 1 when a command
     // failed, 2 for a usage error.
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                   QTextStream& err);
+                   QTextStream& err, QTextStream& in);
     static QString helpText();
 
 private:
     static int route(const QStringList& arguments, const Platform& platform, QTextStream& out,
                      QTextStream& err);
+    static int open(const QStringList& arguments, Platform& platform, QTextStream& out,
+                    QTextStream& err, QTextStream& in);
+    static int rules(const QStringList& arguments, Platform& platform, QTextStream& out,
+                     QTextStream& err, QTextStream& in);
+    static int defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
+                        QTextStream& err, QTextStream& in);
 };
 
 } // namespace korvane

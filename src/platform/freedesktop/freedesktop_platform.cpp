@@ -136,6 +136,11 @@ QStringList applicationDirectories() {
 }
 
 const QString kData = QStringLiteral("application/octet-stream");
+const char* const kAdded = "Added Associations";
+
+QString mimeappsPath() {
+    return QFile::decodeName(g_get_user_config_dir()) + QStringLiteral("/mimeapps.list");
+}
 const QString kArchive = QStringLiteral("x-korvane/archive");
 const QString kSourceCode = QStringLiteral("x-korvane/source-code");
 
@@ -312,11 +317,30 @@ void FreedesktopPlatform::setDefaultApplication(const QString& app, const Conten
     GObjectPtr<GDesktopAppInfo> byId(id.isEmpty() ? nullptr
                                                   : g_desktop_app_info_new(utf8(id).constData()));
     GAppInfo* target = G_APP_INFO(byId ? byId.get() : entry.get());
+    const QByteArray mime = utf8(type.identifier);
+    const QByteArray list = fileName(mimeappsPath());
+    const KeyFilePtr before = loadKeyFile(list);
+    const GCharPtr addedBefore(
+        before ? g_key_file_get_value(before.get(), kAdded, mime.constData(), nullptr) : nullptr);
     Error error;
-    if (!g_app_info_set_as_default_for_type(target, utf8(type.identifier).constData(),
-                                            error.out())) {
+    if (!g_app_info_set_as_default_for_type(target, mime.constData(), error.out())) {
         done(error.message());
         return;
+    }
+    // GIO also lists the application under "Added Associations". Put that group back as it was,
+    // so that restoring the earlier default leaves the file as the user had it.
+    if (const KeyFilePtr after = loadKeyFile(list)) {
+        if (addedBefore) {
+            g_key_file_set_value(after.get(), kAdded, mime.constData(), addedBefore.get());
+        } else {
+            g_key_file_remove_key(after.get(), kAdded, mime.constData(), nullptr);
+            gsize keys = 0;
+            g_strfreev(g_key_file_get_keys(after.get(), kAdded, &keys, nullptr));
+            if (keys == 0) {
+                g_key_file_remove_group(after.get(), kAdded, nullptr);
+            }
+        }
+        g_key_file_save_to_file(after.get(), list.constData(), nullptr);
     }
     done(std::nullopt);
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class QTextStream;
+
+namespace korvane {
+
+class AppModel;
+class Platform;
+class Settings;
+
+// The model of one command, on the same rules, settings and record files as the window. Every
+// message the model flashes is printed as it comes.
+class CliSession {
+public:
+    CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in);
+    ~CliSession();
+
+    int open(const QStringList& files, quint64 modifiers);
+    int listRules();
+    int importRules(const QString& file);
+    int exportRules(const QString& file);
+    // `number` counts from 1, as `listRules` shows.
+    int setDefault(int number);
+    int restoreDefault(int number);
+
+private:
+    void settle();
+    void ask();
+    int runDefaults(int number, bool make);
+
+    Platform& m_platform;
+    QTextStream& m_out;
+    QTextStream& m_err;
+    QTextStream& m_in;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<AppModel> m_model;
+};
+
+} // namespace korvane
