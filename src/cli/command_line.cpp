@@ -5,6 +5,7 @@
 #include "core/app_model.h"
 #include "core/router.h"
 #include "core/rule_store.h"
+#include "platform/instance_channel.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -44,6 +45,16 @@ const char* const kDefaultHelp =
     "\n"
     "Makes the application of rule N (as 'korvane rules' numbers them) the\n"
     "default for each of its extensions, or puts back the defaults it replaced.\n";
+
+// The window owns the rules and the default-app record while it runs.
+bool windowRuns(const InstanceChannel* window, QTextStream& err) {
+    if (window && window->isRunning()) {
+        err << "korvane: the Korvane window is running; make this change there, or quit it "
+               "first\n";
+        return true;
+    }
+    return false;
+}
 
 bool isHelp(const QString& argument) {
     return argument == QLatin1String("--help") || argument == QLatin1String("-h");
@@ -89,7 +100,7 @@ QString CommandLine::helpText() {
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                     QTextStream& err, QTextStream& in) {
+                     QTextStream& err, QTextStream& in, const InstanceChannel* window) {
     if (arguments.isEmpty() || isHelp(arguments.first())) {
         out << helpText();
         return 0;
@@ -104,13 +115,13 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
         return route(rest, platform, out, err);
     }
     if (command == QLatin1String("open")) {
-        return open(rest, platform, out, err, in);
+        return open(rest, platform, out, err, in, window);
     }
     if (command == QLatin1String("rules")) {
-        return rules(rest, platform, out, err, in);
+        return rules(rest, platform, out, err, in, window);
     }
     if (command == QLatin1String("default")) {
-        return defaults(rest, platform, out, err, in);
+        return defaults(rest, platform, out, err, in, window);
     }
     err << "korvane: unknown command '" << command << "'\n\n" << helpText();
     return 2;
@@ -196,7 +207,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
 }
 
 int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStream& out,
-                      QTextStream& err, QTextStream& in) {
+                      QTextStream& err, QTextStream& in, const InstanceChannel* window) {
     quint64 modifiers = 0;
     QStringList rest = arguments;
     while (!rest.isEmpty()) {
@@ -226,11 +237,24 @@ int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStr
         err << kOpenHelp;
         return 2;
     }
+    if (window) {
+        QStringList paths;
+        for (const QString& file : *files) {
+            paths << QFileInfo(file).absoluteFilePath();
+        }
+        if (window->handOver(paths, modifiers)) {
+            out << "Handed "
+                << (paths.size() == 1 ? QStringLiteral("1 file")
+                                      : QStringLiteral("%1 files").arg(paths.size()))
+                << " to the Korvane window.\n";
+            return 0;
+        }
+    }
     return CliSession(platform, out, err, in).open(*files, modifiers);
 }
 
 int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextStream& out,
-                       QTextStream& err, QTextStream& in) {
+                       QTextStream& err, QTextStream& in, const InstanceChannel* window) {
     if (!arguments.isEmpty() && isHelp(arguments.first())) {
         out << kRulesHelp;
         return 0;
@@ -241,6 +265,9 @@ int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextSt
     const QString verb = arguments.first();
     if ((verb == QLatin1String("import") || verb == QLatin1String("export")) &&
         arguments.size() == 2) {
+        if (verb == QLatin1String("import") && windowRuns(window, err)) {
+            return 1;
+        }
         CliSession session(platform, out, err, in);
         return verb == QLatin1String("import") ? session.importRules(arguments[1])
                                                : session.exportRules(arguments[1]);
@@ -250,7 +277,7 @@ int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextSt
 }
 
 int CommandLine::defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
-                          QTextStream& err, QTextStream& in) {
+                          QTextStream& err, QTextStream& in, const InstanceChannel* window) {
     if (!arguments.isEmpty() && isHelp(arguments.first())) {
         out << kDefaultHelp;
         return 0;
@@ -261,6 +288,9 @@ int CommandLine::defaults(const QStringList& arguments, Platform& platform, QTex
     if (!numeric || (verb != QLatin1String("set") && verb != QLatin1String("restore"))) {
         err << "korvane: default takes 'set N' or 'restore N'\n" << kDefaultHelp;
         return 2;
+    }
+    if (windowRuns(window, err)) {
+        return 1;
     }
     CliSession session(platform, out, err, in);
     return verb == QLatin1String("set") ? session.setDefault(number)

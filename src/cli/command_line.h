@@ -6,6 +6,7 @@ class QTextStream;
 
 namespace korvane {
 
+class InstanceChannel;
 class Platform;
 
 // The `korvane` command line: parses the arguments and runs one command.
@@ -13,19 +14,21 @@ class CommandLine {
 public:
     // `arguments` without the program name. Answers the exit status: 0, 1 when a command
     // failed, 2 for a usage error.
+    // With `window`, `open` hands the files to a running window, and commands that would write
+    // what the window owns refuse while it runs.
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                   QTextStream& err, QTextStream& in);
+                   QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr);
     static QString helpText();
 
 private:
     static int route(const QStringList& arguments, const Platform& platform, QTextStream& out,
                      QTextStream& err);
     static int open(const QStringList& arguments, Platform& platform, QTextStream& out,
-                    QTextStream& err, QTextStream& in);
+                    QTextStream& err, QTextStream& in, const InstanceChannel* window);
     static int rules(const QStringList& arguments, Platform& platform, QTextStream& out,
-                     QTextStream& err, QTextStream& in);
+                     QTextStream& err, QTextStream& in, const InstanceChannel* window);
     static int defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
-                        QTextStream& err, QTextStream& in);
+                        QTextStream& err, QTextStream& in, const InstanceChannel* window);
 };
 
 } // namespace korvane

@@ -78,6 +78,10 @@ public:
     virtual QString systemName() const = 0;
     virtual QString optionKeyName() const = 0;
     virtual QString shiftKeyName() const = 0;
+    // Where the status icon lives ("menu bar", "system tray") and the application switcher
+    // ("Dock", "taskbar").
+    virtual QString statusAreaName() const = 0;
+    virtual QString dockName() const = 0;
 };
 
 } // namespace korvane

@@ -85,6 +85,8 @@ public:
     QString systemName() const override { return QStringLiteral("macOS"); }
     QString optionKeyName() const override { return QStringLiteral("Option"); }
     QString shiftKeyName() const override { return QStringLiteral("Shift"); }
+    QString statusAreaName() const override { return QStringLiteral("menu bar"); }
+    QString dockName() const override { return QStringLiteral("Dock"); }
 
 private:
     struct App {

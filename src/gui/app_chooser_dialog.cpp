@@ -1,0 +1,84 @@
+#include "app_chooser_dialog.h"
+
+#include "icons.h"
+#include "platform/platform.h"
+
+#include <QCollator>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace korvane {
+
+AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& title, QWidget* parent)
+    : QDialog(parent)
+    , m_filter(new QLineEdit(this))
+    , m_list(new QListWidget(this)) {
+    setWindowTitle(title);
+    setModal(true);
+    resize(380, 460);
+    m_filter->setPlaceholderText(QStringLiteral("Filter"));
+    m_filter->setClearButtonEnabled(true);
+    m_list->setIconSize(QSize(24, 24));
+
+    QList<ApplicationEntry> entries = platform.applicationEntries();
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(entries.begin(), entries.end(), [&](const auto& a, const auto& b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
+    for (const ApplicationEntry& entry : entries) {
+        QString name = entry.name;
+        const QString suffix = platform.applicationEntrySuffix();
+        if (!suffix.isEmpty() && name.endsWith(suffix)) {
+            name.chop(suffix.size());
+        }
+        auto* item = new QListWidgetItem(Icons::forPath(entry.path, platform), name, m_list);
+        item->setData(Qt::UserRole, entry.path);
+        item->setToolTip(entry.path);
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    QPushButton* open = buttons->button(QDialogButtonBox::Open);
+    open->setEnabled(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_filter);
+    layout->addWidget(m_list);
+    layout->addWidget(buttons);
+
+    connect(m_filter, &QLineEdit::textChanged, this, &AppChooserDialog::applyFilter);
+    connect(m_list, &QListWidget::currentItemChanged, this,
+            [open](QListWidgetItem* item) { open->setEnabled(item != nullptr); });
+    connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+QString AppChooserDialog::chosen() const {
+    const QListWidgetItem* item = m_list->currentItem();
+    return item && !item->isHidden() ? item->data(Qt::UserRole).toString() : QString();
+}
+
+void AppChooserDialog::applyFilter(const QString& text) {
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+    }
+}
+
+GuiAppChooser::GuiAppChooser(const Platform& platform, QObject* parent)
+    : AppChooser(parent)
+    , m_platform(platform) {}
+
+std::optional<QString> GuiAppChooser::chooseApp(const QString& title) {
+    AppChooserDialog dialog(m_platform, title, m_parentWindow);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosen().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.chosen();
+}
+
+} // namespace korvane

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/app_chooser.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QListWidget;
+
+namespace korvane {
+
+class Platform;
+
+// "Choose an App": every installed application with its icon, and a filter field.
+class AppChooserDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    AppChooserDialog(const Platform& platform, const QString& title, QWidget* parent = nullptr);
+
+    QLineEdit* filterField() const { return m_filter; }
+    QListWidget* list() const { return m_list; }
+    QString chosen() const;
+
+private:
+    void applyFilter(const QString& text);
+
+    QLineEdit* m_filter;
+    QListWidget* m_list;
+};
+
+// The chooser service over the dialog, for the model and the rows.
+class GuiAppChooser : public AppChooser {
+    Q_OBJECT
+
+public:
+    explicit GuiAppChooser(const Platform& platform, QObject* parent = nullptr);
+    void setParentWindow(QWidget* window) { m_parentWindow = window; }
+    std::optional<QString> chooseApp(const QString& title) override;
+
+private:
+    const Platform& m_platform;
+    QWidget* m_parentWindow = nullptr;
+};
+
+} // namespace korvane

@@ -1,0 +1,184 @@
+#include "drop_zone.h"
+
+#include "core/app_model.h"
+#include "icons.h"
+
+#include <QDragEnterEvent>
+#include <QGraphicsOpacityEffect>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPropertyAnimation>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+QColor withAlpha(QColor color, double alpha) {
+    color.setAlphaF(float(alpha));
+    return color;
+}
+} // namespace
+
+DropZone::DropZone(QWidget* parent)
+    : QWidget(parent)
+    , m_icon(new QLabel(this))
+    , m_standing(new QLabel(QStringLiteral("Each file opens in the app its rule names"), this))
+    , m_message(new QLabel(this))
+    , m_standingOpacity(new QGraphicsOpacityEffect(this))
+    , m_messageOpacity(new QGraphicsOpacityEffect(this))
+    , m_fade(new QPropertyAnimation(m_messageOpacity, "opacity", this)) {
+    setObjectName(QStringLiteral("dropZone"));
+    setAcceptDrops(true);
+    setFixedHeight(190);
+
+    auto* title = new QLabel(QStringLiteral("Drop files here"), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.45);
+    titleFont.setWeight(QFont::Medium);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    m_icon->setAlignment(Qt::AlignCenter);
+    m_icon->setPixmap(Icons::drop(false).pixmap(44, 44));
+
+    for (QLabel* label : {m_standing, m_message}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setMinimumHeight(34);
+        label->setForegroundRole(QPalette::PlaceholderText);
+    }
+    m_message->setObjectName(QStringLiteral("dropMessage"));
+    QFont messageFont = m_message->font();
+    messageFont.setWeight(QFont::Medium);
+    m_message->setFont(messageFont);
+    QPalette accent = m_message->palette();
+    accent.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
+    m_message->setPalette(accent);
+    m_message->setForegroundRole(QPalette::WindowText);
+    m_standing->setGraphicsEffect(m_standingOpacity);
+    m_message->setGraphicsEffect(m_messageOpacity);
+    m_messageOpacity->setOpacity(0);
+    m_fade->setEasingCurve(QEasingCurve::InOutQuad);
+
+    // The two lines share one place, so a message never changes the zone's layout.
+    auto* messageArea = new QGridLayout;
+    messageArea->setContentsMargins(20, 0, 20, 0);
+    messageArea->addWidget(m_standing, 0, 0);
+    messageArea->addWidget(m_message, 0, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    layout->addStretch();
+    layout->addWidget(m_icon);
+    layout->addWidget(title);
+    layout->addLayout(messageArea);
+    layout->addStretch();
+}
+
+quint64 DropZone::modelModifiers(Qt::KeyboardModifiers modifiers) {
+    quint64 flags = 0;
+    if (modifiers & Qt::AltModifier) {
+        flags |= AppModel::Option;
+    }
+    if (modifiers & Qt::ShiftModifier) {
+        flags |= AppModel::Shift;
+    }
+    return flags;
+}
+
+QStringList DropZone::localFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls()) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) {
+            return {}; // a web link among them: refuse the drag
+        }
+        files << url.toLocalFile();
+    }
+    return files;
+}
+
+void DropZone::setMessage(const QString& message) {
+    const bool showing = !message.isNull();
+    if (showing) {
+        m_message->setText(message);
+    }
+    m_standingOpacity->setOpacity(showing ? 0.0 : 1.0);
+    m_fade->stop();
+    m_fade->setDuration(showing ? 250 : 600);
+    m_fade->setStartValue(m_messageOpacity->opacity());
+    m_fade->setEndValue(showing ? 1.0 : 0.0);
+    m_fade->start();
+    if (!showing) {
+        connect(m_fade, &QPropertyAnimation::finished, m_message, &QLabel::clear,
+                Qt::SingleShotConnection);
+    }
+}
+
+QString DropZone::shownMessage() const {
+    return m_standingOpacity->opacity() > 0.5 ? QString() : m_message->text();
+}
+
+void DropZone::setTargeted(bool targeted) {
+    if (m_targeted == targeted) {
+        return;
+    }
+    m_targeted = targeted;
+    m_icon->setPixmap(Icons::drop(targeted).pixmap(44, 44));
+    update();
+    Q_EMIT targetedChanged(targeted);
+}
+
+void DropZone::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor accent = palette().color(QPalette::Highlight);
+    const QColor secondary = palette().color(QPalette::PlaceholderText);
+    const double width = m_targeted ? 3 : 2;
+    const QRectF frame = QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2);
+    QPainterPath path;
+    path.addRoundedRect(frame, 18, 18);
+    painter.fillPath(path, m_targeted ? withAlpha(accent, 0.16) : withAlpha(secondary, 0.06));
+    QPen pen(m_targeted ? accent : withAlpha(secondary, 0.5), width);
+    pen.setDashPattern({9 / width, 7 / width}); // in units of the line width
+    painter.setPen(pen);
+    painter.drawPath(path);
+}
+
+void DropZone::dragEnterEvent(QDragEnterEvent* event) {
+    if (localFiles(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    setTargeted(true);
+}
+
+void DropZone::dragMoveEvent(QDragMoveEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void DropZone::dragLeaveEvent(QDragLeaveEvent*) {
+    setTargeted(false);
+}
+
+void DropZone::dropEvent(QDropEvent* event) {
+    setTargeted(false);
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT filesDropped(files, modelModifiers(event->modifiers()));
+}
+
+} // namespace korvane

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class QGraphicsOpacityEffect;
+class QLabel;
+class QMimeData;
+class QPropertyAnimation;
+
+namespace korvane {
+
+// The framed area at the top of the main window that takes dropped files. It shows a hover
+// state while a file drag is over it, and the model's latest message in place of its standing
+// line. Only file URLs are accepted; a drop is delivered once, with the modifier keys held.
+class DropZone : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DropZone(QWidget* parent = nullptr);
+
+    bool isTargeted() const { return m_targeted; }
+    // A null text shows the standing line again.
+    void setMessage(const QString& message);
+    QString shownMessage() const;
+
+    // Alt maps to Option and Shift to Shift, the model's flags.
+    static quint64 modelModifiers(Qt::KeyboardModifiers modifiers);
+    // The local files of a drag, or nothing when it carries anything else.
+    static QStringList localFiles(const QMimeData* data);
+
+Q_SIGNALS:
+    void filesDropped(const QStringList& files, quint64 modifiers);
+    void targetedChanged(bool targeted);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void setTargeted(bool targeted);
+
+    bool m_targeted = false;
+    QLabel* m_icon;
+    QLabel* m_standing;
+    QLabel* m_message;
+    QGraphicsOpacityEffect* m_standingOpacity;
+    QGraphicsOpacityEffect* m_messageOpacity;
+    QPropertyAnimation* m_fade;
+};
+
+} // namespace korvane

@@ -1,0 +1,84 @@
+#include "gui_app.h"
+
+#include "app_chooser_dialog.h"
+#include "core/app_model.h"
+#include "core/settings.h"
+#include "gui_panels.h"
+#include "main_window.h"
+#include "platform/instance_channel.h"
+#include "settings_window.h"
+#include "tray_controller.h"
+
+#include <QApplication>
+#include <QSystemTrayIcon>
+
+namespace korvane {
+
+GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirectory,
+               QObject* parent)
+    : QObject(parent)
+    , m_platform(platform)
+    , m_settings(settings)
+    , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
+    , m_model(std::make_unique<AppModel>(platform, storeDirectory, settings)) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    // The chooser's dialogs open over the main window, which the chooser is handed once made.
+    m_chooser = std::make_unique<GuiAppChooser>(platform);
+    m_mainWindow = std::make_unique<MainWindow>(*m_model, m_chooser.get());
+    m_chooser->setParentWindow(m_mainWindow.get());
+    m_panels = std::make_unique<GuiPanels>(m_mainWindow.get());
+    m_model->setPanels(m_panels.get());
+    m_settingsWindow = std::make_unique<SettingsWindow>(platform, settings);
+    m_settingsWindow->setTrayAvailable(m_trayAvailable);
+    m_tray = std::make_unique<TrayController>(*m_model);
+
+    connect(m_mainWindow->settingsAction(), &QAction::triggered, this, &GuiApp::showSettings);
+    connect(m_mainWindow->quitAction(), &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_tray.get(), &TrayController::settingsRequested, this, &GuiApp::showSettings);
+    connect(m_tray.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit);
+    // Any settings change re-applies the appearance; unchanged values change nothing.
+    connect(&m_settings, &Settings::changed, this, &GuiApp::applyAppearance);
+    applyAppearance();
+}
+
+GuiApp::~GuiApp() {
+    m_model->setPanels(nullptr);
+}
+
+void GuiApp::serve(InstanceChannel& channel) {
+    connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
+    connect(&channel, &InstanceChannel::openRequested, m_model.get(), &AppModel::handle);
+}
+
+void GuiApp::showMainWindow() {
+    m_mainWindow->show();
+    m_model->showWindow();
+}
+
+void GuiApp::showSettings() {
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+void GuiApp::setTrayAvailable(bool available) {
+    m_trayAvailable = available;
+    m_settingsWindow->setTrayAvailable(available);
+    applyAppearance();
+}
+
+void GuiApp::applyAppearance() {
+    const bool trayShown = m_settings.showMenuBar() && m_trayAvailable;
+    m_tray->setVisible(trayShown);
+    const bool taskbar = m_settings.showDock() || !trayShown;
+    if (taskbar == m_taskbarShown) {
+        return; // repeated calls take no focus
+    }
+    m_taskbarShown = taskbar;
+    m_mainWindow->setTaskbarEntryShown(taskbar);
+    if (taskbar && m_mainWindow->isVisible()) {
+        m_mainWindow->activateWindow();
+    }
+}
+
+} // namespace korvane

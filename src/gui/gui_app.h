@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace korvane {
+
+class AppModel;
+class GuiAppChooser;
+class GuiPanels;
+class InstanceChannel;
+class MainWindow;
+class Platform;
+class Settings;
+class SettingsWindow;
+class TrayController;
+
+// The window program: the model, the main window, the Settings window and the tray icon, kept
+// in line with the settings. It runs until an explicit quit, not until its last window closes.
+class GuiApp : public QObject {
+    Q_OBJECT
+
+public:
+    GuiApp(Platform& platform, Settings& settings, const QString& storeDirectory,
+           QObject* parent = nullptr);
+    ~GuiApp() override;
+
+    AppModel& model() const { return *m_model; }
+    MainWindow& mainWindow() const { return *m_mainWindow; }
+    SettingsWindow& settingsWindow() const { return *m_settingsWindow; }
+    TrayController& tray() const { return *m_tray; }
+
+    // Takes requests from later starts of the program.
+    void serve(InstanceChannel& channel);
+    void showMainWindow();
+    void showSettings();
+    // Status icon and taskbar entry as the settings say; the program stays reachable always.
+    void applyAppearance();
+    bool taskbarEntryShown() const { return m_taskbarShown; }
+    // Whether the desktop shows tray icons; tests may pretend either way.
+    void setTrayAvailable(bool available);
+
+private:
+    Platform& m_platform;
+    Settings& m_settings;
+    bool m_trayAvailable;
+    bool m_taskbarShown = true;
+    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<SettingsWindow> m_settingsWindow;
+    std::unique_ptr<TrayController> m_tray;
+    std::unique_ptr<GuiPanels> m_panels;
+    std::unique_ptr<GuiAppChooser> m_chooser;
+};
+
+} // namespace korvane

@@ -1,0 +1,184 @@
+#include "main_window.h"
+
+#include "core/app_model.h"
+#include "drop_zone.h"
+#include "icons.h"
+#include "pending_sheet.h"
+#include "platform/platform.h"
+#include "rules_list.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+MainWindowService::MainWindowService(MainWindow& window)
+    : WindowService(&window)
+    , m_window(window) {}
+
+void MainWindowService::activateApplication() {
+    m_window.activateWindow();
+}
+bool MainWindowService::isMinimized() const {
+    return m_window.isMinimized();
+}
+void MainWindowService::restoreMinimized() {
+    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+}
+void MainWindowService::raiseWindow() {
+    ++m_raises;
+    m_window.show();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+namespace {
+
+QString keyHint(const Platform& platform) {
+    // The platform's key names, with the symbols that mark those keys on a keyboard.
+    const QString shift = platform.shiftKeyName() == QLatin1String("Shift")
+                              ? QStringLiteral("\u21e7 Shift")
+                              : platform.shiftKeyName();
+    const QString option = platform.optionKeyName() == QLatin1String("Option")
+                               ? QStringLiteral("\u2325 Option")
+                               : platform.optionKeyName();
+    return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
+                          "to just reveal in %3")
+        .arg(shift, option, platform.fileManagerName());
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
+    : QMainWindow(parent)
+    , m_model(model)
+    , m_chooser(chooser)
+    , m_service(new MainWindowService(*this))
+    , m_dropZone(new DropZone)
+    , m_rules(new RulesList(model, chooser))
+    , m_addRule(new QPushButton(Icons::plus(), QStringLiteral("Add Rule")))
+    , m_import(new QPushButton(QStringLiteral("Import")))
+    , m_export(new QPushButton(QStringLiteral("Export")))
+    , m_hint(new QLabel(keyHint(model.platform()))) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Korvane"));
+    setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    m_openFile = file->addAction(QStringLiteral("Open File\u2026"), &m_model, &AppModel::openPanel);
+    m_openFile->setShortcut(QKeySequence::Open);
+    m_openFile->setShortcutContext(Qt::ApplicationShortcut);
+    m_settings = file->addAction(QStringLiteral("Settings\u2026"));
+    m_settings->setShortcut(QKeySequence::Preferences);
+    file->addSeparator();
+    m_quit = file->addAction(QStringLiteral("Quit Korvane"));
+    m_quit->setShortcut(QKeySequence::Quit);
+
+    auto* rulesTitle = new QLabel(QStringLiteral("Rules"));
+    QFont headline = rulesTitle->font();
+    headline.setBold(true);
+    rulesTitle->setFont(headline);
+    auto* header = new QHBoxLayout;
+    header->addWidget(rulesTitle);
+    header->addStretch();
+    for (QPushButton* button : {m_addRule, m_import, m_export}) {
+        header->addWidget(button);
+    }
+    QFont caption = m_hint->font();
+    caption.setPointSizeF(caption.pointSizeF() * 0.9);
+    m_hint->setFont(caption);
+    m_hint->setForegroundRole(QPalette::PlaceholderText);
+    m_hint->setAlignment(Qt::AlignCenter);
+    m_hint->setWordWrap(true);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(18, 18, 18, 18);
+    layout->setSpacing(14);
+    layout->addWidget(m_dropZone);
+    layout->addLayout(header);
+    layout->addWidget(m_rules, 1);
+    layout->addWidget(m_hint);
+    content->setMinimumSize(600, 640);
+    setCentralWidget(content);
+    resize(640, 700 + menuBar()->sizeHint().height());
+
+    connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
+    connect(m_import, &QPushButton::clicked, &m_model, &AppModel::importRules);
+    connect(m_export, &QPushButton::clicked, &m_model, &AppModel::exportRules);
+    auto updateExport = [this] { m_export->setEnabled(!m_model.store().rules().isEmpty()); };
+    connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
+    updateExport();
+    // Drops reach the model after the drag callback has returned.
+    connect(m_dropZone, &DropZone::filesDropped, &m_model, &AppModel::handle, Qt::QueuedConnection);
+    connect(&m_model, &AppModel::messageChanged, this,
+            [this] { m_dropZone->setMessage(m_model.message()); });
+    connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
+    connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
+    m_model.setMainWindow(m_service);
+    syncPending();
+    syncAlert();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::addRule() {
+    m_model.store().insertRule(0, Rule());
+}
+
+void MainWindow::setTaskbarEntryShown(bool shown) {
+    // Tool windows stay out of the taskbar on X11 window managers; Wayland has no such request.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::Tool, !shown);
+    if (visible) {
+        show();
+    }
+}
+
+void MainWindow::syncPending() {
+    const auto pending = m_model.pending();
+    if (pending && !m_sheet) {
+        m_sheet = new PendingSheet(m_model, m_chooser, *pending, this);
+        connect(m_sheet, &QDialog::finished, this, &MainWindow::sheetClosed);
+        m_sheet->open();
+    } else if (!pending && m_sheet) {
+        m_sheet->done(QDialog::Accepted); // its finished signal leads to sheetClosed
+    }
+}
+
+void MainWindow::sheetClosed() {
+    if (m_sheet) {
+        m_sheet->deleteLater();
+        m_sheet = nullptr;
+    }
+    if (m_model.pending()) {
+        m_model.cancelPending(); // the user dismissed it
+    }
+    // Once per closing, after the sheet is gone.
+    QTimer::singleShot(0, &m_model, &AppModel::pendingDismissed);
+}
+
+void MainWindow::syncAlert() {
+    const QString text = m_model.alertText();
+    if (text.isNull()) {
+        return;
+    }
+    if (!m_alert) {
+        m_alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Default apps"), text,
+                                  QMessageBox::Ok, this);
+        m_alert->setWindowModality(Qt::WindowModal);
+        m_alert->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_alert, &QMessageBox::finished, this, [this] { m_model.setAlertText(QString()); });
+        m_alert->open();
+    } else {
+        m_alert->setText(text);
+    }
+}
+
+} // namespace korvane

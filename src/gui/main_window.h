@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/window_service.h"
+#include "pending_sheet.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+
+class QLabel;
+class QPushButton;
+
+namespace korvane {
+
+class AppChooser;
+class AppModel;
+class DropZone;
+class MainWindow;
+class RulesList;
+
+// The main window as the model sees it.
+class MainWindowService : public WindowService {
+    Q_OBJECT
+
+public:
+    explicit MainWindowService(MainWindow& window);
+    void activateApplication() override;
+    bool isMinimized() const override;
+    void restoreMinimized() override;
+    void raiseWindow() override;
+    int raises() const { return m_raises; }
+
+private:
+    MainWindow& m_window;
+    int m_raises = 0;
+};
+
+// "Korvane": the drop zone, the rule commands, the rules list and the key hint. It shows the
+// pending sheet while the model holds a pending file and the "Default apps" alert while it holds
+// an alert text.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    DropZone* dropZone() const { return m_dropZone; }
+    RulesList* rulesList() const { return m_rules; }
+    QPushButton* addRuleButton() const { return m_addRule; }
+    QPushButton* importButton() const { return m_import; }
+    QPushButton* exportButton() const { return m_export; }
+    QLabel* hint() const { return m_hint; }
+    PendingSheet* pendingSheet() const { return m_sheet; }
+    QMessageBox* alert() const { return m_alert; }
+    MainWindowService& service() const { return *m_service; }
+    QAction* openFileAction() const { return m_openFile; }
+    QAction* settingsAction() const { return m_settings; }
+    QAction* quitAction() const { return m_quit; }
+
+    void addRule();
+    // Shows or hides the window's taskbar entry where the window system allows it.
+    void setTaskbarEntryShown(bool shown);
+
+private:
+    void syncPending();
+    void sheetClosed();
+    void syncAlert();
+
+    AppModel& m_model;
+    AppChooser* m_chooser;
+    MainWindowService* m_service;
+    DropZone* m_dropZone;
+    RulesList* m_rules;
+    QPushButton* m_addRule;
+    QPushButton* m_import;
+    QPushButton* m_export;
+    QLabel* m_hint;
+    QAction* m_openFile;
+    QAction* m_settings;
+    QAction* m_quit;
+    QPointer<PendingSheet> m_sheet;
+    QPointer<QMessageBox> m_alert;
+};
+
+} // namespace korvane

@@ -1,0 +1,126 @@
+#include "pending_sheet.h"
+
+#include "core/app_chooser.h"
+#include "core/app_info.h"
+#include "core/app_model.h"
+#include "core/router.h"
+#include "icons.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+namespace korvane {
+
+PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFile& file,
+                           QWidget* parent)
+    : QDialog(parent)
+    , m_model(model)
+    , m_chooser(chooser)
+    , m_file(file)
+    , m_extension(Router::extensionKey(file.path))
+    , m_list(new QListWidget(this))
+    , m_empty(new QLabel(this))
+    , m_always(new QCheckBox(this))
+    , m_chooseOther(new QPushButton(QStringLiteral("Choose another app\u2026"), this))
+    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("pendingSheet"));
+    setWindowTitle(QStringLiteral("Choose an App"));
+    setWindowModality(Qt::WindowModal);
+    setFixedWidth(400);
+
+    auto* name = new QLabel(QFileInfo(file.path).fileName(), this);
+    name->setObjectName(QStringLiteral("pendingName"));
+    name->setTextFormat(Qt::PlainText);
+    name->setWordWrap(true);
+    QFont headline = name->font();
+    headline.setBold(true);
+    name->setFont(headline);
+    name->setMaximumHeight(name->fontMetrics().lineSpacing() * 2 + 2); // at most two lines
+    auto* question =
+        new QLabel(QStringLiteral("No rule matches this file. Which app should open it?"), this);
+    question->setForegroundRole(QPalette::PlaceholderText);
+    question->setWordWrap(true);
+
+    m_list->setFixedHeight(190);
+    m_list->setIconSize(QSize(28, 28));
+    m_list->setSpacing(1);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_empty->setText(QStringLiteral("%1 didn't suggest any apps for this file.")
+                         .arg(model.platform().systemName()));
+    m_empty->setForegroundRole(QPalette::PlaceholderText);
+    m_empty->setContentsMargins(8, 8, 8, 8);
+    m_empty->hide();
+    auto* listLayout = new QVBoxLayout(m_list->viewport());
+    listLayout->addWidget(m_empty, 0, Qt::AlignTop | Qt::AlignLeft);
+
+    if (m_extension.isEmpty()) {
+        m_always->setText(QStringLiteral("Always use this app (file has no extension)"));
+        m_always->setEnabled(false);
+    } else {
+        m_always->setText(QStringLiteral("Always use this app for .") + m_extension);
+    }
+    m_always->setChecked(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_chooseOther);
+    buttons->addStretch();
+    buttons->addWidget(m_cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(12);
+    auto* header = new QVBoxLayout;
+    header->setSpacing(2);
+    header->addWidget(name);
+    header->addWidget(question);
+    layout->addLayout(header);
+    layout->addWidget(m_list);
+    layout->addWidget(m_always);
+    layout->addLayout(buttons);
+
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); });
+    connect(m_list, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); });
+    connect(m_chooseOther, &QPushButton::clicked, this, [this] {
+        if (m_chooser) {
+            if (const auto app = AppInfo::chooseApp(*m_chooser)) {
+                choose(*app);
+            }
+        }
+    });
+
+    // The suggestions come from the platform off the main thread.
+    const Platform* platform = &model.platform();
+    const QString path = file.path;
+    connect(&m_watcher, &QFutureWatcher<QStringList>::finished, this, [this] {
+        m_apps = m_watcher.result();
+        const Platform& platform = m_model.platform();
+        for (const QString& app : m_apps) {
+            auto* item = new QListWidgetItem(Icons::forPath(app, platform),
+                                             AppInfo::displayName(app, platform), m_list);
+            item->setData(Qt::UserRole, app);
+            item->setSizeHint(QSize(0, 40));
+        }
+        m_loaded = true;
+        m_empty->setVisible(m_apps.isEmpty());
+        Q_EMIT suggestionsLoaded();
+    });
+    m_watcher.setFuture(
+        QtConcurrent::run([platform, path] { return platform->applicationsForFile(path); }));
+}
+
+void PendingSheet::choose(const QString& app) {
+    const bool always = m_always->isChecked() && !m_extension.isEmpty();
+    m_model.resolvePending(m_file, app, always); // the model closes the sheet
+}
+
+} // namespace korvane

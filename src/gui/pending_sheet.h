@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/pending_file.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QStringList>
+
+class QCheckBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace korvane {
+
+class AppChooser;
+class AppModel;
+
+// Asks which application should open a file that no rule claims, window-modal over the main
+// window. Picking an application answers the model; Cancel (or Escape) gives up on this file.
+class PendingSheet : public QDialog {
+    Q_OBJECT
+
+public:
+    PendingSheet(AppModel& model, AppChooser* chooser, const PendingFile& file,
+                 QWidget* parent = nullptr);
+
+    const PendingFile& file() const { return m_file; }
+    bool isLoaded() const { return m_loaded; }
+    QStringList apps() const { return m_apps; }
+    QCheckBox* alwaysSwitch() const { return m_always; }
+    QLabel* emptyLabel() const { return m_empty; }
+    QListWidget* appList() const { return m_list; }
+    QPushButton* chooseOtherButton() const { return m_chooseOther; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    void choose(const QString& app);
+
+Q_SIGNALS:
+    void suggestionsLoaded();
+
+private:
+    AppModel& m_model;
+    AppChooser* m_chooser;
+    PendingFile m_file;
+    QString m_extension;
+    QStringList m_apps;
+    bool m_loaded = false;
+    QFutureWatcher<QStringList> m_watcher;
+    QListWidget* m_list;
+    QLabel* m_empty;
+    QCheckBox* m_always;
+    QPushButton* m_chooseOther;
+    QPushButton* m_cancel;
+};
+
+} // namespace korvane

@@ -1,0 +1,367 @@
+#include "rule_row.h"
+
+#include "core/app_chooser.h"
+#include "core/app_info.h"
+#include "core/app_model.h"
+#include "icons.h"
+#include "platform/platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDrag>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+namespace korvane {
+
+namespace {
+
+QFont scaled(QFont font, double factor) {
+    font.setPointSizeF(font.pointSizeF() * factor);
+    return font;
+}
+
+QToolButton* menuButton(QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    button->setFont(scaled(button->font(), 0.9));
+    button->setMenu(new QMenu(button));
+    return button;
+}
+
+} // namespace
+
+RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_chooser(chooser)
+    , m_rule(rule)
+    , m_grip(new QLabel(this))
+    , m_enabled(new QCheckBox(this))
+    , m_extensions(new QLineEdit(rule.extensions.join(QStringLiteral(", ")), this))
+    , m_groupButton(menuButton(this))
+    , m_infoLayout(new QVBoxLayout)
+    , m_appIcon(new QLabel(this))
+    , m_appName(new QLabel(this))
+    , m_appDetail(new QLabel(this))
+    , m_appButton(menuButton(this))
+    , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
+    , m_restore(new QPushButton(QStringLiteral("Restore"), this))
+    , m_delete(new QToolButton(this)) {
+    setObjectName(QStringLiteral("ruleRow"));
+    m_grip->setPixmap(Icons::grip().pixmap(16, 16));
+    m_grip->setCursor(Qt::OpenHandCursor);
+    m_grip->setToolTip(QStringLiteral("Drag to reorder"));
+    m_grip->installEventFilter(this);
+    m_enabled->setToolTip(QStringLiteral("Enabled"));
+    m_enabled->setAccessibleName(QStringLiteral("Enabled"));
+    m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
+    m_extensions->setClearButtonEnabled(true);
+    m_infoLayout->setSpacing(1);
+    m_infoLayout->setContentsMargins(0, 0, 0, 0);
+    m_appIcon->setFixedSize(24, 24);
+    m_appName->setWordWrap(true);
+    m_appDetail->setFont(scaled(m_appDetail->font(), 0.9));
+    m_appDetail->setForegroundRole(QPalette::PlaceholderText);
+    m_delete->setIcon(Icons::trash());
+    m_delete->setAutoRaise(true);
+    m_delete->setToolTip(QStringLiteral("Delete rule"));
+    m_delete->setAccessibleName(QStringLiteral("Delete rule"));
+    for (QPushButton* button : {m_makeDefault, m_restore}) {
+        button->setFont(scaled(button->font(), 0.9));
+    }
+
+    // Group menu: "No type group", a divider, then the groups in declared order.
+    QMenu* groups = m_groupButton->menu();
+    connect(groups->addAction(QStringLiteral("No type group")), &QAction::triggered, this, [this] {
+        Rule rule = m_rule;
+        rule.group.reset();
+        write(rule);
+    });
+    groups->addSeparator();
+    for (TypeGroup group : TypeGroup::allCases()) {
+        connect(groups->addAction(group.label()), &QAction::triggered, this, [this, group] {
+            Rule rule = m_rule;
+            rule.group = group;
+            write(rule);
+        });
+    }
+    connect(m_appButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildAppMenu);
+
+    auto* ruleColumn = new QVBoxLayout;
+    ruleColumn->setSpacing(5);
+    ruleColumn->addWidget(m_extensions);
+    ruleColumn->addWidget(m_groupButton, 0, Qt::AlignLeft);
+    ruleColumn->addLayout(m_infoLayout);
+
+    auto* appLine = new QHBoxLayout;
+    appLine->setSpacing(6);
+    appLine->addWidget(m_appIcon);
+    appLine->addWidget(m_appName, 1);
+    auto* appColumn = new QVBoxLayout;
+    appColumn->setSpacing(4);
+    appColumn->addLayout(appLine);
+    appColumn->addWidget(m_appDetail);
+    appColumn->addWidget(m_appButton, 0, Qt::AlignLeft);
+    auto* appBox = new QWidget(this);
+    appBox->setFixedWidth(150);
+    appBox->setLayout(appColumn);
+    appColumn->setContentsMargins(0, 0, 0, 0);
+
+    auto* commands = new QVBoxLayout;
+    commands->setSpacing(4);
+    commands->addWidget(m_makeDefault, 0, Qt::AlignRight);
+    commands->addWidget(m_restore, 0, Qt::AlignRight);
+    commands->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(12);
+    layout->addWidget(m_grip, 0, Qt::AlignTop);
+    layout->addWidget(m_enabled, 0, Qt::AlignTop);
+    layout->addLayout(ruleColumn, 1);
+    layout->addWidget(appBox, 0, Qt::AlignTop);
+    layout->addLayout(commands);
+    layout->addWidget(m_delete, 0, Qt::AlignTop);
+
+    connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
+        if (on != m_rule.enabled) {
+            Rule rule = m_rule;
+            rule.enabled = on;
+            write(rule);
+        }
+    });
+    connect(m_extensions, &QLineEdit::textEdited, this, [this](const QString& text) {
+        Rule rule = m_rule;
+        rule.extensions = Rule::parseExtensions(text);
+        write(rule);
+    });
+    connect(m_makeDefault, &QPushButton::clicked, this, [this] { runCommand(true); });
+    connect(m_restore, &QPushButton::clicked, this, [this] { runCommand(false); });
+    connect(m_delete, &QToolButton::clicked, this, [this] { Q_EMIT deleteRequested(m_rule.id); });
+    connect(&m_model, &AppModel::defaultsVersionChanged, this, [this] {
+        updateView();
+        refreshIfNeeded();
+    });
+    connect(&m_watcher, &QFutureWatcher<Refresh>::finished, this, [this] {
+        // Only the latest key's results are kept on screen.
+        if (m_watcher.property("key").toString() != taskKey()) {
+            return;
+        }
+        const Refresh result = m_watcher.result();
+        m_candidates = result.candidates;
+        m_infos = result.infos;
+        m_shownKey = taskKey();
+        updateView();
+        Q_EMIT refreshed();
+    });
+
+    setGraphicsEffect(new QGraphicsOpacityEffect(this));
+    updateView();
+    refreshIfNeeded();
+}
+
+void RuleRow::setRule(const Rule& rule) {
+    m_rule = rule;
+    updateView();
+    refreshIfNeeded();
+}
+
+void RuleRow::write(const Rule& rule) {
+    m_rule = rule;
+    const QList<Rule>& rules = m_model.store().rules();
+    for (qsizetype i = 0; i < rules.size(); ++i) {
+        if (rules[i].id == rule.id) {
+            m_model.store().setRule(i, rule);
+            break;
+        }
+    }
+    updateView();
+    refreshIfNeeded();
+}
+
+QString RuleRow::taskKey() const {
+    return m_rule.extensions.join(u',') + u'|' +
+           (m_rule.group ? m_rule.group->rawValue() : QString()) + u'|' +
+           QString::number(m_model.defaultsVersion());
+}
+
+RuleRow::Refresh RuleRow::compute(const Platform& platform, const QStringList& extensions,
+                                  const std::optional<TypeGroup>& group) {
+    Refresh result;
+    result.candidates = AppInfo::candidates(extensions, group, platform);
+    for (const QString& ext : extensions.mid(0, 6)) {
+        const auto type = platform.typeForExtension(ext);
+        if (!type) {
+            continue;
+        }
+        const auto app = platform.defaultApplicationForType(*type);
+        result.infos.append(
+            {ext, app ? AppInfo::displayName(*app, platform) : QStringLiteral("no app")});
+    }
+    return result;
+}
+
+void RuleRow::refreshIfNeeded() {
+    const QString key = taskKey();
+    if (key == m_requestedKey) {
+        return;
+    }
+    m_requestedKey = key;
+    const Platform* platform = &m_model.platform();
+    const QStringList extensions = m_rule.extensions;
+    const std::optional<TypeGroup> group = m_rule.group;
+    m_watcher.setProperty("key", key);
+    m_watcher.setFuture(QtConcurrent::run(
+        [platform, extensions, group] { return compute(*platform, extensions, group); }));
+}
+
+QStringList RuleRow::infoLines() const {
+    QStringList lines;
+    for (const DefaultInfo& info : m_infos) {
+        lines << QStringLiteral(".%1 currently opens in %2").arg(info.ext, info.appName);
+    }
+    return lines;
+}
+
+void RuleRow::updateView() {
+    const Platform& platform = m_model.platform();
+    static_cast<QGraphicsOpacityEffect*>(graphicsEffect())->setOpacity(m_rule.enabled ? 1.0 : 0.55);
+    {
+        const QSignalBlocker block(m_enabled);
+        m_enabled->setChecked(m_rule.enabled);
+    }
+    m_groupButton->setText(
+        m_rule.group ? QStringLiteral("Also matches type group: %1").arg(m_rule.group->label())
+                     : QStringLiteral("Add type group\u2026"));
+
+    while (QLayoutItem* item = m_infoLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const QString& line : infoLines()) {
+        auto* label = new QLabel(line, this);
+        label->setFont(scaled(label->font(), 0.82));
+        label->setForegroundRole(QPalette::PlaceholderText);
+        m_infoLayout->addWidget(label);
+    }
+
+    const auto app = AppInfo::resolve(m_rule, platform);
+    QPalette namePalette = palette();
+    if (app) {
+        m_appIcon->setPixmap(Icons::forPath(*app, platform).pixmap(24, 24));
+        m_appIcon->show();
+        m_appName->setText(AppInfo::displayName(*app, platform));
+        m_appName->setForegroundRole(QPalette::WindowText);
+        m_appDetail->hide();
+        m_appButton->setText(QStringLiteral("Change"));
+    } else if (!m_rule.hasApp()) {
+        m_appIcon->hide();
+        m_appName->setText(QStringLiteral("No app chosen"));
+        m_appName->setForegroundRole(QPalette::PlaceholderText);
+        m_appDetail->hide();
+        m_appButton->setText(QStringLiteral("Choose"));
+    } else {
+        m_appIcon->setPixmap(Icons::warning().pixmap(18, 18));
+        m_appIcon->show();
+        m_appName->setText(QStringLiteral("App not found"));
+        namePalette.setColor(QPalette::WindowText, QColor(0xe6, 0x61, 0x00));
+        m_appName->setForegroundRole(QPalette::WindowText);
+        m_appDetail->setText(m_rule.appName);
+        m_appDetail->setVisible(!m_rule.appName.isEmpty());
+        m_appButton->setText(QStringLiteral("Choose"));
+    }
+    m_appName->setPalette(namePalette);
+
+    bool restorable = false;
+    for (const QString& ext : m_rule.extensions) {
+        restorable = restorable || m_model.defaultManager().records().contains(ext);
+    }
+    m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy);
+    m_restore->setVisible(restorable);
+    m_restore->setEnabled(!m_busy);
+}
+
+void RuleRow::buildAppMenu() {
+    QMenu* menu = m_appButton->menu();
+    menu->clear();
+    const Platform& platform = m_model.platform();
+    for (const QString& app : m_candidates) {
+        QAction* action =
+            menu->addAction(Icons::forPath(app, platform), AppInfo::displayName(app, platform));
+        connect(action, &QAction::triggered, this, [this, app] {
+            Rule rule = m_rule;
+            rule.setApp(app, m_model.platform());
+            write(rule);
+        });
+    }
+    if (!m_candidates.isEmpty()) {
+        menu->addSeparator();
+    }
+    connect(menu->addAction(QStringLiteral("Other\u2026")), &QAction::triggered, this, [this] {
+        if (!m_chooser) {
+            return;
+        }
+        if (const auto app = AppInfo::chooseApp(*m_chooser)) {
+            Rule rule = m_rule;
+            rule.setApp(*app, m_model.platform());
+            write(rule);
+        }
+    });
+}
+
+void RuleRow::runCommand(bool make) {
+    m_busy = true;
+    updateView();
+    const QPointer<RuleRow> self(this);
+    auto done = [self] {
+        if (self) {
+            self->m_busy = false;
+            self->updateView();
+        }
+    };
+    if (make) {
+        m_model.makeDefault(m_rule, done);
+    } else {
+        m_model.restoreDefaults(m_rule, done);
+    }
+}
+
+bool RuleRow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_grip) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_pressAt = static_cast<QMouseEvent*>(event)->position().toPoint();
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if ((mouse->buttons() & Qt::LeftButton) &&
+            (mouse->position().toPoint() - m_pressAt).manhattanLength() >=
+                QApplication::startDragDistance()) {
+            auto* drag = new QDrag(this);
+            auto* data = new QMimeData;
+            data->setData(QStringLiteral("application/x-korvane-rule"),
+                          m_rule.id.toString(QUuid::WithoutBraces).toLatin1());
+            drag->setMimeData(data);
+            drag->setPixmap(grab().scaledToWidth(qMin(width(), 360), Qt::SmoothTransformation));
+            drag->exec(Qt::MoveAction);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace korvane

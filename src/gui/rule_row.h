@@ -1,0 +1,105 @@
+#pragma once
+
+#include "core/rule.h"
+
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QStringList>
+#include <QUuid>
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+class QVBoxLayout;
+
+namespace korvane {
+
+class AppChooser;
+class AppModel;
+
+// The editor of one rule. Every edit is written straight into the store; the extension field
+// keeps what was typed while the rule holds the parsed list. Candidates and the per-extension
+// default lines are computed off the main thread.
+class RuleRow : public QWidget {
+    Q_OBJECT
+
+public:
+    // One line under the extension field: which application opens `ext` now.
+    struct DefaultInfo {
+        QString ext;
+        QString appName;
+    };
+    struct Refresh {
+        QStringList candidates;
+        QList<DefaultInfo> infos;
+    };
+
+    RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent = nullptr);
+
+    QUuid ruleId() const { return m_rule.id; }
+    const Rule& rule() const { return m_rule; }
+    // Takes a new value of the rule from the store; the typed text stays as it is.
+    void setRule(const Rule& rule);
+
+    QLineEdit* extensionField() const { return m_extensions; }
+    QToolButton* groupButton() const { return m_groupButton; }
+    QToolButton* appButton() const { return m_appButton; }
+    QPushButton* makeDefaultButton() const { return m_makeDefault; }
+    QPushButton* restoreButton() const { return m_restore; }
+    QToolButton* deleteButton() const { return m_delete; }
+    QCheckBox* enabledSwitch() const { return m_enabled; }
+    QLabel* appLabel() const { return m_appName; }
+    QStringList infoLines() const;
+    QStringList candidates() const { return m_candidates; }
+    QWidget* grip() const { return m_grip; }
+    // The key of the last refresh whose results are shown.
+    QString shownKey() const { return m_shownKey; }
+    QString taskKey() const;
+
+    // The background work of a refresh; safe off the main thread.
+    static Refresh compute(const class Platform& platform, const QStringList& extensions,
+                           const std::optional<TypeGroup>& group);
+
+Q_SIGNALS:
+    void deleteRequested(const QUuid& id);
+    void refreshed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void write(const Rule& rule);
+    void updateView();
+    void refreshIfNeeded();
+    void buildAppMenu();
+    void runCommand(bool make);
+
+    AppModel& m_model;
+    AppChooser* m_chooser;
+    Rule m_rule;
+    bool m_busy = false;
+    QStringList m_candidates;
+    QList<DefaultInfo> m_infos;
+    QString m_requestedKey;
+    QString m_shownKey;
+    QFutureWatcher<Refresh> m_watcher;
+    QPoint m_pressAt;
+
+    QLabel* m_grip;
+    QCheckBox* m_enabled;
+    QLineEdit* m_extensions;
+    QToolButton* m_groupButton;
+    QVBoxLayout* m_infoLayout;
+    QLabel* m_appIcon;
+    QLabel* m_appName;
+    QLabel* m_appDetail;
+    QToolButton* m_appButton;
+    QPushButton* m_makeDefault;
+    QPushButton* m_restore;
+    QToolButton* m_delete;
+};
+
+} // namespace korvane

@@ -1,0 +1,116 @@
+#include "settings_window.h"
+
+#include "core/folder_behavior.h"
+#include "core/settings.h"
+#include "platform/platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+namespace korvane {
+
+namespace {
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+} // namespace
+
+SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_platform(platform)
+    , m_settings(settings)
+    , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
+    , m_folders(new QComboBox(this))
+    , m_login(new QCheckBox(QStringLiteral("Launch at login"), this))
+    , m_loginError(caption({}, this))
+    , m_menuBar(
+          new QCheckBox(QStringLiteral("Show in the %1").arg(platform.statusAreaName()), this))
+    , m_trayReason(
+          caption(QStringLiteral("This desktop has no %1.").arg(platform.statusAreaName()), this))
+    , m_dock(new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.dockName()), this)) {
+    setObjectName(QStringLiteral("settingsWindow"));
+    setWindowTitle(QStringLiteral("Korvane Settings"));
+    setFixedWidth(420);
+
+    for (FolderBehavior behavior : FolderBehavior::allCases()) {
+        m_folders->addItem(behavior.label(platform), behavior.rawValue());
+    }
+    QPalette orange = m_loginError->palette();
+    orange.setColor(QPalette::WindowText, QColor(0xe6, 0x61, 0x00));
+    m_loginError->setPalette(orange);
+    m_loginError->hide();
+    m_trayReason->setForegroundRole(QPalette::PlaceholderText);
+    auto* note = caption(QStringLiteral("The %1 icon stays visible when the %2 icon is hidden, so "
+                                        "the app is always reachable.")
+                             .arg(platform.dockName(), platform.statusAreaName()),
+                         this);
+    note->setForegroundRole(QPalette::PlaceholderText);
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Dropped folders"), m_folders);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->addLayout(form);
+    layout->addWidget(m_login);
+    layout->addWidget(m_loginError);
+    layout->addWidget(m_menuBar);
+    layout->addWidget(m_trayReason);
+    layout->addWidget(m_dock);
+    layout->addWidget(note);
+
+    connect(m_folders, &QComboBox::activated, this, [this](int index) {
+        m_settings.setFolderBehavior(m_folders->itemData(index).toString());
+    });
+    connect(m_login, &QCheckBox::clicked, this, &SettingsWindow::setLaunchAtLogin);
+    connect(m_menuBar, &QCheckBox::clicked, this,
+            [this](bool on) { m_settings.setShowMenuBar(on); });
+    connect(m_dock, &QCheckBox::clicked, this, [this](bool on) { m_settings.setShowDock(on); });
+    connect(&m_settings, &Settings::changed, this, &SettingsWindow::load);
+    load();
+}
+
+void SettingsWindow::setTrayAvailable(bool available) {
+    m_trayAvailable = available;
+    load();
+}
+
+void SettingsWindow::setLaunchAtLogin(bool on) {
+    if (const auto error = m_platform.setLaunchAtLogin(on)) {
+        m_loginError->setText(QStringLiteral("Couldn't change Launch at Login: ") + *error);
+        m_loginError->show();
+    } else {
+        m_loginError->clear();
+        m_loginError->hide();
+    }
+    m_login->setChecked(m_platform.launchAtLogin()); // always the system's real state
+}
+
+void SettingsWindow::showEvent(QShowEvent* event) {
+    m_login->setChecked(m_platform.launchAtLogin());
+    QWidget::showEvent(event);
+}
+
+void SettingsWindow::load() {
+    // A stored value that is none of the behaviours matches no entry.
+    m_folders->setCurrentIndex(m_folders->findData(m_settings.folderBehaviorRaw()));
+    m_login->setChecked(m_platform.launchAtLogin());
+    const bool menuBar = m_settings.showMenuBar();
+    m_menuBar->setChecked(menuBar && m_trayAvailable);
+    m_menuBar->setEnabled(m_trayAvailable);
+    m_trayReason->setVisible(!m_trayAvailable);
+    // Without a status icon the taskbar entry stays, whatever is stored.
+    const bool iconShown = menuBar && m_trayAvailable;
+    m_dock->setChecked(m_settings.showDock() || !iconShown);
+    m_dock->setEnabled(iconShown);
+}
+
+} // namespace korvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+
+namespace korvane {
+
+class Platform;
+class Settings;
+
+// The Settings window: dropped folders, launch at login, the status icon and the taskbar entry.
+class SettingsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    SettingsWindow(Platform& platform, Settings& settings, QWidget* parent = nullptr);
+
+    QComboBox* folderPicker() const { return m_folders; }
+    QCheckBox* loginSwitch() const { return m_login; }
+    QLabel* loginError() const { return m_loginError; }
+    QCheckBox* menuBarSwitch() const { return m_menuBar; }
+    QCheckBox* dockSwitch() const { return m_dock; }
+    QLabel* trayReason() const { return m_trayReason; }
+    // Whether the desktop shows tray icons; tests may pretend either way.
+    void setTrayAvailable(bool available);
+    void setLaunchAtLogin(bool on);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void load();
+
+    Platform& m_platform;
+    Settings& m_settings;
+    bool m_trayAvailable;
+    QComboBox* m_folders;
+    QCheckBox* m_login;
+    QLabel* m_loginError;
+    QCheckBox* m_menuBar;
+    QLabel* m_trayReason;
+    QCheckBox* m_dock;
+};
+
+} // namespace korvane

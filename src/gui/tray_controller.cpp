@@ -1,0 +1,68 @@
+#include "tray_controller.h"
+
+#include "core/app_model.h"
+#include "icons.h"
+
+#include <QFileInfo>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+namespace korvane {
+
+TrayController::TrayController(AppModel& model, QObject* parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_menu(std::make_unique<QMenu>()) {
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &TrayController::rebuildMenu);
+    rebuildMenu();
+}
+
+TrayController::~TrayController() = default;
+
+void TrayController::setVisible(bool visible) {
+    if (visible == isVisible()) {
+        return;
+    }
+    if (!visible) {
+        m_icon.reset();
+        return;
+    }
+    m_icon = std::make_unique<QSystemTrayIcon>(Icons::tray());
+    m_icon->setToolTip(QStringLiteral("Korvane"));
+    m_icon->setContextMenu(m_menu.get());
+    connect(m_icon.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger) {
+                    m_model.showWindow();
+                }
+            });
+    m_icon->show();
+}
+
+void TrayController::rebuildMenu() {
+    QMenu* menu = m_menu.get();
+    menu->clear();
+    connect(menu->addAction(QStringLiteral("Show Window")), &QAction::triggered, &m_model,
+            &AppModel::showWindow);
+    connect(menu->addAction(QStringLiteral("Open File\u2026")), &QAction::triggered, &m_model,
+            &AppModel::openPanel);
+    QMenu* recent = menu->addMenu(QStringLiteral("Recent"));
+    const QStringList recents = m_model.recents();
+    if (recents.isEmpty()) {
+        recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+    }
+    for (const QString& path : recents) {
+        QAction* item = recent->addAction(QFileInfo(path).fileName());
+        item->setData(path);
+        item->setToolTip(path);
+        // Routed again by the rules, with no modifier keys.
+        connect(item, &QAction::triggered, &m_model, [this, path] { m_model.handle({path}, 0); });
+    }
+    connect(menu->addAction(QStringLiteral("Settings\u2026")), &QAction::triggered, this,
+            &TrayController::settingsRequested);
+    menu->addSeparator();
+    connect(menu->addAction(QStringLiteral("Quit Korvane")), &QAction::triggered, this,
+            &TrayController::quitRequested);
+}
+
+} // namespace korvane
