@@ -3,10 +3,10 @@
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
             libglib2.0-dev libglib2.0-bin \
-            desktop-file-utils shared-mime-info dbus xdg-utils
+            desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build build-release run test bench asan format clean
+.PHONY: all deps build build-release run test bench screenshots asan format clean
 
 all: build
 
@@ -44,6 +44,9 @@ bench: build-release
 	@status=0; for b in build/release/bench/bench_*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] && { echo "== $$(basename $$b)"; "$$b" || status=1; }; \
 	done; exit $$status
+
+screenshots: build
+	./build/debug/tests/gui/korvane_screenshots screenshots
 
 asan: deps
 	cmake --preset asan >/dev/null

@@ -477,9 +477,12 @@ void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> do
         if (!run->lines.isEmpty()) {
             self->setAlertText(run->lines.join(u'\n'));
         }
-        run->step = nullptr; // breaks the cycle between the run and its step
-        if (done) {
-            done();
+        // Clearing the step breaks the cycle between the run and its step, but also destroys this
+        // closure: keep what is still needed on the stack first.
+        const std::function<void()> finished = done;
+        run->step = nullptr;
+        if (finished) {
+            finished();
         }
     };
     run->step();

@@ -174,7 +174,10 @@ void MainWindow::syncAlert() {
                                   QMessageBox::Ok, this);
         m_alert->setWindowModality(Qt::WindowModal);
         m_alert->setAttribute(Qt::WA_DeleteOnClose);
-        connect(m_alert, &QMessageBox::finished, this, [this] { m_model.setAlertText(QString()); });
+        connect(m_alert, &QMessageBox::finished, this, [this] {
+            m_alert = nullptr; // closing: a later text gets an alert of its own
+            m_model.setAlertText(QString());
+        });
         m_alert->open();
     } else {
         m_alert->setText(text);

@@ -1,0 +1,214 @@
+#include "core/app_model.h"
+#include "core/settings.h"
+#include "gui/gui_app.h"
+#include "gui/main_window.h"
+#include "gui/settings_window.h"
+#include "gui/tray_controller.h"
+#include "platform/instance_channel.h"
+#include "support/memory_platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtConcurrent>
+
+using namespace korvane;
+
+namespace {
+
+struct ShellFixture {
+    QTemporaryDir dir;
+    MemoryPlatform platform;
+    Settings settings{dir.filePath("Korvane.conf")};
+    std::unique_ptr<GuiApp> gui;
+
+    explicit ShellFixture(bool trayAvailable = true) {
+        QDir().mkpath(dir.filePath("Korvane"));
+        QFile rules(dir.filePath("Korvane/rules.json"));
+        rules.open(QIODevice::WriteOnly);
+        rules.write("[]");
+        rules.close();
+        gui = std::make_unique<GuiApp>(platform, settings, dir.filePath("Korvane"));
+        gui->setTrayAvailable(trayAvailable);
+    }
+    SettingsWindow& window() const { return gui->settingsWindow(); }
+};
+
+QStringList actionTexts(const QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestAppShell : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void dockRule_data() {
+        QTest::addColumn<bool>("menuBar");
+        QTest::addColumn<bool>("dock");
+        QTest::addColumn<bool>("trayShown");
+        QTest::addColumn<bool>("taskbar");
+        QTest::addColumn<bool>("dockChecked");
+        QTest::addColumn<bool>("dockEnabled");
+        QTest::newRow("both on") << true << true << true << true << true << true;
+        QTest::newRow("icon only") << true << false << true << false << false << true;
+        QTest::newRow("dock only") << false << true << false << true << true << false;
+        QTest::newRow("both off keeps the dock")
+            << false << false << false << true << true << false;
+    }
+
+    void dockRule() {
+        QFETCH(bool, menuBar);
+        QFETCH(bool, dock);
+        QFETCH(bool, trayShown);
+        QFETCH(bool, taskbar);
+        QFETCH(bool, dockChecked);
+        QFETCH(bool, dockEnabled);
+        ShellFixture f;
+        f.settings.setShowMenuBar(menuBar);
+        f.settings.setShowDock(dock);
+        QCOMPARE(f.gui->tray().isVisible(), trayShown);
+        QCOMPARE(f.gui->taskbarEntryShown(), taskbar);
+        QCOMPARE(f.window().menuBarSwitch()->isChecked(), menuBar);
+        QCOMPARE(f.window().dockSwitch()->isChecked(), dockChecked);
+        QCOMPARE(f.window().dockSwitch()->isEnabled(), dockEnabled);
+        QCOMPARE(f.settings.showDock(), dock); // the stored value is kept as it is
+    }
+
+    void switchesWriteSettings() {
+        ShellFixture f;
+        f.window().dockSwitch()->click();
+        QVERIFY(!f.settings.showDock());
+        QVERIFY(!f.gui->taskbarEntryShown());
+        f.window().menuBarSwitch()->click();
+        QVERIFY(!f.settings.showMenuBar());
+        QVERIFY(f.gui->taskbarEntryShown()); // always reachable
+        QVERIFY(f.window().dockSwitch()->isChecked());
+        QVERIFY(!f.window().dockSwitch()->isEnabled());
+        f.window().menuBarSwitch()->click();
+        QVERIFY(!f.window().dockSwitch()->isChecked()); // the stored value shows again
+    }
+
+    void noTrayOnThisDesktop() {
+        ShellFixture f(false);
+        QVERIFY(!f.gui->tray().isVisible());
+        QVERIFY(!f.window().menuBarSwitch()->isEnabled());
+        QVERIFY(!f.window().trayReason()->isHidden());
+        QCOMPARE(f.window().trayReason()->text(), "This desktop has no menu bar.");
+        f.settings.setShowDock(false);
+        QVERIFY(f.gui->taskbarEntryShown());
+    }
+
+    void folderPickerAndLabels() {
+        ShellFixture f;
+        QComboBox* picker = f.window().folderPicker();
+        QCOMPARE(picker->count(), 3);
+        QCOMPARE(picker->itemText(0), "Open in Finder");
+        QCOMPARE(picker->itemText(1), "Reveal in Finder");
+        QCOMPARE(picker->itemText(2), "Ignore");
+        QCOMPARE(picker->currentIndex(), 0);
+        picker->setCurrentIndex(2);
+        Q_EMIT picker->activated(2);
+        QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
+        f.settings.setFolderBehavior("bogus");
+        QCOMPARE(picker->currentIndex(), -1);
+        QCOMPARE(f.window().menuBarSwitch()->text(), "Show in the menu bar");
+        QCOMPARE(f.window().dockSwitch()->text(), "Keep the Dock icon");
+    }
+
+    void launchAtLogin() {
+        ShellFixture f;
+        f.window().loginSwitch()->click();
+        QVERIFY(f.platform.launchAtLogin());
+        QVERIFY(f.window().loginSwitch()->isChecked());
+        QVERIFY(f.window().loginError()->isHidden());
+        f.platform.setLaunchAtLoginError("Permission denied");
+        f.window().loginSwitch()->click(); // off fails: springs back on
+        QVERIFY(f.window().loginSwitch()->isChecked());
+        QCOMPARE(f.window().loginError()->text(),
+                 "Couldn't change Launch at Login: Permission denied");
+        QVERIFY(!f.window().loginError()->isHidden());
+        f.platform.setLaunchAtLoginError({});
+        f.window().loginSwitch()->click();
+        QVERIFY(!f.window().loginSwitch()->isChecked());
+        QVERIFY(f.window().loginError()->isHidden());
+    }
+
+    void trayMenu() {
+        ShellFixture f;
+        TrayController& tray = f.gui->tray();
+        tray.rebuildMenu();
+        QCOMPARE(actionTexts(tray.menu()), (QStringList{"Show Window", "Open File\u2026", "Recent",
+                                                        "Settings\u2026", "--", "Quit Korvane"}));
+        QMenu* recent = tray.menu()->actions().at(2)->menu();
+        QCOMPARE(actionTexts(recent), QStringList{"No recent files"});
+        QVERIFY(!recent->actions().first()->isEnabled());
+
+        f.platform.addFile("/a/notes.md");
+        f.platform.addFile("/b/notes.md");
+        f.gui->model().handle({"/a/notes.md", "/b/notes.md"}, AppModel::Option);
+        tray.rebuildMenu();
+        recent = tray.menu()->actions().at(2)->menu();
+        QCOMPARE(actionTexts(recent), (QStringList{"notes.md", "notes.md"}));
+        f.platform.clearOrders();
+        recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
+        QCOMPARE(f.gui->model().pending()->path, "/a/notes.md");
+        QSignalSpy settings(&tray, &TrayController::settingsRequested);
+        tray.menu()->actions().at(3)->trigger();
+        QCOMPARE(settings.size(), 1);
+    }
+
+    void closingTheWindowKeepsRunning() {
+        ShellFixture f;
+        QSignalSpy quitting(qApp, &QCoreApplication::aboutToQuit);
+        f.gui->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.gui->mainWindow()));
+        f.gui->mainWindow().close();
+        QVERIFY(!QApplication::quitOnLastWindowClosed());
+        QTest::qWait(50);
+        QCOMPARE(quitting.size(), 0);
+        QVERIFY(!f.gui->mainWindow().isVisible());
+        f.gui->model().showWindow(); // the same window comes back
+        QVERIFY(f.gui->mainWindow().isVisible());
+    }
+
+    void secondStartBringsTheWindowForward() {
+        ShellFixture f;
+        const QString name =
+            QStringLiteral("korvane-test-%1").arg(QCoreApplication::applicationPid());
+        InstanceChannel server(name);
+        QVERIFY(server.listen());
+        f.gui->serve(server);
+        InstanceChannel secondServer(name);
+        QVERIFY(!secondServer.listen()); // only one window per user
+
+        QFuture<bool> shown =
+            QtConcurrent::run([name] { return InstanceChannel(name).requestShow(); });
+        QTRY_VERIFY(shown.isFinished());
+        QVERIFY(shown.result());
+        QVERIFY(f.gui->mainWindow().isVisible());
+        QCOMPARE(f.gui->mainWindow().service().raises(), 1);
+
+        f.platform.addFile("/x/handed.md");
+        QFuture<bool> handed = QtConcurrent::run(
+            [name] { return InstanceChannel(name).handOver({"/x/handed.md"}, AppModel::Option); });
+        QTRY_VERIFY(handed.isFinished());
+        QVERIFY(handed.result());
+        QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
+
+        QVERIFY(!InstanceChannel(name + "-nobody").requestShow());
+    }
+};
+
+QTEST_MAIN(TestAppShell)
+#include "tst_app_shell.moc"
