@@ -1,3 +1,4 @@
+#include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
 #include "gui/main_window.h"
 #include "gui/pending_sheet.h"
@@ -243,6 +244,45 @@ private Q_SLOTS:
         QTest::mouseClick(f.row(0)->deleteButton(), Qt::LeftButton);
         QTest::mouseClick(f.row(0)->deleteButton(), Qt::LeftButton);
         QVERIFY(f.window.rulesList()->showsEmptyState());
+    }
+
+    void draggedRowDropsBelowTheOthers() {
+        WindowFixture f;
+        const Rule a = f.addRule("a>TextEdit");
+        const Rule b = f.addRule("b>TextEdit");
+        RulesList* list = f.window.rulesList();
+        QTRY_VERIFY(f.row(1)->isVisible());
+        QMimeData data;
+        data.setData("application/x-korvane-rule", a.id.toString(QUuid::WithoutBraces).toLatin1());
+        const QPoint below = f.row(1)->mapTo(list, f.row(1)->rect().bottomLeft()) + QPoint(10, 4);
+        QDragEnterEvent enter(below, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(below, Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list, &drop);
+        QCOMPARE(f.model->store().rules().first().id, b.id);
+        QCOMPARE(f.model->store().rules().last().id, a.id);
+    }
+
+    void chooserDialogFilters() {
+        MemoryPlatform platform;
+        platform.addApplication("/Applications/TextEdit.app", "t", "TextEdit.app");
+        platform.setApplicationEntries({"TextEdit.app", "Preview.app", "Sublime Text.app"});
+        AppChooserDialog dialog(platform, "Choose an App");
+        QCOMPARE(dialog.list()->count(), 3);
+        QCOMPARE(dialog.list()->item(0)->text(), "Preview"); // sorted, without ".app"
+        QTest::keyClicks(dialog.filterField(), "sub");
+        QStringList visible;
+        for (int i = 0; i < dialog.list()->count(); ++i) {
+            if (!dialog.list()->item(i)->isHidden()) {
+                visible << dialog.list()->item(i)->text();
+            }
+        }
+        QCOMPARE(visible, QStringList{"Sublime Text"});
+        dialog.list()->setCurrentRow(2); // TextEdit, filtered out
+        QCOMPARE(dialog.chosen(), QString());
+        dialog.list()->setCurrentRow(1);
+        QCOMPARE(dialog.chosen(), "/Applications/Sublime Text.app");
     }
 
     void dropsReachTheModel() {
