@@ -284,14 +284,6 @@ private Q_SLOTS:
         QVERIFY(!capped.contains("/M/Zed"));
         QVERIFY(capped.contains("/M/Atom"));
     }
-
-    void chooser() {
-        ScriptedChooser chooser;
-        QCOMPARE(AppInfo::chooseApp(chooser), std::nullopt);
-        QCOMPARE(chooser.title, "Choose an App");
-        chooser.answer = "/Applications/X.app";
-        QCOMPARE(AppInfo::chooseApp(chooser), "/Applications/X.app");
-    }
 };
 
 QTEST_GUILESS_MAIN(TestDefaultApps)

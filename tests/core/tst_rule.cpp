@@ -1,5 +1,4 @@
 #include "core/app_info.h"
-#include "core/folder_behavior.h"
 #include "core/rule.h"
 #include "support/memory_platform.h"
 
@@ -54,34 +53,6 @@ private Q_SLOTS:
         QFETCH(bool, stable);
         const QStringList once = Rule::parseExtensions(text);
         QCOMPARE(Rule::parseExtensions(once.join(u',')) == once, stable);
-    }
-
-    void hasApp_data() {
-        QTest::addColumn<QString>("bundleID");
-        QTest::addColumn<QString>("appPath");
-        QTest::addColumn<QString>("appName");
-        QTest::addColumn<bool>("hasApp");
-        QTest::newRow("path only") << ""
-                                   << "/Applications/X.app"
-                                   << "" << true;
-        QTest::newRow("identifier only") << "com.x"
-                                         << ""
-                                         << "" << true;
-        QTest::newRow("name only") << ""
-                                   << ""
-                                   << "X" << false;
-    }
-
-    void hasApp() {
-        QFETCH(QString, bundleID);
-        QFETCH(QString, appPath);
-        QFETCH(QString, appName);
-        QFETCH(bool, hasApp);
-        Rule rule;
-        rule.bundleID = bundleID;
-        rule.appPath = appPath;
-        rule.appName = appName;
-        QCOMPARE(rule.hasApp(), hasApp);
     }
 
     void setApp() {
@@ -167,30 +138,6 @@ private Q_SLOTS:
         if (group) {
             QCOMPARE(group->rawValue(), raw);
         }
-    }
-
-    void typeGroupLabelsAndTypes() {
-        MemoryPlatform platform;
-        QStringList labels;
-        for (TypeGroup group : TypeGroup::allCases()) {
-            labels << group.label();
-        }
-        QCOMPARE(labels, (QStringList{"Text", "Images", "Audio", "Video", "Archives", "Code"}));
-        const auto video = TypeGroup(TypeGroup::Video).contentTypes(platform);
-        QCOMPARE(video.size(), 2);
-        QCOMPARE(video[0].identifier, "public.movie");
-        QCOMPARE(video[1].identifier, "public.video");
-    }
-
-    void folderBehavior() {
-        MemoryPlatform platform;
-        QStringList labels;
-        for (FolderBehavior behavior : FolderBehavior::allCases()) {
-            labels << behavior.label(platform);
-            QCOMPARE(FolderBehavior::fromRawValue(behavior.rawValue()), behavior);
-        }
-        QCOMPARE(labels, (QStringList{"Open in Finder", "Reveal in Finder", "Ignore"}));
-        QVERIFY(!FolderBehavior::fromRawValue("bogus"));
     }
 };
 
