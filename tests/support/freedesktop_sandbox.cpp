@@ -37,6 +37,10 @@ FreedesktopSandbox::FreedesktopSandbox() {
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root() + QStringLiteral("/sysconfig")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root() + QStringLiteral("/cache")));
     qputenv("XDG_CURRENT_DESKTOP", "Sandbox:GNOME");
+    // Local sockets live under the temporary directory: a running Korvane window of the user's
+    // must not answer the tests.
+    QDir().mkpath(root() + QStringLiteral("/tmp"));
+    qputenv("TMPDIR", QFile::encodeName(root() + QStringLiteral("/tmp")));
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(root()) + "/no-bus");
     // Keep GIO from loading extra modules (gvfs) that would reach the real session.
