@@ -115,21 +115,18 @@ int CliSession::listRules() {
 }
 
 int CliSession::importRules(const QString& file) {
-    CliPanels panels({QFileInfo(file).absoluteFilePath()});
-    m_model->setPanels(&panels);
-    m_model->importRules();
-    m_model->setPanels(nullptr);
-    if (!m_model->alertText().isNull()) {
-        m_err << m_model->alertText() << "\n";
-        return 1;
-    }
-    return 0;
+    return withPanel(file, &AppModel::importRules);
 }
 
 int CliSession::exportRules(const QString& file) {
+    return withPanel(file, &AppModel::exportRules);
+}
+
+int CliSession::withPanel(const QString& file, void (AppModel::*command)()) {
+    // The panel answers with the file the command line named.
     CliPanels panels({QFileInfo(file).absoluteFilePath()});
     m_model->setPanels(&panels);
-    m_model->exportRules();
+    (m_model.get()->*command)();
     m_model->setPanels(nullptr);
     if (!m_model->alertText().isNull()) {
         m_err << m_model->alertText() << "\n";

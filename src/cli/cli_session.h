@@ -30,6 +30,7 @@ private:
     void settle();
     void ask();
     int runDefaults(int number, bool make);
+    int withPanel(const QString& file, void (AppModel::*command)());
 
     Platform& m_platform;
     QTextStream& m_out;

@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 using namespace korvane;
@@ -11,20 +10,10 @@ using namespace korvane;
 namespace {
 FreedesktopSandbox* sandbox = nullptr;
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Run = FreedesktopSandbox::Run;
 
-Run runKorvane(const QStringList& arguments) {
-    QProcess process;
-    process.setProcessEnvironment(sandbox->environment());
-    process.setWorkingDirectory(sandbox->root() + "/files");
-    process.start(QStringLiteral(KORVANE_BINARY), arguments);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+Run runKorvane(const QStringList& arguments, const QByteArray& input = {}) {
+    return sandbox->run(QStringLiteral(KORVANE_BINARY), arguments, input);
 }
 
 Rule rule(const QString& extensions, const QString& entryId, const QString& name) {

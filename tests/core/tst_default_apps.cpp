@@ -134,10 +134,7 @@ private Q_SLOTS:
         QFETCH(QString, sentence);
         QFETCH(bool, kept);
         ModelFixture f;
-        QFile file(f.dir.filePath("Korvane/previous-defaults.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(records);
-        file.close();
+        f.writeStoreFile("previous-defaults.json", records);
         DefaultAppManager manager(f.platform, f.dir.filePath("Korvane"));
         manager.setReadBackDelay(std::chrono::milliseconds(10));
         QCOMPARE(manager.records().size(), 1);
@@ -164,13 +161,11 @@ private Q_SLOTS:
     void badRecordFileLoadsEmpty() {
         QFETCH(QByteArray, content);
         ModelFixture f;
-        QFile file(f.dir.filePath("Korvane/previous-defaults.json"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        f.writeStoreFile("previous-defaults.json", content);
         DefaultAppManager manager(f.platform, f.dir.filePath("Korvane"));
         QVERIFY(manager.records().isEmpty());
-        QCOMPARE(QFile(file.fileName()).size(), content.size()); // untouched until a change
+        QCOMPARE(QFileInfo(f.dir.filePath("Korvane/previous-defaults.json")).size(),
+                 content.size()); // untouched until a change
     }
 
     void sameResolvesLinks() {

@@ -52,7 +52,7 @@ FreedesktopSandbox::FreedesktopSandbox() {
         m_error = QStringLiteral("cannot copy %1 (is shared-mime-info installed?)").arg(source);
         return;
     }
-    if (!run(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
+    if (!runTool(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
         return;
     }
 
@@ -101,9 +101,9 @@ FreedesktopSandbox::FreedesktopSandbox() {
     // file manager explicit.
     writeText(mimeappsList(),
               "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
-    m_valid = run(QStringLiteral("update-desktop-database"), {user}) &&
-              run(QStringLiteral("update-desktop-database"), {system}) &&
-              run(QStringLiteral("update-desktop-database"), {system + QStringLiteral("/kde")});
+    m_valid = runTool(QStringLiteral("update-desktop-database"), {user}) &&
+              runTool(QStringLiteral("update-desktop-database"), {system}) &&
+              runTool(QStringLiteral("update-desktop-database"), {system + QStringLiteral("/kde")});
 }
 
 FreedesktopSandbox::~FreedesktopSandbox() {
@@ -160,7 +160,7 @@ void FreedesktopSandbox::writeEntry(const QString& dir, const QString& relativeP
     writeText(dir + u'/' + relativePath, body.toUtf8());
 }
 
-bool FreedesktopSandbox::run(const QString& program, const QStringList& arguments) {
+bool FreedesktopSandbox::runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
@@ -241,6 +241,20 @@ QStringList FreedesktopSandbox::revealed() const {
         return {};
     }
     return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+FreedesktopSandbox::Run FreedesktopSandbox::run(const QString& program,
+                                                const QStringList& arguments,
+                                                const QByteArray& input) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setWorkingDirectory(root() + QStringLiteral("/files"));
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 QProcessEnvironment FreedesktopSandbox::environment() const {

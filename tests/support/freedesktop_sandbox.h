@@ -52,9 +52,18 @@ public:
     // The environment for child processes (korvane itself).
     QProcessEnvironment environment() const;
 
+    // Runs a program in the sandbox's files folder, with `input` on its standard input.
+    struct Run {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+    Run run(const QString& program, const QStringList& arguments,
+            const QByteArray& input = {}) const;
+
 private:
     void writeEntry(const QString& dir, const QString& relativePath, const QString& body);
-    bool run(const QString& program, const QStringList& arguments);
+    bool runTool(const QString& program, const QStringList& arguments);
 
     QTemporaryDir m_root;
     bool m_valid = false;

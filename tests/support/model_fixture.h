@@ -39,19 +39,22 @@ struct ModelFixture {
         platform.setDefault(QStringLiteral("public.jpeg"), kPreview);
         platform.setDefault(QStringLiteral("public.plain-text"), kTextEdit);
         settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("Korvane.conf")));
-        // An existing empty rules file: no first-run rule.
-        QDir().mkpath(dir.filePath(QStringLiteral("Korvane")));
-        QFile rules(dir.filePath(QStringLiteral("Korvane/rules.json")));
-        if (rules.open(QIODevice::WriteOnly)) {
-            rules.write("[]");
-        }
-        rules.close();
+        writeStoreFile(QStringLiteral("rules.json"), "[]"); // an existing list: no first-run rule
         model = std::make_unique<AppModel>(platform, dir.filePath(QStringLiteral("Korvane")),
                                            *settings);
         model->setMessageDuration(std::chrono::milliseconds(200));
         model->defaultManager().setReadBackDelay(std::chrono::milliseconds(10));
         model->setMainWindow(&window);
         model->setPanels(&panels);
+    }
+
+    // Writes a file into the store's directory.
+    void writeStoreFile(const QString& name, const QByteArray& bytes) {
+        QDir().mkpath(dir.filePath(QStringLiteral("Korvane")));
+        QFile file(dir.filePath(QStringLiteral("Korvane/") + name));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            file.write(bytes);
+        }
     }
 
     // Adds a rule "ext,ext>App" or "@group>App"; App is TextEdit, Preview, Sublime or a name of
