@@ -118,6 +118,10 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
         QtConcurrent::run([platform, path] { return platform->applicationsForFile(path); }));
 }
 
+PendingSheet::~PendingSheet() {
+    m_watcher.waitForFinished();
+}
+
 void PendingSheet::choose(const QString& app) {
     const bool always = m_always->isChecked() && !m_extension.isEmpty();
     m_model.resolvePending(m_file, app, always); // the model closes the sheet

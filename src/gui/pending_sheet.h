@@ -24,6 +24,8 @@ class PendingSheet : public QDialog {
 public:
     PendingSheet(AppModel& model, AppChooser* chooser, const PendingFile& file,
                  QWidget* parent = nullptr);
+    // Waits for the suggestions still loading: they read the platform.
+    ~PendingSheet() override;
 
     const PendingFile& file() const { return m_file; }
     bool isLoaded() const { return m_loaded; }

@@ -172,6 +172,10 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     refreshIfNeeded();
 }
 
+RuleRow::~RuleRow() {
+    m_watcher.waitForFinished();
+}
+
 void RuleRow::setRule(const Rule& rule) {
     m_rule = rule;
     updateView();

@@ -38,6 +38,8 @@ public:
     };
 
     RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent = nullptr);
+    // Waits for a refresh still running: it reads the platform.
+    ~RuleRow() override;
 
     QUuid ruleId() const { return m_rule.id; }
     const Rule& rule() const { return m_rule; }

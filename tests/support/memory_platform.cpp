@@ -11,6 +11,7 @@ const QString kData = QStringLiteral("public.data");
 } // namespace
 
 MemoryPlatform::MemoryPlatform() {
+    const QMutexLocker lock(&m_mutex);
     // A small tree in the shape of the system's declared types.
     declareTypeParents(QStringLiteral("public.item"), {});
     declareTypeParents(kData, {QStringLiteral("public.item")});
@@ -58,6 +59,7 @@ MemoryPlatform::MemoryPlatform() {
 
 void MemoryPlatform::addApplication(const QString& path, const QString& identifier,
                                     const QString& name, const QStringList& opensTypes) {
+    const QMutexLocker lock(&m_mutex);
     if (!m_apps.contains(path)) {
         m_appOrder.append(path);
     }
@@ -66,6 +68,7 @@ void MemoryPlatform::addApplication(const QString& path, const QString& identifi
 }
 
 void MemoryPlatform::reindex() {
+    const QMutexLocker lock(&m_mutex);
     m_byIdentifier.clear();
     for (const QString& path : m_appOrder) {
         const App& app = m_apps[path];
@@ -77,12 +80,14 @@ void MemoryPlatform::reindex() {
 
 void MemoryPlatform::addUnregisteredApplication(const QString& path, const QString& identifier,
                                                 const QString& name) {
+    const QMutexLocker lock(&m_mutex);
     addApplication(path, identifier, name);
     m_apps[path].registered = false;
     reindex();
 }
 
 void MemoryPlatform::removeApplication(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     m_apps.remove(path);
     m_appOrder.removeAll(path);
     reindex();
@@ -90,6 +95,7 @@ void MemoryPlatform::removeApplication(const QString& path) {
 
 void MemoryPlatform::declareType(const QString& extension, const QString& identifier,
                                  const QStringList& parents) {
+    const QMutexLocker lock(&m_mutex);
     m_typeByExtension.insert(extension, identifier);
     if (!parents.isEmpty() || !m_parents.contains(identifier)) {
         m_parents.insert(identifier, parents.isEmpty() ? QStringList{kData} : parents);
@@ -97,38 +103,46 @@ void MemoryPlatform::declareType(const QString& extension, const QString& identi
 }
 
 void MemoryPlatform::declareTypeParents(const QString& identifier, const QStringList& parents) {
+    const QMutexLocker lock(&m_mutex);
     m_parents.insert(identifier, parents);
 }
 
 void MemoryPlatform::setDefault(const QString& typeIdentifier, const QString& app) {
+    const QMutexLocker lock(&m_mutex);
     m_defaults.insert(typeIdentifier, app);
 }
 
 void MemoryPlatform::addFile(const QString& path, const QString& name) {
+    const QMutexLocker lock(&m_mutex);
     m_files.insert(path, name.isEmpty() ? QFileInfo(path).fileName() : name);
 }
 
 void MemoryPlatform::addFolder(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     addFile(path);
     m_folders.insert(path);
 }
 
 void MemoryPlatform::addPackage(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     addFolder(path);
     m_packages.insert(path);
 }
 
 void MemoryPlatform::removeFile(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     m_files.remove(path);
     m_folders.remove(path);
     m_packages.remove(path);
 }
 
 void MemoryPlatform::failItemKind(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     m_kindFails.insert(path);
 }
 
 void MemoryPlatform::setApplicationEntries(const QStringList& names, const QString& directory) {
+    const QMutexLocker lock(&m_mutex);
     m_entries.clear();
     for (const QString& name : names) {
         m_entries.append({name, directory + u'/' + name});
@@ -136,15 +150,18 @@ void MemoryPlatform::setApplicationEntries(const QStringList& names, const QStri
 }
 
 void MemoryPlatform::setOpenOutcome(const QString& app, Outcome outcome, const QString& error) {
+    const QMutexLocker lock(&m_mutex);
     m_openOutcomes.insert(app, {outcome, error});
 }
 
 void MemoryPlatform::setDefaultOutcome(DefaultOutcome outcome, const QString& error) {
+    const QMutexLocker lock(&m_mutex);
     m_defaultOutcome = outcome;
     m_defaultError = error;
 }
 
 void MemoryPlatform::releaseHeld(const std::optional<QString>& error) {
+    const QMutexLocker lock(&m_mutex);
     const QList<Held> held = std::exchange(m_held, {});
     for (const Held& h : held) {
         h.done(error);
@@ -152,12 +169,14 @@ void MemoryPlatform::releaseHeld(const std::optional<QString>& error) {
 }
 
 void MemoryPlatform::approvePendingDefaults() {
+    const QMutexLocker lock(&m_mutex);
     for (const PendingDefault& p : std::exchange(m_pendingDefaults, {})) {
         m_defaults.insert(p.type, p.app);
     }
 }
 
 QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
+    const QMutexLocker lock(&m_mutex);
     QList<Order> result;
     for (const Order& order : m_orders) {
         if (order.kind == kind) {
@@ -168,6 +187,7 @@ QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
 }
 
 std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& identifier) const {
+    const QMutexLocker lock(&m_mutex);
     const auto it = m_byIdentifier.constFind(identifier);
     if (identifier.isEmpty() || it == m_byIdentifier.cend()) {
         return std::nullopt;
@@ -176,6 +196,7 @@ std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& i
 }
 
 std::optional<QString> MemoryPlatform::defaultApplicationForType(const ContentType& type) const {
+    const QMutexLocker lock(&m_mutex);
     const QString app = m_defaults.value(type.identifier);
     if (app.isEmpty() || !m_apps.contains(app)) {
         return std::nullopt;
@@ -184,15 +205,18 @@ std::optional<QString> MemoryPlatform::defaultApplicationForType(const ContentTy
 }
 
 QString MemoryPlatform::typeOfFile(const QString& file) const {
+    const QMutexLocker lock(&m_mutex);
     const auto type = typeForExtension(Router::extensionKey(file));
     return type ? type->identifier : QString();
 }
 
 std::optional<QString> MemoryPlatform::defaultApplicationForFile(const QString& file) const {
+    const QMutexLocker lock(&m_mutex);
     return defaultApplicationForType(ContentType{typeOfFile(file), false});
 }
 
 QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
+    const QMutexLocker lock(&m_mutex);
     QStringList result;
     for (const QString& path : m_appOrder) {
         for (const QString& opens : m_apps.value(path).types) {
@@ -206,11 +230,13 @@ QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
 }
 
 QStringList MemoryPlatform::applicationsForFile(const QString& file) const {
+    const QMutexLocker lock(&m_mutex);
     return applicationsForType(ContentType{typeOfFile(file), false});
 }
 
 void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                            ErrorCompletion done) {
+    const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::SetDefault, app, {}, type.identifier});
     switch (m_defaultOutcome) {
     case DefaultOutcome::Applied:
@@ -228,6 +254,7 @@ void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType
 }
 
 void MemoryPlatform::openFiles(const QStringList& files, const QString& app, ErrorCompletion done) {
+    const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::Open, app, files, {}});
     const auto outcome = m_openOutcomes.value(app, {Outcome::Success, QString()});
     switch (outcome.first) {
@@ -244,14 +271,17 @@ void MemoryPlatform::openFiles(const QStringList& files, const QString& app, Err
 }
 
 void MemoryPlatform::openItem(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::OpenItem, {}, {path}, {}});
 }
 
 void MemoryPlatform::revealFiles(const QStringList& paths) {
+    const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::Reveal, {}, paths, {}});
 }
 
 QString MemoryPlatform::displayName(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
     if (m_apps.contains(path)) {
         return m_apps.value(path).name;
     }
@@ -262,14 +292,17 @@ QString MemoryPlatform::displayName(const QString& path) const {
 }
 
 bool MemoryPlatform::exists(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
     return m_apps.contains(path) || m_files.contains(path);
 }
 
 QString MemoryPlatform::bundleIdentifier(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
     return m_apps.value(path).identifier;
 }
 
 std::optional<ItemKind> MemoryPlatform::itemKind(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
     if (m_kindFails.contains(path)) {
         return std::nullopt;
     }
@@ -278,6 +311,7 @@ std::optional<ItemKind> MemoryPlatform::itemKind(const QString& path) const {
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {
+    const QMutexLocker lock(&m_mutex);
     ++m_typeQuestions;
     if (extension.isEmpty()) {
         return std::nullopt;
@@ -291,6 +325,7 @@ std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& exten
 }
 
 bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) const {
+    const QMutexLocker lock(&m_mutex);
     if (type.identifier == to.identifier) {
         return true;
     }
@@ -307,6 +342,7 @@ bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) co
 }
 
 ContentType MemoryPlatform::wellKnownType(WellKnownType type) const {
+    const QMutexLocker lock(&m_mutex);
     switch (type) {
     case WellKnownType::Text:
         return {QStringLiteral("public.text")};
@@ -333,6 +369,7 @@ ContentType MemoryPlatform::wellKnownType(WellKnownType type) const {
 }
 
 std::optional<QString> MemoryPlatform::setLaunchAtLogin(bool enabled) {
+    const QMutexLocker lock(&m_mutex);
     if (!m_loginError.isEmpty()) {
         return m_loginError;
     }

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QRecursiveMutex>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -11,7 +12,8 @@
 
 namespace korvane {
 
-// A scriptable, in-memory operating system for core tests. It speaks macOS's words.
+// A scriptable, in-memory operating system for core tests. It speaks macOS's words. Like a
+// real platform, it may be asked from background threads while the main thread changes it.
 class MemoryPlatform : public Platform {
 public:
     enum class Outcome { Success, Error, Hold };
@@ -64,7 +66,10 @@ public:
     std::optional<QString> defaultApplicationForFile(const QString& file) const override;
     QStringList applicationsForType(const ContentType& type) const override;
     QStringList applicationsForFile(const QString& file) const override;
-    QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
+    QList<ApplicationEntry> applicationEntries() const override {
+        const QMutexLocker lock(&m_mutex);
+        return m_entries;
+    }
     QString applicationEntrySuffix() const override { return QStringLiteral(".app"); }
     void setDefaultApplication(const QString& app, const ContentType& type,
                                ErrorCompletion done) override;
@@ -125,6 +130,7 @@ private:
     bool m_launchAtLogin = false;
     QString m_loginError;
     mutable std::atomic<int> m_typeQuestions = 0;
+    mutable QRecursiveMutex m_mutex;
 };
 
 } // namespace korvane
