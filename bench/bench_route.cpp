@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(sandbox.rulesDirectory());
     QFile rulesFile(sandbox.rulesDirectory() + QStringLiteral("/rules.json"));
     rulesFile.open(QIODevice::WriteOnly);
-    rulesFile.write(*RuleStore::encode(rules));
+    rulesFile.write(RuleStore::encode(rules));
     rulesFile.close();
 
     QStringList files;
@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
         openRules.append(rule);
     }
     rulesFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    rulesFile.write(*RuleStore::encode(openRules));
+    rulesFile.write(RuleStore::encode(openRules));
     rulesFile.close();
     QStringList openArguments{QStringLiteral("open"), QStringLiteral("--")};
     for (int i = 0; i < 1000; ++i) {

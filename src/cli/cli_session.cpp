@@ -1,6 +1,5 @@
 #include "cli_session.h"
 
-#include "cli_panels.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
@@ -8,8 +7,11 @@
 #include "platform/platform.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
+#include <climits>
 
 namespace korvane {
 
@@ -22,6 +24,11 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
     , m_model(std::make_unique<AppModel>(platform, RuleStore::defaultDirectory(), *m_settings)) {
     QObject::connect(m_model.get(), &AppModel::flashed, m_model.get(),
                      [this](const QString& text) { m_out << text << Qt::endl; });
+    // Every change is written before the next question and before any success line.
+    m_model->store().setSaveDelay(std::chrono::milliseconds(0));
+    m_model->setMissingAppHint(QStringLiteral("Check its rule with 'korvane rules'."));
+    QObject::connect(&m_model->store(), &RuleStore::saved, m_model.get(),
+                     [this](bool ok) { m_writeFailures += ok ? 0 : 1; });
 }
 
 CliSession::~CliSession() = default;
@@ -34,18 +41,36 @@ void CliSession::settle() {
 }
 
 int CliSession::open(const QStringList& files, quint64 modifiers) {
+    const QString here = QDir::currentPath();
+    if (here.isEmpty()) {
+        m_err << "korvane: the current folder can't be read, so the files can't be found\n";
+        return 1;
+    }
     QStringList paths;
+    int refused = 0;
     for (const QString& file : files) {
-        paths << QFileInfo(file).absoluteFilePath();
+        const QString path = QDir(here).absoluteFilePath(file);
+        if (QFile::encodeName(path).size() >= PATH_MAX) {
+            m_err << "korvane: " << file << ": the path is too long to hand to an app\n";
+            ++refused;
+            continue;
+        }
+        paths << path;
     }
     m_model->handle(paths, modifiers);
     settle();
+    int reported = 0;
     while (m_model->pending()) {
         ask();
+        if (m_writeFailures > reported) {
+            reported = m_writeFailures;
+            m_err << "korvane: the rule couldn't be saved. " << m_model->store().lastError()
+                  << "\n";
+        }
         m_model->pendingDismissed();
         settle();
     }
-    return 0;
+    return refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
 }
 
 void CliSession::ask() {
@@ -89,7 +114,12 @@ void CliSession::ask() {
 }
 
 int CliSession::listRules() {
-    const QList<Rule>& rules = m_model->store().rules();
+    const RuleStore& store = m_model->store();
+    if (!store.loadProblem().isEmpty()) {
+        m_err << "korvane: " << store.loadProblem() << "\n";
+        return 1;
+    }
+    const QList<Rule>& rules = store.rules();
     if (rules.isEmpty()) {
         m_out << "No rules yet.\n";
     }
@@ -115,21 +145,16 @@ int CliSession::listRules() {
 }
 
 int CliSession::importRules(const QString& file) {
-    return withPanel(file, &AppModel::importRules);
+    return report(m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
 }
 
 int CliSession::exportRules(const QString& file) {
-    return withPanel(file, &AppModel::exportRules);
+    return report(m_model->exportRulesTo(QFileInfo(file).absoluteFilePath()));
 }
 
-int CliSession::withPanel(const QString& file, void (AppModel::*command)()) {
-    // The panel answers with the file the command line named.
-    CliPanels panels({QFileInfo(file).absoluteFilePath()});
-    m_model->setPanels(&panels);
-    (m_model.get()->*command)();
-    m_model->setPanels(nullptr);
-    if (!m_model->alertText().isNull()) {
-        m_err << m_model->alertText() << "\n";
+int CliSession::report(const std::optional<QString>& error) {
+    if (error) {
+        m_err << *error << "\n";
         return 1;
     }
     return 0;
@@ -170,7 +195,7 @@ int CliSession::runDefaults(int number, bool make) {
     if (!report.isNull()) {
         m_out << report << "\n";
     }
-    return 0;
+    return m_model->failures() > 0 ? 1 : 0;
 }
 
 } // namespace korvane

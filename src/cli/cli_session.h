@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 class QTextStream;
 
@@ -30,7 +31,7 @@ private:
     void settle();
     void ask();
     int runDefaults(int number, bool make);
-    int withPanel(const QString& file, void (AppModel::*command)());
+    int report(const std::optional<QString>& error);
 
     Platform& m_platform;
     QTextStream& m_out;
@@ -38,6 +39,7 @@ private:
     QTextStream& m_in;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<AppModel> m_model;
+    int m_writeFailures = 0;
 };
 
 } // namespace korvane

@@ -142,10 +142,10 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
         return 2;
     }
     const QString directory = RuleStore::defaultDirectory();
-    auto rules = RuleStore::read(directory);
+    QString problem;
+    auto rules = RuleStore::read(directory, &problem);
     if (!rules) {
-        err << "korvane: " << QDir(directory).filePath(QStringLiteral("rules.json"))
-            << " is not a rules file; routing without rules\n";
+        err << "korvane: " << problem << " Routing without rules.\n";
         rules = QList<Rule>();
     }
 
@@ -171,11 +171,13 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
 
     QHash<QString, QString> names; // app path -> display name
     qsizetype next = 0;
+    bool failed = false;
     for (qsizetype i = 0; i < files->size(); ++i) {
         out << files->at(i) << ": ";
         switch (states[i]) {
         case State::Missing:
             out << "not there\n";
+            failed = true;
             continue;
         case State::Folder:
             out << "folder\n";
@@ -203,7 +205,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
             break;
         }
     }
-    return 0;
+    return failed ? 1 : 0;
 }
 
 int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStream& out,

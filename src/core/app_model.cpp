@@ -1,18 +1,17 @@
 #include "app_model.h"
 
 #include "app_info.h"
+#include "main_thread.h"
 #include "opener.h"
 #include "panel_service.h"
 #include "platform/platform.h"
 #include "router.h"
 #include "settings.h"
+#include "store_file.h"
 #include "window_service.h"
 #include "wording.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace korvane {
@@ -37,6 +36,12 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     , m_store(std::make_unique<RuleStore>(platform, storeDirectory))
     , m_recents(settings.recentFiles()) {
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
+    connect(m_store.get(), &RuleStore::saved, this, [this](bool ok) {
+        if (!ok) {
+            setAlertText(
+                QStringLiteral("Your rules couldn't be saved. %1").arg(m_store->lastError()));
+        }
+    });
 }
 
 AppModel::~AppModel() {
@@ -98,6 +103,7 @@ void AppModel::handle(const QStringList& files, quint64 modifiers) {
             ++missing;
         }
     }
+    m_failures += int(missing);
     if (existing.isEmpty()) {
         flash(missing == 1 ? QStringLiteral("That file isn't there any more.")
                            : QStringLiteral("Those files aren't there any more."));
@@ -107,9 +113,8 @@ void AppModel::handle(const QStringList& files, quint64 modifiers) {
 
     const QString fileManager = m_platform.fileManagerName();
     if (modifiers & Option) {
-        m_platform.revealFiles(existing);
-        flash(QStringLiteral("Revealed %1 in %2")
-                  .arg(Wording::counted(existing.size(), "item", "items"), fileManager));
+        reveal(existing, QStringLiteral("Revealed %1 in %2")
+                             .arg(Wording::counted(existing.size(), "item", "items"), fileManager));
         return;
     }
     if (modifiers & Shift) {
@@ -174,7 +179,7 @@ void AppModel::handle(const QStringList& files, quint64 modifiers) {
             notes << QStringLiteral("Opened %1 in %2").arg(counted, fileManager);
             break;
         case FolderBehavior::RevealInFinder:
-            m_platform.revealFiles(folders);
+            reveal(folders, {});
             notes << QStringLiteral("Revealed %1 in %2").arg(counted, fileManager);
             break;
         case FolderBehavior::Ignore:
@@ -187,8 +192,9 @@ void AppModel::handle(const QStringList& files, quint64 modifiers) {
     }
     if (!missingApps.isEmpty()) {
         const QString name = missingApps.first().appName;
-        notes << QStringLiteral("%1 wasn't found. Fix the rule below.")
-                     .arg(name.isEmpty() ? QStringLiteral("the app") : name);
+        m_failures += int(missingApps.size());
+        notes << QStringLiteral("%1 wasn't found. %2")
+                     .arg(name.isEmpty() ? QStringLiteral("the app") : name, m_missingAppHint);
     }
     if (missing > 0) {
         notes << QStringLiteral("%1 missing").arg(missing);
@@ -215,6 +221,24 @@ void AppModel::recordRecents(const QStringList& files) {
     m_recents = recents;
     m_settings.setRecentFiles(m_recents);
     Q_EMIT recentsChanged();
+}
+
+void AppModel::reveal(const QStringList& paths, const QString& message) {
+    ++m_launchesInFlight;
+    const QPointer<QObject> guard(this);
+    m_platform.revealFiles(paths, [this, guard, message](const std::optional<QString>& error) {
+        MainThread::post(guard, [this, message, error] {
+            if (error) {
+                ++m_failures;
+                flash(QStringLiteral("Couldn't show the files: %1").arg(*error));
+            } else if (!message.isEmpty()) {
+                flash(message);
+            }
+            if (--m_launchesInFlight == 0) {
+                Q_EMIT launchesSettled();
+            }
+        });
+    });
 }
 
 void AppModel::openWithDefaults(const QStringList& files) {
@@ -258,6 +282,7 @@ void AppModel::launch(const QList<Group>& groups, const QStringList& extraNotes)
             [this, tally, name, count, extraNotes](const std::optional<QString>& error) {
                 --tally->remaining;
                 if (error) {
+                    ++m_failures;
                     tally->failures
                         << QStringLiteral("%1 couldn't open the file (%2)").arg(name, *error);
                 } else {
@@ -350,22 +375,20 @@ void AppModel::exportRules() {
     }
     const auto path =
         m_panels->runSavePanel(QStringLiteral("Export Rules"), QStringLiteral("KorvaneRules.json"));
-    if (!path || path->isEmpty()) {
-        return;
+    if (path && !path->isEmpty()) {
+        if (const auto error = exportRulesTo(*path)) {
+            setAlertText(*error);
+        }
     }
-    const auto bytes = RuleStore::encode(m_store->rules());
-    if (!bytes) {
-        setAlertText(QStringLiteral("The rules couldn't be exported."));
-        return;
-    }
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.commit()) {
-        setAlertText(
-            QStringLiteral("The rules couldn't be saved there: %1").arg(file.errorString()));
-        return;
+}
+
+std::optional<QString> AppModel::exportRulesTo(const QString& path) {
+    if (const auto error = StoreFile::write(path, RuleStore::encode(m_store->rules()))) {
+        return QStringLiteral("The rules couldn't be saved there: %1").arg(*error);
     }
     flash(QStringLiteral("Exported %1")
               .arg(Wording::counted(m_store->rules().size(), "rule", "rules")));
+    return std::nullopt;
 }
 
 void AppModel::importRules() {
@@ -376,23 +399,28 @@ void AppModel::importRules() {
     options.title = QStringLiteral("Import Rules");
     options.jsonOnly = true;
     const auto paths = m_panels->runOpenPanel(options);
-    if (!paths || paths->isEmpty()) {
-        return;
+    if (paths && !paths->isEmpty()) {
+        if (const auto error = importRulesFrom(paths->first())) {
+            setAlertText(*error);
+        }
     }
-    QFile file(paths->first());
-    const auto decoded =
-        file.open(QIODevice::ReadOnly) ? RuleStore::decode(file.readAll()) : std::nullopt;
-    if (!decoded || decoded->isEmpty()) {
-        setAlertText(QStringLiteral("That file doesn't contain any valid Korvane rules."));
-        return;
+}
+
+std::optional<QString> AppModel::importRulesFrom(const QString& path) {
+    QString problem;
+    auto decoded = RuleStore::readImport(path, &problem);
+    if (!decoded) {
+        return problem;
     }
-    QList<Rule> rules = m_store->rules();
-    for (Rule rule : *decoded) {
+    for (Rule& rule : *decoded) {
         rule.id = QUuid::createUuid();
-        rules.append(rule);
     }
-    m_store->setRules(rules);
+    m_store->appendRules(*decoded);
+    if (m_store->writeFailed()) {
+        return QStringLiteral("The rules couldn't be imported. %1").arg(m_store->lastError());
+    }
     flash(QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")));
+    return std::nullopt;
 }
 
 void AppModel::openPanel() {
@@ -459,8 +487,11 @@ void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> do
         }
         while (run->next < run->extensions.size()) {
             const QString ext = run->extensions[run->next++];
-            auto report = [run](const QString& sentence) {
+            auto report = [self, run](const QString& sentence, bool ok) {
                 run->lines << sentence;
+                if (self && !ok) {
+                    ++self->m_failures;
+                }
                 run->step();
             };
             if (make) {

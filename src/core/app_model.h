@@ -64,8 +64,12 @@ public:
     void setAlertText(const QString& text);
     int defaultsVersion() const { return m_defaultsVersion; }
     QStringList recents() const { return m_recents; }
-    // Groups whose launch has not reported back yet.
+    // Launches and reveals that have not reported back yet.
     int launchesInFlight() const { return m_launchesInFlight; }
+    // What could not be done so far: missing files and apps, failed launches and reveals.
+    int failures() const { return m_failures; }
+    // What the summary tells the user to do about a missing app ("Fix the rule below.").
+    void setMissingAppHint(const QString& hint) { m_missingAppHint = hint; }
 
     // Held weakly; either may be unset.
     void setMainWindow(WindowService* window);
@@ -80,8 +84,12 @@ public:
     // Called each time the pending question closes; asks about the next file, if any.
     void pendingDismissed();
 
+    // Through the file panels; a failure becomes the alert.
     void exportRules();
     void importRules();
+    // The same for a path; a failure is answered, and nothing is changed.
+    std::optional<QString> exportRulesTo(const QString& path);
+    std::optional<QString> importRulesFrom(const QString& path);
     void openPanel();
     void showWindow();
 
@@ -109,6 +117,7 @@ private:
     void launch(const QList<Group>& groups, const QStringList& extraNotes);
     void finish(const Tally& tally, const QStringList& extraNotes);
     void openWithDefaults(const QStringList& files);
+    void reveal(const QStringList& paths, const QString& message);
     void recordRecents(const QStringList& files);
     void enqueue(const PendingFile& file);
     void setPending(const std::optional<PendingFile>& file);
@@ -128,6 +137,8 @@ private:
     QPointer<WindowService> m_mainWindow;
     QPointer<PanelService> m_panels;
     int m_launchesInFlight = 0;
+    int m_failures = 0;
+    QString m_missingAppHint = QStringLiteral("Fix the rule below.");
     std::chrono::milliseconds m_messageDuration{3500};
 };
 

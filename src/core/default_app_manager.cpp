@@ -3,18 +3,19 @@
 #include "app_info.h"
 #include "main_thread.h"
 #include "platform/platform.h"
+#include "store_file.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QJsonObject>
-#include <QSaveFile>
 #include <QTimer>
 
 namespace korvane {
 
 namespace {
+
+const QString kPrevious = QStringLiteral("previousBundleID");
+const QString kChangedTo = QStringLiteral("changedTo");
 
 QString resolved(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -34,50 +35,80 @@ bool DefaultAppManager::same(const std::optional<QString>& a, const std::optiona
     return a && b && resolved(*a) == resolved(*b);
 }
 
-void DefaultAppManager::load() {
-    QFile file(m_filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+std::optional<QHash<QString, DefaultAppManager::Record>>
+DefaultAppManager::decode(const QByteArray& bytes) {
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     if (!document.isObject()) {
-        return;
+        return std::nullopt;
     }
     QHash<QString, Record> records;
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
-        const QJsonObject entry = it.value().toObject();
-        const QJsonValue previous = entry.value(QLatin1String("previousBundleID"));
-        const QJsonValue changedTo = entry.value(QLatin1String("changedTo"));
+        QJsonObject entry = it.value().toObject();
+        const QJsonValue previous = entry.take(kPrevious);
+        const QJsonValue changedTo = entry.take(kChangedTo);
         if (!it.value().isObject() || !previous.isString() || !changedTo.isString()) {
-            return; // one bad entry discards the file's contents
+            return std::nullopt; // one bad entry discards the file's contents
         }
-        records.insert(it.key(), Record{previous.toString(), changedTo.toString()});
+        records.insert(it.key(), Record{previous.toString(), changedTo.toString(), entry});
+    }
+    return records;
+}
+
+QByteArray DefaultAppManager::encode(const QHash<QString, Record>& records) {
+    QJsonObject object;
+    for (auto it = records.begin(); it != records.end(); ++it) {
+        QJsonObject entry = it->change;
+        entry.insert(kPrevious, it->previousBundleID);
+        entry.insert(kChangedTo, it->changedTo);
+        object.insert(it.key(), entry);
+    }
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+void DefaultAppManager::load() {
+    const StoreFile::Contents file = StoreFile::read(m_filePath);
+    if (file.status == StoreFile::Contents::Ok) {
+        m_records = decode(file.bytes).value_or(QHash<QString, Record>());
+    }
+}
+
+std::optional<QString>
+DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& change) {
+    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    const StoreFile::Lock lock(m_filePath);
+    if (!lock) {
+        return lock.error();
+    }
+    const StoreFile::Contents file = StoreFile::read(m_filePath);
+    if (file.status == StoreFile::Contents::Refused) {
+        return file.error;
+    }
+    QHash<QString, Record> records;
+    if (file.status == StoreFile::Contents::Ok) {
+        records = decode(file.bytes).value_or(QHash<QString, Record>());
+    }
+    change(records);
+    const QByteArray bytes = encode(records);
+    if (file.status != StoreFile::Contents::Ok || file.bytes != bytes) {
+        if (auto error = StoreFile::write(m_filePath, bytes)) {
+            return error;
+        }
     }
     m_records = records;
+    return std::nullopt;
 }
 
-void DefaultAppManager::save() const {
-    QJsonObject object;
-    for (auto it = m_records.begin(); it != m_records.end(); ++it) {
-        object.insert(it.key(),
-                      QJsonObject{{QStringLiteral("previousBundleID"), it->previousBundleID},
-                                  {QStringLiteral("changedTo"), it->changedTo}});
+QString DefaultAppManager::stillOpens(const ContentType& type) const {
+    const auto current = m_platform.defaultApplicationForType(type);
+    if (!current) {
+        return QStringLiteral("%1 didn't take the new default.").arg(m_platform.systemName());
     }
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
-    QSaveFile file(m_filePath);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(QJsonDocument(object).toJson(QJsonDocument::Compact));
-        file.commit();
-    }
-}
-
-void DefaultAppManager::apply(const QString& app, const ContentType& type,
-                              std::function<void(const std::optional<QString>&)> done) {
-    const QPointer<QObject> guard(this);
-    m_platform.setDefaultApplication(app, type, [guard, done](const std::optional<QString>& error) {
-        MainThread::post(guard, [done, error] { done(error); });
-    });
+    const QString name = AppInfo::displayName(*current, m_platform);
+    const QString origin = m_platform.defaultOrigin(type);
+    return origin.isEmpty() ? QStringLiteral("%1 still opens these files.").arg(name)
+                            : QStringLiteral("%1 still opens these files, as set in %2.")
+                                  .arg(name, QDir::toNativeSeparators(origin));
 }
 
 void DefaultAppManager::setDefault(const QString& ext, const QString& app, Report done) {
@@ -85,80 +116,132 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     const auto type = m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
         done(head +
-             QStringLiteral("not possible. %1 has no registered file type for this extension.")
-                 .arg(m_platform.systemName()));
+                 QStringLiteral("not possible. %1 has no registered file type for this extension.")
+                     .arg(m_platform.systemName()),
+             false);
         return;
     }
     const QString name = AppInfo::displayName(app, m_platform);
     const auto current = m_platform.defaultApplicationForType(*type);
     if (same(current, app)) {
-        done(head + name + QStringLiteral(" is already the default."));
+        done(head + name + QStringLiteral(" is already the default."), true);
         return;
     }
     const QString previous = current ? m_platform.bundleIdentifier(*current) : QString();
     const ContentType contentType = *type;
-    apply(app, contentType, [=, this](const std::optional<QString>& error) {
+    const QPointer<QObject> guard(this);
+    auto applied = [=, this](const std::optional<QString>& error, const QJsonObject& change) {
         if (error) {
-            done(head + QStringLiteral("not possible. ") + *error);
+            done(head + QStringLiteral("not possible. ") + *error, false);
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
-            if (!m_records.contains(ext)) {
-                m_records.insert(ext, Record{previous, m_platform.bundleIdentifier(app)});
-                save();
+            if (!same(m_platform.defaultApplicationForType(contentType), app)) {
+                // The change has no effect: take it back, record nothing, and say what decides.
+                m_platform.undoDefaultChange(contentType, change, [](const auto&) {});
+                done(head + QStringLiteral("not changed. ") + stillOpens(contentType), false);
+                return;
             }
-            if (same(m_platform.defaultApplicationForType(contentType), app)) {
-                done(head + QStringLiteral("done. %1 is now the default.").arg(name));
-            } else {
-                done(head + QStringLiteral("%1 asked for confirmation. Approve it in the system "
-                                           "dialog; the change is not applied until you do.")
-                                .arg(m_platform.systemName()));
+            const Record record{previous, m_platform.bundleIdentifier(app), change};
+            const auto error = update([&](QHash<QString, Record>& records) {
+                // The first record keeps the user's own default; a later change only moves the
+                // app that restoring expects to find.
+                if (auto it = records.find(ext); it != records.end()) {
+                    it->changedTo = record.changedTo;
+                } else {
+                    records.insert(ext, record);
+                }
+            });
+            if (error) {
+                done(head + QStringLiteral("done. %1 is now the default, but the earlier default "
+                                           "couldn't be noted, so it can't be restored: %2")
+                                .arg(name, *error),
+                     false);
+                return;
             }
+            done(head + QStringLiteral("done. %1 is now the default.").arg(name), true);
         });
-    });
+    };
+    m_platform.setDefaultApplication(
+        app, contentType,
+        [guard, applied](const std::optional<QString>& error, const QJsonObject& change) {
+            MainThread::post(guard, [applied, error, change] { applied(error, change); });
+        });
 }
 
 void DefaultAppManager::restore(const QString& ext, Report done) {
     const QString head = u'.' + ext + QStringLiteral(": ");
     if (!m_records.contains(ext)) {
-        done(head + QStringLiteral("nothing to restore."));
+        done(head + QStringLiteral("nothing to restore."), true);
         return;
     }
     const auto type = m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
-        done(head + QStringLiteral("not possible to restore."));
+        done(head + QStringLiteral("not possible to restore."), false);
         return;
     }
-    const QString previousId = m_records.value(ext).previousBundleID;
-    const auto previous =
-        previousId.isEmpty() ? std::nullopt : m_platform.applicationForIdentifier(previousId);
-    if (!previous) {
-        m_records.remove(ext);
-        save();
+    const Record record = m_records.value(ext);
+    auto forget = [this, ext] {
+        return update([&](QHash<QString, Record>& records) { records.remove(ext); });
+    };
+    // A default the user chose after ours is theirs: leave it.
+    const auto current = m_platform.defaultApplicationForType(*type);
+    if (!current || m_platform.bundleIdentifier(*current) != record.changedTo) {
+        forget();
+        done(head + (current ? QStringLiteral("left as it is; you changed it to %1 since.")
+                                   .arg(AppInfo::displayName(*current, m_platform))
+                             : QStringLiteral("left as it is; its default was removed since.")),
+             false);
+        return;
+    }
+    const auto previous = record.previousBundleID.isEmpty()
+                              ? std::nullopt
+                              : m_platform.applicationForIdentifier(record.previousBundleID);
+    if (record.change.isEmpty() && !previous) {
+        forget();
         done(head + QStringLiteral("the previous default app is unknown or no longer installed, "
-                                   "so it was left as is."));
+                                   "so it was left as is."),
+             false);
         return;
     }
     const ContentType contentType = *type;
-    const QString app = *previous;
-    apply(app, contentType, [=, this](const std::optional<QString>& error) {
+    const QPointer<QObject> guard(this);
+    auto undone = [=, this](const std::optional<QString>& error) {
         if (error) {
-            done(head + QStringLiteral("not possible. ") + *error);
+            done(head + QStringLiteral("not possible. ") + *error, false);
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
-            if (same(m_platform.defaultApplicationForType(contentType), app)) {
-                m_records.remove(ext);
-                save();
-                done(head +
-                     QStringLiteral("restored to %1.").arg(AppInfo::displayName(app, m_platform)));
-            } else {
-                done(head +
-                     QStringLiteral("%1 asked for confirmation. Approve it in the system dialog.")
-                         .arg(m_platform.systemName()));
+            const auto now = m_platform.defaultApplicationForType(contentType);
+            const bool back = previous
+                                  ? same(now, previous)
+                                  : !now || m_platform.bundleIdentifier(*now) != record.changedTo;
+            if (!back) {
+                done(head + QStringLiteral("not restored. ") + stillOpens(contentType), false);
+                return;
             }
+            if (const auto recordError = forget()) {
+                done(head + QStringLiteral("restored, but the record couldn't be updated: ") +
+                         *recordError,
+                     false);
+                return;
+            }
+            done(head + (previous ? QStringLiteral("restored to %1.")
+                                        .arg(AppInfo::displayName(*previous, m_platform))
+                                  : QStringLiteral("restored; it had no default app before.")),
+                 true);
         });
-    });
+    };
+    auto posted = [guard, undone](const std::optional<QString>& error) {
+        MainThread::post(guard, [undone, error] { undone(error); });
+    };
+    if (!record.change.isEmpty()) {
+        m_platform.undoDefaultChange(contentType, record.change, posted);
+    } else {
+        // A record from before changes were noted in detail: set the earlier default again.
+        m_platform.setDefaultApplication(
+            *previous, contentType, [posted](const auto& error, const auto&) { posted(error); });
+    }
 }
 
 } // namespace korvane

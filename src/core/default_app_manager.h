@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -13,7 +14,8 @@ class Platform;
 struct ContentType;
 
 // Makes an application the system default for one extension, records the default it replaced
-// the first time, and puts that one back on request. Every operation ends in one sentence.
+// the first time, and puts that one back on request. Every operation ends in one sentence, and
+// says whether it did what was asked.
 class DefaultAppManager : public QObject {
     Q_OBJECT
 
@@ -21,9 +23,10 @@ public:
     struct Record {
         QString previousBundleID; // empty when there was no default, or it had no identifier
         QString changedTo;
+        QJsonObject change; // what the platform altered; stored as further members of the entry
         friend bool operator==(const Record&, const Record&) = default;
     };
-    using Report = std::function<void(const QString& sentence)>;
+    using Report = std::function<void(const QString& sentence, bool ok)>;
 
     // Loads `directory`/previous-defaults.json; any bad entry loads as no records at all.
     DefaultAppManager(Platform& platform, const QString& directory, QObject* parent = nullptr);
@@ -40,11 +43,15 @@ public:
     // The same application, after resolving symbolic links; false when either is absent.
     static bool same(const std::optional<QString>& a, const std::optional<QString>& b);
 
+    static QByteArray encode(const QHash<QString, Record>& records);
+    // Nothing when the bytes are not a record file.
+    static std::optional<QHash<QString, Record>> decode(const QByteArray& bytes);
+
 private:
-    void apply(const QString& app, const ContentType& type,
-               std::function<void(const std::optional<QString>&)> done);
     void load();
-    void save() const;
+    // Changes the record file under its lock, on what it holds now. Answers the error.
+    std::optional<QString> update(const std::function<void(QHash<QString, Record>&)>& change);
+    QString stillOpens(const ContentType& type) const;
 
     Platform& m_platform;
     QString m_filePath;

@@ -29,12 +29,36 @@ bool equivalentLists(const QStringList& a, const QStringList& b) {
     return true;
 }
 
-// A JSON string with every slash escaped, non-ASCII text written as UTF-8.
+// A JSON string with every slash escaped, non-ASCII text written as UTF-8. A lone surrogate,
+// which UTF-8 cannot carry, is written as its \u escape so that it reads back the same.
 void appendJsonString(QByteArray& out, const QString& text) {
     out += '"';
-    const QByteArray utf8 = text.toUtf8();
-    for (char ch : utf8) {
-        const auto c = static_cast<unsigned char>(ch);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            const char32_t code = QChar::surrogateToUcs4(c, text[i + 1].unicode());
+            out += char(0xf0 | (code >> 18));
+            out += char(0x80 | ((code >> 12) & 0x3f));
+            out += char(0x80 | ((code >> 6) & 0x3f));
+            out += char(0x80 | (code & 0x3f));
+            ++i;
+            continue;
+        }
+        if (QChar::isSurrogate(c)) {
+            out += "\\u" + QByteArray::number(uint(c), 16).rightJustified(4, '0');
+            continue;
+        }
+        if (c >= 0x800) {
+            out += char(0xe0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3f));
+            out += char(0x80 | (c & 0x3f));
+            continue;
+        }
+        if (c >= 0x80) {
+            out += char(0xc0 | (c >> 6));
+            out += char(0x80 | (c & 0x3f));
+            continue;
+        }
         switch (c) {
         case '"':
             out += "\\\"";
@@ -62,9 +86,9 @@ void appendJsonString(QByteArray& out, const QString& text) {
             break;
         default:
             if (c < 0x20) {
-                out += QByteArray("\\u00") + QByteArray::number(c, 16).rightJustified(2, '0');
+                out += "\\u00" + QByteArray::number(uint(c), 16).rightJustified(2, '0');
             } else {
-                out += ch;
+                out += char(c);
             }
         }
     }
@@ -101,14 +125,12 @@ QStringList Rule::parseExtensions(const QString& text) {
         }
         QString piece = text.mid(start, i - start).toLower();
         start = i + 1;
-        if (piece.startsWith(u'*')) {
-            piece.remove(0, 1);
+        // Every leading star and dot, so that parsing a parsed list changes nothing.
+        qsizetype lead = 0;
+        while (lead < piece.size() && (piece[lead] == u'*' || piece[lead] == u'.')) {
+            ++lead;
         }
-        qsizetype dots = 0;
-        while (dots < piece.size() && piece[dots] == u'.') {
-            ++dots;
-        }
-        piece.remove(0, dots);
+        piece.remove(0, lead);
         if (!piece.isEmpty() && !Unicode::containsEquivalent(result, piece)) {
             result.append(piece);
         }

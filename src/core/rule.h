@@ -24,7 +24,7 @@ struct Rule {
     QString appName;
 
     // Free text to a normalised extension list: split at commas, semicolons and white space,
-    // lower-cased, one leading star and all leading dots removed, empties and duplicates dropped.
+    // lower-cased, leading stars and dots removed, empties and duplicates dropped.
     static QStringList parseExtensions(const QString& text);
 
     bool hasApp() const { return !bundleID.isEmpty() || !appPath.isEmpty(); }

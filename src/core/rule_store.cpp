@@ -2,13 +2,14 @@
 
 #include "lossy.h"
 #include "platform/platform.h"
+#include "store_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -23,13 +24,11 @@ RuleStore::RuleStore(const Platform& platform, const QString& directory, QObject
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(300ms);
     connect(&m_saveTimer, &QTimer::timeout, this, &RuleStore::saveNow);
-    QDir().mkpath(m_directory);
     load(platform);
 }
 
 RuleStore::~RuleStore() {
-    if (m_saveTimer.isActive()) {
-        m_saveTimer.stop();
+    if (savePending()) {
         saveNow();
     }
 }
@@ -43,108 +42,197 @@ QString RuleStore::defaultDirectory() {
 }
 
 void RuleStore::load(const Platform& platform) {
-    QFileInfo info(m_filePath);
-    if (info.exists() || info.isSymLink()) {
-        QFile file(m_filePath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_fileUnreadable = true;
-            return;
-        }
-        const auto rules = decode(file.readAll());
-        if (!rules) {
-            m_fileUnreadable = true;
-            return;
-        }
-        setRules(*rules);
+    const StoreFile::Contents disk = StoreFile::read(m_filePath);
+    switch (disk.status) {
+    case StoreFile::Contents::Refused:
+        m_fileUnreadable = true;
+        m_loadProblem = disk.error;
         return;
+    case StoreFile::Contents::Ok:
+        m_diskBytes = disk.bytes;
+        if (const auto rules = decode(disk.bytes)) {
+            m_rules = *rules;
+        } else {
+            m_fileUnreadable = true;
+            m_loadProblem =
+                QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(m_filePath));
+        }
+        return;
+    case StoreFile::Contents::Absent:
+        break;
     }
     if (const auto sublime = findSublime(platform)) {
         Rule rule;
         rule.extensions = {QStringLiteral("md"), QStringLiteral("markdown"),
                            QStringLiteral("mdown"), QStringLiteral("txt")};
         rule.setApp(*sublime, platform);
-        setRules({rule});
+        m_rules = {rule};
     }
-    saveNow();
+}
+
+void RuleStore::normalise() {
+    if (m_fileUnreadable || (m_diskBytes && *m_diskBytes == encode(m_rules))) {
+        return;
+    }
+    m_normalise = true;
+    m_saveTimer.start();
+}
+
+void RuleStore::watchFile() {
+    if (m_watcher) {
+        return;
+    }
+    QDir().mkpath(m_directory);
+    m_watcher = new QFileSystemWatcher({m_directory}, this);
+    connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RuleStore::reloadFromDisk);
+    reloadFromDisk();
+}
+
+void RuleStore::reloadFromDisk() {
+    if (!m_edits.isEmpty()) {
+        return; // the next write reads the file again and keeps both
+    }
+    const StoreFile::Contents disk = StoreFile::read(m_filePath);
+    if (disk.status != StoreFile::Contents::Ok || (m_diskBytes && *m_diskBytes == disk.bytes)) {
+        return;
+    }
+    if (const auto rules = decode(disk.bytes)) {
+        m_diskBytes = disk.bytes;
+        m_fileUnreadable = false;
+        m_loadProblem.clear();
+        adopt(*rules);
+    }
+}
+
+void RuleStore::adopt(const QList<Rule>& rules) {
+    if (rules == m_rules) {
+        return;
+    }
+    m_rules = rules;
+    Q_EMIT rulesChanged();
+}
+
+void RuleStore::edit(Edit change) {
+    change(m_rules);
+    m_edits.append(std::move(change));
+    Q_EMIT rulesChanged();
+    if (m_saveTimer.interval() == 0) {
+        saveNow();
+    } else {
+        m_saveTimer.start();
+    }
 }
 
 void RuleStore::setRules(const QList<Rule>& rules) {
-    m_rules = rules;
-    Q_EMIT rulesChanged();
-    scheduleSave();
+    edit([rules](QList<Rule>& list) { list = rules; });
 }
 
-void RuleStore::setRule(qsizetype index, const Rule& rule) {
-    if (index < 0 || index >= m_rules.size()) {
-        return;
-    }
-    QList<Rule> rules = m_rules;
-    rules[index] = rule;
-    setRules(rules);
+void RuleStore::setRule(const Rule& rule) {
+    edit([rule](QList<Rule>& list) {
+        for (Rule& existing : list) {
+            if (existing.id == rule.id) {
+                existing = rule;
+            }
+        }
+    });
 }
 
 void RuleStore::insertRule(qsizetype index, const Rule& rule) {
-    QList<Rule> rules = m_rules;
-    rules.insert(std::clamp<qsizetype>(index, 0, rules.size()), rule);
-    setRules(rules);
+    edit([index, rule](QList<Rule>& list) {
+        list.insert(std::clamp<qsizetype>(index, 0, list.size()), rule);
+    });
 }
 
-void RuleStore::removeRule(qsizetype index) {
-    if (index < 0 || index >= m_rules.size()) {
-        return;
-    }
-    QList<Rule> rules = m_rules;
-    rules.removeAt(index);
-    setRules(rules);
+void RuleStore::appendRules(const QList<Rule>& rules) {
+    edit([rules](QList<Rule>& list) { list.append(rules); });
+}
+
+void RuleStore::removeRule(const QUuid& id) {
+    edit([id](QList<Rule>& list) { list.removeIf([&](const Rule& r) { return r.id == id; }); });
 }
 
 void RuleStore::moveRule(qsizetype from, qsizetype to) {
     if (from < 0 || from >= m_rules.size() || to < 0 || to >= m_rules.size() || from == to) {
         return;
     }
-    QList<Rule> rules = m_rules;
-    rules.move(from, to);
-    setRules(rules);
+    const QUuid id = m_rules[from].id;
+    edit([id, to](QList<Rule>& list) {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            if (list[i].id == id) {
+                list.move(i, std::clamp<qsizetype>(to, 0, list.size() - 1));
+                return;
+            }
+        }
+    });
 }
 
-void RuleStore::scheduleSave() {
-    m_saveTimer.start();
-}
-
-void RuleStore::keepUnreadableCopy() {
+bool RuleStore::keepUnreadableCopy() {
     // The file we could not read may be the user's hand-edited rules: keep it beside the new one
     // instead of replacing it.
     QString copy = m_filePath + QStringLiteral(".unreadable");
-    for (int n = 2; QFileInfo::exists(copy); ++n) {
+    for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n) {
         copy = m_filePath + QStringLiteral(".unreadable-%1").arg(n);
     }
-    if (QFile::copy(m_filePath, copy) || !QFileInfo::exists(m_filePath)) {
-        m_fileUnreadable = false;
-    }
+    return QFile::copy(m_filePath, copy);
 }
 
-void RuleStore::saveNow() {
+bool RuleStore::fail(const QString& error) {
+    m_lastError = error;
+    Q_EMIT saved(false);
+    return false;
+}
+
+bool RuleStore::saveNow() {
     m_saveTimer.stop();
-    const auto bytes = encode(m_rules);
-    if (!bytes) {
-        Q_EMIT saved(false);
-        return;
+    if (!savePending()) {
+        return true;
     }
     QDir().mkpath(m_directory);
-    if (m_fileUnreadable) {
-        keepUnreadableCopy();
-        if (m_fileUnreadable) {
-            Q_EMIT saved(false); // never replace a file we could neither read nor keep
-            return;
+    const StoreFile::Lock lock(m_filePath);
+    if (!lock) {
+        return fail(lock.error());
+    }
+    const StoreFile::Contents disk = StoreFile::read(m_filePath);
+    if (disk.status == StoreFile::Contents::Refused) {
+        return fail(disk.error); // never replace what is not a regular file of ours
+    }
+    const bool onDisk = disk.status == StoreFile::Contents::Ok;
+    QList<Rule> rules = m_rules;
+    if (onDisk && (!m_diskBytes || *m_diskBytes != disk.bytes)) {
+        // Another process wrote the file since we read it: our edits go on top of its list.
+        if (const auto theirs = decode(disk.bytes)) {
+            rules = *theirs;
+            for (const Edit& change : std::as_const(m_edits)) {
+                change(rules);
+            }
+            m_fileUnreadable = false;
+        } else {
+            m_fileUnreadable = true;
         }
     }
-    QSaveFile file(m_filePath);
-    const bool ok =
-        file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
-    Q_EMIT saved(ok);
+    if (onDisk && m_fileUnreadable && !keepUnreadableCopy()) {
+        return fail(QStringLiteral("%1 can't be read as rules and couldn't be kept aside, so it "
+                                   "was left as it is.")
+                        .arg(QDir::toNativeSeparators(m_filePath)));
+    }
+    const QByteArray bytes = encode(rules);
+    if (!onDisk || disk.bytes != bytes) {
+        if (const auto error = StoreFile::write(m_filePath, bytes)) {
+            return fail(*error);
+        }
+    }
+    m_diskBytes = bytes;
+    m_edits.clear();
+    m_normalise = false;
+    m_fileUnreadable = false;
+    m_loadProblem.clear();
+    m_lastError.clear();
+    adopt(rules);
+    Q_EMIT saved(true);
+    return true;
 }
 
-std::optional<QByteArray> RuleStore::encode(const QList<Rule>& rules) {
+QByteArray RuleStore::encode(const QList<Rule>& rules) {
     QByteArray out;
     if (rules.isEmpty()) {
         return QByteArray("[\n\n]");
@@ -174,16 +262,38 @@ std::optional<QList<Rule>> RuleStore::decode(const QByteArray& bytes) {
     return rules;
 }
 
-std::optional<QList<Rule>> RuleStore::read(const QString& directory) {
+std::optional<QList<Rule>> RuleStore::read(const QString& directory, QString* problem) {
     const QString path = QDir(directory).filePath(QStringLiteral("rules.json"));
-    if (!QFileInfo(path).exists()) {
+    const StoreFile::Contents disk = StoreFile::read(path);
+    if (disk.status == StoreFile::Contents::Absent) {
         return QList<Rule>();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto rules = disk.status == StoreFile::Contents::Ok ? decode(disk.bytes) : std::nullopt;
+    if (!rules && problem) {
+        *problem =
+            disk.status == StoreFile::Contents::Refused
+                ? disk.error
+                : QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
+    }
+    return rules;
+}
+
+std::optional<QList<Rule>> RuleStore::readImport(const QString& path, QString* problem) {
+    const StoreFile::Contents file = StoreFile::read(path);
+    if (file.status == StoreFile::Contents::Refused) {
+        *problem = file.error;
         return std::nullopt;
     }
-    return decode(file.readAll());
+    if (file.status == StoreFile::Contents::Absent) {
+        *problem = QStringLiteral("%1 doesn't exist.").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    auto rules = decode(file.bytes);
+    if (!rules || rules->isEmpty()) {
+        *problem = QStringLiteral("That file doesn't contain any valid Korvane rules.");
+        return std::nullopt;
+    }
+    return rules;
 }
 
 std::optional<QString> RuleStore::findSublime(const Platform& platform) {

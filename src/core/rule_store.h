@@ -8,19 +8,26 @@
 #include <QString>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <optional>
+
+class QFileSystemWatcher;
 
 namespace korvane {
 
 class Platform;
 
-// Owns the rule list and keeps the rules file in step with it: every change schedules one
-// atomic write, debounced so that a burst of edits costs one write.
+// Owns the rule list and keeps the rules file in step with it. Each change is kept as an edit
+// and written under the file's lock after the file is read again, so that a change another
+// process made meanwhile is kept and the edits are applied on top of it. Changes are debounced,
+// so that a burst of edits costs one write; with a delay of 0 each change is written before the
+// call returns. Loading never writes.
 class RuleStore : public QObject {
     Q_OBJECT
 
 public:
-    // Loads `directory`/rules.json; on the very first run makes the default rule.
+    // Loads `directory`/rules.json; on the very first run makes the default rule (not written
+    // until the list is changed or normalised).
     RuleStore(const Platform& platform, const QString& directory, QObject* parent = nullptr);
     // Writes a change that is still waiting for its delay, so a quit never loses it.
     ~RuleStore() override;
@@ -29,28 +36,43 @@ public:
     static QString defaultDirectory();
 
     const QList<Rule>& rules() const { return m_rules; }
+    // Replaces the whole list.
     void setRules(const QList<Rule>& rules);
-    // Conveniences over setRules; each is one change.
-    void setRule(qsizetype index, const Rule& rule);
+    // Edits that name rules by id, so that they still mean the same on a list changed on disk.
+    void setRule(const Rule& rule);
     void insertRule(qsizetype index, const Rule& rule);
-    void removeRule(qsizetype index);
+    void appendRules(const QList<Rule>& rules);
+    void removeRule(const QUuid& id);
     void moveRule(qsizetype from, qsizetype to);
 
     QString directory() const { return m_directory; }
     QString filePath() const { return m_filePath; }
+    // Why the file could not be read as a rule list; empty when it could, or there is none.
+    QString loadProblem() const { return m_loadProblem; }
+    // Why the last write failed; empty after a good one.
+    QString lastError() const { return m_lastError; }
 
-    // Writes the list now. Failures leave the file as it was.
-    void saveNow();
-    bool savePending() const { return m_saveTimer.isActive(); }
+    // Writes waiting changes now. False, with `lastError`, when the file was left as it was.
+    bool saveNow();
+    bool savePending() const { return !m_edits.isEmpty() || m_normalise; }
+    // True while changes wait after a write that failed.
+    bool writeFailed() const { return savePending() && !m_lastError.isEmpty(); }
     void setSaveDelay(std::chrono::milliseconds delay) { m_saveTimer.setInterval(delay); }
+    // For the process that edits rules: writes the list as this version writes it (and the
+    // first-run rule) when that differs from the file.
+    void normalise();
+    // Adopts changes other processes write to the file while no change of ours is waiting.
+    void watchFile();
 
     // The rules-file format: pretty-printed, sorted keys, escaped slashes.
-    static std::optional<QByteArray> encode(const QList<Rule>& rules);
+    static QByteArray encode(const QList<Rule>& rules);
     // Nothing when the bytes are not a JSON array; elements that are no object are skipped.
     static std::optional<QList<Rule>> decode(const QByteArray& bytes);
     // The rules in `directory` without a store: nothing is made or written. Empty when there is
-    // no file; nothing when the file cannot be read as a rule list.
-    static std::optional<QList<Rule>> read(const QString& directory);
+    // no file; nothing, with the reason in `problem`, when it cannot be read as a rule list.
+    static std::optional<QList<Rule>> read(const QString& directory, QString* problem = nullptr);
+    // The rules of a file to import: nothing, with a sentence in `problem`, when it holds none.
+    static std::optional<QList<Rule>> readImport(const QString& path, QString* problem);
     // An installed Sublime Text, for the first-run rule.
     static std::optional<QString> findSublime(const Platform& platform);
 
@@ -60,15 +82,26 @@ Q_SIGNALS:
     void saved(bool ok);
 
 private:
+    using Edit = std::function<void(QList<Rule>&)>;
+
+    void edit(Edit change);
     void load(const Platform& platform);
-    void scheduleSave();
-    void keepUnreadableCopy();
+    void reloadFromDisk();
+    bool fail(const QString& error);
+    bool keepUnreadableCopy();
+    void adopt(const QList<Rule>& rules);
 
     QList<Rule> m_rules;
+    QList<Edit> m_edits; // made since the last write, in order
     QString m_directory;
     QString m_filePath;
     QTimer m_saveTimer;
+    std::optional<QByteArray> m_diskBytes; // what the file held when last read or written
     bool m_fileUnreadable = false;
+    bool m_normalise = false;
+    QString m_loadProblem;
+    QString m_lastError;
+    QFileSystemWatcher* m_watcher = nullptr;
 };
 
 } // namespace korvane

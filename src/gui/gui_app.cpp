@@ -22,6 +22,10 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
     , m_model(std::make_unique<AppModel>(platform, storeDirectory, settings)) {
     QApplication::setQuitOnLastWindowClosed(false);
+    // The window is the process that edits rules: it writes the list in today's form, and takes
+    // up changes written to the file by others.
+    m_model->store().normalise();
+    m_model->store().watchFile();
     // The chooser's dialogs open over the main window, which the chooser is handed once made.
     m_chooser = std::make_unique<GuiAppChooser>(platform);
     m_mainWindow = std::make_unique<MainWindow>(*m_model, m_chooser.get());

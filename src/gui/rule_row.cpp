@@ -184,13 +184,7 @@ void RuleRow::setRule(const Rule& rule) {
 
 void RuleRow::write(const Rule& rule) {
     m_rule = rule;
-    const QList<Rule>& rules = m_model.store().rules();
-    for (qsizetype i = 0; i < rules.size(); ++i) {
-        if (rules[i].id == rule.id) {
-            m_model.store().setRule(i, rule);
-            break;
-        }
-    }
+    m_model.store().setRule(rule);
     updateView();
     refreshIfNeeded();
 }

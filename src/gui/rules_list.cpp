@@ -88,11 +88,8 @@ void RulesList::sync() {
             }
         } else {
             row = new RuleRow(m_model, m_chooser, rule);
-            connect(row, &RuleRow::deleteRequested, this, [this](const QUuid& id) {
-                QList<Rule> rules = m_model.store().rules();
-                rules.removeIf([&](const Rule& r) { return r.id == id; });
-                m_model.store().setRules(rules);
-            });
+            connect(row, &RuleRow::deleteRequested, this,
+                    [this](const QUuid& id) { m_model.store().removeRule(id); });
         }
         rows.append(row);
     }

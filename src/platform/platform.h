@@ -2,6 +2,7 @@
 
 #include "content_type.h"
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,6 +27,11 @@ struct ApplicationEntry {
 // call it on any thread; the core moves it to the main thread before touching its state.
 using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
 
+// What a default change altered, in the platform's own terms, so that it can be put back exactly.
+// Kept with the record of the change; empty where the platform needs nothing.
+using DefaultCompletion =
+    std::function<void(const std::optional<QString>& error, const QJsonObject& change)>;
+
 // Every operating-system service the core uses. Applications are named by their path (a bundle
 // on macOS, a desktop entry on freedesktop); files by absolute paths. The questions are const
 // and safe to ask from a background thread.
@@ -46,12 +52,19 @@ public:
 
     // Orders
     virtual void setDefaultApplication(const QString& app, const ContentType& type,
-                                       ErrorCompletion done) = 0;
+                                       DefaultCompletion done) = 0;
+    // Puts back what a change made by setDefaultApplication altered, and nothing else.
+    virtual void undoDefaultChange(const ContentType& type, const QJsonObject& change,
+                                   ErrorCompletion done) = 0;
+    // Where the current default for the type is set (a settings file), for messages; empty when
+    // unknown.
+    virtual QString defaultOrigin(const ContentType& type) const = 0;
     // Hands all files to the one application in one request.
     virtual void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) = 0;
     // Opens one item with its default application (a folder in the file manager).
     virtual void openItem(const QString& path) = 0;
-    virtual void revealFiles(const QStringList& paths) = 0;
+    // Shows the items in the file manager (or, failing that, opens their folders).
+    virtual void revealFiles(const QStringList& paths, ErrorCompletion done) = 0;
 
     // Files and bundles
     virtual QString displayName(const QString& path) const = 0;

@@ -10,14 +10,14 @@ namespace {
 
 QString setDefault(ModelFixture& f, const QString& ext, const QString& app) {
     QString sentence;
-    f.model->defaultManager().setDefault(ext, app, [&](const QString& s) { sentence = s; });
+    f.model->defaultManager().setDefault(ext, app, [&](const QString& s, bool) { sentence = s; });
     (void)QTest::qWaitFor([&] { return !sentence.isEmpty(); }, 2000);
     return sentence;
 }
 
 QString restore(ModelFixture& f, const QString& ext) {
     QString sentence;
-    f.model->defaultManager().restore(ext, [&](const QString& s) { sentence = s; });
+    f.model->defaultManager().restore(ext, [&](const QString& s, bool) { sentence = s; });
     (void)QTest::qWaitFor([&] { return !sentence.isEmpty(); }, 2000);
     return sentence;
 }
@@ -49,11 +49,9 @@ private Q_SLOTS:
                                     << false;
         QTest::newRow("error") << "png" << ModelFixture::kSublime << int(Outcome::Error)
                                << ".png: not possible. Not allowed." << false;
-        QTest::newRow("waiting for approval")
-            << "png" << ModelFixture::kSublime << int(Outcome::AwaitApproval)
-            << ".png: macOS asked for confirmation. Approve it in the system dialog; the change "
-               "is not applied until you do."
-            << true;
+        QTest::newRow("another setting decides")
+            << "png" << ModelFixture::kSublime << int(Outcome::Ignored)
+            << ".png: not changed. Preview still opens these files." << false;
     }
 
     void setDefaultSentences() {
@@ -71,6 +69,7 @@ private Q_SLOTS:
             QCOMPARE(record.previousBundleID, "com.apple.Preview");
             QCOMPARE(record.changedTo, "com.sublimetext.4");
             QCOMPARE(recordFile(f), "{\"png\":{\"changedTo\":\"com.sublimetext.4\","
+                                    "\"previous\":\"/Applications/Preview.app\","
                                     "\"previousBundleID\":\"com.apple.Preview\"}}");
         }
     }
@@ -81,7 +80,7 @@ private Q_SLOTS:
                  ".png: done. Sublime Text is now the default.");
         QCOMPARE(setDefault(f, "png", ModelFixture::kTextEdit),
                  ".png: done. TextEdit is now the default.");
-        QCOMPARE(f.model->defaultManager().records().value("png").changedTo, "com.sublimetext.4");
+        QCOMPARE(f.model->defaultManager().records().value("png").changedTo, "com.apple.TextEdit");
         QCOMPARE(restore(f, "png"), ".png: restored to Preview.");
         QCOMPARE(f.platform.defaultApplicationForType({"public.png"}), ModelFixture::kPreview);
         QVERIFY(f.model->defaultManager().records().isEmpty());
@@ -95,36 +94,35 @@ private Q_SLOTS:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("no previous default")
-            << QByteArray(
-                   "{\"md\":{\"previousBundleID\":\"\",\"changedTo\":\"com.apple.TextEdit\"}}")
-            << "md" << int(Outcome::Applied)
-            << ".md: the previous default app is unknown or no longer installed, so it was left "
+        QTest::newRow("no previous default, older record")
+            << QByteArray("{\"png\":{\"previousBundleID\":\"\","
+                          "\"changedTo\":\"com.apple.Preview\"}}")
+            << "png" << int(Outcome::Applied)
+            << ".png: the previous default app is unknown or no longer installed, so it was left "
                "as is."
             << false;
-        QTest::newRow("previous not installed")
-            << QByteArray("{\"md\":{\"previousBundleID\":\"com.gone\",\"changedTo\":\"x\"}}")
-            << "md" << int(Outcome::Applied)
-            << ".md: the previous default app is unknown or no longer installed, so it was left "
-               "as is."
-            << false;
+        QTest::newRow("changed by hand since")
+            << QByteArray("{\"png\":{\"previousBundleID\":\"com.apple.TextEdit\","
+                          "\"changedTo\":\"com.sublimetext.4\"}}")
+            << "png" << int(Outcome::Applied)
+            << ".png: left as it is; you changed it to Preview since." << false;
         QTest::newRow("undeclared type")
-            << QByteArray(
-                   "{\"qqq\":{\"previousBundleID\":\"com.apple.Preview\",\"changedTo\":\"x\"}}")
-            << "qqq" << int(Outcome::Applied) << ".qqq: not possible to restore." << true;
-        QTest::newRow("error")
-            << QByteArray(
-                   "{\"md\":{\"previousBundleID\":\"com.apple.Preview\",\"changedTo\":\"x\"}}")
-            << "md" << int(Outcome::Error) << ".md: not possible. Not allowed." << true;
-        QTest::newRow("waiting for approval")
-            << QByteArray(
-                   "{\"md\":{\"previousBundleID\":\"com.apple.Preview\",\"changedTo\":\"x\"}}")
-            << "md" << int(Outcome::AwaitApproval)
-            << ".md: macOS asked for confirmation. Approve it in the system dialog." << true;
-        QTest::newRow("restored")
-            << QByteArray(
-                   "{\"md\":{\"previousBundleID\":\"com.apple.Preview\",\"changedTo\":\"x\"}}")
-            << "md" << int(Outcome::Applied) << ".md: restored to Preview." << false;
+            << QByteArray("{\"qqq\":{\"previousBundleID\":\"a\",\"changedTo\":\"b\"}}") << "qqq"
+            << int(Outcome::Applied) << ".qqq: not possible to restore." << true;
+        QTest::newRow("error") << QByteArray(
+                                      "{\"png\":{\"previousBundleID\":\"com.apple.TextEdit\","
+                                      "\"changedTo\":\"com.apple.Preview\"}}")
+                               << "png" << int(Outcome::Error) << ".png: not possible. Not allowed."
+                               << true;
+        QTest::newRow("older record restored")
+            << QByteArray("{\"png\":{\"previousBundleID\":\"com.apple.TextEdit\","
+                          "\"changedTo\":\"com.apple.Preview\"}}")
+            << "png" << int(Outcome::Applied) << ".png: restored to TextEdit." << false;
+        QTest::newRow("no default before: the change is undone")
+            << QByteArray("{\"png\":{\"previous\":null,\"previousBundleID\":\"\","
+                          "\"changedTo\":\"com.apple.Preview\"}}")
+            << "png" << int(Outcome::Applied) << ".png: restored; it had no default app before."
+            << false;
     }
 
     void restoreSentences() {
@@ -140,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(manager.records().size(), 1);
         f.platform.setDefaultOutcome(Outcome(outcome), "Not allowed.");
         QString result;
-        manager.restore(ext, [&](const QString& s) { result = s; });
+        manager.restore(ext, [&](const QString& s, bool) { result = s; });
         QTRY_VERIFY(!result.isEmpty());
         QCOMPARE(result, sentence);
         QCOMPARE(manager.records().contains(ext), kept);
@@ -235,19 +233,6 @@ private Q_SLOTS:
         QTRY_VERIFY(finished);
         QCOMPARE(f.model->alertText(), ".png: restored to Preview.");
         QCOMPARE(f.model->defaultsVersion(), 2);
-    }
-
-    void waitingApprovalKeepsRecordForRestore() {
-        ModelFixture f;
-        f.platform.setDefaultOutcome(Outcome::AwaitApproval);
-        const Rule r = f.addRule("png>Sublime");
-        bool finished = false;
-        f.model->makeDefault(r, [&] { finished = true; });
-        QTRY_VERIFY(finished);
-        QVERIFY(f.model->defaultManager().records().contains("png"));
-        f.platform.approvePendingDefaults();
-        f.platform.setDefaultOutcome(Outcome::Applied);
-        QCOMPARE(restore(f, "png"), ".png: restored to Preview.");
     }
 
     void candidates() {

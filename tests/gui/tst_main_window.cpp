@@ -293,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(dropOn(f.window.dropZone(), files, Qt::AltModifier));
         QVERIFY(!f.window.dropZone()->isTargeted());
         QTRY_COMPARE(f.platform.ordersOf(MemoryPlatform::Order::Reveal).size(), 1);
-        QCOMPARE(f.model->message(), "Revealed 1 item in Finder");
+        QTRY_COMPARE(f.model->message(), "Revealed 1 item in Finder");
         QTRY_COMPARE(f.window.dropZone()->shownMessage(), "Revealed 1 item in Finder");
         delete files;
 

@@ -245,10 +245,10 @@ private Q_SLOTS:
         QCOMPARE(png.identifier, "image/png");
         std::optional<QString> error = QStringLiteral("not called");
         platform.setDefaultApplication(entry("korvane-test-viewer.desktop"), png,
-                                       [&](const std::optional<QString>& e) { error = e; });
+                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
         QCOMPARE(error, std::nullopt);
-        QCOMPARE(platform.defaultApplicationForType(png).value_or(QString()),
-                 entry("korvane-test-viewer.desktop"));
+        QTRY_COMPARE(platform.defaultApplicationForType(png).value_or(QString()),
+                     entry("korvane-test-viewer.desktop"));
         QVERIFY(readAll(sandbox->mimeappsList()).contains("image/png=korvane-test-viewer.desktop"));
         const QString picture = sandbox->makeFile(
             "picture.png",
@@ -260,7 +260,7 @@ private Q_SLOTS:
             platform.applicationsForFile(picture).contains(entry("korvane-test-viewer.desktop")));
 
         platform.setDefaultApplication(entry("korvane-test-gone.desktop"), png,
-                                       [&](const std::optional<QString>& e) { error = e; });
+                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
         QVERIFY(error && !error->isEmpty());
     }
 
@@ -275,7 +275,7 @@ private Q_SLOTS:
         QVERIFY2(sandbox->startFileManager(), "the fake file manager did not start");
         const QString a = sandbox->makeFile("reveal/a b.txt");
         const QString b = sandbox->makeFile("reveal/c.txt");
-        platform.revealFiles({a, b});
+        platform.revealFiles({a, b}, [](auto&&) {});
         QTRY_COMPARE(sandbox->revealed().size(), 1);
         const QString expected = QStringLiteral("ShowItems[\"%1\",\"%2\"]")
                                      .arg(QString::fromUtf8(QUrl::fromLocalFile(a).toEncoded()),
@@ -289,7 +289,7 @@ private Q_SLOTS:
         const QString a = sandbox->makeFile("one/a.txt");
         const QString b = sandbox->makeFile("one/b.txt");
         const QString c = sandbox->makeFile("two/c.txt");
-        platform.revealFiles({a, b, c});
+        platform.revealFiles({a, b, c}, [](auto&&) {});
         const auto launches = waitForLaunches(2);
         QCOMPARE(launches.size(), 2);
         QStringList opened;

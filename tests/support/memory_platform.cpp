@@ -168,13 +168,6 @@ void MemoryPlatform::releaseHeld(const std::optional<QString>& error) {
     }
 }
 
-void MemoryPlatform::approvePendingDefaults() {
-    const QMutexLocker lock(&m_mutex);
-    for (const PendingDefault& p : std::exchange(m_pendingDefaults, {})) {
-        m_defaults.insert(p.type, p.app);
-    }
-}
-
 QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
     const QMutexLocker lock(&m_mutex);
     QList<Order> result;
@@ -235,22 +228,40 @@ QStringList MemoryPlatform::applicationsForFile(const QString& file) const {
 }
 
 void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType& type,
-                                           ErrorCompletion done) {
+                                           DefaultCompletion done) {
     const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::SetDefault, app, {}, type.identifier});
+    const QJsonValue previous = m_defaults.contains(type.identifier)
+                                    ? QJsonValue(m_defaults.value(type.identifier))
+                                    : QJsonValue();
     switch (m_defaultOutcome) {
     case DefaultOutcome::Applied:
         m_defaults.insert(type.identifier, app);
-        done(std::nullopt);
+        done(std::nullopt, {{QStringLiteral("previous"), previous}});
         break;
     case DefaultOutcome::Error:
-        done(m_defaultError);
+        done(m_defaultError, {});
         break;
-    case DefaultOutcome::AwaitApproval:
-        m_pendingDefaults.append({app, type.identifier});
-        done(std::nullopt);
+    case DefaultOutcome::Ignored:
+        done(std::nullopt, {{QStringLiteral("previous"), previous}});
         break;
     }
+}
+
+void MemoryPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
+                                       ErrorCompletion done) {
+    const QMutexLocker lock(&m_mutex);
+    if (m_defaultOutcome == DefaultOutcome::Error) {
+        done(m_defaultError);
+        return;
+    }
+    const QJsonValue previous = change.value(QStringLiteral("previous"));
+    if (previous.isString()) {
+        m_defaults.insert(type.identifier, previous.toString());
+    } else {
+        m_defaults.remove(type.identifier);
+    }
+    done(std::nullopt);
 }
 
 void MemoryPlatform::openFiles(const QStringList& files, const QString& app, ErrorCompletion done) {
@@ -275,9 +286,10 @@ void MemoryPlatform::openItem(const QString& path) {
     m_orders.append({Order::OpenItem, {}, {path}, {}});
 }
 
-void MemoryPlatform::revealFiles(const QStringList& paths) {
+void MemoryPlatform::revealFiles(const QStringList& paths, ErrorCompletion done) {
     const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::Reveal, {}, paths, {}});
+    done(std::nullopt);
 }
 
 QString MemoryPlatform::displayName(const QString& path) const {

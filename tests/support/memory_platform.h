@@ -17,7 +17,8 @@ namespace korvane {
 class MemoryPlatform : public Platform {
 public:
     enum class Outcome { Success, Error, Hold };
-    enum class DefaultOutcome { Applied, Error, AwaitApproval };
+    // Ignored: the change is accepted but another setting keeps deciding the default.
+    enum class DefaultOutcome { Applied, Error, Ignored };
 
     struct Order {
         enum Kind { Open, OpenItem, Reveal, SetDefault } kind;
@@ -50,10 +51,9 @@ public:
     void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {});
     void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
 
-    // Held completions and approvals
+    // Held completions
     int heldCount() const { return int(m_held.size()); }
     void releaseHeld(const std::optional<QString>& error = std::nullopt);
-    void approvePendingDefaults();
 
     const QList<Order>& orders() const { return m_orders; }
     QList<Order> ordersOf(Order::Kind kind) const;
@@ -72,10 +72,13 @@ public:
     }
     QString applicationEntrySuffix() const override { return QStringLiteral(".app"); }
     void setDefaultApplication(const QString& app, const ContentType& type,
-                               ErrorCompletion done) override;
+                               DefaultCompletion done) override;
+    void undoDefaultChange(const ContentType& type, const QJsonObject& change,
+                           ErrorCompletion done) override;
+    QString defaultOrigin(const ContentType&) const override { return {}; }
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
     void openItem(const QString& path) override;
-    void revealFiles(const QStringList& paths) override;
+    void revealFiles(const QStringList& paths, ErrorCompletion done) override;
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
     QString bundleIdentifier(const QString& path) const override;
@@ -103,10 +106,6 @@ private:
     struct Held {
         ErrorCompletion done;
     };
-    struct PendingDefault {
-        QString app;
-        QString type;
-    };
     QString typeOfFile(const QString& file) const;
     void reindex();
 
@@ -125,7 +124,6 @@ private:
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;
     QString m_defaultError;
     QList<Held> m_held;
-    QList<PendingDefault> m_pendingDefaults;
     QList<Order> m_orders;
     bool m_launchAtLogin = false;
     QString m_loginError;

@@ -4,11 +4,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QJsonObject>
+#include <QSaveFile>
 #include <QSet>
 #include <QUrl>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <memory>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace korvane {
 
@@ -136,10 +141,83 @@ QStringList applicationDirectories() {
 }
 
 const QString kData = QStringLiteral("application/octet-stream");
-const char* const kAdded = "Added Associations";
+const char* const kDefault = "Default Applications";
+const char* const kRemoved = "Removed Associations";
+const GKeyFileFlags kKeepAll =
+    GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS);
 
-QString mimeappsPath() {
-    return QFile::decodeName(g_get_user_config_dir()) + QStringLiteral("/mimeapps.list");
+// The desktops of XDG_CURRENT_DESKTOP, lower-cased, as desktop-specific lists are named.
+QStringList currentDesktops() {
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
+}
+
+// The lists of one folder, desktop-specific ones first.
+QStringList mimeappsIn(const QString& dir) {
+    QStringList files;
+    for (const QString& desktop : currentDesktops()) {
+        files.append(dir + u'/' + desktop + QStringLiteral("-mimeapps.list"));
+    }
+    files.append(dir + QStringLiteral("/mimeapps.list"));
+    return files;
+}
+
+// Every mimeapps.list in the order that decides a default.
+QStringList mimeappsLookupFiles() {
+    QStringList files = mimeappsIn(QFile::decodeName(g_get_user_config_dir()));
+    for (const gchar* const* dir = g_get_system_config_dirs(); *dir; ++dir) {
+        files.append(mimeappsIn(QFile::decodeName(*dir)));
+    }
+    files.append(
+        mimeappsIn(QFile::decodeName(g_get_user_data_dir()) + QStringLiteral("/applications")));
+    for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) {
+        files.append(mimeappsIn(QFile::decodeName(*dir) + QStringLiteral("/applications")));
+    }
+    return files;
+}
+
+QStringList listValue(const char* value) {
+    return value ? fromUtf8(value).split(u';', Qt::SkipEmptyParts) : QStringList();
+}
+
+QString joinList(const QStringList& items) {
+    return items.join(u';') + u';';
+}
+
+gsize keyCount(GKeyFile* keys, const char* group) {
+    gsize count = 0;
+    g_strfreev(g_key_file_get_keys(keys, group, &count, nullptr));
+    return count;
+}
+
+// The user's list that decides the type's default: the first of theirs that names one, or
+// mimeapps.list, which comes before every list of the system.
+QString mimeappsFileFor(const QString& type) {
+    const QStringList own = mimeappsIn(QFile::decodeName(g_get_user_config_dir()));
+    const QByteArray mime = utf8(type);
+    for (const QString& path : own) {
+        const KeyFilePtr keys = loadKeyFile(fileName(path));
+        if (keys && g_key_file_has_key(keys.get(), kDefault, mime.constData(), nullptr)) {
+            return path;
+        }
+    }
+    return own.last();
+}
+
+// Writes a key file in place of the old one, through a symbolic link and keeping its mode, or
+// answers why it could not.
+std::optional<QString> saveKeyFile(GKeyFile* keys, const QString& path) {
+    gsize length = 0;
+    const GCharPtr data(g_key_file_to_data(keys, &length, nullptr));
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(data.get(), qint64(length)) != qint64(length) || !file.flush() ||
+        !file.commit()) {
+        return QStringLiteral("%1 couldn't be written: %2").arg(path, file.errorString());
+    }
+    return std::nullopt;
 }
 const QString kArchive = QStringLiteral("x-korvane/archive");
 const QString kSourceCode = QStringLiteral("x-korvane/source-code");
@@ -173,6 +251,32 @@ void openParentsOf(const QStringList& paths) {
         const QByteArray uri = QUrl::fromLocalFile(parent).toEncoded();
         g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
     }
+}
+
+// The files' URIs in as few launches as the system's argument limit allows: each launch's
+// arguments and the environment must fit in ARG_MAX.
+QList<QList<QByteArray>> launchBatches(const QStringList& files) {
+    qint64 budget = sysconf(_SC_ARG_MAX);
+    if (budget <= 0) {
+        budget = 128 * 1024;
+    }
+    for (char** variable = environ; *variable; ++variable) {
+        budget -= qint64(strlen(*variable) + 1 + sizeof(char*));
+    }
+    budget = std::max<qint64>(budget - 64 * 1024, 4096); // the program and its own arguments
+    QList<QList<QByteArray>> batches;
+    qint64 used = 0;
+    for (const QString& file : files) {
+        QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
+        const qint64 cost = uri.size() + 1 + qint64(sizeof(char*));
+        if (batches.isEmpty() || used + cost > budget) {
+            batches.append(QList<QByteArray>());
+            used = 0;
+        }
+        batches.last().append(std::move(uri));
+        used += cost;
+    }
+    return batches;
 }
 
 } // namespace
@@ -288,7 +392,24 @@ QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) co
     if (type.identifier.isEmpty()) {
         return {};
     }
-    return pathsOf(g_app_info_get_all_for_type(utf8(type.identifier).constData()));
+    if (!type.identifier.endsWith(QLatin1String("/*")) && type.identifier != kArchive &&
+        type.identifier != kSourceCode) {
+        return pathsOf(g_app_info_get_all_for_type(utf8(type.identifier).constData()));
+    }
+    // GIO knows no wildcards or groups of ours: the apps with a type of the group.
+    QStringList paths;
+    AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
+        const char** types = g_app_info_get_supported_types(info);
+        for (; g_app_info_should_show(info) && types && *types; ++types) {
+            if (conforms(ContentType{fromUtf8(*types)}, type)) {
+                if (auto path = pathOf(info); path && !paths.contains(*path)) {
+                    paths.append(*path);
+                }
+                break;
+            }
+        }
+    });
+    return paths;
 }
 
 QStringList FreedesktopPlatform::applicationsForFile(const QString& file) const {
@@ -306,43 +427,114 @@ QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
 }
 
 void FreedesktopPlatform::setDefaultApplication(const QString& app, const ContentType& type,
-                                                ErrorCompletion done) {
-    auto entry = entryAt(app);
-    if (!entry) {
-        done(QStringLiteral("%1 is not an installed application.").arg(app));
-        return;
-    }
-    // An entry loaded from its file has no desktop-file ID; GIO needs one to write mimeapps.list.
+                                                DefaultCompletion done) {
     const QString id = bundleIdentifier(app);
-    GObjectPtr<GDesktopAppInfo> byId(id.isEmpty() ? nullptr
-                                                  : g_desktop_app_info_new(utf8(id).constData()));
-    GAppInfo* target = G_APP_INFO(byId ? byId.get() : entry.get());
-    const QByteArray mime = utf8(type.identifier);
-    const QByteArray list = fileName(mimeappsPath());
-    const KeyFilePtr before = loadKeyFile(list);
-    const GCharPtr addedBefore(
-        before ? g_key_file_get_value(before.get(), kAdded, mime.constData(), nullptr) : nullptr);
-    Error error;
-    if (!g_app_info_set_as_default_for_type(target, mime.constData(), error.out())) {
-        done(error.message());
+    if (id.isEmpty()) {
+        done(QStringLiteral("%1 is not an installed application.").arg(app), {});
         return;
     }
-    // GIO also lists the application under "Added Associations". Put that group back as it was,
-    // so that restoring the earlier default leaves the file as the user had it.
-    if (const KeyFilePtr after = loadKeyFile(list)) {
-        if (addedBefore) {
-            g_key_file_set_value(after.get(), kAdded, mime.constData(), addedBefore.get());
+    const QByteArray mime = utf8(type.identifier);
+    const QString path = mimeappsFileFor(type.identifier);
+    const QByteArray native = fileName(path);
+    KeyFilePtr keys(g_key_file_new());
+    const bool existed = QFileInfo::exists(path);
+    Error error;
+    if (existed &&
+        !g_key_file_load_from_file(keys.get(), native.constData(), kKeepAll, error.out())) {
+        done(QStringLiteral("%1 can't be read: %2").arg(path, error.message()), {});
+        return;
+    }
+    QJsonObject change{{QStringLiteral("file"), path}, {QStringLiteral("type"), type.identifier}};
+    if (!existed) {
+        change.insert(QStringLiteral("created"), true);
+    }
+    if (!g_key_file_has_group(keys.get(), kDefault)) {
+        change.insert(QStringLiteral("addedGroup"), true);
+    }
+    // The app goes first; the user's other choices stay behind it as fallbacks.
+    const GCharPtr previous(g_key_file_get_value(keys.get(), kDefault, mime.constData(), nullptr));
+    change.insert(QStringLiteral("previous"),
+                  previous ? QJsonValue(fromUtf8(previous.get())) : QJsonValue());
+    QStringList apps{id};
+    for (const QString& other : listValue(previous.get())) {
+        if (other != id) {
+            apps.append(other);
+        }
+    }
+    g_key_file_set_value(keys.get(), kDefault, mime.constData(), utf8(joinList(apps)).constData());
+    // A removal of this very app would keep it from being the default: lift it, and note it.
+    const GCharPtr removed(g_key_file_get_value(keys.get(), kRemoved, mime.constData(), nullptr));
+    QStringList stillRemoved = listValue(removed.get());
+    if (stillRemoved.removeAll(id) > 0) {
+        change.insert(QStringLiteral("removed"), fromUtf8(removed.get()));
+        if (stillRemoved.isEmpty()) {
+            g_key_file_remove_key(keys.get(), kRemoved, mime.constData(), nullptr);
         } else {
-            g_key_file_remove_key(after.get(), kAdded, mime.constData(), nullptr);
-            gsize keys = 0;
-            g_strfreev(g_key_file_get_keys(after.get(), kAdded, &keys, nullptr));
-            if (keys == 0) {
-                g_key_file_remove_group(after.get(), kAdded, nullptr);
+            g_key_file_set_value(keys.get(), kRemoved, mime.constData(),
+                                 utf8(joinList(stillRemoved)).constData());
+        }
+    }
+    if (const auto failure = saveKeyFile(keys.get(), path)) {
+        done(*failure, {});
+        return;
+    }
+    done(std::nullopt, change);
+}
+
+void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
+                                            ErrorCompletion done) {
+    const QString path = change.value(QStringLiteral("file")).toString();
+    const QByteArray mime = utf8(type.identifier);
+    if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type.identifier) {
+        done(QStringLiteral("the record of the change is incomplete."));
+        return;
+    }
+    KeyFilePtr keys(g_key_file_new());
+    Error error;
+    if (!g_key_file_load_from_file(keys.get(), fileName(path).constData(), kKeepAll, error.out())) {
+        done(QStringLiteral("%1 can't be read: %2").arg(path, error.message()));
+        return;
+    }
+    const QJsonValue previous = change.value(QStringLiteral("previous"));
+    if (previous.isString()) {
+        g_key_file_set_value(keys.get(), kDefault, mime.constData(),
+                             utf8(previous.toString()).constData());
+    } else {
+        g_key_file_remove_key(keys.get(), kDefault, mime.constData(), nullptr);
+        if (change.value(QStringLiteral("addedGroup")).toBool() &&
+            keyCount(keys.get(), kDefault) == 0) {
+            g_key_file_remove_group(keys.get(), kDefault, nullptr);
+        }
+    }
+    const QJsonValue removed = change.value(QStringLiteral("removed"));
+    if (removed.isString()) {
+        g_key_file_set_value(keys.get(), kRemoved, mime.constData(),
+                             utf8(removed.toString()).constData());
+    }
+    gsize groups = 0;
+    g_strfreev(g_key_file_get_groups(keys.get(), &groups));
+    if (groups == 0 && change.value(QStringLiteral("created")).toBool()) {
+        // The file was ours alone: leave no empty file behind.
+        QFile::remove(path);
+        done(std::nullopt);
+        return;
+    }
+    done(saveKeyFile(keys.get(), path));
+}
+
+QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
+    const QByteArray mime = utf8(type.identifier);
+    for (const QString& path : mimeappsLookupFiles()) {
+        const KeyFilePtr keys = loadKeyFile(fileName(path));
+        const GCharPtr value(
+            keys ? g_key_file_get_value(keys.get(), kDefault, mime.constData(), nullptr) : nullptr);
+        for (const QString& id : listValue(value.get())) {
+            if (GObjectPtr<GDesktopAppInfo>(g_desktop_app_info_new(utf8(id).constData()))) {
+                return path;
             }
         }
-        g_key_file_save_to_file(after.get(), list.constData(), nullptr);
     }
-    done(std::nullopt);
+    return {};
 }
 
 void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app,
@@ -352,19 +544,39 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
         done(QStringLiteral("%1 is not an installed application.").arg(app));
         return;
     }
-    std::vector<QByteArray> uris;
-    uris.reserve(files.size());
-    GList* list = nullptr;
-    for (const QString& file : files) {
-        uris.push_back(QUrl::fromLocalFile(file).toEncoded());
+    // Each launch reports back when GIO has delivered it (for a D-Bus activated app, when the
+    // app answered); the completion runs once, after the last.
+    struct Launches {
+        int remaining = 0;
+        QStringList errors;
+        ErrorCompletion done;
+    };
+    const QList<QList<QByteArray>> batches = launchBatches(files);
+    auto* launches = new Launches{int(batches.size()), {}, std::move(done)};
+    for (const QList<QByteArray>& batch : batches) {
+        GList* list = nullptr;
+        for (auto it = batch.crbegin(); it != batch.crend(); ++it) {
+            list = g_list_prepend(list, const_cast<char*>(it->constData()));
+        }
+        g_app_info_launch_uris_async(
+            G_APP_INFO(entry.get()), list, nullptr, nullptr,
+            [](GObject* source, GAsyncResult* result, gpointer data) {
+                auto* launches = static_cast<Launches*>(data);
+                Error error;
+                if (!g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
+                    launches->errors.append(error.message());
+                }
+                if (--launches->remaining == 0) {
+                    launches->errors.removeDuplicates();
+                    launches->done(launches->errors.isEmpty()
+                                       ? std::nullopt
+                                       : std::optional<QString>(launches->errors.join(u' ')));
+                    delete launches;
+                }
+            },
+            launches);
+        g_list_free(list); // GIO copied the URIs
     }
-    for (auto it = uris.rbegin(); it != uris.rend(); ++it) {
-        list = g_list_prepend(list, it->data());
-    }
-    Error error;
-    const bool ok = g_app_info_launch_uris(G_APP_INFO(entry.get()), list, nullptr, error.out());
-    g_list_free(list);
-    done(ok ? std::nullopt : std::optional<QString>(error.message()));
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {
@@ -372,28 +584,44 @@ void FreedesktopPlatform::openItem(const QString& path) {
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }
 
-void FreedesktopPlatform::revealFiles(const QStringList& paths) {
+void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion done) {
     if (paths.isEmpty()) {
+        done(std::nullopt);
         return;
     }
     GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
-    if (bus) {
-        GVariantBuilder uris;
-        g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
-        for (const QString& path : paths) {
-            g_variant_builder_add(&uris, "s", QUrl::fromLocalFile(path).toEncoded().constData());
-        }
-        // Only a running file manager: starting one by activation can take seconds.
-        GVariant* reply = g_dbus_connection_call_sync(
-            bus.get(), "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
-            "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(ass)", &uris, ""), nullptr,
-            G_DBUS_CALL_FLAGS_NO_AUTO_START, 3000, nullptr, nullptr);
-        if (reply) {
-            g_variant_unref(reply);
-            return;
-        }
+    if (!bus) {
+        openParentsOf(paths);
+        done(std::nullopt);
+        return;
     }
-    openParentsOf(paths);
+    GVariantBuilder uris;
+    g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
+    for (const QString& path : paths) {
+        g_variant_builder_add(&uris, "s", QUrl::fromLocalFile(path).toEncoded().constData());
+    }
+    struct Reveal {
+        QStringList paths;
+        ErrorCompletion done;
+    };
+    // Asynchronous, and the bus may start the file manager: a cold start takes a moment, and
+    // only a file manager that starts can select the files.
+    g_dbus_connection_call(
+        bus.get(), "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+        "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(ass)", &uris, ""), nullptr,
+        G_DBUS_CALL_FLAGS_NONE, 10000, nullptr,
+        [](GObject* source, GAsyncResult* result, gpointer data) {
+            std::unique_ptr<Reveal> reveal(static_cast<Reveal*>(data));
+            GVariant* reply =
+                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr);
+            if (reply) {
+                g_variant_unref(reply);
+            } else {
+                openParentsOf(reveal->paths);
+            }
+            reveal->done(std::nullopt);
+        },
+        new Reveal{paths, std::move(done)});
 }
 
 QString FreedesktopPlatform::displayName(const QString& path) const {

@@ -23,10 +23,13 @@ public:
     QString applicationEntrySuffix() const override { return {}; }
 
     void setDefaultApplication(const QString& app, const ContentType& type,
-                               ErrorCompletion done) override;
+                               DefaultCompletion done) override;
+    void undoDefaultChange(const ContentType& type, const QJsonObject& change,
+                           ErrorCompletion done) override;
+    QString defaultOrigin(const ContentType& type) const override;
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
     void openItem(const QString& path) override;
-    void revealFiles(const QStringList& paths) override;
+    void revealFiles(const QStringList& paths, ErrorCompletion done) override;
 
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;

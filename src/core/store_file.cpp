@@ -1,0 +1,113 @@
+#include "store_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvane::StoreFile {
+
+namespace {
+
+QString notRegular(const QString& path) {
+    return QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path));
+}
+
+QString tooLarge(const QString& path, qint64 maxSize) {
+    return QStringLiteral("%1 is larger than %2 MiB.")
+        .arg(QDir::toNativeSeparators(path))
+        .arg(maxSize / (1024 * 1024));
+}
+
+QString systemError(const QString& path, int error) {
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
+                                        QString::fromLocal8Bit(std::strerror(error)));
+}
+
+} // namespace
+
+Contents read(const QString& path, qint64 maxSize) {
+    // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return {Contents::Absent, {}, {}};
+        }
+        return {Contents::Refused, {}, systemError(path, errno)};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return {Contents::Refused, {}, notRegular(path)};
+    }
+    if (info.st_size > maxSize) {
+        ::close(fd);
+        return {Contents::Refused, {}, tooLarge(path, maxSize)};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {Contents::Refused, {}, systemError(path, EIO)};
+    }
+    QByteArray bytes = file.read(maxSize + 1); // the file may have grown since fstat
+    if (file.error() != QFileDevice::NoError) {
+        return {Contents::Refused, {}, QStringLiteral("%1: %2").arg(path, file.errorString())};
+    }
+    if (bytes.size() > maxSize) {
+        return {Contents::Refused, {}, tooLarge(path, maxSize)};
+    }
+    return {Contents::Ok, bytes, {}};
+}
+
+std::optional<QString> write(const QString& path, const QByteArray& bytes) {
+    QString target = path;
+    const QFileInfo link(path);
+    if (link.isSymLink()) {
+        target = link.symLinkTarget();
+        if (!QFileInfo::exists(target)) {
+            return QStringLiteral("%1 is a link to %2, which doesn't exist.")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(target));
+        }
+    }
+    struct stat info {};
+    if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return notRegular(target);
+    }
+    QSaveFile file(target);
+    // The data is flushed and checked before the commit: a short write on a full disk must never
+    // replace the old file.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("%1 couldn't be written: %2")
+            .arg(QDir::toNativeSeparators(path), error);
+    }
+    if (!file.commit()) {
+        return QStringLiteral("%1 couldn't be written: %2")
+            .arg(QDir::toNativeSeparators(path), file.errorString());
+    }
+    return std::nullopt;
+}
+
+Lock::Lock(const QString& path)
+    : m_lock(path + QStringLiteral(".lock")) {
+    m_lock.setStaleLockTime(30000);
+    if (!m_lock.tryLock(10000)) {
+        switch (m_lock.error()) {
+        case QLockFile::LockFailedError:
+            m_error = QStringLiteral("%1 is being changed by another Korvane; try again.")
+                          .arg(QDir::toNativeSeparators(path));
+            break;
+        default:
+            m_error = QStringLiteral("%1 couldn't be locked for writing (%2.lock).")
+                          .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(path));
+        }
+    }
+}
+
+} // namespace korvane::StoreFile
