@@ -96,7 +96,13 @@ QString CommandLine::helpText() {
                           "\n"
                           "Options:\n"
                           "  --help               show this help (also after a command)\n"
-                          "  --version            show the version\n");
+                          "  --version            show the version\n"
+                          "\n"
+                          "Exit status:\n"
+                          "  0  everything asked was done\n"
+                          "  1  something failed or was refused (a missing file or app, a\n"
+                          "     launch or a write that failed, a default that didn't change)\n"
+                          "  2  the command was used wrongly\n");
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,

@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace korvane;
 
@@ -36,19 +38,20 @@ QList<Rule> readRules() {
     return RuleStore::read(sandbox->rulesDirectory()).value_or(QList<Rule>());
 }
 
-// The key-value lines of an INI-style file, group by group, without blank lines.
-QStringList iniLines(const QString& path) {
+ino_t inodeOf(const QString& path) {
+    struct stat info {};
+    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
+QByteArray readFile(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.trimmed().isEmpty()) {
-            lines << line.trimmed();
-        }
-    }
-    return lines;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 const QString kEditor = QStringLiteral("korvane-test-editor.desktop");
@@ -148,36 +151,185 @@ private Q_SLOTS:
         QVERIFY(readRules().isEmpty());
     }
 
-    void defaultSetThenRestoreLeavesMimeapps() {
-        QFile list(sandbox->mimeappsList());
-        QVERIFY(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        list.write("[Default Applications]\ninode/directory=korvane-test-files.desktop\n"
-                   "image/png=korvane-test-viewer.desktop\n\n[Added Associations]\n"
-                   "text/plain=korvane-test-editor.desktop;\n");
-        list.close();
-        const QStringList before = iniLines(sandbox->mimeappsList());
-        writeRules({rule("png", kEditor, "Test Editor")});
+    // Commands that change no rule leave rules.json as it is, to the inode.
+    void readingCommandsNeverWrite() {
+        writeRules({rule("md", kEditor, "Test Editor")});
+        const QString path = sandbox->rulesDirectory() + "/rules.json";
+        const QByteArray before = readFile(path);
+        const ino_t inode = inodeOf(path);
+        const QString note = sandbox->makeFile("read-only.md");
+        for (const QStringList& arguments :
+             {QStringList{"rules"}, QStringList{"rules", "export", sandbox->root() + "/e.json"},
+              QStringList{"open", note}, QStringList{"route", note}}) {
+            QCOMPARE(runKorvane(arguments).status, 0);
+        }
+        QCOMPARE(inodeOf(path), inode);
+        QCOMPARE(readFile(path), before);
+    }
+
+    // The "always" answer is on disk before the next question is asked.
+    void answerIsWrittenBeforeTheNextQuestion() {
+        writeRules({});
+        QProcess korvane;
+        korvane.setProcessEnvironment(sandbox->environment());
+        korvane.start(KORVANE_BINARY,
+                      {"open", sandbox->makeFile("w1.rs"), sandbox->makeFile("w2.zz")});
+        korvane.write("1\ny\n");
+        QByteArray out;
+        QTRY_VERIFY((out += korvane.readAllStandardOutput()).count("Which app") == 2);
+        QCOMPARE(readRules().size(), 1);
+        QCOMPARE(readRules().first().extensions, QStringList{"rs"});
+        korvane.kill(); // as Ctrl-C would
+        korvane.waitForFinished();
+        QCOMPARE(readRules().size(), 1);
+    }
+
+    // Concurrent writers each re-read the file under its lock: nobody's change is lost.
+    void concurrentCommandsKeepEveryChange() {
+        writeRules({});
+        const QString source = sandbox->makeFile(
+            "three.json", RuleStore::encode({rule("a", kEditor, "A"), rule("b", kEditor, "B"),
+                                             rule("c", kEditor, "C")}));
+        QList<QProcess*> running;
+        for (int i = 0; i < 6; ++i) {
+            auto* process = new QProcess(this);
+            process->setProcessEnvironment(sandbox->environment());
+            process->start(KORVANE_BINARY,
+                           i % 2 ? QStringList{"rules"} : QStringList{"rules", "import", source});
+            running << process;
+        }
+        for (QProcess* process : running) {
+            QVERIFY(process->waitForFinished(20000));
+            QCOMPARE(process->exitCode(), 0);
+            delete process;
+        }
+        QCOMPARE(readRules().size(), 9);
+    }
+
+    // Only regular files are read or replaced; nothing hangs or grows without bound.
+    void specialFilesAreRefused_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("fifo"); // made first, relative to the sandbox root
+        QTest::addColumn<QString>("err");
+        QTest::newRow("import from a FIFO") << QStringList{"rules", "import", "@/pipe"} << "/pipe"
+                                            << "@/pipe is not a regular";
+        QTest::newRow("import /dev/zero") << QStringList{"rules", "import", "/dev/zero"} << ""
+                                          << "/dev/zero is not a regular";
+        QTest::newRow("export onto a FIFO") << QStringList{"rules", "export", "@/pipe"} << "/pipe"
+                                            << "The rules couldn't be saved";
+        QTest::newRow("export onto /dev/full") << QStringList{"rules", "export", "/dev/full"} << ""
+                                               << "The rules couldn't be saved";
+        QTest::newRow("rules.json is a FIFO") << QStringList{"rules"} << "/data/Korvane/rules.json"
+                                              << "korvane: @/data/Korvane";
+        QTest::newRow("route past a FIFO")
+            << QStringList{"route", "x.md"} << "/data/Korvane/rules.json"
+            << "korvane: @/data";
+        QTest::newRow("import into a directory")
+            << QStringList{"rules", "import", "@/files/three.json"} << "dir"
+            << "The rules couldn't be imported.";
+    }
+
+    void specialFilesAreRefused() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, fifo);
+        QFETCH(QString, err);
+        QFile::remove(sandbox->rulesDirectory() + "/rules.json");
+        const QString root = sandbox->root();
+        sandbox->makeFile("three.json", RuleStore::encode({rule("a", kEditor, "A")}));
+        if (fifo == "dir") {
+            QVERIFY(QDir().mkpath(sandbox->rulesDirectory() + "/rules.json"));
+        } else if (!fifo.isEmpty()) {
+            QVERIFY(mkfifo(QFile::encodeName(root + fifo).constData(), 0600) == 0);
+        }
+        const Run run = runKorvane(arguments.replaceInStrings("@", root));
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QString(err).replace("@", root)), qPrintable(run.err));
+        QVERIFY(!run.out.contains("Imported") && !run.out.contains("Exported"));
+        if (fifo == "dir") {
+            QVERIFY(QFileInfo(sandbox->rulesDirectory() + "/rules.json").isDir());
+            QDir(sandbox->rulesDirectory() + "/rules.json").removeRecursively();
+        } else if (!fifo.isEmpty()) {
+            QVERIFY(!QFileInfo(root + fifo).isFile()); // still a FIFO
+            QFile::remove(root + fifo);
+        }
+    }
+
+    // Make default then Restore leaves every list as the user had it, byte for byte.
+    void defaultsLeaveMimeappsAsTheyWere_data() {
+        QTest::addColumn<QString>("list"); // which list holds the user's choices
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("symlinked");
+        const QByteArray mine = "# my defaults\n[Default Applications]\n"
+                                "inode/directory=korvane-test-files.desktop\n"
+                                "text/markdown=korvane-test-editor.desktop;korvane-test-viewer."
+                                "desktop;\n\n# never offer these\n[Removed Associations]\n"
+                                "text/markdown=sublime_text.desktop;\n";
+        QTest::newRow("comments, fallbacks and a removal") << "mimeapps.list" << mine << false;
+        QTest::newRow("no list at first") << "mimeapps.list" << QByteArray() << false;
+        QTest::newRow("the desktop's own list decides")
+            << "gnome-mimeapps.list" << mine.left(mine.indexOf("\n\n") + 1) << false;
+        QTest::newRow("a symbolic link to dotfiles") << "mimeapps.list" << mine << true;
+    }
+
+    void defaultsLeaveMimeappsAsTheyWere() {
+        QFETCH(QString, list);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, symlinked);
+        const QString config = sandbox->configHome() + "/";
+        const QByteArray sandboxList = readFile(config + "mimeapps.list");
+        QFile::remove(config + "mimeapps.list");
+        QString real = config + list;
+        if (symlinked) {
+            real = sandbox->root() + "/dotfiles/mimeapps.list";
+            QDir().mkpath(sandbox->root() + "/dotfiles");
+            QVERIFY(QFile::link(real, config + list));
+        }
+        if (!before.isNull()) {
+            writeFile(real, before);
+            QVERIFY(QFile::setPermissions(real,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        }
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        writeRules({rule("md", "sublime_text.desktop", "Sublime Text")});
 
         Run run = runKorvane({"default", "set", "1"});
         QCOMPARE(run.err, "");
-        QCOMPARE(run.out, ".png: done. Test Editor is now the default.\n");
-        QVERIFY(iniLines(sandbox->mimeappsList())
-                    .contains("image/png=" + kEditor + ";" + kViewer + ";"));
-
-        run = runKorvane({"default", "set", "1"});
-        QCOMPARE(run.out, ".png: Test Editor is already the default.\n");
-
-        run = runKorvane({"default", "restore", "1"});
-        QCOMPARE(run.out, ".png: restored to Test Viewer.\n");
-        QStringList after = iniLines(sandbox->mimeappsList());
-        after.replaceInStrings(QRegularExpression(";$"), QString());
-        QStringList expected = before;
-        expected.replaceInStrings(QRegularExpression(";$"), QString());
-        QCOMPARE(after, expected);
-
-        run = runKorvane({"default", "restore", "1"});
-        QCOMPARE(run.out, ""); // nothing to restore prints nothing
+        QCOMPARE(run.out, ".md: done. Sublime Text is now the default.\n");
         QCOMPARE(run.status, 0);
+        if (list != "mimeapps.list") {
+            QVERIFY(!QFileInfo::exists(config + "mimeapps.list")); // the overridden list
+        }
+        run = runKorvane({"default", "restore", "1"});
+        QCOMPARE(run.out, ".md: restored to Test Editor.\n");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(QFileInfo::exists(real), !before.isNull());
+        // Every group, key, value and comment as it was (GKeyFile may space groups apart).
+        QCOMPARE(readFile(real).replace("\n\n", "\n"),
+                 before.isNull() ? QByteArray("<missing>")
+                                 : QByteArray(before).replace("\n\n", "\n"));
+        QCOMPARE(QFileInfo(config + list).isSymLink(), symlinked);
+        if (!before.isNull()) {
+            QCOMPARE(QFileInfo(real).permissions() & 0x0777, QFileDevice::Permissions(0x0640));
+        }
+        QFile::remove(config + list);
+        writeFile(config + "mimeapps.list", sandboxList);
+    }
+
+    // A default changed by hand after ours is the user's: restoring leaves it.
+    void restoreKeepsALaterChoice() {
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        writeRules({rule("md", "sublime_text.desktop", "Sublime Text")});
+        QCOMPARE(runKorvane({"default", "set", "1"}).status, 0);
+        const QByteArray mine = "[Default Applications]\ninode/directory=korvane-test-files."
+                                "desktop\ntext/markdown=korvane-test-editor.desktop;\n";
+        writeFile(sandbox->mimeappsList(), mine);
+        const Run run = runKorvane({"default", "restore", "1"});
+        QCOMPARE(run.out, ".md: left as it is; you changed it to Test Editor since.\n");
+        QCOMPARE(run.status, 1);
+        QCOMPARE(readFile(sandbox->mimeappsList()), mine);
+        QCOMPARE(runKorvane({"default", "restore", "1"}).out, ""); // the record is gone
+        writeFile(sandbox->mimeappsList(),
+                  "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
     }
 
     void defaultCommandErrors_data() {

@@ -58,6 +58,9 @@ private Q_SLOTS:
         a.extensions = Rule::parseExtensions(QString::fromUtf8("md, tar.gz, caf\u00e9"));
         a.group = TypeGroup::Code;
         a.appPath = QString::fromUtf8("/Applications/\u65e5\u672c.app");
+        // Lone surrogates, which UTF-8 cannot carry, and a pair, which it can.
+        a.appName = QString(QChar(0xd800)) + QLatin1Char('x') + QChar(0xdc00) +
+                    QString::fromUtf8("\U0001F600");
         Rule b;
         b.enabled = false;
         const QList<Rule> rules{a, b};

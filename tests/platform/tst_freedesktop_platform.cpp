@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -188,6 +189,49 @@ private Q_SLOTS:
         QCOMPARE(launches.size(), 1);
         QCOMPARE(launches.first().as, "editor");
         QCOMPARE(launches.first().args, files);
+    }
+
+    // More files than one command line can carry: as few launches as fit, no file lost.
+    void hugeGroupIsSplitByTheArgumentLimit() {
+        QStringList files;
+        const QString folder = sandbox->root() + "/files/" + QString(200, u'd') + "/";
+        for (int i = 0; i < 12000; ++i) {
+            files << folder + QString::number(i) + ".txt";
+        }
+        std::optional<QString> error = QStringLiteral("not called");
+        platform.openFiles(files, entry("korvane-test-editor.desktop"),
+                           [&](const std::optional<QString>& e) { error = e; });
+        QTRY_COMPARE_WITH_TIMEOUT(error, std::nullopt, 20000);
+        QStringList received;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                received.clear();
+                for (const auto& launch : sandbox->launches()) {
+                    received << launch.args;
+                }
+                return received.size() == files.size();
+            }(),
+            20000);
+        const int launches = int(sandbox->launches().size());
+        QVERIFY2(launches >= 2 && launches <= 3, qPrintable(QString::number(launches)));
+        QCOMPARE(QSet<QString>(received.begin(), received.end()).size(), files.size());
+    }
+
+    void groupsListTheirApps_data() {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<QString>("app");
+        QTest::newRow("images") << int(WellKnownType::Image) << "korvane-test-viewer.desktop";
+        QTest::newRow("video") << int(WellKnownType::Video) << "korvane-sys-player.desktop";
+        QTest::newRow("archives") << int(WellKnownType::Archive) << "kde-korvane-sub.desktop";
+    }
+
+    void groupsListTheirApps() {
+        QFETCH(int, group);
+        QFETCH(QString, app);
+        const QStringList apps =
+            platform.applicationsForType(platform.wellKnownType(WellKnownType(group)));
+        QVERIFY2(apps.contains(entry(app)), qPrintable(apps.join(u' ')));
+        QVERIFY(!apps.contains(entry("korvane-test-editor.desktop")));
     }
 
     void oddNamesArriveUnchanged() {

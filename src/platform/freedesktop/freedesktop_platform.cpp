@@ -8,9 +8,11 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QUrl>
+#include <fcntl.h>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 extern char** environ;
@@ -216,6 +218,12 @@ std::optional<QString> saveKeyFile(GKeyFile* keys, const QString& path) {
         file.write(data.get(), qint64(length)) != qint64(length) || !file.flush() ||
         !file.commit()) {
         return QStringLiteral("%1 couldn't be written: %2").arg(path, file.errorString());
+    }
+    if (target != path) {
+        // GIO watches the configuration folder, not where the link points: touch the link so
+        // that this process, too, reads the new defaults.
+        const struct timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
+        utimensat(AT_FDCWD, fileName(path).constData(), now, AT_SYMLINK_NOFOLLOW);
     }
     return std::nullopt;
 }
