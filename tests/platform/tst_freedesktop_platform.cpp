@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -346,6 +347,27 @@ private Q_SLOTS:
         opened.sort();
         QCOMPARE(opened,
                  (QStringList{sandbox->root() + "/files/one", sandbox->root() + "/files/two"}));
+    }
+
+    // A file manager that is installed but not running is started by the bus and selects.
+    void revealStartsAnInstalledFileManager() {
+        const QString services = sandbox->dataHome() + "/dbus-1/services";
+        QDir().mkpath(services);
+        QFile service(services + "/org.freedesktop.FileManager1.service");
+        QVERIFY(service.open(QIODevice::WriteOnly));
+        service.write("[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=" KORVANE_FAKE_FM
+                      " " +
+                      QFile::encodeName(sandbox->root()) + "/revealed.log\n");
+        service.close();
+        QFile::remove(sandbox->root() + "/revealed.log");
+        const QString a = sandbox->makeFile("cold/a.txt");
+        std::optional<QString> error = QStringLiteral("not called");
+        platform.revealFiles({a}, [&](const std::optional<QString>& e) { error = e; });
+        QTRY_COMPARE_WITH_TIMEOUT(error, std::nullopt, 15000);
+        QCOMPARE(sandbox->revealed().size(), 1);
+        QCOMPARE(sandbox->launches().size(), 0); // no folder opened instead
+        QFile::remove(service.fileName());
+        QProcess::execute("pkill", {"-f", KORVANE_FAKE_FM});
     }
 
     void openItemUsesTheDefault() {
