@@ -4,6 +4,7 @@
 #include "core/rule_store.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
+#include "platform/file_names.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "platform/instance_channel.h"
 
@@ -46,6 +47,10 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTextStream in(stdin);
-    return korvane::CommandLine::run(QCoreApplication::arguments().mid(1), platform, out, err, in,
-                                     &window);
+    // The arguments as their bytes: file names need not be UTF-8.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << korvane::FileNames::decode(QByteArray(argv[i]));
+    }
+    return korvane::CommandLine::run(arguments, platform, out, err, in, &window);
 }

@@ -4,7 +4,10 @@
 #include "core/app_model.h"
 #include "core/router.h"
 #include "core/settings.h"
+#include "core/wording.h"
+#include "platform/file_names.h"
 #include "platform/platform.h"
+#include "terminal_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +18,19 @@
 
 namespace korvane {
 
+namespace {
+
+// Sentences of the model, one per line, each shown safely.
+QString terminalLines(const QString& text) {
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        line = terminalText(line);
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in)
     : m_platform(platform)
     , m_out(out)
@@ -23,7 +39,7 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
     , m_settings(std::make_unique<Settings>(Settings::defaultPath()))
     , m_model(std::make_unique<AppModel>(platform, RuleStore::defaultDirectory(), *m_settings)) {
     QObject::connect(m_model.get(), &AppModel::flashed, m_model.get(),
-                     [this](const QString& text) { m_out << text << Qt::endl; });
+                     [this](const QString& text) { m_out << terminalText(text) << Qt::endl; });
     // Every change is written before the next question and before any success line.
     m_model->store().setSaveDelay(std::chrono::milliseconds(0));
     m_model->setMissingAppHint(QStringLiteral("Check its rule with 'korvane rules'."));
@@ -41,7 +57,7 @@ void CliSession::settle() {
 }
 
 int CliSession::open(const QStringList& files, quint64 modifiers) {
-    const QString here = QDir::currentPath();
+    const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
         m_err << "korvane: the current folder can't be read, so the files can't be found\n";
         return 1;
@@ -49,9 +65,10 @@ int CliSession::open(const QStringList& files, quint64 modifiers) {
     QStringList paths;
     int refused = 0;
     for (const QString& file : files) {
-        const QString path = QDir(here).absoluteFilePath(file);
-        if (QFile::encodeName(path).size() >= PATH_MAX) {
-            m_err << "korvane: " << file << ": the path is too long to hand to an app\n";
+        const QString path = FileNames::absolute(file, here);
+        if (FileNames::encode(path).size() >= PATH_MAX) {
+            m_err << "korvane: " << terminalText(file)
+                  << ": the path is too long to hand to an app\n";
             ++refused;
             continue;
         }
@@ -64,8 +81,8 @@ int CliSession::open(const QStringList& files, quint64 modifiers) {
         ask();
         if (m_writeFailures > reported) {
             reported = m_writeFailures;
-            m_err << "korvane: the rule couldn't be saved. " << m_model->store().lastError()
-                  << "\n";
+            m_err << "korvane: the rule couldn't be saved. "
+                  << terminalText(m_model->store().lastError()) << "\n";
         }
         m_model->pendingDismissed();
         settle();
@@ -76,13 +93,15 @@ int CliSession::open(const QStringList& files, quint64 modifiers) {
 void CliSession::ask() {
     const PendingFile file = *m_model->pending();
     const QStringList apps = m_platform.applicationsForFile(file.path);
-    m_out << QFileInfo(file.path).fileName() << "\n"
+    m_out << terminalText(Wording::elided(QFileInfo(file.path).fileName())) << "\n"
           << "No rule matches this file. Which app should open it?\n";
     if (apps.isEmpty()) {
-        m_out << m_platform.systemName() << " didn't suggest any apps for this file.\n";
+        m_out << terminalText(m_platform.systemName())
+              << " didn't suggest any apps for this file.\n";
     }
     for (qsizetype i = 0; i < apps.size(); ++i) {
-        m_out << "  " << (i + 1) << ". " << AppInfo::displayName(apps[i], m_platform) << "\n";
+        m_out << "  " << (i + 1) << ". " << terminalText(AppInfo::displayName(apps[i], m_platform))
+              << "\n";
     }
     std::optional<QString> chosen;
     while (!apps.isEmpty()) {
@@ -106,7 +125,7 @@ void CliSession::ask() {
     const QString extension = Router::extensionKey(file.path);
     bool always = false;
     if (!extension.isEmpty()) {
-        m_out << "Always use this app for ." << extension << "? [Y/n] " << Qt::flush;
+        m_out << "Always use this app for ." << terminalText(extension) << "? [Y/n] " << Qt::flush;
         const QString answer = m_in.readLine().trimmed().toLower();
         always = answer.isEmpty() || answer == QLatin1String("y") || answer == QLatin1String("yes");
     }
@@ -116,7 +135,7 @@ void CliSession::ask() {
 int CliSession::listRules() {
     const RuleStore& store = m_model->store();
     if (!store.loadProblem().isEmpty()) {
-        m_err << "korvane: " << store.loadProblem() << "\n";
+        m_err << "korvane: " << terminalText(store.loadProblem()) << "\n";
         return 1;
     }
     const QList<Rule>& rules = store.rules();
@@ -133,13 +152,13 @@ int CliSession::listRules() {
         }
         if (!rule.hasApp()) {
             parts << QStringLiteral("no app");
-        } else if (AppInfo::resolve(rule, m_platform)) {
-            parts << QStringLiteral("app: ") + rule.appName;
+        } else if (const auto app = AppInfo::resolve(rule, m_platform)) {
+            parts << QStringLiteral("app: ") + AppInfo::displayName(*app, m_platform);
         } else {
-            parts << QStringLiteral("app: %1 (not found)").arg(rule.appName);
+            parts << QStringLiteral("app: %1 (not found)").arg(Wording::elided(rule.appName));
         }
         parts << (rule.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"));
-        m_out << (i + 1) << ". " << parts.join(QStringLiteral("; ")) << "\n";
+        m_out << (i + 1) << ". " << terminalText(parts.join(QStringLiteral("; "))) << "\n";
     }
     return 0;
 }
@@ -154,7 +173,7 @@ int CliSession::exportRules(const QString& file) {
 
 int CliSession::report(const std::optional<QString>& error) {
     if (error) {
-        m_err << *error << "\n";
+        m_err << terminalText(*error) << "\n";
         return 1;
     }
     return 0;
@@ -189,11 +208,11 @@ int CliSession::runDefaults(int number, bool make) {
     }
     const QString report = m_model->alertText();
     if (m_model->defaultsVersion() == version) {
-        m_err << report << "\n"; // the rule cannot be used: nothing was tried
+        m_err << terminalLines(report) << "\n"; // the rule cannot be used: nothing was tried
         return 1;
     }
     if (!report.isNull()) {
-        m_out << report << "\n";
+        m_out << terminalLines(report) << "\n";
     }
     return m_model->failures() > 0 ? 1 : 0;
 }

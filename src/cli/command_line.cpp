@@ -5,8 +5,11 @@
 #include "core/app_model.h"
 #include "core/router.h"
 #include "core/rule_store.h"
+#include "core/wording.h"
+#include "platform/file_names.h"
 #include "platform/instance_channel.h"
 #include "platform/platform.h"
+#include "terminal_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -68,7 +71,7 @@ std::optional<QStringList> fileArguments(const QStringList& arguments, QTextStre
         if (!optionsDone && argument == QLatin1String("--")) {
             optionsDone = true;
         } else if (!optionsDone && argument.startsWith(u'-') && argument.size() > 1) {
-            err << "korvane: unknown option '" << argument << "'\n";
+            err << "korvane: unknown option '" << terminalText(argument) << "'\n";
             return std::nullopt;
         } else {
             files.append(argument);
@@ -129,7 +132,7 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
     if (command == QLatin1String("default")) {
         return defaults(rest, platform, out, err, in, window);
     }
-    err << "korvane: unknown command '" << command << "'\n\n" << helpText();
+    err << "korvane: unknown command '" << terminalText(command) << "'\n\n" << helpText();
     return 2;
 }
 
@@ -151,7 +154,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
     QString problem;
     auto rules = RuleStore::read(directory, &problem);
     if (!rules) {
-        err << "korvane: " << problem << " Routing without rules.\n";
+        err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
         rules = QList<Rule>();
     }
 
@@ -159,8 +162,9 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
     enum class State { Missing, Folder, Routed };
     QList<State> states;
     QStringList routed;
+    const QString here = FileNames::currentFolder();
     for (const QString& file : *files) {
-        const QString path = QFileInfo(file).absoluteFilePath();
+        const QString path = FileNames::absolute(file, here);
         if (!platform.exists(path)) {
             states.append(State::Missing);
             continue;
@@ -179,7 +183,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
     qsizetype next = 0;
     bool failed = false;
     for (qsizetype i = 0; i < files->size(); ++i) {
-        out << files->at(i) << ": ";
+        out << terminalText(files->at(i)) << ": ";
         switch (states[i]) {
         case State::Missing:
             out << "not there\n";
@@ -198,12 +202,14 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
             if (it == names.end()) {
                 it = names.insert(result.app, AppInfo::displayName(result.app, platform));
             }
-            out << *it << " (" << result.app << ")\n";
+            out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
             break;
         }
         case RouteResult::MissingApp: {
             const QString name = result.rule->appName;
-            out << (name.isEmpty() ? QStringLiteral("the app") : name) << " wasn't found\n";
+            out << (name.isEmpty() ? QStringLiteral("the app")
+                                   : terminalText(Wording::elided(name)))
+                << " wasn't found\n";
             break;
         }
         case RouteResult::None:
@@ -247,8 +253,9 @@ int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStr
     }
     if (window) {
         QStringList paths;
+        const QString here = FileNames::currentFolder();
         for (const QString& file : *files) {
-            paths << QFileInfo(file).absoluteFilePath();
+            paths << FileNames::absolute(file, here);
         }
         if (window->handOver(paths, modifiers)) {
             out << "Handed "
@@ -280,7 +287,8 @@ int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextSt
         return verb == QLatin1String("import") ? session.importRules(arguments[1])
                                                : session.exportRules(arguments[1]);
     }
-    err << "korvane: unknown use of rules: " << arguments.join(u' ') << "\n" << kRulesHelp;
+    err << "korvane: unknown use of rules: " << terminalText(arguments.join(u' ')) << "\n"
+        << kRulesHelp;
     return 2;
 }
 

@@ -3,7 +3,7 @@
 #include "app_chooser.h"
 #include "platform/platform.h"
 #include "rule.h"
-#include "unicode.h"
+#include "wording.h"
 
 #include <QCollator>
 #include <QSet>
@@ -16,23 +16,15 @@ QString AppInfo::displayName(const QString& path, const Platform& platform) {
     if (name.endsWith(QLatin1String(".app"), Qt::CaseSensitive)) {
         name.chop(4);
     }
-    return name;
+    return Wording::elided(name);
 }
 
 std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platform) {
-    if (!rule.bundleID.isEmpty()) {
-        if (auto app = platform.applicationForIdentifier(rule.bundleID)) {
-            return app;
-        }
-    }
-    if (!rule.appPath.isEmpty() && platform.exists(rule.appPath)) {
-        if (!rule.bundleID.isEmpty() &&
-            !Unicode::equivalent(platform.bundleIdentifier(rule.appPath), rule.bundleID)) {
-            return std::nullopt;
-        }
-        return rule.appPath;
-    }
-    return std::nullopt;
+    // Only applications the platform itself finds by identifier: a rules file names any path it
+    // likes, so the path serves only to learn the identifier of an installed application.
+    const QString identifier =
+        rule.bundleID.isEmpty() ? platform.bundleIdentifier(rule.appPath) : rule.bundleID;
+    return identifier.isEmpty() ? std::nullopt : platform.applicationForIdentifier(identifier);
 }
 
 QStringList AppInfo::candidates(const QStringList& extensions,

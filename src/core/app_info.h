@@ -17,8 +17,8 @@ class AppInfo {
 public:
     // The platform's display name of the item at `path`, with one trailing ".app" removed.
     static QString displayName(const QString& path, const Platform& platform);
-    // The rule's application: by identifier first, then by the stored path while it still holds
-    // an application of that identifier.
+    // The rule's application, as the platform finds it by the rule's identifier (or, without
+    // one, by the identifier of the installed application at the stored path).
     static std::optional<QString> resolve(const Rule& rule, const Platform& platform);
     // The applications the platform offers for the extensions' types and the group's types,
     // once each, sorted by display name (localized, case-insensitive, stable), at most 30.

@@ -191,7 +191,7 @@ void AppModel::handle(const QStringList& files, quint64 modifiers) {
         m_platform.openItem(package);
     }
     if (!missingApps.isEmpty()) {
-        const QString name = missingApps.first().appName;
+        const QString name = Wording::elided(missingApps.first().appName);
         m_failures += int(missingApps.size());
         notes << QStringLiteral("%1 wasn't found. %2")
                      .arg(name.isEmpty() ? QStringLiteral("the app") : name, m_missingAppHint);

@@ -16,6 +16,32 @@ public:
     static QString joined(const QStringList& parts) {
         return parts.join(QStringLiteral(" \u00b7 "));
     }
+    // A name for a message: one far too long keeps its start and end with "…" between.
+    static QString elided(const QString& name, qsizetype most = 80) {
+        if (name.size() <= most) {
+            return name;
+        }
+        const qsizetype head = (most - 1) / 2;
+        return name.left(head) + u'\u2026' + name.right(most - 1 - head);
+    }
+    // Text for the window: control characters become their visible symbols (U+2400 on), and
+    // bytes of a file name that are not UTF-8 the replacement character.
+    static QString visible(QString text, bool keepLineBreaks = false) {
+        for (QChar& c : text) {
+            const char16_t u = c.unicode();
+            if (u == u'\n' && keepLineBreaks) {
+                continue;
+            }
+            if (u < 0x20) {
+                c = QChar(char16_t(0x2400 + u));
+            } else if (u == 0x7f) {
+                c = QChar(char16_t(0x2421));
+            } else if ((u >= 0x80 && u < 0xa0) || (u >= 0xdc80 && u <= 0xdcff)) {
+                c = QChar(char16_t(0xfffd));
+            }
+        }
+        return text;
+    }
 };
 
 } // namespace korvane

@@ -1,7 +1,9 @@
 #include "drop_zone.h"
 
 #include "core/app_model.h"
+#include "core/wording.h"
 #include "icons.h"
+#include "platform/file_names.h"
 
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
@@ -51,6 +53,7 @@ DropZone::DropZone(QWidget* parent)
         label->setForegroundRole(QPalette::PlaceholderText);
     }
     m_message->setObjectName(QStringLiteral("dropMessage"));
+    m_message->setTextFormat(Qt::PlainText);
     QFont messageFont = m_message->font();
     messageFont.setWeight(QFont::Medium);
     m_message->setFont(messageFont);
@@ -98,7 +101,11 @@ QStringList DropZone::localFiles(const QMimeData* data) {
         if (!url.isLocalFile()) {
             return {}; // a web link among them: refuse the drag
         }
-        files << url.toLocalFile();
+        // The path's bytes, percent-decoded: file names need not be UTF-8.
+        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
+        files << (here ? FileNames::decode(QByteArray::fromPercentEncoding(
+                             url.path(QUrl::FullyEncoded).toLatin1()))
+                       : url.toLocalFile());
     }
     return files;
 }
@@ -106,7 +113,7 @@ QStringList DropZone::localFiles(const QMimeData* data) {
 void DropZone::setMessage(const QString& message) {
     const bool showing = !message.isNull();
     if (showing) {
-        m_message->setText(message);
+        m_message->setText(Wording::visible(message));
     }
     m_standingOpacity->setOpacity(showing ? 0.0 : 1.0);
     m_fade->stop();

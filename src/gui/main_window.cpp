@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "core/app_model.h"
+#include "core/wording.h"
 #include "drop_zone.h"
 #include "icons.h"
 #include "pending_sheet.h"
@@ -170,8 +171,10 @@ void MainWindow::syncAlert() {
         return;
     }
     if (!m_alert) {
-        m_alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Default apps"), text,
-                                  QMessageBox::Ok, this);
+        m_alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Default apps"),
+                                  QString(), QMessageBox::Ok, this);
+        m_alert->setTextFormat(Qt::PlainText); // names from outside are never markup
+        m_alert->setText(Wording::visible(text, true));
         m_alert->setWindowModality(Qt::WindowModal);
         m_alert->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_alert, &QMessageBox::finished, this, [this] {
@@ -180,7 +183,7 @@ void MainWindow::syncAlert() {
         });
         m_alert->open();
     } else {
-        m_alert->setText(text);
+        m_alert->setText(Wording::visible(text, true));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
+#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 
@@ -35,7 +36,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     setWindowModality(Qt::WindowModal);
     setFixedWidth(400);
 
-    auto* name = new QLabel(QFileInfo(file.path).fileName(), this);
+    auto* name = new QLabel(Wording::visible(QFileInfo(file.path).fileName()), this);
     name->setObjectName(QStringLiteral("pendingName"));
     name->setTextFormat(Qt::PlainText);
     name->setWordWrap(true);

@@ -3,6 +3,7 @@
 #include "core/app_chooser.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 
@@ -72,6 +73,9 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
     m_appIcon->setFixedSize(24, 24);
     m_appName->setWordWrap(true);
+    // Names come from desktop entries and rules files: never markup.
+    m_appName->setTextFormat(Qt::PlainText);
+    m_appDetail->setTextFormat(Qt::PlainText);
     m_appDetail->setFont(scaled(m_appDetail->font(), 0.9));
     m_appDetail->setForegroundRole(QPalette::PlaceholderText);
     m_delete->setIcon(Icons::trash());
@@ -260,7 +264,7 @@ void RuleRow::updateView() {
     if (app) {
         m_appIcon->setPixmap(Icons::forPath(*app, platform).pixmap(24, 24));
         m_appIcon->show();
-        m_appName->setText(AppInfo::displayName(*app, platform));
+        m_appName->setText(Wording::visible(AppInfo::displayName(*app, platform)));
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->hide();
         m_appButton->setText(QStringLiteral("Change"));
@@ -276,7 +280,7 @@ void RuleRow::updateView() {
         m_appName->setText(QStringLiteral("App not found"));
         namePalette.setColor(QPalette::WindowText, QColor(0xe6, 0x61, 0x00));
         m_appName->setForegroundRole(QPalette::WindowText);
-        m_appDetail->setText(m_rule.appName);
+        m_appDetail->setText(Wording::visible(Wording::elided(m_rule.appName)));
         m_appDetail->setVisible(!m_rule.appName.isEmpty());
         m_appButton->setText(QStringLiteral("Choose"));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLockFile>
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -8,20 +9,25 @@ class QLocalServer;
 
 namespace korvane {
 
-// One Korvane window per user: the running window listens on a local socket; a second start
-// asks it to come forward, and `korvane open` hands it the files, so that two processes never
-// write the rules file against each other.
+// One Korvane window per user session and set of folders: the running window listens on a local
+// socket in a folder only its user can enter; a second start asks it to come forward, and
+// `korvane open` hands it the files, so that two processes never write the rules file against
+// each other. Only peers of the same user are heard.
 class InstanceChannel : public QObject {
     Q_OBJECT
 
 public:
-    explicit InstanceChannel(QString name = defaultName(), QObject* parent = nullptr);
+    // Korvanes of the same `scope` share one window.
+    explicit InstanceChannel(const QString& scope = defaultScope(), QObject* parent = nullptr);
     ~InstanceChannel() override;
 
-    // "korvane-<user id>".
-    static QString defaultName();
+    // The data and settings folders and the session bus: a command of another session, or with
+    // other folders, never reaches this window.
+    static QString defaultScope();
+    // The socket's path; empty when no private folder could be made for it.
+    QString socketPath() const { return m_path; }
 
-    // The window's side. False when another window already listens.
+    // The window's side. False when another window already listens, or is starting.
     bool listen();
     bool isListening() const;
 
@@ -38,7 +44,8 @@ private:
     bool send(const QByteArray& message) const;
     void receive();
 
-    QString m_name;
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<QLocalServer> m_server;
 };
 

@@ -362,6 +362,29 @@ private Q_SLOTS:
         QCOMPARE(sandbox->launches().size(), 0);
     }
 
+    // A file name that is not UTF-8 reaches the app byte for byte, and shows escaped.
+    void fileNamesAreBytes() {
+        writeRules({rule("md", kEditor, "Test Editor")});
+        const QByteArray name = "\xff\xfe.md";
+        const QByteArray folder = QFile::encodeName(sandbox->root()) + "/files/";
+        close(open((folder + name).constData(), O_CREAT | O_WRONLY, 0600));
+        QProcess korvane;
+        korvane.setProcessEnvironment(sandbox->environment());
+        korvane.setWorkingDirectory(sandbox->root() + "/files");
+        korvane.start("sh", {"-c", "exec \"$0\" \"$1\" \"$(printf '\\377\\376.md')\"",
+                             KORVANE_BINARY, "route"});
+        QVERIFY(korvane.waitForFinished(20000));
+        QVERIFY2(korvane.readAllStandardOutput().startsWith("\\xff\\xfe.md: Test Editor ("),
+                 qPrintable(korvane.readAllStandardError()));
+        korvane.start("sh", {"-c", "exec \"$0\" \"$1\" \"$(printf '\\377\\376.md')\"",
+                             KORVANE_BINARY, "open"});
+        QVERIFY(korvane.waitForFinished(20000));
+        QCOMPARE(korvane.exitCode(), 0);
+        QTRY_COMPARE(sandbox->launches().size(), 1);
+        QCOMPARE(sandbox->launches().first().raw, QList<QByteArray>{folder + name});
+        unlink((folder + name).constData());
+    }
+
     void defaultCommandErrors_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");

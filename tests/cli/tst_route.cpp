@@ -107,6 +107,71 @@ private Q_SLOTS:
         QCOMPARE(run.err.isEmpty(), status == 0);
     }
 
+    // Imported rules never launch an entry GIO would not find by ID, and their names never
+    // reach the terminal raw.
+    void untrustedRulesLaunchNothing_data() {
+        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appPath");
+        QTest::addColumn<QString>("appName");
+        QTest::addColumn<QString>("shown");
+        const QString evil = sandbox->root() + "/files/evil/evil.desktop";
+        QTest::newRow("entry outside the folders") << "" << evil << "Text Editor"
+                                                   << "Text Editor";
+        QTest::newRow("made-up ID") << "made.up.desktop" << evil << "X"
+                                    << "X";
+        QTest::newRow("escapes in the name") << "" << evil << "Gone\x1b]0;owned\x07\x1b[2J"
+                                             << "Gone\\e]0;owned\\x07\\e[2J";
+        QTest::newRow("a ten-megabyte name")
+            << "" << evil << QString(10'000'000, u'n')
+            << QString(39, u'n') + QChar(0x2026) + QString(40, u'n');
+        QTest::newRow("hidden by the user")
+            << "korvane-sys-player.desktop" << sandbox->entry("korvane-sys-player.desktop")
+            << "System Player"
+            << "System Player";
+    }
+
+    void untrustedRulesLaunchNothing() {
+        QFETCH(QString, bundleID);
+        QFETCH(QString, appPath);
+        QFETCH(QString, appName);
+        QFETCH(QString, shown);
+        const QString rulesPath = sandbox->rulesDirectory() + "/rules.json";
+        QFile file(rulesPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        sandbox->makeFile("evil/evil.desktop", "[Desktop Entry]\nType=Application\nName=Evil\n"
+                                               "Exec=" KORVANE_RECORDER " " +
+                                                   sandbox->root().toUtf8() +
+                                                   "/launches.jsonl evil %F\n");
+        const QString hidden = sandbox->userApplications() + "/korvane-sys-player.desktop";
+        sandbox->makeFile("../data/applications/korvane-sys-player.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
+        Rule untrusted = rule("md, mp4", "", appName);
+        untrusted.bundleID = bundleID;
+        untrusted.appPath = appPath;
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(RuleStore::encode({untrusted}));
+        file.close();
+        sandbox->clearLaunches();
+
+        const QString note = sandbox->makeFile("f.md");
+        Run run = runKorvane({"route", note});
+        QCOMPARE(run.out, note + ": " + shown + " wasn't found\n");
+        run = runKorvane({"open", note});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith(shown + " wasn't found."), qPrintable(run.out));
+        QVERIFY(!run.out.contains(QChar(0x1b)) && !run.err.contains(QChar(0x1b)));
+        run = runKorvane({"rules"});
+        QVERIFY2(run.out.contains("app: " + shown + " (not found)"), qPrintable(run.out));
+        QTest::qWait(200);
+        QCOMPARE(sandbox->launches().size(), 0);
+
+        QFile::remove(hidden);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(saved);
+    }
+
     void unreadableRulesFileIsReportedAndKept() {
         const QString path = sandbox->rulesDirectory() + "/rules.json";
         QFile file(path);

@@ -180,19 +180,21 @@ private Q_SLOTS:
         QTest::newRow("identifier wins over path") << "com.example.editor"
                                                    << "/Old/Editor.app"
                                                    << "/Applications/Editor.app";
-        QTest::newRow("path when identifier unknown, same identifier there")
-            << "com.example.moved"
-            << "/Elsewhere/Moved.app"
-            << "/Elsewhere/Moved.app";
+        QTest::newRow("unknown identifier: never the entry at the path") << "com.example.moved"
+                                                                         << "/Elsewhere/Moved.app"
+                                                                         << "";
         QTest::newRow("path holds another identifier") << "com.example.gone"
                                                        << "/Applications/Viewer.app"
                                                        << "";
-        QTest::newRow("path holds no bundle") << "com.example.gone"
-                                              << "/Users/me/plain"
-                                              << "";
-        QTest::newRow("no identifier: any item at the path") << ""
-                                                             << "/Users/me/plain"
-                                                             << "/Users/me/plain";
+        QTest::newRow("no identifier: the installed app at the path") << ""
+                                                                      << "/Applications/Viewer.app"
+                                                                      << "/Applications/Viewer.app";
+        QTest::newRow("no identifier: not an installed app") << ""
+                                                             << "/Elsewhere/Moved.app"
+                                                             << "";
+        QTest::newRow("no identifier: any other item") << ""
+                                                       << "/Users/me/plain"
+                                                       << "";
         QTest::newRow("nothing at the path") << ""
                                              << "/Applications/Deleted.app"
                                              << "";

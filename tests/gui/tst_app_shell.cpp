@@ -4,6 +4,7 @@
 #include "gui/main_window.h"
 #include "gui/settings_window.h"
 #include "gui/tray_controller.h"
+#include "platform/file_names.h"
 #include "platform/instance_channel.h"
 #include "support/memory_platform.h"
 
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtConcurrent>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace korvane;
 
@@ -207,6 +210,54 @@ private Q_SLOTS:
         QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
 
         QVERIFY(!InstanceChannel(name + "-nobody").requestShow());
+
+        // A file name that is not UTF-8 arrives as its bytes.
+        const QString odd = FileNames::decode("/x/\xff\xfe.md");
+        f.platform.addFile(odd);
+        handed =
+            QtConcurrent::run([name, odd] { return InstanceChannel(name).handOver({odd}, 0); });
+        QTRY_VERIFY(handed.isFinished());
+        QVERIFY(handed.result());
+        QTRY_COMPARE(f.gui->model().recents().value(0), odd);
+    }
+
+    // Another local user's folder in the shared temporary folder is never trusted, and a
+    // command of another session never reaches this window.
+    void socketIsPrivateToTheSession() {
+        QTemporaryDir tmp;
+        const QByteArray oldTmp = qgetenv("TMPDIR");
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+        qunsetenv("XDG_RUNTIME_DIR");
+        const QString squatted = tmp.path() + QStringLiteral("/korvane-%1").arg(getuid());
+        QVERIFY(QDir().mkpath(squatted));
+        QVERIFY(chmod(QFile::encodeName(squatted).constData(), 0777) == 0);
+        QCOMPARE(InstanceChannel(QStringLiteral("scope")).socketPath(), QString());
+        if (getuid() == 0) {
+            QVERIFY(chmod(QFile::encodeName(squatted).constData(), 0700) == 0);
+            QVERIFY(chown(QFile::encodeName(squatted).constData(), 65534, 65534) == 0);
+            QCOMPARE(InstanceChannel(QStringLiteral("scope")).socketPath(), QString());
+        }
+        InstanceChannel refused(QStringLiteral("scope"));
+        QVERIFY(!refused.listen());
+        QVERIFY(!refused.handOver({"/x/a.md"}, 0));
+
+        const QString sessionA = tmp.path() + "/a";
+        const QString sessionB = tmp.path() + "/b";
+        for (const QString& dir : {sessionA, sessionB}) {
+            QVERIFY(QDir().mkpath(dir));
+            QVERIFY(chmod(QFile::encodeName(dir).constData(), 0700) == 0);
+        }
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionA));
+        InstanceChannel window(QStringLiteral("scope"));
+        QVERIFY(window.listen());
+        QVERIFY(window.socketPath().startsWith(sessionA + "/korvane/"));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionB));
+        QVERIFY(!InstanceChannel(QStringLiteral("scope")).isRunning());
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionA));
+        QVERIFY(InstanceChannel(QStringLiteral("scope")).isRunning());
+        qputenv("TMPDIR", oldTmp);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "core/app_info.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "platform/freedesktop/freedesktop_platform.h"
@@ -79,14 +80,34 @@ private Q_SLOTS:
         }
     }
 
-    void identifierOfOtherPaths() {
-        const QString outside =
-            sandbox->makeFile("elsewhere/my-tool.desktop",
-                              "[Desktop Entry]\nType=Application\nName=My Tool\nExec=true %F\n");
-        QCOMPARE(platform.bundleIdentifier(outside), "my-tool.desktop");
-        QCOMPARE(platform.displayName(outside), "My Tool");
-        QCOMPARE(platform.bundleIdentifier(sandbox->makeFile("plain.txt")), "");
-        QCOMPARE(platform.bundleIdentifier(entry("korvane-test-gone.desktop")), "");
+    // A rules file names any path it likes: only entries GIO finds by ID are applications.
+    void untrustedRulesResolveToNothing_data() {
+        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appPath");
+        const QString outside = sandbox->root() + "/files/elsewhere/my-tool.desktop";
+        QTest::newRow("outside the application folders") << "" << outside;
+        QTest::newRow("made-up ID") << "made.up.desktop" << outside;
+        QTest::newRow("../ out of the folders")
+            << "" << sandbox->userApplications() + "/../../files/elsewhere/my-tool.desktop";
+        QTest::newRow("file:// URL") << ""
+                                     << "file://" + outside;
+        QTest::newRow("relative path") << ""
+                                       << "elsewhere/my-tool.desktop";
+        QTest::newRow("a plain file") << "" << sandbox->root() + "/files/plain.txt";
+        QTest::newRow("program not installed") << "" << entry("korvane-test-gone.desktop");
+    }
+
+    void untrustedRulesResolveToNothing() {
+        QFETCH(QString, bundleID);
+        QFETCH(QString, appPath);
+        sandbox->makeFile("elsewhere/my-tool.desktop",
+                          "[Desktop Entry]\nType=Application\nName=My Tool\nExec=true %F\n");
+        sandbox->makeFile("plain.txt");
+        Rule rule;
+        rule.bundleID = bundleID;
+        rule.appPath = appPath;
+        QCOMPARE(AppInfo::resolve(rule, platform), std::nullopt);
+        QCOMPARE(platform.bundleIdentifier(appPath), "");
     }
 
     void displayNames() {

@@ -184,9 +184,12 @@ QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
             continue;
         }
         const QJsonObject object = QJsonDocument::fromJson(line).object();
-        Launch launch{object.value(QStringLiteral("as")).toString(), {}};
+        Launch launch{object.value(QStringLiteral("as")).toString(), {}, {}};
         for (const QJsonValue& arg : object.value(QStringLiteral("args")).toArray()) {
             launch.args.append(arg.toString());
+        }
+        for (const QJsonValue& arg : object.value(QStringLiteral("raw")).toArray()) {
+            launch.raw.append(QByteArray::fromHex(arg.toString().toLatin1()));
         }
         result.append(launch);
     }

@@ -18,6 +18,7 @@ public:
     struct Launch {
         QString as;
         QStringList args;
+        QList<QByteArray> raw; // the arguments' exact bytes
     };
 
     FreedesktopSandbox();

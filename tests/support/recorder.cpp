@@ -1,6 +1,6 @@
 // Stands in for an application in desktop entries: appends one JSON line per invocation,
-// {"as": NAME, "args": [...]}, to the log named by its first two arguments.
-// Usage: korvane_recorder LOG NAME ARGS...
+// {"as": NAME, "args": [...], "raw": [hex of each argument]}, to the log named by its first two
+// arguments. Usage: korvane_recorder LOG NAME ARGS...
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,11 +11,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     QJsonArray args;
+    QJsonArray raw; // each argument's bytes, in hex: file names need not be UTF-8
     for (int i = 3; i < argc; ++i) {
         args.append(QFile::decodeName(argv[i]));
+        raw.append(QString::fromLatin1(QByteArray(argv[i]).toHex()));
     }
     const QJsonObject line{{QStringLiteral("as"), QString::fromUtf8(argv[2])},
-                           {QStringLiteral("args"), args}};
+                           {QStringLiteral("args"), args},
+                           {QStringLiteral("raw"), raw}};
     QFile log(QFile::decodeName(argv[1]));
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
         return 1;

@@ -1,5 +1,7 @@
 #include "freedesktop_platform.h"
 
+#include "platform/file_names.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -82,7 +84,13 @@ QByteArray utf8(const QString& text) {
     return text.toUtf8();
 }
 QByteArray fileName(const QString& path) {
-    return QFile::encodeName(path);
+    return FileNames::encode(path);
+}
+
+// The file: URI of a path, from its exact bytes.
+QByteArray uriOf(const QString& path) {
+    const GCharPtr uri(g_filename_to_uri(fileName(path).constData(), nullptr, nullptr));
+    return uri ? QByteArray(uri.get()) : QByteArray();
 }
 
 QString fromUtf8(const char* text) {
@@ -98,7 +106,7 @@ std::optional<QString> pathOf(GAppInfo* info) {
     if (!file) {
         return std::nullopt;
     }
-    return QFile::decodeName(file);
+    return FileNames::decode(file);
 }
 
 GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
@@ -132,9 +140,9 @@ QString typeOfFile(const QString& file) {
 
 // The XDG application directories, most important first, each ending in a slash.
 QStringList applicationDirectories() {
-    QStringList dirs{QFile::decodeName(g_get_user_data_dir()) + QStringLiteral("/applications/")};
+    QStringList dirs{FileNames::decode(g_get_user_data_dir()) + QStringLiteral("/applications/")};
     for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) {
-        dirs.append(QFile::decodeName(*dir) + QStringLiteral("/applications/"));
+        dirs.append(FileNames::decode(*dir) + QStringLiteral("/applications/"));
     }
     for (QString& dir : dirs) {
         dir = QDir::cleanPath(dir) + u'/';
@@ -165,14 +173,14 @@ QStringList mimeappsIn(const QString& dir) {
 
 // Every mimeapps.list in the order that decides a default.
 QStringList mimeappsLookupFiles() {
-    QStringList files = mimeappsIn(QFile::decodeName(g_get_user_config_dir()));
+    QStringList files = mimeappsIn(FileNames::decode(g_get_user_config_dir()));
     for (const gchar* const* dir = g_get_system_config_dirs(); *dir; ++dir) {
-        files.append(mimeappsIn(QFile::decodeName(*dir)));
+        files.append(mimeappsIn(FileNames::decode(*dir)));
     }
     files.append(
-        mimeappsIn(QFile::decodeName(g_get_user_data_dir()) + QStringLiteral("/applications")));
+        mimeappsIn(FileNames::decode(g_get_user_data_dir()) + QStringLiteral("/applications")));
     for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) {
-        files.append(mimeappsIn(QFile::decodeName(*dir) + QStringLiteral("/applications")));
+        files.append(mimeappsIn(FileNames::decode(*dir) + QStringLiteral("/applications")));
     }
     return files;
 }
@@ -194,7 +202,7 @@ gsize keyCount(GKeyFile* keys, const char* group) {
 // The user's list that decides the type's default: the first of theirs that names one, or
 // mimeapps.list, which comes before every list of the system.
 QString mimeappsFileFor(const QString& type) {
-    const QStringList own = mimeappsIn(QFile::decodeName(g_get_user_config_dir()));
+    const QStringList own = mimeappsIn(FileNames::decode(g_get_user_config_dir()));
     const QByteArray mime = utf8(type);
     for (const QString& path : own) {
         const KeyFilePtr keys = loadKeyFile(fileName(path));
@@ -256,7 +264,7 @@ void openParentsOf(const QStringList& paths) {
         }
     }
     for (const QString& parent : parents) {
-        const QByteArray uri = QUrl::fromLocalFile(parent).toEncoded();
+        const QByteArray uri = uriOf(parent);
         g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
     }
 }
@@ -275,7 +283,7 @@ QList<QList<QByteArray>> launchBatches(const QStringList& files) {
     QList<QList<QByteArray>> batches;
     qint64 used = 0;
     for (const QString& file : files) {
-        QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
+        QByteArray uri = uriOf(file);
         const qint64 cost = uri.size() + 1 + qint64(sizeof(char*));
         if (batches.isEmpty() || used + cost > budget) {
             batches.append(QList<QByteArray>());
@@ -378,7 +386,12 @@ FreedesktopPlatform::applicationForIdentifier(const QString& identifier) const {
     if (!id.endsWith(QLatin1String(".desktop"))) {
         id += QStringLiteral(".desktop");
     }
+    // By ID, as GIO looks it up in the XDG application folders: a user's Hidden=true entry
+    // removes the application.
     GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(utf8(id).constData()));
+    if (!info || g_desktop_app_info_get_is_hidden(info.get())) {
+        return std::nullopt;
+    }
     return pathOf(G_APP_INFO(info.get()));
 }
 
@@ -588,7 +601,7 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {
-    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded();
+    const QByteArray uri = uriOf(path);
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }
 
@@ -606,7 +619,7 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion 
     GVariantBuilder uris;
     g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
     for (const QString& path : paths) {
-        g_variant_builder_add(&uris, "s", QUrl::fromLocalFile(path).toEncoded().constData());
+        g_variant_builder_add(&uris, "s", uriOf(path).constData());
     }
     struct Reveal {
         QStringList paths;
@@ -665,7 +678,11 @@ QString FreedesktopPlatform::bundleIdentifier(const QString& path) const {
     if (!entryAt(path)) {
         return {}; // no desktop entry, or one GIO does not accept
     }
-    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (!QDir::isAbsolutePath(path)) {
+        return {};
+    }
+    // Only an entry inside the application folders has a desktop-file ID.
+    const QString clean = QDir::cleanPath(path);
     for (const QString& dir : applicationDirectories()) {
         if (clean.startsWith(dir)) {
             QString id = clean.mid(dir.size());
@@ -673,7 +690,7 @@ QString FreedesktopPlatform::bundleIdentifier(const QString& path) const {
             return id;
         }
     }
-    return QFileInfo(clean).fileName();
+    return {};
 }
 
 std::optional<ItemKind> FreedesktopPlatform::itemKind(const QString& path) const {
@@ -704,7 +721,7 @@ QString FreedesktopPlatform::iconName(const QString& path) const {
     }
     if (G_IS_FILE_ICON(icon)) {
         GCharPtr iconPath(g_file_get_path(g_file_icon_get_file(G_FILE_ICON(icon))));
-        return iconPath ? QFile::decodeName(iconPath.get()) : QString();
+        return iconPath ? FileNames::decode(iconPath.get()) : QString();
     }
     return {};
 }
@@ -767,7 +784,7 @@ ContentType FreedesktopPlatform::wellKnownType(WellKnownType type) const {
 }
 
 QString FreedesktopPlatform::autostartPath() {
-    return QFile::decodeName(g_get_user_config_dir()) +
+    return FileNames::decode(g_get_user_config_dir()) +
            QStringLiteral("/autostart/korvane.desktop");
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+namespace korvane {
+
+// Text from outside (names from a rules file or a desktop entry, file names) for a terminal:
+// control characters are shown as escapes, never sent raw, so that they cannot retitle or clear
+// the terminal; bytes of a file name that are not UTF-8 are shown as \xNN.
+inline QString terminalText(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0x1b) {
+            shown += QLatin1String("\\e");
+        } else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0)) {
+            shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        } else if (u >= 0xdc80 && u <= 0xdcff) {
+            shown += QStringLiteral("\\x%1").arg(uint(u - 0xdc00), 2, 16, QLatin1Char('0'));
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+} // namespace korvane

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringDecoder>
+#include <cerrno>
+#include <unistd.h>
+
+namespace korvane {
+
+// File names are bytes on Linux and need not be UTF-8. Korvane carries them in QString without
+// loss: valid UTF-8 decodes as usual, and every byte that is not part of valid UTF-8 becomes the
+// lone surrogate U+DC00 + byte, which turns back into that byte when the name goes to the
+// system. Such names are decoded for display only.
+namespace FileNames {
+
+inline bool isEscapedByte(char16_t c) {
+    return c >= 0xdc80 && c <= 0xdcff;
+}
+
+inline QString decode(const QByteArray& bytes) {
+    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = strict.decode(bytes);
+    if (!strict.hasError()) {
+        return text;
+    }
+    text.clear();
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size;) {
+        const unsigned char lead = data[i];
+        int length = lead < 0x80                    ? 1
+                     : lead >= 0xc2 && lead <= 0xdf ? 2
+                     : lead >= 0xe0 && lead <= 0xef ? 3
+                     : lead >= 0xf0 && lead <= 0xf4 ? 4
+                                                    : 0;
+        if (length > 1 && i + length <= size) {
+            QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = one.decode(QByteArrayView(bytes.constData() + i, length));
+            if (one.hasError()) {
+                length = 0;
+            } else {
+                text += decoded;
+            }
+        } else if (length == 1) {
+            text += QChar(lead);
+        } else {
+            length = 0;
+        }
+        if (length == 0) {
+            text += QChar(char16_t(0xdc00 + lead));
+            length = 1;
+        }
+        i += length;
+    }
+    return text;
+}
+
+inline QByteArray encode(const QString& name) {
+    bool escaped = false;
+    for (QChar c : name) {
+        escaped = escaped || isEscapedByte(c.unicode());
+    }
+    if (!escaped) {
+        return name.toUtf8();
+    }
+    QByteArray bytes;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        if (i < name.size() && !isEscapedByte(name[i].unicode())) {
+            continue;
+        }
+        bytes += QStringView(name).mid(start, i - start).toUtf8();
+        if (i < name.size()) {
+            bytes += char(name[i].unicode() - 0xdc00);
+        }
+        start = i + 1;
+    }
+    return bytes;
+}
+
+// The working folder, whatever its bytes; empty when the system can't tell it.
+inline QString currentFolder() {
+    QByteArray buffer(4096, Qt::Uninitialized);
+    while (!::getcwd(buffer.data(), size_t(buffer.size()))) {
+        if (errno != ERANGE || buffer.size() > (1 << 20)) {
+            return {};
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return decode(QByteArray(buffer.constData()));
+}
+
+// `name` as an absolute path from `folder`; no folder is looked at.
+inline QString absolute(const QString& name, const QString& folder) {
+    if (name.startsWith(u'/')) {
+        return name;
+    }
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+} // namespace FileNames
+
+} // namespace korvane
