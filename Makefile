@@ -6,7 +6,7 @@ PACKAGES := cmake g++ make pkg-config \
             desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build build-release run test bench screenshots asan format clean
+.PHONY: all deps build build-release run test fuzz-smoke bench screenshots asan format clean
 
 all: build
 
@@ -39,6 +39,14 @@ run: build-release
 
 test: build
 	ctest --preset debug -j $(JOBS)
+	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz-smoke; \
+	else echo "clang++ is not installed: the fuzz smoke runs are skipped"; fi
+
+# A short run of each libFuzzer target from its seeds (clang only).
+fuzz-smoke: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build --preset fuzz -j $(JOBS)
+	ctest --preset fuzz
 
 bench: build-release
 	@status=0; for b in build/release/bench/bench_*; do \
