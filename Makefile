@@ -54,7 +54,7 @@ bench: build-release
 	done; exit $$status
 
 screenshots: build
-	./build/debug/tests/gui/korvane_screenshots screenshots
+	./build/debug/tools/korvane_screenshots screenshots
 
 asan: deps
 	cmake --preset asan >/dev/null

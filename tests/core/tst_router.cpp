@@ -26,8 +26,8 @@ Rule makeRule(const QString& spec) {
         rule.extensions = Rule::parseExtensions(match);
     }
     if (!app.isEmpty()) {
-        rule.bundleID = "com.example." + app.toLower();
-        rule.appPath = "/Applications/" + app + ".app";
+        rule.bundleID = app.toLower() + ".desktop";
+        rule.appPath = "/apps/" + app.toLower() + ".desktop";
         rule.appName = app;
     }
     return rule;
@@ -45,8 +45,8 @@ private Q_SLOTS:
     void initTestCase() {
         for (const char* name : {"Editor", "Viewer", "Player", "Other"}) {
             const QString app = QString::fromLatin1(name);
-            platform.addApplication("/Applications/" + app + ".app", "com.example." + app.toLower(),
-                                    app + ".app");
+            platform.addApplication("/apps/" + app.toLower() + ".desktop",
+                                    app.toLower() + ".desktop", app);
         }
     }
 
@@ -57,13 +57,11 @@ private Q_SLOTS:
                                     << "jpg";
         QTest::newRow("last dot") << "/x/backup.tar.gz"
                                   << "gz";
-        QTest::newRow("no dot") << "/x/README"
+        QTest::newRow("no key") << "/x/README"
                                 << "";
-        QTest::newRow("trailing dot") << "/x/file."
-                                      << "";
         QTest::newRow("dot-file") << "/x/.bashrc"
                                   << "";
-        QTest::newRow("dot in folder") << "/x.y/file"
+        QTest::newRow("dot in folder") << "/x.y/file."
                                        << "";
         QTest::newRow("trailing slash") << "/x/Thing.App/"
                                         << "app";
@@ -116,7 +114,7 @@ private Q_SLOTS:
         QTest::newRow("audio is not video")
             << QStringList{"@video>Player"} << "/d/s.mp3" << none << -1;
         QTest::newRow("code descends from text")
-            << QStringList{"@text>Editor"} << "/d/main.swift" << app << 0;
+            << QStringList{"@text>Editor"} << "/d/main.c" << app << 0;
         QTest::newRow("text is not code")
             << QStringList{"@code>Editor"} << "/d/a.txt" << none << -1;
         QTest::newRow("canonically equal key") << QStringList{QString::fromUtf8("caf\u00e9>Editor")}
@@ -148,7 +146,7 @@ private Q_SLOTS:
         const QList<Rule> rules{makeRule("md>Gone"), makeRule("@text>Editor"),
                                 makeRule("jpg,png>Viewer"), makeRule("@audio>Player")};
         const QStringList files{"/d/a.md",  "/d/b.txt", "/d/README", "/d/c.JPG", "/d/d.jpg",
-                                "/d/e.mp3", "/d/f.qqq", "/d/g.MD",   "/d/h.txt"};
+                                "/d/e.mp3", "/d/f.qqq", "/d/g.MD",   "/d/h.txt", "/d/i.mp3"};
         const int before = platform.typeQuestions();
         const QList<RouteResult> all = Router::routeAll(files, rules, platform);
         QCOMPARE(platform.typeQuestions() - before, 3); // txt, mp3, qqq: once per distinct key
@@ -164,40 +162,23 @@ private Q_SLOTS:
         }
     }
 
-    void typeAskedOncePerFile() {
-        const QList<Rule> rules{makeRule("@text>Editor"), makeRule("@images>Viewer"),
-                                makeRule("@audio>Player"), makeRule("@code>Other")};
-        const int before = platform.typeQuestions();
-        Router::route("/d/x.mp3", rules, platform);
-        QCOMPARE(platform.typeQuestions() - before, 1);
-    }
-
+    // Only apps the platform finds by identifier: a stored path only tells the identifier.
     void resolve_data() {
         QTest::addColumn<QString>("bundleID");
         QTest::addColumn<QString>("appPath");
         QTest::addColumn<QString>("expected"); // empty for none
-
-        QTest::newRow("identifier wins over path") << "com.example.editor"
-                                                   << "/Old/Editor.app"
-                                                   << "/Applications/Editor.app";
-        QTest::newRow("unknown identifier: never the entry at the path") << "com.example.moved"
-                                                                         << "/Elsewhere/Moved.app"
-                                                                         << "";
-        QTest::newRow("path holds another identifier") << "com.example.gone"
-                                                       << "/Applications/Viewer.app"
-                                                       << "";
+        QTest::newRow("identifier wins over path") << "editor.desktop"
+                                                   << "/apps/viewer.desktop"
+                                                   << "/apps/editor.desktop";
+        QTest::newRow("unknown identifier: never the path") << "gone.desktop"
+                                                            << "/apps/viewer.desktop"
+                                                            << "";
         QTest::newRow("no identifier: the installed app at the path") << ""
-                                                                      << "/Applications/Viewer.app"
-                                                                      << "/Applications/Viewer.app";
-        QTest::newRow("no identifier: not an installed app") << ""
-                                                             << "/Elsewhere/Moved.app"
-                                                             << "";
-        QTest::newRow("no identifier: any other item") << ""
-                                                       << "/Users/me/plain"
+                                                                      << "/apps/viewer.desktop"
+                                                                      << "/apps/viewer.desktop";
+        QTest::newRow("no identifier: any other file") << ""
+                                                       << "/tmp/evil.desktop"
                                                        << "";
-        QTest::newRow("nothing at the path") << ""
-                                             << "/Applications/Deleted.app"
-                                             << "";
         QTest::newRow("nothing at all") << ""
                                         << ""
                                         << "";
@@ -207,16 +188,10 @@ private Q_SLOTS:
         QFETCH(QString, bundleID);
         QFETCH(QString, appPath);
         QFETCH(QString, expected);
-        MemoryPlatform local;
-        local.addApplication("/Applications/Editor.app", "com.example.editor", "Editor.app");
-        local.addApplication("/Applications/Viewer.app", "com.example.viewer", "Viewer.app");
-        local.addFile("/Users/me/plain");
-        local.addUnregisteredApplication("/Elsewhere/Moved.app", "com.example.moved", "Moved.app");
         Rule rule;
         rule.bundleID = bundleID;
         rule.appPath = appPath;
-        const auto app = AppInfo::resolve(rule, local);
-        QCOMPARE(app.value_or(QString()), expected);
+        QCOMPARE(AppInfo::resolve(rule, platform).value_or(QString()), expected);
     }
 };
 

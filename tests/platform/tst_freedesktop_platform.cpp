@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 
@@ -17,17 +16,14 @@ using namespace korvane;
 namespace {
 FreedesktopSandbox* sandbox = nullptr;
 
-// GIO hands %U programs local paths or file URIs; compare them as paths.
-QString asPath(const QString& argument) {
-    return argument.startsWith("file:") ? QUrl(argument).toLocalFile() : argument;
-}
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 } // namespace
 
+// The freedesktop platform on real GIO, shared-mime-info, mimeapps.list and D-Bus, in a private
+// desktop whose apps record how they were started.
 class TestFreedesktopPlatform : public QObject {
     Q_OBJECT
 
@@ -35,16 +31,22 @@ private:
     FreedesktopPlatform platform;
     QString entry(const QString& id) const { return sandbox->entry(id); }
 
-    // Launches arrive from child processes; wait for `count` of them.
-    QList<FreedesktopSandbox::Launch> waitForLaunches(int count) {
-        (void)QTest::qWaitFor([&] { return sandbox->launches().size() >= count; }, 10000);
-        QTest::qWait(100); // nothing more arrives
-        const auto launches = sandbox->launches();
-        if (launches.size() != count) {
-            qWarning("expected %d launches, saw %d", count, int(launches.size()));
-            return {};
-        }
-        return launches;
+    // Launches arrive from child processes: every file each app was given, in order.
+    QStringList launched(int files) {
+        QStringList seen;
+        (void)QTest::qWaitFor(
+            [&] {
+                seen.clear();
+                for (const auto& launch : sandbox->launches()) {
+                    for (const QString& arg : launch.args) {
+                        seen << launch.as + ": " +
+                                    (arg.startsWith("file:") ? QUrl(arg).toLocalFile() : arg);
+                    }
+                }
+                return seen.size() >= files;
+            },
+            20000);
+        return seen;
     }
 
 private Q_SLOTS:
@@ -54,20 +56,14 @@ private Q_SLOTS:
     void identifiers_data() {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<QString>("entryId"); // empty for none
-        QTest::newRow("with suffix") << "korvane-test-editor.desktop"
-                                     << "korvane-test-editor.desktop";
         QTest::newRow("without suffix") << "korvane-test-editor"
                                         << "korvane-test-editor.desktop";
-        QTest::newRow("system directory") << "korvane-sys-player"
-                                          << "korvane-sys-player.desktop";
-        QTest::newRow("subdirectory") << "kde-korvane-sub.desktop"
-                                      << "kde-korvane-sub.desktop";
+        QTest::newRow("system folder, subfolder") << "kde-korvane-sub.desktop"
+                                                  << "kde-korvane-sub.desktop";
         QTest::newRow("program not installed") << "korvane-test-gone.desktop"
                                                << "";
         QTest::newRow("unknown") << "org.example.nothing"
                                  << "";
-        QTest::newRow("empty") << ""
-                               << "";
     }
 
     void identifiers() {
@@ -77,6 +73,7 @@ private Q_SLOTS:
         QCOMPARE(app.value_or(QString()), entryId.isEmpty() ? QString() : entry(entryId));
         if (app) {
             QCOMPARE(platform.bundleIdentifier(*app), entryId);
+            QCOMPARE(platform.displayName(*app).isEmpty(), false);
         }
     }
 
@@ -93,7 +90,6 @@ private Q_SLOTS:
                                      << "file://" + outside;
         QTest::newRow("relative path") << ""
                                        << "elsewhere/my-tool.desktop";
-        QTest::newRow("a plain file") << "" << sandbox->root() + "/files/plain.txt";
         QTest::newRow("program not installed") << "" << entry("korvane-test-gone.desktop");
     }
 
@@ -102,75 +98,43 @@ private Q_SLOTS:
         QFETCH(QString, appPath);
         sandbox->makeFile("elsewhere/my-tool.desktop",
                           "[Desktop Entry]\nType=Application\nName=My Tool\nExec=true %F\n");
-        sandbox->makeFile("plain.txt");
         Rule rule;
+        rule.extensions = {"txt"};
         rule.bundleID = bundleID;
         rule.appPath = appPath;
         QCOMPARE(AppInfo::resolve(rule, platform), std::nullopt);
-        QCOMPARE(platform.bundleIdentifier(appPath), "");
+        QCOMPARE(Router::route(sandbox->makeFile("y.txt"), {rule}, platform).kind,
+                 RouteResult::MissingApp);
     }
 
-    void displayNames() {
-        QCOMPARE(platform.displayName(entry("korvane-test-viewer.desktop")), "Test Viewer");
-        QCOMPARE(platform.displayName(sandbox->makeFile("notes.md")), "notes.md");
-        const auto entries = platform.applicationEntries();
-        QVERIFY(std::any_of(entries.begin(), entries.end(), [&](const ApplicationEntry& e) {
-            return e.name == "Sublime Text" && e.path == entry("sublime_text.desktop");
-        }));
-        QCOMPARE(RuleStore::findSublime(platform).value_or(QString()),
-                 entry("sublime_text.desktop"));
-    }
-
-    void existsAndKinds() {
+    void files() {
         const QString file = sandbox->makeFile("exists.txt");
         const QString folder = sandbox->makeFolder("folder");
-        const QString link = sandbox->root() + "/files/broken-link";
-        QVERIFY(QFile::link(sandbox->root() + "/files/nothing-here", link));
-        QVERIFY(platform.exists(file));
-        QVERIFY(platform.exists(folder));
-        QVERIFY(!platform.exists(link));
-        QVERIFY(!platform.exists(sandbox->root() + "/files/never"));
-        QCOMPARE(platform.itemKind(folder)->isDirectory, true);
-        QCOMPARE(platform.itemKind(folder)->isPackage, false);
-        QCOMPARE(platform.itemKind(file)->isDirectory, false);
+        QVERIFY(QFile::link(sandbox->root() + "/files/nothing-here", folder + "/broken"));
+        QVERIFY(platform.exists(file) && platform.exists(folder));
+        QVERIFY(!platform.exists(folder + "/broken"));
+        QVERIFY(platform.itemKind(folder)->isDirectory && !platform.itemKind(file)->isDirectory);
     }
 
+    // One row for each way a type is grouped.
     void conformance_data() {
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("groups"); // the groups it conforms to, in declared order
         QTest::addColumn<bool>("dynamic");
-        QTest::newRow("gz") << "gz"
-                            << "archives" << false;
-        QTest::newRow("zip") << "zip"
-                             << "archives" << false;
-        QTest::newRow("tar.xz's xz") << "xz"
-                                     << "archives" << false;
-        QTest::newRow("7z") << "7z"
-                            << "archives" << false;
-        QTest::newRow("rs") << "rs"
-                            << "text code" << false;
-        QTest::newRow("c") << "c"
-                           << "text code" << false;
-        QTest::newRow("py") << "py"
-                            << "text code" << false;
-        QTest::newRow("sh") << "sh"
-                            << "text code" << false;
-        QTest::newRow("txt") << "txt"
-                             << "text" << false;
-        QTest::newRow("md") << "md"
-                            << "text" << false;
-        QTest::newRow("png") << "png"
-                             << "images" << false;
-        QTest::newRow("JPG upper") << "JPG"
-                                   << "images" << false;
-        QTest::newRow("mp3") << "mp3"
-                             << "audio" << false;
-        QTest::newRow("mp4") << "mp4"
-                             << "video" << false;
-        QTest::newRow("mkv") << "mkv"
-                             << "video" << false;
-        QTest::newRow("pdf") << "pdf"
-                             << "" << false;
+        QTest::newRow("archives by our list") << "gz"
+                                              << "archives" << false;
+        QTest::newRow("code, also text") << "c"
+                                         << "text code" << false;
+        QTest::newRow("text by its parent") << "md"
+                                            << "text" << false;
+        QTest::newRow("images by wildcard, any case") << "JPG"
+                                                      << "images" << false;
+        QTest::newRow("audio") << "mp3"
+                               << "audio" << false;
+        QTest::newRow("video") << "mkv"
+                               << "video" << false;
+        QTest::newRow("none") << "pdf"
+                              << "" << false;
         QTest::newRow("undeclared") << "qqqzz"
                                     << "" << true;
     }
@@ -179,7 +143,7 @@ private Q_SLOTS:
         QFETCH(QString, extension);
         QFETCH(QString, groups);
         QFETCH(bool, dynamic);
-        const auto type = platform.typeForExtension(extension);
+        const auto type = platform.typeForExtension(extension.toLower());
         QVERIFY(type);
         QCOMPARE(type->dynamic, dynamic);
         QStringList conforming;
@@ -195,22 +159,43 @@ private Q_SLOTS:
         QVERIFY(platform.conforms(*type, platform.wellKnownType(WellKnownType::Data)));
     }
 
-    void oneInvocationPerGroup() {
-        const QStringList files{sandbox->makeFile("a.txt"), sandbox->makeFile("b.md"),
-                                sandbox->makeFile("c.txt")};
+    void open_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("app");
+        QTest::addColumn<int>("launches");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("odd names, one launch")
+            << QStringList{"with space.txt",           QString::fromUtf8("cafe\u0301 nfd.txt"),
+                           "-leading dash.txt",        "100% %f %U.txt",
+                           "quote\" and 'single'.txt", "back\\slash.txt"}
+            << "korvane-test-editor.desktop" << 1 << false;
+        QTest::newRow("one process per file for %f")
+            << QStringList{"one.pdf", "two.pdf"} << "korvane-test-single.desktop" << 2 << false;
+        QTest::newRow("program gone")
+            << QStringList{"x.txt"} << "korvane-test-gone.desktop" << 0 << true;
+    }
+
+    void open() {
+        QFETCH(QStringList, names);
+        QFETCH(QString, app);
+        QFETCH(int, launches);
+        QFETCH(bool, fails);
+        QStringList files;
+        QStringList expected;
+        for (const QString& name : names) {
+            files << sandbox->makeFile(name);
+            expected << app.section(u'-', 2, 2).section(u'.', 0, 0) + ": " + files.last();
+        }
         std::optional<QString> error = QStringLiteral("not called");
-        int calls = 0;
-        platform.openFiles(files, entry("korvane-test-editor.desktop"),
-                           [&](const std::optional<QString>& e) {
-                               error = e;
-                               ++calls;
-                           });
-        QTRY_COMPARE(calls, 1);
-        QCOMPARE(error, std::nullopt);
-        const auto launches = waitForLaunches(1);
-        QCOMPARE(launches.size(), 1);
-        QCOMPARE(launches.first().as, "editor");
-        QCOMPARE(launches.first().args, files);
+        platform.openFiles(files, entry(app), [&](const std::optional<QString>& e) { error = e; });
+        QTRY_VERIFY(!error || *error != "not called");
+        QCOMPARE(error.has_value(), fails);
+        QStringList seen = launched(fails ? 0 : int(files.size()));
+        seen.sort(); // processes of a %f app start in any order
+        expected.sort();
+        QCOMPARE(seen, fails ? QStringList() : expected);
+        QTest::qWait(100);
+        QCOMPARE(int(sandbox->launches().size()), launches);
     }
 
     // More files than one command line can carry: as few launches as fit, no file lost.
@@ -224,21 +209,32 @@ private Q_SLOTS:
         platform.openFiles(files, entry("korvane-test-editor.desktop"),
                            [&](const std::optional<QString>& e) { error = e; });
         QTRY_COMPARE_WITH_TIMEOUT(error, std::nullopt, 20000);
-        QStringList received;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            [&] {
-                received.clear();
-                for (const auto& launch : sandbox->launches()) {
-                    received << launch.args;
-                }
-                return received.size() == files.size();
-            }(),
-            20000);
+        const QStringList seen = launched(int(files.size()));
+        QCOMPARE(QSet<QString>(seen.begin(), seen.end()).size(), files.size());
         const int launches = int(sandbox->launches().size());
         QVERIFY2(launches >= 2 && launches <= 3, qPrintable(QString::number(launches)));
-        QCOMPARE(QSet<QString>(received.begin(), received.end()).size(), files.size());
     }
 
+    void defaultsSetAndReadBack() {
+        const ContentType png = *platform.typeForExtension("png");
+        std::optional<QString> error = QStringLiteral("not called");
+        platform.setDefaultApplication(entry("korvane-test-viewer.desktop"), png,
+                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
+        QCOMPARE(error, std::nullopt);
+        QTRY_COMPARE(platform.defaultApplicationForType(png).value_or(QString()),
+                     entry("korvane-test-viewer.desktop"));
+        QCOMPARE(platform.defaultOrigin(png), sandbox->mimeappsList());
+        const QString picture = sandbox->makeFile(
+            "picture.png",
+            QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAA"
+                                   "DUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg=="));
+        QCOMPARE(platform.defaultApplicationForFile(picture), entry("korvane-test-viewer.desktop"));
+        platform.setDefaultApplication(entry("korvane-test-gone.desktop"), png,
+                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
+        QVERIFY(error && !error->isEmpty());
+    }
+
+    // GIO knows no wildcards or groups of ours: the apps with a type of the group.
     void groupsListTheirApps_data() {
         QTest::addColumn<int>("group");
         QTest::addColumn<QString>("app");
@@ -256,188 +252,73 @@ private Q_SLOTS:
         QVERIFY(!apps.contains(entry("korvane-test-editor.desktop")));
     }
 
-    void oddNamesArriveUnchanged() {
-        const QStringList names{"with space.txt",
-                                QString::fromUtf8("caf\u00e9 nfc.txt"),
-                                QString::fromUtf8("cafe\u0301 nfd.txt"),
-                                "-leading dash.txt",
-                                "100% %f %U.txt",
-                                "quote\" and 'single'.txt",
-                                "back\\slash.txt",
-                                QString::fromUtf8("\u65e5\u672c\u8a9e.txt")};
-        QStringList files;
-        for (const QString& name : names) {
-            files << sandbox->makeFile(name);
-        }
-        platform.openFiles(files, entry("korvane-test-editor.desktop"), [](auto&&) {});
-        const auto launches = waitForLaunches(1);
-        QCOMPARE(launches.size(), 1);
-        QCOMPARE(launches.first().args, files);
-        for (qsizetype i = 0; i < files.size(); ++i) {
-            QCOMPARE(launches.first().args[i].toUtf8(), files[i].toUtf8()); // same normal form
-        }
+    // The running file manager selects; one the bus can start is started; without one, the
+    // folders open.
+    void reveal_data() {
+        QTest::addColumn<QString>("fileManager"); // running, installed or none
+        QTest::newRow("running") << "running";
+        QTest::newRow("installed, started by the bus") << "installed";
+        QTest::newRow("none: the folders open") << "none";
     }
 
-    void perFileProgramsGetOneProcessEach() {
-        const QStringList files{sandbox->makeFile("one.pdf"), sandbox->makeFile("two.pdf")};
-        platform.openFiles(files, entry("korvane-test-single.desktop"), [](auto&&) {});
-        const auto launches = waitForLaunches(2);
-        QCOMPARE(launches.size(), 2);
-        QStringList seen{launches[0].args.value(0), launches[1].args.value(0)};
-        seen.sort();
-        QCOMPARE(seen, files);
-    }
-
-    void openErrorsAreReported() {
-        std::optional<QString> error;
-        platform.openFiles({sandbox->makeFile("x.txt")}, entry("korvane-test-gone.desktop"),
-                           [&](const std::optional<QString>& e) { error = e; });
-        QVERIFY(error && !error->isEmpty());
-        QCOMPARE(sandbox->launches().size(), 0);
-    }
-
-    void missingProgramIsAMissingApp() {
-        Rule rule;
-        rule.extensions = {"txt"};
-        rule.setApp(entry("korvane-test-gone.desktop"), platform);
-        rule.bundleID = "korvane-test-gone.desktop"; // as stored while it was installed
-        QCOMPARE(rule.appName, "Gone App");
-        const RouteResult result = Router::route(sandbox->makeFile("y.txt"), {rule}, platform);
-        QCOMPARE(result.kind, RouteResult::MissingApp);
-    }
-
-    void defaultsSetAndReadBack() {
-        const ContentType png = *platform.typeForExtension("png");
-        QCOMPARE(png.identifier, "image/png");
-        std::optional<QString> error = QStringLiteral("not called");
-        platform.setDefaultApplication(entry("korvane-test-viewer.desktop"), png,
-                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
-        QCOMPARE(error, std::nullopt);
-        QTRY_COMPARE(platform.defaultApplicationForType(png).value_or(QString()),
-                     entry("korvane-test-viewer.desktop"));
-        QVERIFY(readAll(sandbox->mimeappsList()).contains("image/png=korvane-test-viewer.desktop"));
-        const QString picture = sandbox->makeFile(
-            "picture.png",
-            QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk+"
-                                   "M9QDwADhgGAWjR9awAAAABJRU5ErkJggg=="));
-        QCOMPARE(platform.defaultApplicationForFile(picture).value_or(QString()),
-                 entry("korvane-test-viewer.desktop"));
-        QVERIFY(
-            platform.applicationsForFile(picture).contains(entry("korvane-test-viewer.desktop")));
-
-        platform.setDefaultApplication(entry("korvane-test-gone.desktop"), png,
-                                       [&](const std::optional<QString>& e, auto&&) { error = e; });
-        QVERIFY(error && !error->isEmpty());
-    }
-
-    void applicationsForType() {
-        const auto apps = platform.applicationsForType(*platform.typeForExtension("md"));
-        QVERIFY(apps.contains(entry("korvane-test-editor.desktop")));
-        QVERIFY(!apps.contains(entry("korvane-test-viewer.desktop")));
-        QVERIFY(!apps.contains(entry("korvane-test-gone.desktop")));
-    }
-
-    void revealReachesTheFileManager() {
-        QVERIFY2(sandbox->startFileManager(), "the fake file manager did not start");
-        const QString a = sandbox->makeFile("reveal/a b.txt");
-        const QString b = sandbox->makeFile("reveal/c.txt");
-        platform.revealFiles({a, b}, [](auto&&) {});
-        QTRY_COMPARE(sandbox->revealed().size(), 1);
-        const QString expected = QStringLiteral("ShowItems[\"%1\",\"%2\"]")
-                                     .arg(QString::fromUtf8(QUrl::fromLocalFile(a).toEncoded()),
-                                          QString::fromUtf8(QUrl::fromLocalFile(b).toEncoded()));
-        QCOMPARE(sandbox->revealed().first(), expected);
-        QCOMPARE(sandbox->launches().size(), 0);
-        sandbox->stopFileManager();
-    }
-
-    void revealFallsBackToParentFolders() {
-        const QString a = sandbox->makeFile("one/a.txt");
-        const QString b = sandbox->makeFile("one/b.txt");
-        const QString c = sandbox->makeFile("two/c.txt");
-        platform.revealFiles({a, b, c}, [](auto&&) {});
-        const auto launches = waitForLaunches(2);
-        QCOMPARE(launches.size(), 2);
-        QStringList opened;
-        for (const auto& launch : launches) {
-            QCOMPARE(launch.as, "files");
-            for (const QString& arg : launch.args) {
-                opened << asPath(arg);
-            }
-        }
-        opened.sort();
-        QCOMPARE(opened,
-                 (QStringList{sandbox->root() + "/files/one", sandbox->root() + "/files/two"}));
-    }
-
-    // A file manager that is installed but not running is started by the bus and selects.
-    void revealStartsAnInstalledFileManager() {
-        const QString services = sandbox->dataHome() + "/dbus-1/services";
-        QDir().mkpath(services);
-        QFile service(services + "/org.freedesktop.FileManager1.service");
-        QVERIFY(service.open(QIODevice::WriteOnly));
-        service.write("[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=" KORVANE_FAKE_FM
-                      " " +
-                      QFile::encodeName(sandbox->root()) + "/revealed.log\n");
-        service.close();
+    void reveal() {
+        QFETCH(QString, fileManager);
+        const QString service =
+            sandbox->dataHome() + "/dbus-1/services/org.freedesktop.FileManager1.service";
         QFile::remove(sandbox->root() + "/revealed.log");
-        const QString a = sandbox->makeFile("cold/a.txt");
+        if (fileManager == "running") {
+            QVERIFY(sandbox->startFileManager());
+        } else if (fileManager == "installed") {
+            sandbox->makeFile("../data/dbus-1/services/org.freedesktop.FileManager1.service",
+                              "[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=" +
+                                  QByteArray(KORVANE_FAKE_FM) + " " +
+                                  QFile::encodeName(sandbox->root()) + "/revealed.log\n");
+        }
+        const QStringList files{sandbox->makeFile("one/a b.txt"), sandbox->makeFile("one/b.txt"),
+                                sandbox->makeFile("two/c.txt")};
         std::optional<QString> error = QStringLiteral("not called");
-        platform.revealFiles({a}, [&](const std::optional<QString>& e) { error = e; });
+        platform.revealFiles(files, [&](const std::optional<QString>& e) { error = e; });
         QTRY_COMPARE_WITH_TIMEOUT(error, std::nullopt, 15000);
-        QCOMPARE(sandbox->revealed().size(), 1);
-        QCOMPARE(sandbox->launches().size(), 0); // no folder opened instead
-        QFile::remove(service.fileName());
+        if (fileManager == "none") {
+            QStringList opened = launched(2);
+            opened.sort();
+            QCOMPARE(opened, (QStringList{"files: " + sandbox->root() + "/files/one",
+                                          "files: " + sandbox->root() + "/files/two"}));
+        } else {
+            QStringList uris;
+            for (const QString& file : files) {
+                uris << "\"" + QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded()) + "\"";
+            }
+            QCOMPARE(sandbox->revealed(), QStringList{"ShowItems[" + uris.join(u',') + "]"});
+            QTest::qWait(100);
+            QCOMPARE(sandbox->launches().size(), 0);
+        }
+        sandbox->stopFileManager();
+        QFile::remove(service);
         QProcess::execute("pkill", {"-f", KORVANE_FAKE_FM});
-    }
-
-    void openItemUsesTheDefault() {
-        const QString folder = sandbox->makeFolder("opened folder");
-        platform.openItem(folder);
-        const auto launches = waitForLaunches(1);
-        QCOMPARE(launches.size(), 1);
-        QCOMPARE(launches.first().as, "files");
-        QCOMPARE(asPath(launches.first().args.value(0)), folder);
     }
 
     void launchAtLogin() {
         platform.setProgramPath("/opt/korvane dir/korvane");
-        QVERIFY(!platform.launchAtLogin());
         QCOMPARE(platform.setLaunchAtLogin(true), std::nullopt);
         QVERIFY(platform.launchAtLogin());
-        const QByteArray entryText = readAll(FreedesktopPlatform::autostartPath());
-        QVERIFY(entryText.contains("Exec='/opt/korvane dir/korvane'"));
-
-        QFile file(FreedesktopPlatform::autostartPath());
-        QVERIFY(file.open(QIODevice::Append));
-        file.write("Hidden=true\n");
-        file.close();
-        QVERIFY(!platform.launchAtLogin());
-
+        QVERIFY(readAll(FreedesktopPlatform::autostartPath())
+                    .contains("Exec='/opt/korvane dir/korvane'"));
         QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt);
         QVERIFY(!QFile::exists(FreedesktopPlatform::autostartPath()));
         QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt); // already off
-    }
 
-    void launchAtLoginError() {
         const QString dir = sandbox->configHome() + "/autostart";
         QVERIFY(QDir(dir).removeRecursively());
-        QFile blocker(dir);
-        QVERIFY(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
-        blocker.close();
-        const auto error = platform.setLaunchAtLogin(true);
-        QVERIFY(error && !error->isEmpty());
+        sandbox->makeFile("../config/autostart"); // a file where the folder should be
+        QVERIFY(platform.setLaunchAtLogin(true).value_or(QString()).size() > 0);
         QVERIFY(!platform.launchAtLogin());
         QFile::remove(dir);
     }
 
     void nouns() {
         QCOMPARE(platform.systemName(), "GNOME");
-        qputenv("XDG_CURRENT_DESKTOP", "");
-        QCOMPARE(platform.systemName(), "Linux");
-        qputenv("XDG_CURRENT_DESKTOP", "Sandbox:GNOME");
         QCOMPARE(platform.fileManagerName(), "Test Files");
-        QCOMPARE(platform.optionKeyName(), "Alt");
     }
 };
 

@@ -4,13 +4,12 @@
 #include "core/panel_service.h"
 #include "core/window_service.h"
 
-#include <QList>
 #include <QStringList>
 #include <optional>
 
 namespace korvane {
 
-// A window that records what the model asked of it.
+// A window that counts what the model asked of it.
 class FakeWindow : public WindowService {
     Q_OBJECT
 
@@ -29,31 +28,20 @@ public:
     void raiseWindow() override { ++raises; }
 };
 
-// Panels that answer with scripted paths (nothing = cancelled) and remember what they were asked.
+// Panels that answer with scripted paths; nothing means cancelled.
 class ScriptedPanels : public PanelService {
     Q_OBJECT
 
 public:
     std::optional<QString> saveAnswer;
     std::optional<QStringList> openAnswer;
-    QStringList titles;
-    QString proposedName;
-    QList<OpenPanelOptions> openOptions;
 
-    std::optional<QString> runSavePanel(const QString& title, const QString& proposed) override {
-        titles << title;
-        proposedName = proposed;
+    std::optional<QString> runSavePanel(const QString&, const QString&) override {
         return saveAnswer;
     }
-    std::optional<QStringList> runOpenPanel(const OpenPanelOptions& options) override {
-        titles << options.title;
-        openOptions << options;
-        return openAnswer;
-    }
-    void beginOpenPanel(const OpenPanelOptions& options,
+    std::optional<QStringList> runOpenPanel(const OpenPanelOptions&) override { return openAnswer; }
+    void beginOpenPanel(const OpenPanelOptions&,
                         std::function<void(const std::optional<QStringList>&)> done) override {
-        titles << options.title;
-        openOptions << options;
         done(openAnswer);
     }
 };
@@ -63,11 +51,7 @@ class ScriptedChooser : public AppChooser {
 
 public:
     std::optional<QString> answer;
-    QString title;
-    std::optional<QString> chooseApp(const QString& t) override {
-        title = t;
-        return answer;
-    }
+    std::optional<QString> chooseApp(const QString&) override { return answer; }
 };
 
 } // namespace korvane

@@ -7,55 +7,25 @@
 namespace korvane {
 
 namespace {
-const QString kData = QStringLiteral("public.data");
+
+// Extension -> MIME type; a type's parent is the one before its slash ("text/markdown" is a
+// "text/plain" by the table below), then "application/octet-stream".
+const QHash<QString, QString> kTypes{
+    {"txt", "text/plain"},      {"md", "text/markdown"},      {"markdown", "text/markdown"},
+    {"c", "text/x-csrc"},       {"json", "application/json"}, {"png", "image/png"},
+    {"jpg", "image/jpeg"},      {"mp3", "audio/mpeg"},        {"mp4", "video/mp4"},
+    {"zip", "application/zip"}, {"gz", "application/gzip"},   {"pdf", "application/pdf"},
+};
+const QHash<QString, QString> kParents{
+    {"text/markdown", "text/plain"},    {"text/x-csrc", "text/plain"},
+    {"application/json", "text/plain"}, {"application/zip", "x-archive"},
+    {"application/gzip", "x-archive"},
+};
+const QString kData = QStringLiteral("application/octet-stream");
+
 } // namespace
 
-MemoryPlatform::MemoryPlatform() {
-    const QMutexLocker lock(&m_mutex);
-    // A small tree in the shape of the system's declared types.
-    declareTypeParents(QStringLiteral("public.item"), {});
-    declareTypeParents(kData, {QStringLiteral("public.item")});
-    declareTypeParents(QStringLiteral("public.content"), {});
-    declareTypeParents(QStringLiteral("public.text"), {kData, QStringLiteral("public.content")});
-    declareTypeParents(QStringLiteral("public.plain-text"), {QStringLiteral("public.text")});
-    declareTypeParents(QStringLiteral("public.image"), {kData, QStringLiteral("public.content")});
-    declareTypeParents(QStringLiteral("public.audiovisual-content"),
-                       {kData, QStringLiteral("public.content")});
-    declareTypeParents(QStringLiteral("public.audio"),
-                       {QStringLiteral("public.audiovisual-content")});
-    declareTypeParents(QStringLiteral("public.movie"),
-                       {QStringLiteral("public.audiovisual-content")});
-    declareTypeParents(QStringLiteral("public.video"), {QStringLiteral("public.movie")});
-    declareTypeParents(QStringLiteral("public.archive"), {kData});
-    declareTypeParents(QStringLiteral("public.source-code"), {QStringLiteral("public.plain-text")});
-    declareTypeParents(QStringLiteral("public.json"), {QStringLiteral("public.text")});
-    declareTypeParents(QStringLiteral("com.apple.application"), {QStringLiteral("public.item")});
-
-    declareType(QStringLiteral("txt"), QStringLiteral("public.plain-text"));
-    declareType(QStringLiteral("md"), QStringLiteral("net.daringfireball.markdown"),
-                {QStringLiteral("public.plain-text")});
-    declareType(QStringLiteral("markdown"), QStringLiteral("net.daringfireball.markdown"));
-    declareType(QStringLiteral("jpg"), QStringLiteral("public.jpeg"),
-                {QStringLiteral("public.image")});
-    declareType(QStringLiteral("png"), QStringLiteral("public.png"),
-                {QStringLiteral("public.image")});
-    declareType(QStringLiteral("mp3"), QStringLiteral("public.mp3"),
-                {QStringLiteral("public.audio")});
-    declareType(QStringLiteral("mov"), QStringLiteral("com.apple.quicktime-movie"),
-                {QStringLiteral("public.movie")});
-    declareType(QStringLiteral("mp4"), QStringLiteral("public.mpeg-4"),
-                {QStringLiteral("public.movie")});
-    declareType(QStringLiteral("zip"), QStringLiteral("public.zip-archive"),
-                {QStringLiteral("public.archive")});
-    declareType(QStringLiteral("gz"), QStringLiteral("org.gnu.gnu-zip-archive"),
-                {QStringLiteral("public.archive")});
-    declareType(QStringLiteral("swift"), QStringLiteral("public.swift-source"),
-                {QStringLiteral("public.source-code")});
-    declareType(QStringLiteral("c"), QStringLiteral("public.c-source"),
-                {QStringLiteral("public.source-code")});
-    declareType(QStringLiteral("json"), QStringLiteral("public.json"));
-    declareType(QStringLiteral("pdf"), QStringLiteral("com.adobe.pdf"), {kData});
-}
+MemoryPlatform::MemoryPlatform() = default;
 
 void MemoryPlatform::addApplication(const QString& path, const QString& identifier,
                                     const QString& name, const QStringList& opensTypes) {
@@ -64,89 +34,34 @@ void MemoryPlatform::addApplication(const QString& path, const QString& identifi
         m_appOrder.append(path);
     }
     m_apps.insert(path, App{identifier, name, opensTypes});
-    reindex();
-}
-
-void MemoryPlatform::reindex() {
-    const QMutexLocker lock(&m_mutex);
-    m_byIdentifier.clear();
-    for (const QString& path : m_appOrder) {
-        const App& app = m_apps[path];
-        if (app.registered && !m_byIdentifier.contains(app.identifier)) {
-            m_byIdentifier.insert(app.identifier, path);
-        }
-    }
-}
-
-void MemoryPlatform::addUnregisteredApplication(const QString& path, const QString& identifier,
-                                                const QString& name) {
-    const QMutexLocker lock(&m_mutex);
-    addApplication(path, identifier, name);
-    m_apps[path].registered = false;
-    reindex();
 }
 
 void MemoryPlatform::removeApplication(const QString& path) {
     const QMutexLocker lock(&m_mutex);
     m_apps.remove(path);
     m_appOrder.removeAll(path);
-    reindex();
 }
 
-void MemoryPlatform::declareType(const QString& extension, const QString& identifier,
-                                 const QStringList& parents) {
+void MemoryPlatform::setDefault(const QString& type, const QString& app) {
     const QMutexLocker lock(&m_mutex);
-    m_typeByExtension.insert(extension, identifier);
-    if (!parents.isEmpty() || !m_parents.contains(identifier)) {
-        m_parents.insert(identifier, parents.isEmpty() ? QStringList{kData} : parents);
-    }
+    m_defaults.insert(type, app);
 }
 
-void MemoryPlatform::declareTypeParents(const QString& identifier, const QStringList& parents) {
+void MemoryPlatform::addFile(const QString& path) {
     const QMutexLocker lock(&m_mutex);
-    m_parents.insert(identifier, parents);
-}
-
-void MemoryPlatform::setDefault(const QString& typeIdentifier, const QString& app) {
-    const QMutexLocker lock(&m_mutex);
-    m_defaults.insert(typeIdentifier, app);
-}
-
-void MemoryPlatform::addFile(const QString& path, const QString& name) {
-    const QMutexLocker lock(&m_mutex);
-    m_files.insert(path, name.isEmpty() ? QFileInfo(path).fileName() : name);
+    m_files.insert(path);
 }
 
 void MemoryPlatform::addFolder(const QString& path) {
     const QMutexLocker lock(&m_mutex);
-    addFile(path);
+    m_files.insert(path);
     m_folders.insert(path);
-}
-
-void MemoryPlatform::addPackage(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    addFolder(path);
-    m_packages.insert(path);
 }
 
 void MemoryPlatform::removeFile(const QString& path) {
     const QMutexLocker lock(&m_mutex);
     m_files.remove(path);
     m_folders.remove(path);
-    m_packages.remove(path);
-}
-
-void MemoryPlatform::failItemKind(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_kindFails.insert(path);
-}
-
-void MemoryPlatform::setApplicationEntries(const QStringList& names, const QString& directory) {
-    const QMutexLocker lock(&m_mutex);
-    m_entries.clear();
-    for (const QString& name : names) {
-        m_entries.append({name, directory + u'/' + name});
-    }
 }
 
 void MemoryPlatform::setOpenOutcome(const QString& app, Outcome outcome, const QString& error) {
@@ -162,16 +77,19 @@ void MemoryPlatform::setDefaultOutcome(DefaultOutcome outcome, const QString& er
 
 void MemoryPlatform::releaseHeld(const std::optional<QString>& error) {
     const QMutexLocker lock(&m_mutex);
-    const QList<Held> held = std::exchange(m_held, {});
-    for (const Held& h : held) {
-        h.done(error);
+    for (const ErrorCompletion& done : std::exchange(m_held, {})) {
+        done(error);
     }
 }
 
-QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
+QList<MemoryPlatform::Order> MemoryPlatform::orders() const {
     const QMutexLocker lock(&m_mutex);
+    return m_orders;
+}
+
+QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
     QList<Order> result;
-    for (const Order& order : m_orders) {
+    for (const Order& order : orders()) {
         if (order.kind == kind) {
             result.append(order);
         }
@@ -179,33 +97,30 @@ QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
     return result;
 }
 
+void MemoryPlatform::clearOrders() {
+    const QMutexLocker lock(&m_mutex);
+    m_orders.clear();
+}
+
 std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& identifier) const {
     const QMutexLocker lock(&m_mutex);
-    const auto it = m_byIdentifier.constFind(identifier);
-    if (identifier.isEmpty() || it == m_byIdentifier.cend()) {
-        return std::nullopt;
+    for (const QString& path : m_appOrder) {
+        if (!identifier.isEmpty() && m_apps.value(path).identifier == identifier) {
+            return path;
+        }
     }
-    return *it;
+    return std::nullopt;
 }
 
 std::optional<QString> MemoryPlatform::defaultApplicationForType(const ContentType& type) const {
     const QMutexLocker lock(&m_mutex);
     const QString app = m_defaults.value(type.identifier);
-    if (app.isEmpty() || !m_apps.contains(app)) {
-        return std::nullopt;
-    }
-    return app;
-}
-
-QString MemoryPlatform::typeOfFile(const QString& file) const {
-    const QMutexLocker lock(&m_mutex);
-    const auto type = typeForExtension(Router::extensionKey(file));
-    return type ? type->identifier : QString();
+    return m_apps.contains(app) ? std::optional<QString>(app) : std::nullopt;
 }
 
 std::optional<QString> MemoryPlatform::defaultApplicationForFile(const QString& file) const {
-    const QMutexLocker lock(&m_mutex);
-    return defaultApplicationForType(ContentType{typeOfFile(file), false});
+    const auto type = typeForExtension(Router::extensionKey(file));
+    return type ? defaultApplicationForType(*type) : std::nullopt;
 }
 
 QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
@@ -213,7 +128,7 @@ QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
     QStringList result;
     for (const QString& path : m_appOrder) {
         for (const QString& opens : m_apps.value(path).types) {
-            if (conforms(type, ContentType{opens, false})) {
+            if (conforms(type, ContentType{opens})) {
                 result.append(path);
                 break;
             }
@@ -223,29 +138,26 @@ QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
 }
 
 QStringList MemoryPlatform::applicationsForFile(const QString& file) const {
-    const QMutexLocker lock(&m_mutex);
-    return applicationsForType(ContentType{typeOfFile(file), false});
+    const auto type = typeForExtension(Router::extensionKey(file));
+    return type ? applicationsForType(*type) : QStringList();
 }
 
 void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                            DefaultCompletion done) {
     const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::SetDefault, app, {}, type.identifier});
-    const QJsonValue previous = m_defaults.contains(type.identifier)
-                                    ? QJsonValue(m_defaults.value(type.identifier))
-                                    : QJsonValue();
-    switch (m_defaultOutcome) {
-    case DefaultOutcome::Applied:
-        m_defaults.insert(type.identifier, app);
-        done(std::nullopt, {{QStringLiteral("previous"), previous}});
-        break;
-    case DefaultOutcome::Error:
+    const QJsonObject change{
+        {QStringLiteral("previous"), m_defaults.contains(type.identifier)
+                                         ? QJsonValue(m_defaults.value(type.identifier))
+                                         : QJsonValue()}};
+    if (m_defaultOutcome == DefaultOutcome::Error) {
         done(m_defaultError, {});
-        break;
-    case DefaultOutcome::Ignored:
-        done(std::nullopt, {{QStringLiteral("previous"), previous}});
-        break;
+        return;
     }
+    if (m_defaultOutcome == DefaultOutcome::Applied) {
+        m_defaults.insert(type.identifier, app);
+    }
+    done(std::nullopt, change);
 }
 
 void MemoryPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
@@ -268,17 +180,11 @@ void MemoryPlatform::openFiles(const QStringList& files, const QString& app, Err
     const QMutexLocker lock(&m_mutex);
     m_orders.append({Order::Open, app, files, {}});
     const auto outcome = m_openOutcomes.value(app, {Outcome::Success, QString()});
-    switch (outcome.first) {
-    case Outcome::Success:
-        done(std::nullopt);
-        break;
-    case Outcome::Error:
-        done(outcome.second);
-        break;
-    case Outcome::Hold:
-        m_held.append({std::move(done)});
-        break;
+    if (outcome.first == Outcome::Hold) {
+        m_held.append(std::move(done));
+        return;
     }
+    done(outcome.first == Outcome::Error ? std::optional<QString>(outcome.second) : std::nullopt);
 }
 
 void MemoryPlatform::openItem(const QString& path) {
@@ -294,13 +200,7 @@ void MemoryPlatform::revealFiles(const QStringList& paths, ErrorCompletion done)
 
 QString MemoryPlatform::displayName(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    if (m_apps.contains(path)) {
-        return m_apps.value(path).name;
-    }
-    if (m_files.contains(path)) {
-        return m_files.value(path);
-    }
-    return QFileInfo(path).fileName();
+    return m_apps.contains(path) ? m_apps.value(path).name : QFileInfo(path).fileName();
 }
 
 bool MemoryPlatform::exists(const QString& path) const {
@@ -315,67 +215,53 @@ QString MemoryPlatform::bundleIdentifier(const QString& path) const {
 
 std::optional<ItemKind> MemoryPlatform::itemKind(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    if (m_kindFails.contains(path)) {
-        return std::nullopt;
-    }
-    return ItemKind{m_folders.contains(path) || m_apps.contains(path),
-                    m_packages.contains(path) || m_apps.contains(path)};
+    return ItemKind{m_folders.contains(path), false};
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {
-    const QMutexLocker lock(&m_mutex);
     ++m_typeQuestions;
     if (extension.isEmpty()) {
         return std::nullopt;
     }
-    const auto it = m_typeByExtension.constFind(extension);
-    if (it == m_typeByExtension.cend()) {
-        return ContentType{
-            QStringLiteral("dyn.ah62d4r34gq81k3p2su1zuppgsm10esvvhzxhe55c") + extension, true};
-    }
-    return ContentType{*it, false};
+    const QString type = kTypes.value(extension);
+    return type.isEmpty() ? ContentType{kData, true} : ContentType{type, false};
 }
 
 bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) const {
-    const QMutexLocker lock(&m_mutex);
-    if (type.identifier == to.identifier) {
+    if (to.identifier == kData || type == to) {
         return true;
     }
     if (type.dynamic) {
-        return to.identifier == kData || to.identifier == QStringLiteral("public.item");
+        return false;
     }
-    const QStringList parents = m_parents.value(type.identifier);
-    for (const QString& parent : parents) {
-        if (conforms(ContentType{parent, false}, to)) {
-            return true;
-        }
+    if (to.identifier.endsWith(QLatin1String("/*"))) {
+        return type.identifier.startsWith(to.identifier.chopped(1));
     }
-    return false;
+    const QString parent = kParents.value(type.identifier);
+    return !parent.isEmpty() && conforms(ContentType{parent}, to);
 }
 
 ContentType MemoryPlatform::wellKnownType(WellKnownType type) const {
-    const QMutexLocker lock(&m_mutex);
     switch (type) {
     case WellKnownType::Text:
-        return {QStringLiteral("public.text")};
+        return {QStringLiteral("text/plain")};
     case WellKnownType::Image:
-        return {QStringLiteral("public.image")};
+        return {QStringLiteral("image/*")};
     case WellKnownType::Audio:
-        return {QStringLiteral("public.audio")};
+        return {QStringLiteral("audio/*")};
     case WellKnownType::Movie:
-        return {QStringLiteral("public.movie")};
     case WellKnownType::Video:
-        return {QStringLiteral("public.video")};
+        return {QStringLiteral("video/*")};
     case WellKnownType::Archive:
-        return {QStringLiteral("public.archive")};
+        return {QStringLiteral("x-archive")};
     case WellKnownType::SourceCode:
-        return {QStringLiteral("public.source-code")};
+        return {QStringLiteral("text/x-csrc")};
     case WellKnownType::Data:
         return {kData};
     case WellKnownType::Json:
-        return {QStringLiteral("public.json")};
+        return {QStringLiteral("application/json")};
     case WellKnownType::Application:
-        return {QStringLiteral("com.apple.application")};
+        return {QStringLiteral("application/x-desktop")};
     }
     return {};
 }

@@ -12,8 +12,9 @@
 
 namespace korvane {
 
-// A scriptable, in-memory operating system for core tests. It speaks macOS's words. Like a
-// real platform, it may be asked from background threads while the main thread changes it.
+// A scriptable, in-memory system for core tests, with a small MIME-shaped type tree. Its nouns
+// ("Finder", "macOS") differ from every real platform's, so tests see that texts take them from
+// the platform. Like a real platform, it may be asked from any thread.
 class MemoryPlatform : public Platform {
 public:
     enum class Outcome { Success, Error, Hold };
@@ -32,32 +33,21 @@ public:
     // Scripting
     void addApplication(const QString& path, const QString& identifier, const QString& name,
                         const QStringList& opensTypes = {});
-    // An application the workspace does not find by identifier (a copy outside its index).
-    void addUnregisteredApplication(const QString& path, const QString& identifier,
-                                    const QString& name);
     void removeApplication(const QString& path);
-    void declareType(const QString& extension, const QString& identifier,
-                     const QStringList& parents = {});
-    void declareTypeParents(const QString& identifier, const QStringList& parents);
-    void setDefault(const QString& typeIdentifier, const QString& app);
-    void addFile(const QString& path, const QString& name = {});
+    void setDefault(const QString& type, const QString& app);
+    void addFile(const QString& path);
     void addFolder(const QString& path);
-    void addPackage(const QString& path);
     void removeFile(const QString& path);
-    void failItemKind(const QString& path);
-    void setApplicationEntries(const QStringList& names,
-                               const QString& directory = QStringLiteral("/Applications"));
+    void setApplicationEntries(const QList<ApplicationEntry>& entries) { m_entries = entries; }
     void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {});
     void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {});
     void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
-
-    // Held completions
-    int heldCount() const { return int(m_held.size()); }
+    // Completes every open request held so far.
     void releaseHeld(const std::optional<QString>& error = std::nullopt);
 
-    const QList<Order>& orders() const { return m_orders; }
+    QList<Order> orders() const;
     QList<Order> ordersOf(Order::Kind kind) const;
-    void clearOrders() { m_orders.clear(); }
+    void clearOrders();
     int typeQuestions() const { return m_typeQuestions; }
 
     // Platform
@@ -66,11 +56,8 @@ public:
     std::optional<QString> defaultApplicationForFile(const QString& file) const override;
     QStringList applicationsForType(const ContentType& type) const override;
     QStringList applicationsForFile(const QString& file) const override;
-    QList<ApplicationEntry> applicationEntries() const override {
-        const QMutexLocker lock(&m_mutex);
-        return m_entries;
-    }
-    QString applicationEntrySuffix() const override { return QStringLiteral(".app"); }
+    QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
+    QString applicationEntrySuffix() const override { return {}; }
     void setDefaultApplication(const QString& app, const ContentType& type,
                                DefaultCompletion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
@@ -101,29 +88,18 @@ private:
         QString identifier;
         QString name;
         QStringList types;
-        bool registered = true;
     };
-    struct Held {
-        ErrorCompletion done;
-    };
-    QString typeOfFile(const QString& file) const;
-    void reindex();
 
     QHash<QString, App> m_apps; // by path
     QStringList m_appOrder;
-    QHash<QString, QString> m_byIdentifier; // registered applications, first one wins
-    QHash<QString, QString> m_typeByExtension;
-    QHash<QString, QStringList> m_parents;
     QHash<QString, QString> m_defaults;
-    QHash<QString, QString> m_files; // path -> display name
+    QSet<QString> m_files;
     QSet<QString> m_folders;
-    QSet<QString> m_packages;
-    QSet<QString> m_kindFails;
     QList<ApplicationEntry> m_entries;
     QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;
     QString m_defaultError;
-    QList<Held> m_held;
+    QList<ErrorCompletion> m_held;
     QList<Order> m_orders;
     bool m_launchAtLogin = false;
     QString m_loginError;

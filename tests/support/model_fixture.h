@@ -5,19 +5,21 @@
 #include "fake_services.h"
 #include "memory_platform.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 namespace korvane {
 
-// A model on the in-memory platform with three installed applications, in a temporary store
-// directory, with short timers.
+// A model on the in-memory platform with three installed apps, its files in a temporary folder.
 struct ModelFixture {
-    static inline const QString kTextEdit = QStringLiteral("/Applications/TextEdit.app");
-    static inline const QString kPreview = QStringLiteral("/Applications/Preview.app");
-    static inline const QString kSublime = QStringLiteral("/Applications/Sublime Text.app");
-    static inline const QString kHome = QStringLiteral("/Users/me/");
+    static inline const QString kTextEdit = QStringLiteral("/apps/textedit.desktop");
+    static inline const QString kPreview = QStringLiteral("/apps/preview.desktop");
+    static inline const QString kSublime = QStringLiteral("/apps/sublime.desktop");
+    static inline const QString kHome = QStringLiteral("/home/me/");
 
     QTemporaryDir dir;
     MemoryPlatform platform;
@@ -27,39 +29,35 @@ struct ModelFixture {
     ScriptedPanels panels;
 
     ModelFixture() {
-        platform.addApplication(kTextEdit, QStringLiteral("com.apple.TextEdit"),
-                                QStringLiteral("TextEdit.app"), {QStringLiteral("public.text")});
-        platform.addApplication(kPreview, QStringLiteral("com.apple.Preview"),
-                                QStringLiteral("Preview.app"),
-                                {QStringLiteral("public.image"), QStringLiteral("com.adobe.pdf")});
-        platform.addApplication(kSublime, QStringLiteral("com.sublimetext.4"),
-                                QStringLiteral("Sublime Text.app"),
-                                {QStringLiteral("public.text")});
-        platform.setDefault(QStringLiteral("public.png"), kPreview);
-        platform.setDefault(QStringLiteral("public.jpeg"), kPreview);
-        platform.setDefault(QStringLiteral("public.plain-text"), kTextEdit);
+        platform.addApplication(kTextEdit, "textedit.desktop", "TextEdit", {"text/plain"});
+        platform.addApplication(kPreview, "preview.desktop", "Preview",
+                                {"image/*", "application/pdf"});
+        platform.addApplication(kSublime, "sublime.desktop", "Sublime Text", {"text/plain"});
+        platform.setDefault("image/png", kPreview);
+        platform.setDefault("image/jpeg", kPreview);
+        platform.setDefault("text/plain", kTextEdit);
         settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("Korvane.conf")));
         writeStoreFile(QStringLiteral("rules.json"), "[]"); // an existing list: no first-run rule
-        model = std::make_unique<AppModel>(platform, dir.filePath(QStringLiteral("Korvane")),
-                                           *settings);
+        model = std::make_unique<AppModel>(platform, storeDirectory(), *settings);
         model->setMessageDuration(std::chrono::milliseconds(200));
         model->defaultManager().setReadBackDelay(std::chrono::milliseconds(10));
         model->setMainWindow(&window);
         model->setPanels(&panels);
     }
 
-    // Writes a file into the store's directory.
+    QString storeDirectory() const { return dir.filePath(QStringLiteral("Korvane")); }
+
     void writeStoreFile(const QString& name, const QByteArray& bytes) {
-        QDir().mkpath(dir.filePath(QStringLiteral("Korvane")));
-        QFile file(dir.filePath(QStringLiteral("Korvane/") + name));
+        QDir().mkpath(storeDirectory());
+        QFile file(storeDirectory() + u'/' + name);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             file.write(bytes);
         }
     }
 
-    // Adds a rule "ext,ext>App" or "@group>App"; App is TextEdit, Preview, Sublime or a name of
-    // an application that is not installed.
-    Rule addRule(const QString& spec) {
+    // A rule from "ext,ext>App" or "@group>App": App is TextEdit, Preview, Sublime, or the name of
+    // an app that is not installed ("Nameless" has no name either).
+    static Rule rule(const QString& spec, const Platform& platform) {
         Rule rule;
         const QString match = spec.section(u'>', 0, 0);
         const QString app = spec.section(u'>', 1);
@@ -68,39 +66,30 @@ struct ModelFixture {
         } else {
             rule.extensions = Rule::parseExtensions(match);
         }
-        const QString path = app == QLatin1String("Sublime")
-                                 ? kSublime
-                                 : QStringLiteral("/Applications/%1.app").arg(app);
+        const QString path = QStringLiteral("/apps/%1.desktop").arg(app.toLower());
         if (platform.exists(path)) {
             rule.setApp(path, platform);
         } else if (!app.isEmpty()) {
-            rule.bundleID = QStringLiteral("com.example.") + app.toLower();
+            rule.bundleID = app.toLower() + QStringLiteral(".desktop");
             rule.appPath = path;
             rule.appName = app == QLatin1String("Nameless") ? QString() : app;
         }
-        QList<Rule> rules = model->store().rules();
-        rules.append(rule);
-        model->store().setRules(rules);
         return rule;
     }
 
-    // A path under the home folder made from a short spec: "-x" a deleted file, "x/" a folder,
-    // "x.app" an application bundle, anything else a plain file.
+    Rule addRule(const QString& spec) {
+        const Rule added = rule(spec, platform);
+        model->store().appendRules({added});
+        return added;
+    }
+
+    // A path under the home folder: "-x" a deleted file, "x/" a folder, anything else a file.
     QString file(const QString& spec) {
         if (spec.startsWith(u'-')) {
             return kHome + spec.mid(1);
         }
-        if (spec.endsWith(u'/')) {
-            const QString path = kHome + spec.chopped(1);
-            platform.addFolder(path);
-            return path;
-        }
-        const QString path = kHome + spec;
-        if (spec.endsWith(QLatin1String(".app"))) {
-            platform.addPackage(path);
-        } else {
-            platform.addFile(path);
-        }
+        const QString path = kHome + (spec.endsWith(u'/') ? spec.chopped(1) : spec);
+        spec.endsWith(u'/') ? platform.addFolder(path) : platform.addFile(path);
         return path;
     }
 
@@ -125,7 +114,7 @@ struct ModelFixture {
             for (const QString& f : order.files) {
                 names << f.mid(kHome.size());
             }
-            orders << QFileInfo(order.app).completeBaseName() + QStringLiteral(": ") +
+            orders << platform.displayName(order.app) + QStringLiteral(": ") +
                           names.join(QStringLiteral(", "));
         }
         return orders;

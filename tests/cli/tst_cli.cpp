@@ -60,12 +60,121 @@ const QString kEditor = QStringLiteral("korvane-test-editor.desktop");
 const QString kViewer = QStringLiteral("korvane-test-viewer.desktop");
 } // namespace
 
-class TestOpen : public QObject {
+// The korvane command line, run as a process in a private desktop.
+class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
     void init() { sandbox->clearLaunches(); }
+
+    void routesEachFileInOrder() {
+        Rule images = rule("", kViewer, "Test Viewer");
+        images.group = TypeGroup::Images;
+        Rule orphan = rule("log", kEditor, "");
+        orphan.bundleID.clear();
+        orphan.appPath = "/nonexistent/tool";
+        Rule disabled = rule("zip", kEditor, "Test Editor");
+        disabled.enabled = false;
+        writeRules({rule("md, txt", kEditor, "Test Editor"),
+                    rule("pdf", "korvane-test-gone.desktop", "Gone App"), orphan, images,
+                    disabled});
+        for (const char* name : {"notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
+                                 "archive.zip", "-dash.md"}) {
+            sandbox->makeFile(QString::fromUtf8(name));
+        }
+        sandbox->makeFolder("folder");
+        const QString rulesBefore = QDir(sandbox->rulesDirectory()).entryList().join(u',');
+        QFile rulesFile(sandbox->rulesDirectory() + "/rules.json");
+        QVERIFY(rulesFile.open(QIODevice::ReadOnly));
+        const QByteArray bytes = rulesFile.readAll();
+
+        const Run run =
+            runKorvane({"route", "notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
+                        "folder", "gone.txt", "archive.zip", "--", "-dash.md"});
+        QCOMPARE(run.err, "");
+        QCOMPARE(run.status, 1); // gone.txt is not there
+        const QString editor = sandbox->entry("korvane-test-editor.desktop");
+        const QString viewer = sandbox->entry("korvane-test-viewer.desktop");
+        QCOMPARE(
+            run.out.split(u'\n'),
+            (QStringList{"notes.md: Test Editor (" + editor + ")",
+                         "A.TXT: Test Editor (" + editor + ")", "doc.pdf: Gone App wasn't found",
+                         "x.log: the app wasn't found", "pic.png: Test Viewer (" + viewer + ")",
+                         "README: no rule matches", "folder: folder", "gone.txt: not there",
+                         "archive.zip: no rule matches", "-dash.md: Test Editor (" + editor + ")",
+                         ""}));
+        // Nothing opened, recorded or changed.
+        QCOMPARE(sandbox->launches().size(), 0);
+        QCOMPARE(QDir(sandbox->rulesDirectory()).entryList().join(u','), rulesBefore);
+        rulesFile.seek(0);
+        QCOMPARE(rulesFile.readAll(), bytes);
+    }
+
+    // Imported rules never launch an entry GIO would not find by ID, and their names never
+    // reach the terminal raw.
+    void untrustedRulesLaunchNothing_data() {
+        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appPath");
+        QTest::addColumn<QString>("appName");
+        QTest::addColumn<QString>("shown");
+        const QString evil = sandbox->root() + "/files/evil/evil.desktop";
+        QTest::newRow("entry outside the folders") << "" << evil << "Text Editor"
+                                                   << "Text Editor";
+        QTest::newRow("made-up ID") << "made.up.desktop" << evil << "X"
+                                    << "X";
+        QTest::newRow("escapes in the name") << "" << evil << "Gone\x1b]0;owned\x07\x1b[2J"
+                                             << "Gone\\e]0;owned\\x07\\e[2J";
+        QTest::newRow("a ten-megabyte name")
+            << "" << evil << QString(10'000'000, u'n')
+            << QString(39, u'n') + QChar(0x2026) + QString(40, u'n');
+        QTest::newRow("hidden by the user")
+            << "korvane-sys-player.desktop" << sandbox->entry("korvane-sys-player.desktop")
+            << "System Player"
+            << "System Player";
+    }
+
+    void untrustedRulesLaunchNothing() {
+        QFETCH(QString, bundleID);
+        QFETCH(QString, appPath);
+        QFETCH(QString, appName);
+        QFETCH(QString, shown);
+        const QString rulesPath = sandbox->rulesDirectory() + "/rules.json";
+        QFile file(rulesPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        sandbox->makeFile("evil/evil.desktop", "[Desktop Entry]\nType=Application\nName=Evil\n"
+                                               "Exec=" KORVANE_RECORDER " " +
+                                                   sandbox->root().toUtf8() +
+                                                   "/launches.jsonl evil %F\n");
+        const QString hidden = sandbox->userApplications() + "/korvane-sys-player.desktop";
+        sandbox->makeFile("../data/applications/korvane-sys-player.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
+        Rule untrusted = rule("md, mp4", "", appName);
+        untrusted.bundleID = bundleID;
+        untrusted.appPath = appPath;
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(RuleStore::encode({untrusted}));
+        file.close();
+        sandbox->clearLaunches();
+
+        const QString note = sandbox->makeFile("f.md");
+        Run run = runKorvane({"route", note});
+        QCOMPARE(run.out, note + ": " + shown + " wasn't found\n");
+        run = runKorvane({"open", note});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.startsWith(shown + " wasn't found."), qPrintable(run.out));
+        QVERIFY(!run.out.contains(QChar(0x1b)) && !run.err.contains(QChar(0x1b)));
+        run = runKorvane({"rules"});
+        QVERIFY2(run.out.contains("app: " + shown + " (not found)"), qPrintable(run.out));
+        QTest::qWait(200);
+        QCOMPARE(sandbox->launches().size(), 0);
+
+        QFile::remove(hidden);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(saved);
+    }
 
     void mixedDropOpensEachGroupOnce() {
         writeRules({rule("md, txt", kEditor, "Test Editor"), rule("png", kViewer, "Test Viewer")});
@@ -102,55 +211,36 @@ private Q_SLOTS:
         QTRY_COMPARE(sandbox->launches().size(), 2);
     }
 
-    void answeringAPendingFileMakesARule() {
-        writeRules({rule("png", kViewer, "Test Viewer")});
-        const QString first = sandbox->makeFile("q1.rs");
-        const QString second = sandbox->makeFile("q2.rs");
-        const Run run = runKorvane({"open", first, second}, "1\ny\n");
-        QCOMPARE(run.status, 0);
-        const QStringList lines = run.out.split(u'\n');
-        QCOMPARE(lines.value(0), "q1.rs");
-        QCOMPARE(lines.value(1), "No rule matches this file. Which app should open it?");
-        QVERIFY2(lines.value(2).startsWith("  1. "), qPrintable(run.out));
-        const QString chosen = lines.value(2).mid(5);
-        QCOMPARE(run.out.count("Which app should open it?"), 1); // q2.rs follows the new rule
-        QVERIFY(run.out.contains("Always use this app for .rs? [Y/n] "));
-        QCOMPARE(run.out.count("Opened 1 file in " + chosen), 2);
-
-        const QList<Rule> rules = readRules();
-        QCOMPARE(rules.size(), 2);
-        QCOMPARE(rules.first().extensions, QStringList{"rs"});
-        QCOMPARE(rules.first().appName, chosen);
-        QCOMPARE(rules.at(1).extensions, QStringList{"png"});
-        QTRY_COMPARE(sandbox->launches().size(), 2);
-        for (const auto& launch : sandbox->launches()) {
-            QCOMPARE(launch.args.size(), 1);
-        }
-    }
-
-    void cancellingLeavesEverything_data() {
+    // The questions for files no rule claims: input, then the rules and launches it leaves.
+    void questions_data() {
         QTest::addColumn<QByteArray>("input");
-        QTest::newRow("empty line") << QByteArray("\n\n");
-        QTest::newRow("end of input") << QByteArray();
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("rules");
+        QTest::addColumn<int>("launches");
+        QTest::newRow("always: the second file follows the rule")
+            << QByteArray("1\ny\n") << 1 << 1 << 2;
+        QTest::newRow("just once") << QByteArray("1\nn\n\n") << 2 << 0 << 1;
+        QTest::newRow("empty lines skip") << QByteArray("\n\n") << 2 << 0 << 0;
+        QTest::newRow("end of input skips") << QByteArray() << 2 << 0 << 0;
     }
 
-    void cancellingLeavesEverything() {
+    void questions() {
         QFETCH(QByteArray, input);
+        QFETCH(int, asked);
+        QFETCH(int, rules);
+        QFETCH(int, launches);
         writeRules({});
         const Run run =
-            runKorvane({"open", sandbox->makeFile("c1.rs"), sandbox->makeFile("c2.rs")}, input);
+            runKorvane({"open", sandbox->makeFile("q1.rs"), sandbox->makeFile("q2.rs")}, input);
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out.count("Which app should open it?"), 2);
-        QVERIFY(readRules().isEmpty());
+        QCOMPARE(run.out.count("No rule matches this file. Which app should open it?"), asked);
+        QCOMPARE(readRules().size(), rules);
+        if (rules) {
+            QCOMPARE(readRules().first().extensions, QStringList{"rs"});
+            QVERIFY(run.out.contains("Always use this app for .rs? [Y/n] "));
+        }
         QTest::qWait(100);
-        QCOMPARE(sandbox->launches().size(), 0);
-    }
-
-    void justOnceMakesNoRule() {
-        writeRules({});
-        const Run run = runKorvane({"open", sandbox->makeFile("once.rs")}, "1\nn\n");
-        QVERIFY(run.out.contains("Opened 1 file in "));
-        QVERIFY(readRules().isEmpty());
+        QCOMPARE(sandbox->launches().size(), launches);
     }
 
     // Commands that change no rule leave rules.json as it is, to the inode.
@@ -385,32 +475,43 @@ private Q_SLOTS:
         unlink((folder + name).constData());
     }
 
-    void defaultCommandErrors_data() {
+    void usage_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("start"); // of standard output, or of standard error
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: korvane";
+        QTest::newRow("route help")
+            << QStringList{"route", "--help"} << 0 << "Usage: korvane route";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "korvane 0.";
+        QTest::newRow("unknown command")
+            << QStringList{"frobnicate"} << 2 << "korvane: unknown command";
+        QTest::newRow("unknown option")
+            << QStringList{"route", "--bogus", "a"} << 2 << "korvane: unknown option";
+        QTest::newRow("open without files") << QStringList{"open"} << 2 << "korvane: open needs";
+        QTest::newRow("both flags") << QStringList{"open", "--reveal", "--with-defaults", "a"} << 2
+                                    << "korvane: --reveal and --with-defaults";
+        QTest::newRow("rules bogus") << QStringList{"rules", "frob"} << 2 << "korvane: unknown use";
         QTest::newRow("no number") << QStringList{"default", "set", "x"} << 2 << "korvane: default";
         QTest::newRow("no such rule") << QStringList{"default", "set", "9"} << 1
                                       << "korvane: there is no rule 9 (there are 2 rules)";
         QTest::newRow("group only")
             << QStringList{"default", "set", "1"} << 1 << "Add at least one extension first.";
-        QTest::newRow("both flags") << QStringList{"open", "--reveal", "--with-defaults", "a"} << 2
-                                    << "korvane: --reveal and --with-defaults";
-        QTest::newRow("open without files") << QStringList{"open"} << 2 << "korvane: open needs";
-        QTest::newRow("rules bogus") << QStringList{"rules", "frob"} << 2 << "korvane: unknown use";
-        QTest::newRow("an extension not possible") << QStringList{"default", "set", "2"} << 1 << "";
+        QTest::newRow("an extension not possible")
+            << QStringList{"default", "set", "2"} << 1 << ".qqqzz: not possible.";
     }
 
-    void defaultCommandErrors() {
+    void usage() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        QFETCH(QString, err);
+        QFETCH(QString, start);
         Rule groupOnly = rule("", kViewer, "Test Viewer");
         groupOnly.group = TypeGroup::Images;
         writeRules({groupOnly, rule("qqqzz", kEditor, "Test Editor")});
         const Run run = runKorvane(arguments);
         QCOMPARE(run.status, status);
-        QVERIFY2(err.isEmpty() || run.err.startsWith(err), qPrintable(run.err));
+        QVERIFY2((status == 0 ? run.out : run.out + run.err).startsWith(start),
+                 qPrintable(run.out + run.err));
+        QVERIFY(status != 2 || run.out.isEmpty()); // usage errors go to standard error only
     }
 
     void rulesListImportExport() {
@@ -444,14 +545,34 @@ private Q_SLOTS:
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.startsWith("The rules couldn't be saved there: "));
     }
+
+    void unreadableRulesFileIsReportedAndKept() {
+        const QString path = sandbox->rulesDirectory() + "/rules.json";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[{\"extensions\": ");
+        file.close();
+        const Run run = runKorvane({"route", "notes.md"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, "notes.md: no rule matches\n");
+        QVERIFY(run.err.contains("is not a rules file"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "[{\"extensions\": ");
+        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(saved);
+    }
 };
 
 int main(int argc, char** argv) {
     FreedesktopSandbox box;
     sandbox = &box;
     QCoreApplication app(argc, argv);
-    TestOpen test;
+    TestCli test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_open.moc"
+#include "tst_cli.moc"

@@ -1,5 +1,5 @@
-// Renders the main window (empty, and with one rule of every kind), the pending sheet and the
-// Settings window offscreen, as PNGs in the folder given.
+// A tool, not a test: renders the main window (empty, and with one rule of every kind), the pending
+// sheet and the Settings window offscreen, as PNGs in the folder given.
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
@@ -36,17 +36,16 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     MemoryPlatform platform;
-    platform.addApplication("/Applications/TextEdit.app", "com.apple.TextEdit", "TextEdit.app",
-                            {"public.text"});
-    platform.addApplication("/Applications/Sublime Text.app", "com.sublimetext.4",
-                            "Sublime Text.app", {"public.text"});
-    platform.addApplication("/Applications/Preview.app", "com.apple.Preview", "Preview.app",
-                            {"public.image", "com.adobe.pdf"});
-    platform.addApplication("/Applications/Music.app", "com.apple.Music", "Music.app",
-                            {"public.audio"});
-    platform.setDefault("net.daringfireball.markdown", "/Applications/TextEdit.app");
-    platform.setDefault("public.png", "/Applications/Preview.app");
-    platform.addFile("/Users/me/Documents/Meeting notes.txt");
+    platform.addApplication("/apps/textedit.desktop", "textedit.desktop", "Text Editor",
+                            {"text/plain"});
+    platform.addApplication("/apps/sublime.desktop", "sublime.desktop", "Sublime Text",
+                            {"text/plain"});
+    platform.addApplication("/apps/viewer.desktop", "viewer.desktop", "Image Viewer",
+                            {"image/*", "application/pdf"});
+    platform.addApplication("/apps/music.desktop", "music.desktop", "Music", {"audio/*"});
+    platform.setDefault("text/markdown", "/apps/textedit.desktop");
+    platform.setDefault("image/png", "/apps/viewer.desktop");
+    platform.addFile("/home/me/Documents/Meeting notes.txt");
 
     QTemporaryDir dir;
     Settings settings(dir.filePath("Korvane.conf"));
@@ -62,25 +61,25 @@ int main(int argc, char** argv) {
 
     Rule working;
     working.extensions = {"md", "markdown"};
-    working.setApp("/Applications/TextEdit.app", platform);
+    working.setApp("/apps/textedit.desktop", platform);
     Rule missing;
     missing.extensions = {"pdf"};
-    missing.bundleID = "com.adobe.Acrobat";
-    missing.appPath = "/Applications/Adobe Acrobat.app";
+    missing.bundleID = "acrobat.desktop";
+    missing.appPath = "/apps/acrobat.desktop";
     missing.appName = "Adobe Acrobat";
     Rule blank;
     Rule disabled;
     disabled.extensions = {"png", "jpg"};
     disabled.enabled = false;
-    disabled.setApp("/Applications/Preview.app", platform);
+    disabled.setApp("/apps/viewer.desktop", platform);
     Rule group;
     group.group = TypeGroup::Audio;
-    group.setApp("/Applications/Music.app", platform);
+    group.setApp("/apps/music.desktop", platform);
     gui.model().store().setRules({working, missing, blank, disabled, group});
     gui.model().flash("Opened 3 files in 2 apps \u00b7 1 missing");
     ok = save(window, out + "/main-window-rules.png") && ok;
 
-    gui.model().handle({"/Users/me/Documents/Meeting notes.txt"}, 0);
+    gui.model().handle({"/home/me/Documents/Meeting notes.txt"}, 0);
     QTest::qWait(100);
     if (PendingSheet* sheet = window.pendingSheet()) {
         ok = save(*sheet, out + "/pending-sheet.png") && ok;
