@@ -38,6 +38,9 @@ run: build-release
 	./build/release/src/korvane $(ARGS)
 
 test: build
+	@code=$$(find src -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
+	tests=$$(find tests -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
+	echo "Test code: $$tests lines against $$code lines of code under src/ ($$((100 * tests / code))%)"
 	ctest --preset debug -j $(JOBS)
 	@if command -v clang++ >/dev/null 2>&1; then $(MAKE) --no-print-directory fuzz-smoke; \
 	else echo "clang++ is not installed: the fuzz smoke runs are skipped"; fi

@@ -56,47 +56,38 @@ FreedesktopSandbox::FreedesktopSandbox() {
         return;
     }
 
-    const QString log = root() + QStringLiteral("/launches.jsonl");
-    auto exec = [&](const QString& as, const QString& code) {
-        return QStringLiteral(KORVANE_RECORDER) + u' ' + log + u' ' + as + u' ' + code;
+    // The desktop's apps: ID (a "/" puts it in a subfolder), name, how the recorder is told
+    // its name and files (empty: a program that is not installed), types; system ones last.
+    struct Entry {
+        const char* id;
+        const char* name;
+        const char* exec;
+        const char* types;
+        bool system;
     };
-    auto body = [&](const QString& name, const QString& exec, const QString& types) {
-        return QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
-                              "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
-            .arg(name, exec, types);
+    static const Entry entries[] = {
+        {"korvane-test-editor.desktop", "Test Editor", "editor %F",
+         "text/plain;text/markdown;text/rust;", false},
+        {"korvane-test-viewer.desktop", "Test Viewer", "viewer %F", "image/png;image/jpeg;", false},
+        {"korvane-test-single.desktop", "Test Single", "single %f", "application/pdf;", false},
+        {"korvane-test-files.desktop", "Test Files", "files %U", "inode/directory;", false},
+        {"korvane-test-gone.desktop", "Gone App", "", "text/plain;", false},
+        {"sublime_text.desktop", "Sublime Text", "sublime %F", "text/plain;", false},
+        {"korvane-sys-player.desktop", "System Player", "player %U", "audio/mpeg;video/mp4;", true},
+        {"kde/korvane-sub.desktop", "Sub Entry", "sub %F", "application/zip;", true},
     };
+    const QString recorder =
+        QStringLiteral(KORVANE_RECORDER " ") + root() + QStringLiteral("/launches.jsonl ");
+    for (const Entry& e : entries) {
+        const QString exec = *e.exec ? recorder + QLatin1String(e.exec)
+                                     : QStringLiteral("/nonexistent/korvane-gone %F");
+        writeEntry(e.system ? systemApplications() : userApplications(), QLatin1String(e.id),
+                   QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
+                                  "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
+                       .arg(QLatin1String(e.name), exec, QLatin1String(e.types)));
+    }
     const QString user = userApplications();
-    writeEntry(user, QStringLiteral("korvane-test-editor.desktop"),
-               body(QStringLiteral("Test Editor"),
-                    exec(QStringLiteral("editor"), QStringLiteral("%F")),
-                    QStringLiteral("text/plain;text/markdown;text/rust;")));
-    writeEntry(user, QStringLiteral("korvane-test-viewer.desktop"),
-               body(QStringLiteral("Test Viewer"),
-                    exec(QStringLiteral("viewer"), QStringLiteral("%F")),
-                    QStringLiteral("image/png;image/jpeg;")));
-    writeEntry(user, QStringLiteral("korvane-test-single.desktop"),
-               body(QStringLiteral("Test Single"),
-                    exec(QStringLiteral("single"), QStringLiteral("%f")),
-                    QStringLiteral("application/pdf;")));
-    writeEntry(user, QStringLiteral("korvane-test-files.desktop"),
-               body(QStringLiteral("Test Files"),
-                    exec(QStringLiteral("files"), QStringLiteral("%U")),
-                    QStringLiteral("inode/directory;")));
-    writeEntry(user, QStringLiteral("korvane-test-gone.desktop"),
-               body(QStringLiteral("Gone App"), QStringLiteral("/nonexistent/korvane-gone %F"),
-                    QStringLiteral("text/plain;")));
-    writeEntry(user, QStringLiteral("sublime_text.desktop"),
-               body(QStringLiteral("Sublime Text"),
-                    exec(QStringLiteral("sublime"), QStringLiteral("%F")),
-                    QStringLiteral("text/plain;")));
     const QString system = systemApplications();
-    writeEntry(system, QStringLiteral("korvane-sys-player.desktop"),
-               body(QStringLiteral("System Player"),
-                    exec(QStringLiteral("player"), QStringLiteral("%U")),
-                    QStringLiteral("audio/mpeg;video/mp4;")));
-    writeEntry(system, QStringLiteral("kde/korvane-sub.desktop"),
-               body(QStringLiteral("Sub Entry"), exec(QStringLiteral("sub"), QStringLiteral("%F")),
-                    QStringLiteral("application/zip;")));
     // The user's entries do not count as defaults for the files app unless asked; make the
     // file manager explicit.
     writeText(mimeappsList(),
