@@ -17,9 +17,9 @@ const QStringList kKinds{"txt", "md",   "jpg", "png", "mp3", "mov", "mp4", "zip"
 QList<Rule> makeRules(MemoryPlatform& platform, int count) {
     QList<Rule> rules;
     for (int i = 0; i < count; ++i) {
-        const QString path = QStringLiteral("/Applications/App %1.app").arg(i);
-        platform.addApplication(path, QStringLiteral("com.example.app%1").arg(i),
-                                QStringLiteral("App %1.app").arg(i));
+        const QString path = QStringLiteral("/apps/app%1.desktop").arg(i);
+        platform.addApplication(path, QStringLiteral("app%1.desktop").arg(i),
+                                QStringLiteral("App %1").arg(i));
         Rule rule;
         if (i % 2 == 0) {
             // Mostly extensions that no file has, so the loop walks the whole list.
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     QStringList files;
     for (int i = 0; i < 10000; ++i) {
         files.append(
-            QStringLiteral("/Users/me/Drop/file %1.%2").arg(i).arg(kKinds[i % kKinds.size()]));
+            QStringLiteral("/home/me/Drop/file %1.%2").arg(i).arg(kKinds[i % kKinds.size()]));
     }
     int routed = 0;
     bench.measure("route 10,000 files against 100 rules", 20, [&] {
@@ -71,9 +71,9 @@ int main(int argc, char** argv) {
         ModelFixture f;
         f.model->store().setRules(rules);
         for (int i = 0; i < 100; ++i) {
-            const QString path = QStringLiteral("/Applications/App %1.app").arg(i);
-            f.platform.addApplication(path, QStringLiteral("com.example.app%1").arg(i),
-                                      QStringLiteral("App %1.app").arg(i));
+            const QString path = QStringLiteral("/apps/app%1.desktop").arg(i);
+            f.platform.addApplication(path, QStringLiteral("app%1.desktop").arg(i),
+                                      QStringLiteral("App %1").arg(i));
         }
         QStringList drop;
         for (const QString& file : files) {
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
         qsizetype requests = 0;
         bench.measure("drop of 10,000 files: route, group, launch, summary", 50, [&] {
             f.platform.clearOrders();
-            f.model->handle(drop, 0);
+            f.model->handle(drop, {});
             f.settle();
             requests = f.platform.ordersOf(MemoryPlatform::Order::Open).size();
         });

@@ -27,7 +27,6 @@ int runWindow(int argc, char** argv) {
     korvane::FreedesktopPlatform platform;
     korvane::Settings settings(korvane::Settings::defaultPath());
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
-    korvane::AppModel::setShared(&gui.model());
     gui.serve(channel);
     gui.showMainWindow();
     return app.exec();

@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     gui.model().flash("Opened 3 files in 2 apps \u00b7 1 missing");
     ok = save(window, out + "/main-window-rules.png") && ok;
 
-    gui.model().handle({"/home/me/Documents/Meeting notes.txt"}, 0);
+    gui.model().handle({"/home/me/Documents/Meeting notes.txt"}, {});
     QTest::qWait(100);
     if (PendingSheet* sheet = window.pendingSheet()) {
         ok = save(*sheet, out + "/pending-sheet.png") && ok;

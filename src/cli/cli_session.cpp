@@ -56,7 +56,7 @@ void CliSession::settle() {
     QCoreApplication::processEvents();
 }
 
-int CliSession::open(const QStringList& files, quint64 modifiers) {
+int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) {
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
         m_err << "korvane: the current folder can't be read, so the files can't be found\n";

@@ -19,7 +19,7 @@ public:
     CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in);
     ~CliSession();
 
-    int open(const QStringList& files, quint64 modifiers);
+    int open(const QStringList& files, Qt::KeyboardModifiers modifiers);
     int listRules();
     int importRules(const QString& file);
     int exportRules(const QString& file);

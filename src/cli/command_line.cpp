@@ -169,8 +169,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
             states.append(State::Missing);
             continue;
         }
-        const auto kind = platform.itemKind(path);
-        if (kind && kind->isDirectory && !kind->isPackage) {
+        if (platform.isFolder(path)) {
             states.append(State::Folder);
             continue;
         }
@@ -207,9 +206,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
         }
         case RouteResult::MissingApp: {
             const QString name = result.rule->appName;
-            out << (name.isEmpty() ? QStringLiteral("the app")
-                                   : terminalText(Wording::elided(name)))
-                << " wasn't found\n";
+            out << terminalText(Wording::appName(name)) << " wasn't found\n";
             break;
         }
         case RouteResult::None:
@@ -222,7 +219,7 @@ int CommandLine::route(const QStringList& arguments, const Platform& platform, Q
 
 int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStream& out,
                       QTextStream& err, QTextStream& in, const InstanceChannel* window) {
-    quint64 modifiers = 0;
+    Qt::KeyboardModifiers modifiers;
     QStringList rest = arguments;
     while (!rest.isEmpty()) {
         const QString first = rest.first();
@@ -231,8 +228,8 @@ int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStr
             return 0;
         }
         if (first == QLatin1String("--reveal") || first == QLatin1String("--with-defaults")) {
-            const quint64 flag =
-                first == QLatin1String("--reveal") ? AppModel::Option : AppModel::Shift;
+            const Qt::KeyboardModifiers flag =
+                first == QLatin1String("--reveal") ? Qt::AltModifier : Qt::ShiftModifier;
             if (modifiers && modifiers != flag) {
                 err << "korvane: --reveal and --with-defaults exclude each other\n" << kOpenHelp;
                 return 2;

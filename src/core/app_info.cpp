@@ -12,11 +12,7 @@
 namespace korvane {
 
 QString AppInfo::displayName(const QString& path, const Platform& platform) {
-    QString name = platform.displayName(path);
-    if (name.endsWith(QLatin1String(".app"), Qt::CaseSensitive)) {
-        name.chop(4);
-    }
-    return Wording::elided(name);
+    return Wording::elided(platform.displayName(path));
 }
 
 std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platform) {

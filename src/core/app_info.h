@@ -15,7 +15,7 @@ struct Rule;
 // Application look-ups.
 class AppInfo {
 public:
-    // The platform's display name of the item at `path`, with one trailing ".app" removed.
+    // The platform's display name of the item at `path`, shortened if very long.
     static QString displayName(const QString& path, const Platform& platform);
     // The rule's application, as the platform finds it by the rule's identifier (or, without
     // one, by the identifier of the installed application at the stored path).

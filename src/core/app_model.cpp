@@ -1,7 +1,6 @@
 #include "app_model.h"
 
 #include "app_info.h"
-#include "main_thread.h"
 #include "opener.h"
 #include "panel_service.h"
 #include "platform/platform.h"
@@ -12,13 +11,10 @@
 #include "wording.h"
 
 #include <QHash>
+#include <QPointer>
 #include <QTimer>
 
 namespace korvane {
-
-namespace {
-AppModel* sharedModel = nullptr;
-} // namespace
 
 // Shared by the completions of one launch.
 struct AppModel::Tally {
@@ -36,6 +32,11 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     , m_store(std::make_unique<RuleStore>(platform, storeDirectory))
     , m_recents(settings.recentFiles()) {
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
+    m_pending = std::make_unique<PendingQueue>(
+        *m_store, platform, [this](const QString& app, const QStringList& files) {
+            launch({{app, files}}, {});
+        });
+    connect(m_pending.get(), &PendingQueue::changed, this, &AppModel::pendingChanged);
     connect(m_store.get(), &RuleStore::saved, this, [this](bool ok) {
         if (!ok) {
             setAlertText(
@@ -44,18 +45,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     });
 }
 
-AppModel::~AppModel() {
-    if (sharedModel == this) {
-        sharedModel = nullptr;
-    }
-}
-
-AppModel* AppModel::shared() {
-    return sharedModel;
-}
-void AppModel::setShared(AppModel* model) {
-    sharedModel = model;
-}
+AppModel::~AppModel() = default;
 
 void AppModel::setMainWindow(WindowService* window) {
     m_mainWindow = window;
@@ -72,11 +62,6 @@ void AppModel::setAlertText(const QString& text) {
     Q_EMIT alertTextChanged();
 }
 
-void AppModel::setPending(const std::optional<PendingFile>& file) {
-    m_pending = file;
-    Q_EMIT pendingChanged();
-}
-
 void AppModel::flash(const QString& text) {
     m_message = text;
     Q_EMIT messageChanged();
@@ -90,122 +75,81 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, quint64 modifiers) {
+void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers) {
     if (files.isEmpty()) {
         return;
     }
-    QStringList existing;
-    qsizetype missing = 0;
-    for (const QString& file : files) {
-        if (m_platform.exists(file)) {
-            existing.append(file);
-        } else {
-            ++missing;
-        }
-    }
-    m_failures += int(missing);
-    if (existing.isEmpty()) {
-        flash(missing == 1 ? QStringLiteral("That file isn't there any more.")
-                           : QStringLiteral("Those files aren't there any more."));
+    const DropPlan plan = DropPlan::make(files, modifiers, m_store->rules(), m_platform);
+    m_failures += int(plan.missing);
+    if (plan.existing.isEmpty()) {
+        flash(plan.missing == 1 ? QStringLiteral("That file isn't there any more.")
+                                : QStringLiteral("Those files aren't there any more."));
         return;
     }
-    recordRecents(existing);
-
+    recordRecents(plan.existing);
     const QString fileManager = m_platform.fileManagerName();
-    if (modifiers & Option) {
-        reveal(existing, QStringLiteral("Revealed %1 in %2")
-                             .arg(Wording::counted(existing.size(), "item", "items"), fileManager));
+    auto revealed = [&](const QString& counted) {
+        return QStringLiteral("Revealed %1 in %2").arg(counted, fileManager);
+    };
+    switch (plan.mode) {
+    case DropPlan::Mode::Reveal:
+        reveal(plan.existing, revealed(Wording::counted(plan.existing.size(), "item", "items")));
         return;
-    }
-    if (modifiers & Shift) {
-        openWithDefaults(existing);
+    case DropPlan::Mode::Defaults:
+        for (const QString& file : plan.unmatched) {
+            m_platform.openItem(file);
+        }
+        if (plan.groups.isEmpty()) {
+            flash(QStringLiteral("Asked %1 to open %2")
+                      .arg(m_platform.systemName(),
+                           Wording::counted(plan.unmatched.size(), "item", "items")));
+        } else {
+            launch(plan.groups.list(), {});
+        }
         return;
-    }
-    const FolderBehavior folderBehavior = m_settings.folderBehavior();
-
-    QStringList folders;
-    QStringList packages;
-    QStringList routed;
-    QList<bool> routedIsPackage;
-    for (const QString& file : existing) {
-        const auto kind = m_platform.itemKind(file);
-        const bool isDirectory = kind && kind->isDirectory;
-        const bool isPackage = kind && kind->isPackage;
-        if (isDirectory && !isPackage) {
-            folders.append(file);
-            continue;
-        }
-        routed.append(file);
-        routedIsPackage.append(isPackage);
-    }
-
-    QList<Group> groups;
-    QHash<QString, qsizetype> groupOf;
-    QList<Rule> missingApps;
-    const QList<RouteResult> results = Router::routeAll(routed, m_store->rules(), m_platform);
-    for (qsizetype i = 0; i < routed.size(); ++i) {
-        const RouteResult& result = results[i];
-        switch (result.kind) {
-        case RouteResult::App: {
-            auto it = groupOf.constFind(result.app);
-            if (it == groupOf.cend()) {
-                it = groupOf.insert(result.app, groups.size());
-                groups.append(Group{result.app, {}});
-            }
-            groups[*it].files.append(routed[i]);
-            break;
-        }
-        case RouteResult::MissingApp:
-            missingApps.append(*result.rule);
-            break;
-        case RouteResult::None:
-            if (routedIsPackage[i]) {
-                packages.append(routed[i]);
-            } else {
-                enqueue(PendingFile{QUuid::createUuid(), routed[i]});
-            }
-            break;
-        }
+    case DropPlan::Mode::Route:
+        break;
     }
 
     QStringList notes;
-    if (!folders.isEmpty()) {
-        const QString counted = Wording::counted(folders.size(), "folder", "folders");
-        switch (folderBehavior.value()) {
-        case FolderBehavior::OpenInFinder:
-            for (const QString& folder : folders) {
+    if (!plan.folders.isEmpty()) {
+        const QString counted = Wording::counted(plan.folders.size(), "folder", "folders");
+        switch (m_settings.folderBehavior().value()) {
+        case FolderBehavior::Open:
+            for (const QString& folder : plan.folders) {
                 m_platform.openItem(folder);
             }
             notes << QStringLiteral("Opened %1 in %2").arg(counted, fileManager);
             break;
-        case FolderBehavior::RevealInFinder:
-            reveal(folders, {});
-            notes << QStringLiteral("Revealed %1 in %2").arg(counted, fileManager);
+        case FolderBehavior::Reveal:
+            reveal(plan.folders, {});
+            notes << revealed(counted);
             break;
         case FolderBehavior::Ignore:
             notes << QStringLiteral("Ignored %1").arg(counted);
             break;
         }
     }
-    for (const QString& package : packages) {
-        m_platform.openItem(package);
+    bool asked = false;
+    for (const QString& file : plan.unmatched) {
+        asked = m_pending->add(file) || asked;
     }
-    if (!missingApps.isEmpty()) {
-        const QString name = Wording::elided(missingApps.first().appName);
-        m_failures += int(missingApps.size());
+    if (asked) {
+        bringWindowForward();
+    }
+    if (!plan.missingApps.isEmpty()) {
+        m_failures += int(plan.missingApps.size());
         notes << QStringLiteral("%1 wasn't found. %2")
-                     .arg(name.isEmpty() ? QStringLiteral("the app") : name, m_missingAppHint);
+                     .arg(Wording::appName(plan.missingApps.first().appName), m_missingAppHint);
     }
-    if (missing > 0) {
-        notes << QStringLiteral("%1 missing").arg(missing);
+    if (plan.missing > 0) {
+        notes << QStringLiteral("%1 missing").arg(plan.missing);
     }
-    if (groups.isEmpty()) {
-        if (!notes.isEmpty()) {
-            flash(Wording::joined(notes));
-        }
-        return;
+    if (!plan.groups.isEmpty()) {
+        launch(plan.groups.list(), notes);
+    } else if (!notes.isEmpty()) {
+        flash(Wording::joined(notes));
     }
-    launch(groups, notes);
 }
 
 void AppModel::recordRecents(const QStringList& files) {
@@ -227,54 +171,38 @@ void AppModel::reveal(const QStringList& paths, const QString& message) {
     ++m_launchesInFlight;
     const QPointer<QObject> guard(this);
     m_platform.revealFiles(paths, [this, guard, message](const std::optional<QString>& error) {
-        MainThread::post(guard, [this, message, error] {
-            if (error) {
-                ++m_failures;
-                flash(QStringLiteral("Couldn't show the files: %1").arg(*error));
-            } else if (!message.isEmpty()) {
-                flash(message);
-            }
-            if (--m_launchesInFlight == 0) {
-                Q_EMIT launchesSettled();
-            }
-        });
+        if (!guard) {
+            return;
+        }
+        QMetaObject::invokeMethod(
+            guard,
+            [this, message, error] {
+                if (error) {
+                    ++m_failures;
+                    flash(QStringLiteral("Couldn't show the files: %1").arg(*error));
+                } else if (!message.isEmpty()) {
+                    flash(message);
+                }
+                settled();
+            },
+            Qt::QueuedConnection);
     });
 }
 
-void AppModel::openWithDefaults(const QStringList& files) {
-    QList<Group> groups;
-    QHash<QString, qsizetype> groupOf;
-    qsizetype direct = 0;
-    for (const QString& file : files) {
-        const auto app = m_platform.defaultApplicationForFile(file);
-        if (!app) {
-            m_platform.openItem(file);
-            ++direct;
-            continue;
-        }
-        auto it = groupOf.constFind(*app);
-        if (it == groupOf.cend()) {
-            it = groupOf.insert(*app, groups.size());
-            groups.append(Group{*app, {}});
-        }
-        groups[*it].files.append(file);
+void AppModel::settled() {
+    if (--m_launchesInFlight == 0) {
+        Q_EMIT launchesSettled();
     }
-    if (groups.isEmpty()) {
-        flash(QStringLiteral("Asked %1 to open %2")
-                  .arg(m_platform.systemName(), Wording::counted(direct, "item", "items")));
-        return;
-    }
-    launch(groups, {});
 }
 
-void AppModel::launch(const QList<Group>& groups, const QStringList& extraNotes) {
+void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNotes) {
     if (groups.isEmpty()) {
         return;
     }
     auto tally = std::make_shared<Tally>();
     tally->remaining = int(groups.size());
     m_launchesInFlight += int(groups.size());
-    for (const Group& group : groups) {
+    for (const AppGroup& group : groups) {
         const QString name = AppInfo::displayName(group.app, m_platform);
         const qsizetype count = group.files.size();
         Opener::open(
@@ -292,9 +220,7 @@ void AppModel::launch(const QList<Group>& groups, const QStringList& extraNotes)
                 if (tally->remaining == 0) {
                     finish(*tally, extraNotes);
                 }
-                if (--m_launchesInFlight == 0) {
-                    Q_EMIT launchesSettled();
-                }
+                settled();
             });
     }
 }
@@ -314,15 +240,6 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
     }
 }
 
-void AppModel::enqueue(const PendingFile& file) {
-    if (!m_pending && m_queue.isEmpty()) {
-        setPending(file);
-        bringWindowForward();
-        return;
-    }
-    m_queue.append(file);
-}
-
 void AppModel::bringWindowForward() {
     if (!m_mainWindow) {
         return;
@@ -332,41 +249,6 @@ void AppModel::bringWindowForward() {
         m_mainWindow->restoreMinimized();
     }
     m_mainWindow->raiseWindow();
-}
-
-void AppModel::resolvePending(const PendingFile& file, const QString& app, bool always) {
-    const QString extension = Router::extensionKey(file.path);
-    if (always && !extension.isEmpty()) {
-        Rule rule;
-        rule.extensions = {extension};
-        rule.setApp(app, m_platform);
-        m_store->insertRule(0, rule);
-    }
-    setPending(std::nullopt);
-    launch({Group{app, {file.path}}}, {});
-}
-
-void AppModel::cancelPending() {
-    setPending(std::nullopt);
-}
-
-void AppModel::pendingDismissed() {
-    if (m_pending) {
-        return;
-    }
-    while (!m_queue.isEmpty()) {
-        const PendingFile next = m_queue.takeFirst();
-        if (!m_platform.exists(next.path)) {
-            continue;
-        }
-        const RouteResult result = Router::route(next.path, m_store->rules(), m_platform);
-        if (result.kind == RouteResult::App) {
-            launch({Group{result.app, {next.path}}}, {});
-            continue;
-        }
-        setPending(next);
-        return;
-    }
 }
 
 void AppModel::exportRules() {
@@ -437,7 +319,7 @@ void AppModel::openPanel() {
     const QPointer<AppModel> self(this);
     m_panels->beginOpenPanel(options, [self](const std::optional<QStringList>& paths) {
         if (self && paths) {
-            self->handle(*paths, 0);
+            self->handle(*paths, {});
         }
     });
 }
@@ -455,68 +337,32 @@ void AppModel::restoreDefaults(const Rule& rule, std::function<void()> done) {
 }
 
 void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> done) {
-    QString app;
+    std::optional<QString> app;
     if (make) {
-        const auto resolved = AppInfo::resolve(rule, m_platform);
-        if (!resolved) {
-            setAlertText(
-                QStringLiteral("The app for this rule wasn't found. Choose an app first."));
+        app = AppInfo::resolve(rule, m_platform);
+        const QString problem =
+            !app ? QStringLiteral("The app for this rule wasn't found. Choose an app first.")
+            : rule.extensions.isEmpty()
+                ? QStringLiteral(
+                      "Add at least one extension first. Type groups can't be set as defaults.")
+                : QString();
+        if (!problem.isNull()) {
+            setAlertText(problem);
             return done ? done() : void();
         }
-        if (rule.extensions.isEmpty()) {
-            setAlertText(QStringLiteral(
-                "Add at least one extension first. Type groups can't be set as defaults."));
-            return done ? done() : void();
-        }
-        app = *resolved;
     }
-    // One extension after another: the next starts when the previous sentence is back.
-    struct Run {
-        QStringList extensions;
-        qsizetype next = 0;
-        QStringList lines;
-        std::function<void()> step;
-    };
-    auto run = std::make_shared<Run>();
-    run->extensions = rule.extensions;
-    const QPointer<AppModel> self(this);
-    run->step = [self, run, make, app, done] {
-        if (!self) {
-            run->step = nullptr;
-            return;
-        }
-        while (run->next < run->extensions.size()) {
-            const QString ext = run->extensions[run->next++];
-            auto report = [self, run](const QString& sentence, bool ok) {
-                run->lines << sentence;
-                if (self && !ok) {
-                    ++self->m_failures;
-                }
-                run->step();
-            };
-            if (make) {
-                self->m_defaultManager->setDefault(ext, app, report);
-                return;
-            }
-            if (self->m_defaultManager->records().contains(ext)) {
-                self->m_defaultManager->restore(ext, report);
-                return;
-            }
-        }
-        ++self->m_defaultsVersion;
-        Q_EMIT self->defaultsVersionChanged();
-        if (!run->lines.isEmpty()) {
-            self->setAlertText(run->lines.join(u'\n'));
-        }
-        // Clearing the step breaks the cycle between the run and its step, but also destroys this
-        // closure: keep what is still needed on the stack first.
-        const std::function<void()> finished = done;
-        run->step = nullptr;
-        if (finished) {
-            finished();
-        }
-    };
-    run->step();
+    m_defaultManager->runAll(rule.extensions, app,
+                             [this, done](const QStringList& lines, int failures) {
+                                 m_failures += failures;
+                                 ++m_defaultsVersion;
+                                 Q_EMIT defaultsVersionChanged();
+                                 if (!lines.isEmpty()) {
+                                     setAlertText(lines.join(u'\n'));
+                                 }
+                                 if (done) {
+                                     done();
+                                 }
+                             });
 }
 
 } // namespace korvane

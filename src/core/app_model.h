@@ -1,10 +1,10 @@
 #pragma once
 
 #include "default_app_manager.h"
-#include "pending_file.h"
+#include "drop_plan.h"
+#include "pending_queue.h"
 #include "rule_store.h"
 
-#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -21,8 +21,8 @@ class Platform;
 class Settings;
 class WindowService;
 
-// The spine of Korvane: takes dropped files, routes, groups and opens them, sums each drop up in
-// one message, keeps the recent files, asks about unmatched files one at a time, and runs the
+// The spine of Korvane: opens dropped files by their plan and sums each drop up in one
+// message, keeps the recent files, holds the queue of files no rule claims, and runs the
 // import, export and default-app commands. Everything runs on the main thread.
 class AppModel : public QObject {
     Q_OBJECT
@@ -30,25 +30,11 @@ class AppModel : public QObject {
     Q_PROPERTY(QString alertText READ alertText WRITE setAlertText NOTIFY alertTextChanged)
     Q_PROPERTY(int defaultsVersion READ defaultsVersion NOTIFY defaultsVersionChanged)
     Q_PROPERTY(QStringList recents READ recents NOTIFY recentsChanged)
-    Q_PROPERTY(bool hasPending READ hasPending NOTIFY pendingChanged)
 
 public:
-    // The modifier flags as drops report them; front ends map their own keys onto these.
-    enum Modifier : quint64 { Option = 0x80000, Shift = 0x20000 };
-
-    // An application and the files it gets in one request.
-    struct Group {
-        QString app;
-        QStringList files;
-    };
-
     AppModel(Platform& platform, const QString& storeDirectory, Settings& settings,
              QObject* parent = nullptr);
     ~AppModel() override;
-
-    // The one model of the running program, set by the program that created it.
-    static AppModel* shared();
-    static void setShared(AppModel* model);
 
     Platform& platform() const { return m_platform; }
     RuleStore& store() const { return *m_store; }
@@ -57,16 +43,16 @@ public:
 
     // Null when no message is shown.
     QString message() const { return m_message; }
-    std::optional<PendingFile> pending() const { return m_pending; }
-    bool hasPending() const { return m_pending.has_value(); }
-    QList<PendingFile> queue() const { return m_queue; }
+    std::optional<PendingFile> pending() const { return m_pending->current(); }
+    QList<PendingFile> queue() const { return m_pending->waiting(); }
     QString alertText() const { return m_alertText; }
     void setAlertText(const QString& text);
     int defaultsVersion() const { return m_defaultsVersion; }
     QStringList recents() const { return m_recents; }
     // Launches and reveals that have not reported back yet.
     int launchesInFlight() const { return m_launchesInFlight; }
-    // What could not be done so far: missing files and apps, failed launches and reveals.
+    // What could not be done so far: missing files and apps, failed launches and reveals, and
+    // defaults that did not change.
     int failures() const { return m_failures; }
     // What the summary tells the user to do about a missing app ("Fix the rule below.").
     void setMissingAppHint(const QString& hint) { m_missingAppHint = hint; }
@@ -75,14 +61,16 @@ public:
     void setMainWindow(WindowService* window);
     void setPanels(PanelService* panels);
 
-    void handle(const QStringList& files, quint64 modifiers);
+    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers);
     void flash(const QString& text);
 
-    void resolvePending(const PendingFile& file, const QString& app, bool always);
-    // The sheet's Cancel: gives up on the current file.
-    void cancelPending();
-    // Called each time the pending question closes; asks about the next file, if any.
-    void pendingDismissed();
+    void resolvePending(const PendingFile& file, const QString& app, bool always) {
+        m_pending->resolve(file, app, always);
+    }
+    // The question's Cancel: gives up on the current file.
+    void cancelPending() { m_pending->cancel(); }
+    // Called each time the question closes; asks about the next file, if any.
+    void pendingDismissed() { m_pending->dismissed(); }
 
     // Through the file panels; a failure becomes the alert.
     void exportRules();
@@ -108,19 +96,17 @@ Q_SIGNALS:
     void alertTextChanged();
     void defaultsVersionChanged();
     void recentsChanged();
-    // The last launch in flight has reported back.
+    // The last launch or reveal in flight has reported back.
     void launchesSettled();
 
 private:
     struct Tally;
 
-    void launch(const QList<Group>& groups, const QStringList& extraNotes);
+    void launch(const QList<AppGroup>& groups, const QStringList& extraNotes);
     void finish(const Tally& tally, const QStringList& extraNotes);
-    void openWithDefaults(const QStringList& files);
     void reveal(const QStringList& paths, const QString& message);
+    void settled();
     void recordRecents(const QStringList& files);
-    void enqueue(const PendingFile& file);
-    void setPending(const std::optional<PendingFile>& file);
     void bringWindowForward();
     void runDefaults(const Rule& rule, bool make, std::function<void()> done);
 
@@ -128,9 +114,8 @@ private:
     Settings& m_settings;
     std::unique_ptr<RuleStore> m_store;
     std::unique_ptr<DefaultAppManager> m_defaultManager;
+    std::unique_ptr<PendingQueue> m_pending;
     QString m_message;
-    std::optional<PendingFile> m_pending;
-    QList<PendingFile> m_queue;
     QString m_alertText;
     int m_defaultsVersion = 0;
     QStringList m_recents;

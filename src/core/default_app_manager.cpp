@@ -1,13 +1,13 @@
 #include "default_app_manager.h"
 
 #include "app_info.h"
-#include "main_thread.h"
 #include "platform/platform.h"
 #include "store_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QTimer>
 
 namespace korvane {
@@ -165,7 +165,11 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     m_platform.setDefaultApplication(
         app, contentType,
         [guard, applied](const std::optional<QString>& error, const QJsonObject& change) {
-            MainThread::post(guard, [applied, error, change] { applied(error, change); });
+            if (guard) {
+                QMetaObject::invokeMethod(
+                    guard, [applied, error, change] { applied(error, change); },
+                    Qt::QueuedConnection);
+            }
         });
 }
 
@@ -233,7 +237,10 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         });
     };
     auto posted = [guard, undone](const std::optional<QString>& error) {
-        MainThread::post(guard, [undone, error] { undone(error); });
+        if (guard) {
+            QMetaObject::invokeMethod(
+                guard, [undone, error] { undone(error); }, Qt::QueuedConnection);
+        }
     };
     if (!record.change.isEmpty()) {
         m_platform.undoDefaultChange(contentType, record.change, posted);
@@ -242,6 +249,47 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         m_platform.setDefaultApplication(
             *previous, contentType, [posted](const auto& error, const auto&) { posted(error); });
     }
+}
+
+void DefaultAppManager::runAll(const QStringList& extensions, const std::optional<QString>& app,
+                               std::function<void(const QStringList&, int)> done) {
+    struct Run {
+        QStringList extensions;
+        qsizetype next = 0;
+        QStringList lines;
+        int failures = 0;
+        std::function<void()> step;
+    };
+    auto run = std::make_shared<Run>();
+    run->extensions = extensions;
+    const QPointer<DefaultAppManager> self(this);
+    run->step = [self, run, app, done] {
+        while (self && run->next < run->extensions.size()) {
+            const QString ext = run->extensions[run->next++];
+            auto report = [run](const QString& sentence, bool ok) {
+                run->lines << sentence;
+                run->failures += ok ? 0 : 1;
+                run->step();
+            };
+            if (app) {
+                self->setDefault(ext, *app, report);
+                return;
+            }
+            if (self->m_records.contains(ext)) {
+                self->restore(ext, report);
+                return;
+            }
+        }
+        // Clearing the step breaks the cycle between the run and its step, but also destroys
+        // this closure: keep what is still needed on the stack first.
+        const auto finished = done;
+        const bool alive = bool(self);
+        run->step = nullptr;
+        if (alive) {
+            finished(run->lines, run->failures);
+        }
+    };
+    run->step();
 }
 
 } // namespace korvane

@@ -4,6 +4,7 @@
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -34,6 +35,11 @@ public:
     // Both answer later, on the main thread, after reading the default back.
     void setDefault(const QString& ext, const QString& app, Report done);
     void restore(const QString& ext, Report done);
+    // Sets `app` (or, without one, restores) for each extension in turn, the next once the
+    // previous has answered; restoring passes over extensions with no record. `done` gets every
+    // sentence and how many did not do what was asked.
+    void runAll(const QStringList& extensions, const std::optional<QString>& app,
+                std::function<void(const QStringList& lines, int failures)> done);
 
     const QHash<QString, Record>& records() const { return m_records; }
     QString filePath() const { return m_filePath; }

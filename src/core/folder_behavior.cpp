@@ -5,7 +5,7 @@
 namespace korvane {
 
 const QList<FolderBehavior>& FolderBehavior::allCases() {
-    static const QList<FolderBehavior> all{OpenInFinder, RevealInFinder, Ignore};
+    static const QList<FolderBehavior> all{Open, Reveal, Ignore};
     return all;
 }
 
@@ -20,9 +20,9 @@ std::optional<FolderBehavior> FolderBehavior::fromRawValue(const QString& raw) {
 
 QString FolderBehavior::rawValue() const {
     switch (m_value) {
-    case OpenInFinder:
+    case Open:
         return QStringLiteral("openInFinder");
-    case RevealInFinder:
+    case Reveal:
         return QStringLiteral("revealInFinder");
     case Ignore:
         return QStringLiteral("ignore");
@@ -32,9 +32,9 @@ QString FolderBehavior::rawValue() const {
 
 QString FolderBehavior::label(const Platform& platform) const {
     switch (m_value) {
-    case OpenInFinder:
+    case Open:
         return QStringLiteral("Open in %1").arg(platform.fileManagerName());
-    case RevealInFinder:
+    case Reveal:
         return QStringLiteral("Reveal in %1").arg(platform.fileManagerName());
     case Ignore:
         return QStringLiteral("Ignore");

@@ -11,7 +11,7 @@ class Platform;
 // What a dropped folder does; stored by its raw value.
 class FolderBehavior {
 public:
-    enum Value { OpenInFinder, RevealInFinder, Ignore };
+    enum Value { Open, Reveal, Ignore };
 
     constexpr FolderBehavior(Value value)
         : m_value(value) {}

@@ -1,14 +1,18 @@
 #include "opener.h"
 
-#include "main_thread.h"
+#include <QPointer>
 
 namespace korvane {
 
 void Opener::open(Platform& platform, const QStringList& files, const QString& app,
                   QObject* context, ErrorCompletion done) {
+    // Queued on the context's thread, never inside the call; dropped once the context is gone.
     const QPointer<QObject> guard(context);
     platform.openFiles(files, app, [guard, done](const std::optional<QString>& error) {
-        MainThread::post(guard, [done, error] { done(error); });
+        if (guard) {
+            QMetaObject::invokeMethod(
+                guard, [done, error] { done(error); }, Qt::QueuedConnection);
+        }
     });
 }
 

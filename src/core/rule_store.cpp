@@ -1,6 +1,5 @@
 #include "rule_store.h"
 
-#include "lossy.h"
 #include "platform/platform.h"
 #include "store_file.h"
 
@@ -254,9 +253,8 @@ std::optional<QList<Rule>> RuleStore::decode(const QByteArray& bytes) {
     }
     QList<Rule> rules;
     for (const QJsonValue& element : document.array()) {
-        const Lossy<Rule> item{Rule::fromJson(element)};
-        if (item.value) {
-            rules.append(*item.value);
+        if (const auto rule = Rule::fromJson(element)) {
+            rules.append(*rule);
         }
     }
     return rules;
@@ -297,19 +295,16 @@ std::optional<QList<Rule>> RuleStore::readImport(const QString& path, QString* p
 }
 
 std::optional<QString> RuleStore::findSublime(const Platform& platform) {
-    for (const char* identifier : {"com.sublimetext.4", "com.sublimetext.3"}) {
-        if (auto app = platform.applicationForIdentifier(QString::fromLatin1(identifier))) {
-            return app;
-        }
+    if (auto app = platform.applicationForIdentifier(QStringLiteral("sublime_text.desktop"))) {
+        return app;
     }
     QList<ApplicationEntry> entries = platform.applicationEntries();
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ApplicationEntry& a, const ApplicationEntry& b) {
                          return a.name < b.name; // by UTF-16 code units: upper case first
                      });
-    const QString suffix = platform.applicationEntrySuffix();
     for (const ApplicationEntry& entry : entries) {
-        if (entry.name.startsWith(QLatin1String("Sublime Text")) && entry.name.endsWith(suffix)) {
+        if (entry.name.startsWith(QLatin1String("Sublime Text"))) {
             return entry.path;
         }
     }

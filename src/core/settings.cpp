@@ -14,7 +14,7 @@ QVariant registeredDefault(const QString& key) {
         return true;
     }
     if (key == Settings::kFolderBehavior) {
-        return FolderBehavior(FolderBehavior::OpenInFinder).rawValue();
+        return FolderBehavior(FolderBehavior::Open).rawValue();
     }
     return {};
 }
@@ -77,7 +77,7 @@ QString Settings::folderBehaviorRaw() const {
 }
 
 FolderBehavior Settings::folderBehavior() const {
-    return FolderBehavior::fromRawValue(folderBehaviorRaw()).value_or(FolderBehavior::OpenInFinder);
+    return FolderBehavior::fromRawValue(folderBehaviorRaw()).value_or(FolderBehavior::Open);
 }
 
 QStringList Settings::recentFiles() const {

@@ -24,6 +24,10 @@ public:
         const qsizetype head = (most - 1) / 2;
         return name.left(head) + u'\u2026' + name.right(most - 1 - head);
     }
+    // A rule's app name for a message; "the app" when the rule has none.
+    static QString appName(const QString& name) {
+        return name.isEmpty() ? QStringLiteral("the app") : elided(name);
+    }
     // Text for the window: control characters become their visible symbols (U+2400 on), and
     // bytes of a file name that are not UTF-8 the replacement character.
     static QString visible(QString text, bool keepLineBreaks = false) {

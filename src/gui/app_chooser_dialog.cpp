@@ -31,12 +31,7 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
         return collator.compare(a.name, b.name) < 0;
     });
     for (const ApplicationEntry& entry : entries) {
-        QString name = entry.name;
-        const QString suffix = platform.applicationEntrySuffix();
-        if (!suffix.isEmpty() && name.endsWith(suffix)) {
-            name.chop(suffix.size());
-        }
-        auto* item = new QListWidgetItem(Icons::forPath(entry.path, platform), name, m_list);
+        auto* item = new QListWidgetItem(Icons::forPath(entry.path, platform), entry.name, m_list);
         item->setData(Qt::UserRole, entry.path);
         item->setToolTip(entry.path);
     }

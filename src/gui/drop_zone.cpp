@@ -81,17 +81,6 @@ DropZone::DropZone(QWidget* parent)
     layout->addStretch();
 }
 
-quint64 DropZone::modelModifiers(Qt::KeyboardModifiers modifiers) {
-    quint64 flags = 0;
-    if (modifiers & Qt::AltModifier) {
-        flags |= AppModel::Option;
-    }
-    if (modifiers & Qt::ShiftModifier) {
-        flags |= AppModel::Shift;
-    }
-    return flags;
-}
-
 QStringList DropZone::localFiles(const QMimeData* data) {
     QStringList files;
     if (!data || !data->hasUrls()) {
@@ -185,7 +174,7 @@ void DropZone::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(files, modelModifiers(event->modifiers()));
+    Q_EMIT filesDropped(files, event->modifiers());
 }
 
 } // namespace korvane

@@ -24,13 +24,11 @@ public:
     void setMessage(const QString& message);
     QString shownMessage() const;
 
-    // Alt maps to Option and Shift to Shift, the model's flags.
-    static quint64 modelModifiers(Qt::KeyboardModifiers modifiers);
     // The local files of a drag, or nothing when it carries anything else.
     static QStringList localFiles(const QMimeData* data);
 
 Q_SIGNALS:
-    void filesDropped(const QStringList& files, quint64 modifiers);
+    void filesDropped(const QStringList& files, Qt::KeyboardModifiers modifiers);
     void targetedChanged(bool targeted);
 
 protected:

@@ -56,7 +56,7 @@ void TrayController::rebuildMenu() {
         item->setData(path);
         item->setToolTip(path);
         // Routed again by the rules, with no modifier keys.
-        connect(item, &QAction::triggered, &m_model, [this, path] { m_model.handle({path}, 0); });
+        connect(item, &QAction::triggered, &m_model, [this, path] { m_model.handle({path}, {}); });
     }
     connect(menu->addAction(QStringLiteral("Settings\u2026")), &QAction::triggered, this,
             &TrayController::settingsRequested);

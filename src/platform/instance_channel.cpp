@@ -108,7 +108,7 @@ bool InstanceChannel::requestShow() const {
                     .toJson(QJsonDocument::Compact));
 }
 
-bool InstanceChannel::handOver(const QStringList& files, quint64 modifiers) const {
+bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
     // File names travel as their bytes: they need not be UTF-8.
     QJsonArray paths;
     for (const QString& file : files) {
@@ -116,7 +116,7 @@ bool InstanceChannel::handOver(const QStringList& files, quint64 modifiers) cons
     }
     const QJsonObject message{{QStringLiteral("command"), QStringLiteral("open")},
                               {QStringLiteral("paths"), paths},
-                              {QStringLiteral("modifiers"), double(modifiers)}};
+                              {QStringLiteral("modifiers"), int(modifiers)}};
     return send(QJsonDocument(message).toJson(QJsonDocument::Compact));
 }
 
@@ -176,8 +176,8 @@ void InstanceChannel::receive() {
             }
             socket->write("ok\n");
             socket->flush();
-            Q_EMIT openRequested(files,
-                                 quint64(message.value(QLatin1String("modifiers")).toDouble()));
+            Q_EMIT openRequested(
+                files, Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt()));
         });
     }
 }

@@ -33,12 +33,12 @@ public:
 
     // The other side: true when a running window took the request.
     bool requestShow() const;
-    bool handOver(const QStringList& files, quint64 modifiers) const;
+    bool handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
     bool isRunning() const;
 
 Q_SIGNALS:
     void showRequested();
-    void openRequested(const QStringList& files, quint64 modifiers);
+    void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers);
 
 private:
     bool send(const QByteArray& message) const;

@@ -11,12 +11,6 @@
 
 namespace korvane {
 
-// What a path holds, when the platform can tell.
-struct ItemKind {
-    bool isDirectory = false;
-    bool isPackage = false; // a bundle shown as one file (an application, for instance)
-};
-
 // One entry of the applications directory: the name it is listed under and its path.
 struct ApplicationEntry {
     QString name;
@@ -47,8 +41,6 @@ public:
     virtual QStringList applicationsForFile(const QString& file) const = 0;
     // The applications directory as the first-run editor look-up lists it.
     virtual QList<ApplicationEntry> applicationEntries() const = 0;
-    // How an application's entry name ends in that listing (".app" on macOS, nothing elsewhere).
-    virtual QString applicationEntrySuffix() const = 0;
 
     // Orders
     virtual void setDefaultApplication(const QString& app, const ContentType& type,
@@ -71,8 +63,7 @@ public:
     virtual bool exists(const QString& path) const = 0;
     // The identifier of the application at a path; empty when it is none or has none.
     virtual QString bundleIdentifier(const QString& path) const = 0;
-    // Nothing when the question fails.
-    virtual std::optional<ItemKind> itemKind(const QString& path) const = 0;
+    virtual bool isFolder(const QString& path) const = 0;
     // An icon-theme name or an image path for the item; empty when there is none.
     virtual QString iconName(const QString& path) const = 0;
 

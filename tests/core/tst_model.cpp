@@ -14,56 +14,53 @@ private Q_SLOTS:
     void handle_data() {
         QTest::addColumn<QStringList>("rules");
         QTest::addColumn<QStringList>("files");
-        QTest::addColumn<quint64>("modifiers");
+        QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("behavior");
         QTest::addColumn<QString>("message"); // empty: none
         QTest::addColumn<QStringList>("opens");
         QTest::addColumn<QStringList>("pending"); // pending, then the queue
         QTest::addColumn<int>("failures");
 
-        const quint64 option = AppModel::Option;
-        const quint64 shift = AppModel::Shift;
+        const int option = Qt::AltModifier;
+        const int shift = Qt::ShiftModifier;
         const QStringList none;
-        QTest::newRow("all deleted") << none << QStringList{"-a.md", "-b.md"} << quint64(0) << ""
+        QTest::newRow("all deleted") << none << QStringList{"-a.md", "-b.md"} << 0 << ""
                                      << "Those files aren't there any more." << none << none << 2;
         QTest::newRow("option beats shift")
             << QStringList{"md>TextEdit"} << QStringList{"a.md", "b.txt", "docs/", "-gone.md"}
             << (option | shift) << ""
             << "Revealed 3 items in Finder" << none << none << 1;
         QTest::newRow("bogus behaviour opens folders")
-            << none << QStringList{"docs/", "more/"} << quint64(0) << "bogus"
+            << none << QStringList{"docs/", "more/"} << 0 << "bogus"
             << "Opened 2 folders in Finder" << none << none << 0;
-        QTest::newRow("revealed folders")
-            << none << QStringList{"docs/"} << quint64(0) << "revealInFinder"
-            << "Revealed 1 folder in Finder" << none << none << 0;
+        QTest::newRow("revealed folders") << none << QStringList{"docs/"} << 0 << "revealInFinder"
+                                          << "Revealed 1 folder in Finder" << none << none << 0;
         QTest::newRow("two rules, one app, one request")
             << QStringList{"md>TextEdit", "txt>TextEdit"} << QStringList{"a.md", "b.txt", "c.md"}
-            << quint64(0) << ""
+            << 0 << ""
             << "Opened 3 files in TextEdit" << QStringList{"TextEdit: a.md, b.txt, c.md"} << none
             << 0;
         QTest::newRow("groups in first-seen order")
             << QStringList{"md>TextEdit", "png>Preview"} << QStringList{"p.png", "a.md", "q.png"}
-            << quint64(0) << ""
+            << 0 << ""
             << "Opened 3 files in 2 apps" << QStringList{"Preview: p.png, q.png", "TextEdit: a.md"}
             << none << 0;
         QTest::newRow("first missing app named, each counted")
-            << QStringList{"pdf>Gone", "zip>Lost"} << QStringList{"a.pdf", "b.zip"} << quint64(0)
-            << ""
+            << QStringList{"pdf>Gone", "zip>Lost"} << QStringList{"a.pdf", "b.zip"} << 0 << ""
             << "Gone wasn't found. Fix the rule below." << none << none << 2;
         QTest::newRow("missing app without a name")
-            << QStringList{"pdf>Nameless"} << QStringList{"a.pdf"} << quint64(0) << ""
+            << QStringList{"pdf>Nameless"} << QStringList{"a.pdf"} << 0 << ""
             << "the app wasn't found. Fix the rule below." << none << none << 1;
         QTest::newRow("unmatched wait, deleted counted")
-            << QStringList{"png>Preview"} << QStringList{"a.md", "-b.md", "c.txt"} << quint64(0)
-            << ""
+            << QStringList{"png>Preview"} << QStringList{"a.md", "-b.md", "c.txt"} << 0 << ""
             << "1 missing" << none << QStringList{"a.md", "c.txt"} << 1;
         QTest::newRow("shift: the defaults")
             << QStringList{"png>TextEdit"} << QStringList{"p.png", "x.qqq", "j.jpg"} << shift << ""
             << "Opened 2 files in Preview" << QStringList{"Preview: p.png, j.jpg"} << none << 0;
         QTest::newRow("everything at once")
             << QStringList{"md>TextEdit", "png>Preview", "@text>Sublime"}
-            << QStringList{"a.md", "b.txt", "-x.md", "p.png", "c.txt", "docs/", "-y.md"}
-            << quint64(0) << "ignore"
+            << QStringList{"a.md", "b.txt", "-x.md", "p.png", "c.txt", "docs/", "-y.md"} << 0
+            << "ignore"
             << "Opened 3 files in 2 apps \u00b7 Preview couldn't open the file (boom) \u00b7 "
                "Ignored 1 folder \u00b7 2 missing"
             << QStringList{"TextEdit: a.md", "Sublime Text: b.txt, c.txt", "Preview: p.png"} << none
@@ -73,7 +70,7 @@ private Q_SLOTS:
     void handle() {
         QFETCH(QStringList, rules);
         QFETCH(QStringList, files);
-        QFETCH(quint64, modifiers);
+        QFETCH(int, modifiers);
         QFETCH(QString, behavior);
         QFETCH(QString, message);
         QFETCH(QStringList, opens);
@@ -89,7 +86,7 @@ private Q_SLOTS:
                                       "boom");
         }
         QSignalSpy flashed(f.model.get(), &AppModel::flashed);
-        f.model->handle(f.files(files), modifiers);
+        f.model->handle(f.files(files), Qt::KeyboardModifiers(modifiers));
         QVERIFY(f.settle());
         QCOMPARE(flashed.size(), message.isEmpty() ? 0 : 1);
         QCOMPARE(f.model->message(), message.isEmpty() ? QString() : message);
@@ -148,7 +145,7 @@ private Q_SLOTS:
         for (const QString& step : script.split(" | ")) {
             const QStringList words = step.split(u' ');
             if (words[0] == "drop") {
-                f.model->handle(f.files(words.mid(1)), 0);
+                f.model->handle(f.files(words.mid(1)), {});
             } else if (words[0] == "answer") {
                 f.model->resolvePending(*f.model->pending(),
                                         "/apps/" + words[1].toLower() + ".desktop",
@@ -237,14 +234,14 @@ private Q_SLOTS:
 
     void recents() {
         ModelFixture f;
-        f.model->handle(f.files({"a.md", "b.md", "-c.md"}), AppModel::Option);
+        f.model->handle(f.files({"a.md", "b.md", "-c.md"}), Qt::AltModifier);
         QCOMPARE(f.model->recents(), (QStringList{f.file("b.md"), f.file("a.md")}));
-        f.model->handle({f.file("a.md")}, AppModel::Option);
+        f.model->handle({f.file("a.md")}, Qt::AltModifier);
         QStringList many;
         for (int i = 0; i < 11; ++i) {
             many << f.file(QStringLiteral("n%1.txt").arg(i));
         }
-        f.model->handle(many, AppModel::Option);
+        f.model->handle(many, Qt::AltModifier);
         QCOMPARE(f.model->recents().size(), 10);
         QCOMPARE(f.model->recents().first(), many.last());
         AppModel again(f.platform, f.storeDirectory(), *f.settings);
@@ -267,15 +264,15 @@ private Q_SLOTS:
         f->addRule("png>Preview");
         f->platform.setOpenOutcome(ModelFixture::kTextEdit, MemoryPlatform::Outcome::Hold);
         QSignalSpy flashed(f->model.get(), &AppModel::flashed);
-        f->model->handle(f->files({"a.md", "b.md"}), 0);
-        f->model->handle(f->files({"p.png"}), 0);
+        f->model->handle(f->files({"a.md", "b.md"}), {});
+        f->model->handle(f->files({"p.png"}), {});
         QTRY_COMPARE(flashed.size(), 1);
         QCOMPARE(flashed.last().first().toString(), "Opened 1 file in Preview");
         f->platform.releaseHeld();
         QTRY_COMPARE(flashed.size(), 2);
         QCOMPARE(flashed.last().first().toString(), "Opened 2 files in TextEdit");
 
-        f->model->handle(f->files({"c.md"}), 0);
+        f->model->handle(f->files({"c.md"}), {});
         f->model.reset();
         f->platform.releaseHeld(); // must not touch the model
         QTest::qWait(20);

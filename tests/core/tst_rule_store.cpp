@@ -70,10 +70,8 @@ private Q_SLOTS:
     void firstRun_data() {
         QTest::addColumn<QString>("installed"); // "id:<identifier>" or "entries:<names>"
         QTest::addColumn<QString>("expectedApp");
-        QTest::newRow("Sublime Text 4") << "id:com.sublimetext.4"
-                                        << "/apps/st.desktop";
-        QTest::newRow("Sublime Text 3") << "id:com.sublimetext.3"
-                                        << "/apps/st.desktop";
+        QTest::newRow("by its desktop ID") << "id:sublime_text.desktop"
+                                           << "/apps/st.desktop";
         QTest::newRow("first entry by code value")
             << "entries:Xcode,Sublime Text Beta,Sublime Text 3"
             << "/e/Sublime Text 3";
@@ -126,7 +124,7 @@ private Q_SLOTS:
         QFETCH(int, count);
         QFETCH(bool, untouched);
         MemoryPlatform platform;
-        platform.addApplication("/apps/st.desktop", "com.sublimetext.4", "Sublime Text");
+        platform.addApplication("/apps/st.desktop", "sublime_text.desktop", "Sublime Text");
         writeAll(file(), content);
         const QDateTime written = QFileInfo(file()).lastModified();
         {

@@ -27,7 +27,7 @@ private Q_SLOTS:
         QVERIFY(settings.showMenuBar());
         QVERIFY(settings.showDock());
         QCOMPARE(settings.folderBehaviorRaw(), "openInFinder");
-        QCOMPARE(settings.folderBehavior(), FolderBehavior::OpenInFinder);
+        QCOMPARE(settings.folderBehavior(), FolderBehavior::Open);
         QCOMPARE(settings.recentFiles(), QStringList{});
     }
 
@@ -37,15 +37,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("behavior");
         QTest::addColumn<QStringList>("recents");
         QTest::newRow("bogus behaviour") << QByteArray("[General]\nfolderBehavior=bogus\n") << true
-                                         << int(FolderBehavior::OpenInFinder) << QStringList{};
+                                         << int(FolderBehavior::Open) << QStringList{};
         QTest::newRow("ignore") << QByteArray(
                                        "[General]\nfolderBehavior=ignore\nshowMenuBar=false\n")
                                 << false << int(FolderBehavior::Ignore) << QStringList{};
         QTest::newRow("recents not a list") << QByteArray("[General]\nrecentFiles=/a/b\n") << true
-                                            << int(FolderBehavior::OpenInFinder) << QStringList{};
+                                            << int(FolderBehavior::Open) << QStringList{};
         QTest::newRow("recents with a number")
             << QByteArray("[General]\nrecentFiles=\"[\\\"/a\\\",1]\"\n") << true
-            << int(FolderBehavior::OpenInFinder) << QStringList{};
+            << int(FolderBehavior::Open) << QStringList{};
     }
 
     void storedValues() {
@@ -74,7 +74,7 @@ private Q_SLOTS:
         Settings again(path());
         QCOMPARE(again.recentFiles(), QStringList{"/only one, with a comma"});
         QVERIFY(!again.showDock());
-        QCOMPARE(again.folderBehavior(), FolderBehavior::RevealInFinder);
+        QCOMPARE(again.folderBehavior(), FolderBehavior::Reveal);
     }
 };
 

@@ -136,7 +136,7 @@ private Q_SLOTS:
 
         f.platform.addFile("/a/notes.md");
         f.platform.addFile("/b/notes.md");
-        f.gui->model().handle({"/a/notes.md", "/b/notes.md"}, AppModel::Option);
+        f.gui->model().handle({"/a/notes.md", "/b/notes.md"}, Qt::AltModifier);
         tray.rebuildMenu();
         recent = tray.menu()->actions().at(2)->menu();
         QCOMPARE(actionTexts(recent), (QStringList{"notes.md", "notes.md"}));
@@ -181,7 +181,7 @@ private Q_SLOTS:
 
         f.platform.addFile("/x/handed.md");
         QFuture<bool> handed = QtConcurrent::run(
-            [name] { return InstanceChannel(name).handOver({"/x/handed.md"}, AppModel::Option); });
+            [name] { return InstanceChannel(name).handOver({"/x/handed.md"}, Qt::AltModifier); });
         QTRY_VERIFY(handed.isFinished());
         QVERIFY(handed.result());
         QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
@@ -192,7 +192,7 @@ private Q_SLOTS:
         const QString odd = FileNames::decode("/x/\xff\xfe.md");
         f.platform.addFile(odd);
         handed =
-            QtConcurrent::run([name, odd] { return InstanceChannel(name).handOver({odd}, 0); });
+            QtConcurrent::run([name, odd] { return InstanceChannel(name).handOver({odd}, {}); });
         QTRY_VERIFY(handed.isFinished());
         QVERIFY(handed.result());
         QTRY_COMPARE(f.gui->model().recents().value(0), odd);
@@ -217,7 +217,7 @@ private Q_SLOTS:
         }
         InstanceChannel refused(QStringLiteral("scope"));
         QVERIFY(!refused.listen());
-        QVERIFY(!refused.handOver({"/x/a.md"}, 0));
+        QVERIFY(!refused.handOver({"/x/a.md"}, {}));
 
         const QString sessionA = tmp.path() + "/a";
         const QString sessionB = tmp.path() + "/b";

@@ -272,26 +272,9 @@ private Q_SLOTS:
         QCOMPARE(f.platform.orders().size(), 1);
     }
 
-    void modifierMapping_data() {
-        QTest::addColumn<int>("keys");
-        QTest::addColumn<quint64>("flags");
-        QTest::newRow("none") << int(Qt::NoModifier) << quint64(0);
-        QTest::newRow("alt") << int(Qt::AltModifier) << quint64(AppModel::Option);
-        QTest::newRow("shift") << int(Qt::ShiftModifier) << quint64(AppModel::Shift);
-        QTest::newRow("both and control")
-            << int(Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier)
-            << quint64(AppModel::Option | AppModel::Shift);
-    }
-
-    void modifierMapping() {
-        QFETCH(int, keys);
-        QFETCH(quint64, flags);
-        QCOMPARE(DropZone::modelModifiers(Qt::KeyboardModifiers(keys)), flags);
-    }
-
     void pendingSheetFlow() {
         WindowFixture f;
-        f.model->handle(f.files({"Notes.MD", "README", "c.md"}), 0);
+        f.model->handle(f.files({"Notes.MD", "README", "c.md"}), {});
         QTRY_VERIFY(f.window.pendingSheet());
         PendingSheet* sheet = f.window.pendingSheet();
         QVERIFY(sheet->alwaysSwitch()->isEnabled() && sheet->alwaysSwitch()->isChecked());
@@ -320,7 +303,7 @@ private Q_SLOTS:
 
     void sheetWithoutSuggestions() {
         WindowFixture f;
-        f.model->handle(f.files({"x.qqq"}), 0);
+        f.model->handle(f.files({"x.qqq"}), {});
         QTRY_VERIFY(f.window.pendingSheet());
         PendingSheet* sheet = f.window.pendingSheet();
         QTRY_VERIFY(sheet->isLoaded());

@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(sandbox->root() + "/files/nothing-here", folder + "/broken"));
         QVERIFY(platform.exists(file) && platform.exists(folder));
         QVERIFY(!platform.exists(folder + "/broken"));
-        QVERIFY(platform.itemKind(folder)->isDirectory && !platform.itemKind(file)->isDirectory);
+        QVERIFY(platform.isFolder(folder) && !platform.isFolder(file));
     }
 
     // One row for each way a type is grouped.

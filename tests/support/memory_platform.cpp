@@ -213,9 +213,9 @@ QString MemoryPlatform::bundleIdentifier(const QString& path) const {
     return m_apps.value(path).identifier;
 }
 
-std::optional<ItemKind> MemoryPlatform::itemKind(const QString& path) const {
+bool MemoryPlatform::isFolder(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    return ItemKind{m_folders.contains(path), false};
+    return m_folders.contains(path);
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {

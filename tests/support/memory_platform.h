@@ -57,7 +57,6 @@ public:
     QStringList applicationsForType(const ContentType& type) const override;
     QStringList applicationsForFile(const QString& file) const override;
     QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
-    QString applicationEntrySuffix() const override { return {}; }
     void setDefaultApplication(const QString& app, const ContentType& type,
                                DefaultCompletion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
@@ -69,7 +68,7 @@ public:
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
     QString bundleIdentifier(const QString& path) const override;
-    std::optional<ItemKind> itemKind(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
     QString iconName(const QString&) const override { return {}; }
     std::optional<ContentType> typeForExtension(const QString& extension) const override;
     bool conforms(const ContentType& type, const ContentType& to) const override;

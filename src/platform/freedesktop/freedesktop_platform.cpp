@@ -693,11 +693,8 @@ QString FreedesktopPlatform::bundleIdentifier(const QString& path) const {
     return {};
 }
 
-std::optional<ItemKind> FreedesktopPlatform::itemKind(const QString& path) const {
-    if (!exists(path)) {
-        return std::nullopt;
-    }
-    return ItemKind{g_file_test(fileName(path).constData(), G_FILE_TEST_IS_DIR) != 0, false};
+bool FreedesktopPlatform::isFolder(const QString& path) const {
+    return g_file_test(fileName(path).constData(), G_FILE_TEST_IS_DIR);
 }
 
 QString FreedesktopPlatform::iconName(const QString& path) const {

@@ -20,7 +20,6 @@ public:
     QStringList applicationsForType(const ContentType& type) const override;
     QStringList applicationsForFile(const QString& file) const override;
     QList<ApplicationEntry> applicationEntries() const override;
-    QString applicationEntrySuffix() const override { return {}; }
 
     void setDefaultApplication(const QString& app, const ContentType& type,
                                DefaultCompletion done) override;
@@ -34,7 +33,7 @@ public:
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
     QString bundleIdentifier(const QString& path) const override;
-    std::optional<ItemKind> itemKind(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
     QString iconName(const QString& path) const override;
 
     std::optional<ContentType> typeForExtension(const QString& extension) const override;

@@ -1,0 +1,64 @@
+#include "drop_plan.h"
+
+#include "platform/platform.h"
+#include "router.h"
+
+namespace korvane {
+
+void AppGroups::add(const QString& app, const QString& file) {
+    auto it = m_index.constFind(app);
+    if (it == m_index.cend()) {
+        it = m_index.insert(app, m_groups.size());
+        m_groups.append(AppGroup{app, {}});
+    }
+    m_groups[*it].files.append(file);
+}
+
+DropPlan DropPlan::make(const QStringList& files, Qt::KeyboardModifiers modifiers,
+                        const QList<Rule>& rules, const Platform& platform) {
+    DropPlan plan;
+    plan.mode = modifiers & Qt::AltModifier     ? Mode::Reveal
+                : modifiers & Qt::ShiftModifier ? Mode::Defaults
+                                                : Mode::Route;
+    for (const QString& file : files) {
+        if (platform.exists(file)) {
+            plan.existing.append(file);
+        } else {
+            ++plan.missing;
+        }
+    }
+    if (plan.mode == Mode::Reveal) {
+        return plan;
+    }
+    if (plan.mode == Mode::Defaults) {
+        for (const QString& file : plan.existing) {
+            if (const auto app = platform.defaultApplicationForFile(file)) {
+                plan.groups.add(*app, file);
+            } else {
+                plan.unmatched.append(file);
+            }
+        }
+        return plan;
+    }
+    QStringList routed;
+    for (const QString& file : plan.existing) {
+        (platform.isFolder(file) ? plan.folders : routed).append(file);
+    }
+    const QList<RouteResult> results = Router::routeAll(routed, rules, platform);
+    for (qsizetype i = 0; i < routed.size(); ++i) {
+        switch (results[i].kind) {
+        case RouteResult::App:
+            plan.groups.add(results[i].app, routed[i]);
+            break;
+        case RouteResult::MissingApp:
+            plan.missingApps.append(*results[i].rule);
+            break;
+        case RouteResult::None:
+            plan.unmatched.append(routed[i]);
+            break;
+        }
+    }
+    return plan;
+}
+
+} // namespace korvane

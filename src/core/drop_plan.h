@@ -1,0 +1,49 @@
+#pragma once
+
+#include "rule.h"
+
+#include <QHash>
+#include <QList>
+#include <QStringList>
+#include <Qt>
+
+namespace korvane {
+
+class Platform;
+
+// An application and the files it gets in one request.
+struct AppGroup {
+    QString app;
+    QStringList files;
+};
+
+// Files grouped by the application that opens them, in first-seen order.
+class AppGroups {
+public:
+    void add(const QString& app, const QString& file);
+    const QList<AppGroup>& list() const { return m_groups; }
+    bool isEmpty() const { return m_groups.isEmpty(); }
+
+private:
+    QList<AppGroup> m_groups;
+    QHash<QString, qsizetype> m_index;
+};
+
+// What a drop does, worked out without doing any of it.
+struct DropPlan {
+    // Alt reveals the files; Shift opens them in their default apps; otherwise rules route them.
+    enum class Mode { Route, Reveal, Defaults };
+
+    Mode mode = Mode::Route;
+    QStringList existing; // the files that are there, in the order dropped
+    qsizetype missing = 0;
+    AppGroups groups;        // by rule, or by default app
+    QStringList folders;     // routing only
+    QStringList unmatched;   // no rule claims them, or they have no default app
+    QList<Rule> missingApps; // rules whose app is not installed, once per file
+
+    static DropPlan make(const QStringList& files, Qt::KeyboardModifiers modifiers,
+                         const QList<Rule>& rules, const Platform& platform);
+};
+
+} // namespace korvane
