@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         } else {
             rule.group = TypeGroup::allCases()[i % 6];
         }
-        rule.bundleID = id;
+        rule.appId = id;
         rule.appPath = entry.fileName();
         rule.appName = QStringLiteral("Bench App %1").arg(i);
         rules.append(rule);
@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
     for (const auto& [ext, id] : kinds) {
         Rule rule;
         rule.extensions = {ext};
-        rule.bundleID = id;
+        rule.appId = id;
         rule.appPath = sandbox.entry(id);
         rule.appName = id;
         openRules.append(rule);

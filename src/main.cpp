@@ -1,4 +1,5 @@
 // Without arguments Korvane is its window; with a command, the command line.
+#include "app/instance_channel.h"
 #include "cli/command_line.h"
 #include "core/app_model.h"
 #include "core/rule_store.h"
@@ -6,7 +7,6 @@
 #include "gui/gui_app.h"
 #include "platform/file_names.h"
 #include "platform/freedesktop/freedesktop_platform.h"
-#include "platform/instance_channel.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     working.setApp("/apps/textedit.desktop", platform);
     Rule missing;
     missing.extensions = {"pdf"};
-    missing.bundleID = "acrobat.desktop";
+    missing.appId = "acrobat.desktop";
     missing.appPath = "/apps/acrobat.desktop";
     missing.appName = "Adobe Acrobat";
     Rule blank;

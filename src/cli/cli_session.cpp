@@ -9,8 +9,8 @@
 #include "platform/platform.h"
 #include "terminal_text.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -50,10 +50,12 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
 CliSession::~CliSession() = default;
 
 void CliSession::settle() {
-    while (m_model->launchesInFlight() > 0) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Every launch and reveal delivered and answered before the next line is printed.
+    if (m_model->launchesInFlight() > 0) {
+        QEventLoop loop;
+        QObject::connect(m_model.get(), &AppModel::launchesSettled, &loop, &QEventLoop::quit);
+        loop.exec();
     }
-    QCoreApplication::processEvents();
 }
 
 int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) {
@@ -196,15 +198,19 @@ int CliSession::runDefaults(int number, bool make) {
         return 1;
     }
     const int version = m_model->defaultsVersion();
+    QEventLoop loop;
     bool finished = false;
-    auto done = [&finished] { finished = true; };
+    auto done = [&] {
+        finished = true;
+        loop.quit();
+    };
     if (make) {
         m_model->makeDefault(rules[number - 1], done);
     } else {
         m_model->restoreDefaults(rules[number - 1], done);
     }
-    while (!finished) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!finished) {
+        loop.exec();
     }
     const QString report = m_model->alertText();
     if (m_model->defaultsVersion() == version) {

@@ -1,313 +1,318 @@
 #include "command_line.h"
 
+#include "app/instance_channel.h"
 #include "cli_session.h"
 #include "core/app_info.h"
-#include "core/app_model.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/wording.h"
 #include "platform/file_names.h"
-#include "platform/instance_channel.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QCommandLineParser>
 #include <QHash>
+#include <QRegularExpression>
 #include <QTextStream>
+#include <memory>
 
 namespace korvane {
 
 namespace {
 
-const char* const kRouteHelp = "Usage: korvane route [--] FILE...\n"
-                               "\n"
-                               "Shows which application each file would open in, by your rules,\n"
-                               "without opening, recording or changing anything.\n";
+struct Context {
+    Platform& platform;
+    QTextStream& out;
+    QTextStream& err;
+    QTextStream& in;
+    const InstanceChannel* window;
+};
 
-const char* const kOpenHelp =
-    "Usage: korvane open [--reveal | --with-defaults] [--] FILE...\n"
-    "\n"
-    "Opens the files as one drop: each in the application your rules name, the\n"
-    "files of one application in one launch. A file that no rule claims is asked\n"
-    "about here: type the number of an application, or nothing to skip it.\n"
-    "\n"
-    "  --reveal          show the files in the file manager instead\n"
-    "  --with-defaults   open them with their usual default applications\n";
-
-const char* const kRulesHelp = "Usage: korvane rules\n"
-                               "       korvane rules import FILE\n"
-                               "       korvane rules export FILE\n"
-                               "\n"
-                               "Lists the rules, numbered in routing order, or adds the rules of\n"
-                               "FILE at the end of the list, or writes every rule to FILE.\n";
-
-const char* const kDefaultHelp =
-    "Usage: korvane default set N\n"
-    "       korvane default restore N\n"
-    "\n"
-    "Makes the application of rule N (as 'korvane rules' numbers them) the\n"
-    "default for each of its extensions, or puts back the defaults it replaced.\n";
-
-// The window owns the rules and the default-app record while it runs.
-bool windowRuns(const InstanceChannel* window, QTextStream& err) {
-    if (window && window->isRunning()) {
-        err << "korvane: the Korvane window is running; make this change there, or quit it "
-               "first\n";
-        return true;
+// One command: its options and arguments, parsed by QCommandLineParser, and what it does.
+class Command {
+public:
+    Command(const char* name, const char* syntax, const char* summary, const char* description)
+        : m_name(QLatin1String(name))
+        , m_syntax(QLatin1String(syntax))
+        , m_summary(QLatin1String(summary)) {
+        m_parser.setApplicationDescription(QLatin1String(description));
+        m_parser.addHelpOption();
+        m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     }
-    return false;
-}
+    virtual ~Command() = default;
 
-bool isHelp(const QString& argument) {
-    return argument == QLatin1String("--help") || argument == QLatin1String("-h");
-}
+    QString name() const { return m_name; }
+    QString summary() const { return m_summary; }
+    QString help() const {
+        QString text = m_parser.helpText();
+        text.replace(0, text.indexOf(u'\n'),
+                     QStringLiteral("Usage: korvane %1 %2").arg(m_name, m_syntax));
+        return text.remove(QRegularExpression(QStringLiteral("  --help-all [^\n]*\n")));
+    }
 
-// FILE arguments after the options: "--" ends the options; any other dash word is unknown.
-std::optional<QStringList> fileArguments(const QStringList& arguments, QTextStream& err) {
-    QStringList files;
-    bool optionsDone = false;
-    for (const QString& argument : arguments) {
-        if (!optionsDone && argument == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (!optionsDone && argument.startsWith(u'-') && argument.size() > 1) {
-            err << "korvane: unknown option '" << terminalText(argument) << "'\n";
-            return std::nullopt;
-        } else {
-            files.append(argument);
+    int run(const QStringList& arguments, Context& c) {
+        if (!m_parser.parse(QStringList{m_name} + arguments)) {
+            QString error = m_parser.errorText();
+            return usage(c, error.replace(0, 1, error.at(0).toLower()));
         }
+        if (m_parser.isSet(QStringLiteral("help"))) {
+            c.out << help();
+            return 0;
+        }
+        return execute(m_parser.positionalArguments(), c);
     }
-    return files;
+
+protected:
+    virtual int execute(const QStringList& arguments, Context& c) = 0;
+
+    int usage(Context& c, const QString& problem) const {
+        c.err << "korvane: " << terminalText(problem) << "\n\n" << help();
+        return 2;
+    }
+    // The window owns the rules and the default-app record while it runs.
+    static bool windowRuns(Context& c) {
+        if (c.window && c.window->isRunning()) {
+            c.err << "korvane: the Korvane window is running; make this change there, or quit "
+                     "it first\n";
+            return true;
+        }
+        return false;
+    }
+
+    QCommandLineParser m_parser;
+
+private:
+    QString m_name;
+    QString m_syntax;
+    QString m_summary;
+};
+
+class RouteCommand : public Command {
+public:
+    RouteCommand()
+        : Command("route", "[--] FILE...", "show where each file would open",
+                  "Shows which application each file would open in, by your rules,\n"
+                  "without opening, recording or changing anything.") {
+        m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to route"));
+    }
+
+protected:
+    int execute(const QStringList& files, Context& c) override {
+        if (files.isEmpty()) {
+            return usage(c, QStringLiteral("route needs at least one FILE"));
+        }
+        const QString directory = RuleStore::defaultDirectory();
+        QString problem;
+        auto rules = RuleStore::read(directory, &problem);
+        if (!rules) {
+            c.err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
+            rules = QList<Rule>();
+        }
+
+        // Existence and folders first; the rest is routed in one batch.
+        enum class State { Missing, Folder, Routed };
+        QList<State> states;
+        QStringList routed;
+        const QString here = FileNames::currentFolder();
+        for (const QString& file : files) {
+            const QString path = FileNames::absolute(file, here);
+            if (!c.platform.exists(path)) {
+                states.append(State::Missing);
+                continue;
+            }
+            if (c.platform.isFolder(path)) {
+                states.append(State::Folder);
+                continue;
+            }
+            states.append(State::Routed);
+            routed.append(path);
+        }
+        const QList<RouteResult> results = Router::routeAll(routed, *rules, c.platform);
+
+        QHash<QString, QString> names; // app path -> display name
+        qsizetype next = 0;
+        bool failed = false;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            c.out << terminalText(files.at(i)) << ": ";
+            switch (states[i]) {
+            case State::Missing:
+                c.out << "not there\n";
+                failed = true;
+                continue;
+            case State::Folder:
+                c.out << "folder\n";
+                continue;
+            case State::Routed:
+                break;
+            }
+            const RouteResult& result = results[next++];
+            switch (result.kind) {
+            case RouteResult::App: {
+                auto it = names.find(result.app);
+                if (it == names.end()) {
+                    it = names.insert(result.app, AppInfo::displayName(result.app, c.platform));
+                }
+                c.out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
+                break;
+            }
+            case RouteResult::MissingApp: {
+                const QString name = result.rule->appName;
+                c.out << terminalText(Wording::appName(name)) << " wasn't found\n";
+                break;
+            }
+            case RouteResult::None:
+                c.out << "no rule matches\n";
+                break;
+            }
+        }
+        return failed ? 1 : 0;
+    }
+};
+
+class OpenCommand : public Command {
+public:
+    OpenCommand()
+        : Command("open", "[--reveal | --with-defaults] [--] FILE...", "open the files as one drop",
+                  "Opens the files as one drop: each in the application your rules name, the\n"
+                  "files of one application in one launch. A file that no rule claims is\n"
+                  "asked about here: type the number of an application, or nothing to skip.") {
+        m_parser.addOption({QStringLiteral("reveal"),
+                            QStringLiteral("Show the files in the file manager instead.")});
+        m_parser.addOption({QStringLiteral("with-defaults"),
+                            QStringLiteral("Open them with their usual default applications.")});
+        m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to open"));
+    }
+
+protected:
+    int execute(const QStringList& files, Context& c) override {
+        const bool reveal = m_parser.isSet(QStringLiteral("reveal"));
+        const bool defaults = m_parser.isSet(QStringLiteral("with-defaults"));
+        if (reveal && defaults) {
+            return usage(c, QStringLiteral("--reveal and --with-defaults exclude each other"));
+        }
+        if (files.isEmpty()) {
+            return usage(c, QStringLiteral("open needs at least one FILE"));
+        }
+        const Qt::KeyboardModifiers modifiers = reveal     ? Qt::AltModifier
+                                                : defaults ? Qt::ShiftModifier
+                                                           : Qt::NoModifier;
+        if (c.window) {
+            QStringList paths;
+            const QString here = FileNames::currentFolder();
+            for (const QString& file : files) {
+                paths << FileNames::absolute(file, here);
+            }
+            if (c.window->handOver(paths, modifiers)) {
+                c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
+                      << " to the Korvane window.\n";
+                return 0;
+            }
+        }
+        return CliSession(c.platform, c.out, c.err, c.in).open(files, modifiers);
+    }
+};
+
+class RulesCommand : public Command {
+public:
+    RulesCommand()
+        : Command("rules", "[import FILE | export FILE]",
+                  "list the rules, import them from FILE or export them to FILE",
+                  "Lists the rules, numbered in routing order, or adds the rules of FILE at\n"
+                  "the end of the list, or writes every rule to FILE.") {}
+
+protected:
+    int execute(const QStringList& arguments, Context& c) override {
+        if (arguments.isEmpty()) {
+            return CliSession(c.platform, c.out, c.err, c.in).listRules();
+        }
+        const QString verb = arguments.first();
+        if (arguments.size() != 2 ||
+            (verb != QLatin1String("import") && verb != QLatin1String("export"))) {
+            return usage(c, QStringLiteral("unknown use of rules: ") + arguments.join(u' '));
+        }
+        if (verb == QLatin1String("import") && windowRuns(c)) {
+            return 1;
+        }
+        CliSession session(c.platform, c.out, c.err, c.in);
+        return verb == QLatin1String("import") ? session.importRules(arguments[1])
+                                               : session.exportRules(arguments[1]);
+    }
+};
+
+class DefaultCommand : public Command {
+public:
+    DefaultCommand()
+        : Command("default", "set N | restore N",
+                  "make rule N's app the default, or put back what it replaced",
+                  "Makes the application of rule N (as 'korvane rules' numbers them) the\n"
+                  "default for each of its extensions, or puts back the defaults it replaced.") {}
+
+protected:
+    int execute(const QStringList& arguments, Context& c) override {
+        bool numeric = false;
+        const int number = arguments.size() == 2 ? arguments[1].toInt(&numeric) : 0;
+        const QString verb = arguments.value(0);
+        if (!numeric || (verb != QLatin1String("set") && verb != QLatin1String("restore"))) {
+            return usage(c, QStringLiteral("default takes 'set N' or 'restore N'"));
+        }
+        if (windowRuns(c)) {
+            return 1;
+        }
+        CliSession session(c.platform, c.out, c.err, c.in);
+        return verb == QLatin1String("set") ? session.setDefault(number)
+                                            : session.restoreDefault(number);
+    }
+};
+
+std::vector<std::unique_ptr<Command>> commands() {
+    std::vector<std::unique_ptr<Command>> all;
+    all.push_back(std::make_unique<OpenCommand>());
+    all.push_back(std::make_unique<RouteCommand>());
+    all.push_back(std::make_unique<RulesCommand>());
+    all.push_back(std::make_unique<DefaultCommand>());
+    return all;
 }
 
 } // namespace
 
 QString CommandLine::helpText() {
-    return QStringLiteral("Usage: korvane [COMMAND] [ARGUMENTS]\n"
-                          "\n"
-                          "Routes files to the applications your rules name.\n"
-                          "\n"
-                          "Commands:\n"
-                          "  open [--reveal | --with-defaults] [--] FILE...\n"
-                          "                       open the files as one drop\n"
-                          "  route [--] FILE...   show where each file would open\n"
-                          "  rules                list the rules\n"
-                          "  rules import FILE    add the rules of FILE\n"
-                          "  rules export FILE    write the rules to FILE\n"
-                          "  default set N        make rule N's app the default\n"
-                          "  default restore N    put back the defaults rule N replaced\n"
-                          "\n"
-                          "Options:\n"
-                          "  --help               show this help (also after a command)\n"
-                          "  --version            show the version\n"
-                          "\n"
-                          "Exit status:\n"
-                          "  0  everything asked was done\n"
-                          "  1  something failed or was refused (a missing file or app, a\n"
-                          "     launch or a write that failed, a default that didn't change)\n"
-                          "  2  the command was used wrongly\n");
+    QString text = QStringLiteral("Usage: korvane [COMMAND] [ARGUMENTS]\n\n"
+                                  "Routes files to the applications your rules name; without a\n"
+                                  "command, opens the window.\n\nCommands:\n");
+    for (const auto& command : commands()) {
+        text +=
+            QStringLiteral("  %1  %2\n").arg(command->name().leftJustified(8), command->summary());
+    }
+    return text + QStringLiteral("\nOptions:\n"
+                                 "  -h, --help  show this help (also after a command)\n"
+                                 "  --version   show the version\n"
+                                 "\nExit status:\n"
+                                 "  0  everything asked was done\n"
+                                 "  1  something failed or was refused (a missing file or app, a\n"
+                                 "     launch or a write that failed, a default that didn't "
+                                 "change)\n"
+                                 "  2  the command was used wrongly\n");
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
                      QTextStream& err, QTextStream& in, const InstanceChannel* window) {
-    if (arguments.isEmpty() || isHelp(arguments.first())) {
+    const QString first = arguments.value(0);
+    if (arguments.isEmpty() || first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << helpText();
         return 0;
     }
-    const QString command = arguments.first();
-    const QStringList rest = arguments.mid(1);
-    if (command == QLatin1String("--version")) {
+    if (first == QLatin1String("--version")) {
         out << "korvane " << KORVANE_VERSION << "\n";
         return 0;
     }
-    if (command == QLatin1String("route")) {
-        return route(rest, platform, out, err);
+    Context context{platform, out, err, in, window};
+    for (const auto& command : commands()) {
+        if (command->name() == first) {
+            return command->run(arguments.mid(1), context);
+        }
     }
-    if (command == QLatin1String("open")) {
-        return open(rest, platform, out, err, in, window);
-    }
-    if (command == QLatin1String("rules")) {
-        return rules(rest, platform, out, err, in, window);
-    }
-    if (command == QLatin1String("default")) {
-        return defaults(rest, platform, out, err, in, window);
-    }
-    err << "korvane: unknown command '" << terminalText(command) << "'\n\n" << helpText();
+    err << "korvane: unknown command '" << terminalText(first) << "'\n\n" << helpText();
     return 2;
-}
-
-int CommandLine::route(const QStringList& arguments, const Platform& platform, QTextStream& out,
-                       QTextStream& err) {
-    if (!arguments.isEmpty() && isHelp(arguments.first())) {
-        out << kRouteHelp;
-        return 0;
-    }
-    const auto files = fileArguments(arguments, err);
-    if (!files || files->isEmpty()) {
-        if (files) {
-            err << "korvane: route needs at least one FILE\n";
-        }
-        err << kRouteHelp;
-        return 2;
-    }
-    const QString directory = RuleStore::defaultDirectory();
-    QString problem;
-    auto rules = RuleStore::read(directory, &problem);
-    if (!rules) {
-        err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
-        rules = QList<Rule>();
-    }
-
-    // Existence and folders first; the rest is routed in one batch.
-    enum class State { Missing, Folder, Routed };
-    QList<State> states;
-    QStringList routed;
-    const QString here = FileNames::currentFolder();
-    for (const QString& file : *files) {
-        const QString path = FileNames::absolute(file, here);
-        if (!platform.exists(path)) {
-            states.append(State::Missing);
-            continue;
-        }
-        if (platform.isFolder(path)) {
-            states.append(State::Folder);
-            continue;
-        }
-        states.append(State::Routed);
-        routed.append(path);
-    }
-    const QList<RouteResult> results = Router::routeAll(routed, *rules, platform);
-
-    QHash<QString, QString> names; // app path -> display name
-    qsizetype next = 0;
-    bool failed = false;
-    for (qsizetype i = 0; i < files->size(); ++i) {
-        out << terminalText(files->at(i)) << ": ";
-        switch (states[i]) {
-        case State::Missing:
-            out << "not there\n";
-            failed = true;
-            continue;
-        case State::Folder:
-            out << "folder\n";
-            continue;
-        case State::Routed:
-            break;
-        }
-        const RouteResult& result = results[next++];
-        switch (result.kind) {
-        case RouteResult::App: {
-            auto it = names.find(result.app);
-            if (it == names.end()) {
-                it = names.insert(result.app, AppInfo::displayName(result.app, platform));
-            }
-            out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
-            break;
-        }
-        case RouteResult::MissingApp: {
-            const QString name = result.rule->appName;
-            out << terminalText(Wording::appName(name)) << " wasn't found\n";
-            break;
-        }
-        case RouteResult::None:
-            out << "no rule matches\n";
-            break;
-        }
-    }
-    return failed ? 1 : 0;
-}
-
-int CommandLine::open(const QStringList& arguments, Platform& platform, QTextStream& out,
-                      QTextStream& err, QTextStream& in, const InstanceChannel* window) {
-    Qt::KeyboardModifiers modifiers;
-    QStringList rest = arguments;
-    while (!rest.isEmpty()) {
-        const QString first = rest.first();
-        if (isHelp(first)) {
-            out << kOpenHelp;
-            return 0;
-        }
-        if (first == QLatin1String("--reveal") || first == QLatin1String("--with-defaults")) {
-            const Qt::KeyboardModifiers flag =
-                first == QLatin1String("--reveal") ? Qt::AltModifier : Qt::ShiftModifier;
-            if (modifiers && modifiers != flag) {
-                err << "korvane: --reveal and --with-defaults exclude each other\n" << kOpenHelp;
-                return 2;
-            }
-            modifiers = flag;
-            rest.removeFirst();
-            continue;
-        }
-        break;
-    }
-    const auto files = fileArguments(rest, err);
-    if (!files || files->isEmpty()) {
-        if (files) {
-            err << "korvane: open needs at least one FILE\n";
-        }
-        err << kOpenHelp;
-        return 2;
-    }
-    if (window) {
-        QStringList paths;
-        const QString here = FileNames::currentFolder();
-        for (const QString& file : *files) {
-            paths << FileNames::absolute(file, here);
-        }
-        if (window->handOver(paths, modifiers)) {
-            out << "Handed "
-                << (paths.size() == 1 ? QStringLiteral("1 file")
-                                      : QStringLiteral("%1 files").arg(paths.size()))
-                << " to the Korvane window.\n";
-            return 0;
-        }
-    }
-    return CliSession(platform, out, err, in).open(*files, modifiers);
-}
-
-int CommandLine::rules(const QStringList& arguments, Platform& platform, QTextStream& out,
-                       QTextStream& err, QTextStream& in, const InstanceChannel* window) {
-    if (!arguments.isEmpty() && isHelp(arguments.first())) {
-        out << kRulesHelp;
-        return 0;
-    }
-    if (arguments.isEmpty()) {
-        return CliSession(platform, out, err, in).listRules();
-    }
-    const QString verb = arguments.first();
-    if ((verb == QLatin1String("import") || verb == QLatin1String("export")) &&
-        arguments.size() == 2) {
-        if (verb == QLatin1String("import") && windowRuns(window, err)) {
-            return 1;
-        }
-        CliSession session(platform, out, err, in);
-        return verb == QLatin1String("import") ? session.importRules(arguments[1])
-                                               : session.exportRules(arguments[1]);
-    }
-    err << "korvane: unknown use of rules: " << terminalText(arguments.join(u' ')) << "\n"
-        << kRulesHelp;
-    return 2;
-}
-
-int CommandLine::defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
-                          QTextStream& err, QTextStream& in, const InstanceChannel* window) {
-    if (!arguments.isEmpty() && isHelp(arguments.first())) {
-        out << kDefaultHelp;
-        return 0;
-    }
-    bool numeric = false;
-    const int number = arguments.size() == 2 ? arguments[1].toInt(&numeric) : 0;
-    const QString verb = arguments.value(0);
-    if (!numeric || (verb != QLatin1String("set") && verb != QLatin1String("restore"))) {
-        err << "korvane: default takes 'set N' or 'restore N'\n" << kDefaultHelp;
-        return 2;
-    }
-    if (windowRuns(window, err)) {
-        return 1;
-    }
-    CliSession session(platform, out, err, in);
-    return verb == QLatin1String("set") ? session.setDefault(number)
-                                        : session.restoreDefault(number);
 }
 
 } // namespace korvane

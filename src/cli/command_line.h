@@ -9,7 +9,7 @@ namespace korvane {
 class InstanceChannel;
 class Platform;
 
-// The `korvane` command line: parses the arguments and runs one command.
+// The `korvane` command line: picks the command and runs it.
 class CommandLine {
 public:
     // `arguments` without the program name. Answers the exit status: 0, 1 when a command
@@ -19,16 +19,6 @@ public:
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
                    QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr);
     static QString helpText();
-
-private:
-    static int route(const QStringList& arguments, const Platform& platform, QTextStream& out,
-                     QTextStream& err);
-    static int open(const QStringList& arguments, Platform& platform, QTextStream& out,
-                    QTextStream& err, QTextStream& in, const InstanceChannel* window);
-    static int rules(const QStringList& arguments, Platform& platform, QTextStream& out,
-                     QTextStream& err, QTextStream& in, const InstanceChannel* window);
-    static int defaults(const QStringList& arguments, Platform& platform, QTextStream& out,
-                        QTextStream& err, QTextStream& in, const InstanceChannel* window);
 };
 
 } // namespace korvane

@@ -19,7 +19,7 @@ std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platfo
     // Only applications the platform itself finds by identifier: a rules file names any path it
     // likes, so the path serves only to learn the identifier of an installed application.
     const QString identifier =
-        rule.bundleID.isEmpty() ? platform.bundleIdentifier(rule.appPath) : rule.bundleID;
+        rule.appId.isEmpty() ? platform.applicationId(rule.appPath) : rule.appId;
     return identifier.isEmpty() ? std::nullopt : platform.applicationForIdentifier(identifier);
 }
 

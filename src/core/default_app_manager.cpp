@@ -59,7 +59,7 @@ QByteArray DefaultAppManager::encode(const QHash<QString, Record>& records) {
     QJsonObject object;
     for (auto it = records.begin(); it != records.end(); ++it) {
         QJsonObject entry = it->change;
-        entry.insert(kPrevious, it->previousBundleID);
+        entry.insert(kPrevious, it->previousAppId);
         entry.insert(kChangedTo, it->changedTo);
         object.insert(it.key(), entry);
     }
@@ -127,7 +127,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         done(head + name + QStringLiteral(" is already the default."), true);
         return;
     }
-    const QString previous = current ? m_platform.bundleIdentifier(*current) : QString();
+    const QString previous = current ? m_platform.applicationId(*current) : QString();
     const ContentType contentType = *type;
     const QPointer<QObject> guard(this);
     auto applied = [=, this](const std::optional<QString>& error, const QJsonObject& change) {
@@ -142,7 +142,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
                 done(head + QStringLiteral("not changed. ") + stillOpens(contentType), false);
                 return;
             }
-            const Record record{previous, m_platform.bundleIdentifier(app), change};
+            const Record record{previous, m_platform.applicationId(app), change};
             const auto error = update([&](QHash<QString, Record>& records) {
                 // The first record keeps the user's own default; a later change only moves the
                 // app that restoring expects to find.
@@ -190,7 +190,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     };
     // A default the user chose after ours is theirs: leave it.
     const auto current = m_platform.defaultApplicationForType(*type);
-    if (!current || m_platform.bundleIdentifier(*current) != record.changedTo) {
+    if (!current || m_platform.applicationId(*current) != record.changedTo) {
         forget();
         done(head + (current ? QStringLiteral("left as it is; you changed it to %1 since.")
                                    .arg(AppInfo::displayName(*current, m_platform))
@@ -198,9 +198,9 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
              false);
         return;
     }
-    const auto previous = record.previousBundleID.isEmpty()
+    const auto previous = record.previousAppId.isEmpty()
                               ? std::nullopt
-                              : m_platform.applicationForIdentifier(record.previousBundleID);
+                              : m_platform.applicationForIdentifier(record.previousAppId);
     if (record.change.isEmpty() && !previous) {
         forget();
         done(head + QStringLiteral("the previous default app is unknown or no longer installed, "
@@ -217,9 +217,8 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
             const auto now = m_platform.defaultApplicationForType(contentType);
-            const bool back = previous
-                                  ? same(now, previous)
-                                  : !now || m_platform.bundleIdentifier(*now) != record.changedTo;
+            const bool back = previous ? same(now, previous)
+                                       : !now || m_platform.applicationId(*now) != record.changedTo;
             if (!back) {
                 done(head + QStringLiteral("not restored. ") + stillOpens(contentType), false);
                 return;

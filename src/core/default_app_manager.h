@@ -22,7 +22,7 @@ class DefaultAppManager : public QObject {
 
 public:
     struct Record {
-        QString previousBundleID; // empty when there was no default, or it had no identifier
+        QString previousAppId; // empty when there was no default, or it had no identifier
         QString changedTo;
         QJsonObject change; // what the platform altered; stored as further members of the entry
         friend bool operator==(const Record&, const Record&) = default;

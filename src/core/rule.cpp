@@ -139,7 +139,7 @@ QStringList Rule::parseExtensions(const QString& text) {
 }
 
 void Rule::setApp(const QString& app, const Platform& platform) {
-    bundleID = platform.bundleIdentifier(app);
+    appId = platform.applicationId(app);
     appPath = app;
     appName = AppInfo::displayName(app, platform);
 }
@@ -161,7 +161,7 @@ void Rule::appendJson(QByteArray& out, int indent) const {
     appendJsonString(out, appPath);
     out += ",\n";
     member("bundleID");
-    appendJsonString(out, bundleID);
+    appendJsonString(out, appId);
     out += ",\n";
     member("enabled");
     out += enabled ? "true" : "false";
@@ -219,7 +219,7 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
     if (group.isString()) {
         rule.group = TypeGroup::fromRawValue(group.toString());
     }
-    rule.bundleID = stringMember(object, QStringLiteral("bundleID"));
+    rule.appId = stringMember(object, QStringLiteral("bundleID"));
     rule.appPath = stringMember(object, QStringLiteral("appPath"));
     rule.appName = stringMember(object, QStringLiteral("appName"));
     return rule;
@@ -227,7 +227,7 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
 
 bool operator==(const Rule& a, const Rule& b) {
     return a.id == b.id && a.enabled == b.enabled && equivalentLists(a.extensions, b.extensions) &&
-           a.group == b.group && Unicode::equivalent(a.bundleID, b.bundleID) &&
+           a.group == b.group && Unicode::equivalent(a.appId, b.appId) &&
            Unicode::equivalent(a.appPath, b.appPath) && Unicode::equivalent(a.appName, b.appName);
 }
 

@@ -19,7 +19,7 @@ struct Rule {
     bool enabled = true;
     QStringList extensions; // lower case, no leading dot, none empty, no duplicates
     std::optional<TypeGroup> group;
-    QString bundleID;
+    QString appId;
     QString appPath;
     QString appName;
 
@@ -27,7 +27,7 @@ struct Rule {
     // lower-cased, leading stars and dots removed, empties and duplicates dropped.
     static QStringList parseExtensions(const QString& text);
 
-    bool hasApp() const { return !bundleID.isEmpty() || !appPath.isEmpty(); }
+    bool hasApp() const { return !appId.isEmpty() || !appPath.isEmpty(); }
     // Makes the application at `app` the rule's target.
     void setApp(const QString& app, const Platform& platform);
 

@@ -1,11 +1,11 @@
 #include "gui_app.h"
 
+#include "app/instance_channel.h"
 #include "app_chooser_dialog.h"
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui_panels.h"
 #include "main_window.h"
-#include "platform/instance_channel.h"
 #include "settings_window.h"
 #include "tray_controller.h"
 

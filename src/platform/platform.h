@@ -26,9 +26,9 @@ using ErrorCompletion = std::function<void(const std::optional<QString>& error)>
 using DefaultCompletion =
     std::function<void(const std::optional<QString>& error, const QJsonObject& change)>;
 
-// Every operating-system service the core uses. Applications are named by their path (a bundle
-// on macOS, a desktop entry on freedesktop); files by absolute paths. The questions are const
-// and safe to ask from a background thread.
+// Every operating-system service the core uses. Applications are named by their path (a desktop
+// entry on freedesktop) and known by an identifier (its desktop-file ID); files by absolute
+// paths. The questions are const and safe to ask from a background thread.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -58,11 +58,11 @@ public:
     // Shows the items in the file manager (or, failing that, opens their folders).
     virtual void revealFiles(const QStringList& paths, ErrorCompletion done) = 0;
 
-    // Files and bundles
+    // Files and applications
     virtual QString displayName(const QString& path) const = 0;
     virtual bool exists(const QString& path) const = 0;
     // The identifier of the application at a path; empty when it is none or has none.
-    virtual QString bundleIdentifier(const QString& path) const = 0;
+    virtual QString applicationId(const QString& path) const = 0;
     virtual bool isFolder(const QString& path) const = 0;
     // An icon-theme name or an image path for the item; empty when there is none.
     virtual QString iconName(const QString& path) const = 0;

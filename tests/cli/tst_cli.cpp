@@ -23,7 +23,7 @@ Run runKorvane(const QStringList& arguments, const QByteArray& input = {}) {
 Rule rule(const QString& extensions, const QString& entryId, const QString& name) {
     Rule r;
     r.extensions = Rule::parseExtensions(extensions);
-    r.bundleID = entryId;
+    r.appId = entryId;
     r.appPath = sandbox->entry(entryId);
     r.appName = name;
     return r;
@@ -72,7 +72,7 @@ private Q_SLOTS:
         Rule images = rule("", kViewer, "Test Viewer");
         images.group = TypeGroup::Images;
         Rule orphan = rule("log", kEditor, "");
-        orphan.bundleID.clear();
+        orphan.appId.clear();
         orphan.appPath = "/nonexistent/tool";
         Rule disabled = rule("zip", kEditor, "Test Editor");
         disabled.enabled = false;
@@ -114,7 +114,7 @@ private Q_SLOTS:
     // Imported rules never launch an entry GIO would not find by ID, and their names never
     // reach the terminal raw.
     void untrustedRulesLaunchNothing_data() {
-        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appId");
         QTest::addColumn<QString>("appPath");
         QTest::addColumn<QString>("appName");
         QTest::addColumn<QString>("shown");
@@ -135,7 +135,7 @@ private Q_SLOTS:
     }
 
     void untrustedRulesLaunchNothing() {
-        QFETCH(QString, bundleID);
+        QFETCH(QString, appId);
         QFETCH(QString, appPath);
         QFETCH(QString, appName);
         QFETCH(QString, shown);
@@ -152,7 +152,7 @@ private Q_SLOTS:
         sandbox->makeFile("../data/applications/korvane-sys-player.desktop",
                           "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
         Rule untrusted = rule("md, mp4", "", appName);
-        untrusted.bundleID = bundleID;
+        untrusted.appId = appId;
         untrusted.appPath = appPath;
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(RuleStore::encode({untrusted}));
@@ -219,6 +219,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("launches");
         QTest::newRow("always: the second file follows the rule")
             << QByteArray("1\ny\n") << 1 << 1 << 2;
+        QTest::newRow("an empty answer keeps the rule") << QByteArray("1\n\n") << 1 << 1 << 2;
         QTest::newRow("just once") << QByteArray("1\nn\n\n") << 2 << 0 << 1;
         QTest::newRow("empty lines skip") << QByteArray("\n\n") << 2 << 0 << 0;
         QTest::newRow("end of input skips") << QByteArray() << 2 << 0 << 0;

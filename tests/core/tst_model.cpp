@@ -175,7 +175,7 @@ private Q_SLOTS:
         if (rules == 2 && !opens.isEmpty()) {
             const Rule made = f.model->store().rules().first();
             QCOMPARE(made.extensions, QStringList{"md"});
-            QCOMPARE(made.bundleID, "sublime.desktop");
+            QCOMPARE(made.appId, "sublime.desktop");
         }
     }
 

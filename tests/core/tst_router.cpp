@@ -26,7 +26,7 @@ Rule makeRule(const QString& spec) {
         rule.extensions = Rule::parseExtensions(match);
     }
     if (!app.isEmpty()) {
-        rule.bundleID = app.toLower() + ".desktop";
+        rule.appId = app.toLower() + ".desktop";
         rule.appPath = "/apps/" + app.toLower() + ".desktop";
         rule.appName = app;
     }
@@ -164,7 +164,7 @@ private Q_SLOTS:
 
     // Only apps the platform finds by identifier: a stored path only tells the identifier.
     void resolve_data() {
-        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appId");
         QTest::addColumn<QString>("appPath");
         QTest::addColumn<QString>("expected"); // empty for none
         QTest::newRow("identifier wins over path") << "editor.desktop"
@@ -185,11 +185,11 @@ private Q_SLOTS:
     }
 
     void resolve() {
-        QFETCH(QString, bundleID);
+        QFETCH(QString, appId);
         QFETCH(QString, appPath);
         QFETCH(QString, expected);
         Rule rule;
-        rule.bundleID = bundleID;
+        rule.appId = appId;
         rule.appPath = appPath;
         QCOMPARE(AppInfo::resolve(rule, platform).value_or(QString()), expected);
     }

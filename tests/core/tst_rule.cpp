@@ -41,7 +41,7 @@ private Q_SLOTS:
         Rule editor;
         editor.id = QUuid::fromString(QStringLiteral("e621e1f8-c36c-495a-93fc-0c247a3e6e5f"));
         editor.extensions = {"md", "txt"};
-        editor.bundleID = "editor.desktop";
+        editor.appId = "editor.desktop";
         editor.appPath = "/apps/editor.desktop";
         editor.appName = QString::fromUtf8("Edit \"X\" \u00e9\\\t");
         Rule video;
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QStringList>("extensions");
         QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appId");
         QTest::newRow("normalised extensions")
             << QByteArray("{\"extensions\": [\".MD, *.txt\", \"md\"]}") << true
             << QStringList{"md", "txt"} << ""
@@ -139,12 +139,12 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         QFETCH(QStringList, extensions);
         QFETCH(QString, group);
-        QFETCH(QString, bundleID);
+        QFETCH(QString, appId);
         const Rule rule = RuleStore::decode("[" + object + "]").value().value(0);
         QCOMPARE(rule.enabled, enabled);
         QCOMPARE(rule.extensions, extensions);
         QCOMPARE(rule.group ? rule.group->rawValue() : QString(), group);
-        QCOMPARE(rule.bundleID, bundleID);
+        QCOMPARE(rule.appId, appId);
     }
 
     void decodeIds_data() {

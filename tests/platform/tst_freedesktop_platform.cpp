@@ -72,14 +72,14 @@ private Q_SLOTS:
         const auto app = platform.applicationForIdentifier(identifier);
         QCOMPARE(app.value_or(QString()), entryId.isEmpty() ? QString() : entry(entryId));
         if (app) {
-            QCOMPARE(platform.bundleIdentifier(*app), entryId);
+            QCOMPARE(platform.applicationId(*app), entryId);
             QCOMPARE(platform.displayName(*app).isEmpty(), false);
         }
     }
 
     // A rules file names any path it likes: only entries GIO finds by ID are applications.
     void untrustedRulesResolveToNothing_data() {
-        QTest::addColumn<QString>("bundleID");
+        QTest::addColumn<QString>("appId");
         QTest::addColumn<QString>("appPath");
         const QString outside = sandbox->root() + "/files/elsewhere/my-tool.desktop";
         QTest::newRow("outside the application folders") << "" << outside;
@@ -94,13 +94,13 @@ private Q_SLOTS:
     }
 
     void untrustedRulesResolveToNothing() {
-        QFETCH(QString, bundleID);
+        QFETCH(QString, appId);
         QFETCH(QString, appPath);
         sandbox->makeFile("elsewhere/my-tool.desktop",
                           "[Desktop Entry]\nType=Application\nName=My Tool\nExec=true %F\n");
         Rule rule;
         rule.extensions = {"txt"};
-        rule.bundleID = bundleID;
+        rule.appId = appId;
         rule.appPath = appPath;
         QCOMPARE(AppInfo::resolve(rule, platform), std::nullopt);
         QCOMPARE(Router::route(sandbox->makeFile("y.txt"), {rule}, platform).kind,

@@ -208,7 +208,7 @@ bool MemoryPlatform::exists(const QString& path) const {
     return m_apps.contains(path) || m_files.contains(path);
 }
 
-QString MemoryPlatform::bundleIdentifier(const QString& path) const {
+QString MemoryPlatform::applicationId(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
     return m_apps.value(path).identifier;
 }

@@ -67,7 +67,7 @@ public:
     void revealFiles(const QStringList& paths, ErrorCompletion done) override;
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
-    QString bundleIdentifier(const QString& path) const override;
+    QString applicationId(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     QString iconName(const QString&) const override { return {}; }
     std::optional<ContentType> typeForExtension(const QString& extension) const override;

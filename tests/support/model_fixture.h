@@ -70,7 +70,7 @@ struct ModelFixture {
         if (platform.exists(path)) {
             rule.setApp(path, platform);
         } else if (!app.isEmpty()) {
-            rule.bundleID = app.toLower() + QStringLiteral(".desktop");
+            rule.appId = app.toLower() + QStringLiteral(".desktop");
             rule.appPath = path;
             rule.appName = app == QLatin1String("Nameless") ? QString() : app;
         }

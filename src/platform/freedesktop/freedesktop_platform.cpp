@@ -449,7 +449,7 @@ QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
 
 void FreedesktopPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                                 DefaultCompletion done) {
-    const QString id = bundleIdentifier(app);
+    const QString id = applicationId(app);
     if (id.isEmpty()) {
         done(QStringLiteral("%1 is not an installed application.").arg(app), {});
         return;
@@ -674,7 +674,7 @@ bool FreedesktopPlatform::exists(const QString& path) const {
     return !path.isEmpty() && g_file_test(fileName(path).constData(), G_FILE_TEST_EXISTS);
 }
 
-QString FreedesktopPlatform::bundleIdentifier(const QString& path) const {
+QString FreedesktopPlatform::applicationId(const QString& path) const {
     if (!entryAt(path)) {
         return {}; // no desktop entry, or one GIO does not accept
     }

@@ -32,7 +32,7 @@ public:
 
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
-    QString bundleIdentifier(const QString& path) const override;
+    QString applicationId(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     QString iconName(const QString& path) const override;
 

@@ -1,6 +1,6 @@
 #include "instance_channel.h"
 
-#include "file_names.h"
+#include "platform/file_names.h"
 
 #include <QCryptographicHash>
 #include <QDir>
