@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QString>
 
@@ -21,6 +22,8 @@ public:
     static QIcon genericApp();
     // The icon of an application or file, as the platform names it.
     static QIcon forPath(const QString& path, const Platform& platform);
+    // The text colour of warnings, which the warning icon shares.
+    static QColor warningColor() { return QColor(0xe6, 0x61, 0x00); }
 };
 
 } // namespace korvane

@@ -33,7 +33,6 @@ void MainWindowService::restoreMinimized() {
     m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
 }
 void MainWindowService::raiseWindow() {
-    ++m_raises;
     m_window.show();
     m_window.raise();
     m_window.activateWindow();

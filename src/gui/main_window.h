@@ -28,11 +28,9 @@ public:
     bool isMinimized() const override;
     void restoreMinimized() override;
     void raiseWindow() override;
-    int raises() const { return m_raises; }
 
 private:
     MainWindow& m_window;
-    int m_raises = 0;
 };
 
 // "Korvane": the drop zone, the rule commands, the rules list and the key hint. It shows the

@@ -278,7 +278,7 @@ void RuleRow::updateView() {
         m_appIcon->setPixmap(Icons::warning().pixmap(18, 18));
         m_appIcon->show();
         m_appName->setText(QStringLiteral("App not found"));
-        namePalette.setColor(QPalette::WindowText, QColor(0xe6, 0x61, 0x00));
+        namePalette.setColor(QPalette::WindowText, Icons::warningColor());
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->setText(Wording::visible(Wording::elided(m_rule.appName)));
         m_appDetail->setVisible(!m_rule.appName.isEmpty());

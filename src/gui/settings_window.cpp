@@ -1,5 +1,7 @@
 #include "settings_window.h"
 
+#include "icons.h"
+
 #include "core/folder_behavior.h"
 #include "core/settings.h"
 #include "platform/platform.h"
@@ -45,7 +47,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
         m_folders->addItem(behavior.label(platform), behavior.rawValue());
     }
     QPalette orange = m_loginError->palette();
-    orange.setColor(QPalette::WindowText, QColor(0xe6, 0x61, 0x00));
+    orange.setColor(QPalette::WindowText, Icons::warningColor());
     m_loginError->setPalette(orange);
     m_loginError->hide();
     m_trayReason->setForegroundRole(QPalette::PlaceholderText);
