@@ -1,4 +1,4 @@
-// Without arguments Korvane is its window; with a command, the command line.
+// Korvane is its window, started bare or with files to drop on it, or its command line.
 #include "app/instance_channel.h"
 #include "cli/command_line.h"
 #include "core/app_model.h"
@@ -9,19 +9,59 @@
 #include "platform/freedesktop/freedesktop_platform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTextStream>
-#include <cstdio>
+#include <QTimer>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
-int runWindow(int argc, char** argv) {
+// The window's arguments: nothing, or the files a launcher hands over as one drop, optionally
+// led by --reveal or --with-defaults. Nothing when the arguments are a command's.
+struct Drop {
+    QStringList files;
+    Qt::KeyboardModifiers modifiers;
+};
+
+std::optional<Drop> windowArguments(const QStringList& arguments) {
+    Drop drop;
+    bool optionsDone = false;
+    for (const QString& argument : arguments) {
+        if (optionsDone || !argument.startsWith(u'-')) {
+            drop.files << argument;
+        } else if (argument == QLatin1String("--")) {
+            optionsDone = true;
+        } else if (argument == QLatin1String("--reveal") && drop.files.isEmpty()) {
+            drop.modifiers = Qt::AltModifier;
+        } else if (argument == QLatin1String("--with-defaults") && drop.files.isEmpty()) {
+            drop.modifiers = Qt::ShiftModifier;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!arguments.isEmpty() && drop.files.isEmpty() && !optionsDone) {
+        return std::nullopt; // options alone are a command line's business
+    }
+    const QString here = korvane::FileNames::currentFolder();
+    for (QString& file : drop.files) {
+        file = korvane::FileNames::absolute(file, here);
+    }
+    return drop;
+}
+
+int runWindow(int argc, char** argv, const Drop& drop) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("korvane"));
+    QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
+                                                 QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::InstanceChannel channel;
-    if (channel.requestShow()) {
-        return 0; // the running window came forward
+    const bool handed = drop.files.isEmpty() ? channel.requestShow()
+                                             : channel.handOver(drop.files, drop.modifiers);
+    if (handed) {
+        return 0; // the running window came forward, or took the files
     }
     channel.listen();
     korvane::FreedesktopPlatform platform;
@@ -29,27 +69,40 @@ int runWindow(int argc, char** argv) {
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);
     gui.showMainWindow();
+    if (!drop.files.isEmpty()) {
+        QTimer::singleShot(0, &gui.model(),
+                           [&gui, drop] { gui.model().handle(drop.files, drop.modifiers); });
+    }
     return app.exec();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc <= 1) {
-        return runWindow(argc, argv);
-    }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    korvane::FreedesktopPlatform platform;
-    korvane::InstanceChannel window;
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    QTextStream in(stdin);
     // The arguments as their bytes: file names need not be UTF-8.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << korvane::FileNames::decode(QByteArray(argv[i]));
     }
+    // A word that is neither a command nor a file there is a mistyped command, not a drop.
+    const auto drop = windowArguments(arguments);
+    const QString first = arguments.value(0);
+    if (drop && !korvane::CommandLine::isCommand(first) &&
+        (drop->files.isEmpty() || first.contains(u'/') || first.startsWith(u'-') ||
+         access(korvane::FileNames::encode(drop->files.first()).constData(), F_OK) == 0)) {
+        return runWindow(argc, argv, *drop);
+    }
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QTextStream out(stdout);
+    if (arguments.value(0) == QLatin1String("--man-page")) {
+        out << korvane::CommandLine::manPage(); // for the build, which installs it
+        return 0;
+    }
+    korvane::FreedesktopPlatform platform;
+    korvane::InstanceChannel window;
+    QTextStream err(stderr);
+    QTextStream in(stdin);
     return korvane::CommandLine::run(arguments, platform, out, err, in, &window);
 }

@@ -43,6 +43,9 @@ public:
 
     QString name() const { return m_name; }
     QString summary() const { return m_summary; }
+    QString syntax() const { return m_syntax; }
+    QString description() const { return m_parser.applicationDescription(); }
+    const QList<QCommandLineOption>& options() const { return m_options; }
     QString help() const {
         QString text = m_parser.helpText();
         text.replace(0, text.indexOf(u'\n'),
@@ -65,6 +68,11 @@ public:
 protected:
     virtual int execute(const QStringList& arguments, Context& c) = 0;
 
+    void addOption(const QCommandLineOption& option) {
+        m_parser.addOption(option);
+        m_options.append(option);
+    }
+
     int usage(Context& c, const QString& problem) const {
         c.err << "korvane: " << terminalText(problem) << "\n\n" << help();
         return 2;
@@ -85,6 +93,7 @@ private:
     QString m_name;
     QString m_syntax;
     QString m_summary;
+    QList<QCommandLineOption> m_options;
 };
 
 class RouteCommand : public Command {
@@ -176,10 +185,10 @@ public:
                   "Opens the files as one drop: each in the application your rules name, the\n"
                   "files of one application in one launch. A file that no rule claims is\n"
                   "asked about here: type the number of an application, or nothing to skip.") {
-        m_parser.addOption({QStringLiteral("reveal"),
-                            QStringLiteral("Show the files in the file manager instead.")});
-        m_parser.addOption({QStringLiteral("with-defaults"),
-                            QStringLiteral("Open them with their usual default applications.")});
+        addOption({QStringLiteral("reveal"),
+                   QStringLiteral("Show the files in the file manager instead.")});
+        addOption({QStringLiteral("with-defaults"),
+                   QStringLiteral("Open them with their usual default applications.")});
         m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to open"));
     }
 
@@ -275,10 +284,90 @@ std::vector<std::unique_ptr<Command>> commands() {
 
 } // namespace
 
+namespace {
+
+const char* const kExitStatus[][2] = {
+    {"0", "everything asked was done"},
+    {"1", "something failed or was refused (a missing file or app, a launch or a write that "
+          "failed, a default that didn't change)"},
+    {"2", "the command was used wrongly"},
+};
+
+// Text for a man page: roff's special characters escaped.
+QString roff(QString text) {
+    text.replace(u'\\', QLatin1String("\\e")).replace(u'-', QLatin1String("\\-"));
+    text.replace(QLatin1String("\n."), QLatin1String("\n\\&."));
+    return text.startsWith(u'.') || text.startsWith(u'\'') ? QLatin1String("\\&") + text : text;
+}
+
+// The exit codes for --help, wrapped to the terminal's usual width.
+QString exitStatusText() {
+    QString text;
+    for (const auto& status : kExitStatus) {
+        QString line = QStringLiteral("  %1 ").arg(QLatin1String(status[0]));
+        for (const QString& word : QString::fromLatin1(status[1]).split(u' ')) {
+            if (line.size() + word.size() > 76) {
+                text += line + u'\n';
+                line = QStringLiteral("    ");
+            }
+            line += u' ' + word;
+        }
+        text += line + u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+QString CommandLine::manPage() {
+    QString page = QStringLiteral(
+        ".TH KORVANE 1 \"\" \"korvane %1\" \"User Commands\"\n"
+        ".SH NAME\nkorvane \\- route files to the applications your rules name\n"
+        ".SH SYNOPSIS\n.B korvane\n.RB [ \\-\\-reveal | \\-\\-with\\-defaults ]\n.IR FILE ...\n"
+        ".br\n.B korvane\n.I COMMAND\n.RI [ ARGUMENTS ]\n"
+        ".SH DESCRIPTION\nWithout a command, Korvane opens its window; with files, it hands them to\n"
+        "the window as one drop, starting it when it is not running. Each file opens in\n"
+        "the application your rules name for it; a file that no rule claims is asked\n"
+        "about in the window.\n.SH COMMANDS\n")
+                       .arg(QStringLiteral(KORVANE_VERSION));
+    for (const auto& command : commands()) {
+        page += QStringLiteral(".TP\n.B korvane %1 %2\n%3\n")
+                    .arg(command->name(), roff(command->syntax()), roff(command->description()));
+        for (const QCommandLineOption& option : command->options()) {
+            page += QStringLiteral(".RS\n.TP\n.B \\-\\-%1\n%2\n.RE\n")
+                        .arg(roff(option.names().first()), roff(option.description()));
+        }
+    }
+    page += QStringLiteral(".SH OPTIONS\n.TP\n.BR \\-h \", \" \\-\\-help\nShow the help (also "
+                           "after a command).\n.TP\n.B \\-\\-version\nShow the version.\n"
+                           ".SH EXIT STATUS\n");
+    for (const auto& status : kExitStatus) {
+        page += QStringLiteral(".TP\n.B %1\n%2\n")
+                    .arg(QLatin1String(status[0]), roff(QLatin1String(status[1])));
+    }
+    return page + QStringLiteral(
+                      ".SH FILES\n.TP\n.I $XDG_DATA_HOME/Korvane/rules.json\nThe rules.\n"
+                      ".TP\n.I $XDG_DATA_HOME/Korvane/previous\\-defaults.json\n"
+                      "The defaults Korvane replaced, for restoring them.\n"
+                      ".TP\n.I $XDG_CONFIG_HOME/Korvane/Korvane.conf\nThe settings.\n"
+                      ".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n");
+}
+
+bool CommandLine::isCommand(const QString& word) {
+    for (const auto& command : commands()) {
+        if (command->name() == word) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QString CommandLine::helpText() {
-    QString text = QStringLiteral("Usage: korvane [COMMAND] [ARGUMENTS]\n\n"
-                                  "Routes files to the applications your rules name; without a\n"
-                                  "command, opens the window.\n\nCommands:\n");
+    QString text = QStringLiteral("Usage: korvane [--reveal | --with-defaults] [FILE...]\n"
+                                  "       korvane COMMAND [ARGUMENTS]\n\n"
+                                  "Routes files to the applications your rules name. Without a\n"
+                                  "command, opens the window and hands it the files as one drop.\n"
+                                  "\nCommands:\n");
     for (const auto& command : commands()) {
         text +=
             QStringLiteral("  %1  %2\n").arg(command->name().leftJustified(8), command->summary());
@@ -286,12 +375,8 @@ QString CommandLine::helpText() {
     return text + QStringLiteral("\nOptions:\n"
                                  "  -h, --help  show this help (also after a command)\n"
                                  "  --version   show the version\n"
-                                 "\nExit status:\n"
-                                 "  0  everything asked was done\n"
-                                 "  1  something failed or was refused (a missing file or app, a\n"
-                                 "     launch or a write that failed, a default that didn't "
-                                 "change)\n"
-                                 "  2  the command was used wrongly\n");
+                                 "\nExit status:\n") +
+           exitStatusText();
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,

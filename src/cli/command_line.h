@@ -19,6 +19,10 @@ public:
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
                    QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr);
     static QString helpText();
+    // Whether `word` names a command ("open", "rules", ...).
+    static bool isCommand(const QString& word);
+    // The man page, in roff, from the same commands and texts as --help.
+    static QString manPage();
 };
 
 } // namespace korvane

@@ -21,7 +21,6 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     , m_settings(settings)
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
     , m_model(std::make_unique<AppModel>(platform, storeDirectory, settings)) {
-    QApplication::setQuitOnLastWindowClosed(false);
     // The window is the process that edits rules: it writes the list in today's form, and takes
     // up changes written to the file by others.
     m_model->store().normalise();
@@ -74,6 +73,8 @@ void GuiApp::setTrayAvailable(bool available) {
 void GuiApp::applyAppearance() {
     const bool trayShown = m_settings.showMenuBar() && m_trayAvailable;
     m_tray->setVisible(trayShown);
+    // Without a tray icon nothing could bring a closed window back: closing it quits.
+    QApplication::setQuitOnLastWindowClosed(!trayShown);
     const bool taskbar = m_settings.showDock() || !trayShown;
     if (taskbar == m_taskbarShown) {
         return; // repeated calls take no focus

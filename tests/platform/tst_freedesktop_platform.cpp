@@ -299,11 +299,17 @@ private Q_SLOTS:
     }
 
     void launchAtLogin() {
-        platform.setProgramPath("/opt/korvane dir/korvane");
+        // An entry of an earlier version counts, and goes with the new one.
+        sandbox->makeFile("../config/autostart/korvane.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Korvane\nExec=korvane\n");
+        QVERIFY(platform.launchAtLogin());
+        platform.setProgramPath("/opt/$HOME's \"dir\"/100%/korvane");
         QCOMPARE(platform.setLaunchAtLogin(true), std::nullopt);
         QVERIFY(platform.launchAtLogin());
-        QVERIFY(readAll(FreedesktopPlatform::autostartPath())
-                    .contains("Exec='/opt/korvane dir/korvane'"));
+        QVERIFY(!QFile::exists(sandbox->configHome() + "/autostart/korvane.desktop"));
+        const QByteArray written = readAll(FreedesktopPlatform::autostartPath());
+        QVERIFY2(written.contains("Exec=\"/opt/\\\\$HOME's \\\\\"dir\\\\\"/100%%/korvane\"\n"),
+                 written.constData());
         QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt);
         QVERIFY(!QFile::exists(FreedesktopPlatform::autostartPath()));
         QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt); // already off

@@ -782,25 +782,58 @@ ContentType FreedesktopPlatform::wellKnownType(WellKnownType type) const {
 
 QString FreedesktopPlatform::autostartPath() {
     return FileNames::decode(g_get_user_config_dir()) +
-           QStringLiteral("/autostart/korvane.desktop");
+           QStringLiteral("/autostart/" KORVANE_APP_ID ".desktop");
 }
 
-bool FreedesktopPlatform::launchAtLogin() const {
-    const KeyFilePtr keys = loadKeyFile(fileName(autostartPath()));
+namespace {
+
+// The entry earlier versions wrote; still honoured, and removed with the setting.
+QByteArray legacyAutostartPath() {
+    return QByteArray(g_get_user_config_dir()) + "/autostart/korvane.desktop";
+}
+
+bool autostartEnabled(const QByteArray& path) {
+    const KeyFilePtr keys = loadKeyFile(path);
     return keys && !g_key_file_get_boolean(keys.get(), G_KEY_FILE_DESKTOP_GROUP,
                                            G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr);
 }
 
+// One Exec argument as the Desktop Entry Specification quotes it: in double quotes, with ", `,
+// $ and \ escaped by a backslash, and % doubled.
+QByteArray execArgument(const QByteArray& argument) {
+    QByteArray quoted = "\"";
+    for (char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c == '%' ? QByteArray("%%") : QByteArray(1, c);
+    }
+    return quoted + '"';
+}
+
+std::optional<QString> removeFile(const QByteArray& path) {
+    GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
+    Error error;
+    if (!g_file_delete(file.get(), nullptr, error.out()) &&
+        !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
+        return error.message();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+bool FreedesktopPlatform::launchAtLogin() const {
+    return autostartEnabled(fileName(autostartPath())) || autostartEnabled(legacyAutostartPath());
+}
+
 std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
     const QByteArray path = fileName(autostartPath());
+    if (auto error = removeFile(legacyAutostartPath())) {
+        return error;
+    }
     if (!enabled) {
-        GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
-        Error error;
-        if (!g_file_delete(file.get(), nullptr, error.out()) &&
-            !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
-            return error.message();
-        }
-        return std::nullopt;
+        return removeFile(path);
     }
     GCharPtr dir(g_path_get_dirname(path.constData()));
     if (g_mkdir_with_parents(dir.get(), 0700) != 0) {
@@ -808,13 +841,14 @@ std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
     }
     const KeyFilePtr owner(g_key_file_new());
     GKeyFile* keys = owner.get();
-    const QByteArray program = fileName(programPath(m_programPath));
-    GCharPtr quoted(g_shell_quote(program.constData()));
+    const QByteArray exec = execArgument(fileName(programPath(m_programPath)));
     g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE,
                           G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
     g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME, "Korvane");
+    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_ICON,
+                          KORVANE_APP_ID);
     g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC,
-                          quoted.get());
+                          exec.constData());
     g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", TRUE);
     Error error;
     if (!g_key_file_save_to_file(keys, path.constData(), error.out())) {
