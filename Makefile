@@ -3,10 +3,14 @@
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
             libglib2.0-dev libglib2.0-bin \
-            desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core
+            desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core \
+            appstream man-db groff-base dpkg-dev
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps build build-release run test fuzz-smoke bench screenshots asan format clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build build-release run test fuzz-smoke bench screenshots asan format clean \
+        install uninstall package
 
 all: build
 
@@ -63,6 +67,19 @@ asan: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Installs under PREFIX (and DESTDIR, when set); uninstall removes exactly what was installed.
+install: build-release
+	cmake -DCMAKE_INSTALL_PREFIX=$(PREFIX) build/release >/dev/null
+	DESTDIR="$(DESTDIR)" cmake --install build/release
+
+uninstall:
+	@test -f build/release/install_manifest.txt || { echo "Nothing was installed from here."; exit 1; }
+	xargs -d '\n' rm -fv < build/release/install_manifest.txt
+
+# A Debian package: build/release/korvane_VERSION_ARCH.deb
+package: build-release
+	cd build/release && cpack -G DEB
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QTextStream>
 #include <QTimer>
+#include <csignal>
 #include <optional>
 #include <unistd.h>
 
@@ -51,6 +52,9 @@ std::optional<Drop> windowArguments(const QStringList& arguments) {
 }
 
 int runWindow(int argc, char** argv, const Drop& drop) {
+    // A launcher's output pipe may close long before the window does: writing a warning there
+    // must not end the window.
+    signal(SIGPIPE, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
@@ -58,8 +62,8 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
                                                  QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::InstanceChannel channel;
-    const bool handed = drop.files.isEmpty() ? channel.requestShow()
-                                             : channel.handOver(drop.files, drop.modifiers);
+    const bool handed =
+        drop.files.isEmpty() ? channel.requestShow() : channel.handOver(drop.files, drop.modifiers);
     if (handed) {
         return 0; // the running window came forward, or took the files
     }

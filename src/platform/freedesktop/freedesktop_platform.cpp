@@ -117,10 +117,16 @@ GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
         g_desktop_app_info_new_from_filename(fileName(path).constData()));
 }
 
+// Korvane itself is never a candidate: handing a file to Korvane would only ask again.
+bool isKorvane(GAppInfo* info) {
+    const char* id = g_app_info_get_id(info);
+    return id && qstrcmp(id, KORVANE_APP_ID ".desktop") == 0;
+}
+
 QStringList pathsOf(GList* list) {
     QStringList paths;
     AppInfoList(list).forEach([&](GAppInfo* info) {
-        if (auto path = pathOf(info); path && !paths.contains(*path)) {
+        if (auto path = pathOf(info); path && !paths.contains(*path) && !isKorvane(info)) {
             paths.append(*path);
         }
     });
@@ -421,7 +427,7 @@ QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) co
     QStringList paths;
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
         const char** types = g_app_info_get_supported_types(info);
-        for (; g_app_info_should_show(info) && types && *types; ++types) {
+        for (; g_app_info_should_show(info) && !isKorvane(info) && types && *types; ++types) {
             if (conforms(ContentType{fromUtf8(*types)}, type)) {
                 if (auto path = pathOf(info); path && !paths.contains(*path)) {
                     paths.append(*path);

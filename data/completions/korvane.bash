@@ -1,0 +1,32 @@
+# bash completion for korvane
+_korvane() {
+    local cur prev words cword
+    _init_completion || return
+    local commands="open route rules default"
+    if [[ $cword -eq 1 ]]; then
+        COMPREPLY=($(compgen -W "$commands --reveal --with-defaults --help --version" -- "$cur"))
+        [[ $cur != -* ]] && _filedir
+        return
+    fi
+    case ${words[1]} in
+    open)
+        if [[ $cur == -* ]]; then
+            COMPREPLY=($(compgen -W "--reveal --with-defaults --help" -- "$cur"))
+        else
+            _filedir
+        fi
+        ;;
+    route) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--help" -- "$cur")) || _filedir ;;
+    rules)
+        if [[ $cword -eq 2 ]]; then
+            COMPREPLY=($(compgen -W "import export --help" -- "$cur"))
+        elif [[ $cword -eq 3 ]]; then
+            _filedir json
+        fi
+        ;;
+    default)
+        [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "set restore --help" -- "$cur"))
+        ;;
+    *) _filedir ;;
+    esac
+} && complete -F _korvane korvane

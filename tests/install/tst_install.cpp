@@ -1,0 +1,124 @@
+#include "core/rule_store.h"
+#include "support/freedesktop_sandbox.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+using namespace korvane;
+
+namespace {
+FreedesktopSandbox* sandbox = nullptr;
+const QString kId = QStringLiteral(KORVANE_APP_ID);
+
+QString destination() {
+    return sandbox->root() + "/dest/usr";
+}
+
+FreedesktopSandbox::Run run(const QString& program, const QStringList& arguments) {
+    return sandbox->run(program, arguments);
+}
+} // namespace
+
+// Korvane as a desktop installs it: the files in place and valid, and its launcher entry
+// routing the files it is handed.
+class TestInstall : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
+
+    void filesAreInPlaceAndValid() {
+        const QString share = destination() + "/share/";
+        for (const QString& file :
+             {destination() + "/bin/korvane", share + "applications/" + kId + ".desktop",
+              share + "icons/hicolor/scalable/apps/" + kId + ".svg",
+              share + "icons/hicolor/symbolic/apps/" + kId + "-symbolic.svg",
+              share + "metainfo/" + kId + ".metainfo.xml", share + "man/man1/korvane.1",
+              share + "bash-completion/completions/korvane",
+              share + "zsh/vendor-completions/_korvane",
+              share + "fish/vendor_completions.d/korvane.fish"}) {
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        }
+        auto result = run("desktop-file-validate", {share + "applications/" + kId + ".desktop"});
+        QVERIFY2(result.status == 0, qPrintable(result.out + result.err));
+        result = run("appstreamcli",
+                     {"validate", "--no-net", share + "metainfo/" + kId + ".metainfo.xml"});
+        QVERIFY2(result.status == 0, qPrintable(result.out + result.err));
+        result = run("man", {"-l", share + "man/man1/korvane.1"});
+        QCOMPARE(result.status, 0);
+        QVERIFY(result.out.contains("EXIT STATUS") && result.out.contains("default set N"));
+    }
+
+    // Listed for files of unknown type, and nobody's default by being installed.
+    void openWithButNoDefaults() {
+        auto result = run("gio", {"mime", "application/octet-stream"});
+        QVERIFY2(result.out.contains(kId + ".desktop"), qPrintable(result.out));
+        for (const char* type : {"inode/directory", "text/plain", "image/png"}) {
+            result = run("gio", {"mime", QString::fromLatin1(type)});
+            QVERIFY2(!result.out.contains("Default application") ||
+                         !result.out.section(u'\n', 0, 0).contains(kId),
+                     qPrintable(result.out));
+        }
+    }
+
+    // The launcher's two files become one drop: each app launched once, by the rules.
+    void launcherEntryRoutesTheFiles() {
+        Rule text;
+        text.extensions = {"md"};
+        text.appId = "korvane-test-editor.desktop";
+        Rule images;
+        images.extensions = {"png"};
+        images.appId = "korvane-test-viewer.desktop";
+        QDir().mkpath(sandbox->rulesDirectory());
+        QFile rules(sandbox->rulesDirectory() + "/rules.json");
+        QVERIFY(rules.open(QIODevice::WriteOnly));
+        rules.write(RuleStore::encode({text, images}));
+        rules.close();
+        sandbox->clearLaunches();
+        const QString note = sandbox->makeFile("installed note.md");
+        const QString picture = sandbox->makeFile("installed.png");
+        // The window outlives gio: it must not write to a pipe that closes with it.
+        QProcess gio;
+        gio.setProcessEnvironment(sandbox->environment());
+        gio.setStandardOutputFile(QProcess::nullDevice());
+        gio.setStandardErrorFile(QProcess::nullDevice());
+        gio.start("gio", {"launch", destination() + "/share/applications/" + kId + ".desktop", note,
+                          picture});
+        QVERIFY(gio.waitForFinished(20000));
+        QCOMPARE(gio.exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(sandbox->launches().size(), 2, 20000);
+        QProcess::execute("pkill", {"-f", "korvane " + note});
+        QStringList seen;
+        for (const auto& launch : sandbox->launches()) {
+            seen << launch.as + ": " + launch.args.join(u',');
+        }
+        seen.sort();
+        QCOMPARE(seen, (QStringList{"editor: " + note, "viewer: " + picture}));
+    }
+};
+
+int main(int argc, char** argv) {
+    FreedesktopSandbox box;
+    sandbox = &box;
+    // Install into the sandbox, and let the desktop find what was installed there.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DESTDIR", box.root() + "/dest");
+    QProcess install;
+    install.setProcessEnvironment(env);
+    install.start("cmake", {"--install", KORVANE_BUILD_DIR, "--prefix", "/usr"});
+    if (!install.waitForFinished(120000) || install.exitCode() != 0) {
+        qWarning("cmake --install failed: %s", install.readAllStandardError().constData());
+        return 1;
+    }
+    qputenv("XDG_DATA_DIRS",
+            QFile::encodeName(destination() + "/share:" + qEnvironmentVariable("XDG_DATA_DIRS")));
+    qputenv("PATH", QFile::encodeName(destination() + "/bin:" + qEnvironmentVariable("PATH")));
+    QProcess::execute("update-desktop-database", {destination() + "/share/applications"});
+    QCoreApplication app(argc, argv);
+    TestInstall test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_install.moc"
