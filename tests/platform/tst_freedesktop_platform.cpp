@@ -273,6 +273,12 @@ private Q_SLOTS:
                               "[D-BUS Service]\nName=org.freedesktop.FileManager1\nExec=" +
                                   QByteArray(KORVANE_FAKE_FM) + " " +
                                   QFile::encodeName(sandbox->root()) + "/revealed.log\n");
+            // The bus reads its service folders again only when told.
+            QCOMPARE(QProcess::execute("dbus-send", {"--session", "--dest=org.freedesktop.DBus",
+                                                     "--type=method_call", "--print-reply",
+                                                     "/org/freedesktop/DBus",
+                                                     "org.freedesktop.DBus.ReloadConfig"}),
+                     0);
         }
         const QStringList files{sandbox->makeFile("one/a b.txt"), sandbox->makeFile("one/b.txt"),
                                 sandbox->makeFile("two/c.txt")};
