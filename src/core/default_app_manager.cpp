@@ -280,12 +280,13 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
             }
         }
         // Clearing the step breaks the cycle between the run and its step, but also destroys
-        // this closure: keep what is still needed on the stack first.
+        // this closure and what it holds: keep what is still needed on the stack first.
+        const auto kept = run;
         const auto finished = done;
         const bool alive = bool(self);
-        run->step = nullptr;
+        kept->step = nullptr;
         if (alive) {
-            finished(run->lines, run->failures);
+            finished(kept->lines, kept->failures);
         }
     };
     run->step();
