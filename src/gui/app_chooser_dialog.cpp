@@ -18,6 +18,9 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
     , m_filter(new QLineEdit(this))
     , m_list(new QListWidget(this)) {
     setWindowTitle(title);
+    // Names by which tests and accessibility tools find the widgets.
+    m_filter->setObjectName(QStringLiteral("filter"));
+    m_list->setObjectName(QStringLiteral("apps"));
     setModal(true);
     resize(380, 460);
     m_filter->setPlaceholderText(QStringLiteral("Filter"));

@@ -18,8 +18,6 @@ class AppChooserDialog : public QDialog {
 public:
     AppChooserDialog(const Platform& platform, const QString& title, QWidget* parent = nullptr);
 
-    QLineEdit* filterField() const { return m_filter; }
-    QListWidget* list() const { return m_list; }
     QString chosen() const;
 
 private:

@@ -67,6 +67,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     , m_export(new QPushButton(QStringLiteral("Export")))
     , m_hint(new QLabel(keyHint(model.platform()))) {
     setObjectName(QStringLiteral("mainWindow"));
+    // Names by which tests and accessibility tools find the widgets.
+    m_dropZone->setObjectName(QStringLiteral("dropZone"));
+    m_rules->setObjectName(QStringLiteral("rulesList"));
+    m_addRule->setObjectName(QStringLiteral("addRule"));
+    m_import->setObjectName(QStringLiteral("import"));
+    m_export->setObjectName(QStringLiteral("export"));
+    m_hint->setObjectName(QStringLiteral("hint"));
     setWindowTitle(QStringLiteral("Korvane"));
     setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
 

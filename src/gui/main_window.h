@@ -43,16 +43,9 @@ public:
     MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    DropZone* dropZone() const { return m_dropZone; }
-    RulesList* rulesList() const { return m_rules; }
-    QPushButton* addRuleButton() const { return m_addRule; }
-    QPushButton* importButton() const { return m_import; }
-    QPushButton* exportButton() const { return m_export; }
-    QLabel* hint() const { return m_hint; }
     PendingSheet* pendingSheet() const { return m_sheet; }
     QMessageBox* alert() const { return m_alert; }
     MainWindowService& service() const { return *m_service; }
-    QAction* openFileAction() const { return m_openFile; }
     QAction* settingsAction() const { return m_settings; }
     QAction* quitAction() const { return m_quit; }
 

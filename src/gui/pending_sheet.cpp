@@ -32,6 +32,12 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     , m_chooseOther(new QPushButton(QStringLiteral("Choose another app\u2026"), this))
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("pendingSheet"));
+    // Names by which tests and accessibility tools find the widgets.
+    m_always->setObjectName(QStringLiteral("always"));
+    m_empty->setObjectName(QStringLiteral("noSuggestions"));
+    m_list->setObjectName(QStringLiteral("appList"));
+    m_chooseOther->setObjectName(QStringLiteral("chooseOther"));
+    m_cancel->setObjectName(QStringLiteral("cancel"));
     setWindowTitle(QStringLiteral("Choose an App"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(400);

@@ -30,11 +30,6 @@ public:
     const PendingFile& file() const { return m_file; }
     bool isLoaded() const { return m_loaded; }
     QStringList apps() const { return m_apps; }
-    QCheckBox* alwaysSwitch() const { return m_always; }
-    QLabel* emptyLabel() const { return m_empty; }
-    QListWidget* appList() const { return m_list; }
-    QPushButton* chooseOtherButton() const { return m_chooseOther; }
-    QPushButton* cancelButton() const { return m_cancel; }
     void choose(const QString& app);
 
 Q_SIGNALS:

@@ -61,6 +61,16 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_restore(new QPushButton(QStringLiteral("Restore"), this))
     , m_delete(new QToolButton(this)) {
     setObjectName(QStringLiteral("ruleRow"));
+    // Names by which tests and accessibility tools find the widgets.
+    m_extensions->setObjectName(QStringLiteral("extensions"));
+    m_groupButton->setObjectName(QStringLiteral("groupButton"));
+    m_appButton->setObjectName(QStringLiteral("appButton"));
+    m_makeDefault->setObjectName(QStringLiteral("makeDefault"));
+    m_restore->setObjectName(QStringLiteral("restore"));
+    m_delete->setObjectName(QStringLiteral("delete"));
+    m_enabled->setObjectName(QStringLiteral("enabled"));
+    m_appName->setObjectName(QStringLiteral("appName"));
+    m_grip->setObjectName(QStringLiteral("grip"));
     m_grip->setPixmap(Icons::grip().pixmap(16, 16));
     m_grip->setCursor(Qt::OpenHandCursor);
     m_grip->setToolTip(QStringLiteral("Drag to reorder"));

@@ -46,17 +46,8 @@ public:
     // Takes a new value of the rule from the store; the typed text stays as it is.
     void setRule(const Rule& rule);
 
-    QLineEdit* extensionField() const { return m_extensions; }
-    QToolButton* groupButton() const { return m_groupButton; }
-    QToolButton* appButton() const { return m_appButton; }
-    QPushButton* makeDefaultButton() const { return m_makeDefault; }
-    QPushButton* restoreButton() const { return m_restore; }
-    QToolButton* deleteButton() const { return m_delete; }
-    QCheckBox* enabledSwitch() const { return m_enabled; }
-    QLabel* appLabel() const { return m_appName; }
     QStringList infoLines() const;
     QStringList candidates() const { return m_candidates; }
-    QWidget* grip() const { return m_grip; }
     // The key of the last refresh whose results are shown.
     QString shownKey() const { return m_shownKey; }
     QString taskKey() const;

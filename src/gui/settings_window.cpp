@@ -1,9 +1,8 @@
 #include "settings_window.h"
 
-#include "icons.h"
-
 #include "core/folder_behavior.h"
 #include "core/settings.h"
+#include "icons.h"
 #include "platform/platform.h"
 
 #include <QCheckBox>
@@ -40,6 +39,13 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
           caption(QStringLiteral("This desktop has no %1.").arg(platform.statusAreaName()), this))
     , m_dock(new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.dockName()), this)) {
     setObjectName(QStringLiteral("settingsWindow"));
+    // Names by which tests and accessibility tools find the widgets.
+    m_folders->setObjectName(QStringLiteral("folderPicker"));
+    m_login->setObjectName(QStringLiteral("login"));
+    m_loginError->setObjectName(QStringLiteral("loginError"));
+    m_menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_dock->setObjectName(QStringLiteral("dock"));
+    m_trayReason->setObjectName(QStringLiteral("trayReason"));
     setWindowTitle(QStringLiteral("Korvane Settings"));
     setFixedWidth(420);
 

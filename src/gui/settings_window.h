@@ -18,12 +18,6 @@ class SettingsWindow : public QWidget {
 public:
     SettingsWindow(Platform& platform, Settings& settings, QWidget* parent = nullptr);
 
-    QComboBox* folderPicker() const { return m_folders; }
-    QCheckBox* loginSwitch() const { return m_login; }
-    QLabel* loginError() const { return m_loginError; }
-    QCheckBox* menuBarSwitch() const { return m_menuBar; }
-    QCheckBox* dockSwitch() const { return m_dock; }
-    QLabel* trayReason() const { return m_trayReason; }
     // Whether the desktop shows tray icons; tests may pretend either way.
     void setTrayAvailable(bool available);
     void setLaunchAtLogin(bool on);

@@ -7,6 +7,7 @@
 #include "gui/tray_controller.h"
 #include "platform/file_names.h"
 #include "support/memory_platform.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -82,17 +83,17 @@ private Q_SLOTS:
         f.settings.setShowDock(dock);
         QCOMPARE(f.gui->tray().isVisible(), trayShown);
         QCOMPARE(f.gui->taskbarEntryShown(), taskbar);
-        QCOMPARE(f.window().menuBarSwitch()->isChecked(), menuBar);
-        QCOMPARE(f.window().dockSwitch()->isChecked(), dockChecked);
-        QCOMPARE(f.window().dockSwitch()->isEnabled(), dockEnabled);
+        QCOMPARE(find<QCheckBox>(&f.window(), "menuBar")->isChecked(), menuBar);
+        QCOMPARE(find<QCheckBox>(&f.window(), "dock")->isChecked(), dockChecked);
+        QCOMPARE(find<QCheckBox>(&f.window(), "dock")->isEnabled(), dockEnabled);
         QCOMPARE(f.settings.showDock(), dock); // the stored value is kept as it is
     }
 
     void switchesWriteSettings() {
         ShellFixture f;
-        f.window().dockSwitch()->click();
+        find<QCheckBox>(&f.window(), "dock")->click();
         QVERIFY(!f.settings.showDock() && !f.gui->taskbarEntryShown());
-        f.window().menuBarSwitch()->click();
+        find<QCheckBox>(&f.window(), "menuBar")->click();
         QVERIFY(!f.settings.showMenuBar());
         QVERIFY(f.gui->taskbarEntryShown()); // always reachable
     }
@@ -100,15 +101,15 @@ private Q_SLOTS:
     void noTrayOnThisDesktop() {
         ShellFixture f(false);
         QVERIFY(!f.gui->tray().isVisible());
-        QVERIFY(!f.window().menuBarSwitch()->isEnabled());
-        QVERIFY(!f.window().trayReason()->isHidden());
+        QVERIFY(!find<QCheckBox>(&f.window(), "menuBar")->isEnabled());
+        QVERIFY(!find<QLabel>(&f.window(), "trayReason")->isHidden());
         f.settings.setShowDock(false);
         QVERIFY(f.gui->taskbarEntryShown());
     }
 
     void folderPicker() {
         ShellFixture f;
-        QComboBox* picker = f.window().folderPicker();
+        QComboBox* picker = find<QComboBox>(&f.window(), "folderPicker");
         QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
         Q_EMIT picker->activated(2);
         QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
@@ -118,13 +119,13 @@ private Q_SLOTS:
 
     void launchAtLogin() {
         ShellFixture f;
-        f.window().loginSwitch()->click();
-        QVERIFY(f.platform.launchAtLogin() && f.window().loginError()->isHidden());
+        find<QCheckBox>(&f.window(), "login")->click();
+        QVERIFY(f.platform.launchAtLogin() && find<QLabel>(&f.window(), "loginError")->isHidden());
         f.platform.setLaunchAtLoginError("Permission denied");
-        f.window().loginSwitch()->click(); // off fails: springs back on, and says why
-        QVERIFY(f.window().loginSwitch()->isChecked());
-        QVERIFY(f.window().loginError()->text().endsWith("Permission denied"));
-        QVERIFY(!f.window().loginError()->isHidden());
+        find<QCheckBox>(&f.window(), "login")->click(); // off fails: springs back on, and says why
+        QVERIFY(find<QCheckBox>(&f.window(), "login")->isChecked());
+        QVERIFY(find<QLabel>(&f.window(), "loginError")->text().endsWith("Permission denied"));
+        QVERIFY(!find<QLabel>(&f.window(), "loginError")->isHidden());
     }
 
     void trayMenu() {

@@ -5,6 +5,7 @@
 #include "gui/rule_row.h"
 #include "gui/rules_list.h"
 #include "support/model_fixture.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,7 +32,7 @@ struct WindowFixture : ModelFixture {
         model->setPanels(&panels);
         window.show();
     }
-    RuleRow* row(int i) const { return window.rulesList()->rows().value(i); }
+    RuleRow* row(int i) const { return find<RulesList>(&window, "rulesList")->rows().value(i); }
     bool refreshed(RuleRow* row) const {
         return QTest::qWaitFor([&] { return row->shownKey() == row->taskKey(); }, 3000);
     }
@@ -74,36 +75,36 @@ class TestMainWindow : public QObject {
 private Q_SLOTS:
     void addRulePutsABlankRuleFirst() {
         WindowFixture f;
-        QVERIFY(f.window.rulesList()->showsEmptyState());
-        QVERIFY(!f.window.exportButton()->isEnabled());
+        QVERIFY(find<RulesList>(&f.window, "rulesList")->showsEmptyState());
+        QVERIFY(!find<QPushButton>(&f.window, "export")->isEnabled());
         f.addRule("md>TextEdit");
-        QTest::mouseClick(f.window.addRuleButton(), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(&f.window, "addRule"), Qt::LeftButton);
         const QList<Rule> rules = f.model->store().rules();
         QCOMPARE(rules.size(), 2);
         QCOMPARE(rules.first().extensions, QStringList{});
         QVERIFY(!rules.first().hasApp());
         QVERIFY(f.model->store().savePending());
-        QVERIFY(f.window.exportButton()->isEnabled());
+        QVERIFY(find<QPushButton>(&f.window, "export")->isEnabled());
         QCOMPARE(f.row(0)->ruleId(), rules.first().id);
-        QCOMPARE(f.row(1)->extensionField()->text(), "md");
+        QCOMPARE(find<QLineEdit>(f.row(1), "extensions")->text(), "md");
     }
 
     void typingKeepsTheTextAndParses() {
         WindowFixture f;
-        QTest::mouseClick(f.window.addRuleButton(), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(&f.window, "addRule"), Qt::LeftButton);
         RuleRow* row = f.row(0);
-        QTest::keyClicks(row->extensionField(), "MD, .markdown");
+        QTest::keyClicks(find<QLineEdit>(row, "extensions"), "MD, .markdown");
         QCOMPARE(f.model->store().rules().first().extensions, (QStringList{"md", "markdown"}));
-        QCOMPARE(row->extensionField()->text(), "MD, .markdown");
+        QCOMPARE(find<QLineEdit>(row, "extensions")->text(), "MD, .markdown");
         QVERIFY(f.refreshed(row));
         QCOMPARE(row->infoLines(), (QStringList{".md currently opens in no app",
                                                 ".markdown currently opens in no app"}));
         const QString key = row->taskKey();
-        QTest::keyClicks(row->extensionField(), ", ");
+        QTest::keyClicks(find<QLineEdit>(row, "extensions"), ", ");
         QCOMPARE(row->taskKey(), key); // same list: no new refresh
-        QCOMPARE(row->extensionField()->text(), "MD, .markdown, ");
-        row->extensionField()->selectAll();
-        QTest::keyClick(row->extensionField(), Qt::Key_Backspace);
+        QCOMPARE(find<QLineEdit>(row, "extensions")->text(), "MD, .markdown, ");
+        find<QLineEdit>(row, "extensions")->selectAll();
+        QTest::keyClick(find<QLineEdit>(row, "extensions"), Qt::Key_Backspace);
         QCOMPARE(f.model->store().rules().first().extensions, QStringList{});
     }
 
@@ -119,11 +120,11 @@ private Q_SLOTS:
         QCOMPARE(lines[2], ".qqq currently opens in no app");
         QCOMPARE(row->candidates(), (QStringList{ModelFixture::kPreview, ModelFixture::kSublime,
                                                  ModelFixture::kTextEdit}));
-        QAction* preview = f.menuAction(row->appButton(), "Preview");
+        QAction* preview = f.menuAction(find<QToolButton>(row, "appButton"), "Preview");
         QVERIFY(preview);
         preview->trigger();
         QCOMPARE(f.model->store().rules().first().appPath, ModelFixture::kPreview);
-        QCOMPARE(row->appLabel()->text(), "Preview");
+        QCOMPARE(find<QLabel>(row, "appName")->text(), "Preview");
     }
 
     void groupMenuAndAppColumn() {
@@ -133,14 +134,14 @@ private Q_SLOTS:
         f.addRule("md>");
         f.addRule("@images>Preview");
         RuleRow* row = f.row(0);
-        f.menuAction(row->groupButton(), "Images")->trigger();
+        f.menuAction(find<QToolButton>(row, "groupButton"), "Images")->trigger();
         QCOMPARE(f.model->store().rules().first().group, TypeGroup::Images);
-        f.menuAction(row->groupButton(), "No type group")->trigger();
+        f.menuAction(find<QToolButton>(row, "groupButton"), "No type group")->trigger();
         QVERIFY(!f.model->store().rules().first().group);
         // Make default needs an installed app and an extension.
-        QCOMPARE(row->appLabel()->text(), "TextEdit");
+        QCOMPARE(find<QLabel>(row, "appName")->text(), "TextEdit");
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(f.row(i)->makeDefaultButton()->isEnabled(), i == 0);
+            QCOMPARE(find<QPushButton>(f.row(i), "makeDefault")->isEnabled(), i == 0);
         }
     }
 
@@ -149,13 +150,14 @@ private Q_SLOTS:
         f.addRule("qqq>");
         RuleRow* row = f.row(0);
         QVERIFY(f.refreshed(row));
-        QCOMPARE(f.menuTexts(row->appButton()).isEmpty(), true);
-        Q_EMIT row->appButton()->menu()->aboutToShow();
-        QCOMPARE(f.menuTexts(row->appButton()), QStringList{"Other\u2026"}); // no divider
-        f.menuAction(row->appButton(), "Other\u2026")->trigger();            // cancelled
+        QCOMPARE(f.menuTexts(find<QToolButton>(row, "appButton")).isEmpty(), true);
+        Q_EMIT find<QToolButton>(row, "appButton")->menu()->aboutToShow();
+        QCOMPARE(f.menuTexts(find<QToolButton>(row, "appButton")),
+                 QStringList{"Other\u2026"});                                        // no divider
+        f.menuAction(find<QToolButton>(row, "appButton"), "Other\u2026")->trigger(); // cancelled
         QVERIFY(!f.model->store().rules().first().hasApp());
         f.chooser.answer = ModelFixture::kSublime;
-        f.menuAction(row->appButton(), "Other\u2026")->trigger();
+        f.menuAction(find<QToolButton>(row, "appButton"), "Other\u2026")->trigger();
         QCOMPARE(f.model->store().rules().first().appName, "Sublime Text");
     }
 
@@ -164,28 +166,28 @@ private Q_SLOTS:
         f.addRule("png>Sublime");
         f.addRule("png, jpg>TextEdit");
         RuleRow* row = f.row(0);
-        QVERIFY(row->restoreButton()->isHidden());
-        QTest::mouseClick(row->makeDefaultButton(), Qt::LeftButton);
-        QVERIFY(!row->makeDefaultButton()->isEnabled()); // busy
-        QTRY_VERIFY(row->makeDefaultButton()->isEnabled());
+        QVERIFY(find<QPushButton>(row, "restore")->isHidden());
+        QTest::mouseClick(find<QPushButton>(row, "makeDefault"), Qt::LeftButton);
+        QVERIFY(!find<QPushButton>(row, "makeDefault")->isEnabled()); // busy
+        QTRY_VERIFY(find<QPushButton>(row, "makeDefault")->isEnabled());
         QTRY_VERIFY(f.window.alert());
         QCOMPARE(f.window.alert()->text(), ".png: done. Sublime Text is now the default.");
-        QVERIFY(!row->restoreButton()->isHidden());
-        QVERIFY(!f.row(1)->restoreButton()->isHidden()); // shares the extension
+        QVERIFY(!find<QPushButton>(row, "restore")->isHidden());
+        QVERIFY(!find<QPushButton>(f.row(1), "restore")->isHidden()); // shares the extension
         f.window.alert()->button(QMessageBox::Ok)->click();
         QCOMPARE(f.model->alertText(), QString());
-        QTest::mouseClick(row->restoreButton(), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(row, "restore"), Qt::LeftButton);
         QTRY_VERIFY(f.window.alert());
         QCOMPARE(f.window.alert()->text(), ".png: restored to Preview.");
-        QTRY_VERIFY(row->restoreButton()->isHidden());
+        QTRY_VERIFY(find<QPushButton>(row, "restore")->isHidden());
     }
 
     void switchingARuleOff() {
         WindowFixture f;
         f.addRule("md>TextEdit");
-        f.row(0)->enabledSwitch()->click();
+        find<QCheckBox>(f.row(0), "enabled")->click();
         QVERIFY(!f.model->store().rules().first().enabled);
-        QVERIFY(f.row(0)->extensionField()->isEnabled()); // still editable
+        QVERIFY(find<QLineEdit>(f.row(0), "extensions")->isEnabled()); // still editable
     }
 
     void deleteAndReorder() {
@@ -193,26 +195,26 @@ private Q_SLOTS:
         const Rule a = f.addRule("a>TextEdit");
         const Rule b = f.addRule("b>TextEdit");
         const Rule c = f.addRule("c>TextEdit");
-        f.window.rulesList()->moveRow(0, 3);
+        find<RulesList>(&f.window, "rulesList")->moveRow(0, 3);
         QList<QUuid> order;
         for (const Rule& r : f.model->store().rules()) {
             order << r.id;
         }
         QCOMPARE(order, (QList<QUuid>{b.id, c.id, a.id}));
         QCOMPARE(f.row(2)->ruleId(), a.id);
-        QTest::mouseClick(f.row(0)->deleteButton(), Qt::LeftButton);
+        QTest::mouseClick(find<QToolButton>(f.row(0), "delete"), Qt::LeftButton);
         QCOMPARE(f.model->store().rules().size(), 2);
         QCOMPARE(f.model->store().rules().first().id, c.id);
-        QTest::mouseClick(f.row(0)->deleteButton(), Qt::LeftButton);
-        QTest::mouseClick(f.row(0)->deleteButton(), Qt::LeftButton);
-        QVERIFY(f.window.rulesList()->showsEmptyState());
+        QTest::mouseClick(find<QToolButton>(f.row(0), "delete"), Qt::LeftButton);
+        QTest::mouseClick(find<QToolButton>(f.row(0), "delete"), Qt::LeftButton);
+        QVERIFY(find<RulesList>(&f.window, "rulesList")->showsEmptyState());
     }
 
     void draggedRowDropsBelowTheOthers() {
         WindowFixture f;
         const Rule a = f.addRule("a>TextEdit");
         const Rule b = f.addRule("b>TextEdit");
-        RulesList* list = f.window.rulesList();
+        RulesList* list = find<RulesList>(&f.window, "rulesList");
         QTRY_VERIFY(f.row(1)->isVisible());
         QMimeData data;
         data.setData("application/x-korvane-rule", a.id.toString(QUuid::WithoutBraces).toLatin1());
@@ -231,19 +233,19 @@ private Q_SLOTS:
         platform.setApplicationEntries(
             {{"TextEdit", "/a/TextEdit"}, {"Preview", "/a/Preview"}, {"Sublime Text", "/a/ST"}});
         AppChooserDialog dialog(platform, "Choose an App");
-        QCOMPARE(dialog.list()->count(), 3);
-        QCOMPARE(dialog.list()->item(0)->text(), "Preview"); // sorted
-        QTest::keyClicks(dialog.filterField(), "sub");
+        QCOMPARE(find<QListWidget>(&dialog, "apps")->count(), 3);
+        QCOMPARE(find<QListWidget>(&dialog, "apps")->item(0)->text(), "Preview"); // sorted
+        QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "sub");
         QStringList visible;
-        for (int i = 0; i < dialog.list()->count(); ++i) {
-            if (!dialog.list()->item(i)->isHidden()) {
-                visible << dialog.list()->item(i)->text();
+        for (int i = 0; i < find<QListWidget>(&dialog, "apps")->count(); ++i) {
+            if (!find<QListWidget>(&dialog, "apps")->item(i)->isHidden()) {
+                visible << find<QListWidget>(&dialog, "apps")->item(i)->text();
             }
         }
         QCOMPARE(visible, QStringList{"Sublime Text"});
-        dialog.list()->setCurrentRow(2); // TextEdit, filtered out
+        find<QListWidget>(&dialog, "apps")->setCurrentRow(2); // TextEdit, filtered out
         QCOMPARE(dialog.chosen(), QString());
-        dialog.list()->setCurrentRow(1);
+        find<QListWidget>(&dialog, "apps")->setCurrentRow(1);
         QCOMPARE(dialog.chosen(), "/a/ST");
     }
 
@@ -252,21 +254,22 @@ private Q_SLOTS:
         const QString file = f.file("a.md");
         auto* files = new QMimeData;
         files->setUrls({QUrl::fromLocalFile(file)});
-        QVERIFY(dropOn(f.window.dropZone(), files, Qt::AltModifier));
-        QVERIFY(!f.window.dropZone()->isTargeted());
+        QVERIFY(dropOn(find<DropZone>(&f.window, "dropZone"), files, Qt::AltModifier));
+        QVERIFY(!find<DropZone>(&f.window, "dropZone")->isTargeted());
         QTRY_COMPARE(f.platform.ordersOf(MemoryPlatform::Order::Reveal).size(), 1);
         QTRY_COMPARE(f.model->message(), "Revealed 1 item in Finder");
-        QTRY_COMPARE(f.window.dropZone()->shownMessage(), "Revealed 1 item in Finder");
+        QTRY_COMPARE(find<DropZone>(&f.window, "dropZone")->shownMessage(),
+                     "Revealed 1 item in Finder");
         delete files;
 
         auto* text = new QMimeData;
         text->setText("just words");
-        QVERIFY(!dropOn(f.window.dropZone(), text, Qt::NoModifier));
-        QVERIFY(!f.window.dropZone()->isTargeted());
+        QVERIFY(!dropOn(find<DropZone>(&f.window, "dropZone"), text, Qt::NoModifier));
+        QVERIFY(!find<DropZone>(&f.window, "dropZone")->isTargeted());
         delete text;
         auto* web = new QMimeData;
         web->setUrls({QUrl("https://example.org/page")});
-        QVERIFY(!dropOn(f.window.dropZone(), web, Qt::NoModifier));
+        QVERIFY(!dropOn(find<DropZone>(&f.window, "dropZone"), web, Qt::NoModifier));
         delete web;
         QTest::qWait(20);
         QCOMPARE(f.platform.orders().size(), 1);
@@ -277,7 +280,8 @@ private Q_SLOTS:
         f.model->handle(f.files({"Notes.MD", "README", "c.md"}), {});
         QTRY_VERIFY(f.window.pendingSheet());
         PendingSheet* sheet = f.window.pendingSheet();
-        QVERIFY(sheet->alwaysSwitch()->isEnabled() && sheet->alwaysSwitch()->isChecked());
+        QVERIFY(find<QCheckBox>(sheet, "always")->isEnabled() &&
+                find<QCheckBox>(sheet, "always")->isChecked());
         QTRY_VERIFY(sheet->isLoaded());
         QCOMPARE(sheet->apps(), (QStringList{ModelFixture::kTextEdit, ModelFixture::kSublime}));
 
@@ -285,15 +289,17 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet() != sheet);
         sheet = f.window.pendingSheet();
         QCOMPARE(sheet->file().path, f.file("README"));
-        QVERIFY(!sheet->alwaysSwitch()->isEnabled()); // no extension: no rule
-        sheet->cancelButton()->click();
+        QVERIFY(!find<QCheckBox>(sheet, "always")->isEnabled()); // no extension: no rule
+        find<QPushButton>(sheet, "cancel")->click();
 
         QTRY_VERIFY(f.window.pendingSheet() &&
                     f.window.pendingSheet()->file().path == f.file("c.md"));
         sheet = f.window.pendingSheet();
         QTRY_VERIFY(sheet->isLoaded());
-        QTest::mouseClick(sheet->appList()->viewport(), Qt::LeftButton, {},
-                          sheet->appList()->visualItemRect(sheet->appList()->item(1)).center());
+        QTest::mouseClick(find<QListWidget>(sheet, "appList")->viewport(), Qt::LeftButton, {},
+                          find<QListWidget>(sheet, "appList")
+                              ->visualItemRect(find<QListWidget>(sheet, "appList")->item(1))
+                              .center());
         QTRY_VERIFY(!f.window.pendingSheet());
         QCOMPARE(f.model->store().rules().first().extensions, QStringList{"md"});
         QCOMPARE(f.model->store().rules().first().appPath, ModelFixture::kSublime);
@@ -307,12 +313,14 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.pendingSheet());
         PendingSheet* sheet = f.window.pendingSheet();
         QTRY_VERIFY(sheet->isLoaded());
-        QCOMPARE(sheet->emptyLabel()->text(), "macOS didn't suggest any apps for this file.");
-        sheet->chooseOtherButton()->click(); // the chooser is cancelled: the sheet stays
+        QCOMPARE(find<QLabel>(sheet, "noSuggestions")->text(),
+                 "macOS didn't suggest any apps for this file.");
+        find<QPushButton>(sheet, "chooseOther")
+            ->click(); // the chooser is cancelled: the sheet stays
         QCOMPARE(f.window.pendingSheet(), sheet);
         f.chooser.answer = ModelFixture::kTextEdit;
-        sheet->alwaysSwitch()->setChecked(false);
-        sheet->chooseOtherButton()->click();
+        find<QCheckBox>(sheet, "always")->setChecked(false);
+        find<QPushButton>(sheet, "chooseOther")->click();
         QTRY_VERIFY(!f.window.pendingSheet());
         QVERIFY(f.model->store().rules().isEmpty());
     }
