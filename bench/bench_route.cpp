@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     // korvane open: 1,000 files of 5 kinds, one launch request per application.
     const QList<QPair<QString, QString>> kinds{{"txt", "korvane-test-editor.desktop"},
                                                {"png", "korvane-test-viewer.desktop"},
-                                               {"md", "sublime_text.desktop"},
-                                               {"mp3", "korvane-sys-player.desktop"},
+                                               {"md", "korvane-sublime-text.desktop"},
+                                               {"mp3", "korvane-system-player.desktop"},
                                                {"zip", "kde-korvane-sub.desktop"}};
     QList<Rule> openRules;
     for (const auto& [ext, id] : kinds) {

@@ -157,7 +157,7 @@ int CliSession::listRules() {
         } else if (const auto app = AppInfo::resolve(rule, m_platform)) {
             parts << QStringLiteral("app: ") + AppInfo::displayName(*app, m_platform);
         } else {
-            parts << QStringLiteral("app: %1 (not found)").arg(Wording::elided(rule.appName));
+            parts << QStringLiteral("app: %1 (not found)").arg(Wording::appName(rule.appName));
         }
         parts << (rule.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"));
         m_out << (i + 1) << ". " << terminalText(parts.join(QStringLiteral("; "))) << "\n";

@@ -1,10 +1,8 @@
-#include "core/rule_store.h"
 #include "support/freedesktop_sandbox.h"
+#include "support/test_data.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
-#include <QTest>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,35 +12,9 @@ using namespace korvane;
 namespace {
 FreedesktopSandbox* sandbox = nullptr;
 
-using Run = FreedesktopSandbox::Run;
-
-Run runKorvane(const QStringList& arguments, const QByteArray& input = {}) {
-    return sandbox->run(QStringLiteral(KORVANE_BINARY), arguments, input);
-}
-
-Rule rule(const QString& extensions, const QString& entryId, const QString& name) {
-    Rule r;
-    r.extensions = Rule::parseExtensions(extensions);
-    r.appId = entryId;
-    r.appPath = sandbox->entry(entryId);
-    r.appName = name;
-    return r;
-}
-
-void writeRules(const QList<Rule>& rules) {
-    QDir().mkpath(sandbox->rulesDirectory());
-    QFile file(sandbox->rulesDirectory() + "/rules.json");
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(RuleStore::encode(rules));
-}
-
-QList<Rule> readRules() {
-    return RuleStore::read(sandbox->rulesDirectory()).value_or(QList<Rule>());
-}
-
-ino_t inodeOf(const QString& path) {
-    struct stat info {};
-    return stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+// Rules by spec, their apps the sandbox's: "md>Test Editor".
+void writeRules(const QStringList& specs) {
+    sandbox->writeRules(rulesFrom(specs, FreedesktopSandbox::idOf));
 }
 
 QByteArray readFile(const QString& path) {
@@ -56,8 +28,36 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-const QString kEditor = QStringLiteral("korvane-test-editor.desktop");
-const QString kViewer = QStringLiteral("korvane-test-viewer.desktop");
+// The files each app was given, "editor: a,b", sorted, once `count` launches arrived.
+QStringList launched(int count) {
+    (void)QTest::qWaitFor([&] { return sandbox->launches().size() >= count; }, 10000);
+    QTest::qWait(100);
+    QStringList seen;
+    for (const auto& launch : sandbox->launches()) {
+        seen << launch.as + ": " + launch.args.join(u',');
+    }
+    seen.sort();
+    return seen;
+}
+
+// A process in the sandbox, started in a working folder `depth` folders of 200 bytes deep:
+// no shell can cd that deep.
+QProcess* startDeep(const QStringList& arguments, int depth) {
+    auto* korvane = new QProcess;
+    korvane->setWorkingDirectory(sandbox->root() + "/files");
+    korvane->setChildProcessModifier([depth] {
+        const QByteArray name(200, 'd');
+        for (int i = 0; i < depth; ++i) {
+            if ((mkdir(name.constData(), 0700) != 0 && errno != EEXIST) ||
+                chdir(name.constData()) != 0) {
+                _exit(99);
+            }
+        }
+        close(open("deep.md", O_CREAT | O_WRONLY, 0600));
+    });
+    korvane->start(KORVANE_BINARY, arguments);
+    return korvane;
+}
 } // namespace
 
 // The korvane command line, run as a process in a private desktop.
@@ -66,316 +66,316 @@ class TestCli : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
-    void init() { sandbox->clearLaunches(); }
+    void init() {
+        sandbox->clearLaunches();
+        writeRules({"md, txt>Test Editor", "pdf>Gone App", "log>Nameless", "@images>Test Viewer",
+                    "!zip>Test Editor", "qqqzz>Test Editor"});
+    }
 
-    void routesEachFileInOrder() {
-        Rule images = rule("", kViewer, "Test Viewer");
-        images.group = TypeGroup::Images;
-        Rule orphan = rule("log", kEditor, "");
-        orphan.appId.clear();
-        orphan.appPath = "/nonexistent/tool";
-        Rule disabled = rule("zip", kEditor, "Test Editor");
-        disabled.enabled = false;
-        writeRules({rule("md, txt", kEditor, "Test Editor"),
-                    rule("pdf", "korvane-test-gone.desktop", "Gone App"), orphan, images,
-                    disabled});
-        for (const char* name : {"notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
-                                 "archive.zip", "-dash.md"}) {
-            sandbox->makeFile(QString::fromUtf8(name));
+    // What each command prints and how it ends; "@" stands for the sandbox's root.
+    void commands_data() {
+        columns<QStringList, int, QString>("arguments", "status", "start");
+        row("route",
+            QStringList{"route", "n.md", "A.TXT", "d.pdf", "x.log", "p.png", "README", "folder",
+                        "gone.txt", "a.zip", "--", "-dash.md"},
+            1,
+            "n.md: Test Editor (@/data/applications/korvane-test-editor.desktop)\n"
+            "A.TXT: Test Editor (@/data/applications/korvane-test-editor.desktop)\n"
+            "d.pdf: Gone App wasn't found\nx.log: the app wasn't found\n"
+            "p.png: Test Viewer (@/data/applications/korvane-test-viewer.desktop)\n"
+            "README: no rule matches\nfolder: folder\ngone.txt: not there\n"
+            "a.zip: no rule matches\n-dash.md: Test Editor (@/data/applications/"
+            "korvane-test-editor.desktop)\n");
+        row("open a missing app", QStringList{"open", "d.pdf"}, 1,
+            "Gone App wasn't found. Check its rule with 'korvane rules'.\n");
+        row("reveal", QStringList{"open", "--reveal", "d.pdf"}, 0,
+            "Revealed 1 item in Test Files\n");
+        row("defaults", QStringList{"open", "--with-defaults", "--", "d.pdf"}, 0,
+            "Opened 1 file in Test Single\n");
+        row("rules", QStringList{"rules"}, 0,
+            "1. md, txt; app: Test Editor; enabled\n2. pdf; app: Gone App (not found); enabled\n"
+            "3. log; app: the app (not found); enabled\n"
+            "4. (no extensions); group: Images; app: Test Viewer; enabled\n"
+            "5. zip; app: Test Editor; disabled\n6. qqqzz; app: Test Editor; enabled\n");
+        row("export", QStringList{"rules", "export", "@/files/KorvaneRules.json"}, 0,
+            "Exported 6 rules\n");
+        row("import", QStringList{"rules", "import", "@/files/KorvaneRules.json"}, 0,
+            "Imported 6 rules\n");
+        row("import nothing valid", QStringList{"rules", "import", "@/files/bad.json"}, 1,
+            "That file doesn't contain any valid Korvane rules.\n");
+        row("export into no folder", QStringList{"rules", "export", "@/no/such/x.json"}, 1,
+            "The rules couldn't be saved there: ");
+        row("help", QStringList{"--help"}, 0, "Usage: korvane");
+        row("route help", QStringList{"route", "--help"}, 0, "Usage: korvane route");
+        row("version", QStringList{"--version"}, 0, "korvane 0.");
+        row("unknown command", QStringList{"frobnicate"}, 2, "korvane: unknown command");
+        row("unknown option", QStringList{"route", "--bogus", "a"}, 2, "korvane: unknown option");
+        row("open without files", QStringList{"open"}, 2, "korvane: open needs");
+        row("both flags", QStringList{"open", "--reveal", "--with-defaults", "a"}, 2,
+            "korvane: --reveal and --with-defaults");
+        row("rules bogus", QStringList{"rules", "frob"}, 2, "korvane: unknown use");
+        row("no number", QStringList{"default", "set", "x"}, 2, "korvane: default");
+        row("no such rule", QStringList{"default", "set", "9"}, 1,
+            "korvane: there is no rule 9 (there are 6 rules)");
+        row("group only", QStringList{"default", "set", "4"}, 1,
+            "Add at least one extension first.");
+        row("an extension not possible", QStringList{"default", "set", "6"}, 1,
+            ".qqqzz: not possible.");
+    }
+
+    // Commands that change no rule leave rules.json as it is, to the inode; nothing launches
+    // but what a command opens.
+    void commands() {
+        for (const char* name : {"n.md", "A.TXT", "d.pdf", "x.log", "p.png", "README", "a.zip",
+                                 "-dash.md", "folder/"}) {
+            sandbox->makeFile(name, "%PDF-1.4\n");
         }
-        sandbox->makeFolder("folder");
-        const QString rulesBefore = QDir(sandbox->rulesDirectory()).entryList().join(u',');
-        QFile rulesFile(sandbox->rulesDirectory() + "/rules.json");
-        QVERIFY(rulesFile.open(QIODevice::ReadOnly));
-        const QByteArray bytes = rulesFile.readAll();
-
-        const Run run =
-            runKorvane({"route", "notes.md", "A.TXT", "doc.pdf", "x.log", "pic.png", "README",
-                        "folder", "gone.txt", "archive.zip", "--", "-dash.md"});
-        QCOMPARE(run.err, "");
-        QCOMPARE(run.status, 1); // gone.txt is not there
-        const QString editor = sandbox->entry("korvane-test-editor.desktop");
-        const QString viewer = sandbox->entry("korvane-test-viewer.desktop");
-        QCOMPARE(
-            run.out.split(u'\n'),
-            (QStringList{"notes.md: Test Editor (" + editor + ")",
-                         "A.TXT: Test Editor (" + editor + ")", "doc.pdf: Gone App wasn't found",
-                         "x.log: the app wasn't found", "pic.png: Test Viewer (" + viewer + ")",
-                         "README: no rule matches", "folder: folder", "gone.txt: not there",
-                         "archive.zip: no rule matches", "-dash.md: Test Editor (" + editor + ")",
-                         ""}));
-        // Nothing opened, recorded or changed.
-        QCOMPARE(sandbox->launches().size(), 0);
-        QCOMPARE(QDir(sandbox->rulesDirectory()).entryList().join(u','), rulesBefore);
-        rulesFile.seek(0);
-        QCOMPARE(rulesFile.readAll(), bytes);
+        sandbox->makeFile("bad.json", "{}");
+        const QString path = sandbox->rulesDirectory() + "/rules.json";
+        const QByteArray before = readFile(path);
+        struct stat old {};
+        stat(QFile::encodeName(path).constData(), &old);
+        QStringList arguments = data<QStringList>("arguments");
+        const auto run = sandbox->run(arguments.replaceInStrings("@", sandbox->root()));
+        const int status = data<int>("status");
+        const QString start = QString(data<QString>("start")).replace("@", sandbox->root());
+        QVERIFY2((run.out.isEmpty() ? run.err : run.out)
+                     .startsWith(start),
+                 qPrintable(run.out + run.err));
+        QCOMPARE(run.status, status);
+        QVERIFY(status != 2 || run.out.isEmpty()); // usage errors go to standard error only
+        QVERIFY(!run.out.contains("Imported") || sandbox->rules().size() == 12);
+        if (!run.out.contains("Imported")) {
+            struct stat now {};
+            stat(QFile::encodeName(path).constData(), &now);
+            QCOMPARE(now.st_ino, old.st_ino);
+            QCOMPARE(readFile(path), before);
+        }
+        const int opens =
+            status != 2 && (arguments.contains("--with-defaults") || arguments.contains("--reveal"));
+        QCOMPARE(launched(opens).size(), opens);
     }
 
     // Imported rules never launch an entry GIO would not find by ID, and their names never
     // reach the terminal raw.
     void untrustedRulesLaunchNothing_data() {
-        QTest::addColumn<QString>("appId");
-        QTest::addColumn<QString>("appPath");
-        QTest::addColumn<QString>("appName");
-        QTest::addColumn<QString>("shown");
+        columns<QString, QString, QString, QString>("appId", "appPath", "appName", "shown");
         const QString evil = sandbox->root() + "/files/evil/evil.desktop";
-        QTest::newRow("entry outside the folders") << "" << evil << "Text Editor"
-                                                   << "Text Editor";
-        QTest::newRow("made-up ID") << "made.up.desktop" << evil << "X"
-                                    << "X";
-        QTest::newRow("escapes in the name") << "" << evil << "Gone\x1b]0;owned\x07\x1b[2J"
-                                             << "Gone\\e]0;owned\\x07\\e[2J";
-        QTest::newRow("a ten-megabyte name")
-            << "" << evil << QString(10'000'000, u'n')
-            << QString(39, u'n') + QChar(0x2026) + QString(40, u'n');
-        QTest::newRow("hidden by the user")
-            << "korvane-sys-player.desktop" << sandbox->entry("korvane-sys-player.desktop")
-            << "System Player"
-            << "System Player";
+        row("entry outside the folders", "", evil, "Text Editor", "Text Editor");
+        row("made-up ID", "made.up.desktop", evil, "X", "X");
+        row("../ out of the folders", "",
+            sandbox->userApplications() + "/../../files/evil/evil.desktop", "X", "X");
+        row("file:// URL", "", "file://" + evil, "X", "X");
+        row("relative path", "", "evil/evil.desktop", "X", "X");
+        row("program not installed", "korvane-gone-app.desktop", "", "X", "X");
+        row("escapes in the name", "", evil, "Gone\x1b]0;owned\x07\x1b[2J",
+            "Gone\\e]0;owned\\x07\\e[2J");
+        row("a ten-megabyte name", "", evil, QString(10'000'000, u'n'),
+            QString(39, u'n') + QChar(0x2026) + QString(40, u'n'));
+        row("hidden by the user", "korvane-system-player.desktop",
+            sandbox->entry("korvane-system-player.desktop"), "System Player", "System Player");
     }
 
     void untrustedRulesLaunchNothing() {
-        QFETCH(QString, appId);
-        QFETCH(QString, appPath);
-        QFETCH(QString, appName);
-        QFETCH(QString, shown);
-        const QString rulesPath = sandbox->rulesDirectory() + "/rules.json";
-        QFile file(rulesPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray saved = file.readAll();
-        file.close();
         sandbox->makeFile("evil/evil.desktop", "[Desktop Entry]\nType=Application\nName=Evil\n"
                                                "Exec=" KORVANE_RECORDER " " +
                                                    sandbox->root().toUtf8() +
                                                    "/launches.jsonl evil %F\n");
-        const QString hidden = sandbox->userApplications() + "/korvane-sys-player.desktop";
-        sandbox->makeFile("../data/applications/korvane-sys-player.desktop",
-                          "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
-        Rule untrusted = rule("md, mp4", "", appName);
-        untrusted.appId = appId;
-        untrusted.appPath = appPath;
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(RuleStore::encode({untrusted}));
-        file.close();
-        sandbox->clearLaunches();
-
+        const QString hidden = sandbox->userApplications() + "/korvane-system-player.desktop";
+        writeFile(hidden, "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
+        Rule untrusted = ruleFrom("md, mp4>");
+        untrusted.appId = data<QString>("appId");
+        untrusted.appPath = data<QString>("appPath");
+        untrusted.appName = data<QString>("appName");
+        sandbox->writeRules({untrusted});
+        const QString shown = data<QString>("shown");
         const QString note = sandbox->makeFile("f.md");
-        Run run = runKorvane({"route", note});
+        auto run = sandbox->run({"route", note});
         QCOMPARE(run.out, note + ": " + shown + " wasn't found\n");
-        run = runKorvane({"open", note});
+        run = sandbox->run({"open", note});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.out.startsWith(shown + " wasn't found."), qPrintable(run.out));
         QVERIFY(!run.out.contains(QChar(0x1b)) && !run.err.contains(QChar(0x1b)));
-        run = runKorvane({"rules"});
+        run = sandbox->run({"rules"});
         QVERIFY2(run.out.contains("app: " + shown + " (not found)"), qPrintable(run.out));
-        QTest::qWait(200);
-        QCOMPARE(sandbox->launches().size(), 0);
-
         QFile::remove(hidden);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(saved);
+        QCOMPARE(launched(0), QStringList());
     }
 
-    void mixedDropOpensEachGroupOnce() {
-        writeRules({rule("md, txt", kEditor, "Test Editor"), rule("png", kViewer, "Test Viewer")});
+    // Files of one app go in one launch, whatever their names' bytes, from any working folder.
+    void openGroupsByApp() {
+        writeRules({"md, txt>Test Editor", "png>Test Viewer"});
         const QStringList files{sandbox->makeFile("a.md"), sandbox->makeFile("b.txt"),
                                 sandbox->makeFile("p.png")};
-        const Run run = runKorvane({"open", files[0], files[1], files[2], "missing.md"});
-        QCOMPARE(run.err, "");
-        QCOMPARE(run.status, 1); // one file is missing
+        auto run = sandbox->run({"open", files[0], files[1], files[2], "missing.md"});
         QCOMPARE(run.out, "Opened 3 files in 2 apps \u00b7 1 missing\n");
-        QTRY_COMPARE(sandbox->launches().size(), 2);
-        QTest::qWait(100);
-        const auto launches = sandbox->launches();
-        QCOMPARE(launches.size(), 2);
-        QHash<QString, QStringList> byApp;
-        for (const auto& launch : launches) {
-            byApp.insert(launch.as, launch.args);
-        }
-        QCOMPARE(byApp.value("editor"), files.mid(0, 2));
-        QCOMPARE(byApp.value("viewer"), files.mid(2, 1));
+        QCOMPARE(run.status, 1); // one file is missing
+        QCOMPARE(launched(2),
+                 (QStringList{"editor: " + files[0] + "," + files[1], "viewer: " + files[2]}));
+        sandbox->clearLaunches();
+        const QByteArray name = QFile::encodeName(sandbox->root()) + "/files/\xff\xfe.md";
+        close(open(name.constData(), O_CREAT | O_WRONLY, 0600));
+        run = sandbox->run(
+            {"-c", "exec \"$0\" route \"$(printf '\\377\\376.md')\"", KORVANE_BINARY}, {}, "sh");
+        QVERIFY2(run.out.startsWith("\\xff\\xfe.md: Test Editor ("), qPrintable(run.err));
+        run = sandbox->run({"-c", "exec \"$0\" open \"$(printf '\\377\\376.md')\"", KORVANE_BINARY},
+                           {}, "sh");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(launched(1).size(), 1);
+        QCOMPARE(sandbox->launches().first().raw, QList<QByteArray>{name});
+        sandbox->clearLaunches();
+        std::unique_ptr<QProcess> deep(startDeep({"open", "deep.md"}, 4));
+        QVERIFY(deep->waitForFinished(20000));
+        QCOMPARE(deep->exitCode(), 0);
+        QCOMPARE(launched(1).size(), 1);
     }
 
-    void revealAndMissingApp() {
-        Rule gone = rule("pdf", "korvane-test-gone.desktop", "Gone App");
-        writeRules({gone});
-        const QString pdf = sandbox->makeFile("x.pdf", "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n");
-        Run run = runKorvane({"open", pdf});
-        QCOMPARE(run.out, "Gone App wasn't found. Check its rule with 'korvane rules'.\n");
-        QCOMPARE(run.status, 1);
-        run = runKorvane({"open", "--reveal", pdf});
-        QCOMPARE(run.out, "Revealed 1 item in Test Files\n");
-        run = runKorvane({"open", "--with-defaults", "--", pdf});
-        QCOMPARE(run.out, "Opened 1 file in Test Single\n");
-        // The reveal fell back to the folder (no file manager on this bus), then the default.
-        QTRY_COMPARE(sandbox->launches().size(), 2);
+    // From a working folder deeper than PATH_MAX no app could open the file: say so, never
+    // report it opened.
+    void deepWorkingFolderIsRefused() {
+        std::unique_ptr<QProcess> deep(startDeep({"open", "deep.md"}, 25));
+        QVERIFY(deep->waitForFinished(20000));
+        const QString err = QString::fromUtf8(deep->readAllStandardError());
+        QCOMPARE(deep->exitCode(), 1);
+        QVERIFY2(err.contains("too long") || err.contains("current folder"), qPrintable(err));
+        QVERIFY(!deep->readAllStandardOutput().contains("Opened"));
+        QProcess::execute("rm", {"-rf", sandbox->root() + "/files/" + QString(200, u'd')});
+        QCOMPARE(launched(0), QStringList());
     }
 
     // The questions for files no rule claims: input, then the rules and launches it leaves.
     void questions_data() {
-        QTest::addColumn<QByteArray>("input");
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("rules");
-        QTest::addColumn<int>("launches");
-        QTest::newRow("always: the second file follows the rule")
-            << QByteArray("1\ny\n") << 1 << 1 << 2;
-        QTest::newRow("an empty answer keeps the rule") << QByteArray("1\n\n") << 1 << 1 << 2;
-        QTest::newRow("just once") << QByteArray("1\nn\n\n") << 2 << 0 << 1;
-        QTest::newRow("empty lines skip") << QByteArray("\n\n") << 2 << 0 << 0;
-        QTest::newRow("end of input skips") << QByteArray() << 2 << 0 << 0;
+        columns<QByteArray, int, int, int>("input", "asked", "rules", "launches");
+        row("always: the second file follows the rule", QByteArray("1\ny\n"), 1, 1, 2);
+        row("an empty answer keeps the rule", QByteArray("1\n\n"), 1, 1, 2);
+        row("just once", QByteArray("1\nn\n\n"), 2, 0, 1);
+        row("empty lines skip", QByteArray("\n\n"), 2, 0, 0);
+        row("end of input skips", QByteArray(), 2, 0, 0);
     }
 
     void questions() {
-        QFETCH(QByteArray, input);
-        QFETCH(int, asked);
-        QFETCH(int, rules);
-        QFETCH(int, launches);
         writeRules({});
-        const Run run =
-            runKorvane({"open", sandbox->makeFile("q1.rs"), sandbox->makeFile("q2.rs")}, input);
+        const auto run =
+            sandbox->run({"open", sandbox->makeFile("q1.rs"), sandbox->makeFile("q2.rs")},
+                         data<QByteArray>("input"));
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out.count("No rule matches this file. Which app should open it?"), asked);
-        QCOMPARE(readRules().size(), rules);
-        if (rules) {
-            QCOMPARE(readRules().first().extensions, QStringList{"rs"});
-            QVERIFY(run.out.contains("Always use this app for .rs? [Y/n] "));
-        }
-        QTest::qWait(100);
-        QCOMPARE(sandbox->launches().size(), launches);
-    }
-
-    // Commands that change no rule leave rules.json as it is, to the inode.
-    void readingCommandsNeverWrite() {
-        writeRules({rule("md", kEditor, "Test Editor")});
-        const QString path = sandbox->rulesDirectory() + "/rules.json";
-        const QByteArray before = readFile(path);
-        const ino_t inode = inodeOf(path);
-        const QString note = sandbox->makeFile("read-only.md");
-        for (const QStringList& arguments :
-             {QStringList{"rules"}, QStringList{"rules", "export", sandbox->root() + "/e.json"},
-              QStringList{"open", note}, QStringList{"route", note}}) {
-            QCOMPARE(runKorvane(arguments).status, 0);
-        }
-        QCOMPARE(inodeOf(path), inode);
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(run.out.count("No rule matches this file. Which app should open it?"),
+                 data<int>("asked"));
+        QCOMPARE(sandbox->rules().size(), data<int>("rules"));
+        QVERIFY(!data<int>("rules") || run.out.contains("Always use this app for .rs? [Y/n] "));
+        QCOMPARE(launched(data<int>("launches")).size(), data<int>("launches"));
     }
 
     // The "always" answer is on disk before the next question is asked.
     void answerIsWrittenBeforeTheNextQuestion() {
         writeRules({});
         QProcess korvane;
-        korvane.setProcessEnvironment(sandbox->environment());
         korvane.start(KORVANE_BINARY,
                       {"open", sandbox->makeFile("w1.rs"), sandbox->makeFile("w2.zz")});
         korvane.write("1\ny\n");
         QByteArray out;
         QTRY_VERIFY((out += korvane.readAllStandardOutput()).count("Which app") == 2);
-        QCOMPARE(readRules().size(), 1);
-        QCOMPARE(readRules().first().extensions, QStringList{"rs"});
+        QCOMPARE(sandbox->rules().value(0).extensions, QStringList{"rs"});
         korvane.kill(); // as Ctrl-C would
         korvane.waitForFinished();
-        QCOMPARE(readRules().size(), 1);
+        QCOMPARE(sandbox->rules().size(), 1);
     }
 
     // Concurrent writers each re-read the file under its lock: nobody's change is lost.
     void concurrentCommandsKeepEveryChange() {
         writeRules({});
-        const QString source = sandbox->makeFile(
-            "three.json", RuleStore::encode({rule("a", kEditor, "A"), rule("b", kEditor, "B"),
-                                             rule("c", kEditor, "C")}));
-        QList<QProcess*> running;
+        sandbox->writeRules(rulesFrom({"a>A", "b>B", "c>C"}));
+        const QString source =
+            sandbox->makeFile("three.json", readFile(sandbox->rulesDirectory() + "/rules.json"));
+        writeRules({});
+        std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < 6; ++i) {
-            auto* process = new QProcess(this);
-            process->setProcessEnvironment(sandbox->environment());
-            process->start(KORVANE_BINARY,
-                           i % 2 ? QStringList{"rules"} : QStringList{"rules", "import", source});
-            running << process;
+            running.push_back(std::make_unique<QProcess>());
+            running.back()->start(KORVANE_BINARY, i % 2 ? QStringList{"rules"}
+                                                        : QStringList{"rules", "import", source});
         }
-        for (QProcess* process : running) {
+        for (const auto& process : running) {
             QVERIFY(process->waitForFinished(20000));
             QCOMPARE(process->exitCode(), 0);
-            delete process;
         }
-        QCOMPARE(readRules().size(), 9);
+        QCOMPARE(sandbox->rules().size(), 9);
     }
 
     // Only regular files are read or replaced; nothing hangs or grows without bound.
     void specialFilesAreRefused_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("fifo"); // made first, relative to the sandbox root
-        QTest::addColumn<QString>("err");
-        QTest::newRow("import from a FIFO") << QStringList{"rules", "import", "@/pipe"} << "/pipe"
-                                            << "@/pipe is not a regular";
-        QTest::newRow("import /dev/zero") << QStringList{"rules", "import", "/dev/zero"} << ""
-                                          << "/dev/zero is not a regular";
-        QTest::newRow("export onto a FIFO") << QStringList{"rules", "export", "@/pipe"} << "/pipe"
-                                            << "The rules couldn't be saved";
-        QTest::newRow("export onto /dev/full") << QStringList{"rules", "export", "/dev/full"} << ""
-                                               << "The rules couldn't be saved";
-        QTest::newRow("rules.json is a FIFO") << QStringList{"rules"} << "/data/Korvane/rules.json"
-                                              << "korvane: @/data/Korvane";
-        QTest::newRow("route past a FIFO")
-            << QStringList{"route", "x.md"} << "/data/Korvane/rules.json"
-            << "korvane: @/data";
-        QTest::newRow("import into a directory")
-            << QStringList{"rules", "import", "@/files/three.json"} << "dir"
-            << "The rules couldn't be imported.";
+        columns<QStringList, QString, QString>("arguments", "made", "err"); // made under the root
+        row("import from a FIFO", QStringList{"rules", "import", "@/pipe"}, "/pipe",
+            "@/pipe is not a regular");
+        row("import /dev/zero", QStringList{"rules", "import", "/dev/zero"}, "",
+            "/dev/zero is not a regular");
+        row("export onto a FIFO", QStringList{"rules", "export", "@/pipe"}, "/pipe",
+            "The rules couldn't be saved");
+        row("export onto /dev/full", QStringList{"rules", "export", "/dev/full"}, "",
+            "The rules couldn't be saved");
+        row("rules.json is a FIFO", QStringList{"rules"}, "/data/Korvane/rules.json",
+            "korvane: @/data/Korvane");
+        row("route past a FIFO", QStringList{"route", "x.md"}, "/data/Korvane/rules.json",
+            "korvane: @/data");
+        row("import into a directory", QStringList{"rules", "import", "@/files/bad.json"},
+            "/data/Korvane/rules.json/", "The rules couldn't be imported.");
+        row("rules.json is not JSON", QStringList{"route", "x.md"},
+            "[{\"extensions\": ", "korvane: @/data/Korvane/rules.json");
     }
 
     void specialFilesAreRefused() {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, fifo);
-        QFETCH(QString, err);
-        QFile::remove(sandbox->rulesDirectory() + "/rules.json");
         const QString root = sandbox->root();
-        sandbox->makeFile("three.json", RuleStore::encode({rule("a", kEditor, "A")}));
-        if (fifo == "dir") {
-            QVERIFY(QDir().mkpath(sandbox->rulesDirectory() + "/rules.json"));
-        } else if (!fifo.isEmpty()) {
-            QVERIFY(mkfifo(QFile::encodeName(root + fifo).constData(), 0600) == 0);
+        const QString made = data<QString>("made");
+        const QString rulesFile = sandbox->rulesDirectory() + "/rules.json";
+        sandbox->makeFile("bad.json", "[{}]");
+        sandbox->makeFile("x.md");
+        QFile::remove(rulesFile);
+        if (made.startsWith("[")) {
+            writeFile(rulesFile, made.toUtf8());
+        } else if (made.endsWith("/")) {
+            QVERIFY(QDir().mkpath(root + made));
+        } else if (!made.isEmpty()) {
+            QVERIFY(mkfifo(QFile::encodeName(root + made).constData(), 0600) == 0);
         }
-        const Run run = runKorvane(arguments.replaceInStrings("@", root));
-        QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(QString(err).replace("@", root)), qPrintable(run.err));
+        QStringList arguments = data<QStringList>("arguments");
+        const auto run = sandbox->run(arguments.replaceInStrings("@", root));
+        QVERIFY2(run.err.startsWith(QString(data<QString>("err")).replace("@", root)),
+                 qPrintable(run.err));
+        QCOMPARE(run.status, arguments[0] == "route" ? 0 : 1); // routing goes on without rules
         QVERIFY(!run.out.contains("Imported") && !run.out.contains("Exported"));
-        if (fifo == "dir") {
-            QVERIFY(QFileInfo(sandbox->rulesDirectory() + "/rules.json").isDir());
-            QDir(sandbox->rulesDirectory() + "/rules.json").removeRecursively();
-        } else if (!fifo.isEmpty()) {
-            QVERIFY(!QFileInfo(root + fifo).isFile()); // still a FIFO
-            QFile::remove(root + fifo);
+        if (made.startsWith("[")) {
+            QCOMPARE(readFile(rulesFile), made.toUtf8()); // kept as it is
+        } else if (!made.isEmpty()) {
+            QVERIFY(QFileInfo(root + made).exists() && !QFileInfo(root + made).isFile());
+            QProcess::execute("rm", {"-rf", root + made});
         }
     }
 
     // Make default then Restore leaves every list as the user had it, byte for byte.
     void defaultsLeaveMimeappsAsTheyWere_data() {
-        QTest::addColumn<QString>("list"); // which list holds the user's choices
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<bool>("symlinked");
+        columns<QString, QByteArray, bool>("list", "before", "symlinked"); // the user's list
         const QByteArray mine = "# my defaults\n[Default Applications]\n"
                                 "inode/directory=korvane-test-files.desktop\n"
                                 "text/markdown=korvane-test-editor.desktop;korvane-test-viewer."
                                 "desktop;\n\n# never offer these\n[Removed Associations]\n"
-                                "text/markdown=sublime_text.desktop;\n";
-        QTest::newRow("comments, fallbacks and a removal") << "mimeapps.list" << mine << false;
-        QTest::newRow("no list at first") << "mimeapps.list" << QByteArray() << false;
-        QTest::newRow("the desktop's own list decides")
-            << "gnome-mimeapps.list" << mine.left(mine.indexOf("\n\n") + 1) << false;
-        QTest::newRow("a symbolic link to dotfiles") << "mimeapps.list" << mine << true;
+                                "text/markdown=korvane-sublime-text.desktop;\n";
+        row("comments, fallbacks and a removal", "mimeapps.list", mine, false);
+        row("no list at first", "mimeapps.list", QByteArray(), false);
+        row("the desktop's own list decides", "gnome-mimeapps.list",
+            mine.left(mine.indexOf("\n\n") + 1), false);
+        row("a symbolic link to dotfiles", "mimeapps.list", mine, true);
     }
 
     void defaultsLeaveMimeappsAsTheyWere() {
-        QFETCH(QString, list);
-        QFETCH(QByteArray, before);
-        QFETCH(bool, symlinked);
+        const QByteArray& before = data<QByteArray>("before");
         const QString config = sandbox->configHome() + "/";
+        const QString list = config + data<QString>("list");
         const QByteArray sandboxList = readFile(config + "mimeapps.list");
         QFile::remove(config + "mimeapps.list");
-        QString real = config + list;
-        if (symlinked) {
-            real = sandbox->root() + "/dotfiles/mimeapps.list";
-            QDir().mkpath(sandbox->root() + "/dotfiles");
-            QVERIFY(QFile::link(real, config + list));
+        QString real = list;
+        if (data<bool>("symlinked")) {
+            real = sandbox->makeFile("dotfiles/mimeapps.list");
+            QFile::remove(real);
+            QVERIFY(QFile::link(real, list));
         }
         if (!before.isNull()) {
             writeFile(real, before);
@@ -383,188 +383,40 @@ private Q_SLOTS:
                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
         QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
-        writeRules({rule("md", "sublime_text.desktop", "Sublime Text")});
-
-        Run run = runKorvane({"default", "set", "1"});
-        QCOMPARE(run.err, "");
+        writeRules({"md>Sublime Text"});
+        auto run = sandbox->run({"default", "set", "1"});
         QCOMPARE(run.out, ".md: done. Sublime Text is now the default.\n");
         QCOMPARE(run.status, 0);
-        if (list != "mimeapps.list") {
-            QVERIFY(!QFileInfo::exists(config + "mimeapps.list")); // the overridden list
-        }
-        run = runKorvane({"default", "restore", "1"});
+        QCOMPARE(QFileInfo::exists(config + "mimeapps.list"), list == config + "mimeapps.list");
+        run = sandbox->run({"default", "restore", "1"});
         QCOMPARE(run.out, ".md: restored to Test Editor.\n");
         QCOMPARE(run.status, 0);
-        QCOMPARE(QFileInfo::exists(real), !before.isNull());
         // Every group, key, value and comment as it was (GKeyFile may space groups apart).
         QCOMPARE(readFile(real).replace("\n\n", "\n"),
                  before.isNull() ? QByteArray("<missing>")
                                  : QByteArray(before).replace("\n\n", "\n"));
-        QCOMPARE(QFileInfo(config + list).isSymLink(), symlinked);
-        if (!before.isNull()) {
-            QCOMPARE(QFileInfo(real).permissions() & 0x0777, QFileDevice::Permissions(0x0640));
-        }
-        QFile::remove(config + list);
+        QCOMPARE(QFileInfo(list).isSymLink(), data<bool>("symlinked"));
+        QVERIFY(before.isNull() || (QFileInfo(real).permissions() & 0x0777) == 0x0640);
+        QFile::remove(list);
         writeFile(config + "mimeapps.list", sandboxList);
     }
 
     // A default changed by hand after ours is the user's: restoring leaves it.
     void restoreKeepsALaterChoice() {
         QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
-        writeRules({rule("md", "sublime_text.desktop", "Sublime Text")});
-        QCOMPARE(runKorvane({"default", "set", "1"}).status, 0);
-        const QByteArray mine = "[Default Applications]\ninode/directory=korvane-test-files."
-                                "desktop\ntext/markdown=korvane-test-editor.desktop;\n";
+        writeRules({"md>Sublime Text"});
+        QCOMPARE(sandbox->run({"default", "set", "1"}).status, 0);
+        const QByteArray mine =
+            "[Default Applications]\ninode/directory=korvane-test-files.desktop\n"
+            "text/markdown=korvane-test-editor.desktop;\n";
         writeFile(sandbox->mimeappsList(), mine);
-        const Run run = runKorvane({"default", "restore", "1"});
+        const auto run = sandbox->run({"default", "restore", "1"});
         QCOMPARE(run.out, ".md: left as it is; you changed it to Test Editor since.\n");
         QCOMPARE(run.status, 1);
         QCOMPARE(readFile(sandbox->mimeappsList()), mine);
-        QCOMPARE(runKorvane({"default", "restore", "1"}).out, ""); // the record is gone
+        QCOMPARE(sandbox->run({"default", "restore", "1"}).out, ""); // the record is gone
         writeFile(sandbox->mimeappsList(),
                   "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
-    }
-
-    // From a working folder deeper than PATH_MAX no app could open the file: say so, never
-    // report it opened.
-    void deepWorkingFolderIsRefused() {
-        writeRules({rule("md", kEditor, "Test Editor")});
-        const QByteArray name(200, 'd');
-        QProcess korvane;
-        korvane.setProcessEnvironment(sandbox->environment());
-        korvane.setWorkingDirectory(sandbox->root() + "/files");
-        // Down one step at a time, in the child: no shell can cd that deep.
-        korvane.setChildProcessModifier([name] {
-            for (int i = 0; i < 25; ++i) {
-                if (mkdir(name.constData(), 0700) != 0 || chdir(name.constData()) != 0) {
-                    _exit(99);
-                }
-            }
-            close(open("deep.md", O_CREAT | O_WRONLY, 0600));
-        });
-        korvane.start(KORVANE_BINARY, {"open", "deep.md"});
-        QVERIFY(korvane.waitForFinished(20000));
-        const QString err = QString::fromUtf8(korvane.readAllStandardError());
-        QCOMPARE(korvane.exitCode(), 1);
-        QVERIFY2(err.contains("too long") || err.contains("current folder"), qPrintable(err));
-        QVERIFY(!korvane.readAllStandardOutput().contains("Opened"));
-        QProcess::execute("rm", {"-rf", sandbox->root() + "/files/" + name});
-        QTest::qWait(100);
-        QCOMPARE(sandbox->launches().size(), 0);
-    }
-
-    // A file name that is not UTF-8 reaches the app byte for byte, and shows escaped.
-    void fileNamesAreBytes() {
-        writeRules({rule("md", kEditor, "Test Editor")});
-        const QByteArray name = "\xff\xfe.md";
-        const QByteArray folder = QFile::encodeName(sandbox->root()) + "/files/";
-        close(open((folder + name).constData(), O_CREAT | O_WRONLY, 0600));
-        QProcess korvane;
-        korvane.setProcessEnvironment(sandbox->environment());
-        korvane.setWorkingDirectory(sandbox->root() + "/files");
-        korvane.start("sh", {"-c", "exec \"$0\" \"$1\" \"$(printf '\\377\\376.md')\"",
-                             KORVANE_BINARY, "route"});
-        QVERIFY(korvane.waitForFinished(20000));
-        QVERIFY2(korvane.readAllStandardOutput().startsWith("\\xff\\xfe.md: Test Editor ("),
-                 qPrintable(korvane.readAllStandardError()));
-        korvane.start("sh", {"-c", "exec \"$0\" \"$1\" \"$(printf '\\377\\376.md')\"",
-                             KORVANE_BINARY, "open"});
-        QVERIFY(korvane.waitForFinished(20000));
-        QCOMPARE(korvane.exitCode(), 0);
-        QTRY_COMPARE(sandbox->launches().size(), 1);
-        QCOMPARE(sandbox->launches().first().raw, QList<QByteArray>{folder + name});
-        unlink((folder + name).constData());
-    }
-
-    void usage_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("start"); // of standard output, or of standard error
-        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: korvane";
-        QTest::newRow("route help")
-            << QStringList{"route", "--help"} << 0 << "Usage: korvane route";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "korvane 0.";
-        QTest::newRow("unknown command")
-            << QStringList{"frobnicate"} << 2 << "korvane: unknown command";
-        QTest::newRow("unknown option")
-            << QStringList{"route", "--bogus", "a"} << 2 << "korvane: unknown option";
-        QTest::newRow("open without files") << QStringList{"open"} << 2 << "korvane: open needs";
-        QTest::newRow("both flags") << QStringList{"open", "--reveal", "--with-defaults", "a"} << 2
-                                    << "korvane: --reveal and --with-defaults";
-        QTest::newRow("rules bogus") << QStringList{"rules", "frob"} << 2 << "korvane: unknown use";
-        QTest::newRow("no number") << QStringList{"default", "set", "x"} << 2 << "korvane: default";
-        QTest::newRow("no such rule") << QStringList{"default", "set", "9"} << 1
-                                      << "korvane: there is no rule 9 (there are 2 rules)";
-        QTest::newRow("group only")
-            << QStringList{"default", "set", "1"} << 1 << "Add at least one extension first.";
-        QTest::newRow("an extension not possible")
-            << QStringList{"default", "set", "2"} << 1 << ".qqqzz: not possible.";
-    }
-
-    void usage() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, start);
-        Rule groupOnly = rule("", kViewer, "Test Viewer");
-        groupOnly.group = TypeGroup::Images;
-        writeRules({groupOnly, rule("qqqzz", kEditor, "Test Editor")});
-        const Run run = runKorvane(arguments);
-        QCOMPARE(run.status, status);
-        QVERIFY2((status == 0 ? run.out : run.out + run.err).startsWith(start),
-                 qPrintable(run.out + run.err));
-        QVERIFY(status != 2 || run.out.isEmpty()); // usage errors go to standard error only
-    }
-
-    void rulesListImportExport() {
-        Rule disabled = rule("zip", kEditor, "Test Editor");
-        disabled.enabled = false;
-        Rule grouped = rule("", kViewer, "Test Viewer");
-        grouped.group = TypeGroup::Images;
-        Rule gone = rule("pdf", "korvane-test-gone.desktop", "Gone App");
-        writeRules({rule("md, txt", kEditor, "Test Editor"), grouped, disabled, gone});
-        Run run = runKorvane({"rules"});
-        QCOMPARE(run.out, "1. md, txt; app: Test Editor; enabled\n"
-                          "2. (no extensions); group: Images; app: Test Viewer; enabled\n"
-                          "3. zip; app: Test Editor; disabled\n"
-                          "4. pdf; app: Gone App (not found); enabled\n");
-
-        const QString exported = sandbox->root() + "/files/KorvaneRules.json";
-        run = runKorvane({"rules", "export", exported});
-        QCOMPARE(run.out, "Exported 4 rules\n");
-        QCOMPARE(run.status, 0);
-        run = runKorvane({"rules", "import", exported});
-        QCOMPARE(run.out, "Imported 4 rules\n");
-        QCOMPARE(readRules().size(), 8);
-
-        run = runKorvane({"rules", "import", sandbox->makeFile("bad.json", "{}")});
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.out, "");
-        QCOMPARE(run.err, "That file doesn't contain any valid Korvane rules.\n");
-        QCOMPARE(readRules().size(), 8);
-
-        run = runKorvane({"rules", "export", sandbox->root() + "/no/such/dir/x.json"});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.startsWith("The rules couldn't be saved there: "));
-    }
-
-    void unreadableRulesFileIsReportedAndKept() {
-        const QString path = sandbox->rulesDirectory() + "/rules.json";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray saved = file.readAll();
-        file.close();
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[{\"extensions\": ");
-        file.close();
-        const Run run = runKorvane({"route", "notes.md"});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, "notes.md: no rule matches\n");
-        QVERIFY(run.err.contains("is not a rules file"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), "[{\"extensions\": ");
-        file.close();
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(saved);
     }
 };
 

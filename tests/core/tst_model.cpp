@@ -3,7 +3,16 @@
 #include <QSignalSpy>
 
 using namespace korvane;
-using Order = MemoryPlatform::Order;
+
+namespace {
+QStringList names(const QList<PendingFile>& files) {
+    QStringList names;
+    for (const PendingFile& file : files) {
+        names << QFileInfo(file.path).fileName();
+    }
+    return names;
+}
+} // namespace
 
 // The model: drops and their summary, the queue of files no rule claims, import and export,
 // recent files and messages.
@@ -12,137 +21,98 @@ class TestModel : public QObject {
 
 private Q_SLOTS:
     void handle_data() {
-        QTest::addColumn<QStringList>("rules");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("behavior");
-        QTest::addColumn<QString>("message"); // empty: none
-        QTest::addColumn<QStringList>("opens");
-        QTest::addColumn<QStringList>("pending"); // pending, then the queue
-        QTest::addColumn<int>("failures");
-
-        const int option = Qt::AltModifier;
-        const int shift = Qt::ShiftModifier;
+        columns<QStringList, QStringList, int, QString, QString, QStringList, QStringList, int>(
+            "rules", "files", "modifiers", "behavior", "message", "opens", "pending", "failures");
+        const int alt = Qt::AltModifier;
         const QStringList none;
-        QTest::newRow("all deleted") << none << QStringList{"-a.md", "-b.md"} << 0 << ""
-                                     << "Those files aren't there any more." << none << none << 2;
-        QTest::newRow("option beats shift")
-            << QStringList{"md>TextEdit"} << QStringList{"a.md", "b.txt", "docs/", "-gone.md"}
-            << (option | shift) << ""
-            << "Revealed 3 items in Finder" << none << none << 1;
-        QTest::newRow("bogus behaviour opens folders")
-            << none << QStringList{"docs/", "more/"} << 0 << "bogus"
-            << "Opened 2 folders in Finder" << none << none << 0;
-        QTest::newRow("revealed folders") << none << QStringList{"docs/"} << 0 << "revealInFinder"
-                                          << "Revealed 1 folder in Finder" << none << none << 0;
-        QTest::newRow("two rules, one app, one request")
-            << QStringList{"md>TextEdit", "txt>TextEdit"} << QStringList{"a.md", "b.txt", "c.md"}
-            << 0 << ""
-            << "Opened 3 files in TextEdit" << QStringList{"TextEdit: a.md, b.txt, c.md"} << none
-            << 0;
-        QTest::newRow("groups in first-seen order")
-            << QStringList{"md>TextEdit", "png>Preview"} << QStringList{"p.png", "a.md", "q.png"}
-            << 0 << ""
-            << "Opened 3 files in 2 apps" << QStringList{"Preview: p.png, q.png", "TextEdit: a.md"}
-            << none << 0;
-        QTest::newRow("first missing app named, each counted")
-            << QStringList{"pdf>Gone", "zip>Lost"} << QStringList{"a.pdf", "b.zip"} << 0 << ""
-            << "Gone wasn't found. Fix the rule below." << none << none << 2;
-        QTest::newRow("missing app without a name")
-            << QStringList{"pdf>Nameless"} << QStringList{"a.pdf"} << 0 << ""
-            << "the app wasn't found. Fix the rule below." << none << none << 1;
-        QTest::newRow("unmatched wait, deleted counted")
-            << QStringList{"png>Preview"} << QStringList{"a.md", "-b.md", "c.txt"} << 0 << ""
-            << "1 missing" << none << QStringList{"a.md", "c.txt"} << 1;
-        QTest::newRow("shift: the defaults")
-            << QStringList{"png>TextEdit"} << QStringList{"p.png", "x.qqq", "j.jpg"} << shift << ""
-            << "Opened 2 files in Preview" << QStringList{"Preview: p.png, j.jpg"} << none << 0;
-        QTest::newRow("everything at once")
-            << QStringList{"md>TextEdit", "png>Preview", "@text>Sublime"}
-            << QStringList{"a.md", "b.txt", "-x.md", "p.png", "c.txt", "docs/", "-y.md"} << 0
-            << "ignore"
-            << "Opened 3 files in 2 apps \u00b7 Preview couldn't open the file (boom) \u00b7 "
-               "Ignored 1 folder \u00b7 2 missing"
-            << QStringList{"TextEdit: a.md", "Sublime Text: b.txt, c.txt", "Preview: p.png"} << none
-            << 3;
+        row("all deleted", none, QStringList{"-a.md", "-b.md"}, 0, "",
+            "Those files aren't there any more.", none, none, 2);
+        row("alt beats shift", QStringList{"md>TextEdit"},
+            QStringList{"a.md", "b.txt", "docs/", "-gone.md"}, int(alt | Qt::ShiftModifier), "",
+            "Revealed 3 items in Finder", none, none, 1);
+        row("bogus behaviour opens folders", none, QStringList{"docs/", "more/"}, 0, "bogus",
+            "Opened 2 folders in Finder", none, none, 0);
+        row("revealed folders", none, QStringList{"docs/"}, 0, "revealInFinder",
+            "Revealed 1 folder in Finder", none, none, 0);
+        row("two rules, one app, one request", QStringList{"md>TextEdit", "txt>TextEdit"},
+            QStringList{"a.md", "b.txt", "c.md"}, 0, "", "Opened 3 files in TextEdit",
+            QStringList{"TextEdit: a.md, b.txt, c.md"}, none, 0);
+        row("groups in first-seen order", QStringList{"md>TextEdit", "png>Preview"},
+            QStringList{"p.png", "a.md", "q.png"}, 0, "", "Opened 3 files in 2 apps",
+            QStringList{"Preview: p.png, q.png", "TextEdit: a.md"}, none, 0);
+        row("first missing app named, each counted", QStringList{"pdf>Gone", "zip>Lost"},
+            QStringList{"a.pdf", "b.zip"}, 0, "", "Gone wasn't found. Fix the rule below.", none,
+            none, 2);
+        row("missing app without a name", QStringList{"pdf>Nameless"}, QStringList{"a.pdf"}, 0, "",
+            "the app wasn't found. Fix the rule below.", none, none, 1);
+        row("unmatched wait, deleted counted", QStringList{"png>Preview"},
+            QStringList{"a.md", "-b.md", "c.txt"}, 0, "", "1 missing", none,
+            QStringList{"a.md", "c.txt"}, 1);
+        row("shift: the defaults", QStringList{"png>TextEdit"},
+            QStringList{"p.png", "x.qqq", "j.jpg"}, int(Qt::ShiftModifier), "",
+            "Opened 2 files in Preview", QStringList{"Preview: p.png, j.jpg"}, none, 0);
+        row("everything at once", QStringList{"md>TextEdit", "png>Preview", "@text>Sublime"},
+            QStringList{"a.md", "b.txt", "-x.md", "p.png", "c.txt", "docs/", "-y.md"}, 0, "ignore",
+            "Opened 3 files in 2 apps \u00b7 Preview couldn't open the file (boom) \u00b7 "
+            "Ignored 1 folder \u00b7 2 missing",
+            QStringList{"TextEdit: a.md", "Sublime Text: b.txt, c.txt", "Preview: p.png"}, none, 3);
     }
 
     void handle() {
-        QFETCH(QStringList, rules);
-        QFETCH(QStringList, files);
-        QFETCH(int, modifiers);
-        QFETCH(QString, behavior);
-        QFETCH(QString, message);
-        QFETCH(QStringList, opens);
-        QFETCH(QStringList, pending);
-        QFETCH(int, failures);
         ModelFixture f;
-        for (const QString& rule : rules) {
+        for (const QString& rule : data<QStringList>("rules")) {
             f.addRule(rule);
         }
-        f.settings->setFolderBehavior(behavior);
+        f.settings->setFolderBehavior(data<QString>("behavior"));
+        const QString& message = data<QString>("message");
         if (message.contains("boom")) {
             f.platform.setOpenOutcome(ModelFixture::kPreview, MemoryPlatform::Outcome::Error,
                                       "boom");
         }
         QSignalSpy flashed(f.model.get(), &AppModel::flashed);
-        f.model->handle(f.files(files), Qt::KeyboardModifiers(modifiers));
+        f.model->handle(f.files(data<QStringList>("files")),
+                        Qt::KeyboardModifiers(data<int>("modifiers")));
         QVERIFY(f.settle());
         QCOMPARE(flashed.size(), message.isEmpty() ? 0 : 1);
-        QCOMPARE(f.model->message(), message.isEmpty() ? QString() : message);
-        QCOMPARE(f.openOrders(), opens);
-        QStringList waiting;
-        for (const auto& p :
-             QList<PendingFile>{f.model->pending().value_or(PendingFile{})} + f.model->queue()) {
-            if (!p.path.isEmpty()) {
-                waiting << QFileInfo(p.path).fileName();
-            }
-        }
-        QCOMPARE(waiting, pending);
-        QCOMPARE(f.model->failures(), failures);
-        QCOMPARE(f.platform.ordersOf(Order::Reveal).isEmpty(), !message.startsWith("Revealed"));
+        QCOMPARE(f.model->message(), message);
+        QCOMPARE(f.openOrders(), data<QStringList>("opens"));
+        QCOMPARE(names(f.model->pending() ? QList{*f.model->pending()} + f.model->queue()
+                                          : f.model->queue()),
+                 data<QStringList>("pending"));
+        QCOMPARE(f.model->failures(), data<int>("failures"));
+        QCOMPARE(f.platform.ordersOf(MemoryPlatform::Order::Reveal).isEmpty(),
+                 !message.startsWith("Revealed"));
     }
 
     // Scripts over the queue: "drop FILES", "answer APP always|once", "cancel", "dismiss",
     // "remove FILE", "rule SPEC".
     void pendingQueue_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QStringList>("waiting"); // pending (or "-"), then the queue
-        QTest::addColumn<QStringList>("opens");
-        QTest::addColumn<int>("rules");
-        QTest::newRow("always: the next .md follows the new rule")
-            << "drop a.md b.md c.txt | answer Sublime always | dismiss" << QStringList{"c.txt"}
-            << QStringList{"Sublime Text: a.md", "Sublime Text: b.md"} << 2;
-        QTest::newRow("just once") << "drop a.md b.md | answer Sublime once | dismiss"
-                                   << QStringList{"b.md"} << QStringList{"Sublime Text: a.md"} << 1;
-        QTest::newRow("no extension makes no rule")
-            << "drop README | answer TextEdit always" << QStringList{"-"}
-            << QStringList{"TextEdit: README"} << 1;
-        QTest::newRow("cancel walks the queue")
-            << "drop a.md b.md | cancel | dismiss | cancel | dismiss" << QStringList{"-"}
-            << QStringList{} << 1;
-        QTest::newRow("dismissed while asking does nothing")
-            << "drop a.md b.md | dismiss" << QStringList{"a.md", "b.md"} << QStringList{} << 1;
-        QTest::newRow("a vanished file is skipped")
-            << "drop a.md b.md c.md | remove b.md | cancel | dismiss" << QStringList{"c.md"}
-            << QStringList{} << 1;
-        QTest::newRow("a drop in between joins the queue")
-            << "drop a.md b.md | cancel | drop c.md | dismiss" << QStringList{"b.md", "c.md"}
-            << QStringList{} << 1;
-        QTest::newRow("a rule for a missing app asks again")
-            << "drop a.md b.md | rule md>Gone | cancel | dismiss" << QStringList{"b.md"}
-            << QStringList{} << 2;
+        columns<QString, QStringList, QStringList, int>("script", "waiting", "opens", "rules");
+        row("always: the next .md follows the new rule",
+            "drop a.md b.md c.txt | answer Sublime always | dismiss", QStringList{"c.txt"},
+            QStringList{"Sublime Text: a.md", "Sublime Text: b.md"}, 2);
+        row("just once", "drop a.md b.md | answer Sublime once | dismiss", QStringList{"b.md"},
+            QStringList{"Sublime Text: a.md"}, 1);
+        row("no extension makes no rule", "drop README | answer TextEdit always", QStringList{"-"},
+            QStringList{"TextEdit: README"}, 1);
+        row("cancel walks the queue", "drop a.md b.md | cancel | dismiss | cancel | dismiss",
+            QStringList{"-"}, QStringList{}, 1);
+        row("dismissed while asking does nothing", "drop a.md b.md | dismiss",
+            QStringList{"a.md", "b.md"}, QStringList{}, 1);
+        row("a vanished file is skipped", "drop a.md b.md c.md | remove b.md | cancel | dismiss",
+            QStringList{"c.md"}, QStringList{}, 1);
+        row("a drop in between joins the queue", "drop a.md b.md | cancel | drop c.md | dismiss",
+            QStringList{"b.md", "c.md"}, QStringList{}, 1);
+        row("a rule for a missing app asks again",
+            "drop a.md b.md | rule md>Gone | cancel | dismiss", QStringList{"b.md"}, QStringList{},
+            2);
     }
 
     void pendingQueue() {
-        QFETCH(QString, script);
-        QFETCH(QStringList, waiting);
-        QFETCH(QStringList, opens);
-        QFETCH(int, rules);
         ModelFixture f;
         f.window.minimized = true;
         f.addRule("png>Preview");
-        for (const QString& step : script.split(" | ")) {
+        for (const QString& step : data<QString>("script").split(" | ")) {
             const QStringList words = step.split(u' ');
             if (words[0] == "drop") {
                 f.model->handle(f.files(words.mid(1)), {});
@@ -155,61 +125,55 @@ private Q_SLOTS:
             } else if (words[0] == "dismiss") {
                 f.model->pendingDismissed();
             } else if (words[0] == "remove") {
-                f.platform.removeFile(f.file(words[1]));
+                f.platform.removeFile(ModelFixture::kHome + words[1]);
             } else if (words[0] == "rule") {
                 f.addRule(words[1]);
             }
         }
         QVERIFY(f.settle());
-        QStringList seen{f.model->pending() ? QFileInfo(f.model->pending()->path).fileName()
-                                            : QStringLiteral("-")};
-        for (const PendingFile& p : f.model->queue()) {
-            seen << QFileInfo(p.path).fileName();
-        }
-        QCOMPARE(seen, waiting);
-        QCOMPARE(f.openOrders(), opens);
-        QCOMPARE(f.model->store().rules().size(), rules);
+        QCOMPARE((f.model->pending() ? names({*f.model->pending()}) : QStringList{"-"}) +
+                     names(f.model->queue()),
+                 data<QStringList>("waiting"));
+        QCOMPARE(f.openOrders(), data<QStringList>("opens"));
+        QCOMPARE(f.model->store().rules().size(), data<int>("rules"));
         // The first question brings the window forward; later ones come quietly.
         QCOMPARE(f.window.activations, 1);
         QCOMPARE(f.window.restores, 1);
-        if (rules == 2 && !opens.isEmpty()) {
-            const Rule made = f.model->store().rules().first();
-            QCOMPARE(made.extensions, QStringList{"md"});
-            QCOMPARE(made.appId, "sublime.desktop");
+        if (f.model->store().rules().size() == 2 && !f.openOrders().isEmpty()) {
+            QCOMPARE(f.model->store().rules().first().extensions, QStringList{"md"});
+            QCOMPARE(f.model->store().rules().first().appId, "sublime.desktop");
         }
     }
 
+    // Import takes what a file holds, or changes nothing and says why; export writes a copy.
     void importAndExport_data() {
-        QTest::addColumn<QByteArray>("content"); // of the file imported
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<int>("added");
+        columns<QByteArray, QString, int>("content", "error", "added"); // null content: exported
         const QString invalid = "That file doesn't contain any valid Korvane rules.";
-        QTest::newRow("two objects and a number")
-            << QByteArray("[{}, {\"extensions\": [\"md\"]}, 3]") << "" << 2;
-        QTest::newRow("exported rules") << QByteArray() << "" << 1;
-        QTest::newRow("empty array") << QByteArray("[]") << invalid << 0;
-        QTest::newRow("not JSON") << QByteArray("hello") << invalid << 0;
+        row("two objects and a number", QByteArray("[{}, {\"extensions\": [\"md\"]}, 3]"), "", 2);
+        row("exported rules", QByteArray(), "", 1);
+        row("empty array", QByteArray("[]"), invalid, 0);
+        row("not JSON", QByteArray("hello"), invalid, 0);
+        row("no such file", QByteArray("-"), "@ doesn't exist.", 0);
+        row("export into no folder", QByteArray("/"), "The rules couldn't be saved there: ", 0);
     }
 
     void importAndExport() {
-        QFETCH(QByteArray, content);
-        QFETCH(QString, alert);
-        QFETCH(int, added);
         ModelFixture f;
         const Rule existing = f.addRule("md>TextEdit");
-        const QString path = f.dir.filePath("in.json");
-        if (content.isNull()) {
-            f.panels.saveAnswer = path;
-            f.model->exportRules();
-            QCOMPARE(f.model->message(), "Exported 1 rule");
-        } else {
+        const QByteArray& content = data<QByteArray>("content");
+        const QString path = f.dir.filePath(content == "/" ? "none/in.json" : "in.json");
+        const QString error = QString(data<QString>("error")).replace("@", path);
+        if (content.isNull() || content == "/") {
+            const auto exported = f.model->exportRulesTo(path);
+            QCOMPARE(exported.value_or(QString()).left(error.size()), error);
+        } else if (content != "-") {
             f.writeStoreFile("../in.json", content);
         }
-        f.panels.openAnswer = QStringList{path};
-        f.model->importRules();
-        QCOMPARE(f.model->alertText(), alert.isEmpty() ? QString() : alert);
+        if (content != "/") {
+            QCOMPARE(f.model->importRulesFrom(path).value_or(QString()), error);
+        }
         const QList<Rule> rules = f.model->store().rules();
-        QCOMPARE(rules.size(), 1 + added);
+        QCOMPARE(rules.size(), 1 + data<int>("added"));
         QCOMPARE(rules.first(), existing);
         if (content.isNull()) { // the copy is equal but for a fresh id
             Rule copy = rules[1];
@@ -217,19 +181,6 @@ private Q_SLOTS:
             copy.id = existing.id;
             QCOMPARE(copy, existing);
         }
-    }
-
-    void importAndExportFailures() {
-        ModelFixture f;
-        f.addRule("md>TextEdit");
-        f.panels.saveAnswer = f.dir.filePath("no-such-folder/rules.json");
-        f.model->exportRules();
-        QVERIFY2(f.model->alertText().startsWith("The rules couldn't be saved there: "),
-                 qPrintable(f.model->alertText()));
-        f.panels.openAnswer = QStringList{f.dir.filePath("gone.json")};
-        f.model->importRules();
-        QCOMPARE(f.model->alertText(), f.dir.filePath("gone.json") + " doesn't exist.");
-        QCOMPARE(f.model->store().rules().size(), 1);
     }
 
     void recents() {
@@ -276,15 +227,6 @@ private Q_SLOTS:
         f->model.reset();
         f->platform.releaseHeld(); // must not touch the model
         QTest::qWait(20);
-    }
-
-    void openPanelHandlesLikeADrop() {
-        ModelFixture f;
-        f.addRule("md>TextEdit");
-        f.panels.openAnswer = f.files({"a.md", "b.md"});
-        f.model->openPanel();
-        QVERIFY(f.settle());
-        QCOMPARE(f.model->message(), "Opened 2 files in TextEdit");
     }
 };
 

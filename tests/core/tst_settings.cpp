@@ -1,9 +1,8 @@
 #include "core/settings.h"
+#include "support/test_data.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace korvane;
 
@@ -13,51 +12,36 @@ class TestSettings : public QObject {
 private:
     QTemporaryDir temp;
     QString path() const { return temp.filePath("Korvane/Korvane.conf"); }
-    void writeConf(const QByteArray& text) {
-        QDir().mkpath(temp.filePath("Korvane"));
-        QFile file(path());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(text);
-    }
 
 private Q_SLOTS:
-    void registeredDefaults() {
-        QFile::remove(path());
-        Settings settings(path());
-        QVERIFY(settings.showMenuBar());
-        QVERIFY(settings.showDock());
-        QCOMPARE(settings.folderBehaviorRaw(), "openInFinder");
-        QCOMPARE(settings.folderBehavior(), FolderBehavior::Open);
-        QCOMPARE(settings.recentFiles(), QStringList{});
-    }
-
+    // What is stored reads back as menu bar, folder behaviour and recent files; anything
+    // unusable reads as the default.
     void storedValues_data() {
-        QTest::addColumn<QByteArray>("conf");
-        QTest::addColumn<bool>("menuBar");
-        QTest::addColumn<int>("behavior");
-        QTest::addColumn<QStringList>("recents");
-        QTest::newRow("bogus behaviour") << QByteArray("[General]\nfolderBehavior=bogus\n") << true
-                                         << int(FolderBehavior::Open) << QStringList{};
-        QTest::newRow("ignore") << QByteArray(
-                                       "[General]\nfolderBehavior=ignore\nshowMenuBar=false\n")
-                                << false << int(FolderBehavior::Ignore) << QStringList{};
-        QTest::newRow("recents not a list") << QByteArray("[General]\nrecentFiles=/a/b\n") << true
-                                            << int(FolderBehavior::Open) << QStringList{};
-        QTest::newRow("recents with a number")
-            << QByteArray("[General]\nrecentFiles=\"[\\\"/a\\\",1]\"\n") << true
-            << int(FolderBehavior::Open) << QStringList{};
+        columns<QByteArray, QString>("conf", "read");
+        row("nothing stored", QByteArray(), "1 openInFinder 0 ");
+        row("bogus behaviour", QByteArray("folderBehavior=bogus\n"), "1 bogus 0 ");
+        row("ignore", QByteArray("folderBehavior=ignore\nshowMenuBar=false\n"), "0 ignore 2 ");
+        row("recents not a list", QByteArray("recentFiles=/a/b\n"), "1 openInFinder 0 ");
+        row("recents with a number", QByteArray("recentFiles=\"[\\\"/a\\\",1]\"\n"),
+            "1 openInFinder 0 ");
+        row("recents", QByteArray("recentFiles=\"[\\\"/a\\\",\\\"/b, c\\\"]\"\n"),
+            "1 openInFinder 0 /a|/b, c");
     }
 
     void storedValues() {
-        QFETCH(QByteArray, conf);
-        QFETCH(bool, menuBar);
-        QFETCH(int, behavior);
-        QFETCH(QStringList, recents);
-        writeConf(conf);
+        QFile::remove(path());
+        if (!data<QByteArray>("conf").isNull()) {
+            QDir().mkpath(temp.filePath("Korvane"));
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("[General]\n" + data<QByteArray>("conf"));
+        }
         Settings settings(path());
-        QCOMPARE(settings.showMenuBar(), menuBar);
-        QCOMPARE(int(settings.folderBehavior().value()), behavior);
-        QCOMPARE(settings.recentFiles(), recents);
+        QCOMPARE(QStringList({settings.showMenuBar() ? "1" : "0", settings.folderBehaviorRaw(),
+                              QString::number(int(settings.folderBehavior().value())),
+                              settings.recentFiles().join(u'|')})
+                     .join(u' '),
+                 data<QString>("read"));
     }
 
     void roundTripAndSignal() {

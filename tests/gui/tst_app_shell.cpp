@@ -7,6 +7,7 @@
 #include "gui/tray_controller.h"
 #include "platform/file_names.h"
 #include "support/memory_platform.h"
+#include "support/test_data.h"
 #include "support/widgets.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtConcurrent>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,21 +34,18 @@ struct ShellFixture {
     explicit ShellFixture(bool trayAvailable = true) {
         QDir().mkpath(dir.filePath("Korvane"));
         QFile rules(dir.filePath("Korvane/rules.json"));
-        rules.open(QIODevice::WriteOnly);
-        rules.write("[]");
+        QVERIFY(rules.open(QIODevice::WriteOnly) && rules.write("[]") == 2);
         rules.close();
         gui = std::make_unique<GuiApp>(platform, settings, dir.filePath("Korvane"));
         gui->setTrayAvailable(trayAvailable);
     }
-    SettingsWindow& window() const { return gui->settingsWindow(); }
+    QCheckBox* box(const char* name) const { return find<QCheckBox>(&gui->settingsWindow(), name); }
 };
 
-QStringList actionTexts(const QMenu* menu) {
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
-    }
-    return texts;
+// Asks the window over the channel from another thread, as a second process would.
+bool fromAnotherThread(std::function<bool()> ask) {
+    QFuture<bool> answer = QtConcurrent::run(std::move(ask));
+    return QTest::qWaitFor([&] { return answer.isFinished(); }, 5000) && answer.result();
 }
 
 } // namespace
@@ -57,59 +54,49 @@ class TestAppShell : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void dockRule_data() {
-        QTest::addColumn<bool>("menuBar");
-        QTest::addColumn<bool>("dock");
-        QTest::addColumn<bool>("trayShown");
-        QTest::addColumn<bool>("taskbar");
-        QTest::addColumn<bool>("dockChecked");
-        QTest::addColumn<bool>("dockEnabled");
-        QTest::newRow("both on") << true << true << true << true << true << true;
-        QTest::newRow("icon only") << true << false << true << false << false << true;
-        QTest::newRow("dock only") << false << true << false << true << true << false;
-        QTest::newRow("both off keeps the dock")
-            << false << false << false << true << true << false;
+    // The tray icon and the taskbar entry: one of them is always there. With the tray shown,
+    // closing the window keeps Korvane running behind it; without it, closing quits.
+    void trayAndTaskbar_data() {
+        columns<bool, bool, bool, QString>("tray", "menuBar", "dock", "shown");
+        row("both on", true, true, true, "tray taskbar dock:on");
+        row("icon only", true, true, false, "tray dock:off");
+        row("dock only", true, false, true, "taskbar dock:on,fixed quits");
+        row("both off keeps the dock", true, false, false, "taskbar dock:on,fixed quits");
+        row("no tray on this desktop", false, true, false, "taskbar dock:on,fixed quits");
     }
 
-    void dockRule() {
-        QFETCH(bool, menuBar);
-        QFETCH(bool, dock);
-        QFETCH(bool, trayShown);
-        QFETCH(bool, taskbar);
-        QFETCH(bool, dockChecked);
-        QFETCH(bool, dockEnabled);
-        ShellFixture f;
-        f.settings.setShowMenuBar(menuBar);
-        f.settings.setShowDock(dock);
-        QCOMPARE(f.gui->tray().isVisible(), trayShown);
-        QCOMPARE(f.gui->taskbarEntryShown(), taskbar);
-        QCOMPARE(find<QCheckBox>(&f.window(), "menuBar")->isChecked(), menuBar);
-        QCOMPARE(find<QCheckBox>(&f.window(), "dock")->isChecked(), dockChecked);
-        QCOMPARE(find<QCheckBox>(&f.window(), "dock")->isEnabled(), dockEnabled);
-        QCOMPARE(f.settings.showDock(), dock); // the stored value is kept as it is
+    void trayAndTaskbar() {
+        ShellFixture f(data<bool>("tray"));
+        f.settings.setShowMenuBar(data<bool>("menuBar"));
+        f.settings.setShowDock(data<bool>("dock"));
+        f.gui->showMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.gui->mainWindow()));
+        QStringList shown;
+        shown << (f.gui->tray().isVisible() ? "tray" : "");
+        shown << (f.gui->taskbarEntryShown() ? "taskbar" : "");
+        shown << QString("dock:") + (f.box("dock")->isChecked() ? "on" : "off") +
+                     (f.box("dock")->isEnabled() ? "" : ",fixed");
+        shown << (QApplication::quitOnLastWindowClosed() ? "quits" : "");
+        QCOMPARE(shown.join(u' ').simplified(), data<QString>("shown"));
+        QCOMPARE(f.settings.showDock(), data<bool>("dock")); // the stored value is kept as it is
+        QCOMPARE(f.box("menuBar")->isEnabled(), data<bool>("tray"));
+        QCOMPARE(find<QLabel>(&f.gui->settingsWindow(), "trayReason")->isHidden(),
+                 data<bool>("tray"));
+        if (!QApplication::quitOnLastWindowClosed()) {
+            f.gui->mainWindow().close();
+            f.gui->model().showWindow(); // the same window comes back
+            QVERIFY(f.gui->mainWindow().isVisible());
+        }
     }
 
     void switchesWriteSettings() {
         ShellFixture f;
-        find<QCheckBox>(&f.window(), "dock")->click();
+        f.box("dock")->click();
         QVERIFY(!f.settings.showDock() && !f.gui->taskbarEntryShown());
-        find<QCheckBox>(&f.window(), "menuBar")->click();
+        f.box("menuBar")->click();
         QVERIFY(!f.settings.showMenuBar());
         QVERIFY(f.gui->taskbarEntryShown()); // always reachable
-    }
-
-    void noTrayOnThisDesktop() {
-        ShellFixture f(false);
-        QVERIFY(!f.gui->tray().isVisible());
-        QVERIFY(!find<QCheckBox>(&f.window(), "menuBar")->isEnabled());
-        QVERIFY(!find<QLabel>(&f.window(), "trayReason")->isHidden());
-        f.settings.setShowDock(false);
-        QVERIFY(f.gui->taskbarEntryShown());
-    }
-
-    void folderPicker() {
-        ShellFixture f;
-        QComboBox* picker = find<QComboBox>(&f.window(), "folderPicker");
+        QComboBox* picker = find<QComboBox>(&f.gui->settingsWindow(), "folderPicker");
         QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
         Q_EMIT picker->activated(2);
         QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
@@ -119,29 +106,26 @@ private Q_SLOTS:
 
     void launchAtLogin() {
         ShellFixture f;
-        find<QCheckBox>(&f.window(), "login")->click();
-        QVERIFY(f.platform.launchAtLogin() && find<QLabel>(&f.window(), "loginError")->isHidden());
+        QLabel* error = find<QLabel>(&f.gui->settingsWindow(), "loginError");
+        f.box("login")->click();
+        QVERIFY(f.platform.launchAtLogin() && error->isHidden());
         f.platform.setLaunchAtLoginError("Permission denied");
-        find<QCheckBox>(&f.window(), "login")->click(); // off fails: springs back on, and says why
-        QVERIFY(find<QCheckBox>(&f.window(), "login")->isChecked());
-        QVERIFY(find<QLabel>(&f.window(), "loginError")->text().endsWith("Permission denied"));
-        QVERIFY(!find<QLabel>(&f.window(), "loginError")->isHidden());
+        f.box("login")->click(); // off fails: springs back on, and says why
+        QVERIFY(f.box("login")->isChecked());
+        QVERIFY(error->text().endsWith("Permission denied") && !error->isHidden());
     }
 
     void trayMenu() {
         ShellFixture f;
         TrayController& tray = f.gui->tray();
         tray.rebuildMenu();
-        QMenu* recent = tray.menu()->actions().at(2)->menu();
-        QVERIFY(!recent->actions().first()->isEnabled()); // no recent files
-
+        QVERIFY(!tray.menu()->actions().at(2)->menu()->actions().first()->isEnabled()); // none
         f.platform.addFile("/a/notes.md");
         f.platform.addFile("/b/notes.md");
         f.gui->model().handle({"/a/notes.md", "/b/notes.md"}, Qt::AltModifier);
         tray.rebuildMenu();
-        recent = tray.menu()->actions().at(2)->menu();
-        QCOMPARE(actionTexts(recent), (QStringList{"notes.md", "notes.md"}));
-        f.platform.clearOrders();
+        QMenu* recent = tray.menu()->actions().at(2)->menu();
+        QCOMPARE(recent->actions().size(), 2);
         recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
         QCOMPARE(f.gui->model().pending()->path, "/a/notes.md");
         QSignalSpy settings(&tray, &TrayController::settingsRequested);
@@ -149,33 +133,8 @@ private Q_SLOTS:
         QCOMPARE(settings.size(), 1);
     }
 
-    // With the tray icon shown, closing the window keeps Korvane running behind it; without
-    // one, nothing could bring the window back, so closing it quits.
-    void closingTheWindow_data() {
-        QTest::addColumn<bool>("trayAvailable");
-        QTest::addColumn<bool>("menuBar");
-        QTest::addColumn<bool>("quits");
-        QTest::newRow("tray shown") << true << true << false;
-        QTest::newRow("tray switched off") << true << false << true;
-        QTest::newRow("no tray on this desktop") << false << true << true;
-    }
-
-    void closingTheWindow() {
-        QFETCH(bool, trayAvailable);
-        QFETCH(bool, menuBar);
-        QFETCH(bool, quits);
-        ShellFixture f(trayAvailable);
-        f.settings.setShowMenuBar(menuBar);
-        f.gui->showMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(&f.gui->mainWindow()));
-        QCOMPARE(QApplication::quitOnLastWindowClosed(), quits);
-        if (!quits) {
-            f.gui->mainWindow().close();
-            f.gui->model().showWindow(); // the same window comes back
-            QVERIFY(f.gui->mainWindow().isVisible());
-        }
-    }
-
+    // One window per session: a second start shows it, or hands it files with modifiers, by
+    // their bytes.
     void secondStartBringsTheWindowForward() {
         ShellFixture f;
         const QString name =
@@ -183,35 +142,18 @@ private Q_SLOTS:
         InstanceChannel server(name);
         QVERIFY(server.listen());
         f.gui->serve(server);
-        InstanceChannel secondServer(name);
-        QVERIFY(!secondServer.listen()); // only one window per user
-
-        QFuture<bool> shown =
-            QtConcurrent::run([name] { return InstanceChannel(name).requestShow(); });
-        QTRY_VERIFY(shown.isFinished());
-        QVERIFY(shown.result());
+        QVERIFY(!InstanceChannel(name).listen());
+        QVERIFY(fromAnotherThread([name] { return InstanceChannel(name).requestShow(); }));
         QVERIFY(f.gui->mainWindow().isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), &f.gui->mainWindow());
-
-        f.platform.addFile("/x/handed.md");
-        QFuture<bool> handed = QtConcurrent::run(
-            [name] { return InstanceChannel(name).handOver({"/x/handed.md"}, Qt::AltModifier); });
-        QTRY_VERIFY(handed.isFinished());
-        QVERIFY(handed.result());
-        QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
-
-        QVERIFY(!InstanceChannel(name + "-nobody").requestShow());
-
-        // A file name that is not UTF-8 arrives as its bytes.
         const QString odd = FileNames::decode("/x/\xff\xfe.md");
         f.platform.addFile(odd);
-        handed =
-            QtConcurrent::run([name, odd] { return InstanceChannel(name).handOver({odd}, {}); });
-        QTRY_VERIFY(handed.isFinished());
-        QVERIFY(handed.result());
-        QTRY_COMPARE(f.gui->model().recents().value(0), odd);
+        QVERIFY(fromAnotherThread(
+            [name, odd] { return InstanceChannel(name).handOver({odd}, Qt::AltModifier); }));
+        QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
+        QCOMPARE(f.gui->model().recents().value(0), odd);
+        QVERIFY(!InstanceChannel(name + "-nobody").requestShow());
     }
-
     // Another local user's folder in the shared temporary folder is never trusted, and a
     // command of another session never reaches this window.
     void socketIsPrivateToTheSession() {

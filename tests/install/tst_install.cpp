@@ -1,5 +1,5 @@
-#include "core/rule_store.h"
 #include "support/freedesktop_sandbox.h"
+#include "support/test_data.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +17,7 @@ QString destination() {
 }
 
 FreedesktopSandbox::Run run(const QString& program, const QStringList& arguments) {
-    return sandbox->run(program, arguments);
+    return sandbox->run(arguments, {}, program);
 }
 } // namespace
 
@@ -65,23 +65,13 @@ private Q_SLOTS:
 
     // The launcher's two files become one drop: each app launched once, by the rules.
     void launcherEntryRoutesTheFiles() {
-        Rule text;
-        text.extensions = {"md"};
-        text.appId = "korvane-test-editor.desktop";
-        Rule images;
-        images.extensions = {"png"};
-        images.appId = "korvane-test-viewer.desktop";
-        QDir().mkpath(sandbox->rulesDirectory());
-        QFile rules(sandbox->rulesDirectory() + "/rules.json");
-        QVERIFY(rules.open(QIODevice::WriteOnly));
-        rules.write(RuleStore::encode({text, images}));
-        rules.close();
+        sandbox->writeRules(
+            rulesFrom({"md>Test Editor", "png>Test Viewer"}, FreedesktopSandbox::idOf));
         sandbox->clearLaunches();
         const QString note = sandbox->makeFile("installed note.md");
         const QString picture = sandbox->makeFile("installed.png");
         // The window outlives gio: it must not write to a pipe that closes with it.
         QProcess gio;
-        gio.setProcessEnvironment(sandbox->environment());
         gio.setStandardOutputFile(QProcess::nullDevice());
         gio.setStandardErrorFile(QProcess::nullDevice());
         gio.start("gio", {"launch", destination() + "/share/applications/" + kId + ".desktop", note,

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "core/app_chooser.h"
-#include "core/panel_service.h"
 #include "core/window_service.h"
-
-#include <QStringList>
-#include <optional>
 
 namespace korvane {
 
@@ -17,7 +13,6 @@ public:
     bool minimized = false;
     int activations = 0;
     int restores = 0;
-    int raises = 0;
 
     void activateApplication() override { ++activations; }
     bool isMinimized() const override { return minimized; }
@@ -25,25 +20,7 @@ public:
         ++restores;
         minimized = false;
     }
-    void raiseWindow() override { ++raises; }
-};
-
-// Panels that answer with scripted paths; nothing means cancelled.
-class ScriptedPanels : public PanelService {
-    Q_OBJECT
-
-public:
-    std::optional<QString> saveAnswer;
-    std::optional<QStringList> openAnswer;
-
-    std::optional<QString> runSavePanel(const QString&, const QString&) override {
-        return saveAnswer;
-    }
-    std::optional<QStringList> runOpenPanel(const OpenPanelOptions&) override { return openAnswer; }
-    void beginOpenPanel(const OpenPanelOptions&,
-                        std::function<void(const std::optional<QStringList>&)> done) override {
-        done(openAnswer);
-    }
+    void raiseWindow() override {}
 };
 
 class ScriptedChooser : public AppChooser {

@@ -1,14 +1,20 @@
 #include "freedesktop_sandbox.h"
 
+#include "core/rule_store.h"
+
 #include <QDir>
-#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QThread>
 
 namespace korvane {
 
 namespace {
+
+QByteArray readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 void writeText(const QString& path, const QByteArray& text) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -18,30 +24,42 @@ void writeText(const QString& path, const QByteArray& text) {
     }
 }
 
+// The desktop's apps: name, where a system entry lies under the root (a user's entry has none),
+// how the recorder is told its name and files (empty: a program that is not installed), types.
+struct Entry {
+    const char* name;
+    const char* system;
+    const char* exec;
+    const char* types;
+};
+const Entry kEntries[] = {
+    {"Test Editor", "", "editor %F", "text/plain;text/markdown;text/rust;"},
+    {"Test Viewer", "", "viewer %F", "image/png;image/jpeg;"},
+    {"Test Single", "", "single %f", "application/pdf;"},
+    {"Test Files", "", "files %U", "inode/directory;"},
+    {"Gone App", "", "", "text/plain;"},
+    {"Sublime Text", "", "sublime %F", "text/plain;"},
+    {"System Player", "sys/applications/korvane-system-player.desktop", "player %U",
+     "audio/mpeg;video/mp4;"},
+    {"Sub", "sys/applications/kde/korvane-sub.desktop", "sub %F", "application/zip;"},
+};
+
 } // namespace
 
 FreedesktopSandbox::FreedesktopSandbox() {
-    if (!m_root.isValid()) {
-        m_error = QStringLiteral("no temporary directory");
-        return;
-    }
     const QString sys = root() + QStringLiteral("/sys");
-    QDir().mkpath(sys + QStringLiteral("/mime/packages"));
-    QDir().mkpath(dataHome() + QStringLiteral("/mime/packages"));
-    QDir().mkpath(configHome());
-    QDir().mkpath(root() + QStringLiteral("/cache"));
-    QDir().mkpath(root() + QStringLiteral("/files"));
+    for (const QString& dir : {sys + "/mime/packages", dataHome(), configHome(), root() + "/cache",
+                               root() + "/files", root() + "/tmp"}) {
+        QDir().mkpath(dir);
+    }
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
     qputenv("XDG_DATA_DIRS", QFile::encodeName(sys));
     qputenv("XDG_CONFIG_DIRS", QFile::encodeName(root() + QStringLiteral("/sysconfig")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root() + QStringLiteral("/cache")));
     qputenv("XDG_CURRENT_DESKTOP", "Sandbox:GNOME");
-    // Local sockets live under the temporary directory: a running Korvane window of the user's
-    // must not answer the tests.
-    QDir().mkpath(root() + QStringLiteral("/tmp"));
+    // Local sockets live here: a running Korvane window of the user's must not answer the tests.
     qputenv("TMPDIR", QFile::encodeName(root() + QStringLiteral("/tmp")));
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(root()) + "/no-bus");
     // Keep GIO from loading extra modules (gvfs) that would reach the real session.
     qputenv("GIO_USE_VFS", "local");
@@ -52,49 +70,26 @@ FreedesktopSandbox::FreedesktopSandbox() {
         m_error = QStringLiteral("cannot copy %1 (is shared-mime-info installed?)").arg(source);
         return;
     }
-    if (!runTool(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
-        return;
-    }
-
-    // The desktop's apps: ID (a "/" puts it in a subfolder), name, how the recorder is told
-    // its name and files (empty: a program that is not installed), types; system ones last.
-    struct Entry {
-        const char* id;
-        const char* name;
-        const char* exec;
-        const char* types;
-        bool system;
-    };
-    static const Entry entries[] = {
-        {"korvane-test-editor.desktop", "Test Editor", "editor %F",
-         "text/plain;text/markdown;text/rust;", false},
-        {"korvane-test-viewer.desktop", "Test Viewer", "viewer %F", "image/png;image/jpeg;", false},
-        {"korvane-test-single.desktop", "Test Single", "single %f", "application/pdf;", false},
-        {"korvane-test-files.desktop", "Test Files", "files %U", "inode/directory;", false},
-        {"korvane-test-gone.desktop", "Gone App", "", "text/plain;", false},
-        {"sublime_text.desktop", "Sublime Text", "sublime %F", "text/plain;", false},
-        {"korvane-sys-player.desktop", "System Player", "player %U", "audio/mpeg;video/mp4;", true},
-        {"kde/korvane-sub.desktop", "Sub Entry", "sub %F", "application/zip;", true},
-    };
     const QString recorder =
         QStringLiteral(KORVANE_RECORDER " ") + root() + QStringLiteral("/launches.jsonl ");
-    for (const Entry& e : entries) {
+    for (const Entry& e : kEntries) {
         const QString exec = *e.exec ? recorder + QLatin1String(e.exec)
                                      : QStringLiteral("/nonexistent/korvane-gone %F");
-        writeEntry(e.system ? systemApplications() : userApplications(), QLatin1String(e.id),
-                   QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
-                                  "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
-                       .arg(QLatin1String(e.name), exec, QLatin1String(e.types)));
+        writeText(entry(idOf(QLatin1String(e.name))),
+                  QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
+                                 "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
+                      .arg(QLatin1String(e.name), exec, QLatin1String(e.types))
+                      .toUtf8());
     }
-    const QString user = userApplications();
-    const QString system = systemApplications();
-    // The user's entries do not count as defaults for the files app unless asked; make the
-    // file manager explicit.
+    // The user's entries do not count as defaults for the files app unless asked.
     writeText(mimeappsList(),
               "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
-    m_valid = runTool(QStringLiteral("update-desktop-database"), {user}) &&
-              runTool(QStringLiteral("update-desktop-database"), {system}) &&
-              runTool(QStringLiteral("update-desktop-database"), {system + QStringLiteral("/kde")});
+    if (runTool(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
+        for (const QString& dir :
+             {userApplications(), sys + "/applications", sys + "/applications/kde"}) {
+            runTool(QStringLiteral("update-desktop-database"), {dir});
+        }
+    }
 }
 
 FreedesktopSandbox::~FreedesktopSandbox() {
@@ -105,50 +100,33 @@ FreedesktopSandbox::~FreedesktopSandbox() {
     }
 }
 
-QString FreedesktopSandbox::dataHome() const {
-    return root() + QStringLiteral("/data");
-}
-QString FreedesktopSandbox::configHome() const {
-    return root() + QStringLiteral("/config");
-}
-QString FreedesktopSandbox::userApplications() const {
-    return dataHome() + QStringLiteral("/applications");
-}
-QString FreedesktopSandbox::systemApplications() const {
-    return root() + QStringLiteral("/sys/applications");
-}
-QString FreedesktopSandbox::rulesDirectory() const {
-    return dataHome() + QStringLiteral("/Korvane");
-}
-QString FreedesktopSandbox::mimeappsList() const {
-    return configHome() + QStringLiteral("/mimeapps.list");
+QString FreedesktopSandbox::idOf(const QString& name) {
+    return name == QLatin1String("Sub")
+               ? QStringLiteral("kde-korvane-sub.desktop")
+               : QStringLiteral("korvane-%1.desktop").arg(name.toLower().replace(u' ', u'-'));
 }
 
 QString FreedesktopSandbox::entry(const QString& id) const {
-    if (id == QLatin1String("kde-korvane-sub.desktop")) {
-        return systemApplications() + QStringLiteral("/kde/korvane-sub.desktop");
-    }
-    if (id == QLatin1String("korvane-sys-player.desktop")) {
-        return systemApplications() + u'/' + id;
+    for (const Entry& e : kEntries) {
+        if (idOf(QLatin1String(e.name)) == id && *e.system) {
+            return root() + u'/' + QLatin1String(e.system);
+        }
     }
     return userApplications() + u'/' + id;
 }
 
-QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& content) {
+QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& content) const {
     const QString path = root() + QStringLiteral("/files/") + name;
-    writeText(path, content);
-    return path;
+    name.endsWith(u'/') ? void(QDir().mkpath(path)) : writeText(path, content);
+    return name.endsWith(u'/') ? path.chopped(1) : path;
 }
 
-QString FreedesktopSandbox::makeFolder(const QString& name) {
-    const QString path = root() + QStringLiteral("/files/") + name;
-    QDir().mkpath(path);
-    return path;
+void FreedesktopSandbox::writeRules(const QList<Rule>& rules) const {
+    writeText(rulesDirectory() + QStringLiteral("/rules.json"), RuleStore::encode(rules));
 }
 
-void FreedesktopSandbox::writeEntry(const QString& dir, const QString& relativePath,
-                                    const QString& body) {
-    writeText(dir + u'/' + relativePath, body.toUtf8());
+QList<Rule> FreedesktopSandbox::rules() const {
+    return RuleStore::read(rulesDirectory()).value_or(QList<Rule>());
 }
 
 bool FreedesktopSandbox::runTool(const QString& program, const QStringList& arguments) {
@@ -159,22 +137,18 @@ bool FreedesktopSandbox::runTool(const QString& program, const QStringList& argu
         m_error = QStringLiteral("%1 failed: %2 %3")
                       .arg(program, process.errorString(),
                            QString::fromLocal8Bit(process.readAllStandardError()));
-        return false;
     }
-    return true;
+    return m_error.isEmpty();
 }
 
 QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
     QList<Launch> result;
-    QFile file(root() + QStringLiteral("/launches.jsonl"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return result;
-    }
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        if (line.isEmpty()) {
+    for (const QByteArray& line :
+         readText(root() + QStringLiteral("/launches.jsonl")).split('\n')) {
+        const QJsonObject object = QJsonDocument::fromJson(line).object();
+        if (object.isEmpty()) {
             continue;
         }
-        const QJsonObject object = QJsonDocument::fromJson(line).object();
         Launch launch{object.value(QStringLiteral("as")).toString(), {}, {}};
         for (const QJsonValue& arg : object.value(QStringLiteral("args")).toArray()) {
             launch.args.append(arg.toString());
@@ -187,7 +161,7 @@ QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
     return result;
 }
 
-void FreedesktopSandbox::clearLaunches() {
+void FreedesktopSandbox::clearLaunches() const {
     QFile::remove(root() + QStringLiteral("/launches.jsonl"));
 }
 
@@ -196,15 +170,11 @@ bool FreedesktopSandbox::startSessionBus() {
     m_bus->start(QStringLiteral("dbus-daemon"),
                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
                   QStringLiteral("--print-address=1")});
-    if (!m_bus->waitForStarted(10000)) {
-        m_error = QStringLiteral("dbus-daemon did not start: ") + m_bus->errorString();
-        return false;
-    }
-    while (!m_bus->canReadLine() && m_bus->waitForReadyRead(10000)) {
+    while (m_bus->waitForReadyRead(10000) && !m_bus->canReadLine()) {
     }
     const QByteArray address = m_bus->readLine().trimmed();
     if (address.isEmpty()) {
-        m_error = QStringLiteral("dbus-daemon printed no address");
+        m_error = QStringLiteral("dbus-daemon did not start: ") + m_bus->errorString();
         return false;
     }
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
@@ -213,10 +183,9 @@ bool FreedesktopSandbox::startSessionBus() {
 
 bool FreedesktopSandbox::startFileManager() {
     m_fileManager = std::make_unique<QProcess>();
-    m_fileManager->setProcessEnvironment(environment());
     m_fileManager->start(QStringLiteral(KORVANE_FAKE_FILE_MANAGER),
                          {root() + QStringLiteral("/revealed.log")});
-    while (!m_fileManager->canReadLine() && m_fileManager->waitForReadyRead(10000)) {
+    while (m_fileManager->waitForReadyRead(10000) && !m_fileManager->canReadLine()) {
     }
     return m_fileManager->readLine().trimmed() == "ready";
 }
@@ -230,29 +199,21 @@ void FreedesktopSandbox::stopFileManager() {
 }
 
 QStringList FreedesktopSandbox::revealed() const {
-    QFile file(root() + QStringLiteral("/revealed.log"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    return QString::fromUtf8(readText(root() + QStringLiteral("/revealed.log")))
+        .split(u'\n', Qt::SkipEmptyParts);
 }
 
-FreedesktopSandbox::Run FreedesktopSandbox::run(const QString& program,
-                                                const QStringList& arguments,
-                                                const QByteArray& input) const {
+FreedesktopSandbox::Run FreedesktopSandbox::run(const QStringList& arguments,
+                                                const QByteArray& input,
+                                                const QString& program) const {
     QProcess process;
-    process.setProcessEnvironment(environment());
     process.setWorkingDirectory(root() + QStringLiteral("/files"));
-    process.start(program, arguments);
+    process.start(program.isEmpty() ? QStringLiteral(KORVANE_BINARY) : program, arguments);
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-QProcessEnvironment FreedesktopSandbox::environment() const {
-    return QProcessEnvironment::systemEnvironment(); // the sandbox exported its variables
 }
 
 } // namespace korvane

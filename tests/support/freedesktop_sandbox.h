@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QJsonArray>
-#include <QList>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QString>
 #include <QTemporaryDir>
 #include <memory>
 
 namespace korvane {
+
+struct Rule;
 
 // A private desktop for tests: XDG directories, a MIME database, desktop entries whose program
 // records its arguments, and optionally a session bus with a file manager on it.
@@ -20,28 +18,35 @@ public:
         QStringList args;
         QList<QByteArray> raw; // the arguments' exact bytes
     };
+    struct Run {
+        int status = -1;
+        QString out;
+        QString err;
+    };
 
     FreedesktopSandbox();
     ~FreedesktopSandbox();
 
-    bool isValid() const { return m_valid; }
+    bool isValid() const { return m_error.isEmpty(); }
     QString error() const { return m_error; }
     QString root() const { return m_root.path(); }
-    QString dataHome() const;
-    QString configHome() const;
-    QString userApplications() const;
-    QString systemApplications() const;
-    QString rulesDirectory() const;
-    QString mimeappsList() const;
-    // A file in the sandbox's scratch folder, created with the content given.
-    QString makeFile(const QString& name, const QByteArray& content = {});
-    QString makeFolder(const QString& name);
+    QString dataHome() const { return root() + QStringLiteral("/data"); }
+    QString configHome() const { return root() + QStringLiteral("/config"); }
+    QString userApplications() const { return dataHome() + QStringLiteral("/applications"); }
+    QString rulesDirectory() const { return dataHome() + QStringLiteral("/Korvane"); }
+    QString mimeappsList() const { return configHome() + QStringLiteral("/mimeapps.list"); }
+    // A file in the sandbox's scratch folder, created with the content given ("x/" a folder).
+    QString makeFile(const QString& name, const QByteArray& content = {}) const;
     // The path of a sandbox entry by its ID.
     QString entry(const QString& id) const;
+    // The desktop ID of a sandbox app by its name: "Test Editor" is korvane-test-editor.desktop.
+    static QString idOf(const QString& name);
+    void writeRules(const QList<Rule>& rules) const;
+    QList<Rule> rules() const;
 
     // Every invocation of the recorder programs so far, in order.
     QList<Launch> launches() const;
-    void clearLaunches();
+    void clearLaunches() const;
 
     // Starts a private session bus (exported to this process's environment) ...
     bool startSessionBus();
@@ -50,24 +55,15 @@ public:
     void stopFileManager();
     QStringList revealed() const; // one line per ShowItems call
 
-    // The environment for child processes (korvane itself).
-    QProcessEnvironment environment() const;
-
-    // Runs a program in the sandbox's files folder, with `input` on its standard input.
-    struct Run {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    Run run(const QString& program, const QStringList& arguments,
-            const QByteArray& input = {}) const;
+    // Runs a program in the sandbox's files folder (korvane by default), with `input` on its
+    // standard input.
+    Run run(const QStringList& arguments, const QByteArray& input = {},
+            const QString& program = {}) const;
 
 private:
-    void writeEntry(const QString& dir, const QString& relativePath, const QString& body);
     bool runTool(const QString& program, const QStringList& arguments);
 
     QTemporaryDir m_root;
-    bool m_valid = false;
     QString m_error;
     std::unique_ptr<QProcess> m_bus;
     std::unique_ptr<QProcess> m_fileManager;

@@ -3,13 +3,13 @@
 #include "core/router.h"
 
 #include <QFileInfo>
+#include <QMap>
 
 namespace korvane {
 
 namespace {
 
-// Extension -> MIME type; a type's parent is the one before its slash ("text/markdown" is a
-// "text/plain" by the table below), then "application/octet-stream".
+// Extension -> MIME type; a type's parent is in the second table, then octet-stream.
 const QHash<QString, QString> kTypes{
     {"txt", "text/plain"},      {"md", "text/markdown"},      {"markdown", "text/markdown"},
     {"c", "text/x-csrc"},       {"json", "application/json"}, {"png", "image/png"},
@@ -21,25 +21,26 @@ const QHash<QString, QString> kParents{
     {"application/json", "text/plain"}, {"application/zip", "x-archive"},
     {"application/gzip", "x-archive"},
 };
-const QString kData = QStringLiteral("application/octet-stream");
+const QMap<WellKnownType, QString> kWellKnown{
+    {WellKnownType::Text, "text/plain"},
+    {WellKnownType::Image, "image/*"},
+    {WellKnownType::Audio, "audio/*"},
+    {WellKnownType::Movie, "video/*"},
+    {WellKnownType::Video, "video/*"},
+    {WellKnownType::Archive, "x-archive"},
+    {WellKnownType::SourceCode, "text/x-csrc"},
+    {WellKnownType::Json, "application/json"},
+    {WellKnownType::Data, "application/octet-stream"},
+    {WellKnownType::Application, "application/x-desktop"},
+};
 
 } // namespace
-
-MemoryPlatform::MemoryPlatform() = default;
 
 void MemoryPlatform::addApplication(const QString& path, const QString& identifier,
                                     const QString& name, const QStringList& opensTypes) {
     const QMutexLocker lock(&m_mutex);
-    if (!m_apps.contains(path)) {
-        m_appOrder.append(path);
-    }
+    m_appOrder.append(path);
     m_apps.insert(path, App{identifier, name, opensTypes});
-}
-
-void MemoryPlatform::removeApplication(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_apps.remove(path);
-    m_appOrder.removeAll(path);
 }
 
 void MemoryPlatform::setDefault(const QString& type, const QString& app) {
@@ -47,21 +48,14 @@ void MemoryPlatform::setDefault(const QString& type, const QString& app) {
     m_defaults.insert(type, app);
 }
 
-void MemoryPlatform::addFile(const QString& path) {
+void MemoryPlatform::addFile(const QString& path, bool folder) {
     const QMutexLocker lock(&m_mutex);
-    m_files.insert(path);
-}
-
-void MemoryPlatform::addFolder(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_files.insert(path);
-    m_folders.insert(path);
+    m_files.insert(path, folder);
 }
 
 void MemoryPlatform::removeFile(const QString& path) {
     const QMutexLocker lock(&m_mutex);
     m_files.remove(path);
-    m_folders.remove(path);
 }
 
 void MemoryPlatform::setOpenOutcome(const QString& app, Outcome outcome, const QString& error) {
@@ -75,26 +69,32 @@ void MemoryPlatform::setDefaultOutcome(DefaultOutcome outcome, const QString& er
     m_defaultError = error;
 }
 
-void MemoryPlatform::releaseHeld(const std::optional<QString>& error) {
+void MemoryPlatform::releaseHeld() {
     const QMutexLocker lock(&m_mutex);
     for (const ErrorCompletion& done : std::exchange(m_held, {})) {
-        done(error);
+        done(std::nullopt);
     }
 }
 
-QList<MemoryPlatform::Order> MemoryPlatform::orders() const {
+void MemoryPlatform::order(const Order& order) {
     const QMutexLocker lock(&m_mutex);
-    return m_orders;
+    m_orders.append(order);
 }
 
 QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
+    const QMutexLocker lock(&m_mutex);
     QList<Order> result;
-    for (const Order& order : orders()) {
+    for (const Order& order : m_orders) {
         if (order.kind == kind) {
             result.append(order);
         }
     }
     return result;
+}
+
+int MemoryPlatform::orderCount() const {
+    const QMutexLocker lock(&m_mutex);
+    return int(m_orders.size());
 }
 
 void MemoryPlatform::clearOrders() {
@@ -127,11 +127,10 @@ QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
     const QMutexLocker lock(&m_mutex);
     QStringList result;
     for (const QString& path : m_appOrder) {
-        for (const QString& opens : m_apps.value(path).types) {
-            if (conforms(type, ContentType{opens})) {
-                result.append(path);
-                break;
-            }
+        const QStringList& opens = m_apps.value(path).types;
+        if (std::any_of(opens.begin(), opens.end(),
+                        [&](const QString& t) { return conforms(type, ContentType{t}); })) {
+            result.append(path);
         }
     }
     return result;
@@ -145,56 +144,42 @@ QStringList MemoryPlatform::applicationsForFile(const QString& file) const {
 void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                            DefaultCompletion done) {
     const QMutexLocker lock(&m_mutex);
-    m_orders.append({Order::SetDefault, app, {}, type.identifier});
-    const QJsonObject change{
-        {QStringLiteral("previous"), m_defaults.contains(type.identifier)
-                                         ? QJsonValue(m_defaults.value(type.identifier))
-                                         : QJsonValue()}};
-    if (m_defaultOutcome == DefaultOutcome::Error) {
-        done(m_defaultError, {});
-        return;
-    }
+    m_orders.append({Order::SetDefault, app, {type.identifier}});
+    const auto previous = m_defaults.constFind(type.identifier);
+    const QJsonObject change{{QStringLiteral("previous"), previous == m_defaults.cend()
+                                                              ? QJsonValue()
+                                                              : QJsonValue(*previous)}};
     if (m_defaultOutcome == DefaultOutcome::Applied) {
         m_defaults.insert(type.identifier, app);
     }
-    done(std::nullopt, change);
+    done(m_defaultOutcome == DefaultOutcome::Error ? std::optional(m_defaultError) : std::nullopt,
+         change);
 }
 
 void MemoryPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
                                        ErrorCompletion done) {
     const QMutexLocker lock(&m_mutex);
     if (m_defaultOutcome == DefaultOutcome::Error) {
-        done(m_defaultError);
-        return;
+        return done(m_defaultError);
     }
     const QJsonValue previous = change.value(QStringLiteral("previous"));
-    if (previous.isString()) {
-        m_defaults.insert(type.identifier, previous.toString());
-    } else {
-        m_defaults.remove(type.identifier);
-    }
+    previous.isString() ? void(m_defaults.insert(type.identifier, previous.toString()))
+                        : void(m_defaults.remove(type.identifier));
     done(std::nullopt);
 }
 
 void MemoryPlatform::openFiles(const QStringList& files, const QString& app, ErrorCompletion done) {
     const QMutexLocker lock(&m_mutex);
-    m_orders.append({Order::Open, app, files, {}});
+    m_orders.append({Order::Open, app, files});
     const auto outcome = m_openOutcomes.value(app, {Outcome::Success, QString()});
     if (outcome.first == Outcome::Hold) {
-        m_held.append(std::move(done));
-        return;
+        return m_held.append(std::move(done));
     }
     done(outcome.first == Outcome::Error ? std::optional<QString>(outcome.second) : std::nullopt);
 }
 
-void MemoryPlatform::openItem(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_orders.append({Order::OpenItem, {}, {path}, {}});
-}
-
 void MemoryPlatform::revealFiles(const QStringList& paths, ErrorCompletion done) {
-    const QMutexLocker lock(&m_mutex);
-    m_orders.append({Order::Reveal, {}, paths, {}});
+    order({Order::Reveal, {}, paths});
     done(std::nullopt);
 }
 
@@ -215,7 +200,7 @@ QString MemoryPlatform::applicationId(const QString& path) const {
 
 bool MemoryPlatform::isFolder(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    return m_folders.contains(path);
+    return m_files.value(path);
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {
@@ -224,11 +209,11 @@ std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& exten
         return std::nullopt;
     }
     const QString type = kTypes.value(extension);
-    return type.isEmpty() ? ContentType{kData, true} : ContentType{type, false};
+    return type.isEmpty() ? ContentType{kWellKnown[WellKnownType::Data], true} : ContentType{type};
 }
 
 bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) const {
-    if (to.identifier == kData || type == to) {
+    if (to.identifier == kWellKnown[WellKnownType::Data] || type == to) {
         return true;
     }
     if (type.dynamic) {
@@ -242,28 +227,7 @@ bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) co
 }
 
 ContentType MemoryPlatform::wellKnownType(WellKnownType type) const {
-    switch (type) {
-    case WellKnownType::Text:
-        return {QStringLiteral("text/plain")};
-    case WellKnownType::Image:
-        return {QStringLiteral("image/*")};
-    case WellKnownType::Audio:
-        return {QStringLiteral("audio/*")};
-    case WellKnownType::Movie:
-    case WellKnownType::Video:
-        return {QStringLiteral("video/*")};
-    case WellKnownType::Archive:
-        return {QStringLiteral("x-archive")};
-    case WellKnownType::SourceCode:
-        return {QStringLiteral("text/x-csrc")};
-    case WellKnownType::Data:
-        return {kData};
-    case WellKnownType::Json:
-        return {QStringLiteral("application/json")};
-    case WellKnownType::Application:
-        return {QStringLiteral("application/x-desktop")};
-    }
-    return {};
+    return {kWellKnown.value(type)};
 }
 
 std::optional<QString> MemoryPlatform::setLaunchAtLogin(bool enabled) {

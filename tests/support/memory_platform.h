@@ -3,11 +3,8 @@
 #include "platform/platform.h"
 
 #include <QHash>
-#include <QList>
 #include <QRecursiveMutex>
 #include <QSet>
-#include <QString>
-#include <QStringList>
 #include <atomic>
 
 namespace korvane {
@@ -25,28 +22,24 @@ public:
         enum Kind { Open, OpenItem, Reveal, SetDefault } kind;
         QString app;
         QStringList files;
-        QString type;
     };
-
-    MemoryPlatform();
 
     // Scripting
     void addApplication(const QString& path, const QString& identifier, const QString& name,
                         const QStringList& opensTypes = {});
-    void removeApplication(const QString& path);
     void setDefault(const QString& type, const QString& app);
-    void addFile(const QString& path);
-    void addFolder(const QString& path);
+    void addFile(const QString& path, bool folder = false);
+    void addFolder(const QString& path) { addFile(path, true); }
     void removeFile(const QString& path);
     void setApplicationEntries(const QList<ApplicationEntry>& entries) { m_entries = entries; }
     void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {});
     void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {});
     void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
     // Completes every open request held so far.
-    void releaseHeld(const std::optional<QString>& error = std::nullopt);
+    void releaseHeld();
 
-    QList<Order> orders() const;
     QList<Order> ordersOf(Order::Kind kind) const;
+    int orderCount() const;
     void clearOrders();
     int typeQuestions() const { return m_typeQuestions; }
 
@@ -63,7 +56,7 @@ public:
                            ErrorCompletion done) override;
     QString defaultOrigin(const ContentType&) const override { return {}; }
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
-    void openItem(const QString& path) override;
+    void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
     void revealFiles(const QStringList& paths, ErrorCompletion done) override;
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
@@ -88,12 +81,12 @@ private:
         QString name;
         QStringList types;
     };
+    void order(const Order& order);
 
+    QList<QString> m_appOrder;
     QHash<QString, App> m_apps; // by path
-    QStringList m_appOrder;
     QHash<QString, QString> m_defaults;
-    QSet<QString> m_files;
-    QSet<QString> m_folders;
+    QHash<QString, bool> m_files; // path: is a folder
     QList<ApplicationEntry> m_entries;
     QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;

@@ -4,12 +4,10 @@
 #include "core/settings.h"
 #include "fake_services.h"
 #include "memory_platform.h"
+#include "test_data.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 namespace korvane {
@@ -26,7 +24,6 @@ struct ModelFixture {
     std::unique_ptr<Settings> settings;
     std::unique_ptr<AppModel> model;
     FakeWindow window;
-    ScriptedPanels panels;
 
     ModelFixture() {
         platform.addApplication(kTextEdit, "textedit.desktop", "TextEdit", {"text/plain"});
@@ -42,7 +39,6 @@ struct ModelFixture {
         model->setMessageDuration(std::chrono::milliseconds(200));
         model->defaultManager().setReadBackDelay(std::chrono::milliseconds(10));
         model->setMainWindow(&window);
-        model->setPanels(&panels);
     }
 
     QString storeDirectory() const { return dir.filePath(QStringLiteral("Korvane")); }
@@ -55,51 +51,26 @@ struct ModelFixture {
         }
     }
 
-    // A rule from "ext,ext>App" or "@group>App": App is TextEdit, Preview, Sublime, or the name of
-    // an app that is not installed ("Nameless" has no name either).
-    static Rule rule(const QString& spec, const Platform& platform) {
-        Rule rule;
-        const QString match = spec.section(u'>', 0, 0);
-        const QString app = spec.section(u'>', 1);
-        if (match.startsWith(u'@')) {
-            rule.group = TypeGroup::fromRawValue(match.mid(1));
-        } else {
-            rule.extensions = Rule::parseExtensions(match);
-        }
-        const QString path = QStringLiteral("/apps/%1.desktop").arg(app.toLower());
-        if (platform.exists(path)) {
-            rule.setApp(path, platform);
-        } else if (!app.isEmpty()) {
-            rule.appId = app.toLower() + QStringLiteral(".desktop");
-            rule.appPath = path;
-            rule.appName = app == QLatin1String("Nameless") ? QString() : app;
-        }
-        return rule;
-    }
-
+    // A rule by its spec (see ruleFrom); TextEdit, Preview and Sublime are installed.
     Rule addRule(const QString& spec) {
-        const Rule added = rule(spec, platform);
+        const Rule added = ruleFrom(spec);
         model->store().appendRules({added});
         return added;
     }
 
     // A path under the home folder: "-x" a deleted file, "x/" a folder, anything else a file.
-    QString file(const QString& spec) {
-        if (spec.startsWith(u'-')) {
-            return kHome + spec.mid(1);
-        }
-        const QString path = kHome + (spec.endsWith(u'/') ? spec.chopped(1) : spec);
-        spec.endsWith(u'/') ? platform.addFolder(path) : platform.addFile(path);
-        return path;
-    }
-
     QStringList files(const QStringList& specs) {
         QStringList paths;
         for (const QString& spec : specs) {
-            paths << file(spec);
+            paths << kHome +
+                         (spec.startsWith(u'-') ? spec.mid(1) : spec.chopped(spec.endsWith(u'/')));
+            if (!spec.startsWith(u'-')) {
+                platform.addFile(paths.last(), spec.endsWith(u'/'));
+            }
         }
         return paths;
     }
+    QString file(const QString& spec) { return files({spec}).first(); }
 
     // Lets queued completions arrive.
     bool settle() {
@@ -110,12 +81,8 @@ struct ModelFixture {
     QStringList openOrders() const {
         QStringList orders;
         for (const auto& order : platform.ordersOf(MemoryPlatform::Order::Open)) {
-            QStringList names;
-            for (const QString& f : order.files) {
-                names << f.mid(kHome.size());
-            }
             orders << platform.displayName(order.app) + QStringLiteral(": ") +
-                          names.join(QStringLiteral(", "));
+                          QStringList(order.files).replaceInStrings(kHome, QString()).join(", ");
         }
         return orders;
     }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/rule.h"
+
+#include <QTest>
+#include <functional>
+
+namespace korvane {
+
+// Data tables on one line per row: columns<QString, int>("file", "kind"); row("name", "a", 1).
+template <typename... T, typename... N> void columns(N... names) {
+    (QTest::addColumn<T>(names), ...);
+}
+template <typename... T> void row(const char* name, T... values) {
+    (QTest::newRow(name) << ... << values);
+}
+// The current row's value of a column.
+template <typename T> const T& data(const char* column) {
+    return *static_cast<T*>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
+// A rule from a compact spec: "md,txt>Editor" (extensions), "@text>Editor" (group),
+// "!md>Editor" (switched off), "md>" (no app). The app's identifier is `idOf(name)`, by default
+// "editor.desktop", its path "/apps/editor.desktop"; "Nameless" is an app without a name.
+inline Rule ruleFrom(const QString& spec, const std::function<QString(const QString&)>& idOf = {}) {
+    Rule rule;
+    rule.enabled = !spec.startsWith(u'!');
+    const QString match = spec.section(u'>', 0, 0).mid(rule.enabled ? 0 : 1);
+    const QString app = spec.section(u'>', 1);
+    if (match.startsWith(u'@')) {
+        rule.group = TypeGroup::fromRawValue(match.mid(1));
+    } else {
+        rule.extensions = Rule::parseExtensions(match);
+    }
+    if (!app.isEmpty()) {
+        rule.appId = idOf ? idOf(app) : app.toLower() + QStringLiteral(".desktop");
+        rule.appPath = QStringLiteral("/apps/%1.desktop").arg(app.toLower());
+        rule.appName = app == QLatin1String("Nameless") ? QString() : app;
+    }
+    return rule;
+}
+
+inline QList<Rule> rulesFrom(const QStringList& specs,
+                             const std::function<QString(const QString&)>& idOf = {}) {
+    QList<Rule> rules;
+    for (const QString& spec : specs) {
+        rules.append(ruleFrom(spec, idOf));
+    }
+    return rules;
+}
+
+} // namespace korvane
