@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QMetaEnum>
+
 namespace korvane {
 
 const QList<FolderBehavior>& FolderBehavior::allCases() {
@@ -19,15 +21,9 @@ std::optional<FolderBehavior> FolderBehavior::fromRawValue(const QString& raw) {
 }
 
 QString FolderBehavior::rawValue() const {
-    switch (m_value) {
-    case Open:
-        return QStringLiteral("openInFinder");
-    case Reveal:
-        return QStringLiteral("revealInFinder");
-    case Ignore:
-        return QStringLiteral("ignore");
-    }
-    return {};
+    QString raw = QString::fromLatin1(QMetaEnum::fromType<Value>().valueToKey(m_value));
+    raw[0] = raw[0].toLower();
+    return m_value == Ignore ? raw : raw + QStringLiteral("InFinder");
 }
 
 QString FolderBehavior::label(const Platform& platform) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -8,10 +9,14 @@ namespace korvane {
 
 class Platform;
 
-// What a dropped folder does; stored by its raw value.
+// What a dropped folder does. Stored by the enumerator's name with a lower-case first letter,
+// plus "InFinder" for the two that name the file manager, as earlier versions stored them.
 class FolderBehavior {
+    Q_GADGET
+
 public:
     enum Value { Open, Reveal, Ignore };
+    Q_ENUM(Value)
 
     constexpr FolderBehavior(Value value)
         : m_value(value) {}

@@ -2,10 +2,19 @@
 
 #include "platform/platform.h"
 
+#include <QMetaEnum>
+
 namespace korvane {
 
 const QList<TypeGroup>& TypeGroup::allCases() {
-    static const QList<TypeGroup> all{Text, Images, Audio, Video, Archives, Code};
+    static const QList<TypeGroup> all = [] {
+        QList<TypeGroup> groups;
+        const QMetaEnum values = QMetaEnum::fromType<Value>();
+        for (int i = 0; i < values.keyCount(); ++i) {
+            groups.append(Value(values.value(i)));
+        }
+        return groups;
+    }();
     return all;
 }
 
@@ -19,39 +28,13 @@ std::optional<TypeGroup> TypeGroup::fromRawValue(const QString& raw) {
 }
 
 QString TypeGroup::rawValue() const {
-    switch (m_value) {
-    case Text:
-        return QStringLiteral("text");
-    case Images:
-        return QStringLiteral("images");
-    case Audio:
-        return QStringLiteral("audio");
-    case Video:
-        return QStringLiteral("video");
-    case Archives:
-        return QStringLiteral("archives");
-    case Code:
-        return QStringLiteral("code");
-    }
-    return {};
+    QString raw = label();
+    raw[0] = raw[0].toLower();
+    return raw;
 }
 
 QString TypeGroup::label() const {
-    switch (m_value) {
-    case Text:
-        return QStringLiteral("Text");
-    case Images:
-        return QStringLiteral("Images");
-    case Audio:
-        return QStringLiteral("Audio");
-    case Video:
-        return QStringLiteral("Video");
-    case Archives:
-        return QStringLiteral("Archives");
-    case Code:
-        return QStringLiteral("Code");
-    }
-    return {};
+    return QString::fromLatin1(QMetaEnum::fromType<Value>().valueToKey(m_value));
 }
 
 QList<WellKnownType> TypeGroup::wellKnownTypes() const {

@@ -3,6 +3,7 @@
 #include "platform/content_type.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -10,10 +11,14 @@ namespace korvane {
 
 class Platform;
 
-// A broad family of content types that a rule may match besides its extensions.
+// A broad family of content types that a rule may match besides its extensions. Its label is
+// the enumerator's name, and it is stored by that name with a lower-case first letter.
 class TypeGroup {
+    Q_GADGET
+
 public:
     enum Value { Text, Images, Audio, Video, Archives, Code };
+    Q_ENUM(Value)
 
     constexpr TypeGroup(Value value)
         : m_value(value) {}

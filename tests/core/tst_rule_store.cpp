@@ -13,18 +13,6 @@ using namespace korvane;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QStringList extensionsOf(const QList<Rule>& rules) {
     QStringList all;
     for (const Rule& rule : rules) {
@@ -72,7 +60,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(file())); // loading never writes
         store.normalise();
         QVERIFY(store.saveNow());
-        QCOMPARE(RuleStore::decode(readAll(file())).value(), store.rules());
+        QCOMPARE(RuleStore::decode(readFile(file())).value(), store.rules());
         QCOMPARE(extensionsOf(store.rules()).join(u' '),
                  data<QString>("app").isEmpty() ? "" : "md markdown mdown txt");
         QCOMPARE(store.rules().value(0).appPath, data<QString>("app"));
@@ -90,7 +78,7 @@ private Q_SLOTS:
 
     void existingFile() {
         const QByteArray& content = data<QByteArray>("content");
-        writeAll(file(), content);
+        writeFile(file(), content);
         struct stat before {};
         stat(QFile::encodeName(file()).constData(), &before);
         {
@@ -101,17 +89,17 @@ private Q_SLOTS:
         struct stat after {};
         stat(QFile::encodeName(file()).constData(), &after);
         QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-        QCOMPARE(readAll(file()), content);
+        QCOMPARE(readFile(file()), content);
         RuleStore store(platform, dir());
         store.normalise();
         QCOMPARE(store.savePending(), !data<bool>("untouched"));
         QVERIFY(store.saveNow());
-        QCOMPARE(readAll(file()) == content, data<bool>("untouched"));
+        QCOMPARE(readFile(file()) == content, data<bool>("untouched"));
         if (!store.loadProblem().isEmpty()) {
             store.setRules({ruleFrom("txt>")});
             QVERIFY(store.saveNow());
-            QCOMPARE(readAll(file() + ".unreadable"), content);
-            QCOMPARE(RuleStore::decode(readAll(file())).value(), store.rules());
+            QCOMPARE(readFile(file() + ".unreadable"), content);
+            QCOMPARE(RuleStore::decode(readFile(file())).value(), store.rules());
         }
     }
 
@@ -128,11 +116,11 @@ private Q_SLOTS:
         QTRY_COMPARE(saved.size(), 1);
         QTest::qWait(400);
         QCOMPARE(saved.size(), 1);
-        QCOMPARE(RuleStore::decode(readAll(file()))->size(), 10);
+        QCOMPARE(RuleStore::decode(readFile(file()))->size(), 10);
         store->setRules({ruleFrom("last>")});
         QVERIFY(QDir(dir()).removeRecursively()); // made again when needed
         store.reset();
-        QCOMPARE(extensionsOf(*RuleStore::decode(readAll(file()))), QStringList{"last"});
+        QCOMPARE(extensionsOf(*RuleStore::decode(readFile(file()))), QStringList{"last"});
     }
 
     // A write that cannot be made leaves what is there as it was, says why, and keeps the change.
@@ -154,7 +142,7 @@ private Q_SLOTS:
             }
             QCOMPARE(QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir()}),
                      0);
-            writeAll(file(), before);
+            writeFile(file(), before);
             QFile filler(dir() + "/filler");
             QVERIFY(filler.open(QIODevice::WriteOnly));
             while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
@@ -166,7 +154,7 @@ private Q_SLOTS:
         } else if (setup == "dangling") {
             QVERIFY(QFile::link(dir() + "/gone/rules.json", file()));
         } else {
-            writeAll(file(), before);
+            writeFile(file(), before);
         }
         struct stat old {};
         lstat(path.constData(), &old);
@@ -193,7 +181,7 @@ private Q_SLOTS:
         QCOMPARE(now.st_mode, old.st_mode);
         if (S_ISREG(old.st_mode)) {
             QCOMPARE(now.st_ino, old.st_ino);
-            QCOMPARE(readAll(file()), before);
+            QCOMPARE(readFile(file()), before);
         }
         if (setup == "full") {
             QProcess::execute("umount", {dir()});
@@ -203,7 +191,7 @@ private Q_SLOTS:
     // Two stores on one file, one of them through a symbolic link: each writes its edits on top
     // of what the other wrote, and the window takes up what others wrote.
     void editsOfTwoProcessesAreBothKept() {
-        writeAll(temp.filePath("dotfiles/rules.json"), "[]");
+        writeFile(temp.filePath("dotfiles/rules.json"), "[]");
         QDir().mkpath(dir());
         QVERIFY(QFile::link(temp.filePath("dotfiles/rules.json"), file()));
         RuleStore first(platform, dir());
@@ -216,7 +204,7 @@ private Q_SLOTS:
         second.insertRule(1, ruleFrom("d>"));
         QVERIFY(second.saveNow());
         QVERIFY(QFileInfo(file()).isSymLink());
-        QCOMPARE(extensionsOf(RuleStore::decode(readAll(file())).value()),
+        QCOMPARE(extensionsOf(RuleStore::decode(readFile(file())).value()),
                  (QStringList{"c", "d", "a"}));
         QCOMPARE(second.rules().size(), 3);
         first.watchFile();

@@ -1,7 +1,6 @@
 #include "core/settings.h"
 #include "support/test_data.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 
 using namespace korvane;
@@ -42,23 +41,6 @@ private Q_SLOTS:
                               settings.recentFiles().join(u'|')})
                      .join(u' '),
                  data<QString>("read"));
-    }
-
-    void roundTripAndSignal() {
-        QFile::remove(path());
-        {
-            Settings settings(path());
-            QSignalSpy changed(&settings, &Settings::changed);
-            settings.setRecentFiles({"/only one, with a comma"});
-            settings.setShowDock(false);
-            settings.setFolderBehavior("revealInFinder");
-            QCOMPARE(changed.size(), 3);
-            QCOMPARE(changed.at(1).first().toString(), "showDock");
-        }
-        Settings again(path());
-        QCOMPARE(again.recentFiles(), QStringList{"/only one, with a comma"});
-        QVERIFY(!again.showDock());
-        QCOMPARE(again.folderBehavior(), FolderBehavior::Reveal);
     }
 };
 

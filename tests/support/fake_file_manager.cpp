@@ -1,66 +1,38 @@
-// Serves org.freedesktop.FileManager1 on the session bus and logs each ShowItems call as one
-// JSON array of URIs per line. Prints "ready" once the name is owned.
+// Serves org.freedesktop.FileManager1 on the session bus and logs each ShowItems call as
+// ShowItems["uri",...] on one line. Prints "ready" once the name is owned.
 // Usage: korvane_fake_file_manager LOG
-#include <gio/gio.h>
-#include <stdio.h>
-#include <string.h>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QFile>
 
-static const char* kIntrospection = "<node><interface name='org.freedesktop.FileManager1'>"
-                                    "<method name='ShowItems'><arg type='as' direction='in'/><arg "
-                                    "type='s' direction='in'/></method>"
-                                    "<method name='ShowFolders'><arg type='as' "
-                                    "direction='in'/><arg type='s' direction='in'/></method>"
-                                    "</interface></node>";
+class FileManager : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
 
-static const char* logPath;
+public:
+    QString logPath;
 
-static void onCall(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method,
-                   GVariant* parameters, GDBusMethodInvocation* invocation, gpointer) {
-    GVariantIter* uris = NULL;
-    const gchar* startup = NULL;
-    g_variant_get(parameters, "(as&s)", &uris, &startup);
-    FILE* log = fopen(logPath, "a");
-    if (log) {
-        fprintf(log, "%s[", method);
-        const gchar* uri;
-        gboolean first = TRUE;
-        while (g_variant_iter_loop(uris, "&s", &uri)) {
-            gchar* quoted = g_strescape(uri, NULL);
-            fprintf(log, "%s\"%s\"", first ? "" : ",", quoted);
-            g_free(quoted);
-            first = FALSE;
+public Q_SLOTS:
+    void ShowItems(const QStringList& uris, const QString&) {
+        QFile log(logPath);
+        if (log.open(QIODevice::Append)) {
+            log.write("ShowItems[\"" + uris.join("\",\"").toUtf8() + "\"]\n");
         }
-        fprintf(log, "]\n");
-        fclose(log);
     }
-    g_variant_iter_free(uris);
-    g_dbus_method_invocation_return_value(invocation, NULL);
-}
-
-static void onAcquired(GDBusConnection*, const gchar*, gpointer) {
-    printf("ready\n");
-    fflush(stdout);
-}
-
-static void onBus(GDBusConnection* connection, const gchar*, gpointer) {
-    static const GDBusInterfaceVTable vtable = {onCall, NULL, NULL, {0}};
-    GDBusNodeInfo* node = g_dbus_node_info_new_for_xml(kIntrospection, NULL);
-    g_dbus_connection_register_object(connection, "/org/freedesktop/FileManager1",
-                                      node->interfaces[0], &vtable, NULL, NULL, NULL);
-    g_dbus_node_info_unref(node);
-}
-
-static void onLost(GDBusConnection*, const gchar*, gpointer) {
-    exit(1);
-}
+};
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        return 2;
+    QCoreApplication app(argc, argv);
+    FileManager manager;
+    manager.logPath = app.arguments().value(1);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.registerObject("/org/freedesktop/FileManager1", &manager,
+                            QDBusConnection::ExportAllSlots) ||
+        !bus.registerService("org.freedesktop.FileManager1")) {
+        return 1;
     }
-    logPath = argv[1];
-    g_bus_own_name(G_BUS_TYPE_SESSION, "org.freedesktop.FileManager1", G_BUS_NAME_OWNER_FLAGS_NONE,
-                   onBus, onAcquired, onLost, NULL, NULL);
-    g_main_loop_run(g_main_loop_new(NULL, FALSE));
-    return 0;
+    QTextStream(stdout) << "ready\n";
+    return app.exec();
 }
+
+#include "fake_file_manager.moc"

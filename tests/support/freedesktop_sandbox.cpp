@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
+#include <QUrl>
 
 namespace korvane {
 
@@ -159,6 +161,23 @@ QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
         result.append(launch);
     }
     return result;
+}
+
+QStringList FreedesktopSandbox::launched(int count) const {
+    QStringList seen;
+    for (int waited = 0; waited < 20000 && (waited < 100 || seen.size() < count); waited += 50) {
+        QTest::qWait(50);
+        seen.clear();
+        for (const Launch& launch : launches()) {
+            for (const QString& arg : launch.args) {
+                seen << launch.as + QStringLiteral(": ") +
+                            (arg.startsWith(QLatin1String("file:")) ? QUrl(arg).toLocalFile()
+                                                                    : arg);
+            }
+        }
+    }
+    seen.sort();
+    return seen;
 }
 
 void FreedesktopSandbox::clearLaunches() const {

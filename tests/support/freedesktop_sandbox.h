@@ -46,6 +46,9 @@ public:
 
     // Every invocation of the recorder programs so far, in order.
     QList<Launch> launches() const;
+    // Each argument the recorders were given, "editor: PATH" (file: URLs as paths), sorted, once
+    // `count` have arrived, and a moment later so that no extra one goes unseen.
+    QStringList launched(int count) const;
     void clearLaunches() const;
 
     // Starts a private session bus (exported to this process's environment) ...

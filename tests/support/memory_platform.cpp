@@ -36,49 +36,11 @@ const QMap<WellKnownType, QString> kWellKnown{
 
 } // namespace
 
-void MemoryPlatform::addApplication(const QString& path, const QString& identifier,
-                                    const QString& name, const QStringList& opensTypes) {
-    const QMutexLocker lock(&m_mutex);
-    m_appOrder.append(path);
-    m_apps.insert(path, App{identifier, name, opensTypes});
-}
-
-void MemoryPlatform::setDefault(const QString& type, const QString& app) {
-    const QMutexLocker lock(&m_mutex);
-    m_defaults.insert(type, app);
-}
-
-void MemoryPlatform::addFile(const QString& path, bool folder) {
-    const QMutexLocker lock(&m_mutex);
-    m_files.insert(path, folder);
-}
-
-void MemoryPlatform::removeFile(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_files.remove(path);
-}
-
-void MemoryPlatform::setOpenOutcome(const QString& app, Outcome outcome, const QString& error) {
-    const QMutexLocker lock(&m_mutex);
-    m_openOutcomes.insert(app, {outcome, error});
-}
-
-void MemoryPlatform::setDefaultOutcome(DefaultOutcome outcome, const QString& error) {
-    const QMutexLocker lock(&m_mutex);
-    m_defaultOutcome = outcome;
-    m_defaultError = error;
-}
-
 void MemoryPlatform::releaseHeld() {
     const QMutexLocker lock(&m_mutex);
     for (const ErrorCompletion& done : std::exchange(m_held, {})) {
         done(std::nullopt);
     }
-}
-
-void MemoryPlatform::order(const Order& order) {
-    const QMutexLocker lock(&m_mutex);
-    m_orders.append(order);
 }
 
 QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
@@ -92,20 +54,10 @@ QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
     return result;
 }
 
-int MemoryPlatform::orderCount() const {
-    const QMutexLocker lock(&m_mutex);
-    return int(m_orders.size());
-}
-
-void MemoryPlatform::clearOrders() {
-    const QMutexLocker lock(&m_mutex);
-    m_orders.clear();
-}
-
 std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& identifier) const {
     const QMutexLocker lock(&m_mutex);
     for (const QString& path : m_appOrder) {
-        if (!identifier.isEmpty() && m_apps.value(path).identifier == identifier) {
+        if (!identifier.isEmpty() && m_apps.value(path).id == identifier) {
             return path;
         }
     }
@@ -178,29 +130,9 @@ void MemoryPlatform::openFiles(const QStringList& files, const QString& app, Err
     done(outcome.first == Outcome::Error ? std::optional<QString>(outcome.second) : std::nullopt);
 }
 
-void MemoryPlatform::revealFiles(const QStringList& paths, ErrorCompletion done) {
-    order({Order::Reveal, {}, paths});
-    done(std::nullopt);
-}
-
 QString MemoryPlatform::displayName(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
     return m_apps.contains(path) ? m_apps.value(path).name : QFileInfo(path).fileName();
-}
-
-bool MemoryPlatform::exists(const QString& path) const {
-    const QMutexLocker lock(&m_mutex);
-    return m_apps.contains(path) || m_files.contains(path);
-}
-
-QString MemoryPlatform::applicationId(const QString& path) const {
-    const QMutexLocker lock(&m_mutex);
-    return m_apps.value(path).identifier;
-}
-
-bool MemoryPlatform::isFolder(const QString& path) const {
-    const QMutexLocker lock(&m_mutex);
-    return m_files.value(path);
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {

@@ -4,20 +4,19 @@
 
 #include <QHash>
 #include <QRecursiveMutex>
-#include <QSet>
 #include <atomic>
 
 namespace korvane {
 
 // A scriptable, in-memory system for core tests, with a small MIME-shaped type tree. Its nouns
 // ("Finder", "macOS") differ from every real platform's, so tests see that texts take them from
-// the platform. Like a real platform, it may be asked from any thread.
+// the platform. Like a real platform, it may be asked from any thread: all state is read and
+// written under one lock.
 class MemoryPlatform : public Platform {
 public:
     enum class Outcome { Success, Error, Hold };
     // Ignored: the change is accepted but another setting keeps deciding the default.
     enum class DefaultOutcome { Applied, Error, Ignored };
-
     struct Order {
         enum Kind { Open, OpenItem, Reveal, SetDefault } kind;
         QString app;
@@ -25,22 +24,38 @@ public:
     };
 
     // Scripting
-    void addApplication(const QString& path, const QString& identifier, const QString& name,
-                        const QStringList& opensTypes = {});
-    void setDefault(const QString& type, const QString& app);
-    void addFile(const QString& path, bool folder = false);
+    void addApplication(const QString& path, const QString& id, const QString& name,
+                        const QStringList& opensTypes = {}) {
+        locked([&] { m_appOrder.append(path), m_apps.insert(path, {id, name, opensTypes}); });
+    }
+    void setDefault(const QString& type, const QString& app) {
+        locked([&] { m_defaults.insert(type, app); });
+    }
+    void addFile(const QString& path, bool folder = false) {
+        locked([&] { m_files.insert(path, folder); });
+    }
     void addFolder(const QString& path) { addFile(path, true); }
-    void removeFile(const QString& path);
+    void removeFile(const QString& path) {
+        locked([&] { m_files.remove(path); });
+    }
     void setApplicationEntries(const QList<ApplicationEntry>& entries) { m_entries = entries; }
-    void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {});
-    void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {});
+    void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {}) {
+        locked([&] { m_openOutcomes.insert(app, {outcome, error}); });
+    }
+    void setDefaultOutcome(DefaultOutcome outcome, const QString& error = {}) {
+        locked([&] { m_defaultOutcome = outcome, m_defaultError = error; });
+    }
     void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
     // Completes every open request held so far.
     void releaseHeld();
 
     QList<Order> ordersOf(Order::Kind kind) const;
-    int orderCount() const;
-    void clearOrders();
+    int orderCount() const {
+        return locked([&] { return int(m_orders.size()); });
+    }
+    void clearOrders() {
+        locked([&] { m_orders.clear(); });
+    }
     int typeQuestions() const { return m_typeQuestions; }
 
     // Platform
@@ -57,11 +72,20 @@ public:
     QString defaultOrigin(const ContentType&) const override { return {}; }
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
-    void revealFiles(const QStringList& paths, ErrorCompletion done) override;
+    void revealFiles(const QStringList& paths, ErrorCompletion done) override {
+        order({Order::Reveal, {}, paths});
+        done(std::nullopt);
+    }
     QString displayName(const QString& path) const override;
-    bool exists(const QString& path) const override;
-    QString applicationId(const QString& path) const override;
-    bool isFolder(const QString& path) const override;
+    bool exists(const QString& path) const override {
+        return locked([&] { return m_apps.contains(path) || m_files.contains(path); });
+    }
+    QString applicationId(const QString& path) const override {
+        return locked([&] { return m_apps.value(path).id; });
+    }
+    bool isFolder(const QString& path) const override {
+        return locked([&] { return m_files.value(path); });
+    }
     QString iconName(const QString&) const override { return {}; }
     std::optional<ContentType> typeForExtension(const QString& extension) const override;
     bool conforms(const ContentType& type, const ContentType& to) const override;
@@ -77,11 +101,17 @@ public:
 
 private:
     struct App {
-        QString identifier;
+        QString id;
         QString name;
         QStringList types;
     };
-    void order(const Order& order);
+    template <typename F> auto locked(F f) const -> decltype(f()) {
+        const QMutexLocker lock(&m_mutex);
+        return f();
+    }
+    void order(const Order& order) {
+        locked([&] { m_orders.append(order); });
+    }
 
     QList<QString> m_appOrder;
     QHash<QString, App> m_apps; // by path

@@ -2,6 +2,7 @@
 
 #include "core/rule.h"
 
+#include <QDir>
 #include <QTest>
 #include <functional>
 
@@ -17,6 +18,19 @@ template <typename... T> void row(const char* name, T... values) {
 // The current row's value of a column.
 template <typename T> const T& data(const char* column) {
     return *static_cast<T*>(QTest::qData(column, qMetaTypeId<T>()));
+}
+
+// A file's bytes, "<missing>" when it can't be read.
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+// Replaces a file's bytes, making its folder when needed.
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+            file.write(bytes) == bytes.size());
 }
 
 // A rule from a compact spec: "md,txt>Editor" (extensions), "@text>Editor" (group),
