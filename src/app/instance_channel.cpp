@@ -104,8 +104,7 @@ bool InstanceChannel::isRunning() const {
 }
 
 bool InstanceChannel::requestShow() const {
-    return send(QJsonDocument(QJsonObject{{QStringLiteral("command"), QStringLiteral("show")}})
-                    .toJson(QJsonDocument::Compact));
+    return send({{QStringLiteral("command"), QStringLiteral("show")}});
 }
 
 bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
@@ -117,19 +116,25 @@ bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers m
     const QJsonObject message{{QStringLiteral("command"), QStringLiteral("open")},
                               {QStringLiteral("paths"), paths},
                               {QStringLiteral("modifiers"), int(modifiers)}};
-    return send(QJsonDocument(message).toJson(QJsonDocument::Compact));
+    return send(message);
 }
 
-bool InstanceChannel::send(const QByteArray& message) const {
+bool InstanceChannel::send(QJsonObject message) const {
     if (m_path.isEmpty()) {
         return false;
+    }
+    for (const char* variable : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
+        if (qEnvironmentVariableIsSet(variable)) {
+            message.insert(QStringLiteral("activation"), qEnvironmentVariable(variable));
+            break;
+        }
     }
     QLocalSocket socket;
     socket.connectToServer(m_path);
     if (!socket.waitForConnected(kTimeoutMs) || !peerIsUs(socket.socketDescriptor())) {
         return false;
     }
-    socket.write(message + '\n');
+    socket.write(QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n');
     if (!socket.waitForBytesWritten(kTimeoutMs)) {
         return false;
     }
@@ -152,6 +157,11 @@ void InstanceChannel::receive() {
             }
             const QJsonObject message = QJsonDocument::fromJson(socket->readLine()).object();
             const QString command = message.value(QLatin1String("command")).toString();
+            const QString token = message.value(QLatin1String("activation")).toString();
+            if (!token.isEmpty() &&
+                (command == QLatin1String("show") || command == QLatin1String("open"))) {
+                Q_EMIT activationTokenReceived(token.left(1024));
+            }
             if (command == QLatin1String("show")) {
                 socket->write("ok\n");
                 socket->flush();

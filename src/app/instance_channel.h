@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QLockFile>
 #include <QObject>
 #include <QStringList>
@@ -31,17 +32,21 @@ public:
     bool listen();
     bool isListening() const;
 
-    // The other side: true when a running window took the request.
+    // The other side: true when a running window took the request. The request carries the
+    // activation token the launcher gave this process, if any, so that the window may come
+    // forward where the desktop allows that only with one (Wayland).
     bool requestShow() const;
     bool handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
     bool isRunning() const;
 
 Q_SIGNALS:
+    // Comes before the request it was sent with.
+    void activationTokenReceived(const QString& token);
     void showRequested();
     void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers);
 
 private:
-    bool send(const QByteArray& message) const;
+    bool send(QJsonObject message) const;
     void receive();
 
     QString m_path;

@@ -98,7 +98,7 @@ void CliSession::ask() {
     m_out << terminalText(Wording::elided(QFileInfo(file.path).fileName())) << "\n"
           << "No rule matches this file. Which app should open it?\n";
     if (apps.isEmpty()) {
-        m_out << terminalText(m_platform.systemName())
+        m_out << terminalText(Wording::capitalised(m_platform.systemName()))
               << " didn't suggest any apps for this file.\n";
     }
     for (qsizetype i = 0; i < apps.size(); ++i) {

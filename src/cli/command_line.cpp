@@ -320,16 +320,18 @@ QString exitStatusText() {
 } // namespace
 
 QString CommandLine::manPage() {
-    QString page = QStringLiteral(
-        ".TH KORVANE 1 \"\" \"korvane %1\" \"User Commands\"\n"
-        ".SH NAME\nkorvane \\- route files to the applications your rules name\n"
-        ".SH SYNOPSIS\n.B korvane\n.RB [ \\-\\-reveal | \\-\\-with\\-defaults ]\n.IR FILE ...\n"
-        ".br\n.B korvane\n.I COMMAND\n.RI [ ARGUMENTS ]\n"
-        ".SH DESCRIPTION\nWithout a command, Korvane opens its window; with files, it hands them to\n"
-        "the window as one drop, starting it when it is not running. Each file opens in\n"
-        "the application your rules name for it; a file that no rule claims is asked\n"
-        "about in the window.\n.SH COMMANDS\n")
-                       .arg(QStringLiteral(KORVANE_VERSION));
+    QString page =
+        QStringLiteral(
+            ".TH KORVANE 1 \"\" \"korvane %1\" \"User Commands\"\n"
+            ".SH NAME\nkorvane \\- route files to the applications your rules name\n"
+            ".SH SYNOPSIS\n.B korvane\n.RB [ \\-\\-reveal | \\-\\-with\\-defaults ]\n.IR FILE ...\n"
+            ".br\n.B korvane\n.I COMMAND\n.RI [ ARGUMENTS ]\n"
+            ".SH DESCRIPTION\nWithout a command, Korvane opens its window; with files, it hands "
+            "them to\n"
+            "the window as one drop, starting it when it is not running. Each file opens in\n"
+            "the application your rules name for it; a file that no rule claims is asked\n"
+            "about in the window.\n.SH COMMANDS\n")
+            .arg(QStringLiteral(KORVANE_VERSION));
     for (const auto& command : commands()) {
         page += QStringLiteral(".TP\n.B korvane %1 %2\n%3\n")
                     .arg(command->name(), roff(command->syntax()), roff(command->description()));
@@ -345,12 +347,12 @@ QString CommandLine::manPage() {
         page += QStringLiteral(".TP\n.B %1\n%2\n")
                     .arg(QLatin1String(status[0]), roff(QLatin1String(status[1])));
     }
-    return page + QStringLiteral(
-                      ".SH FILES\n.TP\n.I $XDG_DATA_HOME/Korvane/rules.json\nThe rules.\n"
-                      ".TP\n.I $XDG_DATA_HOME/Korvane/previous\\-defaults.json\n"
-                      "The defaults Korvane replaced, for restoring them.\n"
-                      ".TP\n.I $XDG_CONFIG_HOME/Korvane/Korvane.conf\nThe settings.\n"
-                      ".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n");
+    return page +
+           QStringLiteral(".SH FILES\n.TP\n.I $XDG_DATA_HOME/Korvane/rules.json\nThe rules.\n"
+                          ".TP\n.I $XDG_DATA_HOME/Korvane/previous\\-defaults.json\n"
+                          "The defaults Korvane replaced, for restoring them.\n"
+                          ".TP\n.I $XDG_CONFIG_HOME/Korvane/Korvane.conf\nThe settings.\n"
+                          ".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n");
 }
 
 bool CommandLine::isCommand(const QString& word) {
@@ -372,10 +374,11 @@ QString CommandLine::helpText() {
         text +=
             QStringLiteral("  %1  %2\n").arg(command->name().leftJustified(8), command->summary());
     }
-    return text + QStringLiteral("\nOptions:\n"
-                                 "  -h, --help  show this help (also after a command)\n"
-                                 "  --version   show the version\n"
-                                 "\nExit status:\n") +
+    return text +
+           QStringLiteral("\nOptions:\n"
+                          "  -h, --help  show this help (also after a command)\n"
+                          "  --version   show the version\n"
+                          "\nExit status:\n") +
            exitStatusText();
 }
 

@@ -3,6 +3,7 @@
 #include "app_info.h"
 #include "platform/platform.h"
 #include "store_file.h"
+#include "wording.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -102,7 +103,8 @@ DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& ch
 QString DefaultAppManager::stillOpens(const ContentType& type) const {
     const auto current = m_platform.defaultApplicationForType(type);
     if (!current) {
-        return QStringLiteral("%1 didn't take the new default.").arg(m_platform.systemName());
+        return QStringLiteral("%1 didn't take the new default.")
+            .arg(Wording::capitalised(m_platform.systemName()));
     }
     const QString name = AppInfo::displayName(*current, m_platform);
     const QString origin = m_platform.defaultOrigin(type);
@@ -117,7 +119,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     if (!type || type->dynamic) {
         done(head +
                  QStringLiteral("not possible. %1 has no registered file type for this extension.")
-                     .arg(m_platform.systemName()),
+                     .arg(Wording::capitalised(m_platform.systemName())),
              false);
         return;
     }

@@ -24,6 +24,15 @@ public:
         const qsizetype head = (most - 1) / 2;
         return name.left(head) + u'\u2026' + name.right(most - 1 - head);
     }
+    // A name that begins a sentence: "your desktop" becomes "Your desktop"; a name with capitals
+    // of its own ("macOS") stays as it is.
+    static QString capitalised(QString text) {
+        const QString first = text.section(u' ', 0, 0);
+        if (!text.isEmpty() && first == first.toLower()) {
+            text[0] = text[0].toUpper();
+        }
+        return text;
+    }
     // A rule's app name for a message; "the app" when the rule has none.
     static QString appName(const QString& name) {
         return name.isEmpty() ? QStringLiteral("the app") : elided(name);

@@ -5,6 +5,7 @@
 
 #include <QCollator>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -48,6 +49,7 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
     layout->addWidget(buttons);
 
     connect(m_filter, &QLineEdit::textChanged, this, &AppChooserDialog::applyFilter);
+    m_filter->installEventFilter(this);
     connect(m_list, &QListWidget::currentItemChanged, this,
             [open](QListWidgetItem* item) { open->setEnabled(item != nullptr); });
     connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
@@ -61,10 +63,23 @@ QString AppChooserDialog::chosen() const {
 }
 
 void AppChooserDialog::applyFilter(const QString& text) {
+    QListWidgetItem* first = nullptr;
     for (int i = 0; i < m_list->count(); ++i) {
         QListWidgetItem* item = m_list->item(i);
         item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
+        first = first || item->isHidden() ? first : item;
     }
+    // The first match is picked, so that Enter in the filter opens it.
+    m_list->setCurrentItem(first);
+}
+
+bool AppChooserDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_filter && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
+        m_list->setFocus(); // Down moves from the filter into the list
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 GuiAppChooser::GuiAppChooser(const Platform& platform, QObject* parent)

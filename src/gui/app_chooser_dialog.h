@@ -20,6 +20,9 @@ public:
 
     QString chosen() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void applyFilter(const QString& text);
 

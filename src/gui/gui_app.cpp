@@ -20,6 +20,7 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     , m_platform(platform)
     , m_settings(settings)
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
+    , m_taskbarHidable(!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
     , m_model(std::make_unique<AppModel>(platform, storeDirectory, settings)) {
     // The window is the process that edits rules: it writes the list in today's form, and takes
     // up changes written to the file by others.
@@ -49,6 +50,8 @@ GuiApp::~GuiApp() {
 }
 
 void GuiApp::serve(InstanceChannel& channel) {
+    connect(&channel, &InstanceChannel::activationTokenReceived, m_mainWindow.get(),
+            &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
     connect(&channel, &InstanceChannel::openRequested, m_model.get(), &AppModel::handle);
 }
@@ -59,9 +62,20 @@ void GuiApp::showMainWindow() {
 }
 
 void GuiApp::showSettings() {
+    if (!m_settingsWindow->isVisible() && m_mainWindow->isVisible()) { // over the main window
+        m_settingsWindow->adjustSize();
+        QRect frame = m_settingsWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow->frameGeometry().center());
+        m_settingsWindow->move(frame.topLeft());
+    }
     m_settingsWindow->show();
     m_settingsWindow->raise();
     m_settingsWindow->activateWindow();
+}
+
+void GuiApp::setTaskbarHidable(bool hidable) {
+    m_taskbarHidable = hidable;
+    applyAppearance();
 }
 
 void GuiApp::setTrayAvailable(bool available) {
@@ -75,7 +89,9 @@ void GuiApp::applyAppearance() {
     m_tray->setVisible(trayShown);
     // Without a tray icon nothing could bring a closed window back: closing it quits.
     QApplication::setQuitOnLastWindowClosed(!trayShown);
-    const bool taskbar = m_settings.showDock() || !trayShown;
+    // Only X11 window managers hide a window's taskbar entry on request; elsewhere (Wayland) the
+    // setting is only stored.
+    const bool taskbar = m_settings.showDock() || !trayShown || !m_taskbarHidable;
     if (taskbar == m_taskbarShown) {
         return; // repeated calls take no focus
     }

@@ -37,13 +37,16 @@ public:
     // Status icon and taskbar entry as the settings say; the program stays reachable always.
     void applyAppearance();
     bool taskbarEntryShown() const { return m_taskbarShown; }
-    // Whether the desktop shows tray icons; tests may pretend either way.
+    // Whether the desktop shows tray icons, and hides a window's taskbar entry on request;
+    // tests may pretend either way.
     void setTrayAvailable(bool available);
+    void setTaskbarHidable(bool hidable);
 
 private:
     Platform& m_platform;
     Settings& m_settings;
     bool m_trayAvailable;
+    bool m_taskbarHidable;
     bool m_taskbarShown = true;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<MainWindow> m_mainWindow;

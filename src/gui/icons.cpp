@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace korvane {
 
@@ -40,15 +41,16 @@ QIcon Icons::genericApp() {
 }
 
 QIcon Icons::forPath(const QString& path, const Platform& platform) {
+    // One look-up and one shared icon per app, however many rows show it (main thread only).
+    static QHash<QString, QIcon> cache;
+    if (const auto cached = cache.constFind(path); cached != cache.cend()) {
+        return *cached;
+    }
     const QString name = platform.iconName(path);
-    if (name.isEmpty()) {
-        return genericApp();
-    }
-    if (name.startsWith(u'/') && QFileInfo::exists(name)) {
-        return QIcon(name);
-    }
-    const QIcon icon = QIcon::fromTheme(name);
-    return icon.isNull() ? genericApp() : icon;
+    QIcon icon = name.startsWith(u'/') && QFileInfo::exists(name) ? QIcon(name)
+                 : name.isEmpty()                                 ? QIcon()
+                                                                  : QIcon::fromTheme(name);
+    return cache.insert(path, icon.isNull() ? genericApp() : icon).value();
 }
 
 } // namespace korvane

@@ -24,7 +24,7 @@ MainWindowService::MainWindowService(MainWindow& window)
     , m_window(window) {}
 
 void MainWindowService::activateApplication() {
-    m_window.activateWindow();
+    m_window.bringForward();
 }
 bool MainWindowService::isMinimized() const {
     return m_window.isMinimized();
@@ -34,23 +34,15 @@ void MainWindowService::restoreMinimized() {
 }
 void MainWindowService::raiseWindow() {
     m_window.show();
-    m_window.raise();
-    m_window.activateWindow();
+    m_window.bringForward();
 }
 
 namespace {
 
 QString keyHint(const Platform& platform) {
-    // The platform's key names, with the symbols that mark those keys on a keyboard.
-    const QString shift = platform.shiftKeyName() == QLatin1String("Shift")
-                              ? QStringLiteral("\u21e7 Shift")
-                              : platform.shiftKeyName();
-    const QString option = platform.optionKeyName() == QLatin1String("Option")
-                               ? QStringLiteral("\u2325 Option")
-                               : platform.optionKeyName();
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
                           "to just reveal in %3")
-        .arg(shift, option, platform.fileManagerName());
+        .arg(platform.shiftKeyName(), platform.optionKeyName(), platform.fileManagerName());
 }
 
 } // namespace
@@ -137,6 +129,23 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addRule() {
     m_model.store().insertRule(0, Rule());
+}
+
+void MainWindow::bringForward() {
+    // Wayland lets a window come forward only with a token from the launcher; Qt's xdg-activation
+    // support takes it from the environment.
+    const QString token = std::exchange(m_activationToken, QString());
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    }
+    raise();
+    activateWindow();
+    // Where the desktop refused, at least ask for the user's attention.
+    QTimer::singleShot(300, this, [this] {
+        if (isVisible() && !isActiveWindow()) {
+            QApplication::alert(this);
+        }
+    });
 }
 
 void MainWindow::setTaskbarEntryShown(bool shown) {

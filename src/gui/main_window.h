@@ -50,11 +50,15 @@ public:
     QAction* quitAction() const { return m_quit; }
 
     void addRule();
+    // Raises and activates the window, with the launcher's activation token when one came.
+    void bringForward();
+    void setActivationToken(const QString& token) { m_activationToken = token; }
     // Shows or hides the window's taskbar entry where the window system allows it.
     void setTaskbarEntryShown(bool shown);
 
 private:
     void syncPending();
+    QString m_activationToken;
     void sheetClosed();
     void syncAlert();
 

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QtConcurrent>
 
@@ -38,7 +39,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     m_list->setObjectName(QStringLiteral("appList"));
     m_chooseOther->setObjectName(QStringLiteral("chooseOther"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    setWindowTitle(QStringLiteral("Choose an App"));
+    setWindowTitle(QStringLiteral("Open With"));
     setWindowModality(Qt::WindowModal);
     setFixedWidth(400);
 
@@ -60,7 +61,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     m_list->setSpacing(1);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_empty->setText(QStringLiteral("%1 didn't suggest any apps for this file.")
-                         .arg(model.platform().systemName()));
+                         .arg(Wording::capitalised(model.platform().systemName())));
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->setContentsMargins(8, 8, 8, 8);
     m_empty->hide();
@@ -93,10 +94,14 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     layout->addLayout(buttons);
 
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_list, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); });
-    connect(m_list, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); });
+    // A suggestion is taken on activation (Enter, and a click or double-click as the style
+    // has it), and on a single click even where the style wants two: one click means once.
+    auto take = [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); };
+    connect(m_list, &QListWidget::itemActivated, this, take);
+    if (!m_list->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
+                                    m_list)) {
+        connect(m_list, &QListWidget::itemClicked, this, take);
+    }
     connect(m_chooseOther, &QPushButton::clicked, this, [this] {
         if (m_chooser) {
             if (const auto app = AppInfo::chooseApp(*m_chooser)) {
@@ -130,6 +135,9 @@ PendingSheet::~PendingSheet() {
 }
 
 void PendingSheet::choose(const QString& app) {
+    if (std::exchange(m_chosen, true)) {
+        return;
+    }
     const bool always = m_always->isChecked() && !m_extension.isEmpty();
     m_model.resolvePending(m_file, app, always); // the model closes the sheet
 }

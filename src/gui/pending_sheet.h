@@ -42,6 +42,7 @@ private:
     QString m_extension;
     QStringList m_apps;
     bool m_loaded = false;
+    bool m_chosen = false;
     QFutureWatcher<QStringList> m_watcher;
     QListWidget* m_list;
     QLabel* m_empty;

@@ -17,7 +17,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtConcurrent>
@@ -26,19 +29,65 @@ namespace korvane {
 
 namespace {
 
+constexpr int kAppColumnWidth = 150;
+
 QFont scaled(QFont font, double factor) {
     font.setPointSizeF(font.pointSizeF() * factor);
     return font;
 }
 
+// A drop-down as GNOME and KDE draw one: a framed button with its arrow. Where the row is
+// narrow its text is elided, so that the row always fits the window.
+class DropDown : public QToolButton {
+public:
+    using QToolButton::QToolButton;
+    QSize minimumSizeHint() const override {
+        return {fontMetrics().horizontalAdvance(QStringLiteral("Add typ\u2026")) + 24,
+                QToolButton::minimumSizeHint().height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionToolButton option;
+        initStyleOption(&option);
+        const int room = width() - (sizeHint().width() - fontMetrics().horizontalAdvance(text()));
+        option.text = fontMetrics().elidedText(text(), Qt::ElideRight, std::max(room, 0));
+        painter.drawComplexControl(QStyle::CC_ToolButton, option);
+    }
+};
+
+// A one-line label that elides its end where the row is narrow.
+class ElidedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawText(contentsRect(), int(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width()));
+    }
+};
+
 QToolButton* menuButton(QWidget* parent) {
-    auto* button = new QToolButton(parent);
+    auto* button = new DropDown(parent);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // may shrink and elide
     button->setPopupMode(QToolButton::InstantPopup);
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    button->setFont(scaled(button->font(), 0.9));
     button->setMenu(new QMenu(button));
     return button;
+}
+
+// Secondary text: the text colour two thirds of the way from the background, readable in light
+// and dark palettes alike.
+QColor secondaryText(const QPalette& palette) {
+    const QColor text = palette.color(QPalette::WindowText);
+    const QColor back = palette.color(QPalette::Window);
+    return QColor::fromRgbF(back.redF() + (text.redF() - back.redF()) * 0.7,
+                            back.greenF() + (text.greenF() - back.greenF()) * 0.7,
+                            back.blueF() + (text.blueF() - back.blueF()) * 0.7);
 }
 
 } // namespace
@@ -59,8 +108,10 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_appButton(menuButton(this))
     , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
     , m_restore(new QPushButton(QStringLiteral("Restore"), this))
-    , m_delete(new QToolButton(this)) {
+    , m_delete(new QToolButton(this))
+    , m_content(new QWidget(this)) {
     setObjectName(QStringLiteral("ruleRow"));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // its own height, never stretched
     // Names by which tests and accessibility tools find the widgets.
     m_extensions->setObjectName(QStringLiteral("extensions"));
     m_groupButton->setObjectName(QStringLiteral("groupButton"));
@@ -82,35 +133,21 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_infoLayout->setSpacing(1);
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
     m_appIcon->setFixedSize(24, 24);
-    m_appName->setWordWrap(true);
+    // One line, elided: a row's height never depends on its width.
+    m_appName->setFixedWidth(kAppColumnWidth - 30);
     // Names come from desktop entries and rules files: never markup.
     m_appName->setTextFormat(Qt::PlainText);
     m_appDetail->setTextFormat(Qt::PlainText);
     m_appDetail->setFont(scaled(m_appDetail->font(), 0.9));
-    m_appDetail->setForegroundRole(QPalette::PlaceholderText);
+    QPalette secondary = palette();
+    secondary.setColor(QPalette::WindowText, secondaryText(secondary));
+    m_appDetail->setPalette(secondary);
     m_delete->setIcon(Icons::trash());
     m_delete->setAutoRaise(true);
     m_delete->setToolTip(QStringLiteral("Delete rule"));
     m_delete->setAccessibleName(QStringLiteral("Delete rule"));
-    for (QPushButton* button : {m_makeDefault, m_restore}) {
-        button->setFont(scaled(button->font(), 0.9));
-    }
-
-    // Group menu: "No type group", a divider, then the groups in declared order.
-    QMenu* groups = m_groupButton->menu();
-    connect(groups->addAction(QStringLiteral("No type group")), &QAction::triggered, this, [this] {
-        Rule rule = m_rule;
-        rule.group.reset();
-        write(rule);
-    });
-    groups->addSeparator();
-    for (TypeGroup group : TypeGroup::allCases()) {
-        connect(groups->addAction(group.label()), &QAction::triggered, this, [this, group] {
-            Rule rule = m_rule;
-            rule.group = group;
-            write(rule);
-        });
-    }
+    // Menus are built when they open: a list of a thousand rows stays cheap.
+    connect(m_groupButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildGroupMenu);
     connect(m_appButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildAppMenu);
 
     auto* ruleColumn = new QVBoxLayout;
@@ -128,8 +165,8 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     appColumn->addLayout(appLine);
     appColumn->addWidget(m_appDetail);
     appColumn->addWidget(m_appButton, 0, Qt::AlignLeft);
-    auto* appBox = new QWidget(this);
-    appBox->setFixedWidth(150);
+    auto* appBox = new QWidget(m_content);
+    appBox->setFixedWidth(kAppColumnWidth);
     appBox->setLayout(appColumn);
     appColumn->setContentsMargins(0, 0, 0, 0);
 
@@ -139,14 +176,24 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     commands->addWidget(m_restore, 0, Qt::AlignRight);
     commands->addStretch();
 
+    // The content dims when the rule is off; the switch beside it does not.
+    auto* content = new QHBoxLayout(m_content);
+    content->setContentsMargins(0, 0, 0, 0);
+    content->setSpacing(10);
+    content->addLayout(ruleColumn, 1);
+    content->addWidget(appBox, 0, Qt::AlignTop);
+    content->addLayout(commands);
+    for (QWidget* child :
+         {static_cast<QWidget*>(m_extensions), static_cast<QWidget*>(m_groupButton),
+          static_cast<QWidget*>(m_makeDefault), static_cast<QWidget*>(m_restore)}) {
+        child->setParent(m_content);
+    }
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->setSpacing(12);
+    layout->setContentsMargins(4, 6, 4, 6);
+    layout->setSpacing(8);
     layout->addWidget(m_grip, 0, Qt::AlignTop);
     layout->addWidget(m_enabled, 0, Qt::AlignTop);
-    layout->addLayout(ruleColumn, 1);
-    layout->addWidget(appBox, 0, Qt::AlignTop);
-    layout->addLayout(commands);
+    layout->addWidget(m_content, 1);
     layout->addWidget(m_delete, 0, Qt::AlignTop);
 
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
@@ -181,9 +228,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
         Q_EMIT refreshed();
     });
 
-    setGraphicsEffect(new QGraphicsOpacityEffect(this));
     updateView();
-    refreshIfNeeded();
 }
 
 RuleRow::~RuleRow() {
@@ -225,9 +270,16 @@ RuleRow::Refresh RuleRow::compute(const Platform& platform, const QStringList& e
     return result;
 }
 
+void RuleRow::paintEvent(QPaintEvent* event) {
+    // Look-ups start when the row is first seen, not for rows scrolled out of sight.
+    m_seen = true;
+    refreshIfNeeded();
+    QWidget::paintEvent(event);
+}
+
 void RuleRow::refreshIfNeeded() {
     const QString key = taskKey();
-    if (key == m_requestedKey) {
+    if (!m_seen || key == m_requestedKey) {
         return;
     }
     m_requestedKey = key;
@@ -249,7 +301,13 @@ QStringList RuleRow::infoLines() const {
 
 void RuleRow::updateView() {
     const Platform& platform = m_model.platform();
-    static_cast<QGraphicsOpacityEffect*>(graphicsEffect())->setOpacity(m_rule.enabled ? 1.0 : 0.55);
+    if (m_rule.enabled != !m_content->graphicsEffect()) {
+        auto* dim = m_rule.enabled ? nullptr : new QGraphicsOpacityEffect(m_content);
+        if (dim) {
+            dim->setOpacity(0.55);
+        }
+        m_content->setGraphicsEffect(dim);
+    }
     {
         const QSignalBlocker block(m_enabled);
         m_enabled->setChecked(m_rule.enabled);
@@ -257,24 +315,35 @@ void RuleRow::updateView() {
     m_groupButton->setText(
         m_rule.group ? QStringLiteral("Also matches type group: %1").arg(m_rule.group->label())
                      : QStringLiteral("Add type group\u2026"));
+    m_groupButton->setToolTip(m_groupButton->text()); // in full where the row elides it
 
     while (QLayoutItem* item = m_infoLayout->takeAt(0)) {
         delete item->widget();
         delete item;
     }
     for (const QString& line : infoLines()) {
-        auto* label = new QLabel(line, this);
-        label->setFont(scaled(label->font(), 0.82));
-        label->setForegroundRole(QPalette::PlaceholderText);
+        auto* label = new ElidedLabel(line, m_content);
+        label->setToolTip(line);
+        label->setFont(scaled(label->font(), 0.92));
+        label->setPalette(m_appDetail->palette());
         m_infoLayout->addWidget(label);
     }
 
-    const auto app = AppInfo::resolve(m_rule, platform);
+    // The app is looked up again only when the rule names another.
+    const QString appKey = m_rule.appId + u'\n' + m_rule.appPath;
+    if (appKey != m_resolvedKey) {
+        m_resolvedKey = appKey;
+        m_resolved = AppInfo::resolve(m_rule, platform);
+    }
+    const std::optional<QString>& app = m_resolved;
     QPalette namePalette = palette();
     if (app) {
         m_appIcon->setPixmap(Icons::forPath(*app, platform).pixmap(24, 24));
         m_appIcon->show();
-        m_appName->setText(Wording::visible(AppInfo::displayName(*app, platform)));
+        const QString name = Wording::visible(AppInfo::displayName(*app, platform));
+        m_appName->setText(
+            m_appName->fontMetrics().elidedText(name, Qt::ElideRight, m_appName->width()));
+        m_appName->setToolTip(name);
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->hide();
         m_appButton->setText(QStringLiteral("Change"));
@@ -290,7 +359,8 @@ void RuleRow::updateView() {
         m_appName->setText(QStringLiteral("App not found"));
         namePalette.setColor(QPalette::WindowText, Icons::warningColor());
         m_appName->setForegroundRole(QPalette::WindowText);
-        m_appDetail->setText(Wording::visible(Wording::elided(m_rule.appName)));
+        m_appDetail->setText(m_appDetail->fontMetrics().elidedText(
+            Wording::visible(Wording::elided(m_rule.appName)), Qt::ElideRight, kAppColumnWidth));
         m_appDetail->setVisible(!m_rule.appName.isEmpty());
         m_appButton->setText(QStringLiteral("Choose"));
     }
@@ -303,6 +373,27 @@ void RuleRow::updateView() {
     m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy);
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
+}
+
+void RuleRow::buildGroupMenu() {
+    QMenu* menu = m_groupButton->menu();
+    if (!menu->isEmpty()) {
+        return;
+    }
+    // "No type group", a divider, then the groups in declared order.
+    connect(menu->addAction(QStringLiteral("No type group")), &QAction::triggered, this, [this] {
+        Rule rule = m_rule;
+        rule.group.reset();
+        write(rule);
+    });
+    menu->addSeparator();
+    for (TypeGroup group : TypeGroup::allCases()) {
+        connect(menu->addAction(group.label()), &QAction::triggered, this, [this, group] {
+            Rule rule = m_rule;
+            rule.group = group;
+            write(rule);
+        });
+    }
 }
 
 void RuleRow::buildAppMenu() {

@@ -62,12 +62,14 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void write(const Rule& rule);
     void updateView();
     void refreshIfNeeded();
     void buildAppMenu();
+    void buildGroupMenu();
     void runCommand(bool make);
 
     AppModel& m_model;
@@ -93,6 +95,10 @@ private:
     QPushButton* m_makeDefault;
     QPushButton* m_restore;
     QToolButton* m_delete;
+    QWidget* m_content;
+    bool m_seen = false;
+    QString m_resolvedKey = QStringLiteral("\n-"); // none looked up yet
+    std::optional<QString> m_resolved;
 };
 
 } // namespace korvane

@@ -53,10 +53,13 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     auto* outer = new QVBoxLayout(content);
     outer->setContentsMargins(8, 6, 8, 6);
     outer->addLayout(m_rowsLayout);
-    outer->addStretch();
+    outer->addStretch(1); // rows keep their height at the top; the spare height stays below
     m_rowsLayout->setSpacing(2);
     m_scroll->setWidget(content);
+    content->setAutoFillBackground(false); // setWidget turned it on: it would hide the frame
     m_scroll->setWidgetResizable(true);
+    // Rows fit the width; they never scroll sideways.
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->viewport()->setAutoFillBackground(false);
 

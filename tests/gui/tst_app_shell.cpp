@@ -89,6 +89,18 @@ private Q_SLOTS:
         }
     }
 
+    // Where the window system can't hide a taskbar entry (Wayland), the switch is only stored:
+    // the window is never made a tool window, which would map it again elsewhere.
+    void taskbarSwitchOnlyStoredWhereItCantWork() {
+        ShellFixture f;
+        f.gui->setTaskbarHidable(false);
+        f.gui->showMainWindow();
+        f.box("dock")->click();
+        QVERIFY(!f.settings.showDock() && f.gui->taskbarEntryShown());
+        QCOMPARE(f.gui->mainWindow().windowType(), Qt::Window);
+        QVERIFY(f.gui->mainWindow().isVisible());
+    }
+
     void switchesWriteSettings() {
         ShellFixture f;
         f.box("dock")->click();
@@ -143,7 +155,11 @@ private Q_SLOTS:
         QVERIFY(server.listen());
         f.gui->serve(server);
         QVERIFY(!InstanceChannel(name).listen());
+        QSignalSpy tokens(&server, &InstanceChannel::activationTokenReceived);
+        qputenv("XDG_ACTIVATION_TOKEN", "launcher-token");
         QVERIFY(fromAnotherThread([name] { return InstanceChannel(name).requestShow(); }));
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        QCOMPARE(tokens.value(0).value(0).toString(), "launcher-token");
         QVERIFY(f.gui->mainWindow().isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), &f.gui->mainWindow());
         const QString odd = FileNames::decode("/x/\xff\xfe.md");

@@ -13,7 +13,10 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QUrl>
 
@@ -65,6 +68,17 @@ bool dropOn(QWidget* target, const QMimeData& data, QPoint at, Qt::KeyboardModif
     QDropEvent drop(at, action, &data, Qt::LeftButton, modifiers);
     return enter.isAccepted() && (QCoreApplication::sendEvent(target, &drop), drop.isAccepted());
 }
+
+// A style that activates items on a single click, as KDE's does.
+class SingleClickStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        return hint == SH_ItemView_ActivateItemOnSingleClick
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+};
 
 } // namespace
 
@@ -190,8 +204,64 @@ private Q_SLOTS:
         QCOMPARE(visible, QStringList{"Sublime Text"});
         apps->setCurrentRow(2); // TextEdit, filtered out
         QCOMPARE(dialog.chosen(), QString());
-        apps->setCurrentRow(1);
+        QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "l"); // the first match is picked
         QCOMPARE(dialog.chosen(), "/a/ST");
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(find<QLineEdit>(&dialog, "filter"), Qt::Key_Down);
+        QVERIFY(apps->hasFocus());
+        find<QLineEdit>(&dialog, "filter")->setFocus();
+        QTest::keyClick(find<QLineEdit>(&dialog, "filter"), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // One click on a suggestion opens the file once and makes one rule, whatever the style.
+    void singleClickResolvesOnce() {
+        QApplication::setStyle(new SingleClickStyle);
+        WindowFixture f;
+        f.model->handle(f.files({"a.md"}), {});
+        QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet()->isLoaded());
+        QListWidget* list = find<QListWidget>(f.window.pendingSheet(), "appList");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QTRY_VERIFY(!f.window.pendingSheet());
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders(), QStringList{"TextEdit: a.md"});
+        QCOMPARE(f.ruleText(), "md>TextEdit");
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+
+    // Rows keep their natural height at the top of the framed list, which its content never
+    // paints over, and they fit the window's narrowest width without scrolling sideways.
+    void rowsFitTheList() {
+        WindowFixture f;
+        f.window.resize(600, 760); // the narrowest the window gets
+        f.addRule("md, markdown, txt, text, notes, rst>" + QString(60, u'W'));
+        f.menu(0, "groupButton", "Archives");
+        QVERIFY(f.refreshed(0));
+        auto linesShown = [&] {
+            const auto labels = f.row(0)->findChildren<QLabel*>();
+            return std::count_if(labels.begin(), labels.end(), [](QLabel* l) {
+                return l->isVisible() && l->text().contains("currently opens");
+            });
+        };
+        QTRY_COMPARE(linesShown(), 6);
+        QTRY_COMPARE(f.row(0)->height(), f.row(0)->sizeHint().height()); // its own, no more
+        QScrollArea* scroll = find<RulesList>(&f.window, "rulesList")->findChild<QScrollArea*>();
+        QVERIFY(!scroll->widget()->autoFillBackground());
+        const int height = f.row(0)->height();
+        for (int i = 0; i < 8; ++i) {
+            f.addRule("x>TextEdit");
+        }
+        QTRY_COMPARE(f.row(8)->height(), f.row(8)->sizeHint().height());
+        QCOMPARE(f.row(0)->height(), height);
+        QVERIFY(scroll->verticalScrollBar()->isVisible());
+        QToolButton* remove = f.in<QToolButton>(0, "delete");
+        QVERIFY2(remove->mapTo(scroll->viewport(), remove->rect().topRight()).x() <
+                     scroll->viewport()->width(),
+                 qPrintable(QString::number(f.row(0)->minimumSizeHint().width())));
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+        QCOMPARE(f.window.width(), 600);
     }
 
     // Only local files are taken, with the modifiers held at the drop.

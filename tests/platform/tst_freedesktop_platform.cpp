@@ -211,6 +211,45 @@ private Q_SLOTS:
         QProcess::execute("pkill", {"-f", KORVANE_FAKE_FM});
     }
 
+    // The desktop's name in sentences, never the raw value of XDG_CURRENT_DESKTOP.
+    void systemName_data() {
+        columns<QString, QString>("desktops", "name");
+        row("GNOME", "ubuntu:GNOME", "GNOME");
+        row("KDE", "KDE", "KDE Plasma");
+        row("Cinnamon", "X-Cinnamon", "Cinnamon");
+        row("Budgie before GNOME", "Budgie:GNOME", "Budgie");
+        row("unknown", "X-Nothing", "your desktop");
+    }
+
+    void systemName() {
+        const QByteArray saved = qgetenv("XDG_CURRENT_DESKTOP");
+        qputenv("XDG_CURRENT_DESKTOP", data<QString>("desktops").toUtf8());
+        QCOMPARE(platform.systemName(), data<QString>("name"));
+        qputenv("XDG_CURRENT_DESKTOP", saved);
+    }
+
+    // The chooser lists what the desktop's app grid shows.
+    void entriesAsTheAppGridShowsThem() {
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nExec=true %F\nName=";
+        sandbox->makeFile("../data/applications/korvane-hidden.desktop",
+                          entry + "Hidden\nNoDisplay=true\n");
+        sandbox->makeFile("../data/applications/korvane-kde.desktop",
+                          entry + "KDE Only\nOnlyShowIn=KDE;\n");
+        sandbox->makeFile("../data/applications/korvane-shown.desktop", entry + "Shown\n");
+        QStringList names;
+        QTRY_VERIFY_WITH_TIMEOUT(([&] {
+                                     names.clear();
+                                     for (const ApplicationEntry& e :
+                                          platform.applicationEntries()) {
+                                         names << e.name;
+                                     }
+                                     return names.contains("Shown");
+                                 }()),
+                                 10000);
+        QVERIFY(names.contains("Test Editor") && !names.contains("Hidden") &&
+                !names.contains("KDE Only"));
+    }
+
     void launchAtLogin() {
         // An entry of an earlier version counts, and goes with the new one.
         sandbox->makeFile("../config/autostart/korvane.desktop",

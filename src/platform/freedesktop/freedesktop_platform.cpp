@@ -445,8 +445,10 @@ QStringList FreedesktopPlatform::applicationsForFile(const QString& file) const 
 
 QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
     QList<ApplicationEntry> entries;
+    // What the desktop's own app grid shows: no NoDisplay entries, none for other desktops.
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
-        if (auto path = pathOf(info)) {
+        auto path = pathOf(info);
+        if (path && g_app_info_should_show(info) && !isKorvane(info)) {
             entries.append({fromUtf8(g_app_info_get_name(info)), *path});
         }
     });
@@ -875,9 +877,34 @@ QString FreedesktopPlatform::fileManagerName() const {
 }
 
 QString FreedesktopPlatform::systemName() const {
-    const QStringList desktops =
-        qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts);
-    return desktops.isEmpty() ? QStringLiteral("Linux") : desktops.last();
+    // The first desktop of XDG_CURRENT_DESKTOP known by its name ("ubuntu:GNOME" is GNOME,
+    // "Budgie:GNOME" Budgie); the raw values are not names to show.
+    static const QHash<QString, QString> kNames{
+        {"gnome", "GNOME"},
+        {"kde", "KDE Plasma"},
+        {"xfce", "Xfce"},
+        {"x-cinnamon", "Cinnamon"},
+        {"cinnamon", "Cinnamon"},
+        {"mate", "MATE"},
+        {"lxqt", "LXQt"},
+        {"lxde", "LXDE"},
+        {"budgie", "Budgie"},
+        {"unity", "Unity"},
+        {"pantheon", "Pantheon"},
+        {"deepin", "Deepin"},
+        {"enlightenment", "Enlightenment"},
+        {"cosmic", "COSMIC"},
+        {"sway", "Sway"},
+        {"hyprland", "Hyprland"},
+        {"niri", "niri"},
+        {"wayfire", "Wayfire"},
+    };
+    for (const QString& desktop : currentDesktops()) {
+        if (const auto name = kNames.constFind(desktop); name != kNames.cend()) {
+            return *name;
+        }
+    }
+    return QStringLiteral("your desktop");
 }
 
 } // namespace korvane
