@@ -41,6 +41,9 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
+    for (QAbstractButton* button : buttons->buttons()) {
+        button->setIcon(QIcon()); // plain, as GNOME and KDE draw them
+    }
     QPushButton* open = buttons->button(QDialogButtonBox::Open);
     open->setEnabled(false);
     auto* layout = new QVBoxLayout(this);

@@ -15,29 +15,36 @@ QIcon themed(const char* name, const char* fallback) {
 } // namespace
 
 QIcon Icons::tray() {
-    return QIcon(QStringLiteral(":/icons/branch.svg"));
+    static const QIcon icon = QIcon(QStringLiteral(":/icons/branch.svg"));
+    return icon;
 }
 QIcon Icons::drop(bool active) {
     return QIcon(active ? QStringLiteral(":/icons/drop-active.svg")
                         : QStringLiteral(":/icons/drop.svg"));
 }
 QIcon Icons::trash() {
-    return themed("user-trash-symbolic", "trash.svg");
+    static const QIcon icon = themed("user-trash-symbolic", "trash.svg");
+    return icon;
 }
 QIcon Icons::plus() {
-    return themed("list-add-symbolic", "plus.svg");
+    static const QIcon icon = themed("list-add-symbolic", "plus.svg");
+    return icon;
 }
 QIcon Icons::emptyList() {
-    return QIcon(QStringLiteral(":/icons/list.svg"));
+    static const QIcon icon = QIcon(QStringLiteral(":/icons/list.svg"));
+    return icon;
 }
 QIcon Icons::warning() {
-    return QIcon(QStringLiteral(":/icons/warning.svg"));
+    static const QIcon icon = QIcon(QStringLiteral(":/icons/warning.svg"));
+    return icon;
 }
 QIcon Icons::grip() {
-    return QIcon(QStringLiteral(":/icons/grip.svg"));
+    static const QIcon icon = QIcon(QStringLiteral(":/icons/grip.svg"));
+    return icon;
 }
 QIcon Icons::genericApp() {
-    return themed("application-x-executable", "app.svg");
+    static const QIcon icon = themed("application-x-executable", "app.svg");
+    return icon;
 }
 
 QIcon Icons::forPath(const QString& path, const Platform& platform) {

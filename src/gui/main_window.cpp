@@ -191,6 +191,7 @@ void MainWindow::syncAlert() {
         m_alert->setTextFormat(Qt::PlainText); // names from outside are never markup
         m_alert->setText(Wording::visible(text, true));
         m_alert->setWindowModality(Qt::WindowModal);
+        m_alert->button(QMessageBox::Ok)->setIcon(QIcon()); // plain, as GNOME and KDE draw it
         m_alert->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_alert, &QMessageBox::finished, this, [this] {
             m_alert = nullptr; // closing: a later text gets an alert of its own

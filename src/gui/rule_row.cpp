@@ -47,12 +47,16 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        const int missing = sizeHint().width() - width();
+        if (missing <= 0) {
+            return QToolButton::paintEvent(event);
+        }
         QStylePainter painter(this);
         QStyleOptionToolButton option;
         initStyleOption(&option);
-        const int room = width() - (sizeHint().width() - fontMetrics().horizontalAdvance(text()));
-        option.text = fontMetrics().elidedText(text(), Qt::ElideRight, std::max(room, 0));
+        option.text = fontMetrics().elidedText(
+            text(), Qt::ElideRight, std::max(fontMetrics().horizontalAdvance(text()) - missing, 0));
         painter.drawComplexControl(QStyle::CC_ToolButton, option);
     }
 };
@@ -130,6 +134,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_enabled->setAccessibleName(QStringLiteral("Enabled"));
     m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
     m_extensions->setClearButtonEnabled(true);
+    m_extensions->setMaximumWidth(480); // a wide window spreads the row, not the field
     m_infoLayout->setSpacing(1);
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
     m_appIcon->setFixedSize(24, 24);
@@ -237,6 +242,17 @@ RuleRow::~RuleRow() {
 
 void RuleRow::setRule(const Rule& rule) {
     m_rule = rule;
+    updateView();
+    refreshIfNeeded();
+}
+
+void RuleRow::bind(const Rule& rule) {
+    m_rule = rule;
+    m_extensions->setText(rule.extensions.join(QStringLiteral(", ")));
+    m_candidates.clear();
+    m_infos.clear();
+    m_shownKey.clear();
+    m_requestedKey.clear();
     updateView();
     refreshIfNeeded();
 }

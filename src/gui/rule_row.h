@@ -2,6 +2,7 @@
 
 #include "core/rule.h"
 
+#include <QApplication>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QStringList>
@@ -45,6 +46,10 @@ public:
     const Rule& rule() const { return m_rule; }
     // Takes a new value of the rule from the store; the typed text stays as it is.
     void setRule(const Rule& rule);
+    // Shows another rule, as a new row would: the list reuses rows scrolled out of sight.
+    void bind(const Rule& rule);
+    // A row whose command runs, or that has the focus, is kept as it is.
+    bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 
     QStringList infoLines() const;
     QStringList candidates() const { return m_candidates; }

@@ -4,6 +4,7 @@
 #include "icons.h"
 #include "rule_row.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QLabel>
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -27,7 +30,7 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     , m_stack(new QStackedLayout(this))
     , m_empty(new QWidget(this))
     , m_scroll(new QScrollArea(this))
-    , m_rowsLayout(new QVBoxLayout) {
+    , m_canvas(nullptr) {
     setObjectName(QStringLiteral("rulesList"));
     setAcceptDrops(true);
 
@@ -48,20 +51,17 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     }
     emptyLayout->addStretch();
 
-    auto* content = new QWidget;
-    content->setAutoFillBackground(false);
-    auto* outer = new QVBoxLayout(content);
-    outer->setContentsMargins(8, 6, 8, 6);
-    outer->addLayout(m_rowsLayout);
-    outer->addStretch(1); // rows keep their height at the top; the spare height stays below
-    m_rowsLayout->setSpacing(2);
-    m_scroll->setWidget(content);
-    content->setAutoFillBackground(false); // setWidget turned it on: it would hide the frame
-    m_scroll->setWidgetResizable(true);
+    m_canvas = new QWidget;
+    m_canvas->installEventFilter(this);
+    m_scroll->setWidget(m_canvas);
+    m_canvas->setAutoFillBackground(false); // setWidget turned it on: it would hide the frame
+    m_scroll->setWidgetResizable(false);
     // Rows fit the width; they never scroll sideways.
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->viewport()->setAutoFillBackground(false);
+    m_scroll->viewport()->installEventFilter(this);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &RulesList::relayout);
 
     m_stack->addWidget(m_empty);
     m_stack->addWidget(m_scroll);
@@ -78,45 +78,125 @@ bool RulesList::showsEmptyState() const {
 
 void RulesList::sync() {
     const QList<Rule>& rules = m_model.store().rules();
-    QHash<QUuid, RuleRow*> existing;
-    for (RuleRow* row : m_rows) {
-        existing.insert(row->ruleId(), row);
-    }
-    QList<RuleRow*> rows;
+    m_order.clear();
+    QSet<QUuid> present;
     for (const Rule& rule : rules) {
-        RuleRow* row = existing.take(rule.id);
-        if (row) {
-            if (!(row->rule() == rule)) {
-                row->setRule(rule);
-            }
-        } else {
-            row = new RuleRow(m_model, m_chooser, rule);
-            connect(row, &RuleRow::deleteRequested, this,
-                    [this](const QUuid& id) { m_model.store().removeRule(id); });
+        m_order.append(rule.id);
+        present.insert(rule.id);
+        RuleRow* row = m_live.value(rule.id);
+        if (row && !(row->rule() == rule)) {
+            row->setRule(rule);
         }
+    }
+    for (auto it = m_live.begin(); it != m_live.end();) {
+        if (present.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        (*it)->hide();
+        m_spare.append(*it);
+        it = m_live.erase(it);
+    }
+    m_stack->setCurrentWidget(m_order.isEmpty() ? m_empty : static_cast<QWidget*>(m_scroll));
+    relayout();
+}
+
+namespace {
+constexpr int kMarginX = 8;
+constexpr int kMarginY = 6;
+constexpr int kGap = 5; // between rows, with the divider in its middle
+} // namespace
+
+void RulesList::relayout() {
+    m_relayoutPosted = false;
+    const QList<Rule>& rules = m_model.store().rules();
+    const int width = m_scroll->viewport()->width();
+    const int rowWidth = std::max(width - 2 * kMarginX, 0);
+    // Where each row stands, by the heights known so far.
+    auto place = [&] {
+        m_tops.resize(m_order.size() + 1);
+        int y = kMarginY;
+        for (qsizetype i = 0; i < m_order.size(); ++i) {
+            m_tops[i] = y;
+            y += m_heights.value(m_order[i], m_typicalHeight) + kGap;
+        }
+        m_tops[m_order.size()] = y - kGap + kMarginY;
+    };
+    place();
+    // Rows a screen above and below the view exist; the others are let go.
+    const int view = m_scroll->viewport()->height();
+    const int from = m_scroll->verticalScrollBar()->value() - view;
+    const int to = m_scroll->verticalScrollBar()->value() + 2 * view;
+    QList<RuleRow*> rows;
+    bool measured = false;
+    for (qsizetype i = 0; i < m_order.size(); ++i) {
+        const QUuid id = m_order[i];
+        const bool wanted = m_tops[i + 1] >= from && m_tops[i] <= to;
+        RuleRow* row = m_live.value(id);
+        if (!wanted) {
+            if (row && !row->isBusy()) {
+                m_live.remove(id);
+                row->hide();
+                m_spare.append(row);
+            } else if (row) {
+                rows.append(row); // keeps the user's typing and a running command
+            }
+            continue;
+        }
+        if (!row && !m_spare.isEmpty()) {
+            row = m_spare.takeLast();
+            row->bind(rules[i]); // cheaper than a new row
+            m_live.insert(id, row);
+        } else if (!row) {
+            row = new RuleRow(m_model, m_chooser, rules[i], m_canvas);
+            row->installEventFilter(this);
+            connect(row, &RuleRow::deleteRequested, this,
+                    [this](const QUuid& ruleId) { m_model.store().removeRule(ruleId); });
+            m_live.insert(id, row);
+        }
+        const int height = row->sizeHint().height();
+        if (!m_heights.contains(id)) {
+            m_typicalHeight = height;
+        }
+        measured = measured || m_heights.value(id, -1) != height;
+        m_heights.insert(id, height);
         rows.append(row);
     }
-    for (RuleRow* gone : std::as_const(existing)) {
-        gone->deleteLater();
+    if (measured) {
+        place();
     }
-    // Lay the rows out in the store's order, with a thin divider between them.
-    while (QLayoutItem* item = m_rowsLayout->takeAt(0)) {
-        if (item->widget() && !qobject_cast<RuleRow*>(item->widget())) {
-            delete item->widget();
-        }
-        delete item;
+    for (RuleRow* row : rows) {
+        const int i = int(m_order.indexOf(row->ruleId()));
+        row->setGeometry(kMarginX, m_tops[i], rowWidth, m_heights.value(row->ruleId()));
+        row->show();
     }
-    for (int i = 0; i < rows.size(); ++i) {
-        if (i > 0) {
-            auto* line = new QFrame;
-            line->setFrameShape(QFrame::HLine);
-            line->setForegroundRole(QPalette::Mid);
-            m_rowsLayout->addWidget(line);
-        }
-        m_rowsLayout->addWidget(rows[i]);
+    while (m_spare.size() > 40) {
+        m_spare.takeFirst()->deleteLater();
     }
     m_rows = rows;
-    m_stack->setCurrentWidget(m_rows.isEmpty() ? m_empty : static_cast<QWidget*>(m_scroll));
+    m_canvas->resize(width, m_order.isEmpty() ? 0 : m_tops.last());
+    m_canvas->update();
+}
+
+void RulesList::paintDividers() {
+    QPainter painter(m_canvas);
+    painter.setPen(palette().color(QPalette::Mid));
+    for (qsizetype i = 1; i < m_order.size(); ++i) {
+        const int y = m_tops[i] - kGap / 2 - 1;
+        painter.drawLine(kMarginX, y, m_canvas->width() - kMarginX, y);
+    }
+}
+
+bool RulesList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_canvas && event->type() == QEvent::Paint) {
+        paintDividers();
+    } else if ((watched == m_scroll->viewport() && event->type() == QEvent::Resize) ||
+               (event->type() == QEvent::LayoutRequest && !m_relayoutPosted)) {
+        // A row whose content changed asks for a new size: place the rows again, once.
+        m_relayoutPosted = true;
+        QMetaObject::invokeMethod(this, &RulesList::relayout, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RulesList::moveRow(int from, int destination) {
@@ -132,13 +212,13 @@ void RulesList::moveRow(int from, int destination) {
 }
 
 int RulesList::destinationAt(const QPoint& position) const {
-    for (int i = 0; i < m_rows.size(); ++i) {
-        const QPoint center = m_rows[i]->mapTo(this, m_rows[i]->rect().center());
-        if (position.y() < center.y()) {
-            return i;
+    const int y = m_canvas->mapFrom(this, position).y();
+    for (qsizetype i = 0; i < m_order.size(); ++i) {
+        if (y < (m_tops[i] + m_tops[i + 1]) / 2) {
+            return int(i);
         }
     }
-    return int(m_rows.size());
+    return int(m_order.size());
 }
 
 void RulesList::paintEvent(QPaintEvent*) {

@@ -6,7 +6,6 @@
 
 class QScrollArea;
 class QStackedLayout;
-class QVBoxLayout;
 
 namespace korvane {
 
@@ -15,19 +14,23 @@ class AppModel;
 class RuleRow;
 
 // The framed list of rule rows in routing order, or its empty state. Rows are reordered by
-// dragging their grip and keep their own state while their rule moves.
+// dragging their grip and keep their own state while their rule moves. Only the rows in and near
+// the visible part exist as widgets, so a list of thousands of rules starts and scrolls at once;
+// the others take the height they had, or a typical row's.
 class RulesList : public QWidget {
     Q_OBJECT
 
 public:
     RulesList(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
 
+    // The rows that exist now, in routing order.
     QList<RuleRow*> rows() const;
     bool showsEmptyState() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).
     void moveRow(int from, int destination);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -35,6 +38,9 @@ protected:
 
 private:
     void sync();
+    // Places the rows, making those that come into view and dropping those far out of it.
+    void relayout();
+    void paintDividers();
     int destinationAt(const QPoint& position) const;
 
     AppModel& m_model;
@@ -42,8 +48,15 @@ private:
     QStackedLayout* m_stack;
     QWidget* m_empty;
     QScrollArea* m_scroll;
-    QVBoxLayout* m_rowsLayout;
+    QWidget* m_canvas;
+    QList<QUuid> m_order;
+    QList<int> m_tops; // each row's top in the canvas, then the end of the last
+    QHash<QUuid, int> m_heights;
+    QHash<QUuid, RuleRow*> m_live;
     QList<RuleRow*> m_rows;
+    QList<RuleRow*> m_spare; // hidden, for reuse
+    int m_typicalHeight = 80;
+    bool m_relayoutPosted = false;
 };
 
 } // namespace korvane

@@ -187,6 +187,21 @@ private Q_SLOTS:
         QVERIFY(list->showsEmptyState());
     }
 
+    // A long list makes widgets only for the rows in and near view, also after scrolling.
+    void longListsMakeFewRows() {
+        WindowFixture f;
+        for (int i = 0; i < 300; ++i) {
+            f.addRule(QStringLiteral("e%1>TextEdit").arg(i));
+        }
+        RulesList* list = find<RulesList>(&f.window, "rulesList");
+        QScrollBar* bar = list->findChild<QScrollArea*>()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        QVERIFY(list->rows().size() < 40);
+        bar->setValue(bar->maximum());
+        QTRY_COMPARE(list->rows().last()->ruleId(), f.model->store().rules().last().id);
+        QVERIFY(list->rows().size() < 40);
+    }
+
     void chooserDialogFilters() {
         MemoryPlatform platform;
         platform.setApplicationEntries(
@@ -255,11 +270,11 @@ private Q_SLOTS:
         }
         QTRY_COMPARE(f.row(8)->height(), f.row(8)->sizeHint().height());
         QCOMPARE(f.row(0)->height(), height);
-        QVERIFY(scroll->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());
         QToolButton* remove = f.in<QToolButton>(0, "delete");
-        QVERIFY2(remove->mapTo(scroll->viewport(), remove->rect().topRight()).x() <
-                     scroll->viewport()->width(),
-                 qPrintable(QString::number(f.row(0)->minimumSizeHint().width())));
+        QTRY_VERIFY2(remove->mapTo(scroll->viewport(), remove->rect().topRight()).x() <
+                         scroll->viewport()->width(),
+                     qPrintable(QString::number(f.row(0)->minimumSizeHint().width())));
         QVERIFY(!scroll->horizontalScrollBar()->isVisible());
         QCOMPARE(f.window.width(), 600);
     }
