@@ -63,6 +63,9 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_dropZone->setObjectName(QStringLiteral("dropZone"));
     m_rules->setObjectName(QStringLiteral("rulesList"));
     m_addRule->setObjectName(QStringLiteral("addRule"));
+    // Styles put the icon right against the text: a thin space keeps them apart.
+    m_addRule->setText(QStringLiteral("\u2009Add Rule"));
+    m_addRule->setAccessibleName(QStringLiteral("Add Rule"));
     m_import->setObjectName(QStringLiteral("import"));
     m_export->setObjectName(QStringLiteral("export"));
     m_hint->setObjectName(QStringLiteral("hint"));
