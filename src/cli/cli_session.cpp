@@ -3,6 +3,7 @@
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
+#include "core/rule_doctor.h"
 #include "core/settings.h"
 #include "core/wording.h"
 #include "platform/file_names.h"
@@ -163,6 +164,22 @@ int CliSession::listRules() {
         m_out << (i + 1) << ". " << terminalText(parts.join(QStringLiteral("; "))) << "\n";
     }
     return 0;
+}
+
+int CliSession::checkRules() {
+    if (!m_model->store().loadProblem().isEmpty()) {
+        m_err << "korvane: " << terminalText(m_model->store().loadProblem()) << "\n";
+        return 1;
+    }
+    const QList<Rule> rules = m_model->store().rules();
+    const QList<RuleDoctor::Finding> findings = RuleDoctor::check(rules, m_platform);
+    for (const RuleDoctor::Finding& finding : findings) {
+        m_out << terminalText(finding.text) << "\n";
+    }
+    m_out << (findings.isEmpty() ? QStringLiteral("No findings")
+                                 : Wording::counted(findings.size(), "finding", "findings"))
+          << " in " << Wording::counted(rules.size(), "rule", "rules") << ".\n";
+    return findings.isEmpty() ? 0 : 1;
 }
 
 int CliSession::importRules(const QString& file) {

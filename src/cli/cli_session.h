@@ -21,6 +21,7 @@ public:
 
     int open(const QStringList& files, Qt::KeyboardModifiers modifiers);
     int listRules();
+    int checkRules();
     int importRules(const QString& file);
     int exportRules(const QString& file);
     // `number` counts from 1, as `listRules` shows.

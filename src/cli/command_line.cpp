@@ -224,15 +224,19 @@ protected:
 class RulesCommand : public Command {
 public:
     RulesCommand()
-        : Command("rules", "[import FILE | export FILE]",
-                  "list the rules, import them from FILE or export them to FILE",
-                  "Lists the rules, numbered in routing order, or adds the rules of FILE at\n"
-                  "the end of the list, or writes every rule to FILE.") {}
+        : Command("rules", "[check | import FILE | export FILE]",
+                  "list or check the rules, import them from FILE or export them to FILE",
+                  "Lists the rules, numbered in routing order; or checks them against this\n"
+                  "desktop, one line per finding, and exits 1 when there is any; or adds the\n"
+                  "rules of FILE at the end of the list; or writes every rule to FILE.") {}
 
 protected:
     int execute(const QStringList& arguments, Context& c) override {
         if (arguments.isEmpty()) {
             return CliSession(c.platform, c.out, c.err, c.in).listRules();
+        }
+        if (arguments == QStringList{QStringLiteral("check")}) {
+            return CliSession(c.platform, c.out, c.err, c.in).checkRules();
         }
         const QString verb = arguments.first();
         if (arguments.size() != 2 ||

@@ -9,18 +9,32 @@
 
 namespace korvane {
 
-QString Router::extensionKey(const QString& file) {
+QString Router::extensionKey(const QString& file, int parts) {
     QStringView path(file);
     while (path.size() > 1 && path.endsWith(u'/')) {
         path.chop(1);
     }
     const qsizetype slash = path.lastIndexOf(u'/');
     const QStringView name = path.mid(slash + 1);
-    const qsizetype dot = name.lastIndexOf(u'.');
+    qsizetype dot = name.lastIndexOf(u'.');
     if (dot <= 0) {
         return {};
     }
+    // Further endings only while a name is left before them (".config.gz" ends in "gz").
+    for (qsizetype before; --parts > 0 && (before = name.lastIndexOf(u'.', dot - 1)) > 0;) {
+        dot = before;
+    }
     return name.mid(dot + 1).toString().toLower();
+}
+
+int Router::endingParts(const QList<Rule>& rules) {
+    qsizetype most = 0;
+    for (const Rule& rule : rules) {
+        for (const QString& extension : rule.extensions) {
+            most = std::max(most, extension.count(u'.'));
+        }
+    }
+    return int(std::min<qsizetype>(most, 7)) + 1;
 }
 
 namespace {
@@ -44,7 +58,7 @@ bool listsKey(const QStringList& extensions, const QString& key, const QString& 
 } // namespace
 
 RouteResult Router::route(const QString& file, const QList<Rule>& rules, const Platform& platform) {
-    const QString key = extensionKey(file);
+    const QString key = extensionKey(file, endingParts(rules));
     if (key.isEmpty()) {
         return RouteResult::none();
     }
@@ -56,8 +70,9 @@ QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>&
     QList<RouteResult> results;
     results.reserve(files.size());
     QHash<QString, qsizetype> seen; // key -> index of its first result
+    const int parts = endingParts(rules);
     for (const QString& file : files) {
-        const QString key = extensionKey(file);
+        const QString key = extensionKey(file, parts);
         if (key.isEmpty()) {
             results.append(RouteResult::none());
             continue;
@@ -73,18 +88,27 @@ QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>&
     return results;
 }
 
-RouteResult Router::routeKey(const QString& key, const QList<Rule>& rules,
+RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
                              const Platform& platform) {
     auto active = [](const Rule& rule) { return rule.enabled && rule.hasApp(); };
-    const QString keyNfc =
-        Unicode::isAscii(key) ? QString() : key.normalized(QString::NormalizationForm_C);
-
+    // The longest ending any rule names wins ("tar.gz" before "gz"), then the earlier rule; the
+    // groups go by the last extension alone.
     const Rule* match = nullptr;
-    for (const Rule& rule : rules) {
-        if (active(rule) && listsKey(rule.extensions, key, keyNfc)) {
-            match = &rule;
+    QString key = endings;
+    while (true) {
+        const QString keyNfc =
+            Unicode::isAscii(key) ? QString() : key.normalized(QString::NormalizationForm_C);
+        for (const Rule& rule : rules) {
+            if (active(rule) && listsKey(rule.extensions, key, keyNfc)) {
+                match = &rule;
+                break;
+            }
+        }
+        const qsizetype dot = key.indexOf(u'.');
+        if (match || dot < 0) {
             break;
         }
+        key = key.mid(dot + 1);
     }
     if (!match) {
         // The key's type is the only costly question; ask it once, and only when a group rule

@@ -12,7 +12,8 @@ class Platform;
 // Which rule claims a file, and which application opens it.
 class Router {
 public:
-    // Extension matches beat group matches; within each pass the earlier rule wins. Only
+    // Extension matches beat group matches; a rule extension with a dot ("tar.gz") matches names
+    // ending in it, and a longer ending beats a shorter one. Otherwise the earlier rule wins. Only
     // enabled rules with an application take part. A matched rule whose application is missing
     // ends the search.
     static RouteResult route(const QString& file, const QList<Rule>& rules,
@@ -22,11 +23,14 @@ public:
     static QList<RouteResult> routeAll(const QStringList& files, const QList<Rule>& rules,
                                        const Platform& platform);
     // The routing key of a file: the text after the last dot of its name, fully lower-cased.
-    // Empty for names without a dot, names ending in a dot and dot-files (".bashrc").
-    static QString extensionKey(const QString& file);
+    // Empty for names without a dot, names ending in a dot and dot-files (".bashrc"). With
+    // `parts` above 1, up to that many endings ("tar.gz"), as long as a name is left before them.
+    static QString extensionKey(const QString& file, int parts = 1);
 
 private:
-    static RouteResult routeKey(const QString& key, const QList<Rule>& rules,
+    // How many endings the rules' longest extension spans ("tar.gz": 2).
+    static int endingParts(const QList<Rule>& rules);
+    static RouteResult routeKey(const QString& endings, const QList<Rule>& rules,
                                 const Platform& platform);
 };
 

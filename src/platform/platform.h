@@ -64,6 +64,8 @@ public:
     // The identifier of the application at a path; empty when it is none or has none.
     virtual QString applicationId(const QString& path) const = 0;
     virtual bool isFolder(const QString& path) const = 0;
+    // Whether the application takes one file per start (a drop of n files starts it n times).
+    virtual bool takesOneFileAtATime(const QString& app) const = 0;
     // An icon-theme name or an image path for the item; empty when there is none.
     virtual QString iconName(const QString& path) const = 0;
 

@@ -107,6 +107,40 @@ private Q_SLOTS:
         QCOMPARE(sandbox->launched(opens).size(), opens);
     }
 
+    // `rules check`: one line per finding, each naming its rule, then the count; 1 for any.
+    void rulesCheck_data() {
+        columns<QString, QString>("rules", "out");
+        const QString one = "1 finding in 1 rule.\n";
+        row("none", "md,txt,tar.gz>Test Editor|@images>Test Viewer", "No findings in 2 rules.\n");
+        row("never applies",
+            "md>Test Editor|@images>Test Viewer|md>Test Viewer|@images>Test Editor",
+            "Rule 3: never applies: earlier rules take all its files (.md by rule 1).\n"
+            "Rule 4: never applies: earlier rules take all its files (Images by rule 2).\n"
+            "2 findings in 4 rules.\n");
+        row("missing app", "md>Gone App", "Rule 1: Gone App wasn't found.\n" + one);
+        row("one file at a time", "pdf>Test Single",
+            "Rule 1: Test Single takes one file at a time: a drop of several files starts it "
+            "once for each, never once for all.\n" +
+                one);
+        row("unknown extension", "qqqzz>Test Editor",
+            "Rule 1: GNOME has no registered type for .qqqzz, so \"Make default\" can't work for "
+            "it; routing still does.\n" +
+                one);
+        row("no extensions, no group", ">Test Editor",
+            "Rule 1: matches nothing: it has no extensions and no type group.\n" + one);
+        row("no app", "md>", "Rule 1: matches nothing: it has no app.\n" + one);
+        row("overlap", "md,txt>Test Editor|md,png>Test Viewer",
+            "Rule 2: .md is also in rule 1, which wins for it.\n1 finding in 2 rules.\n");
+        row("no file name", "a/b>Test Editor", "Rule 1: .a/b can't end any file name.\n" + one);
+    }
+
+    void rulesCheck() {
+        writeRules(data<QString>("rules").split(u'|'));
+        const auto run = sandbox->run({"rules", "check"});
+        QCOMPARE(run.out, data<QString>("out"));
+        QCOMPARE(run.status, data<QString>("out").startsWith("No findings") ? 0 : 1);
+    }
+
     // Imported rules never launch an entry GIO would not find by ID, and their names never
     // reach the terminal raw.
     void untrustedRulesLaunchNothing_data() {

@@ -29,6 +29,7 @@ private Q_SLOTS:
         columns<QString, QString>("file", "key");
         row("upper case", "/x/Photo.JPG", "jpg");
         row("last dot", "/x/backup.tar.gz", "gz");
+        row("two endings", "/x/backup.tar.GZ", "tar.gz");
         row("no key", "/x/README", "");
         row("dot-file", "/x/.bashrc", "");
         row("dot in folder", "/x.y/file.", "");
@@ -37,16 +38,21 @@ private Q_SLOTS:
     }
 
     void extensionKey() {
-        QCOMPARE(Router::extensionKey(data<QString>("file")), data<QString>("key"));
+        const int parts = int(data<QString>("key").count(u'.')) + 1;
+        QCOMPARE(Router::extensionKey(data<QString>("file"), parts), data<QString>("key"));
     }
 
     void route_data() {
         columns<QString, QString, int>("rules", "file", "ruleIndex"); // -1: none matched
         row("no extension, group rule", "@text>Editor", "/d/README", -1);
         row("case-insensitive key", "jpg>Viewer", "/d/Photo.JPG", 0);
-        row("tar.gz never matches", "tar.gz>Other", "/d/b.tar.gz", -1);
-        row("gz matches", "tar.gz>Other gz>Editor", "/d/b.tar.gz", 1);
-        row("archives group", "@archives>Other", "/d/b.tar.gz", 0);
+        row("tar.gz before gz", "tar.gz>Other gz>Editor", "/d/b.TAR.gz", 0);
+        row("tar.gz after gz", "gz>Editor tar.gz>Other", "/d/b.tar.gz", 1);
+        row("tar.gz beats an earlier group", "@archives>Editor tar.gz>Other", "/d/b.tar.gz", 1);
+        row("a group, for want of an ending", "tar.gz>Other @archives>Editor", "/d/b.gz", 1);
+        row("an ending needs a name before it", "tar.gz>Other", "/d/.tar.gz", -1);
+        row("the name is no ending", "tar.gz>Other", "/d/tar.gz", -1);
+        row("three parts", "gz>Editor tar.gz>Viewer x.tar.gz>Other", "/d/a.x.tar.gz", 2);
         row("extension beats earlier group", "@text>Editor md>Viewer", "/d/n.md", 1);
         row("earlier extension wins", "md>Editor md>Viewer", "/d/n.md", 0);
         row("disabled skipped", "!md>Editor md>Viewer", "/d/n.md", 1);

@@ -87,6 +87,7 @@ public:
         return locked([&] { return m_files.value(path); });
     }
     QString iconName(const QString&) const override { return {}; }
+    bool takesOneFileAtATime(const QString&) const override { return false; }
     std::optional<ContentType> typeForExtension(const QString& extension) const override;
     bool conforms(const ContentType& type, const ContentType& to) const override;
     ContentType wellKnownType(WellKnownType type) const override;

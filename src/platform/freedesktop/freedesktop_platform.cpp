@@ -705,6 +705,15 @@ bool FreedesktopPlatform::isFolder(const QString& path) const {
     return g_file_test(fileName(path).constData(), G_FILE_TEST_IS_DIR);
 }
 
+bool FreedesktopPlatform::takesOneFileAtATime(const QString& app) const {
+    // %f and %u name one file; %F and %U a list (Desktop Entry Specification, "Exec").
+    const auto entry = entryAt(app);
+    const GCharPtr exec(entry ? g_desktop_app_info_get_string(entry.get(), "Exec") : nullptr);
+    const QString line = exec ? fromUtf8(exec.get()) : QString();
+    return !line.contains(QLatin1String("%F")) && !line.contains(QLatin1String("%U")) &&
+           (line.contains(QLatin1String("%f")) || line.contains(QLatin1String("%u")));
+}
+
 QString FreedesktopPlatform::iconName(const QString& path) const {
     GIcon* icon = nullptr;
     GObjectPtr<GFileInfo> fileInfo;

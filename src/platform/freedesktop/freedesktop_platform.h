@@ -35,6 +35,7 @@ public:
     QString applicationId(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     QString iconName(const QString& path) const override;
+    bool takesOneFileAtATime(const QString& app) const override;
 
     std::optional<ContentType> typeForExtension(const QString& extension) const override;
     bool conforms(const ContentType& type, const ContentType& to) const override;
