@@ -116,6 +116,7 @@ void furnish(FreedesktopSandbox& sandbox) {
     Rule audio = rule({}, "org.gnome.Music", "Music");
     audio.group = TypeGroup::Audio;
     sandbox.writeRules({rule({"md", "markdown"}, "org.gnome.TextEditor", "Text Editor"),
+                        rule({"md", "rst"}, "org.gnome.TextEditor", "Text Editor"),
                         rule({"pdf"}, "com.adobe.Reader", "Adobe Acrobat Reader"), Rule(), disabled,
                         audio});
     sandbox.makeFile("Meeting notes.odt", "x");

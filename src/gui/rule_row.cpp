@@ -113,7 +113,8 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
     , m_restore(new QPushButton(QStringLiteral("Restore"), this))
     , m_delete(new QToolButton(this))
-    , m_content(new QWidget(this)) {
+    , m_content(new QWidget(this))
+    , m_finding(new ElidedLabel(m_content)) {
     setObjectName(QStringLiteral("ruleRow"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // its own height, never stretched
     // Names by which tests and accessibility tools find the widgets.
@@ -125,6 +126,12 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_delete->setObjectName(QStringLiteral("delete"));
     m_enabled->setObjectName(QStringLiteral("enabled"));
     m_appName->setObjectName(QStringLiteral("appName"));
+    m_finding->setObjectName(QStringLiteral("finding"));
+    m_finding->setTextFormat(Qt::PlainText);
+    QPalette warning = m_finding->palette();
+    warning.setColor(QPalette::WindowText, Icons::warningColor());
+    m_finding->setPalette(warning);
+    m_finding->hide();
     m_grip->setObjectName(QStringLiteral("grip"));
     m_grip->setPixmap(Icons::grip().pixmap(16, 16));
     m_grip->setCursor(Qt::OpenHandCursor);
@@ -159,6 +166,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     ruleColumn->setSpacing(5);
     ruleColumn->addWidget(m_extensions);
     ruleColumn->addWidget(m_groupButton, 0, Qt::AlignLeft);
+    ruleColumn->addWidget(m_finding);
     ruleColumn->addLayout(m_infoLayout);
 
     auto* appLine = new QHBoxLayout;
@@ -244,6 +252,12 @@ void RuleRow::setRule(const Rule& rule) {
     m_rule = rule;
     updateView();
     refreshIfNeeded();
+}
+
+void RuleRow::setFinding(const QString& text) {
+    m_finding->setText(text);
+    m_finding->setToolTip(text);
+    m_finding->setVisible(!text.isEmpty());
 }
 
 void RuleRow::bind(const Rule& rule) {

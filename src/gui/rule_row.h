@@ -46,6 +46,8 @@ public:
     const Rule& rule() const { return m_rule; }
     // Takes a new value of the rule from the store; the typed text stays as it is.
     void setRule(const Rule& rule);
+    // One line under the fields: what the rule check found wrong with this rule, if anything.
+    void setFinding(const QString& text);
     // Shows another rule, as a new row would: the list reuses rows scrolled out of sight.
     void bind(const Rule& rule);
     // A row whose command runs, or that has the focus, is kept as it is.
@@ -101,6 +103,7 @@ private:
     QPushButton* m_restore;
     QToolButton* m_delete;
     QWidget* m_content;
+    QLabel* m_finding;
     bool m_seen = false;
     QString m_resolvedKey = QStringLiteral("\n-"); // none looked up yet
     std::optional<QString> m_resolved;

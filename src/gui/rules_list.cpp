@@ -1,6 +1,8 @@
 #include "rules_list.h"
 
 #include "core/app_model.h"
+#include "core/rule_doctor.h"
+#include "core/wording.h"
 #include "icons.h"
 #include "rule_row.h"
 
@@ -16,6 +18,7 @@
 #include <QSet>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+#include <QtConcurrent>
 
 namespace korvane {
 
@@ -66,7 +69,43 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_stack->addWidget(m_empty);
     m_stack->addWidget(m_scroll);
     connect(&m_model.store(), &RuleStore::rulesChanged, this, &RulesList::sync);
+    connect(&m_model.store(), &RuleStore::rulesChanged, this, &RulesList::check);
+    connect(&m_doctor, &QFutureWatcher<QHash<QUuid, QString>>::finished, this, [this] {
+        m_findings = m_doctor.result();
+        for (RuleRow* row : std::as_const(m_live)) {
+            row->setFinding(m_findings.value(row->ruleId()));
+        }
+        if (std::exchange(m_checkAgain, false)) {
+            check();
+        }
+    });
     sync();
+    check();
+}
+
+RulesList::~RulesList() {
+    m_doctor.waitForFinished(); // it reads the platform
+}
+
+void RulesList::check() {
+    if (m_doctor.isRunning()) {
+        m_checkAgain = true; // once this one is done, with the rules as they are then
+        return;
+    }
+    // Off the main thread, like the rows' look-ups: one line per rule, its first finding but a
+    // missing app, which the row shows already.
+    const Platform* platform = &m_model.platform();
+    m_doctor.setFuture(QtConcurrent::run([platform, rules = m_model.store().rules()] {
+        QHash<QUuid, QString> lines;
+        for (const RuleDoctor::Finding& finding : RuleDoctor::check(rules, *platform)) {
+            const QUuid id = rules[finding.rule].id;
+            if (finding.kind != RuleDoctor::Finding::MissingApp && !lines.contains(id)) {
+                lines.insert(
+                    id, Wording::capitalised(finding.text.section(QStringLiteral(": "), 1, -1)));
+            }
+        }
+        return lines;
+    }));
 }
 
 QList<RuleRow*> RulesList::rows() const {
@@ -146,9 +185,11 @@ void RulesList::relayout() {
         if (!row && !m_spare.isEmpty()) {
             row = m_spare.takeLast();
             row->bind(rules[i]); // cheaper than a new row
+            row->setFinding(m_findings.value(id));
             m_live.insert(id, row);
         } else if (!row) {
             row = new RuleRow(m_model, m_chooser, rules[i], m_canvas);
+            row->setFinding(m_findings.value(id));
             row->installEventFilter(this);
             connect(row, &RuleRow::deleteRequested, this,
                     [this](const QUuid& ruleId) { m_model.store().removeRule(ruleId); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFutureWatcher>
 #include <QHash>
 #include <QUuid>
 #include <QWidget>
@@ -22,6 +23,7 @@ class RulesList : public QWidget {
 
 public:
     RulesList(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
+    ~RulesList() override;
 
     // The rows that exist now, in routing order.
     QList<RuleRow*> rows() const;
@@ -38,6 +40,8 @@ protected:
 
 private:
     void sync();
+    // Checks the rules again; each row shows what was found for its rule.
+    void check();
     // Places the rows, making those that come into view and dropping those far out of it.
     void relayout();
     void paintDividers();
@@ -57,6 +61,9 @@ private:
     QList<RuleRow*> m_spare; // hidden, for reuse
     int m_typicalHeight = 80;
     bool m_relayoutPosted = false;
+    QFutureWatcher<QHash<QUuid, QString>> m_doctor;
+    QHash<QUuid, QString> m_findings;
+    bool m_checkAgain = false;
 };
 
 } // namespace korvane
