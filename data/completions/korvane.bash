@@ -19,7 +19,7 @@ _korvane() {
     route) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--help" -- "$cur")) || _filedir ;;
     rules)
         if [[ $cword -eq 2 ]]; then
-            COMPREPLY=($(compgen -W "import export --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "check import export --help" -- "$cur"))
         elif [[ $cword -eq 3 ]]; then
             _filedir json
         fi
