@@ -62,6 +62,12 @@ void AppModel::setAlertText(const QString& text) {
     Q_EMIT alertTextChanged();
 }
 
+QString AppModel::previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
+    constexpr qsizetype kMost = 500; // the preview stays quick for a drag of thousands
+    return DropPlan::make(files.mid(0, kMost), modifiers, m_store->rules(), m_platform)
+        .preview(m_platform, files.size() > kMost);
+}
+
 void AppModel::flash(const QString& text) {
     m_message = text;
     Q_EMIT messageChanged();

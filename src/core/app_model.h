@@ -62,6 +62,9 @@ public:
     void setPanels(PanelService* panels);
 
     void handle(const QStringList& files, Qt::KeyboardModifiers modifiers);
+    // What handling the files would do, planned by the same code as the drop itself, for the
+    // first 500 of them; nothing is opened.
+    QString previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
     void flash(const QString& text);
 
     void resolvePending(const PendingFile& file, const QString& app, bool always) {

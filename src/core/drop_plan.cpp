@@ -1,7 +1,9 @@
 #include "drop_plan.h"
 
+#include "app_info.h"
 #include "platform/platform.h"
 #include "router.h"
+#include "wording.h"
 
 namespace korvane {
 
@@ -59,6 +61,35 @@ DropPlan DropPlan::make(const QStringList& files, Qt::KeyboardModifiers modifier
         }
     }
     return plan;
+}
+
+QString DropPlan::preview(const Platform& platform, bool more) const {
+    const QString andMore = more ? QStringLiteral(" and more") : QString();
+    if (mode == Mode::Reveal) {
+        return QStringLiteral("Reveal %1%2 in %3")
+            .arg(Wording::counted(existing.size(), "item", "items"), andMore,
+                 platform.fileManagerName());
+    }
+    if (mode == Mode::Defaults) {
+        return QStringLiteral("Open %1%2 in their default apps")
+            .arg(Wording::counted(existing.size(), "file", "files"), andMore);
+    }
+    QStringList parts;
+    for (const AppGroup& group : groups.list()) {
+        parts << (parts.isEmpty() ? Wording::counted(group.files.size(), "file", "files")
+                                  : QString::number(group.files.size())) +
+                     QStringLiteral(" \u2192 ") + AppInfo::displayName(group.app, platform);
+    }
+    if (!missingApps.isEmpty()) {
+        parts << QStringLiteral("%1 for a missing app").arg(missingApps.size());
+    }
+    if (!folders.isEmpty()) {
+        parts << Wording::counted(folders.size(), "folder", "folders");
+    }
+    if (!unmatched.isEmpty()) {
+        parts << QStringLiteral("%1 will ask").arg(unmatched.size());
+    }
+    return parts.isEmpty() ? QString() : parts.join(QStringLiteral(" \u00b7 ")) + andMore;
 }
 
 } // namespace korvane

@@ -100,6 +100,10 @@ QStringList DropZone::localFiles(const QMimeData* data) {
 }
 
 void DropZone::setMessage(const QString& message) {
+    m_lastMessage = message;
+    if (m_targeted && m_previewer) {
+        return; // the preview holds the line until the drag ends
+    }
     const bool showing = !message.isNull();
     if (showing) {
         m_message->setText(Wording::visible(message));
@@ -147,26 +151,51 @@ void DropZone::paintEvent(QPaintEvent*) {
 }
 
 void DropZone::dragEnterEvent(QDragEnterEvent* event) {
-    if (localFiles(event->mimeData()).isEmpty()) {
+    m_dragFiles = localFiles(event->mimeData());
+    if (m_dragFiles.isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
     setTargeted(true);
+    showPreview(event->modifiers());
 }
 
 void DropZone::dragMoveEvent(QDragMoveEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    if (event->modifiers() != m_previewModifiers) {
+        showPreview(event->modifiers()); // Alt or Shift pressed or let go during the drag
+    }
 }
 
 void DropZone::dragLeaveEvent(QDragLeaveEvent*) {
+    endDrag();
+}
+
+void DropZone::showPreview(Qt::KeyboardModifiers modifiers) {
+    m_previewModifiers = modifiers;
+    if (!m_previewer) {
+        return;
+    }
+    const QString preview = m_previewer(m_dragFiles, modifiers);
+    m_message->setText(Wording::visible(preview));
+    m_fade->stop();
+    m_messageOpacity->setOpacity(preview.isEmpty() ? 0.0 : 1.0);
+    m_standingOpacity->setOpacity(preview.isEmpty() ? 1.0 : 0.0);
+}
+
+void DropZone::endDrag() {
     setTargeted(false);
+    m_dragFiles.clear();
+    const QString last = m_lastMessage;
+    m_messageOpacity->setOpacity(last.isNull() ? 0.0 : 1.0);
+    setMessage(last);
 }
 
 void DropZone::dropEvent(QDropEvent* event) {
-    setTargeted(false);
+    endDrag();
     const QStringList files = localFiles(event->mimeData());
     if (files.isEmpty()) {
         event->ignore();

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class QGraphicsOpacityEffect;
 class QLabel;
@@ -24,6 +25,10 @@ public:
     void setMessage(const QString& message);
     QString shownMessage() const;
 
+    // Says in the message line what a drag's files would do, while they are over the zone.
+    using Previewer = std::function<QString(const QStringList&, Qt::KeyboardModifiers)>;
+    void setPreviewer(Previewer previewer) { m_previewer = std::move(previewer); }
+
     // The local files of a drag, or nothing when it carries anything else.
     static QStringList localFiles(const QMimeData* data);
 
@@ -40,6 +45,8 @@ protected:
 
 private:
     void setTargeted(bool targeted);
+    void showPreview(Qt::KeyboardModifiers modifiers);
+    void endDrag();
 
     bool m_targeted = false;
     QLabel* m_icon;
@@ -48,6 +55,10 @@ private:
     QGraphicsOpacityEffect* m_standingOpacity;
     QGraphicsOpacityEffect* m_messageOpacity;
     QPropertyAnimation* m_fade;
+    Previewer m_previewer;
+    QStringList m_dragFiles;
+    Qt::KeyboardModifiers m_previewModifiers;
+    QString m_lastMessage;
 };
 
 } // namespace korvane

@@ -119,6 +119,9 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     updateExport();
     // Drops reach the model after the drag callback has returned.
     connect(m_dropZone, &DropZone::filesDropped, &m_model, &AppModel::handle, Qt::QueuedConnection);
+    m_dropZone->setPreviewer([this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
+        return m_model.previewDrop(files, modifiers);
+    });
     connect(&m_model, &AppModel::messageChanged, this,
             [this] { m_dropZone->setMessage(m_model.message()); });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);

@@ -313,6 +313,43 @@ private Q_SLOTS:
         QCOMPARE(f.platform.orderCount(), 1);
     }
 
+    // While files are dragged over the zone it says what the drop will do, and follows the
+    // modifier keys; nothing opens before the drop.
+    void dropPreview() {
+        WindowFixture f;
+        f.addRule("md>TextEdit");
+        f.addRule("png>Preview");
+        DropZone* zone = find<DropZone>(&f.window, "dropZone");
+        QMimeData files;
+        QList<QUrl> urls;
+        for (const QString& file : f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq"})) {
+            urls << QUrl::fromLocalFile(file);
+        }
+        files.setUrls(urls);
+        const QPoint at = zone->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(zone, &enter);
+        QCOMPARE(zone->shownMessage(),
+                 "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 will ask");
+        for (const auto& [modifiers, text] :
+             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 5 items in Finder"},
+              std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier),
+                        "Open 5 files in their default apps"}}) {
+            QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, modifiers);
+            QCoreApplication::sendEvent(zone, &move);
+            QCOMPARE(zone->shownMessage(), QString::fromUtf8(text));
+        }
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(zone, &leave);
+        QCOMPARE(zone->shownMessage(), QString());
+        QCOMPARE(f.platform.orderCount(), 0);
+        QStringList many;
+        for (int i = 0; i < 600; ++i) {
+            many << f.file(QStringLiteral("n%1.md").arg(i));
+        }
+        QCOMPARE(f.model->previewDrop(many, {}), "500 files \u2192 TextEdit and more");
+    }
+
     // Cancel walks the queue; a file without extension can't make a rule; a click on a
     // suggestion opens the file and keeps the rule.
     void pendingSheetFlow() {
