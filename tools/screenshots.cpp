@@ -14,9 +14,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QProcess>
 #include <QStyleFactory>
 #include <QTest>
+#include <QUrl>
 
 using namespace korvane;
 
@@ -68,6 +71,20 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
     window.resize(width, 800);
     gui.model().flash(QStringLiteral("Opened 3 files in 2 apps \u00b7 1 missing"));
     bool ok = save(window, name + QStringLiteral("main-window.png"));
+    // A drag held over the drop zone, showing what its drop would do.
+    QMimeData dragged;
+    QList<QUrl> urls;
+    for (const char* name : {"Notes.md", "Plan.md", "Ideas.md", "Meeting notes.odt", "song.mp3"}) {
+        urls << QUrl::fromLocalFile(QDir::currentPath() + u'/' + QLatin1String(name));
+    }
+    dragged.setUrls(urls);
+    auto* zone = window.findChild<QWidget*>(QStringLiteral("dropZone"));
+    QDragEnterEvent enter(zone->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(zone, &enter);
+    ok = save(window, name + QStringLiteral("drop-preview.png")) && ok;
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(zone, &leave);
+
     gui.model().handle({QDir::currentPath() + QStringLiteral("/Meeting notes.odt")}, {});
     QTest::qWait(200);
     if (PendingSheet* sheet = window.pendingSheet()) {
@@ -119,7 +136,9 @@ void furnish(FreedesktopSandbox& sandbox) {
                         rule({"md", "rst"}, "org.gnome.TextEditor", "Text Editor"),
                         rule({"pdf"}, "com.adobe.Reader", "Adobe Acrobat Reader"), Rule(), disabled,
                         audio});
-    sandbox.makeFile("Meeting notes.odt", "x");
+    for (const char* name : {"Meeting notes.odt", "Notes.md", "Plan.md", "Ideas.md", "song.mp3"}) {
+        sandbox.makeFile(QString::fromLatin1(name), "x");
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPropertyAnimation>
+#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -71,6 +72,12 @@ DropZone::DropZone(QWidget* parent)
     messageArea->setContentsMargins(20, 0, 20, 0);
     messageArea->addWidget(m_standing, 0, 0);
     messageArea->addWidget(m_message, 0, 0);
+    m_undo = new QPushButton(QStringLiteral("Undo"), this);
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setFlat(true);
+    m_undo->hide();
+    connect(m_undo, &QPushButton::clicked, this, &DropZone::undoClicked);
+    messageArea->addWidget(m_undo, 1, 0, Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -118,6 +125,10 @@ void DropZone::setMessage(const QString& message) {
         connect(m_fade, &QPropertyAnimation::finished, m_message, &QLabel::clear,
                 Qt::SingleShotConnection);
     }
+}
+
+void DropZone::setUndoOffered(bool offered) {
+    m_undo->setVisible(offered);
 }
 
 QString DropZone::shownMessage() const {

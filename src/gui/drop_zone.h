@@ -8,6 +8,7 @@ class QGraphicsOpacityEffect;
 class QLabel;
 class QMimeData;
 class QPropertyAnimation;
+class QPushButton;
 
 namespace korvane {
 
@@ -29,12 +30,16 @@ public:
     using Previewer = std::function<QString(const QStringList&, Qt::KeyboardModifiers)>;
     void setPreviewer(Previewer previewer) { m_previewer = std::move(previewer); }
 
+    // Shows or hides the "Undo" button beside the message.
+    void setUndoOffered(bool offered);
+
     // The local files of a drag, or nothing when it carries anything else.
     static QStringList localFiles(const QMimeData* data);
 
 Q_SIGNALS:
     void filesDropped(const QStringList& files, Qt::KeyboardModifiers modifiers);
     void targetedChanged(bool targeted);
+    void undoClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +61,7 @@ private:
     QGraphicsOpacityEffect* m_messageOpacity;
     QPropertyAnimation* m_fade;
     Previewer m_previewer;
+    QPushButton* m_undo;
     QStringList m_dragFiles;
     Qt::KeyboardModifiers m_previewModifiers;
     QString m_lastMessage;

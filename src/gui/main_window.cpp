@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QUndoCommand>
 #include <QVBoxLayout>
 
 namespace korvane {
@@ -38,6 +39,29 @@ void MainWindowService::raiseWindow() {
 }
 
 namespace {
+
+// A change to the rule list that can be taken back: the whole list before and after, ids
+// included. It was already made when it is recorded.
+class RulesChange : public QUndoCommand {
+public:
+    RulesChange(RuleStore& store, QList<Rule> before, QList<Rule> after, const QString& text)
+        : QUndoCommand(text)
+        , m_store(store)
+        , m_before(std::move(before))
+        , m_after(std::move(after)) {}
+    void undo() override { m_store.setRules(m_before); }
+    void redo() override {
+        if (!std::exchange(m_made, false)) {
+            m_store.setRules(m_after);
+        }
+    }
+
+private:
+    RuleStore& m_store;
+    QList<Rule> m_before;
+    QList<Rule> m_after;
+    bool m_made = true;
+};
 
 QString keyHint(const Platform& platform) {
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
@@ -112,7 +136,27 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     resize(640, 700 + menuBar()->sizeHint().height());
 
     connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
-    connect(m_import, &QPushButton::clicked, &m_model, &AppModel::importRules);
+    connect(m_import, &QPushButton::clicked, this, [this] {
+        recordEdit(QStringLiteral("Imported rules"), [this] { m_model.importRules(); });
+    });
+    m_rules->setEditRecorder([this](const QString& what, const std::function<void()>& edit) {
+        recordEdit(what, edit);
+        m_model.flash(what);
+    });
+    // Undo: Ctrl+Z, and for a few seconds a button in the message line.
+    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = m_undo.createUndoAction(this, QStringLiteral("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_undo.createRedoAction(this, QStringLiteral("Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    editMenu->addActions({undo, redo});
+    m_undoOffer.setSingleShot(true);
+    m_undoOffer.setInterval(std::chrono::seconds(5));
+    connect(&m_undoOffer, &QTimer::timeout, this, [this] { m_dropZone->setUndoOffered(false); });
+    connect(m_dropZone, &DropZone::undoClicked, this, [this] {
+        m_undo.undo();
+        m_dropZone->setUndoOffered(false);
+    });
     connect(m_export, &QPushButton::clicked, &m_model, &AppModel::exportRules);
     auto updateExport = [this] { m_export->setEnabled(!m_model.store().rules().isEmpty()); };
     connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
@@ -135,6 +179,17 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::addRule() {
     m_model.store().insertRule(0, Rule());
+}
+
+void MainWindow::recordEdit(const QString& what, const std::function<void()>& edit) {
+    const QList<Rule> before = m_model.store().rules();
+    edit();
+    const QList<Rule> after = m_model.store().rules();
+    if (after != before) {
+        m_undo.push(new RulesChange(m_model.store(), before, after, what));
+        m_dropZone->setUndoOffered(true);
+        m_undoOffer.start();
+    }
 }
 
 void MainWindow::bringForward() {

@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTimer>
+#include <QUndoStack>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -50,6 +53,8 @@ public:
     QAction* quitAction() const { return m_quit; }
 
     void addRule();
+    // Makes a change to the rule list that Undo can take back.
+    void recordEdit(const QString& what, const std::function<void()>& edit);
     // Raises and activates the window, with the launcher's activation token when one came.
     void bringForward();
     void setActivationToken(const QString& token) { m_activationToken = token; }
@@ -59,6 +64,8 @@ public:
 private:
     void syncPending();
     QString m_activationToken;
+    QUndoStack m_undo;
+    QTimer m_undoOffer;
     void sheetClosed();
     void syncAlert();
 

@@ -191,8 +191,10 @@ void RulesList::relayout() {
             row = new RuleRow(m_model, m_chooser, rules[i], m_canvas);
             row->setFinding(m_findings.value(id));
             row->installEventFilter(this);
-            connect(row, &RuleRow::deleteRequested, this,
-                    [this](const QUuid& ruleId) { m_model.store().removeRule(ruleId); });
+            connect(row, &RuleRow::deleteRequested, this, [this](const QUuid& ruleId) {
+                record(QStringLiteral("Deleted the rule"),
+                       [this, ruleId] { m_model.store().removeRule(ruleId); });
+            });
             m_live.insert(id, row);
         }
         const int height = row->sizeHint().height();
@@ -240,6 +242,10 @@ bool RulesList::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void RulesList::record(const QString& what, const std::function<void()>& edit) {
+    m_recorder ? m_recorder(what, edit) : edit();
+}
+
 void RulesList::moveRow(int from, int destination) {
     const int count = int(m_model.store().rules().size());
     if (from < 0 || from >= count || destination < 0 || destination > count) {
@@ -249,7 +255,8 @@ void RulesList::moveRow(int from, int destination) {
     if (to == from) {
         return;
     }
-    m_model.store().moveRule(from, to);
+    record(QStringLiteral("Moved the rule"),
+           [this, from, to] { m_model.store().moveRule(from, to); });
 }
 
 int RulesList::destinationAt(const QPoint& position) const {

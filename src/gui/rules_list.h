@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QUuid>
 #include <QWidget>
+#include <functional>
 
 class QScrollArea;
 class QStackedLayout;
@@ -30,6 +31,10 @@ public:
     bool showsEmptyState() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).
     void moveRow(int from, int destination);
+    // Deleting and moving go through `recorder`, which may keep them for undo.
+    using EditRecorder =
+        std::function<void(const QString& what, const std::function<void()>& edit)>;
+    void setEditRecorder(EditRecorder recorder) { m_recorder = std::move(recorder); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -42,6 +47,7 @@ private:
     void sync();
     // Checks the rules again; each row shows what was found for its rule.
     void check();
+    void record(const QString& what, const std::function<void()>& edit);
     // Places the rows, making those that come into view and dropping those far out of it.
     void relayout();
     void paintDividers();
@@ -64,6 +70,7 @@ private:
     QFutureWatcher<QHash<QUuid, QString>> m_doctor;
     QHash<QUuid, QString> m_findings;
     bool m_checkAgain = false;
+    EditRecorder m_recorder;
 };
 
 } // namespace korvane

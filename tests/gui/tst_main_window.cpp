@@ -205,6 +205,37 @@ private Q_SLOTS:
         QTRY_VERIFY(!finding->isVisible());
     }
 
+    // Deleting, reordering and importing can be taken back, exactly, by Ctrl+Z or the button.
+    void undoRestoresTheList() {
+        WindowFixture f;
+        ScriptedPanels panels;
+        f.model->setPanels(&panels);
+        for (const char* spec : {"a>TextEdit", "b>Preview", "!c>Gone"}) {
+            f.addRule(spec);
+        }
+        const QList<Rule> before = f.model->store().rules();
+        QPushButton* undo = find<QPushButton>(&f.window, "undo");
+        QTest::mouseClick(f.in<QToolButton>(1, "delete"), Qt::LeftButton);
+        QCOMPARE(f.ruleText(), "a>TextEdit c>Gone");
+        QVERIFY(undo->isVisible());
+        undo->click();
+        QCOMPARE(f.model->store().rules(), before);
+        find<RulesList>(&f.window, "rulesList")->moveRow(0, 3);
+        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        find<QPushButton>(&f.window, "addRule")->setFocus(); // a text field would take Ctrl+Z itself
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.model->store().rules(), before);
+        f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}, {}]");
+        panels.openAnswer = QStringList{f.dir.filePath("import.json")};
+        find<QPushButton>(&f.window, "import")->click();
+        QCOMPARE(f.model->store().rules().size(), 5);
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.model->store().rules(), before);
+        QVERIFY(f.model->store().saveNow());
+        QCOMPARE(RuleStore::read(f.storeDirectory()).value(), before); // saved like any change
+    }
+
     // A long list makes widgets only for the rows in and near view, also after scrolling.
     void longListsMakeFewRows() {
         WindowFixture f;
