@@ -58,7 +58,10 @@ bool listsKey(const QStringList& extensions, const QString& key, const QString& 
 } // namespace
 
 RouteResult Router::route(const QString& file, const QList<Rule>& rules, const Platform& platform) {
-    const QString key = extensionKey(file, endingParts(rules));
+    QString key = extensionKey(file, 2);
+    if (key.contains(u'.')) { // more than one ending: the rules say how many count
+        key = extensionKey(file, endingParts(rules));
+    }
     if (key.isEmpty()) {
         return RouteResult::none();
     }

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QMetaEnum>
 
 namespace korvane {
@@ -19,12 +20,15 @@ const QList<TypeGroup>& TypeGroup::allCases() {
 }
 
 std::optional<TypeGroup> TypeGroup::fromRawValue(const QString& raw) {
-    for (TypeGroup group : allCases()) {
-        if (group.rawValue() == raw) {
-            return group;
+    static const QHash<QString, TypeGroup> byRaw = [] {
+        QHash<QString, TypeGroup> groups;
+        for (TypeGroup group : allCases()) {
+            groups.insert(group.rawValue(), group);
         }
-    }
-    return std::nullopt;
+        return groups;
+    }();
+    const auto found = byRaw.constFind(raw);
+    return found == byRaw.cend() ? std::nullopt : std::optional<TypeGroup>(*found);
 }
 
 QString TypeGroup::rawValue() const {
