@@ -114,16 +114,15 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     const Platform* platform = &model.platform();
     const QString path = file.path;
     connect(&m_watcher, &QFutureWatcher<QStringList>::finished, this, [this] {
-        m_apps = m_watcher.result();
+        const QStringList apps = m_watcher.result();
         const Platform& platform = m_model.platform();
-        for (const QString& app : m_apps) {
+        for (const QString& app : apps) {
             auto* item = new QListWidgetItem(Icons::forPath(app, platform),
                                              AppInfo::displayName(app, platform), m_list);
             item->setData(Qt::UserRole, app);
             item->setSizeHint(QSize(0, 40));
         }
-        m_loaded = true;
-        m_empty->setVisible(m_apps.isEmpty());
+        m_empty->setVisible(apps.isEmpty());
         Q_EMIT suggestionsLoaded();
     });
     m_watcher.setFuture(

@@ -28,8 +28,6 @@ public:
     ~PendingSheet() override;
 
     const PendingFile& file() const { return m_file; }
-    bool isLoaded() const { return m_loaded; }
-    QStringList apps() const { return m_apps; }
     void choose(const QString& app);
 
 Q_SIGNALS:
@@ -40,8 +38,6 @@ private:
     AppChooser* m_chooser;
     PendingFile m_file;
     QString m_extension;
-    QStringList m_apps;
-    bool m_loaded = false;
     bool m_chosen = false;
     QFutureWatcher<QStringList> m_watcher;
     QListWidget* m_list;

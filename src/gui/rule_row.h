@@ -54,7 +54,6 @@ public:
     bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 
     QStringList infoLines() const;
-    QStringList candidates() const { return m_candidates; }
     // The key of the last refresh whose results are shown.
     QString shownKey() const { return m_shownKey; }
     QString taskKey() const;

@@ -35,6 +35,7 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     , m_scroll(new QScrollArea(this))
     , m_canvas(nullptr) {
     setObjectName(QStringLiteral("rulesList"));
+    m_empty->setObjectName(QStringLiteral("noRules"));
     setAcceptDrops(true);
 
     auto* emptyLayout = new QVBoxLayout(m_empty);
@@ -110,9 +111,6 @@ void RulesList::check() {
 
 QList<RuleRow*> RulesList::rows() const {
     return m_rows;
-}
-bool RulesList::showsEmptyState() const {
-    return m_stack->currentWidget() == m_empty;
 }
 
 void RulesList::sync() {

@@ -28,7 +28,6 @@ public:
 
     // The rows that exist now, in routing order.
     QList<RuleRow*> rows() const;
-    bool showsEmptyState() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).
     void moveRow(int from, int destination);
     // Deleting and moving go through `recorder`, which may keep them for undo.
