@@ -9,6 +9,9 @@
 namespace korvane {
 
 QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Platform& platform) {
+    auto canonical = [](const QString& extension) {
+        return extension.normalized(QString::NormalizationForm_C);
+    };
     QList<Finding> findings;
     // The first active rule naming each extension (by canonical form), and each group.
     QHash<QString, int> extensionOwner;
@@ -25,13 +28,11 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         } else if (rule.enabled && !rule.hasApp()) {
             add(Finding::MatchesNothing, QStringLiteral("matches nothing: it has no app."));
         }
-        // Which of its extensions and its group earlier rules take first.
-        QStringList taken;
+        // Which of its extensions and its group earlier rules take first: what, and by which.
+        QList<std::pair<QString, int>> taken;
         for (const QString& extension : rule.extensions) {
-            const int owner =
-                extensionOwner.value(extension.normalized(QString::NormalizationForm_C), -1);
-            if (owner >= 0) {
-                taken << QStringLiteral(".%1 by rule %2").arg(extension).arg(owner + 1);
+            if (const int owner = extensionOwner.value(canonical(extension), -1); owner >= 0) {
+                taken.append({u'.' + extension, owner});
             }
         }
         const int groupTaker = rule.group ? groupOwner.value(rule.group->value(), -1) : -1;
@@ -39,17 +40,20 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         if (active && wholly && taken.size() == rule.extensions.size() &&
             (!rule.group || groupTaker >= 0)) {
             if (rule.group) {
-                taken
-                    << QStringLiteral("%1 by rule %2").arg(rule.group->label()).arg(groupTaker + 1);
+                taken.append({rule.group->label(), groupTaker});
             }
-            add(Finding::NeverApplies, QStringLiteral("never applies: earlier rules take all "
-                                                      "its files (%1).")
-                                           .arg(taken.join(QStringLiteral(", "))));
+            QStringList takers;
+            for (const auto& [what, owner] : taken) {
+                takers << QStringLiteral("%1 by rule %2").arg(what).arg(owner + 1);
+            }
+            add(Finding::NeverApplies,
+                QStringLiteral("never applies: earlier rules take all its files (%1).")
+                    .arg(takers.join(QStringLiteral(", "))));
         } else if (active) {
-            for (const QString& take : taken) {
-                const QString extension = take.section(u' ', 0, 0);
+            for (const auto& [what, owner] : taken) {
                 add(Finding::Overlap, QStringLiteral("%1 is also in rule %2, which wins for it.")
-                                          .arg(extension, take.section(u' ', -1)));
+                                          .arg(what)
+                                          .arg(owner + 1));
             }
         }
         if (rule.hasApp()) {
@@ -81,9 +85,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         }
         if (active) {
             for (const QString& extension : rule.extensions) {
-                const QString key = extension.normalized(QString::NormalizationForm_C);
-                if (!extensionOwner.contains(key)) {
-                    extensionOwner.insert(key, i);
+                if (!extensionOwner.contains(canonical(extension))) {
+                    extensionOwner.insert(canonical(extension), i);
                 }
             }
             if (rule.group && groupTaker < 0) {

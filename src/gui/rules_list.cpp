@@ -165,6 +165,7 @@ void RulesList::relayout() {
     const int from = m_scroll->verticalScrollBar()->value() - view;
     const int to = m_scroll->verticalScrollBar()->value() + 2 * view;
     QList<RuleRow*> rows;
+    QList<qsizetype> places; // each row's index in the list
     bool measured = false;
     for (qsizetype i = 0; i < m_order.size(); ++i) {
         const QUuid id = m_order[i];
@@ -177,6 +178,7 @@ void RulesList::relayout() {
                 m_spare.append(row);
             } else if (row) {
                 rows.append(row); // keeps the user's typing and a running command
+                places.append(i);
             }
             continue;
         }
@@ -202,14 +204,15 @@ void RulesList::relayout() {
         measured = measured || m_heights.value(id, -1) != height;
         m_heights.insert(id, height);
         rows.append(row);
+        places.append(i);
     }
     if (measured) {
         place();
     }
-    for (RuleRow* row : rows) {
-        const int i = int(m_order.indexOf(row->ruleId()));
-        row->setGeometry(kMarginX, m_tops[i], rowWidth, m_heights.value(row->ruleId()));
-        row->show();
+    for (qsizetype n = 0; n < rows.size(); ++n) {
+        rows[n]->setGeometry(kMarginX, m_tops[places[n]], rowWidth,
+                             m_heights.value(rows[n]->ruleId()));
+        rows[n]->show();
     }
     while (m_spare.size() > 40) {
         m_spare.takeFirst()->deleteLater();
