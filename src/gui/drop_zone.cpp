@@ -131,10 +131,6 @@ void DropZone::setUndoOffered(bool offered) {
     m_undo->setVisible(offered);
 }
 
-QString DropZone::shownMessage() const {
-    return m_standingOpacity->opacity() > 0.5 ? QString() : m_message->text();
-}
-
 void DropZone::setTargeted(bool targeted) {
     if (m_targeted == targeted) {
         return;

@@ -21,10 +21,8 @@ class DropZone : public QWidget {
 public:
     explicit DropZone(QWidget* parent = nullptr);
 
-    bool isTargeted() const { return m_targeted; }
     // A null text shows the standing line again.
     void setMessage(const QString& message);
-    QString shownMessage() const;
 
     // Says in the message line what a drag's files would do, while they are over the zone.
     using Previewer = std::function<QString(const QStringList&, Qt::KeyboardModifiers)>;

@@ -236,7 +236,6 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
         const Refresh result = m_watcher.result();
         m_candidates = result.candidates;
         m_infos = result.infos;
-        m_shownKey = taskKey();
         updateView();
         Q_EMIT refreshed();
     });
@@ -265,7 +264,6 @@ void RuleRow::bind(const Rule& rule) {
     m_extensions->setText(rule.extensions.join(QStringLiteral(", ")));
     m_candidates.clear();
     m_infos.clear();
-    m_shownKey.clear();
     m_requestedKey.clear();
     updateView();
     refreshIfNeeded();

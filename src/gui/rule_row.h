@@ -53,11 +53,6 @@ public:
     // A row whose command runs, or that has the focus, is kept as it is.
     bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 
-    QStringList infoLines() const;
-    // The key of the last refresh whose results are shown.
-    QString shownKey() const { return m_shownKey; }
-    QString taskKey() const;
-
     // The background work of a refresh; safe off the main thread.
     static Refresh compute(const class Platform& platform, const QStringList& extensions,
                            const std::optional<TypeGroup>& group);
@@ -72,6 +67,9 @@ protected:
 
 private:
     void write(const Rule& rule);
+    QStringList infoLines() const;
+    // What a refresh depends on: the extensions, the group and the defaults' version.
+    QString taskKey() const;
     void updateView();
     void refreshIfNeeded();
     void buildAppMenu();
@@ -85,7 +83,6 @@ private:
     QStringList m_candidates;
     QList<DefaultInfo> m_infos;
     QString m_requestedKey;
-    QString m_shownKey;
     QFutureWatcher<Refresh> m_watcher;
     QPoint m_pressAt;
 

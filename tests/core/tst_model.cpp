@@ -14,8 +14,7 @@ QStringList names(const QList<PendingFile>& files) {
 }
 } // namespace
 
-// The model: drops and their summary, the queue of files no rule claims, import and export,
-// recent files and messages.
+// The model: drops and their summary, the queue of files no rule claims, and messages.
 class TestModel : public QObject {
     Q_OBJECT
 
@@ -138,60 +137,6 @@ private Q_SLOTS:
             QCOMPARE(f.model->store().rules().first().extensions, QStringList{"md"});
             QCOMPARE(f.model->store().rules().first().appId, "sublime.desktop");
         }
-    }
-
-    // Import takes what a file holds, or changes nothing and says why; export writes a copy.
-    void importAndExport_data() {
-        columns<QByteArray, QString, int>("content", "error", "added"); // null content: exported
-        const QString invalid = "That file doesn't contain any valid Korvane rules.";
-        row("two objects and a number", QByteArray("[{}, {\"extensions\": [\"md\"]}, 3]"), "", 2);
-        row("exported rules", QByteArray(), "", 1);
-        row("empty array", QByteArray("[]"), invalid, 0);
-        row("not JSON", QByteArray("hello"), invalid, 0);
-        row("no such file", QByteArray("-"), "@ doesn't exist.", 0);
-        row("export into no folder", QByteArray("/"), "The rules couldn't be saved there: ", 0);
-    }
-
-    void importAndExport() {
-        ModelFixture f;
-        const Rule existing = f.addRule("md>TextEdit");
-        const QByteArray& content = data<QByteArray>("content");
-        const QString path = f.dir.filePath(content == "/" ? "none/in.json" : "in.json");
-        const QString error = QString(data<QString>("error")).replace("@", path);
-        if (content.isNull() || content == "/") {
-            const auto exported = f.model->exportRulesTo(path);
-            QCOMPARE(exported.value_or(QString()).left(error.size()), error);
-        } else if (content != "-") {
-            f.writeStoreFile("../in.json", content);
-        }
-        if (content != "/") {
-            QCOMPARE(f.model->importRulesFrom(path).value_or(QString()), error);
-        }
-        const QList<Rule> rules = f.model->store().rules();
-        QCOMPARE(rules.size(), 1 + data<int>("added"));
-        QCOMPARE(rules.first(), existing);
-        if (content.isNull()) { // the copy is equal but for a fresh id
-            Rule copy = rules[1];
-            QVERIFY(copy.id != existing.id);
-            copy.id = existing.id;
-            QCOMPARE(copy, existing);
-        }
-    }
-
-    void recents() {
-        ModelFixture f;
-        f.model->handle(f.files({"a.md", "b.md", "-c.md"}), Qt::AltModifier);
-        QCOMPARE(f.model->recents(), (QStringList{f.file("b.md"), f.file("a.md")}));
-        f.model->handle({f.file("a.md")}, Qt::AltModifier);
-        QStringList many;
-        for (int i = 0; i < 11; ++i) {
-            many << f.file(QStringLiteral("n%1.txt").arg(i));
-        }
-        f.model->handle(many, Qt::AltModifier);
-        QCOMPARE(f.model->recents().size(), 10);
-        QCOMPARE(f.model->recents().first(), many.last());
-        AppModel again(f.platform, f.storeDirectory(), *f.settings);
-        QCOMPARE(again.recents(), f.model->recents());
     }
 
     // Each message clears itself after its time, never a later one; a launch that answers late

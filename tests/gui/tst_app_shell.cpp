@@ -89,35 +89,23 @@ private Q_SLOTS:
         }
     }
 
-    // Where the window system can't hide a taskbar entry (Wayland), the switch is only stored:
-    // the window is never made a tool window, which would map it again elsewhere.
-    void taskbarSwitchOnlyStoredWhereItCantWork() {
-        ShellFixture f;
-        f.gui->setTaskbarHidable(false);
-        f.gui->showMainWindow();
-        f.box("dock")->click();
-        QVERIFY(!f.settings.showDock() && f.gui->taskbarEntryShown());
-        QCOMPARE(f.gui->mainWindow().windowType(), Qt::Window);
-        QVERIFY(f.gui->mainWindow().isVisible());
-    }
-
-    void switchesWriteSettings() {
+    // The switches write the settings; where the window system can't hide a taskbar entry
+    // (Wayland) that switch is only stored, never making a tool window that maps elsewhere.
+    void settingsWindow() {
         ShellFixture f;
         f.box("dock")->click();
         QVERIFY(!f.settings.showDock() && !f.gui->taskbarEntryShown());
         f.box("menuBar")->click();
-        QVERIFY(!f.settings.showMenuBar());
-        QVERIFY(f.gui->taskbarEntryShown()); // always reachable
+        QVERIFY(!f.settings.showMenuBar() && f.gui->taskbarEntryShown()); // always reachable
+        f.gui->setTaskbarHidable(false);
+        f.box("dock")->click();
+        f.box("dock")->click();
+        QVERIFY(!f.settings.showDock() && f.gui->taskbarEntryShown());
+        QCOMPARE(f.gui->mainWindow().windowType(), Qt::Window);
         QComboBox* picker = find<QComboBox>(&f.gui->settingsWindow(), "folderPicker");
         QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
         Q_EMIT picker->activated(2);
         QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
-        f.settings.setFolderBehavior("bogus");
-        QCOMPARE(picker->currentIndex(), -1);
-    }
-
-    void launchAtLogin() {
-        ShellFixture f;
         QLabel* error = find<QLabel>(&f.gui->settingsWindow(), "loginError");
         f.box("login")->click();
         QVERIFY(f.platform.launchAtLogin() && error->isHidden());
@@ -127,19 +115,27 @@ private Q_SLOTS:
         QVERIFY(error->text().endsWith("Permission denied") && !error->isHidden());
     }
 
-    void trayMenu() {
+    // The tray's recent files: newest first, each once, ten at most, kept across starts; one
+    // opens again as a new drop.
+    void trayMenuAndRecents() {
         ShellFixture f;
         TrayController& tray = f.gui->tray();
         tray.rebuildMenu();
         QVERIFY(!tray.menu()->actions().at(2)->menu()->actions().first()->isEnabled()); // none
-        f.platform.addFile("/a/notes.md");
-        f.platform.addFile("/b/notes.md");
-        f.gui->model().handle({"/a/notes.md", "/b/notes.md"}, Qt::AltModifier);
+        QStringList files;
+        for (int i = 0; i < 12; ++i) {
+            files << QStringLiteral("/a/%1.md").arg(i % 11);
+            f.platform.addFile(files.last());
+        }
+        f.gui->model().handle(files + QStringList{"/a/gone.md"}, Qt::AltModifier);
+        QCOMPARE(f.gui->model().recents().mid(0, 2), (QStringList{"/a/0.md", "/a/10.md"}));
+        QCOMPARE(AppModel(f.platform, f.dir.filePath("Korvane"), f.settings).recents(),
+                 f.gui->model().recents());
         tray.rebuildMenu();
         QMenu* recent = tray.menu()->actions().at(2)->menu();
-        QCOMPARE(recent->actions().size(), 2);
+        QCOMPARE(recent->actions().size(), 10);
         recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
-        QCOMPARE(f.gui->model().pending()->path, "/a/notes.md");
+        QCOMPARE(f.gui->model().pending()->path, "/a/10.md");
         QSignalSpy settings(&tray, &TrayController::settingsRequested);
         tray.menu()->actions().at(3)->trigger();
         QCOMPARE(settings.size(), 1);

@@ -1,6 +1,7 @@
 #include "freedesktop_sandbox.h"
 
 #include "core/rule_store.h"
+#include "test_data.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -12,19 +13,6 @@
 namespace korvane {
 
 namespace {
-
-QByteArray readText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeText(const QString& path, const QByteArray& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(text);
-    }
-}
 
 // The desktop's apps: name, where a system entry lies under the root (a user's entry has none),
 // how the recorder is told its name and files (empty: a program that is not installed), types.
@@ -77,14 +65,14 @@ FreedesktopSandbox::FreedesktopSandbox() {
     for (const Entry& e : kEntries) {
         const QString exec = *e.exec ? recorder + QLatin1String(e.exec)
                                      : QStringLiteral("/nonexistent/korvane-gone %F");
-        writeText(entry(idOf(QLatin1String(e.name))),
+        writeFile(entry(idOf(QLatin1String(e.name))),
                   QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
                                  "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
                       .arg(QLatin1String(e.name), exec, QLatin1String(e.types))
                       .toUtf8());
     }
     // The user's entries do not count as defaults for the files app unless asked.
-    writeText(mimeappsList(),
+    writeFile(mimeappsList(),
               "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
     if (runTool(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
         for (const QString& dir :
@@ -119,12 +107,12 @@ QString FreedesktopSandbox::entry(const QString& id) const {
 
 QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& content) const {
     const QString path = root() + QStringLiteral("/files/") + name;
-    name.endsWith(u'/') ? void(QDir().mkpath(path)) : writeText(path, content);
+    name.endsWith(u'/') ? void(QDir().mkpath(path)) : writeFile(path, content);
     return name.endsWith(u'/') ? path.chopped(1) : path;
 }
 
 void FreedesktopSandbox::writeRules(const QList<Rule>& rules) const {
-    writeText(rulesDirectory() + QStringLiteral("/rules.json"), RuleStore::encode(rules));
+    writeFile(rulesDirectory() + QStringLiteral("/rules.json"), RuleStore::encode(rules));
 }
 
 QList<Rule> FreedesktopSandbox::rules() const {
@@ -132,21 +120,17 @@ QList<Rule> FreedesktopSandbox::rules() const {
 }
 
 bool FreedesktopSandbox::runTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        m_error = QStringLiteral("%1 failed: %2 %3")
-                      .arg(program, process.errorString(),
-                           QString::fromLocal8Bit(process.readAllStandardError()));
+    const Run done = run(arguments, {}, program);
+    if (done.status != 0) {
+        m_error = program + QStringLiteral(" failed: ") + done.err;
     }
-    return m_error.isEmpty();
+    return done.status == 0;
 }
 
 QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
     QList<Launch> result;
     for (const QByteArray& line :
-         readText(root() + QStringLiteral("/launches.jsonl")).split('\n')) {
+         readFile(root() + QStringLiteral("/launches.jsonl")).split('\n')) {
         const QJsonObject object = QJsonDocument::fromJson(line).object();
         if (object.isEmpty()) {
             continue;
@@ -184,29 +168,29 @@ void FreedesktopSandbox::clearLaunches() const {
     QFile::remove(root() + QStringLiteral("/launches.jsonl"));
 }
 
+// Starts a helper and answers the first line it prints.
+static QByteArray startAndRead(std::unique_ptr<QProcess>& process, const QString& program,
+                               const QStringList& arguments) {
+    process = std::make_unique<QProcess>();
+    process->start(program, arguments);
+    while (process->waitForReadyRead(10000) && !process->canReadLine()) {
+    }
+    return process->readLine().trimmed();
+}
+
 bool FreedesktopSandbox::startSessionBus() {
-    m_bus = std::make_unique<QProcess>();
-    m_bus->start(QStringLiteral("dbus-daemon"),
-                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                  QStringLiteral("--print-address=1")});
-    while (m_bus->waitForReadyRead(10000) && !m_bus->canReadLine()) {
-    }
-    const QByteArray address = m_bus->readLine().trimmed();
-    if (address.isEmpty()) {
-        m_error = QStringLiteral("dbus-daemon did not start: ") + m_bus->errorString();
-        return false;
-    }
+    const QByteArray address =
+        startAndRead(m_bus, QStringLiteral("dbus-daemon"),
+                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address=1")});
+    m_error = address.isEmpty() ? QStringLiteral("dbus-daemon did not start") : m_error;
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
-    return true;
+    return !address.isEmpty();
 }
 
 bool FreedesktopSandbox::startFileManager() {
-    m_fileManager = std::make_unique<QProcess>();
-    m_fileManager->start(QStringLiteral(KORVANE_FAKE_FILE_MANAGER),
-                         {root() + QStringLiteral("/revealed.log")});
-    while (m_fileManager->waitForReadyRead(10000) && !m_fileManager->canReadLine()) {
-    }
-    return m_fileManager->readLine().trimmed() == "ready";
+    return startAndRead(m_fileManager, QStringLiteral(KORVANE_FAKE_FILE_MANAGER),
+                        {root() + QStringLiteral("/revealed.log")}) == "ready";
 }
 
 void FreedesktopSandbox::stopFileManager() {
@@ -218,7 +202,7 @@ void FreedesktopSandbox::stopFileManager() {
 }
 
 QStringList FreedesktopSandbox::revealed() const {
-    return QString::fromUtf8(readText(root() + QStringLiteral("/revealed.log")))
+    return QString::fromUtf8(readFile(root() + QStringLiteral("/revealed.log")))
         .split(u'\n', Qt::SkipEmptyParts);
 }
 

@@ -3,7 +3,6 @@
 #include "core/router.h"
 
 #include <QFileInfo>
-#include <QMap>
 
 namespace korvane {
 
@@ -21,44 +20,21 @@ const QHash<QString, QString> kParents{
     {"application/json", "text/plain"}, {"application/zip", "x-archive"},
     {"application/gzip", "x-archive"},
 };
-const QMap<WellKnownType, QString> kWellKnown{
-    {WellKnownType::Text, "text/plain"},
-    {WellKnownType::Image, "image/*"},
-    {WellKnownType::Audio, "audio/*"},
-    {WellKnownType::Movie, "video/*"},
-    {WellKnownType::Video, "video/*"},
-    {WellKnownType::Archive, "x-archive"},
-    {WellKnownType::SourceCode, "text/x-csrc"},
-    {WellKnownType::Json, "application/json"},
-    {WellKnownType::Data, "application/octet-stream"},
-    {WellKnownType::Application, "application/x-desktop"},
-};
+// By WellKnownType, in its order.
+const char* const kWellKnown[] = {"text/plain",       "image/*",
+                                  "audio/*",          "video/*",
+                                  "video/*",          "x-archive",
+                                  "text/x-csrc",      "application/octet-stream",
+                                  "application/json", "application/x-desktop"};
+const QString kData = QStringLiteral("application/octet-stream");
 
 } // namespace
 
-void MemoryPlatform::releaseHeld() {
-    const QMutexLocker lock(&m_mutex);
-    for (const ErrorCompletion& done : std::exchange(m_held, {})) {
-        done(std::nullopt);
-    }
-}
-
-QList<MemoryPlatform::Order> MemoryPlatform::ordersOf(Order::Kind kind) const {
-    const QMutexLocker lock(&m_mutex);
-    QList<Order> result;
-    for (const Order& order : m_orders) {
-        if (order.kind == kind) {
-            result.append(order);
-        }
-    }
-    return result;
-}
-
 std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& identifier) const {
     const QMutexLocker lock(&m_mutex);
-    for (const QString& path : m_appOrder) {
-        if (!identifier.isEmpty() && m_apps.value(path).id == identifier) {
-            return path;
+    for (const App& app : m_apps) {
+        if (!identifier.isEmpty() && app.id == identifier) {
+            return app.path;
         }
     }
     return std::nullopt;
@@ -66,8 +42,8 @@ std::optional<QString> MemoryPlatform::applicationForIdentifier(const QString& i
 
 std::optional<QString> MemoryPlatform::defaultApplicationForType(const ContentType& type) const {
     const QMutexLocker lock(&m_mutex);
-    const QString app = m_defaults.value(type.identifier);
-    return m_apps.contains(app) ? std::optional<QString>(app) : std::nullopt;
+    const QString path = m_defaults.value(type.identifier);
+    return app(path) ? std::optional<QString>(path) : std::nullopt;
 }
 
 std::optional<QString> MemoryPlatform::defaultApplicationForFile(const QString& file) const {
@@ -78,11 +54,10 @@ std::optional<QString> MemoryPlatform::defaultApplicationForFile(const QString& 
 QStringList MemoryPlatform::applicationsForType(const ContentType& type) const {
     const QMutexLocker lock(&m_mutex);
     QStringList result;
-    for (const QString& path : m_appOrder) {
-        const QStringList& opens = m_apps.value(path).types;
-        if (std::any_of(opens.begin(), opens.end(),
+    for (const App& app : m_apps) {
+        if (std::any_of(app.types.begin(), app.types.end(),
                         [&](const QString& t) { return conforms(type, ContentType{t}); })) {
-            result.append(path);
+            result.append(app.path);
         }
     }
     return result;
@@ -96,7 +71,6 @@ QStringList MemoryPlatform::applicationsForFile(const QString& file) const {
 void MemoryPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                            DefaultCompletion done) {
     const QMutexLocker lock(&m_mutex);
-    m_orders.append({Order::SetDefault, app, {type.identifier}});
     const auto previous = m_defaults.constFind(type.identifier);
     const QJsonObject change{{QStringLiteral("previous"), previous == m_defaults.cend()
                                                               ? QJsonValue()
@@ -132,7 +106,7 @@ void MemoryPlatform::openFiles(const QStringList& files, const QString& app, Err
 
 QString MemoryPlatform::displayName(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    return m_apps.contains(path) ? m_apps.value(path).name : QFileInfo(path).fileName();
+    return app(path) ? app(path)->name : QFileInfo(path).fileName();
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {
@@ -141,11 +115,11 @@ std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& exten
         return std::nullopt;
     }
     const QString type = kTypes.value(extension);
-    return type.isEmpty() ? ContentType{kWellKnown[WellKnownType::Data], true} : ContentType{type};
+    return type.isEmpty() ? ContentType{kData, true} : ContentType{type};
 }
 
 bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) const {
-    if (to.identifier == kWellKnown[WellKnownType::Data] || type == to) {
+    if (to.identifier == kData || type == to) {
         return true;
     }
     if (type.dynamic) {
@@ -159,16 +133,7 @@ bool MemoryPlatform::conforms(const ContentType& type, const ContentType& to) co
 }
 
 ContentType MemoryPlatform::wellKnownType(WellKnownType type) const {
-    return {kWellKnown.value(type)};
-}
-
-std::optional<QString> MemoryPlatform::setLaunchAtLogin(bool enabled) {
-    const QMutexLocker lock(&m_mutex);
-    if (!m_loginError.isEmpty()) {
-        return m_loginError;
-    }
-    m_launchAtLogin = enabled;
-    return std::nullopt;
+    return {QString::fromLatin1(kWellKnown[int(type)])};
 }
 
 } // namespace korvane

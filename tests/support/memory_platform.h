@@ -18,7 +18,7 @@ public:
     // Ignored: the change is accepted but another setting keeps deciding the default.
     enum class DefaultOutcome { Applied, Error, Ignored };
     struct Order {
-        enum Kind { Open, OpenItem, Reveal, SetDefault } kind;
+        enum Kind { Open, OpenItem, Reveal } kind;
         QString app;
         QStringList files;
     };
@@ -26,7 +26,7 @@ public:
     // Scripting
     void addApplication(const QString& path, const QString& id, const QString& name,
                         const QStringList& opensTypes = {}) {
-        locked([&] { m_appOrder.append(path), m_apps.insert(path, {id, name, opensTypes}); });
+        locked([&] { m_apps.append({path, id, name, opensTypes}); });
     }
     void setDefault(const QString& type, const QString& app) {
         locked([&] { m_defaults.insert(type, app); });
@@ -34,7 +34,6 @@ public:
     void addFile(const QString& path, bool folder = false) {
         locked([&] { m_files.insert(path, folder); });
     }
-    void addFolder(const QString& path) { addFile(path, true); }
     void removeFile(const QString& path) {
         locked([&] { m_files.remove(path); });
     }
@@ -47,9 +46,20 @@ public:
     }
     void setLaunchAtLoginError(const QString& error) { m_loginError = error; }
     // Completes every open request held so far.
-    void releaseHeld();
-
-    QList<Order> ordersOf(Order::Kind kind) const;
+    void releaseHeld() {
+        locked([&] {
+            for (const ErrorCompletion& done : std::exchange(m_held, {})) {
+                done(std::nullopt);
+            }
+        });
+    }
+    QList<Order> ordersOf(Order::Kind kind) const {
+        return locked([&] {
+            QList<Order> of(m_orders);
+            of.removeIf([&](const Order& o) { return o.kind != kind; });
+            return of;
+        });
+    }
     int orderCount() const {
         return locked([&] { return int(m_orders.size()); });
     }
@@ -78,10 +88,10 @@ public:
     }
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override {
-        return locked([&] { return m_apps.contains(path) || m_files.contains(path); });
+        return locked([&] { return app(path) || m_files.contains(path); });
     }
     QString applicationId(const QString& path) const override {
-        return locked([&] { return m_apps.value(path).id; });
+        return locked([&] { return app(path) ? app(path)->id : QString(); });
     }
     bool isFolder(const QString& path) const override {
         return locked([&] { return m_files.value(path); });
@@ -92,7 +102,10 @@ public:
     bool conforms(const ContentType& type, const ContentType& to) const override;
     ContentType wellKnownType(WellKnownType type) const override;
     bool launchAtLogin() const override { return m_launchAtLogin; }
-    std::optional<QString> setLaunchAtLogin(bool enabled) override;
+    std::optional<QString> setLaunchAtLogin(bool enabled) override {
+        m_launchAtLogin = m_loginError.isEmpty() ? enabled : m_launchAtLogin;
+        return m_loginError.isEmpty() ? std::nullopt : std::optional(m_loginError);
+    }
     QString fileManagerName() const override { return QStringLiteral("Finder"); }
     QString systemName() const override { return QStringLiteral("macOS"); }
     QString optionKeyName() const override { return QStringLiteral("Option"); }
@@ -102,6 +115,7 @@ public:
 
 private:
     struct App {
+        QString path;
         QString id;
         QString name;
         QStringList types;
@@ -110,12 +124,16 @@ private:
         const QMutexLocker lock(&m_mutex);
         return f();
     }
+    const App* app(const QString& path) const {
+        const auto it = std::find_if(m_apps.begin(), m_apps.end(),
+                                     [&](const App& a) { return a.path == path; });
+        return it == m_apps.end() ? nullptr : &*it;
+    }
     void order(const Order& order) {
         locked([&] { m_orders.append(order); });
     }
 
-    QList<QString> m_appOrder;
-    QHash<QString, App> m_apps; // by path
+    QList<App> m_apps; // in the order added
     QHash<QString, QString> m_defaults;
     QHash<QString, bool> m_files; // path: is a folder
     QList<ApplicationEntry> m_entries;

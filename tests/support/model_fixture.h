@@ -44,11 +44,7 @@ struct ModelFixture {
     QString storeDirectory() const { return dir.filePath(QStringLiteral("Korvane")); }
 
     void writeStoreFile(const QString& name, const QByteArray& bytes) {
-        QDir().mkpath(storeDirectory());
-        QFile file(storeDirectory() + u'/' + name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            file.write(bytes);
-        }
+        writeFile(storeDirectory() + u'/' + name, bytes);
     }
 
     // A rule by its spec (see ruleFrom); TextEdit, Preview and Sublime are installed.
