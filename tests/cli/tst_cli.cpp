@@ -205,6 +205,7 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
         QCOMPARE(sandbox->launched(1).size(), 1);
         QCOMPARE(sandbox->launches().first().raw, QList<QByteArray>{name});
+        unlink(name.constData()); // a name Qt can't spell: its temporary folder can't remove it
     }
 
     // From a working folder deeper than PATH_MAX no app could open the file: say so, never

@@ -32,21 +32,6 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
     void init() { sandbox->clearLaunches(); }
 
-    void identifiers_data() {
-        columns<QString, QString>("identifier", "entryId"); // empty for none
-        row("without suffix", "korvane-test-editor", "korvane-test-editor.desktop");
-        row("system folder, subfolder", "kde-korvane-sub.desktop", "kde-korvane-sub.desktop");
-        row("program not installed", "korvane-gone-app.desktop", "");
-        row("unknown", "org.example.nothing", "");
-    }
-
-    void identifiers() {
-        const QString& id = data<QString>("entryId");
-        const auto app = platform.applicationForIdentifier(data<QString>("identifier"));
-        QCOMPARE(app.value_or(QString()), id.isEmpty() ? QString() : entry(id));
-        QCOMPARE(platform.applicationId(app.value_or(QString())), id);
-    }
-
     // One row for each way a type is grouped.
     void conformance_data() {
         columns<QString, QString>("extension", "groups"); // in declared order; "?" undeclared
@@ -54,9 +39,7 @@ private Q_SLOTS:
         row("code, also text", "c", "text code");
         row("text by its parent", "md", "text");
         row("images by wildcard", "jpg", "images");
-        row("audio", "mp3", "audio");
         row("video", "mkv", "video");
-        row("none", "pdf", "");
         row("undeclared", "qqqzz", "?");
     }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app_chooser.h"
-#include "core/panel_service.h"
 #include "core/window_service.h"
 
 namespace korvane {
@@ -22,20 +21,6 @@ public:
         minimized = false;
     }
     void raiseWindow() override {}
-};
-
-// File panels that answer with scripted paths; nothing means cancelled.
-class ScriptedPanels : public PanelService {
-    Q_OBJECT
-
-public:
-    std::optional<QStringList> openAnswer;
-    std::optional<QString> runSavePanel(const QString&, const QString&) override { return {}; }
-    std::optional<QStringList> runOpenPanel(const OpenPanelOptions&) override { return openAnswer; }
-    void beginOpenPanel(const OpenPanelOptions&,
-                        std::function<void(const std::optional<QStringList>&)> done) override {
-        done(openAnswer);
-    }
 };
 
 class ScriptedChooser : public AppChooser {

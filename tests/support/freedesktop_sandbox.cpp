@@ -135,10 +135,7 @@ QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
         if (object.isEmpty()) {
             continue;
         }
-        Launch launch{object.value(QStringLiteral("as")).toString(), {}, {}};
-        for (const QJsonValue& arg : object.value(QStringLiteral("args")).toArray()) {
-            launch.args.append(arg.toString());
-        }
+        Launch launch{object.value(QStringLiteral("as")).toString(), {}};
         for (const QJsonValue& arg : object.value(QStringLiteral("raw")).toArray()) {
             launch.raw.append(QByteArray::fromHex(arg.toString().toLatin1()));
         }
@@ -153,7 +150,8 @@ QStringList FreedesktopSandbox::launched(int count) const {
         QTest::qWait(50);
         seen.clear();
         for (const Launch& launch : launches()) {
-            for (const QString& arg : launch.args) {
+            for (const QByteArray& raw : launch.raw) {
+                const QString arg = QFile::decodeName(raw);
                 seen << launch.as + QStringLiteral(": ") +
                             (arg.startsWith(QLatin1String("file:")) ? QUrl(arg).toLocalFile()
                                                                     : arg);

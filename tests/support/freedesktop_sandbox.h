@@ -15,7 +15,6 @@ class FreedesktopSandbox {
 public:
     struct Launch {
         QString as;
-        QStringList args;
         QList<QByteArray> raw; // the arguments' exact bytes
     };
     struct Run {

@@ -1,5 +1,5 @@
 // Stands in for an application in desktop entries: appends one JSON line per invocation,
-// {"as": NAME, "args": [...], "raw": [hex of each argument]}, to the log named by its first two
+// {"as": NAME, "raw": [hex of each argument]}, to the log named by its first two
 // arguments. Usage: korvane_recorder LOG NAME ARGS...
 #include <QFile>
 #include <QJsonArray>
@@ -10,14 +10,11 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         return 2;
     }
-    QJsonArray args;
     QJsonArray raw; // each argument's bytes, in hex: file names need not be UTF-8
     for (int i = 3; i < argc; ++i) {
-        args.append(QFile::decodeName(argv[i]));
         raw.append(QString::fromLatin1(QByteArray(argv[i]).toHex()));
     }
     const QJsonObject line{{QStringLiteral("as"), QString::fromUtf8(argv[2])},
-                           {QStringLiteral("args"), args},
                            {QStringLiteral("raw"), raw}};
     QFile log(QFile::decodeName(argv[1]));
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append)) {
