@@ -10,13 +10,6 @@
 #include "support/test_data.h"
 #include "support/widgets.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtConcurrent>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QObject>
+#include <QSignalSpy>
 #include <QTest>
+#include <QtWidgets>
 
 namespace korvane {
 
