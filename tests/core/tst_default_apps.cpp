@@ -1,4 +1,3 @@
-#include "core/app_info.h"
 #include "support/model_fixture.h"
 #include "support/test_data.h"
 
@@ -133,18 +132,6 @@ private Q_SLOTS:
         QCOMPARE(f.model->defaultsVersion(),
                  int(data<QString>("alert").contains("done") || !data<bool>("make")));
         QCOMPARE(f.model->failures(), data<int>("failures"));
-    }
-
-    void candidates() {
-        MemoryPlatform platform;
-        QCOMPARE(AppInfo::candidates({}, std::nullopt, platform), QStringList{});
-        platform.addApplication("/a/textedit", "a", "textedit", {"text/plain"});
-        platform.addApplication("/a/TextEdit", "b", "TextEdit", {"text/plain"});
-        platform.addApplication("/b/Preview", "c", "Preview", {"image/*"});
-        platform.addApplication("/a/Atom", "e", "Atom", {"text/plain", "image/*"});
-        // By name without case, stable for equal names, each app once.
-        QCOMPARE(AppInfo::candidates({"md", "png"}, TypeGroup::Text, platform),
-                 (QStringList{"/a/Atom", "/b/Preview", "/a/textedit", "/a/TextEdit"}));
     }
 };
 

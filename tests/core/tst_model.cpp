@@ -52,9 +52,7 @@ private Q_SLOTS:
 
     void handle() {
         ModelFixture f;
-        for (const QString& rule : data<QString>("rules").split(u' ', Qt::SkipEmptyParts)) {
-            f.addRule(rule);
-        }
+        f.addRules(data<QString>("rules").split(u' ', Qt::SkipEmptyParts));
         const QString& setup = data<QString>("setup");
         f.settings->setFolderBehavior(setup); // modifier words are no behaviour: folders open
         const QString& message = data<QString>("message");
@@ -151,8 +149,7 @@ private Q_SLOTS:
         QCOMPARE(f->model->message(), "B");
         QTRY_COMPARE(f->model->message(), QString());
 
-        f->addRule("md>TextEdit");
-        f->addRule("png>Preview");
+        f->addRules({"md>TextEdit", "png>Preview"});
         f->platform.setOpenOutcome(ModelFixture::kTextEdit, MemoryPlatform::Outcome::Hold);
         QSignalSpy flashed(f->model.get(), &AppModel::flashed);
         f->model->handle(f->files({"a.md", "b.md"}), {});

@@ -58,20 +58,6 @@ private Q_SLOTS:
         QVERIFY(!(editor == video));
     }
 
-    void decodeTopLevel_data() {
-        columns<QByteArray, int>("bytes", "count"); // -1 for none
-        row("empty array", QByteArray("[]"), 0);
-        row("not an array", QByteArray("{\"id\": 1}"), -1);
-        row("truncated", QByteArray("[{\"extensions\": [\"md\""), -1);
-        row("non-objects skipped", QByteArray("[{}, 1, \"a\", null, {}]"), 2);
-        row("nested too deep", QByteArray(10000, '[') + QByteArray(10000, ']'), -1);
-    }
-
-    void decodeTopLevel() {
-        const auto rules = RuleStore::decode(data<QByteArray>("bytes"));
-        QCOMPARE(rules ? int(rules->size()) : -1, data<int>("count"));
-    }
-
     // A member of the wrong type is ignored; "enabled,extensions,group,appId" as read.
     void decodeMembers_data() {
         columns<QByteArray, QString>("object", "read");

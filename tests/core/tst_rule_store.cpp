@@ -73,6 +73,7 @@ private Q_SLOTS:
         row("empty array is no first run", QByteArray("[]"), 0, false);
         row("already normal", RuleStore::encode({ruleFrom("md>")}), 1, true);
         row("not JSON", QByteArray("[{\"extensions\": [\"md\"]"), 0, true);
+        row("not a list", QByteArray("{\"id\": 1}"), 0, true);
         row("two rules and junk", QByteArray("[{}, 1, {\"enabled\": false}]"), 2, false);
     }
 

@@ -111,11 +111,10 @@ private Q_SLOTS:
         QCOMPARE(refreshed.size(), 0); // the same list: no new look-up
     }
 
-    // The app menu lists the candidates by name, then Other… through the chooser.
+    // The app menu lists the candidates once each, by name, then Other… through the chooser.
     void appAndGroupMenus() {
         WindowFixture f;
-        f.addRule("txt, png>TextEdit");
-        f.addRule("qqq>");
+        f.addRules({"txt, png, jpg>TextEdit", "qqq>"}); // Preview opens both pictures: once
         QTRY_VERIFY(!f.lines(0).isEmpty() && !f.lines(1).isEmpty());
         QCOMPARE(f.menu(0, "appButton", "Preview"),
                  (QStringList{"Preview", "Sublime Text", "TextEdit", "--", "Other\u2026"}));
@@ -136,10 +135,7 @@ private Q_SLOTS:
     // record for any of the rule's extensions.
     void makeDefaultThenRestore() {
         WindowFixture f;
-        for (const char* spec :
-             {"png>Sublime", "png, jpg>TextEdit", "md>Gone", "@images>Preview"}) {
-            f.addRule(spec);
-        }
+        f.addRules({"png>Sublime", "png, jpg>TextEdit", "md>Gone", "@images>Preview"});
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(f.in<QPushButton>(i, "makeDefault")->isEnabled(), i < 2);
         }
@@ -164,9 +160,7 @@ private Q_SLOTS:
     // and reordering are taken back exactly by Ctrl+Z or the button, and saved like any change.
     void editAndUndo() {
         WindowFixture f;
-        for (const char* spec : {"a>TextEdit", "b>Preview", "c>Gone"}) {
-            f.addRule(spec);
-        }
+        f.addRules({"a>TextEdit", "b>Preview", "c>Gone"});
         f.in<QCheckBox>(2, "enabled")->click();
         QVERIFY(!f.model->store().rules().last().enabled);
         QVERIFY(f.in<QLineEdit>(2, "extensions")->isEnabled()); // still editable
@@ -201,9 +195,7 @@ private Q_SLOTS:
     // A rule with findings says so under its fields, and the line follows the typing.
     void findingsUnderTheFields() {
         WindowFixture f;
-        f.addRule("md>TextEdit");
-        f.addRule("md>Preview");
-        f.addRule("png>Gone");
+        f.addRules({"md>TextEdit", "md>Preview", "png>Gone"});
         QLabel* finding = f.in<QLabel>(1, "finding");
         QTRY_COMPARE(finding->text(),
                      "Never applies: earlier rules take all its files (.md by rule 1).");
@@ -260,9 +252,7 @@ private Q_SLOTS:
         QScrollArea* scroll = find<RulesList>(&f.window, "rulesList")->findChild<QScrollArea*>();
         QVERIFY(!scroll->widget()->autoFillBackground());
         const int height = f.row(0)->height();
-        for (int i = 0; i < 8; ++i) {
-            f.addRule("x>TextEdit");
-        }
+        f.addRules(QStringList(8, "x>TextEdit"));
         QTRY_COMPARE(f.row(8)->height(), f.row(8)->sizeHint().height());
         QCOMPARE(f.row(0)->height(), height);
         QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());
@@ -278,8 +268,7 @@ private Q_SLOTS:
     // modifier keys, and nothing opens; only local files are taken, with the keys held.
     void dropPreviewThenDrop() {
         WindowFixture f;
-        f.addRule("md>TextEdit");
-        f.addRule("png>Preview");
+        f.addRules({"md>TextEdit", "png>Preview"});
         DropZone* zone = find<DropZone>(&f.window, "dropZone");
         QLabel* message = find<QLabel>(zone, "dropMessage");
         QMimeData files, text, web;

@@ -47,10 +47,11 @@ struct ModelFixture {
         writeFile(storeDirectory() + u'/' + name, bytes);
     }
 
-    // A rule by its spec (see ruleFrom); TextEdit, Preview and Sublime are installed.
-    Rule addRule(const QString& spec) {
-        const Rule added = ruleFrom(spec);
-        model->store().appendRules({added});
+    // Rules by their specs (see ruleFrom); TextEdit, Preview and Sublime are installed.
+    Rule addRule(const QString& spec) { return addRules({spec}).first(); }
+    QList<Rule> addRules(const QStringList& specs) {
+        const QList<Rule> added = rulesFrom(specs);
+        model->store().appendRules(added);
         return added;
     }
 
