@@ -84,9 +84,7 @@ private Q_SLOTS:
         sandbox->makeFile("some.json", "[{}, {\"extensions\": [\"md\"]}, 3]");
         QFile::link("nothing-here", sandbox->root() + "/files/link.md"); // a dangling link
         const QString path = sandbox->rulesDirectory() + "/rules.json";
-        const QByteArray before = readFile(path);
-        struct stat old {};
-        stat(QFile::encodeName(path).constData(), &old);
+        const QByteArray before = fileState(path);
         QStringList arguments = data<QString>("arguments").split(u' ');
         const auto run = sandbox->run(arguments.replaceInStrings("@", sandbox->root()));
         const int status = data<int>("status");
@@ -103,10 +101,7 @@ private Q_SLOTS:
             QCOMPARE(ids.size(), 6 + run.out.split(u' ')[1].toInt());
             QCOMPARE(sandbox->rules().first().extensions, (QStringList{"md", "txt"}));
         } else {
-            struct stat now {};
-            stat(QFile::encodeName(path).constData(), &now);
-            QCOMPARE(now.st_ino, old.st_ino);
-            QCOMPARE(readFile(path), before);
+            QCOMPARE(fileState(path), before);
         }
         const int opens = run.out.startsWith("Opened") || run.out.startsWith("Revealed")
                               ? run.out.section(u' ', 1, 1).toInt()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTest>
 #include <functional>
+#include <sys/stat.h>
 
 namespace korvane {
 
@@ -24,6 +25,18 @@ template <typename T> const T& data(const char* column) {
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+// What a command that changes nothing leaves as it was: the inode, type and time of a file (of a
+// link itself), and a regular file's bytes.
+inline QByteArray fileState(const QString& path) {
+    struct stat info {};
+    if (lstat(QFile::encodeName(path).constData(), &info) != 0) {
+        return "<missing>";
+    }
+    return QByteArray::number(quint64(info.st_ino)) + ' ' + QByteArray::number(info.st_mode) + ' ' +
+           QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qint64(info.st_mtim.tv_nsec)) + '\n' +
+           (S_ISREG(info.st_mode) ? readFile(path) : QByteArray());
 }
 // Replaces a file's bytes, making its folder when needed.
 inline void writeFile(const QString& path, const QByteArray& bytes) {
