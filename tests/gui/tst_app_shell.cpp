@@ -156,6 +156,7 @@ private Q_SLOTS:
             [name, odd] { return InstanceChannel(name).handOver({odd}, Qt::AltModifier); }));
         QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
         QCOMPARE(f.gui->model().recents().value(0), odd);
+        QVERIFY(!InstanceChannel(name + "-nobody").requestShow()); // no window: start one
     }
     // Another local user's folder in the shared temporary folder is never trusted, and a
     // command of another session never reaches this window.

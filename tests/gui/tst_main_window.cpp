@@ -156,8 +156,8 @@ private Q_SLOTS:
         QCOMPARE(f.window.alert()->text(), "One\nTwo\u241b"); // controls shown, never sent
     }
 
-    // Switch off, reorder by the list and by dragging a row below the others, delete; deleting
-    // and reordering are taken back exactly by Ctrl+Z or the button, and saved like any change.
+    // Switch off, reorder by the list and by dragging a row below the others, delete; deleting,
+    // reordering and importing are taken back exactly by Ctrl+Z or the button, and saved.
     void editAndUndo() {
         WindowFixture f;
         f.addRules({"a>TextEdit", "b>Preview", "c>Gone"});
@@ -171,6 +171,13 @@ private Q_SLOTS:
         QCOMPARE(f.row(2)->ruleId(), f.model->store().rules().last().id);
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         find<QPushButton>(&f.window, "addRule")->setFocus(); // a text field takes Ctrl+Z itself
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.model->store().rules(), before);
+        ScriptedPanels panels(QStringList{f.dir.filePath("import.json")});
+        f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}]");
+        f.model->setPanels(&panels);
+        find<QPushButton>(&f.window, "import")->click();
+        QCOMPARE(f.model->store().rules().size(), 4);
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.model->store().rules(), before);
         QTRY_VERIFY(f.row(0)->y() < f.row(1)->y() && f.row(1)->y() < f.row(2)->y()); // laid out
@@ -220,6 +227,7 @@ private Q_SLOTS:
         bar->setValue(bar->maximum());
         QTRY_COMPARE(list->rows().last()->ruleId(), f.model->store().rules().last().id);
         QCOMPARE(find<QLineEdit>(list->rows().last(), "extensions")->text(), "e299");
+        QVERIFY(list->rows().size() < 40);
     }
 
     void chooserDialogFilters() {

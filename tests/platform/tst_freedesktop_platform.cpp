@@ -32,6 +32,17 @@ private Q_SLOTS:
     void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
     void init() { sandbox->clearLaunches(); }
 
+    // Entries by desktop ID, with or without its suffix, also in a subfolder of a system folder;
+    // the file that names a type's default.
+    void entries() {
+        for (const QString& id : {"korvane-test-editor", "kde-korvane-sub.desktop"}) {
+            const QString full = id.endsWith(".desktop") ? id : id + ".desktop";
+            QCOMPARE(platform.applicationForIdentifier(id).value_or(QString()), entry(full));
+            QCOMPARE(platform.applicationId(entry(full)), full);
+        }
+        QCOMPARE(platform.defaultOrigin({"inode/directory"}), sandbox->mimeappsList());
+    }
+
     // One row for each way a type is grouped.
     void conformance_data() {
         columns<QString, QString>("extension", "groups"); // in declared order; "?" undeclared
@@ -198,12 +209,16 @@ private Q_SLOTS:
         sandbox->makeFile("../data/applications/korvane-kde.desktop",
                           entry + "KDE Only\nOnlyShowIn=KDE;\n");
         sandbox->makeFile("../data/applications/korvane-shown.desktop", entry + "Shown\n");
-        QStringList names;
-        for (const ApplicationEntry& e : platform.applicationEntries()) {
-            names << e.name;
-        }
-        QVERIFY(names.contains("Shown") && names.contains("Test Editor"));
-        QVERIFY(!names.contains("Hidden") && !names.contains("KDE Only"));
+        const auto names = [&] {
+            QStringList names;
+            for (const ApplicationEntry& e : platform.applicationEntries()) {
+                names << e.name;
+            }
+            return names;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(names().contains("Shown"), 10000); // once GIO has seen it
+        QVERIFY(names().contains("Test Editor") && !names().contains("Hidden") &&
+                !names().contains("KDE Only"));
     }
 
     void launchAtLogin() {

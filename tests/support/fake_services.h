@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app_chooser.h"
+#include "core/panel_service.h"
 #include "core/window_service.h"
 
 namespace korvane {
@@ -21,6 +22,22 @@ public:
         minimized = false;
     }
     void raiseWindow() override {}
+};
+
+// An open panel that answers with the paths given; nothing means cancelled.
+class ScriptedPanels : public PanelService {
+public:
+    explicit ScriptedPanels(std::optional<QStringList> answer)
+        : m_answer(std::move(answer)) {}
+    std::optional<QString> runSavePanel(const QString&, const QString&) override { return {}; }
+    std::optional<QStringList> runOpenPanel(const OpenPanelOptions&) override { return m_answer; }
+    void beginOpenPanel(const OpenPanelOptions&,
+                        std::function<void(const std::optional<QStringList>&)> done) override {
+        done(m_answer);
+    }
+
+private:
+    std::optional<QStringList> m_answer;
 };
 
 class ScriptedChooser : public AppChooser {
