@@ -35,7 +35,7 @@ private Q_SLOTS:
     // Entries by desktop ID, with or without its suffix, also in a subfolder of a system folder;
     // the file that names a type's default.
     void entries() {
-        for (const QString& id : {"korvane-test-editor", "kde-korvane-sub.desktop"}) {
+        for (const QString id : {"korvane-test-editor", "kde-korvane-sub.desktop"}) {
             const QString full = id.endsWith(".desktop") ? id : id + ".desktop";
             QCOMPARE(platform.applicationForIdentifier(id).value_or(QString()), entry(full));
             QCOMPARE(platform.applicationId(entry(full)), full);
