@@ -101,6 +101,7 @@ private Q_SLOTS:
         QCOMPARE(run(manager, false, "png"), sentence);
         const bool kept = sentence.contains("not possible") || sentence.contains("nothing");
         QCOMPARE(readFile(manager.filePath()) == record, kept); // the record goes once used
+        QVERIFY(!sentence.contains("nothing") || manager.records().isEmpty()); // none of it read
     }
 
     // The command over a rule's extensions: one sentence each, failures counted.

@@ -189,7 +189,9 @@ private Q_SLOTS:
         QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
         QTest::mouseClick(f.in<QToolButton>(1, "delete"), Qt::LeftButton);
         QCOMPARE(f.ruleText(), "b>Preview a>TextEdit");
-        find<QPushButton>(&f.window, "undo")->click();
+        QPushButton* undo = find<QPushButton>(&f.window, "undo");
+        QVERIFY(undo->isVisible());
+        undo->click();
         QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
         QVERIFY(f.model->store().saveNow());
         QCOMPARE(RuleStore::read(f.storeDirectory()).value(), f.model->store().rules());
