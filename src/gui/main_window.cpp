@@ -146,9 +146,9 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     // Undo: Ctrl+Z, and for a few seconds a button in the message line.
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction* undo = m_undo.createUndoAction(this, QStringLiteral("Undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = m_undo.createRedoAction(this, QStringLiteral("Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(QKeySequence::Redo); // every binding the platform has
     editMenu->addActions({undo, redo});
     m_undoOffer.setSingleShot(true);
     m_undoOffer.setInterval(std::chrono::seconds(5));

@@ -27,7 +27,8 @@ void TrayController::setVisible(bool visible) {
         m_icon.reset();
         return;
     }
-    m_icon = std::make_unique<QSystemTrayIcon>(Icons::tray());
+    m_icon = std::make_unique<QSystemTrayIcon>(Icons::tray(), this);
+    m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("Korvane"));
     m_icon->setContextMenu(m_menu.get());
     connect(m_icon.get(), &QSystemTrayIcon::activated, this,

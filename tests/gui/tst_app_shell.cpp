@@ -76,7 +76,9 @@ private Q_SLOTS:
                  data<bool>("tray"));
         if (!QApplication::quitOnLastWindowClosed()) {
             f.gui->mainWindow().close();
-            f.gui->model().showWindow(); // the same window comes back
+            Q_EMIT find<QSystemTrayIcon>(&f.gui->tray(), "trayIcon")
+                ->activated(
+                    QSystemTrayIcon::Trigger); // a click on the icon brings the same window back
             QVERIFY(f.gui->mainWindow().isVisible());
         }
     }

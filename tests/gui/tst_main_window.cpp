@@ -173,6 +173,9 @@ private Q_SLOTS:
         find<QPushButton>(&f.window, "addRule")->setFocus(); // a text field takes Ctrl+Z itself
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.model->store().rules(), before);
+        QTest::keySequence(&f.window, QKeySequence::Redo);
+        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         ScriptedPanels panels(QStringList{f.dir.filePath("import.json")});
         f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}]");
         f.model->setPanels(&panels);
