@@ -85,6 +85,8 @@ private Q_SLOTS:
         row("one bad entry",
             QByteArray("{\"md\":{\"previousBundleID\":\"a\",\"changedTo\":\"b\"},\"png\":{}}"),
             int(Outcome::Applied), ".png: nothing to restore.");
+        row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
+            int(Outcome::Applied), ".png: nothing to restore.");
         row("not an object", QByteArray("[]"), int(Outcome::Applied), ".png: nothing to restore.");
         row("an entry not an object", QByteArray("{\"png\":\"x\"}"), int(Outcome::Applied),
             ".png: nothing to restore.");
