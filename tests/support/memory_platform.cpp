@@ -106,7 +106,8 @@ void MemoryPlatform::openFiles(const QStringList& files, const QString& app, Err
 
 QString MemoryPlatform::displayName(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
-    return app(path) ? app(path)->name : QFileInfo(path).fileName();
+    const App* found = app(path);
+    return found ? found->name : QFileInfo(path).fileName();
 }
 
 std::optional<ContentType> MemoryPlatform::typeForExtension(const QString& extension) const {

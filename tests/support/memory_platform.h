@@ -91,7 +91,10 @@ public:
         return locked([&] { return app(path) || m_files.contains(path); });
     }
     QString applicationId(const QString& path) const override {
-        return locked([&] { return app(path) ? app(path)->id : QString(); });
+        return locked([&] {
+            const App* found = app(path);
+            return found ? found->id : QString();
+        });
     }
     bool isFolder(const QString& path) const override {
         return locked([&] { return m_files.value(path); });
