@@ -10,26 +10,15 @@
 
 using namespace korvane;
 
-namespace {
-FreedesktopSandbox* sandbox = nullptr;
-
-// Rules by spec, their apps the sandbox's: "md>Test Editor".
-void writeRules(const QStringList& specs) {
-    sandbox->writeRules(rulesFrom(specs, FreedesktopSandbox::idOf));
-}
-
-} // namespace
-
 // The korvane command line, run as a process in a private desktop.
 class TestCli : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
     void init() {
         sandbox->clearLaunches();
-        writeRules({"md, txt>Test Editor", "pdf>Gone App", "log>Nameless", "@images>Test Viewer",
-                    "!zip>Test Editor", "qqqzz>Test Editor"});
+        sandbox->writeRules({"md, txt>Test Editor", "pdf>Gone App", "log>Nameless",
+                             "@images>Test Viewer", "!zip>Test Editor", "qqqzz>Test Editor"});
     }
 
     // What each command prints and how it ends; "@" stands for the sandbox's root.
@@ -138,7 +127,7 @@ private Q_SLOTS:
     }
 
     void rulesCheck() {
-        writeRules(data<QString>("rules").split(u'|'));
+        sandbox->writeRules(data<QString>("rules").split(u'|'));
         const auto run = sandbox->run({"rules", "check"});
         QCOMPARE(run.out, data<QString>("out"));
         QCOMPARE(run.status, data<QString>("out").startsWith("No findings") ? 0 : 1);
@@ -238,7 +227,7 @@ private Q_SLOTS:
     }
 
     void questions() {
-        writeRules({});
+        sandbox->writeRules(QStringList());
         const auto run =
             sandbox->run({"open", sandbox->makeFile("q1.rs"), sandbox->makeFile("q2.rs")},
                          data<QByteArray>("input"));
@@ -252,7 +241,7 @@ private Q_SLOTS:
 
     // The "always" answer is on disk before the next question is asked.
     void answerIsWrittenBeforeTheNextQuestion() {
-        writeRules({});
+        sandbox->writeRules(QStringList());
         QProcess korvane;
         korvane.start(KORVANE_BINARY,
                       {"open", sandbox->makeFile("w1.rs"), sandbox->makeFile("w2.zz")});
@@ -267,11 +256,10 @@ private Q_SLOTS:
 
     // Concurrent writers each re-read the file under its lock: nobody's change is lost.
     void concurrentCommandsKeepEveryChange() {
-        writeRules({});
-        sandbox->writeRules(rulesFrom({"a>A", "b>B", "c>C"}));
+        sandbox->writeRules({"a>A", "b>B", "c>C"});
         const QString source =
             sandbox->makeFile("three.json", readFile(sandbox->rulesDirectory() + "/rules.json"));
-        writeRules({});
+        sandbox->writeRules(QStringList());
         std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < 6; ++i) {
             running.push_back(std::make_unique<QProcess>());
@@ -361,7 +349,7 @@ private Q_SLOTS:
                                           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         }
         QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
-        writeRules({"md>Sublime Text"});
+        sandbox->writeRules({"md>Sublime Text"});
         auto run = sandbox->run({"default", "set", "1"});
         QCOMPARE(run.out, ".md: done. Sublime Text is now the default.\n");
         QCOMPARE(run.status, 0);
@@ -381,11 +369,7 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
-    FreedesktopSandbox box;
-    sandbox = &box;
-    QCoreApplication app(argc, argv);
-    TestCli test;
-    return QTest::qExec(&test, argc, argv);
+    return runSandboxed<TestCli>(argc, argv);
 }
 
 #include "tst_cli.moc"

@@ -9,7 +9,6 @@
 using namespace korvane;
 
 namespace {
-FreedesktopSandbox* sandbox = nullptr;
 const QString kId = QStringLiteral(KORVANE_APP_ID);
 
 const QString destination = QStringLiteral(KORVANE_DESTDIR "/usr");
@@ -25,8 +24,6 @@ class TestInstall : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(sandbox->isValid(), qPrintable(sandbox->error())); }
-
     void filesAreInPlaceAndValid() {
         const QString share = destination + "/share/";
         for (const QString& file :
@@ -63,8 +60,7 @@ private Q_SLOTS:
 
     // The launcher's two files become one drop: each app launched once, by the rules.
     void launcherEntryRoutesTheFiles() {
-        sandbox->writeRules(
-            rulesFrom({"md>Test Editor", "png>Test Viewer"}, FreedesktopSandbox::idOf));
+        sandbox->writeRules(QStringList{"md>Test Editor", "png>Test Viewer"});
         sandbox->clearLaunches();
         const QString note = sandbox->makeFile("installed note.md");
         const QString picture = sandbox->makeFile("installed.png");
@@ -83,16 +79,14 @@ private Q_SLOTS:
 };
 
 int main(int argc, char** argv) {
-    FreedesktopSandbox box;
-    sandbox = &box;
-    // Let the desktop find what was installed.
-    qputenv("XDG_DATA_DIRS",
-            QFile::encodeName(destination + "/share:" + qEnvironmentVariable("XDG_DATA_DIRS")));
-    qputenv("PATH", QFile::encodeName(destination + "/bin:" + qEnvironmentVariable("PATH")));
-    QProcess::execute("update-desktop-database", {destination + "/share/applications"});
-    QCoreApplication app(argc, argv);
-    TestInstall test;
-    return QTest::qExec(&test, argc, argv);
+    return runSandboxed<TestInstall>(
+        argc, argv, false, [] { // let the desktop find what was installed
+            qputenv("XDG_DATA_DIRS", QFile::encodeName(destination + "/share:" +
+                                                       qEnvironmentVariable("XDG_DATA_DIRS")));
+            qputenv("PATH",
+                    QFile::encodeName(destination + "/bin:" + qEnvironmentVariable("PATH")));
+            QProcess::execute("update-desktop-database", {destination + "/share/applications"});
+        });
 }
 
 #include "tst_install.moc"

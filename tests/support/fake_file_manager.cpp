@@ -1,5 +1,5 @@
 // Serves org.freedesktop.FileManager1 on the session bus and logs each ShowItems call as
-// ShowItems["uri",...] on one line. Prints "ready" once the name is owned.
+// ShowItems["uri",...] on one line.
 // Usage: korvane_fake_file_manager LOG
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -31,7 +31,6 @@ int main(int argc, char** argv) {
         !bus.registerService("org.freedesktop.FileManager1")) {
         return 1;
     }
-    QTextStream(stdout) << "ready\n";
     return app.exec();
 }
 

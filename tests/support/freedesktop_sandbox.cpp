@@ -83,7 +83,6 @@ FreedesktopSandbox::FreedesktopSandbox() {
 }
 
 FreedesktopSandbox::~FreedesktopSandbox() {
-    stopFileManager();
     if (m_bus) {
         m_bus->kill();
         m_bus->waitForFinished();
@@ -113,6 +112,10 @@ QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& cont
 
 void FreedesktopSandbox::writeRules(const QList<Rule>& rules) const {
     writeFile(rulesDirectory() + QStringLiteral("/rules.json"), RuleStore::encode(rules));
+}
+
+void FreedesktopSandbox::writeRules(const QStringList& specs) const {
+    writeRules(rulesFrom(specs, idOf));
 }
 
 QList<Rule> FreedesktopSandbox::rules() const {
@@ -166,37 +169,17 @@ void FreedesktopSandbox::clearLaunches() const {
     QFile::remove(root() + QStringLiteral("/launches.jsonl"));
 }
 
-// Starts a helper and answers the first line it prints.
-static QByteArray startAndRead(std::unique_ptr<QProcess>& process, const QString& program,
-                               const QStringList& arguments) {
-    process = std::make_unique<QProcess>();
-    process->start(program, arguments);
-    while (process->waitForReadyRead(10000) && !process->canReadLine()) {
-    }
-    return process->readLine().trimmed();
-}
-
 bool FreedesktopSandbox::startSessionBus() {
-    const QByteArray address =
-        startAndRead(m_bus, QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address=1")});
+    m_bus = std::make_unique<QProcess>();
+    m_bus->start(QStringLiteral("dbus-daemon"),
+                 {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                  QStringLiteral("--print-address=1")});
+    while (m_bus->waitForReadyRead(10000) && !m_bus->canReadLine()) {
+    }
+    const QByteArray address = m_bus->readLine().trimmed();
     m_error = address.isEmpty() ? QStringLiteral("dbus-daemon did not start") : m_error;
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     return !address.isEmpty();
-}
-
-bool FreedesktopSandbox::startFileManager() {
-    return startAndRead(m_fileManager, QStringLiteral(KORVANE_FAKE_FILE_MANAGER),
-                        {root() + QStringLiteral("/revealed.log")}) == "ready";
-}
-
-void FreedesktopSandbox::stopFileManager() {
-    if (m_fileManager) {
-        m_fileManager->kill();
-        m_fileManager->waitForFinished();
-        m_fileManager.reset();
-    }
 }
 
 QStringList FreedesktopSandbox::revealed() const {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <functional>
 #include <memory>
 
 namespace korvane {
@@ -9,7 +12,7 @@ namespace korvane {
 struct Rule;
 
 // A private desktop for tests: XDG directories, a MIME database, desktop entries whose program
-// records its arguments, and optionally a session bus with a file manager on it.
+// records its arguments, and optionally a session bus.
 // Build it before anything calls GLib: GLib reads the XDG variables once.
 class FreedesktopSandbox {
 public:
@@ -41,6 +44,8 @@ public:
     // The desktop ID of a sandbox app by its name: "Test Editor" is korvane-test-editor.desktop.
     static QString idOf(const QString& name);
     void writeRules(const QList<Rule>& rules) const;
+    // Rules by spec (see ruleFrom), their apps the sandbox's: "md>Test Editor".
+    void writeRules(const QStringList& specs) const;
     QList<Rule> rules() const;
 
     // Every invocation of the recorder programs so far, in order.
@@ -50,12 +55,9 @@ public:
     QStringList launched(int count) const;
     void clearLaunches() const;
 
-    // Starts a private session bus (exported to this process's environment) ...
+    // Starts a private session bus, exported to this process's environment.
     bool startSessionBus();
-    // ... and a file manager on it; stop it again to test the fallback.
-    bool startFileManager();
-    void stopFileManager();
-    QStringList revealed() const; // one line per ShowItems call
+    QStringList revealed() const; // one line per ShowItems call of the fake file manager
 
     // Runs a program in the sandbox's files folder (korvane by default), with `input` on its
     // standard input.
@@ -68,7 +70,27 @@ private:
     QTemporaryDir m_root;
     QString m_error;
     std::unique_ptr<QProcess> m_bus;
-    std::unique_ptr<QProcess> m_fileManager;
 };
+
+// The sandbox of the running test program.
+inline FreedesktopSandbox* sandbox = nullptr;
+
+// A test program's main(): the sandbox first, since GLib reads the XDG variables once; then a
+// session bus when asked, `setUp`, and the tests.
+template <typename Test>
+int runSandboxed(int argc, char** argv, bool bus = false, const std::function<void()>& setUp = {}) {
+    FreedesktopSandbox box;
+    sandbox = &box;
+    if (!box.isValid() || (bus && !box.startSessionBus())) {
+        qWarning("%s", qPrintable(box.error()));
+        return 1;
+    }
+    if (setUp) {
+        setUp();
+    }
+    QCoreApplication app(argc, argv);
+    Test test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 } // namespace korvane
