@@ -14,6 +14,15 @@ QString run(DefaultAppManager& manager, bool set, const QString& ext, const QStr
     return sentence;
 }
 
+// Runs the make-default or restore command of the window on a rule; answers its alert.
+QString command(ModelFixture& f, bool make, const Rule& rule) {
+    bool finished = false;
+    make ? f.model->makeDefault(rule, [&] { finished = true; })
+         : f.model->restoreDefaults(rule, [&] { finished = true; });
+    (void)QTest::qWaitFor([&] { return finished; }, 2000);
+    return f.model->alertText();
+}
+
 } // namespace
 
 // Making an app the default and putting the earlier one back, with the record of what changed.
@@ -21,36 +30,45 @@ class TestDefaultApps : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void setDefault_data() {
-        columns<QString, QString, int, QString>("ext", "app", "outcome", "sentence");
-        row("done", "png", ModelFixture::kSublime, int(Outcome::Applied),
-            ".png: done. Sublime Text is now the default.");
-        row("already", "png", ModelFixture::kPreview, int(Outcome::Applied),
-            ".png: Preview is already the default.");
-        row("no registered type", "qqq", ModelFixture::kPreview, int(Outcome::Applied),
-            ".qqq: not possible. macOS has no registered file type for this extension.");
-        row("error", "png", ModelFixture::kSublime, int(Outcome::Error),
-            ".png: not possible. Not allowed.");
-        row("another setting decides", "png", ModelFixture::kSublime, int(Outcome::Ignored),
-            ".png: not changed. Preview still opens these files.");
+    // The command over a rule's extensions: one sentence each, failures counted. Only a change
+    // that took is recorded, in the file format older versions read; restore puts back the
+    // default from before the first change, and is quiet when there is nothing to restore.
+    void makeDefault_data() {
+        columns<QString, int, QString, int>("rule", "outcome", "alert", "failures");
+        row("done", "png>Sublime", int(Outcome::Applied),
+            ".png: done. Sublime Text is now the default.", 0);
+        row("already", "png>Preview", int(Outcome::Applied),
+            ".png: Preview is already the default.", 0);
+        row("a failure does not stop the rest", "qqq,png>Sublime", int(Outcome::Applied),
+            ".qqq: not possible. macOS has no registered file type for this extension.\n"
+            ".png: done. Sublime Text is now the default.",
+            1);
+        row("error", "png>Sublime", int(Outcome::Error), ".png: not possible. Not allowed.", 1);
+        row("another setting decides", "png>Sublime", int(Outcome::Ignored),
+            ".png: not changed. Preview still opens these files.", 1);
+        row("app missing", "png>Gone", int(Outcome::Applied),
+            "The app for this rule wasn't found. Choose an app first.", 0);
+        row("group only", "@images>Preview", int(Outcome::Applied),
+            "Add at least one extension first. Type groups can't be set as defaults.", 0);
     }
 
-    // Only a change that took is recorded, in the file format older versions read.
-    void setDefault() {
+    void makeDefault() {
         ModelFixture f;
         f.platform.setDefaultOutcome(Outcome(data<int>("outcome")), "Not allowed.");
-        const bool recorded = data<QString>("sentence").contains("done");
-        DefaultAppManager& manager = f.model->defaultManager();
-        QCOMPARE(run(manager, true, data<QString>("ext"), data<QString>("app")),
-                 data<QString>("sentence"));
+        const Rule rule = f.addRule(data<QString>("rule"));
+        const QString& alert = data<QString>("alert");
+        const bool recorded = alert.contains("done");
+        QCOMPARE(command(f, true, rule), alert);
+        QCOMPARE(f.model->failures(), data<int>("failures"));
+        QCOMPARE(f.model->defaultsVersion(), int(alert.startsWith('.'))); // the platform was asked
         QCOMPARE(f.platform.defaultApplicationForType({"image/png"}),
-                 recorded ? data<QString>("app") : ModelFixture::kPreview);
-        QFile file(manager.filePath());
-        QCOMPARE(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(),
+                 recorded ? ModelFixture::kSublime : ModelFixture::kPreview);
+        DefaultAppManager& manager = f.model->defaultManager();
+        QCOMPARE(readFile(manager.filePath()),
                  recorded ? QByteArray("{\"png\":{\"changedTo\":\"sublime.desktop\","
                                        "\"previous\":\"/apps/preview.desktop\","
                                        "\"previousBundleID\":\"preview.desktop\"}}")
-                          : QByteArray());
+                          : QByteArray("<missing>"));
         if (recorded) { // a second change keeps the earlier default, which restore puts back
             QCOMPARE(run(manager, true, "png", ModelFixture::kTextEdit),
                      ".png: done. TextEdit is now the default.");
@@ -58,6 +76,8 @@ private Q_SLOTS:
             QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
         }
         QCOMPARE(run(manager, false, "png"), ".png: nothing to restore.");
+        f.model->setAlertText({});
+        QCOMPARE(command(f, false, rule), QString());
     }
 
     // Record files as older versions and other processes left them; one that is not ours
@@ -104,37 +124,6 @@ private Q_SLOTS:
         const bool kept = sentence.contains("not possible") || sentence.contains("nothing");
         QCOMPARE(readFile(manager.filePath()) == record, kept); // the record goes once used
         QVERIFY(!sentence.contains("nothing") || manager.records().isEmpty()); // none of it read
-    }
-
-    // The command over a rule's extensions: one sentence each, failures counted.
-    void command_data() {
-        columns<QString, bool, QString, int>("rule", "make", "alert", "failures");
-        row("two extensions", "png,jpg>Sublime", true,
-            ".png: done. Sublime Text is now the default.\n"
-            ".jpg: done. Sublime Text is now the default.",
-            0);
-        row("app missing", "png>Gone", true,
-            "The app for this rule wasn't found. Choose an app first.", 0);
-        row("group only", "@images>Preview", true,
-            "Add at least one extension first. Type groups can't be set as defaults.", 0);
-        row("a failure does not stop the rest", "qqq,png>Sublime", true,
-            ".qqq: not possible. macOS has no registered file type for this extension.\n"
-            ".png: done. Sublime Text is now the default.",
-            1);
-        row("nothing to restore is quiet", "png>Sublime", false, "", 0);
-    }
-
-    void command() {
-        ModelFixture f;
-        const Rule r = f.addRule(data<QString>("rule"));
-        bool finished = false;
-        data<bool>("make") ? f.model->makeDefault(r, [&] { finished = true; })
-                           : f.model->restoreDefaults(r, [&] { finished = true; });
-        QTRY_VERIFY(finished);
-        QCOMPARE(f.model->alertText(), data<QString>("alert"));
-        QCOMPARE(f.model->defaultsVersion(),
-                 int(data<QString>("alert").contains("done") || !data<bool>("make")));
-        QCOMPARE(f.model->failures(), data<int>("failures"));
     }
 };
 

@@ -1,12 +1,14 @@
 #include "core/rule_store.h"
+#include "core/settings.h"
 #include "support/test_data.h"
 
 #include <QJsonDocument>
+#include <QTemporaryDir>
 
 using namespace korvane;
 
-// Rules: the extension parser and the rules-file format.
-class TestRule : public QObject {
+// The formats of the files users keep: the extension parser, the rules file and the settings.
+class TestFileFormats : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -88,7 +90,33 @@ private Q_SLOTS:
         QCOMPARE(read.join(u','), data<QString>("read"));
         QVERIFY(!r.id.isNull() && r.id != rules[1].id); // always an id, never a shared one
     }
+
+    // What is stored reads back as menu bar, folder behaviour and recent files; anything
+    // unusable reads as the default.
+    void settingsFile_data() {
+        columns<QByteArray, QString>("conf", "read");
+        row("nothing stored", QByteArray(), "1 openInFinder 0 ");
+        row("ignore", QByteArray("folderBehavior=ignore\nshowMenuBar=false\n"), "0 ignore 2 ");
+        row("recents not a list", QByteArray("recentFiles=/a/b\n"), "1 openInFinder 0 ");
+        row("recents with a number", QByteArray("recentFiles=\"[\\\"/a\\\",1]\"\n"),
+            "1 openInFinder 0 ");
+        row("recents", QByteArray("recentFiles=\"[\\\"/a\\\",\\\"/b, c\\\"]\"\n"),
+            "1 openInFinder 0 /a|/b, c");
+    }
+
+    void settingsFile() {
+        QTemporaryDir temp;
+        if (!data<QByteArray>("conf").isNull()) {
+            writeFile(temp.filePath("Korvane.conf"), "[General]\n" + data<QByteArray>("conf"));
+        }
+        Settings settings(temp.filePath("Korvane.conf"));
+        QCOMPARE(QStringList({settings.showMenuBar() ? "1" : "0", settings.folderBehaviorRaw(),
+                              QString::number(int(settings.folderBehavior().value())),
+                              settings.recentFiles().join(u'|')})
+                     .join(u' '),
+                 data<QString>("read"));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestRule)
-#include "tst_rule.moc"
+QTEST_GUILESS_MAIN(TestFileFormats)
+#include "tst_file_formats.moc"
