@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
             f.platform.clearOrders();
             f.model->handle(drop, {});
             f.settle();
-            requests = f.platform.ordersOf(MemoryPlatform::Order::Open).size();
+            requests = f.platform.orders(MemoryPlatform::Order::Open).size();
         });
         std::printf("(%lld launch requests; message: %s)\n", static_cast<long long>(requests),
                     qPrintable(f.model->message()));

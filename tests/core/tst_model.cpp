@@ -73,7 +73,7 @@ private Q_SLOTS:
                      .join(u' '),
                  data<QString>("pending"));
         QCOMPARE(f.model->failures(), data<int>("failures"));
-        QCOMPARE(f.platform.ordersOf(MemoryPlatform::Order::Reveal).isEmpty(),
+        QCOMPARE(f.platform.orders(MemoryPlatform::Order::Reveal).isEmpty(),
                  !message.startsWith("Revealed"));
     }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/router.h"
 #include "platform/platform.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QRecursiveMutex>
 #include <atomic>
@@ -53,15 +55,12 @@ public:
             }
         });
     }
-    QList<Order> ordersOf(Order::Kind kind) const {
+    QList<Order> orders(std::optional<Order::Kind> kind = {}) const {
         return locked([&] {
             QList<Order> of(m_orders);
-            of.removeIf([&](const Order& o) { return o.kind != kind; });
+            of.removeIf([&](const Order& o) { return kind && o.kind != *kind; });
             return of;
         });
-    }
-    int orderCount() const {
-        return locked([&] { return int(m_orders.size()); });
     }
     void clearOrders() {
         locked([&] { m_orders.clear(); });
@@ -69,30 +68,85 @@ public:
     int typeQuestions() const { return m_typeQuestions; }
 
     // Platform
-    std::optional<QString> applicationForIdentifier(const QString& identifier) const override;
-    std::optional<QString> defaultApplicationForType(const ContentType& type) const override;
-    std::optional<QString> defaultApplicationForFile(const QString& file) const override;
-    QStringList applicationsForType(const ContentType& type) const override;
-    QStringList applicationsForFile(const QString& file) const override;
+    std::optional<QString> applicationForIdentifier(const QString& identifier) const override {
+        return locked(
+            [&] { return pathOf(identifier.isEmpty() ? nullptr : app(&App::id, identifier)); });
+    }
+    std::optional<QString> defaultApplicationForType(const ContentType& type) const override {
+        return locked([&] { return pathOf(app(&App::path, m_defaults.value(type.identifier))); });
+    }
+    std::optional<QString> defaultApplicationForFile(const QString& file) const override {
+        const auto type = typeForExtension(Router::extensionKey(file));
+        return type ? defaultApplicationForType(*type) : std::nullopt;
+    }
+    QStringList applicationsForType(const ContentType& type) const override {
+        return locked([&] {
+            QStringList result;
+            for (const App& app : m_apps) {
+                if (std::any_of(app.types.begin(), app.types.end(),
+                                [&](const QString& t) { return conforms(type, ContentType{t}); })) {
+                    result.append(app.path);
+                }
+            }
+            return result;
+        });
+    }
+    QStringList applicationsForFile(const QString& file) const override {
+        const auto type = typeForExtension(Router::extensionKey(file));
+        return type ? applicationsForType(*type) : QStringList();
+    }
     QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
     void setDefaultApplication(const QString& app, const ContentType& type,
-                               DefaultCompletion done) override;
+                               DefaultCompletion done) override {
+        const QMutexLocker lock(&m_mutex);
+        const QJsonObject change{{"previous", m_defaults.contains(type.identifier)
+                                                  ? QJsonValue(m_defaults.value(type.identifier))
+                                                  : QJsonValue()}};
+        if (m_defaultOutcome == DefaultOutcome::Applied) {
+            m_defaults.insert(type.identifier, app);
+        }
+        done(m_defaultOutcome == DefaultOutcome::Error ? std::optional(m_defaultError)
+                                                       : std::nullopt,
+             change);
+    }
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                           ErrorCompletion done) override;
+                           ErrorCompletion done) override {
+        const QMutexLocker lock(&m_mutex);
+        if (m_defaultOutcome == DefaultOutcome::Error) {
+            return done(m_defaultError);
+        }
+        const QJsonValue previous = change.value("previous");
+        previous.isString() ? void(m_defaults.insert(type.identifier, previous.toString()))
+                            : void(m_defaults.remove(type.identifier));
+        done(std::nullopt);
+    }
     QString defaultOrigin(const ContentType&) const override { return {}; }
-    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
+    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override {
+        const QMutexLocker lock(&m_mutex);
+        m_orders.append({Order::Open, app, files});
+        const auto [outcome, error] = m_openOutcomes.value(app, {Outcome::Success, QString()});
+        if (outcome == Outcome::Hold) {
+            return m_held.append(std::move(done));
+        }
+        done(outcome == Outcome::Error ? std::optional(error) : std::nullopt);
+    }
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
     void revealFiles(const QStringList& paths, ErrorCompletion done) override {
         order({Order::Reveal, {}, paths});
         done(std::nullopt);
     }
-    QString displayName(const QString& path) const override;
+    QString displayName(const QString& path) const override {
+        return locked([&] {
+            const App* found = app(&App::path, path);
+            return found ? found->name : QFileInfo(path).fileName();
+        });
+    }
     bool exists(const QString& path) const override {
-        return locked([&] { return app(path) || m_files.contains(path); });
+        return locked([&] { return app(&App::path, path) || m_files.contains(path); });
     }
     QString applicationId(const QString& path) const override {
         return locked([&] {
-            const App* found = app(path);
+            const App* found = app(&App::path, path);
             return found ? found->id : QString();
         });
     }
@@ -101,9 +155,35 @@ public:
     }
     QString iconName(const QString&) const override { return {}; }
     bool takesOneFileAtATime(const QString&) const override { return false; }
-    std::optional<ContentType> typeForExtension(const QString& extension) const override;
-    bool conforms(const ContentType& type, const ContentType& to) const override;
-    ContentType wellKnownType(WellKnownType type) const override;
+    // A small MIME tree: a type's parent is in kParents, then octet-stream; unknown extensions
+    // get a dynamic type, as shared-mime-info gives them.
+    std::optional<ContentType> typeForExtension(const QString& extension) const override {
+        ++m_typeQuestions;
+        const QString type = kTypes.value(extension);
+        return extension.isEmpty() ? std::nullopt
+               : type.isEmpty()    ? std::optional(ContentType{kData, true})
+                                   : std::optional(ContentType{type});
+    }
+    bool conforms(const ContentType& type, const ContentType& to) const override {
+        if (to.identifier == kData || type == to) {
+            return true;
+        }
+        if (type.dynamic) {
+            return false;
+        }
+        if (to.identifier.endsWith(QLatin1String("/*"))) {
+            return type.identifier.startsWith(to.identifier.chopped(1));
+        }
+        const QString parent = kParents.value(type.identifier);
+        return !parent.isEmpty() && conforms(ContentType{parent}, to);
+    }
+    ContentType wellKnownType(WellKnownType type) const override {
+        // By WellKnownType, in its order.
+        const char* const types[] = {
+            "text/plain", "image/*",     "audio/*", "video/*",          "video/*",
+            "x-archive",  "text/x-csrc", kData,     "application/json", "application/x-desktop"};
+        return {QString::fromLatin1(types[int(type)])};
+    }
     bool launchAtLogin() const override { return m_launchAtLogin; }
     std::optional<QString> setLaunchAtLogin(bool enabled) override {
         m_launchAtLogin = m_loginError.isEmpty() ? enabled : m_launchAtLogin;
@@ -123,14 +203,31 @@ private:
         QString name;
         QStringList types;
     };
+    static constexpr const char* kData = "application/octet-stream";
+    static inline const QHash<QString, QString> kTypes{
+        {"txt", "text/plain"},      {"md", "text/markdown"},      {"markdown", "text/markdown"},
+        {"c", "text/x-csrc"},       {"json", "application/json"}, {"png", "image/png"},
+        {"jpg", "image/jpeg"},      {"mp3", "audio/mpeg"},        {"mp4", "video/mp4"},
+        {"zip", "application/zip"}, {"gz", "application/gzip"},   {"pdf", "application/pdf"},
+    };
+    static inline const QHash<QString, QString> kParents{
+        {"text/markdown", "text/plain"},    {"text/x-csrc", "text/plain"},
+        {"application/json", "text/plain"}, {"application/zip", "x-archive"},
+        {"application/gzip", "x-archive"},
+    };
+
     template <typename F> auto locked(F f) const -> decltype(f()) {
         const QMutexLocker lock(&m_mutex);
         return f();
     }
-    const App* app(const QString& path) const {
+    // The first app whose member equals the value.
+    const App* app(QString App::*member, const QString& value) const {
         const auto it = std::find_if(m_apps.begin(), m_apps.end(),
-                                     [&](const App& a) { return a.path == path; });
+                                     [&](const App& a) { return a.*member == value; });
         return it == m_apps.end() ? nullptr : &*it;
+    }
+    static std::optional<QString> pathOf(const App* app) {
+        return app ? std::optional(app->path) : std::nullopt;
     }
     void order(const Order& order) {
         locked([&] { m_orders.append(order); });

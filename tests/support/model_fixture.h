@@ -77,7 +77,7 @@ struct ModelFixture {
     // "TextEdit: a.md, b.md" for each open request, in order.
     QStringList openOrders() const {
         QStringList orders;
-        for (const auto& order : platform.ordersOf(MemoryPlatform::Order::Open)) {
+        for (const auto& order : platform.orders(MemoryPlatform::Order::Open)) {
             orders << platform.displayName(order.app) + QStringLiteral(": ") +
                           QStringList(order.files).replaceInStrings(kHome, QString()).join(", ");
         }
