@@ -155,7 +155,7 @@ private Q_SLOTS:
         sandbox->makeFile("evil/evil.desktop", "[Desktop Entry]\nType=Application\nName=Evil\n"
                                                "Exec=" KORVANE_RECORDER " " +
                                                    sandbox->root().toUtf8() +
-                                                   "/launches.jsonl evil %F\n");
+                                                   "/launches.log evil %F\n");
         const QString hidden = sandbox->userApplications() + "/korvane-system-player.desktop";
         writeFile(hidden, "[Desktop Entry]\nType=Application\nName=Gone\nHidden=true\n");
         Rule untrusted = ruleFrom("md, mp4>");

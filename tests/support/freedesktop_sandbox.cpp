@@ -4,9 +4,6 @@
 #include "test_data.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTest>
 #include <QUrl>
 
@@ -61,7 +58,7 @@ FreedesktopSandbox::FreedesktopSandbox() {
         return;
     }
     const QString recorder =
-        QStringLiteral(KORVANE_RECORDER " ") + root() + QStringLiteral("/launches.jsonl ");
+        QStringLiteral(KORVANE_RECORDER " ") + root() + QStringLiteral("/launches.log ");
     for (const Entry& e : kEntries) {
         const QString exec = *e.exec ? recorder + QLatin1String(e.exec)
                                      : QStringLiteral("/nonexistent/korvane-gone %F");
@@ -132,17 +129,15 @@ bool FreedesktopSandbox::runTool(const QString& program, const QStringList& argu
 
 QList<FreedesktopSandbox::Launch> FreedesktopSandbox::launches() const {
     QList<Launch> result;
+    const QString log = root() + QStringLiteral("/launches.log");
     for (const QByteArray& line :
-         readFile(root() + QStringLiteral("/launches.jsonl")).split('\n')) {
-        const QJsonObject object = QJsonDocument::fromJson(line).object();
-        if (object.isEmpty()) {
-            continue;
+         QFile::exists(log) ? readFile(log).split('\n') : QByteArrayList()) {
+        QByteArrayList words = line.split(' ');
+        if (!line.isEmpty()) {
+            result.append({QString::fromUtf8(words.takeFirst()), {}});
+            std::transform(words.begin(), words.end(), std::back_inserter(result.last().raw),
+                           [](const QByteArray& hex) { return QByteArray::fromHex(hex); });
         }
-        Launch launch{object.value(QStringLiteral("as")).toString(), {}};
-        for (const QJsonValue& arg : object.value(QStringLiteral("raw")).toArray()) {
-            launch.raw.append(QByteArray::fromHex(arg.toString().toLatin1()));
-        }
-        result.append(launch);
     }
     return result;
 }
@@ -166,7 +161,7 @@ QStringList FreedesktopSandbox::launched(int count) const {
 }
 
 void FreedesktopSandbox::clearLaunches() const {
-    QFile::remove(root() + QStringLiteral("/launches.jsonl"));
+    QFile::remove(root() + QStringLiteral("/launches.log"));
 }
 
 bool FreedesktopSandbox::startSessionBus() {
