@@ -107,7 +107,6 @@ private Q_SLOTS:
             int(Outcome::Applied), ".png: nothing to restore.");
         row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
             int(Outcome::Applied), ".png: nothing to restore.");
-        row("not an object", QByteArray("[]"), int(Outcome::Applied), ".png: nothing to restore.");
         row("an entry not an object", QByteArray("{\"png\":\"x\"}"), int(Outcome::Applied),
             ".png: nothing to restore.");
     }

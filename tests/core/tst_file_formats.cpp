@@ -71,7 +71,6 @@ private Q_SLOTS:
             "1,,,b");
         row("group", QByteArray("{\"group\": \"video\"}"), "1,,video,");
         row("wrong types", QByteArray("{\"enabled\": 0, \"bundleID\": 5}"), "1,,,");
-        row("disabled", QByteArray("{\"enabled\": false}"), "0,,,");
         row("lower-case id kept", QByteArray("{\"id\": \"e621e1f8-c36c-495a-93fc-0c247a3e6e5f\"}"),
             "1,,,,e621e1f8-c36c-495a-93fc-0c247a3e6e5f");
         row("id in braces replaced",

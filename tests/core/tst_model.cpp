@@ -37,8 +37,6 @@ private Q_SLOTS:
             "Opened 3 files in 2 apps", "Preview: p.png, q.png | TextEdit: a.md", "", 0);
         row("first missing app named, each counted", "pdf>Gone zip>Lost", "a.pdf b.zip", "",
             "Gone wasn't found. Fix the rule below.", "", "", 2);
-        row("missing app without a name", "pdf>Nameless", "a.pdf", "",
-            "the app wasn't found. Fix the rule below.", "", "", 1);
         row("unmatched wait, deleted counted", "png>Preview", "a.md -b.md c.txt", "", "1 missing",
             "", "a.md c.txt", 1);
         row("shift: the defaults", "png>TextEdit", "p.png x.qqq j.jpg", "shift",
@@ -84,12 +82,8 @@ private Q_SLOTS:
         row("always: the next .md follows the new rule",
             "drop a.md b.md c.txt | answer Sublime always | dismiss", "c.txt",
             "Sublime Text: a.md | Sublime Text: b.md", 2);
-        row("just once", "drop a.md b.md | answer Sublime once | dismiss", "b.md",
-            "Sublime Text: a.md", 1);
         row("no extension makes no rule", "drop README | answer TextEdit always", "-",
             "TextEdit: README", 1);
-        row("cancel walks the queue", "drop a.md b.md | cancel | dismiss | cancel | dismiss", "-",
-            "", 1);
         row("dismissed while asking does nothing", "drop a.md b.md | dismiss", "a.md b.md", "", 1);
         row("a vanished file is skipped", "drop a.md b.md c.md | remove b.md | cancel | dismiss",
             "c.md", "", 1);

@@ -58,13 +58,10 @@ private Q_SLOTS:
         row("disabled skipped", "!md>Editor md>Viewer", "/d/n.md", 1);
         row("no app skipped", "md> @text>Viewer", "/d/n.md", 1);
         row("missing app ends search", "md>Gone md>Viewer", "/d/n.md", 0);
-        row("missing group app ends search", "@images>Gone @images>Viewer", "/d/p.png", 0);
         row("dynamic type matches no group", "@text>Editor @archives>Other @code>Viewer",
             "/d/x.qqq", -1);
         row("video group's second type", "@video>Player", "/d/m.mp4", 0);
-        row("audio is not video", "@video>Player", "/d/s.mp3", -1);
         row("code descends from text", "@text>Editor", "/d/main.c", 0);
-        row("text is not code", "@code>Editor", "/d/a.txt", -1);
         row("canonically equal key", "caf\u00e9>Editor", "/d/x.CAFE\u0301", 0);
         row("no rules", "", "/d/a.txt", -1);
     }

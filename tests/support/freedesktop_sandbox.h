@@ -63,6 +63,9 @@ public:
     // standard input.
     Run run(const QStringList& arguments, const QByteArray& input = {},
             const QString& program = {}) const;
+    // Runs a korvane command line, split at spaces, "@" standing for the root.
+    Run run(const QString& line) const { return run(rooted(line).split(u' ')); }
+    QString rooted(const QString& text) const { return QString(text).replace(u'@', root()); }
 
 private:
     bool runTool(const QString& program, const QStringList& arguments);
