@@ -122,60 +122,42 @@ private Q_SLOTS:
 
     // A write that cannot be made leaves what is there as it was, says why, and keeps the change.
     void failedWriteKeepsOldFile_data() {
-        columns<QString>("setup");
-        for (const char* setup : {"read-only", "directory", "fifo", "dangling", "large", "full"}) {
-            row(setup, QString::fromLatin1(setup));
-        }
+        columns<QString, bool>("setup", "readable"); // a shell script run in the rules' folder
+        row("read-only", "echo [] > rules.json && chmod 555 .", true);
+        row("directory", "mkdir rules.json", false);
+        row("fifo", "mkfifo rules.json", false);
+        row("dangling", "ln -s gone/rules.json rules.json", true);
+        row("large", "{ echo [; head -c 17825792 /dev/zero | tr '\\0' ' '; echo ]; } >rules.json",
+            false);
+        row("full",
+            "mount -t tmpfs -o size=64k tmpfs \"$PWD\" && cd \"$PWD\" && echo [] >rules.json"
+            " && cat /dev/zero >filler 2>/dev/null; true",
+            true);
     }
 
     void failedWriteKeepsOldFile() {
         const QString setup = data<QString>("setup");
-        const QByteArray path = QFile::encodeName(file());
-        QDir().mkpath(dir());
-        QByteArray before = setup == "large" ? "[" + QByteArray(17 << 20, ' ') + "]" : "[]";
-        if (setup == "full") {
-            if (geteuid() != 0) {
-                QSKIP("mounting a small tmpfs needs root");
-            }
-            QCOMPARE(QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", dir()}),
-                     0);
-            writeFile(file(), before);
-            QFile filler(dir() + "/filler");
-            QVERIFY(filler.open(QIODevice::WriteOnly));
-            while (filler.write(QByteArray(4096, 'x')) > 0 && filler.flush()) {
-            }
-        } else if (setup == "directory") {
-            QVERIFY(QDir().mkpath(file()));
-        } else if (setup == "fifo") {
-            QVERIFY(mkfifo(path.constData(), 0600) == 0);
-        } else if (setup == "dangling") {
-            QVERIFY(QFile::link(dir() + "/gone/rules.json", file()));
-        } else {
-            writeFile(file(), before);
+        const bool root = geteuid() == 0;
+        if (setup.startsWith("mount") && !root) {
+            QSKIP("mounting a small tmpfs needs root");
         }
+        QDir().mkpath(dir());
+        QCOMPARE(QProcess::execute("sh", {"-c", "cd \"$0\" && " + setup, dir()}), 0);
         const QByteArray old = fileState(file());
         auto store = std::make_unique<RuleStore>(platform, dir()); // never blocks on what is there
-        QCOMPARE(store->loadProblem().isEmpty(),
-                 setup == "read-only" || setup == "full" || setup == "dangling");
+        QCOMPARE(store->loadProblem().isEmpty(), data<bool>("readable"));
         Rule big = ruleFrom("md>");
         big.appName = QString(80000, u'n'); // more than the full disk can take
         store->setRules({big});
-        if (setup == "read-only") {
-            QVERIFY(chmod(QFile::encodeName(dir()).constData(), 0555) == 0);
-        }
-        const bool root = geteuid() == 0;
-        QVERIFY(!root || seteuid(65534) == 0); // so that permissions bite
+        const bool drop = root && setup.contains("chmod"); // so that permissions bite
+        QVERIFY(!drop || seteuid(65534) == 0);
         QVERIFY(!store->saveNow());
         QVERIFY(!store->lastError().isEmpty() && store->writeFailed());
         QCOMPARE(store->rules().size(), 1); // memory keeps the change
         store.reset();                      // its last try fails too
-        QVERIFY(!root || seteuid(0) == 0);
-        chmod(QFile::encodeName(dir()).constData(), 0755);
-        QFile::remove(dir() + "/filler");
+        QVERIFY(!drop || seteuid(0) == 0);
         QCOMPARE(fileState(file()), old);
-        if (setup == "full") {
-            QProcess::execute("umount", {dir()});
-        }
+        QProcess::execute("sh", {"-c", "chmod 755 \"$0\"; umount \"$0\" 2>/dev/null", dir()});
     }
 
     // Two stores on one file, one of them through a symbolic link: each writes its edits on top
