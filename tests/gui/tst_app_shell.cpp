@@ -25,10 +25,7 @@ struct ShellFixture {
     std::unique_ptr<GuiApp> gui;
 
     explicit ShellFixture(bool trayAvailable = true) {
-        QDir().mkpath(dir.filePath("Korvane"));
-        QFile rules(dir.filePath("Korvane/rules.json"));
-        QVERIFY(rules.open(QIODevice::WriteOnly) && rules.write("[]") == 2);
-        rules.close();
+        writeFile(dir.filePath("Korvane/rules.json"), "[]"); // no first-run rule
         gui = std::make_unique<GuiApp>(platform, settings, dir.filePath("Korvane"));
         gui->setTrayAvailable(trayAvailable);
     }
