@@ -165,32 +165,25 @@ private Q_SLOTS:
         const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(tmp.path()));
         qunsetenv("XDG_RUNTIME_DIR");
-        const QString squatted = tmp.path() + QStringLiteral("/korvane-%1").arg(getuid());
-        QVERIFY(QDir().mkpath(squatted));
-        QVERIFY(chmod(QFile::encodeName(squatted).constData(), 0777) == 0);
-        QCOMPARE(InstanceChannel(QStringLiteral("scope")).socketPath(), QString());
-        if (getuid() == 0) {
-            QVERIFY(chmod(QFile::encodeName(squatted).constData(), 0700) == 0);
-            QVERIFY(chown(QFile::encodeName(squatted).constData(), 65534, 65534) == 0);
+        const auto sh = [&](const QString& script) {
+            return QProcess::execute("sh", {"-c", "cd \"$0\" && " + script, tmp.path()});
+        };
+        // Where ours would be: a folder open to all, then one of another user (as root only).
+        for (const char* squat :
+             {"mkdir -m 777 korvane-$(id -u)", "chmod 700 korvane-* && chown 65534 korvane-*"}) {
+            QVERIFY(sh(squat) == 0 || getuid() != 0);
             QCOMPARE(InstanceChannel(QStringLiteral("scope")).socketPath(), QString());
+            QVERIFY(!InstanceChannel(QStringLiteral("scope")).listen());
+            QVERIFY(!InstanceChannel(QStringLiteral("scope")).handOver({"/x/a.md"}, {}));
         }
-        InstanceChannel refused(QStringLiteral("scope"));
-        QVERIFY(!refused.listen());
-        QVERIFY(!refused.handOver({"/x/a.md"}, {}));
-
-        const QString sessionA = tmp.path() + "/a";
-        const QString sessionB = tmp.path() + "/b";
-        for (const QString& dir : {sessionA, sessionB}) {
-            QVERIFY(QDir().mkpath(dir));
-            QVERIFY(chmod(QFile::encodeName(dir).constData(), 0700) == 0);
-        }
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionA));
+        QCOMPARE(sh("mkdir -m 700 a b"), 0);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("a")));
         InstanceChannel window(QStringLiteral("scope"));
         QVERIFY(window.listen());
-        QVERIFY(window.socketPath().startsWith(sessionA + "/korvane/"));
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionB));
+        QVERIFY(window.socketPath().startsWith(tmp.filePath("a/korvane/")));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("b")));
         QVERIFY(!InstanceChannel(QStringLiteral("scope")).isRunning());
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(sessionA));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("a")));
         QVERIFY(InstanceChannel(QStringLiteral("scope")).isRunning());
         qputenv("TMPDIR", oldTmp);
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
