@@ -25,26 +25,13 @@ private Q_SLOTS:
         }
     }
 
-    void extensionKey_data() {
-        columns<QString, QString>("file", "key");
-        row("upper case", "/x/Photo.JPG", "jpg");
-        row("last dot", "/x/backup.tar.gz", "gz");
-        row("two endings", "/x/backup.tar.GZ", "tar.gz");
-        row("no key", "/x/README", "");
-        row("dot-file", "/x/.bashrc", "");
-        row("dot in folder", "/x.y/file.", "");
-        row("trailing slash", "/x/Thing.App/", "app");
-        row("unicode", "/x/r\u00e9sum\u00e9.\u00c9T\u00c9", "\u00e9t\u00e9");
-    }
-
-    void extensionKey() {
-        const int parts = int(data<QString>("key").count(u'.')) + 1;
-        QCOMPARE(Router::extensionKey(data<QString>("file"), parts), data<QString>("key"));
-    }
-
     void route_data() {
         columns<QString, QString, int>("rules", "file", "ruleIndex"); // -1: none matched
         row("no extension, group rule", "@text>Editor", "/d/README", -1);
+        row("a dot in a folder is no ending", "md>Editor", "/d.md/README", -1);
+        row("a dot-file has no ending", "md>Editor", "/d/.md", -1);
+        row("a folder's name", "app>Editor", "/d/Thing.App/", 0);
+        row("full lower-casing", "\u00e9t\u00e9>Editor", "/d/r\u00e9sum\u00e9.\u00c9T\u00c9", 0);
         row("case-insensitive key", "jpg>Viewer", "/d/Photo.JPG", 0);
         row("tar.gz before gz", "tar.gz>Other gz>Editor", "/d/b.TAR.gz", 0);
         row("tar.gz after gz", "gz>Editor tar.gz>Other", "/d/b.tar.gz", 1);
