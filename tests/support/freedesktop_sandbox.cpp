@@ -12,23 +12,20 @@ namespace korvane {
 namespace {
 
 // The desktop's apps: name, where a system entry lies under the root (a user's entry has none),
-// how the recorder is told its name and files (empty: a program that is not installed), types.
-struct Entry {
-    const char* name;
-    const char* system;
-    const char* exec;
-    const char* types;
-};
-const Entry kEntries[] = {
-    {"Test Editor", "", "editor %F", "text/plain;text/markdown;text/rust;"},
-    {"Test Viewer", "", "viewer %F", "image/png;image/jpeg;"},
-    {"Test Single", "", "single %f", "application/pdf;"},
-    {"Test Files", "", "files %U", "inode/directory;"},
-    {"Gone App", "", "", "text/plain;"},
-    {"Sublime Text", "", "sublime %F", "text/plain;"},
+// how the recorder is told its name and files (empty: a program that is not installed), then
+// the entry's further lines.
+const char* const kEntries[][4] = {
+    {"Test Editor", "", "editor %F", "MimeType=text/plain;text/markdown;text/rust;"},
+    {"Test Viewer", "", "viewer %F", "MimeType=image/png;image/jpeg;"},
+    {"Test Single", "", "single %f", "MimeType=application/pdf;"},
+    {"Test Files", "", "files %U", "MimeType=inode/directory;"},
+    {"Gone App", "", "", "MimeType=text/plain;"},
+    {"Sublime Text", "", "sublime %F", "MimeType=text/plain;"},
     {"System Player", "sys/applications/korvane-system-player.desktop", "player %U",
-     "audio/mpeg;video/mp4;"},
-    {"Sub", "sys/applications/kde/korvane-sub.desktop", "sub %F", "application/zip;"},
+     "MimeType=audio/mpeg;video/mp4;"},
+    {"Sub", "sys/applications/kde/korvane-sub.desktop", "sub %F", "MimeType=application/zip;"},
+    {"Helper", "", "helper %F", "NoDisplay=true"},
+    {"KDE Only", "", "kde %F", "OnlyShowIn=KDE;"},
 };
 
 } // namespace
@@ -59,13 +56,14 @@ FreedesktopSandbox::FreedesktopSandbox() {
     }
     const QString recorder =
         QStringLiteral(KORVANE_RECORDER " ") + root() + QStringLiteral("/launches.log ");
-    for (const Entry& e : kEntries) {
-        const QString exec = *e.exec ? recorder + QLatin1String(e.exec)
-                                     : QStringLiteral("/nonexistent/korvane-gone %F");
-        writeFile(entry(idOf(QLatin1String(e.name))),
+    for (const auto& [name, system, exec, lines] : kEntries) {
+        writeFile(entry(idOf(QLatin1String(name))),
                   QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nName[de]=%1 (de)\n"
-                                 "Exec=%2\nMimeType=%3\nIcon=text-editor\n")
-                      .arg(QLatin1String(e.name), exec, QLatin1String(e.types))
+                                 "Exec=%2\n%3\nIcon=text-editor\n")
+                      .arg(QLatin1String(name),
+                           *exec ? recorder + QLatin1String(exec)
+                                 : QStringLiteral("/nonexistent/korvane-gone %F"),
+                           QLatin1String(lines))
                       .toUtf8());
     }
     // The user's entries do not count as defaults for the files app unless asked.
@@ -93,9 +91,9 @@ QString FreedesktopSandbox::idOf(const QString& name) {
 }
 
 QString FreedesktopSandbox::entry(const QString& id) const {
-    for (const Entry& e : kEntries) {
-        if (idOf(QLatin1String(e.name)) == id && *e.system) {
-            return root() + u'/' + QLatin1String(e.system);
+    for (const auto& [name, system, exec, lines] : kEntries) {
+        if (idOf(QLatin1String(name)) == id && *system) {
+            return root() + u'/' + QLatin1String(system);
         }
     }
     return userApplications() + u'/' + id;
