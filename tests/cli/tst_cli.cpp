@@ -1,3 +1,4 @@
+#include "core/rule_store.h"
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
@@ -230,9 +231,8 @@ private Q_SLOTS:
 
     // Concurrent writers each re-read the file under its lock: nobody's change is lost.
     void concurrentCommandsKeepEveryChange() {
-        sandbox->writeRules({"a>A", "b>B", "c>C"});
         const QString source =
-            sandbox->makeFile("three.json", readFile(sandbox->rulesDirectory() + "/rules.json"));
+            sandbox->makeFile("three.json", RuleStore::encode(rulesFrom({"a>A", "b>B", "c>C"})));
         sandbox->writeRules(QStringList());
         std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < 6; ++i) {

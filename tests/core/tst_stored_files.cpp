@@ -122,7 +122,6 @@ private Q_SLOTS:
         columns<QByteArray, QString>("conf", "read");
         row("nothing stored", QByteArray(), "1 openInFinder 0 ");
         row("ignore", QByteArray("folderBehavior=ignore\nshowMenuBar=false\n"), "0 ignore 2 ");
-        row("recents not a list", QByteArray("recentFiles=/a/b\n"), "1 openInFinder 0 ");
         row("recents with a number", QByteArray("recentFiles=\"[\\\"/a\\\",1]\"\n"),
             "1 openInFinder 0 ");
         row("recents", QByteArray("recentFiles=\"[\\\"/a\\\",\\\"/b, c\\\"]\"\n"),

@@ -1,4 +1,3 @@
-#include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
 #include "gui/main_window.h"
 #include "gui/pending_sheet.h"
@@ -215,20 +214,6 @@ private Q_SLOTS:
         f.in<QLineEdit>(1, "extensions")->clear();
         QTest::keyClicks(f.in<QLineEdit>(1, "extensions"), "txt");
         QTRY_VERIFY(!finding->isVisible());
-    }
-
-    void chooserDialogFilters() {
-        MemoryPlatform platform;
-        platform.setApplicationEntries(
-            {{"TextEdit", "/a/TextEdit"}, {"Preview", "/a/Preview"}, {"Sublime Text", "/a/ST"}});
-        AppChooserDialog dialog(platform, "Choose an App");
-        QListWidget* apps = find<QListWidget>(&dialog, "apps");
-        QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "sub"); // the first match is picked
-        QVERIFY(apps->item(0)->isHidden() && apps->item(2)->isHidden()); // sorted by name
-        QCOMPARE(dialog.chosen(), "/a/ST");
-        dialog.show();
-        QTest::keyClick(find<QLineEdit>(&dialog, "filter"), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     // Rows keep their natural height at the top of the framed list, which its content never
