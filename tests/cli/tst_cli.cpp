@@ -2,7 +2,6 @@
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 #include <fcntl.h>

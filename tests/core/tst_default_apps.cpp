@@ -102,9 +102,6 @@ private Q_SLOTS:
         row("no default before: the change is undone",
             png("\"previous\":null,\"previousBundleID\":\"\",\"changedTo\":\"preview.desktop\""),
             int(Outcome::Applied), ".png: restored; it had no default app before.");
-        row("one bad entry",
-            QByteArray("{\"md\":{\"previousBundleID\":\"a\",\"changedTo\":\"b\"},\"png\":{}}"),
-            int(Outcome::Applied), ".png: nothing to restore.");
         row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
             int(Outcome::Applied), ".png: nothing to restore.");
         row("an entry not an object", QByteArray("{\"png\":\"x\"}"), int(Outcome::Applied),

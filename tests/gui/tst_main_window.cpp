@@ -33,13 +33,11 @@ struct WindowFixture : ModelFixture {
         QMenu* menu = in<QToolButton>(i, button)->menu();
         Q_EMIT menu->aboutToShow();
         QStringList texts;
-        QAction* picked = nullptr;
         for (QAction* action : menu->actions()) {
             texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
-            picked = action->text() == pick ? action : picked;
         }
-        if (picked) {
-            picked->trigger();
+        if (texts.contains(pick)) {
+            menu->actions().at(texts.indexOf(pick))->trigger();
         }
         return texts;
     }
@@ -91,10 +89,10 @@ private Q_SLOTS:
         WindowFixture f;
         QVERIFY(find<QWidget>(&f.window, "noRules")->isVisible());
         QVERIFY(!find<QPushButton>(&f.window, "export")->isEnabled());
-        f.addRule("txt, png, qqq, a, b, c, d, e>TextEdit");
+        f.addRule("txt, png, qqq>TextEdit");
         QTest::mouseClick(find<QPushButton>(&f.window, "addRule"), Qt::LeftButton);
         QVERIFY(find<QPushButton>(&f.window, "export")->isEnabled());
-        QCOMPARE(f.ruleText(), "> txt,png,qqq,a,b,c,d,e>TextEdit"); // the blank one first
+        QCOMPARE(f.ruleText(), "> txt,png,qqq>TextEdit"); // the blank one first
         QLineEdit* extensions = f.in<QLineEdit>(0, "extensions");
         QTest::keyClicks(extensions, "MD, .markdown");
         QCOMPARE(f.model->store().rules().first().extensions, (QStringList{"md", "markdown"}));
@@ -103,10 +101,9 @@ private Q_SLOTS:
         QSignalSpy refreshed(f.row(0), &RuleRow::refreshed);
         QTest::keyClicks(extensions, ", ");
         QCOMPARE(extensions->text(), "MD, .markdown, ");
-        QTRY_COMPARE(f.lines(1).size(), 6); // at most six lines
-        QCOMPARE(f.lines(1).mid(0, 3),
-                 (QStringList{".txt currently opens in TextEdit", ".png currently opens in Preview",
-                              ".qqq currently opens in no app"}));
+        QTRY_COMPARE(f.lines(1), (QStringList{".txt currently opens in TextEdit",
+                                              ".png currently opens in Preview",
+                                              ".qqq currently opens in no app"}));
         QCOMPARE(refreshed.size(), 0); // the same list: no new look-up
     }
 

@@ -1,10 +1,7 @@
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
-#include <QTest>
 
 using namespace korvane;
 

@@ -5,12 +5,10 @@
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
 #include <QTest>
-#include <QUrl>
 
 using namespace korvane;
 
@@ -165,11 +163,10 @@ private Q_SLOTS:
                      (QStringList{"files: " + sandbox->root() + "/files/one",
                                   "files: " + sandbox->root() + "/files/two"}));
         } else {
-            QStringList uris;
-            for (const QString& file : files) {
-                uris << "\"" + QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded()) + "\"";
-            }
-            QCOMPARE(sandbox->revealed(), QStringList{"ShowItems[" + uris.join(u',') + "]"});
+            QCOMPARE(sandbox->revealed(),
+                     QStringList{sandbox->rooted(
+                         "ShowItems[\"file://@/files/one/a%20b.txt\","
+                         "\"file://@/files/one/b.txt\",\"file://@/files/two/c.txt\"]")});
             QCOMPARE(sandbox->launched(0), QStringList());
         }
         QFile::remove(service);

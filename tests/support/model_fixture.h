@@ -6,7 +6,6 @@
 #include "memory_platform.h"
 #include "test_data.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 
