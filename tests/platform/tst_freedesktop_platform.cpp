@@ -97,13 +97,11 @@ private Q_SLOTS:
     }
 
     void open() {
-        const QStringList& names = data<QStringList>("names");
         const QString& app = data<QString>("app");
-        const int launches = std::max(0, data<int>("launches"));
         const bool fails = data<int>("launches") < 0;
         QStringList files;
         QStringList expected;
-        for (const QString& name : names) {
+        for (const QString& name : data<QStringList>("names")) {
             files << sandbox->makeFile(name);
             expected << app.section(u'-', 2, 2).section(u'.', 0, 0) + ": " + files.last();
         }
@@ -112,7 +110,7 @@ private Q_SLOTS:
             fails);
         expected.sort();
         QCOMPARE(sandbox->launched(int(expected.size())), fails ? QStringList() : expected);
-        QCOMPARE(int(sandbox->launches().size()), launches);
+        QCOMPARE(int(sandbox->launches().size()), std::max(0, data<int>("launches")));
     }
 
     // More files than one command line can carry: as few launches as fit, no file lost.

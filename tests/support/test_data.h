@@ -33,9 +33,9 @@ inline QByteArray fileState(const QString& path) {
     if (lstat(QFile::encodeName(path).constData(), &info) != 0) {
         return "<missing>";
     }
-    return QByteArray::number(quint64(info.st_ino)) + ' ' + QByteArray::number(info.st_mode) + ' ' +
-           QByteArray::number(qint64(info.st_mtim.tv_sec)) + '.' +
-           QByteArray::number(qint64(info.st_mtim.tv_nsec)) + '\n' +
+    return QString::asprintf("%llu %o %lld.%09ld\n", qulonglong(info.st_ino), info.st_mode,
+                             qlonglong(info.st_mtim.tv_sec), long(info.st_mtim.tv_nsec))
+               .toLatin1() +
            (S_ISREG(info.st_mode) ? readFile(path) : QByteArray());
 }
 // Replaces a file's bytes, making its folder when needed.
