@@ -1,3 +1,4 @@
+#include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
 #include "gui/main_window.h"
 #include "gui/pending_sheet.h"
@@ -211,6 +212,17 @@ private Q_SLOTS:
         f.in<QLineEdit>(1, "extensions")->clear();
         QTest::keyClicks(f.in<QLineEdit>(1, "extensions"), "txt");
         QTRY_VERIFY(!finding->isVisible());
+    }
+
+    // The chooser filters as typed and takes the first match; Down goes on into the list.
+    void chooserDialog() {
+        MemoryPlatform platform;
+        platform.setApplicationEntries({{"TextEdit", "/a/TextEdit"}, {"Sublime Text", "/a/ST"}});
+        AppChooserDialog dialog(platform, "Choose an App");
+        QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "sub");
+        QCOMPARE(dialog.chosen(), "/a/ST");
+        QTest::keyClick(find<QLineEdit>(&dialog, "filter"), Qt::Key_Down);
+        QCOMPARE(dialog.focusWidget(), find<QListWidget>(&dialog, "apps"));
     }
 
     // Rows keep their natural height at the top of the framed list, which its content never

@@ -62,9 +62,6 @@ public:
             return of;
         });
     }
-    void clearOrders() {
-        locked([&] { m_orders.clear(); });
-    }
     int typeQuestions() const { return m_typeQuestions; }
 
     // Platform
