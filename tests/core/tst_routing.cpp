@@ -77,15 +77,10 @@ private Q_SLOTS:
         QCOMPARE(result.app, index < 0 || missing ? QString() : rules[index].appPath);
 
         const int before = platform.typeQuestions();
-        const QStringList files{data<QString>("file"),
-                                "/d/a.md",
-                                "/d/b.txt",
-                                "/d/README",
-                                "/d/c.JPG",
-                                "/d/d.jpg",
-                                "/d/e.mp3",
-                                "/d/f.qqq",
-                                "/d/h.txt"};
+        const QStringList files =
+            (data<QString>("file") +
+             " /d/a.md /d/b.txt /d/README /d/c.JPG /d/d.jpg /d/e.mp3 /d/f.qqq /d/h.txt")
+                .split(u' ');
         const QList<RouteResult> all = Router::routeAll(files + files, rules, platform);
         QVERIFY(platform.typeQuestions() - before <= 6); // once per distinct key
         for (qsizetype i = 0; i < all.size(); ++i) {
