@@ -246,11 +246,11 @@ void MainWindow::syncAlert() {
     if (text.isNull()) {
         return;
     }
-    if (!m_alert) {
+    const bool showing = m_alert;
+    if (!showing) {
         m_alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Default apps"),
                                   QString(), QMessageBox::Ok, this);
         m_alert->setTextFormat(Qt::PlainText); // names from outside are never markup
-        m_alert->setText(Wording::visible(text, true));
         m_alert->setWindowModality(Qt::WindowModal);
         m_alert->button(QMessageBox::Ok)->setIcon(QIcon()); // plain, as GNOME and KDE draw it
         m_alert->setAttribute(Qt::WA_DeleteOnClose);
@@ -258,9 +258,10 @@ void MainWindow::syncAlert() {
             m_alert = nullptr; // closing: a later text gets an alert of its own
             m_model.setAlertText(QString());
         });
+    }
+    m_alert->setText(Wording::visible(text, true));
+    if (!showing) {
         m_alert->open();
-    } else {
-        m_alert->setText(Wording::visible(text, true));
     }
 }
 
