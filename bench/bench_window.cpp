@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         sandbox.writeRules(rules);
         std::vector<double> shown;
         double rss = 0;
-        double slowest = 0;
+        std::vector<double> slowest; // each run's slowest step
         for (int i = 0; i < 7; ++i) {
             QProcess child;
             child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child")});
@@ -112,17 +112,20 @@ int main(int argc, char** argv) {
             }
             shown.push_back(values[0].toDouble());
             rss = std::max(rss, values[1].toDouble());
-            slowest = std::max(slowest, values[2].toDouble());
+            slowest.push_back(values[2].toDouble());
         }
         std::sort(shown.begin(), shown.end());
+        std::sort(slowest.begin(), slowest.end());
         const QByteArray what = QByteArray::number(count) + (count == 1 ? " rule" : " rules");
         bench.report(("process start to main window shown, " + what + " (median of 7)").constData(),
                      shown[shown.size() / 2], "ms", 300);
         bench.report(("resident memory of the running window, " + what + " (largest)").constData(),
                      rss, "MB", count == 1 ? 80 : 60);
         if (count > 1) {
-            bench.report(("slowest scroll step, by wheel and by page, " + what).constData(),
-                         slowest, "ms", 16);
+            // The middle run's slowest step: one hiccup of a busy machine is not the list's doing.
+            bench.report(("slowest scroll step, by wheel and by page, " + what + " (median of 7)")
+                             .constData(),
+                         slowest[slowest.size() / 2], "ms", 16);
         }
     }
     return bench.exitCode();

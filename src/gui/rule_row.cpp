@@ -357,18 +357,20 @@ void RuleRow::updateView() {
         m_infoLayout->addWidget(label);
     }
 
-    // The app is looked up again only when the rule names another.
+    // The app and its name are looked up again only when the rule names another.
     const QString appKey = m_rule.appId + u'\n' + m_rule.appPath;
     if (appKey != m_resolvedKey) {
         m_resolvedKey = appKey;
         m_resolved = AppInfo::resolve(m_rule, platform);
+        m_resolvedName =
+            m_resolved ? Wording::visible(AppInfo::displayName(*m_resolved, platform)) : QString();
     }
     const std::optional<QString>& app = m_resolved;
     QPalette namePalette = palette();
     if (app) {
         m_appIcon->setPixmap(Icons::forPath(*app, platform).pixmap(24, 24));
         m_appIcon->show();
-        const QString name = Wording::visible(AppInfo::displayName(*app, platform));
+        const QString& name = m_resolvedName;
         m_appName->setText(
             m_appName->fontMetrics().elidedText(name, Qt::ElideRight, m_appName->width()));
         m_appName->setToolTip(name);

@@ -103,6 +103,7 @@ private:
     bool m_seen = false;
     QString m_resolvedKey = QStringLiteral("\n-"); // none looked up yet
     std::optional<QString> m_resolved;
+    QString m_resolvedName;
 };
 
 } // namespace korvane
