@@ -229,15 +229,15 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
         refreshIfNeeded();
     });
     connect(&m_watcher, &QFutureWatcher<Refresh>::finished, this, [this] {
-        // Only the latest key's results are kept on screen.
-        if (m_watcher.property("key").toString() != taskKey()) {
-            return;
+        // Only the latest key's results are kept on screen; a newer key's look-up starts now.
+        if (m_watcher.property("key").toString() == taskKey()) {
+            const Refresh result = m_watcher.result();
+            m_candidates = result.candidates;
+            m_infos = result.infos;
+            updateView();
+            Q_EMIT refreshed();
         }
-        const Refresh result = m_watcher.result();
-        m_candidates = result.candidates;
-        m_infos = result.infos;
-        updateView();
-        Q_EMIT refreshed();
+        refreshIfNeeded();
     });
 
     updateView();
@@ -306,8 +306,10 @@ void RuleRow::paintEvent(QPaintEvent* event) {
 }
 
 void RuleRow::refreshIfNeeded() {
+    // One look-up at a time, so that the destructor's wait covers every one that reads the
+    // platform; the next starts when it is done.
     const QString key = taskKey();
-    if (!m_seen || key == m_requestedKey) {
+    if (!m_seen || key == m_requestedKey || m_watcher.isRunning()) {
         return;
     }
     m_requestedKey = key;
