@@ -1,9 +1,10 @@
 #include "store_file.h"
 
+#include "platform/durable_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -65,6 +66,12 @@ Contents read(const QString& path, qint64 maxSize) {
 }
 
 std::optional<QString> write(const QString& path, const QByteArray& bytes) {
+    if (bytes.size() > kMaxSize) {
+        // A file Korvane would refuse to read back is never written.
+        return QStringLiteral("%1 would be larger than %2 MiB, more than Korvane reads back.")
+            .arg(QDir::toNativeSeparators(path))
+            .arg(kMaxSize / (1024 * 1024));
+    }
     QString target = path;
     const QFileInfo link(path);
     if (link.isSymLink()) {
@@ -78,18 +85,9 @@ std::optional<QString> write(const QString& path, const QByteArray& bytes) {
     if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
         return notRegular(target);
     }
-    QSaveFile file(target);
-    // The data is flushed and checked before the commit: a short write on a full disk must never
-    // replace the old file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
+    if (const auto error = DurableFile::replace(target, bytes)) {
         return QStringLiteral("%1 couldn't be written: %2")
-            .arg(QDir::toNativeSeparators(path), error);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("%1 couldn't be written: %2")
-            .arg(QDir::toNativeSeparators(path), file.errorString());
+            .arg(QDir::toNativeSeparators(path), *error);
     }
     return std::nullopt;
 }

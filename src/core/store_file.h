@@ -23,8 +23,9 @@ struct Contents {
 // Never blocks on a FIFO or device: they are refused, as is a file above `maxSize`.
 Contents read(const QString& path, qint64 maxSize = kMaxSize);
 
-// Replaces the file at `path` with `bytes`, or leaves it whole and answers why not. A symbolic
-// link is written through to its target; anything but a regular file is refused.
+// Replaces the file at `path` with `bytes` durably, or leaves it whole and answers why not, also
+// when the bytes are more than `read` takes. A symbolic link is written through to its target;
+// anything but a regular file is refused.
 std::optional<QString> write(const QString& path, const QByteArray& bytes);
 
 // The lock every read-modify-write of `path` holds, so that two processes never lose each
