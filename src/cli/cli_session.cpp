@@ -59,7 +59,16 @@ void CliSession::settle() {
     }
 }
 
+bool CliSession::rulesUnreadable() {
+    const QString problem = m_model->store().loadProblem();
+    if (!problem.isEmpty()) {
+        m_err << "korvane: " << terminalText(problem) << "\n";
+    }
+    return !problem.isEmpty();
+}
+
 int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) {
+    const bool withoutRules = rulesUnreadable();
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
         m_err << "korvane: the current folder can't be read, so the files can't be found\n";
@@ -90,7 +99,7 @@ int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) 
         m_model->pendingDismissed();
         settle();
     }
-    return refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
+    return withoutRules || refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
 }
 
 void CliSession::ask() {
@@ -136,12 +145,10 @@ void CliSession::ask() {
 }
 
 int CliSession::listRules() {
-    const RuleStore& store = m_model->store();
-    if (!store.loadProblem().isEmpty()) {
-        m_err << "korvane: " << terminalText(store.loadProblem()) << "\n";
+    if (rulesUnreadable()) {
         return 1;
     }
-    const QList<Rule>& rules = store.rules();
+    const QList<Rule>& rules = m_model->store().rules();
     if (rules.isEmpty()) {
         m_out << "No rules yet.\n";
     }
@@ -167,8 +174,7 @@ int CliSession::listRules() {
 }
 
 int CliSession::checkRules() {
-    if (!m_model->store().loadProblem().isEmpty()) {
-        m_err << "korvane: " << terminalText(m_model->store().loadProblem()) << "\n";
+    if (rulesUnreadable()) {
         return 1;
     }
     const QList<Rule> rules = m_model->store().rules();
@@ -183,10 +189,16 @@ int CliSession::checkRules() {
 }
 
 int CliSession::importRules(const QString& file) {
+    if (rulesUnreadable()) {
+        return 1;
+    }
     return report(m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
 }
 
 int CliSession::exportRules(const QString& file) {
+    if (rulesUnreadable()) {
+        return 1;
+    }
     return report(m_model->exportRulesTo(QFileInfo(file).absoluteFilePath()));
 }
 
@@ -206,6 +218,9 @@ int CliSession::restoreDefault(int number) {
 }
 
 int CliSession::runDefaults(int number, bool make) {
+    if (rulesUnreadable()) {
+        return 1;
+    }
     const QList<Rule>& rules = m_model->store().rules();
     if (number < 1 || number > rules.size()) {
         m_err << "korvane: there is no rule " << number << " (there "

@@ -29,6 +29,8 @@ public:
     int restoreDefault(int number);
 
 private:
+    // Says so on standard error when rules.json can't be read.
+    bool rulesUnreadable();
     void settle();
     void ask();
     int runDefaults(int number, bool make);

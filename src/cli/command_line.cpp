@@ -113,6 +113,7 @@ protected:
         const QString directory = RuleStore::defaultDirectory();
         QString problem;
         auto rules = RuleStore::read(directory, &problem);
+        const bool withoutRules = !rules;
         if (!rules) {
             c.err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
             rules = QList<Rule>();
@@ -174,7 +175,7 @@ protected:
                 break;
             }
         }
-        return failed ? 1 : 0;
+        return failed || withoutRules ? 1 : 0;
     }
 };
 

@@ -10,6 +10,7 @@
 #include "window_service.h"
 #include "wording.h"
 
+#include <QDir>
 #include <QHash>
 #include <QPointer>
 #include <QTimer>
@@ -37,6 +38,11 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
             launch({{app, files}}, {});
         });
     connect(m_pending.get(), &PendingQueue::changed, this, &AppModel::pendingChanged);
+    connect(m_store.get(), &RuleStore::unreadableKept, this, [this](const QString& copy) {
+        setAlertText(QStringLiteral("Your rules file couldn't be read, so it was kept as %1 and "
+                                    "a new one was started.")
+                         .arg(QDir::toNativeSeparators(copy)));
+    });
     connect(m_store.get(), &RuleStore::saved, this, [this](bool ok) {
         if (!ok) {
             setAlertText(
@@ -271,6 +277,9 @@ void AppModel::exportRules() {
 }
 
 std::optional<QString> AppModel::exportRulesTo(const QString& path) {
+    if (!m_store->loadProblem().isEmpty()) {
+        return m_store->loadProblem(); // the list is not the user's rules: never export it
+    }
     if (const auto error = StoreFile::write(path, RuleStore::encode(m_store->rules()))) {
         return QStringLiteral("The rules couldn't be saved there: %1").arg(*error);
     }
@@ -303,8 +312,7 @@ std::optional<QString> AppModel::importRulesFrom(const QString& path) {
     for (Rule& rule : *decoded) {
         rule.id = QUuid::createUuid();
     }
-    m_store->appendRules(*decoded);
-    if (m_store->writeFailed()) {
+    if (!m_store->commit([rules = *decoded](QList<Rule>& list) { list.append(rules); })) {
         return QStringLiteral("The rules couldn't be imported. %1").arg(m_store->lastError());
     }
     flash(QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")));

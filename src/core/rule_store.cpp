@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStandardPaths>
@@ -26,11 +27,7 @@ RuleStore::RuleStore(const Platform& platform, const QString& directory, QObject
     load(platform);
 }
 
-RuleStore::~RuleStore() {
-    if (savePending()) {
-        saveNow();
-    }
-}
+RuleStore::~RuleStore() = default;
 
 QString RuleStore::defaultDirectory() {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -50,7 +47,7 @@ void RuleStore::load(const Platform& platform) {
     case StoreFile::Contents::Ok:
         m_diskBytes = disk.bytes;
         if (const auto rules = decode(disk.bytes)) {
-            m_rules = *rules;
+            m_rules = m_base = *rules;
         } else {
             m_fileUnreadable = true;
             m_loadProblem =
@@ -65,11 +62,12 @@ void RuleStore::load(const Platform& platform) {
         rule.extensions = {QStringLiteral("md"), QStringLiteral("markdown"),
                            QStringLiteral("mdown"), QStringLiteral("txt")};
         rule.setApp(*sublime, platform);
-        m_rules = {rule};
+        m_rules = m_base = {rule};
     }
 }
 
 void RuleStore::normalise() {
+    m_mayKeepAside = true;
     if (m_fileUnreadable || (m_diskBytes && *m_diskBytes == encode(m_rules))) {
         return;
     }
@@ -83,11 +81,16 @@ void RuleStore::watchFile() {
     }
     QDir().mkpath(m_directory);
     m_watcher = new QFileSystemWatcher({m_directory}, this);
+    // The folder tells of a file replaced by rename; the file itself of one written in place.
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RuleStore::reloadFromDisk);
+    connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &RuleStore::reloadFromDisk);
     reloadFromDisk();
 }
 
 void RuleStore::reloadFromDisk() {
+    if (m_watcher && !m_watcher->files().contains(m_filePath)) {
+        m_watcher->addPath(m_filePath); // again after a rename replaced the file
+    }
     if (!m_edits.isEmpty()) {
         return; // the next write reads the file again and keeps both
     }
@@ -104,6 +107,7 @@ void RuleStore::reloadFromDisk() {
 }
 
 void RuleStore::adopt(const QList<Rule>& rules) {
+    m_base = rules;
     if (rules == m_rules) {
         return;
     }
@@ -111,15 +115,49 @@ void RuleStore::adopt(const QList<Rule>& rules) {
     Q_EMIT rulesChanged();
 }
 
+void RuleStore::replay() {
+    QList<Rule> rules = m_base;
+    for (const Edit& change : std::as_const(m_edits)) {
+        change(rules);
+    }
+    if (rules != m_rules) {
+        m_rules = rules;
+        Q_EMIT rulesChanged();
+    }
+}
+
 void RuleStore::edit(Edit change) {
     change(m_rules);
     m_edits.append(std::move(change));
     Q_EMIT rulesChanged();
+    if (m_saveTimer.interval() != 0) {
+        m_saveTimer.start();
+    } else if (!saveNow()) {
+        // A change that was reported as not written must never be written later.
+        m_edits.clear();
+        m_normalise = false;
+        replay();
+    }
+}
+
+bool RuleStore::commit(Edit change) {
+    const qsizetype waiting = m_edits.size();
     if (m_saveTimer.interval() == 0) {
-        saveNow();
-    } else {
+        edit(std::move(change));
+        return m_edits.isEmpty() && m_lastError.isEmpty();
+    }
+    change(m_rules);
+    m_edits.append(std::move(change));
+    Q_EMIT rulesChanged();
+    if (saveNow()) {
+        return true;
+    }
+    m_edits.resize(waiting); // the others wait for the next write, as before
+    replay();
+    if (savePending()) {
         m_saveTimer.start();
     }
+    return false;
 }
 
 void RuleStore::setRules(const QList<Rule>& rules) {
@@ -165,14 +203,14 @@ void RuleStore::moveRule(qsizetype from, qsizetype to) {
     });
 }
 
-bool RuleStore::keepUnreadableCopy() {
+std::optional<QString> RuleStore::keepUnreadableCopy() {
     // The file we could not read may be the user's hand-edited rules: keep it beside the new one
     // instead of replacing it.
     QString copy = m_filePath + QStringLiteral(".unreadable");
     for (int n = 2; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n) {
         copy = m_filePath + QStringLiteral(".unreadable-%1").arg(n);
     }
-    return QFile::copy(m_filePath, copy);
+    return QFile::copy(m_filePath, copy) ? std::optional(copy) : std::nullopt;
 }
 
 bool RuleStore::fail(const QString& error) {
@@ -209,10 +247,19 @@ bool RuleStore::saveNow() {
             m_fileUnreadable = true;
         }
     }
-    if (onDisk && m_fileUnreadable && !keepUnreadableCopy()) {
-        return fail(QStringLiteral("%1 can't be read as rules and couldn't be kept aside, so it "
-                                   "was left as it is.")
-                        .arg(QDir::toNativeSeparators(m_filePath)));
+    std::optional<QString> keptAt;
+    if (onDisk && m_fileUnreadable) {
+        if (!m_mayKeepAside) {
+            return fail(m_loadProblem.isEmpty() ? QStringLiteral("%1 is not a rules file.")
+                                                      .arg(QDir::toNativeSeparators(m_filePath))
+                                                : m_loadProblem);
+        }
+        keptAt = keepUnreadableCopy();
+        if (!keptAt) {
+            return fail(QStringLiteral("%1 can't be read as rules and couldn't be kept aside, so "
+                                       "it was left as it is.")
+                            .arg(QDir::toNativeSeparators(m_filePath)));
+        }
     }
     const QByteArray bytes = encode(rules);
     if (!onDisk || disk.bytes != bytes) {
@@ -227,6 +274,9 @@ bool RuleStore::saveNow() {
     m_loadProblem.clear();
     m_lastError.clear();
     adopt(rules);
+    if (keptAt) {
+        Q_EMIT unreadableKept(*keptAt);
+    }
     Q_EMIT saved(true);
     return true;
 }
@@ -252,8 +302,14 @@ std::optional<QList<Rule>> RuleStore::decode(const QByteArray& bytes) {
         return std::nullopt;
     }
     QList<Rule> rules;
+    QHash<QUuid, int> seen; // how often each id came so far
     for (const QJsonValue& element : document.array()) {
-        if (const auto rule = Rule::fromJson(element)) {
+        if (auto rule = Rule::fromJson(element)) {
+            // A repeated id (a file merged by hand) gets an id of its own, the same on every
+            // read, so that each rule can be edited and deleted alone.
+            if (const int repeats = seen[rule->id]++; repeats > 0) {
+                rule->id = QUuid::createUuidV5(rule->id, QString::number(repeats));
+            }
             rules.append(*rule);
         }
     }
@@ -290,6 +346,26 @@ std::optional<QList<Rule>> RuleStore::readImport(const QString& path, QString* p
     if (!rules || rules->isEmpty()) {
         *problem = QStringLiteral("That file doesn't contain any valid Korvane rules.");
         return std::nullopt;
+    }
+    // Longer than any real desktop entry's: such a field only makes the rules file unreadable.
+    constexpr qsizetype kLongestName = 1024;
+    constexpr qsizetype kLongestPath = 4096;
+    for (qsizetype i = 0; i < rules->size(); ++i) {
+        const Rule& rule = rules->at(i);
+        const bool longExtension = std::any_of(rule.extensions.begin(), rule.extensions.end(),
+                                               [](const QString& ext) { return ext.size() > 255; });
+        const char* field = rule.appName.size() > kLongestName   ? "app name"
+                            : rule.appId.size() > kLongestName   ? "app ID"
+                            : rule.appPath.size() > kLongestPath ? "app path"
+                            : longExtension                      ? "extension"
+                                                                 : nullptr;
+        if (field) {
+            *problem = QStringLiteral("Rule %1 of that file has an %2 longer than any real one, "
+                                      "so no rules were imported.")
+                           .arg(i + 1)
+                           .arg(QLatin1String(field));
+            return std::nullopt;
+        }
     }
     return rules;
 }

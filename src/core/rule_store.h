@@ -21,7 +21,8 @@ class Platform;
 // and written under the file's lock after the file is read again, so that a change another
 // process made meanwhile is kept and the edits are applied on top of it. Changes are debounced,
 // so that a burst of edits costs one write; with a delay of 0 each change is written before the
-// call returns. Loading never writes.
+// call returns, and one that could not be written is dropped. Loading never writes, and neither
+// does the destructor: the owner flushes with saveNow().
 class RuleStore : public QObject {
     Q_OBJECT
 
@@ -29,7 +30,6 @@ public:
     // Loads `directory`/rules.json; on the very first run makes the default rule (not written
     // until the list is changed or normalised).
     RuleStore(const Platform& platform, const QString& directory, QObject* parent = nullptr);
-    // Writes a change that is still waiting for its delay, so a quit never loses it.
     ~RuleStore() override;
 
     // "Korvane" under the user's data directory, or under the temporary directory without one.
@@ -39,11 +39,16 @@ public:
     // Replaces the whole list.
     void setRules(const QList<Rule>& rules);
     // Edits that name rules by id, so that they still mean the same on a list changed on disk.
+    using Edit = std::function<void(QList<Rule>&)>;
+    void edit(Edit change);
     void setRule(const Rule& rule);
     void insertRule(qsizetype index, const Rule& rule);
     void appendRules(const QList<Rule>& rules);
     void removeRule(const QUuid& id);
     void moveRule(qsizetype from, qsizetype to);
+    // Makes the change and writes it at once; a change that can't be written is taken back
+    // (every other waiting change stays), with the reason in `lastError`.
+    [[nodiscard]] bool commit(Edit change);
 
     QString directory() const { return m_directory; }
     QString filePath() const { return m_filePath; }
@@ -59,7 +64,8 @@ public:
     bool writeFailed() const { return savePending() && !m_lastError.isEmpty(); }
     void setSaveDelay(std::chrono::milliseconds delay) { m_saveTimer.setInterval(delay); }
     // For the process that edits rules: writes the list as this version writes it (and the
-    // first-run rule) when that differs from the file.
+    // first-run rule) when that differs from the file. A rules file that can't be read is kept
+    // aside at the first change (see unreadableKept); without this it is never replaced.
     void normalise();
     // Adopts changes other processes write to the file while no change of ours is waiting.
     void watchFile();
@@ -80,18 +86,19 @@ Q_SIGNALS:
     void rulesChanged();
     // After every write attempt, with whether the file now holds the list.
     void saved(bool ok);
+    // A rules file that couldn't be read was kept at `copy` before a new one was written.
+    void unreadableKept(const QString& copy);
 
 private:
-    using Edit = std::function<void(QList<Rule>&)>;
-
-    void edit(Edit change);
     void load(const Platform& platform);
     void reloadFromDisk();
     bool fail(const QString& error);
-    bool keepUnreadableCopy();
+    std::optional<QString> keepUnreadableCopy();
     void adopt(const QList<Rule>& rules);
+    void replay();
 
-    QList<Rule> m_rules;
+    QList<Rule> m_base;  // the list as last read or written
+    QList<Rule> m_rules; // m_base with m_edits applied
     QList<Edit> m_edits; // made since the last write, in order
     QString m_directory;
     QString m_filePath;
@@ -99,6 +106,7 @@ private:
     std::optional<QByteArray> m_diskBytes; // what the file held when last read or written
     bool m_fileUnreadable = false;
     bool m_normalise = false;
+    bool m_mayKeepAside = false;
     QString m_loadProblem;
     QString m_lastError;
     QFileSystemWatcher* m_watcher = nullptr;

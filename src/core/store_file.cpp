@@ -6,8 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -92,19 +95,72 @@ std::optional<QString> write(const QString& path, const QByteArray& bytes) {
     return std::nullopt;
 }
 
+namespace {
+
+// Removes a lock file left by a process that is gone: nobody holds its native lock (QLockFile
+// takes one while it holds the file), and it names no running process of this machine, or
+// nothing readable at all. A lock just created may be empty for an instant, so an empty one
+// counts only once it is a second old. True when it was removed.
+bool removeAbandoned(const QString& lockPath) {
+    const QByteArray name = QFile::encodeName(lockPath);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    char buffer[256] = {};
+    ssize_t length = -1;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        length = ::read(fd, buffer, sizeof buffer - 1);
+    }
+    bool abandoned = false;
+    if (length == 0) {
+        abandoned = ::time(nullptr) - info.st_mtime >= 1;
+    } else if (length > 0) {
+        // QLockFile writes the PID, the program's name and the host name, one a line.
+        const QList<QByteArray> lines = QByteArray(buffer, length).split('\n');
+        bool numeric = false;
+        const qint64 pid = lines.first().toLongLong(&numeric);
+        char host[256] = {};
+        ::gethostname(host, sizeof host - 1);
+        const bool here = lines.size() < 3 || lines[2].isEmpty() || lines[2] == host;
+        abandoned = !numeric || pid <= 0 || (here && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH);
+    }
+    // Only the very file that was checked goes, not one another process has made since.
+    struct stat now {};
+    const bool removed = abandoned && ::stat(name.constData(), &now) == 0 &&
+                         now.st_ino == info.st_ino && now.st_dev == info.st_dev &&
+                         ::unlink(name.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
+} // namespace
+
 Lock::Lock(const QString& path)
     : m_lock(path + QStringLiteral(".lock")) {
     m_lock.setStaleLockTime(30000);
-    if (!m_lock.tryLock(10000)) {
-        switch (m_lock.error()) {
-        case QLockFile::LockFailedError:
-            m_error = QStringLiteral("%1 is being changed by another Korvane; try again.")
-                          .arg(QDir::toNativeSeparators(path));
-            break;
-        default:
-            m_error = QStringLiteral("%1 couldn't be locked for writing (%2.lock).")
-                          .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(path));
+    // A live holder has its lock for a few milliseconds; give it a few seconds, no more.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (m_lock.tryLock(0)) {
+            return;
         }
+        if (m_lock.error() != QLockFile::LockFailedError) {
+            break;
+        }
+        if (removeAbandoned(path + QStringLiteral(".lock"))) {
+            continue;
+        }
+        ::usleep(50 * 1000);
+    }
+    switch (m_lock.error()) {
+    case QLockFile::LockFailedError:
+        m_error = QStringLiteral("%1 is being changed by another Korvane; try again.")
+                      .arg(QDir::toNativeSeparators(path));
+        break;
+    default:
+        m_error = QStringLiteral("%1 couldn't be locked for writing (%2.lock).")
+                      .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(path));
     }
 }
 

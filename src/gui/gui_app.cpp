@@ -10,6 +10,7 @@
 #include "tray_controller.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSystemTrayIcon>
 
 namespace korvane {
@@ -37,9 +38,11 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     m_tray = std::make_unique<TrayController>(*m_model);
 
     connect(m_mainWindow->settingsAction(), &QAction::triggered, this, &GuiApp::showSettings);
-    connect(m_mainWindow->quitAction(), &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_mainWindow->quitAction(), &QAction::triggered, this, &GuiApp::quit);
     connect(m_tray.get(), &TrayController::settingsRequested, this, &GuiApp::showSettings);
-    connect(m_tray.get(), &TrayController::quitRequested, qApp, &QCoreApplication::quit);
+    connect(m_tray.get(), &TrayController::quitRequested, this, &GuiApp::quit);
+    // Closing the last window and the session's end quit without those actions.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &GuiApp::flush);
     // Any settings change re-applies the appearance; unchanged values change nothing.
     connect(&m_settings, &Settings::changed, this, &GuiApp::applyAppearance);
     applyAppearance();
@@ -54,6 +57,26 @@ void GuiApp::serve(InstanceChannel& channel) {
             &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
     connect(&channel, &InstanceChannel::openRequested, m_model.get(), &AppModel::handle);
+}
+
+void GuiApp::flush() {
+    RuleStore& store = m_model->store();
+    if (m_unsavedReported || !store.savePending() || store.saveNow()) {
+        return;
+    }
+    m_unsavedReported = true; // once, though quitting flushes again
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvane"),
+                    QStringLiteral("Your last changes to the rules couldn't be saved."),
+                    QMessageBox::Ok, m_mainWindow.get());
+    box.setObjectName(QStringLiteral("unsavedRules"));
+    box.setInformativeText(store.lastError());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void GuiApp::quit() {
+    flush();
+    QCoreApplication::quit();
 }
 
 void GuiApp::showMainWindow() {

@@ -41,6 +41,10 @@ public:
     // tests may pretend either way.
     void setTrayAvailable(bool available);
     void setTaskbarHidable(bool hidable);
+    // Writes the rules' waiting changes, and reports a failure before the program ends.
+    void flush();
+    // Quit Korvane: flushes, then ends the program.
+    void quit();
 
 private:
     Platform& m_platform;
@@ -48,6 +52,7 @@ private:
     bool m_trayAvailable;
     bool m_taskbarHidable;
     bool m_taskbarShown = true;
+    bool m_unsavedReported = false;
     std::unique_ptr<AppModel> m_model;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<SettingsWindow> m_settingsWindow;

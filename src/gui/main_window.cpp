@@ -6,6 +6,7 @@
 #include "icons.h"
 #include "pending_sheet.h"
 #include "platform/platform.h"
+#include "rule_history.h"
 #include "rules_list.h"
 
 #include <QApplication>
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <QUndoCommand>
 #include <QVBoxLayout>
 
 namespace korvane {
@@ -40,29 +40,6 @@ void MainWindowService::raiseWindow() {
 
 namespace {
 
-// A change to the rule list that can be taken back: the whole list before and after, ids
-// included. It was already made when it is recorded.
-class RulesChange : public QUndoCommand {
-public:
-    RulesChange(RuleStore& store, QList<Rule> before, QList<Rule> after, const QString& text)
-        : QUndoCommand(text)
-        , m_store(store)
-        , m_before(std::move(before))
-        , m_after(std::move(after)) {}
-    void undo() override { m_store.setRules(m_before); }
-    void redo() override {
-        if (!std::exchange(m_made, false)) {
-            m_store.setRules(m_after);
-        }
-    }
-
-private:
-    RuleStore& m_store;
-    QList<Rule> m_before;
-    QList<Rule> m_after;
-    bool m_made = true;
-};
-
 QString keyHint(const Platform& platform) {
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
                           "to just reveal in %3")
@@ -77,6 +54,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     , m_chooser(chooser)
     , m_service(new MainWindowService(*this))
     , m_dropZone(new DropZone)
+    , m_history(new RuleHistory(model.store(), this))
     , m_rules(new RulesList(model, chooser))
     , m_addRule(new QPushButton(Icons::plus(), QStringLiteral("Add Rule")))
     , m_import(new QPushButton(QStringLiteral("Import")))
@@ -137,24 +115,36 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
 
     connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
     connect(m_import, &QPushButton::clicked, this, [this] {
-        recordEdit(QStringLiteral("Imported rules"), [this] { m_model.importRules(); });
+        const QList<Rule> before = m_model.store().rules();
+        m_model.importRules();
+        QList<Rule> added = m_model.store().rules();
+        added.removeIf([&](const Rule& rule) {
+            return std::any_of(before.begin(), before.end(),
+                               [&](const Rule& old) { return old.id == rule.id; });
+        });
+        m_history->recordAppended(added);
     });
-    m_rules->setEditRecorder([this](const QString& what, const std::function<void()>& edit) {
-        recordEdit(what, edit);
-        m_model.flash(what);
+    m_rules->setHistory(m_history);
+    // Undo: Ctrl+Z, and for a few seconds after a rule is deleted, moved or imported a button in
+    // the message line.
+    connect(m_history, &RuleHistory::listChanged, this, [this](const QString& message) {
+        if (!message.isEmpty()) {
+            m_model.flash(message);
+        }
+        m_dropZone->setUndoOffered(true);
+        m_undoOffer.start();
     });
-    // Undo: Ctrl+Z, and for a few seconds a button in the message line.
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* undo = m_undo.createUndoAction(this, QStringLiteral("Undo"));
+    QAction* undo = m_history->stack().createUndoAction(this, QStringLiteral("Undo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_undo.createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = m_history->stack().createRedoAction(this, QStringLiteral("Redo"));
     redo->setShortcuts(QKeySequence::Redo); // every binding the platform has
     editMenu->addActions({undo, redo});
     m_undoOffer.setSingleShot(true);
     m_undoOffer.setInterval(std::chrono::seconds(5));
     connect(&m_undoOffer, &QTimer::timeout, this, [this] { m_dropZone->setUndoOffered(false); });
     connect(m_dropZone, &DropZone::undoClicked, this, [this] {
-        m_undo.undo();
+        m_history->stack().undo();
         m_dropZone->setUndoOffered(false);
     });
     connect(m_export, &QPushButton::clicked, &m_model, &AppModel::exportRules);
@@ -178,18 +168,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::addRule() {
-    m_model.store().insertRule(0, Rule());
-}
-
-void MainWindow::recordEdit(const QString& what, const std::function<void()>& edit) {
-    const QList<Rule> before = m_model.store().rules();
-    edit();
-    const QList<Rule> after = m_model.store().rules();
-    if (after != before) {
-        m_undo.push(new RulesChange(m_model.store(), before, after, what));
-        m_dropZone->setUndoOffered(true);
-        m_undoOffer.start();
-    }
+    m_history->addRule(0, Rule());
 }
 
 void MainWindow::bringForward() {

@@ -7,7 +7,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <QUndoStack>
 #include <functional>
 
 class QLabel;
@@ -19,6 +18,7 @@ class AppChooser;
 class AppModel;
 class DropZone;
 class MainWindow;
+class RuleHistory;
 class RulesList;
 
 // The main window as the model sees it.
@@ -53,8 +53,6 @@ public:
     QAction* quitAction() const { return m_quit; }
 
     void addRule();
-    // Makes a change to the rule list that Undo can take back.
-    void recordEdit(const QString& what, const std::function<void()>& edit);
     // Raises and activates the window, with the launcher's activation token when one came.
     void bringForward();
     void setActivationToken(const QString& token) { m_activationToken = token; }
@@ -64,7 +62,6 @@ public:
 private:
     void syncPending();
     QString m_activationToken;
-    QUndoStack m_undo;
     QTimer m_undoOffer;
     void sheetClosed();
     void syncAlert();
@@ -73,6 +70,7 @@ private:
     AppChooser* m_chooser;
     MainWindowService* m_service;
     DropZone* m_dropZone;
+    RuleHistory* m_history;
     RulesList* m_rules;
     QPushButton* m_addRule;
     QPushButton* m_import;

@@ -6,6 +6,7 @@
 #include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
+#include "rule_history.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -249,6 +250,7 @@ RuleRow::~RuleRow() {
 
 void RuleRow::setRule(const Rule& rule) {
     m_rule = rule;
+    showExtensions();
     updateView();
     refreshIfNeeded();
 }
@@ -257,6 +259,15 @@ void RuleRow::setFinding(const QString& text) {
     m_finding->setText(text);
     m_finding->setToolTip(text);
     m_finding->setVisible(!text.isEmpty());
+}
+
+void RuleRow::showExtensions() {
+    if (Rule::parseExtensions(m_extensions->text()) == m_rule.extensions) {
+        return; // what the user is typing ("md, ") stays
+    }
+    const int caret = m_extensions->cursorPosition();
+    m_extensions->setText(m_rule.extensions.join(QStringLiteral(", ")));
+    m_extensions->setCursorPosition(caret);
 }
 
 void RuleRow::bind(const Rule& rule) {
@@ -271,7 +282,11 @@ void RuleRow::bind(const Rule& rule) {
 
 void RuleRow::write(const Rule& rule) {
     m_rule = rule;
-    m_model.store().setRule(rule);
+    if (m_history) {
+        m_history->editRule(rule);
+    } else {
+        m_model.store().setRule(rule);
+    }
     updateView();
     refreshIfNeeded();
 }

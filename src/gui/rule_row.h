@@ -20,6 +20,7 @@ namespace korvane {
 
 class AppChooser;
 class AppModel;
+class RuleHistory;
 
 // The editor of one rule. Every edit is written straight into the store; the extension field
 // keeps what was typed while the rule holds the parsed list. Candidates and the per-extension
@@ -44,8 +45,11 @@ public:
 
     QUuid ruleId() const { return m_rule.id; }
     const Rule& rule() const { return m_rule; }
-    // Takes a new value of the rule from the store; the typed text stays as it is.
+    // Takes a new value of the rule from the store. The field shows the rule's extensions unless
+    // what is typed there means the same.
     void setRule(const Rule& rule);
+    // Edits go through `history`, which keeps them for undo; without one, straight to the store.
+    void setHistory(RuleHistory* history) { m_history = history; }
     // One line under the fields: what the rule check found wrong with this rule, if anything.
     void setFinding(const QString& text);
     // Shows another rule, as a new row would: the list reuses rows scrolled out of sight.
@@ -67,6 +71,7 @@ protected:
 
 private:
     void write(const Rule& rule);
+    void showExtensions();
     QStringList infoLines() const;
     // What a refresh depends on: the extensions, the group and the defaults' version.
     QString taskKey() const;
@@ -78,6 +83,7 @@ private:
 
     AppModel& m_model;
     AppChooser* m_chooser;
+    RuleHistory* m_history = nullptr;
     Rule m_rule;
     bool m_busy = false;
     QStringList m_candidates;

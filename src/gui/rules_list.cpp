@@ -4,6 +4,7 @@
 #include "core/rule_doctor.h"
 #include "core/wording.h"
 #include "icons.h"
+#include "rule_history.h"
 #include "rule_row.h"
 
 #include <QApplication>
@@ -191,9 +192,9 @@ void RulesList::relayout() {
             row = new RuleRow(m_model, m_chooser, rules[i], m_canvas);
             row->setFinding(m_findings.value(id));
             row->installEventFilter(this);
+            row->setHistory(m_history);
             connect(row, &RuleRow::deleteRequested, this, [this](const QUuid& ruleId) {
-                record(QStringLiteral("Deleted the rule"),
-                       [this, ruleId] { m_model.store().removeRule(ruleId); });
+                m_history ? m_history->deleteRule(ruleId) : m_model.store().removeRule(ruleId);
             });
             m_live.insert(id, row);
         }
@@ -243,8 +244,14 @@ bool RulesList::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void RulesList::record(const QString& what, const std::function<void()>& edit) {
-    m_recorder ? m_recorder(what, edit) : edit();
+void RulesList::setHistory(RuleHistory* history) {
+    m_history = history;
+    for (RuleRow* row : std::as_const(m_live)) {
+        row->setHistory(history);
+    }
+    for (RuleRow* row : std::as_const(m_spare)) {
+        row->setHistory(history);
+    }
 }
 
 void RulesList::moveRow(int from, int destination) {
@@ -256,8 +263,7 @@ void RulesList::moveRow(int from, int destination) {
     if (to == from) {
         return;
     }
-    record(QStringLiteral("Moved the rule"),
-           [this, from, to] { m_model.store().moveRule(from, to); });
+    m_history ? m_history->moveRule(from, to) : m_model.store().moveRule(from, to);
 }
 
 int RulesList::destinationAt(const QPoint& position) const {

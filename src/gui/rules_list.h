@@ -13,6 +13,7 @@ namespace korvane {
 
 class AppChooser;
 class AppModel;
+class RuleHistory;
 class RuleRow;
 
 // The framed list of rule rows in routing order, or its empty state. Rows are reordered by
@@ -30,10 +31,8 @@ public:
     QList<RuleRow*> rows() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).
     void moveRow(int from, int destination);
-    // Deleting and moving go through `recorder`, which may keep them for undo.
-    using EditRecorder =
-        std::function<void(const QString& what, const std::function<void()>& edit)>;
-    void setEditRecorder(EditRecorder recorder) { m_recorder = std::move(recorder); }
+    // Edits go through `history`, which keeps them for undo.
+    void setHistory(RuleHistory* history);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +45,6 @@ private:
     void sync();
     // Checks the rules again; each row shows what was found for its rule.
     void check();
-    void record(const QString& what, const std::function<void()>& edit);
     // Places the rows, making those that come into view and dropping those far out of it.
     void relayout();
     void paintDividers();
@@ -69,7 +67,7 @@ private:
     QFutureWatcher<QHash<QUuid, QString>> m_doctor;
     QHash<QUuid, QString> m_findings;
     bool m_checkAgain = false;
-    EditRecorder m_recorder;
+    RuleHistory* m_history = nullptr;
 };
 
 } // namespace korvane

@@ -246,7 +246,8 @@ private Q_SLOTS:
         QCOMPARE(sandbox->rules().size(), 9);
     }
 
-    // Only regular files are read or replaced; nothing hangs or grows without bound.
+    // Only regular files are read or replaced; nothing hangs or grows without bound. Every
+    // command says when rules.json can't be read, fails, and never exports or writes over it.
     void specialFilesAreRefused_data() {
         columns<QString, QString, QString>("arguments", "made", "err"); // made under the root
         row("import from a FIFO", "rules import @/pipe", "/pipe", "@/pipe is not a regular");
@@ -254,9 +255,15 @@ private Q_SLOTS:
         row("rules.json is a FIFO", "rules", "/data/Korvane/rules.json", "korvane: @/data/Korvane");
         row("route past a FIFO", "route x.md", "/data/Korvane/rules.json", "korvane: @/data");
         row("import into a directory", "rules import @/files/bad.json", "/data/Korvane/rules.json/",
-            "The rules couldn't be imported.");
-        row("rules.json is not JSON", "route x.md",
-            "[{\"extensions\": ", "korvane: @/data/Korvane/rules.json");
+            "korvane: @/data/Korvane/rules.json is not a regular file.");
+        const QString notJson = "[{\"extensions\": ";
+        row("rules.json is not JSON", "route x.md", notJson, "korvane: @/data/Korvane/rules.json");
+        row("export over a backup", "rules export @/files/backup.json", notJson,
+            "korvane: @/data/Korvane/rules.json is not a rules file.");
+        row("export from a directory", "rules export @/files/backup.json",
+            "/data/Korvane/rules.json/", "korvane: @/data/Korvane/rules.json is not a regular");
+        row("open without rules", "open x.md", notJson, "korvane: @/data/Korvane/rules.json");
+        row("default without rules", "default set 1", notJson, "korvane: @/data/Korvane/rules");
     }
 
     void specialFilesAreRefused() {
@@ -265,7 +272,8 @@ private Q_SLOTS:
         const QString rulesFile = sandbox->rulesDirectory() + "/rules.json";
         sandbox->makeFile("bad.json", "[{}]");
         sandbox->makeFile("x.md");
-        QFile::remove(rulesFile);
+        const QString backup = sandbox->makeFile("backup.json", "my backup");
+        QProcess::execute("rm", {"-rf", rulesFile});
         if (made.startsWith("[")) {
             writeFile(rulesFile, made.toUtf8());
         } else if (made.endsWith("/")) {
@@ -275,15 +283,15 @@ private Q_SLOTS:
         }
         const auto run = sandbox->run(data<QString>("arguments"));
         QVERIFY2(run.err.startsWith(sandbox->rooted(data<QString>("err"))), qPrintable(run.err));
-        // routing goes on without rules
-        QCOMPARE(run.status, data<QString>("arguments").startsWith("route") ? 0 : 1);
+        QCOMPARE(run.status, 1);
         QVERIFY(!run.out.contains("Imported") && !run.out.contains("Exported"));
+        QCOMPARE(readFile(backup), "my backup");
         if (made.startsWith("[")) {
             QCOMPARE(readFile(rulesFile), made.toUtf8()); // kept as it is
         } else {
             QVERIFY(QFileInfo(root + made).exists() && !QFileInfo(root + made).isFile());
-            QProcess::execute("rm", {"-rf", root + made});
         }
+        QProcess::execute("rm", {"-rf", root + made, rulesFile});
     }
 
     // Make default then Restore leaves every list as the user had it, byte for byte.
