@@ -88,8 +88,9 @@ void RuleStore::watchFile() {
 }
 
 void RuleStore::reloadFromDisk() {
-    if (m_watcher && !m_watcher->files().contains(m_filePath)) {
-        m_watcher->addPath(m_filePath); // again after a rename replaced the file
+    if (m_watcher) { // again each time: a rename may have replaced the file watched
+        m_watcher->removePath(m_filePath);
+        m_watcher->addPath(m_filePath);
     }
     if (!m_edits.isEmpty()) {
         return; // the next write reads the file again and keeps both

@@ -134,10 +134,15 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         m_dropZone->setUndoOffered(true);
         m_undoOffer.start();
     });
+    // The button takes back the step it was offered for: any other step ends the offer.
+    connect(&m_history->stack(), &QUndoStack::indexChanged, this,
+            [this] { m_dropZone->setUndoOffered(false); });
     QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
     QAction* undo = m_history->stack().createUndoAction(this, QStringLiteral("Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts(QKeySequence::Undo);
     QAction* redo = m_history->stack().createRedoAction(this, QStringLiteral("Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(QKeySequence::Redo); // every binding the platform has
     editMenu->addActions({undo, redo});
     m_undoOffer.setSingleShot(true);

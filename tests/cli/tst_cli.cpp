@@ -53,6 +53,9 @@ private Q_SLOTS:
         row("import what is valid", "rules import @/files/some.json", 0, "Imported 2 rules\n");
         row("import nothing valid", "rules import @/files/bad.json", 1,
             "That file doesn't contain any valid Korvane rules.\n");
+        row("import a name longer than any real one", "rules import @/files/long.json", 1,
+            "Rule 2 of that file has an app name longer than any real one, so no rules were "
+            "imported.\n");
         row("help", "--help", 0, "Usage: korvane");
         row("unknown command", "frobnicate", 2, "korvane: unknown command");
         row("both flags", "open --reveal --with-defaults a", 2,
@@ -70,6 +73,7 @@ private Q_SLOTS:
         }
         sandbox->makeFile("bad.json", "{}");
         sandbox->makeFile("some.json", "[{}, {\"extensions\": [\"md\"]}, 3]");
+        sandbox->makeFile("long.json", "[{}, {\"appName\": \"" + QByteArray(1025, 'n') + "\"}]");
         QFile::link("nothing-here", sandbox->root() + "/files/link.md"); // a dangling link
         const QString path = sandbox->rulesDirectory() + "/rules.json";
         const QByteArray before = fileState(path);

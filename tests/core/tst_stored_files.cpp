@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QJsonDocument>
+#include <QLockFile>
 #include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -177,6 +179,8 @@ private Q_SLOTS:
         row("not JSON", QByteArray("[{\"extensions\": [\"md\"]"), 0, true);
         row("not a list", QByteArray("{\"id\": 1}"), 0, true);
         row("two rules and junk", QByteArray("[{}, 1, {\"enabled\": false}]"), 2, false);
+        const QByteArray id = "{\"id\": \"E621E1F8-C36C-495A-93FC-0C247A3E6E5F\"}";
+        row("a repeated id", "[" + id + ", " + id + ", " + id + "]", 3, false);
     }
 
     void existingFile() {
@@ -187,6 +191,11 @@ private Q_SLOTS:
             RuleStore store(platform, dir());
             QCOMPARE(store.rules().size(), data<int>("count"));
             QVERIFY(!store.savePending());
+            QSet<QUuid> ids; // each rule can be edited and deleted alone
+            for (const Rule& rule : store.rules()) {
+                ids.insert(rule.id);
+            }
+            QCOMPARE(ids.size(), store.rules().size());
         }
         QCOMPARE(fileState(file()), before);
         RuleStore store(platform, dir());
@@ -226,17 +235,19 @@ private Q_SLOTS:
 
     // A write that cannot be made leaves what is there as it was, says why, and keeps the change.
     void failedWriteKeepsOldFile_data() {
-        columns<QString, bool>("setup", "readable"); // a shell script run in the rules' folder
-        row("read-only", "echo [] > rules.json && chmod 555 .", true);
-        row("directory", "mkdir rules.json", false);
-        row("fifo", "mkfifo rules.json", false);
-        row("dangling", "ln -s gone/rules.json rules.json", true);
+        // A shell script run in the rules' folder, and the length of the app name written.
+        columns<QString, bool, int>("setup", "readable", "name");
+        row("read-only", "echo [] > rules.json && chmod 555 .", true, 80000);
+        row("directory", "mkdir rules.json", false, 80000);
+        row("fifo", "mkfifo rules.json", false, 80000);
+        row("dangling", "ln -s gone/rules.json rules.json", true, 80000);
         row("large", "{ echo [; head -c 17825792 /dev/zero | tr '\\0' ' '; echo ]; } >rules.json",
-            false);
+            false, 80000);
         row("full",
             "mount -t tmpfs -o size=64k tmpfs \"$PWD\" && cd \"$PWD\" && echo [] >rules.json"
             " && cat /dev/zero >filler 2>/dev/null; true",
-            true);
+            true, 80000);
+        row("more than is read back", "echo [] > rules.json", true, 17 * 1024 * 1024);
     }
 
     void failedWriteKeepsOldFile() {
@@ -251,17 +262,52 @@ private Q_SLOTS:
         auto store = std::make_unique<RuleStore>(platform, dir()); // never blocks on what is there
         QCOMPARE(store->loadProblem().isEmpty(), data<bool>("readable"));
         Rule big = ruleFrom("md>");
-        big.appName = QString(80000, u'n'); // more than the full disk can take
+        big.appName = QString(data<int>("name"), u'n'); // more than the full disk can take
         store->setRules({big});
         const bool drop = root && setup.contains("chmod"); // so that permissions bite
         QVERIFY(!drop || seteuid(65534) == 0);
         QVERIFY(!store->saveNow());
         QVERIFY(!store->lastError().isEmpty() && store->writeFailed());
         QCOMPARE(store->rules().size(), 1); // memory keeps the change
-        store.reset();                      // its last try fails too
+        store.reset();
         QVERIFY(!drop || seteuid(0) == 0);
         QCOMPARE(fileState(file()), old);
         QProcess::execute("sh", {"-c", "chmod 755 \"$0\"; umount \"$0\" 2>/dev/null", dir()});
+    }
+
+    // A lock whose holder is gone is taken over; one that is held fails the change, and a change
+    // reported as failed is never written later. In the window only the change that had to be
+    // written at once is taken back; the others wait for the next write.
+    void lockFile_data() {
+        columns<QString>("lock"); // a shell script run in the rules' folder; empty: held
+        row("empty, left by a kill", "touch -d '1 minute ago' rules.json.lock");
+        row("garbage", "printf 'x\\0y\\n' > rules.json.lock");
+        row("its process is gone", "sh -c 'echo $$' > rules.json.lock");
+        row("held by a live process", "");
+    }
+
+    void lockFile() {
+        const QString& lock = data<QString>("lock");
+        QDir().mkpath(dir());
+        writeFile(file(), RuleStore::encode({ruleFrom("md>")}));
+        QCOMPARE(QProcess::execute("sh", {"-c", "cd \"$0\" && " + lock + " true", dir()}), 0);
+        QLockFile holder(file() + ".lock");
+        QVERIFY(!lock.isEmpty() || holder.tryLock(0));
+        RuleStore store(platform, dir());
+        store.setSaveDelay(std::chrono::milliseconds(0));
+        store.insertRule(0, ruleFrom("pdf>"));
+        QCOMPARE(extensionsOf(store.rules()).join(u' '), lock.isEmpty() ? "md" : "pdf md");
+        QCOMPARE(store.lastError().isEmpty(), !lock.isEmpty());
+        if (lock.isEmpty()) {
+            store.setSaveDelay(std::chrono::milliseconds(300));
+            store.insertRule(0, ruleFrom("waits>"));
+            QVERIFY(!store.commit([](QList<Rule>& list) { list.append(ruleFrom("now>")); }));
+            QCOMPARE(extensionsOf(store.rules()), (QStringList{"waits", "md"}));
+            holder.unlock();
+            QVERIFY(store.saveNow());
+        }
+        QCOMPARE(extensionsOf(RuleStore::decode(readFile(file())).value()),
+                 (QStringList{lock.isEmpty() ? "waits" : "pdf", "md"}));
     }
 
     // Two stores on one file, one of them through a symbolic link: each writes its edits on top

@@ -44,6 +44,26 @@ class TestAppShell : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Quitting writes what waits; a change that can't be written is reported before the end,
+    // and tearing down does no file work of its own (run under the sanitizers too).
+    void quitFlushesTheRules() {
+        ShellFixture f;
+        f.gui->model().store().insertRule(0, ruleFrom("md>"));
+        const QString file = f.dir.filePath("Korvane/rules.json");
+        QVERIFY(QFile::remove(file) && QDir().mkpath(file)); // can't be replaced now
+        QString reported = "no report";
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                reported = box->informativeText();
+                box->accept();
+            }
+        });
+        f.gui->mainWindow().quitAction()->trigger();
+        QVERIFY2(reported.startsWith(file), qPrintable(reported));
+        f.gui.reset();
+        QVERIFY(QFileInfo(file).isDir());
+    }
+
     // The tray icon and the taskbar entry: one of them is always there. With the tray shown,
     // closing the window keeps Korvane running behind it; without it, closing quits.
     void trayAndTaskbar_data() {

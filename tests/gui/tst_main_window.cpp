@@ -201,6 +201,44 @@ private Q_SLOTS:
         QVERIFY(find<QWidget>(&f.window, "noRules")->isVisible());
     }
 
+    // Each step is undone alone, by rule id, on what the file holds then: a later edit of
+    // another rule and a rule another process added stay. A field shows its rule's extensions
+    // whenever the rule changes from elsewhere, also by a write in place.
+    void undoTakesBackOneStep() {
+        WindowFixture f;
+        f.addRules({"md, markdown>TextEdit", "pdf, epub>Preview", "bb>Gone"});
+        f.model->store().watchFile();
+        QAction* undo = find<QAction>(&f.window, "undoAction");
+        QTest::mouseClick(f.in<QToolButton>(0, "delete"), Qt::LeftButton);
+        QCOMPARE(undo->text(), "Undo Delete rule md, markdown");
+        QLineEdit* field = f.in<QLineEdit>(0, "extensions");
+        field->setFocus();
+        field->end(false);
+        QTest::keyClicks(field, ", ps");
+        QCOMPARE(undo->text(), "Undo Edit rule pdf, epub, ps");
+        QVERIFY(!find<QPushButton>(&f.window, "undo")->isVisible()); // offered for the delete
+        undo->trigger();                                             // the typing, as one step
+        QCOMPARE(field->text(), "pdf, epub");
+        undo->trigger(); // the delete alone
+        QCOMPARE(f.ruleText(), "md,markdown>TextEdit pdf,epub>Preview bb>Gone");
+        f.in<QCheckBox>(0, "enabled")->click();
+        QCOMPARE(undo->text(), "Undo Turn off rule md, markdown");
+        QTest::mouseClick(f.in<QToolButton>(2, "delete"), Qt::LeftButton);
+        QVERIFY(f.model->store().saveNow());
+        QList<Rule> theirs = f.model->store().rules(); // another process, writing in place
+        theirs[1].extensions << "djvu";
+        theirs.append(ruleFrom("cc>Preview"));
+        writeFile(f.storeDirectory() + "/rules.json", RuleStore::encode(theirs));
+        QTRY_COMPARE(field->text(), "pdf, epub, djvu");
+        undo->trigger();
+        QCOMPARE(f.ruleText(), "md,markdown>TextEdit pdf,epub,djvu>Preview bb>Gone cc>Preview");
+        QVERIFY(!f.model->store().rules().first().enabled); // the earlier step stays
+        field->end(false);
+        QTest::keyClicks(field, ", ps");
+        QCOMPARE(f.model->store().rules()[1].extensions,
+                 (QStringList{"pdf", "epub", "djvu", "ps"}));
+    }
+
     // A rule with findings says so under its fields, and the line follows the typing.
     void findingsUnderTheFields() {
         WindowFixture f;
