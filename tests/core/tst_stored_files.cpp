@@ -204,8 +204,13 @@ private Q_SLOTS:
         QVERIFY(store.saveNow());
         QCOMPARE(readFile(file()) == content, data<bool>("untouched"));
         if (!store.loadProblem().isEmpty()) {
+            RuleStore command(platform, dir()); // not the window: it never sets the file aside
+            command.setRules({ruleFrom("txt>")});
+            QVERIFY(!command.saveNow() && !QFileInfo::exists(file() + ".unreadable"));
+            QSignalSpy kept(&store, &RuleStore::unreadableKept);
             store.setRules({ruleFrom("txt>")});
             QVERIFY(store.saveNow());
+            QCOMPARE(kept.value(0).value(0).toString(), file() + ".unreadable");
             QCOMPARE(readFile(file() + ".unreadable"), content);
             QCOMPARE(RuleStore::decode(readFile(file())).value(), store.rules());
         }
