@@ -5,6 +5,7 @@
 #include "support/model_fixture.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
 
 using namespace korvane;
 
@@ -66,6 +67,32 @@ int main(int argc, char** argv) {
     QByteArray bytes;
     bench.measure("encode 1,000 rules", 10, [&] { bytes = RuleStore::encode(thousand); });
     bench.measure("decode 1,000 rules", 10, [&] { RuleStore::decode(bytes); });
+    // Rules files at the size Korvane still reads, in the two extreme shapes; every command
+    // reads the file first.
+    {
+        Rule wide;
+        for (int i = 0; i < 100000; ++i) { // long, and every other one needs normalising
+            wide.extensions << QStringLiteral("%1%2").arg(i).arg(i % 2 ? "e\u0301" : "e", 130,
+                                                                 u'x');
+        }
+        const QByteArray oneRule = RuleStore::encode({wide});
+        QList<Rule> many(100000);
+        for (qsizetype i = 0; i < many.size(); ++i) {
+            many[i].id = QUuid::createUuid();
+            many[i].extensions = {QStringLiteral("e%1").arg(i),
+                                  QStringLiteral("caf\u00e9%1").arg(i)};
+        }
+        // As a hand-written file would be: compact, so that it fits too.
+        const QByteArray manyRules =
+            QJsonDocument::fromJson(RuleStore::encode(many)).toJson(QJsonDocument::Compact);
+        bench.measure(
+            "read 100,000 extensions in one rule (near 16 MiB)", 2000,
+            [&] { RuleStore::decode(oneRule); }, 3);
+        bench.measure(
+            "read 100,000 rules", 2000, [&] { RuleStore::decode(manyRules); }, 3);
+        std::printf("(%.1f MiB and %.1f MiB)\n", oneRule.size() / 1048576.0,
+                    manyRules.size() / 1048576.0);
+    }
     // A drop of 10,000 files: routed, grouped and launched, completions included.
     {
         ModelFixture f;

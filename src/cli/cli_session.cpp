@@ -152,6 +152,7 @@ int CliSession::listRules() {
     if (rules.isEmpty()) {
         m_out << "No rules yet.\n";
     }
+    AppLookups apps(m_platform);
     for (qsizetype i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
         QStringList parts;
@@ -162,8 +163,8 @@ int CliSession::listRules() {
         }
         if (!rule.hasApp()) {
             parts << QStringLiteral("no app");
-        } else if (const auto app = AppInfo::resolve(rule, m_platform)) {
-            parts << QStringLiteral("app: ") + AppInfo::displayName(*app, m_platform);
+        } else if (const auto app = apps.resolve(rule)) {
+            parts << QStringLiteral("app: ") + apps.displayName(*app);
         } else {
             parts << QStringLiteral("app: %1 (not found)").arg(Wording::appName(rule.appName));
         }

@@ -60,6 +60,31 @@ QStringList AppInfo::candidates(const QStringList& extensions,
     return result;
 }
 
+std::optional<QString> AppLookups::resolve(const Rule& rule) {
+    const QString key = rule.appId + u'\n' + rule.appPath;
+    auto it = m_resolved.find(key);
+    if (it == m_resolved.end()) {
+        it = m_resolved.insert(key, AppInfo::resolve(rule, m_platform));
+    }
+    return *it;
+}
+
+QString AppLookups::displayName(const QString& app) {
+    auto it = m_names.find(app);
+    if (it == m_names.end()) {
+        it = m_names.insert(app, AppInfo::displayName(app, m_platform));
+    }
+    return *it;
+}
+
+bool AppLookups::takesOneFileAtATime(const QString& app) {
+    auto it = m_oneAtATime.find(app);
+    if (it == m_oneAtATime.end()) {
+        it = m_oneAtATime.insert(app, m_platform.takesOneFileAtATime(app));
+    }
+    return *it;
+}
+
 std::optional<QString> AppInfo::chooseApp(AppChooser& chooser) {
     return chooser.chooseApp(QStringLiteral("Choose an App"));
 }

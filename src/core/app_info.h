@@ -2,6 +2,7 @@
 
 #include "type_group.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -27,6 +28,24 @@ public:
                                   const std::optional<TypeGroup>& group, const Platform& platform);
     // Lets the user pick any application; nothing when cancelled.
     static std::optional<QString> chooseApp(AppChooser& chooser);
+};
+
+// The look-ups of one pass over many rules, each application asked about once: a list of
+// thousands of rules names only a few applications.
+class AppLookups {
+public:
+    explicit AppLookups(const Platform& platform)
+        : m_platform(platform) {}
+
+    std::optional<QString> resolve(const Rule& rule);
+    QString displayName(const QString& app);
+    bool takesOneFileAtATime(const QString& app);
+
+private:
+    const Platform& m_platform;
+    QHash<QString, std::optional<QString>> m_resolved;
+    QHash<QString, QString> m_names;
+    QHash<QString, bool> m_oneAtATime;
 };
 
 } // namespace korvane

@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QSet>
 
 namespace korvane {
 
@@ -118,6 +119,7 @@ QUuid parseUuid(const QJsonValue& value) {
 
 QStringList Rule::parseExtensions(const QString& text) {
     QStringList result;
+    QSet<QString> seen; // canonical keys, so that a long list parses in linear time
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !isSeparator(text[i])) {
@@ -131,7 +133,8 @@ QStringList Rule::parseExtensions(const QString& text) {
             ++lead;
         }
         piece.remove(0, lead);
-        if (!piece.isEmpty() && !Unicode::containsEquivalent(result, piece)) {
+        if (!piece.isEmpty() && !seen.contains(Unicode::key(piece))) {
+            seen.insert(Unicode::key(piece));
             result.append(piece);
         }
     }

@@ -13,6 +13,7 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         return extension.normalized(QString::NormalizationForm_C);
     };
     QList<Finding> findings;
+    AppLookups apps(platform);
     // The first active rule naming each extension (by canonical form), and each group.
     QHash<QString, int> extensionOwner;
     QHash<int, int> groupOwner;
@@ -57,15 +58,15 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             }
         }
         if (rule.hasApp()) {
-            const auto app = AppInfo::resolve(rule, platform);
+            const auto app = apps.resolve(rule);
             if (!app) {
                 add(Finding::MissingApp,
                     QStringLiteral("%1 wasn't found.").arg(Wording::appName(rule.appName)));
-            } else if (platform.takesOneFileAtATime(*app)) {
+            } else if (apps.takesOneFileAtATime(*app)) {
                 add(Finding::OneFileAtATime,
                     QStringLiteral("%1 takes one file at a time: a drop of several files starts "
                                    "it once for each, never once for all.")
-                        .arg(AppInfo::displayName(*app, platform)));
+                        .arg(apps.displayName(*app)));
             }
         }
         for (const QString& extension : rule.extensions) {

@@ -22,13 +22,8 @@ bool Unicode::equivalent(const QString& a, const QString& b) {
     return a.normalized(QString::NormalizationForm_C) == b.normalized(QString::NormalizationForm_C);
 }
 
-bool Unicode::containsEquivalent(const QStringList& list, const QString& text) {
-    for (const QString& item : list) {
-        if (equivalent(item, text)) {
-            return true;
-        }
-    }
-    return false;
+QString Unicode::key(const QString& text) {
+    return isAscii(text) ? text : text.normalized(QString::NormalizationForm_C);
 }
 
 } // namespace korvane

@@ -11,7 +11,8 @@ public:
     // True when both texts are canonically equivalent (a precomposed letter equals the same
     // letter written with a combining mark).
     static bool equivalent(const QString& a, const QString& b);
-    static bool containsEquivalent(const QStringList& list, const QString& text);
+    // The same key for every text canonically equivalent to `text`, for sets and hashes.
+    static QString key(const QString& text);
     static bool isAscii(const QString& text);
 };
 
