@@ -257,6 +257,11 @@ private Q_SLOTS:
             "The rules couldn't be imported.");
         row("rules.json is not JSON", "route x.md",
             "[{\"extensions\": ", "korvane: @/data/Korvane/rules.json");
+        // GIO would block reading it
+        row("default set past a FIFO", "default set 1", "/config/mimeapps.list",
+            "@/config/mimeapps.list is not a regular file.");
+        row("open past a FIFO", "open x.md", "/config/mimeapps.list",
+            "korvane: @/config/mimeapps.list is not a regular file.");
     }
 
     void specialFilesAreRefused() {
@@ -265,7 +270,8 @@ private Q_SLOTS:
         const QString rulesFile = sandbox->rulesDirectory() + "/rules.json";
         sandbox->makeFile("bad.json", "[{}]");
         sandbox->makeFile("x.md");
-        QFile::remove(rulesFile);
+        const QByteArray mimeapps = readFile(sandbox->mimeappsList());
+        QFile::remove(made.startsWith("/config") ? root + made : rulesFile);
         if (made.startsWith("[")) {
             writeFile(rulesFile, made.toUtf8());
         } else if (made.endsWith("/")) {
@@ -284,6 +290,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(root + made).exists() && !QFileInfo(root + made).isFile());
             QProcess::execute("rm", {"-rf", root + made});
         }
+        writeFile(sandbox->mimeappsList(), mimeapps);
     }
 
     // Make default then Restore leaves every list as the user had it, byte for byte, also when
