@@ -74,6 +74,10 @@ int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) 
         m_err << "korvane: the current folder can't be read, so the files can't be found\n";
         return 1;
     }
+    if (const auto problem = m_platform.settingsProblem()) {
+        m_err << "korvane: " << terminalText(*problem) << "\n"; // no app can be looked up
+        return 1;
+    }
     QStringList paths;
     int refused = 0;
     for (const QString& file : files) {

@@ -351,6 +351,10 @@ void AppModel::restoreDefaults(const Rule& rule, std::function<void()> done) {
 }
 
 void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> done) {
+    if (const auto problem = m_platform.settingsProblem()) {
+        setAlertText(*problem); // nothing is tried on settings that can't be read safely
+        return done ? done() : void();
+    }
     std::optional<QString> app;
     if (make) {
         app = AppInfo::resolve(rule, m_platform);

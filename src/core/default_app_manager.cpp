@@ -17,6 +17,7 @@ namespace {
 
 const QString kPrevious = QStringLiteral("previousBundleID");
 const QString kChangedTo = QStringLiteral("changedTo");
+const QString kUnconfirmed = QStringLiteral("unconfirmed");
 
 QString resolved(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -36,42 +37,77 @@ bool DefaultAppManager::same(const std::optional<QString>& a, const std::optiona
     return a && b && resolved(*a) == resolved(*b);
 }
 
-std::optional<QHash<QString, DefaultAppManager::Record>>
-DefaultAppManager::decode(const QByteArray& bytes) {
+std::optional<DefaultAppManager::Records> DefaultAppManager::decode(const QByteArray& bytes) {
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
     if (!document.isObject()) {
         return std::nullopt;
     }
-    QHash<QString, Record> records;
+    Records records;
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         QJsonObject entry = it.value().toObject();
         const QJsonValue previous = entry.take(kPrevious);
         const QJsonValue changedTo = entry.take(kChangedTo);
-        if (!it.value().isObject() || !previous.isString() || !changedTo.isString()) {
-            return std::nullopt; // one bad entry discards the file's contents
+        const QJsonValue unconfirmed = entry.take(kUnconfirmed);
+        if (!it.value().isObject() || !previous.isString() || !changedTo.isString() ||
+            !(unconfirmed.isUndefined() || unconfirmed.isNull() || unconfirmed.isString())) {
+            records.unknown.insert(it.key(), it.value()); // perhaps a later version's
+            continue;
         }
-        records.insert(it.key(), Record{previous.toString(), changedTo.toString(), entry});
+        records.entries.insert(
+            it.key(), Record{previous.toString(), changedTo.toString(), entry, unconfirmed});
     }
     return records;
 }
 
-QByteArray DefaultAppManager::encode(const QHash<QString, Record>& records) {
-    QJsonObject object;
-    for (auto it = records.begin(); it != records.end(); ++it) {
+QByteArray DefaultAppManager::encode(const Records& records) {
+    QJsonObject object = records.unknown;
+    for (auto it = records.entries.begin(); it != records.entries.end(); ++it) {
         QJsonObject entry = it->change;
         entry.insert(kPrevious, it->previousAppId);
         entry.insert(kChangedTo, it->changedTo);
+        if (!it->unconfirmed.isUndefined()) {
+            entry.insert(kUnconfirmed, it->unconfirmed);
+        }
         object.insert(it.key(), entry);
     }
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
-void DefaultAppManager::load() {
-    const StoreFile::Contents file = StoreFile::read(m_filePath);
-    if (file.status == StoreFile::Contents::Ok) {
-        m_records = decode(file.bytes).value_or(QHash<QString, Record>());
+namespace {
+
+// An intended change that didn't happen: the record is as it was before, if there was one.
+bool takeBack(DefaultAppManager::Record& record) {
+    if (!record.unconfirmed.isString()) {
+        return false;
     }
+    record.changedTo = record.unconfirmed.toString();
+    record.unconfirmed = QJsonValue(QJsonValue::Undefined);
+    return true;
+}
+
+// The records in a read of the record file, or why there are none to trust.
+std::optional<QString> decoded(const StoreFile::Contents& file, const QString& path,
+                               DefaultAppManager::Records& records) {
+    if (file.status == StoreFile::Contents::Refused) {
+        return file.error;
+    }
+    records = {};
+    if (file.status == StoreFile::Contents::Absent) {
+        return std::nullopt;
+    }
+    if (auto read = DefaultAppManager::decode(file.bytes)) {
+        records = *read;
+        return std::nullopt;
+    }
+    return QStringLiteral("%1 isn't a record Korvane can read, so it was left as it is.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace
+
+void DefaultAppManager::load() {
+    m_loadError = decoded(StoreFile::read(m_filePath), m_filePath, m_records);
 }
 
 std::optional<QString>
@@ -82,14 +118,11 @@ DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& ch
         return lock.error();
     }
     const StoreFile::Contents file = StoreFile::read(m_filePath);
-    if (file.status == StoreFile::Contents::Refused) {
-        return file.error;
+    Records records;
+    if (auto error = decoded(file, m_filePath, records)) {
+        return error;
     }
-    QHash<QString, Record> records;
-    if (file.status == StoreFile::Contents::Ok) {
-        records = decode(file.bytes).value_or(QHash<QString, Record>());
-    }
-    change(records);
+    change(records.entries);
     const QByteArray bytes = encode(records);
     if (file.status != StoreFile::Contents::Ok || file.bytes != bytes) {
         if (auto error = StoreFile::write(m_filePath, bytes)) {
@@ -97,7 +130,20 @@ DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& ch
         }
     }
     m_records = records;
+    m_loadError.reset();
     return std::nullopt;
+}
+
+bool DefaultAppManager::settle(Record& record, const ContentType& type) const {
+    if (record.unconfirmed.isUndefined()) {
+        return true;
+    }
+    const auto now = m_platform.defaultAfterChange(type, record.change);
+    if (!now || m_platform.applicationId(*now) != record.changedTo) {
+        return takeBack(record);
+    }
+    record.unconfirmed = QJsonValue(QJsonValue::Undefined);
+    return true;
 }
 
 QString DefaultAppManager::stillOpens(const ContentType& type) const {
@@ -131,53 +177,74 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     }
     const QString previous = current ? m_platform.applicationId(*current) : QString();
     const ContentType contentType = *type;
+    const DefaultPlan plan = m_platform.planDefault(app, contentType);
+    const QString id = m_platform.applicationId(app);
+    // The intent is on record before anything changes, so that a change cut short (a kill, a
+    // power cut) can still be restored.
+    auto error = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
+        // The first record keeps the user's own default; a later change only moves the app that
+        // restoring expects to find.
+        if (auto it = records.find(ext); it != records.end() && settle(*it, contentType)) {
+            it->unconfirmed = it->changedTo;
+            it->changedTo = id;
+        } else {
+            records.insert(ext, Record{previous, id, plan.change, QJsonValue()});
+        }
+    });
+    if (error) {
+        done(head + QStringLiteral("not possible. ") + *error, false);
+        return;
+    }
+    // Settles the intent, as made or as not made.
+    auto settled = [this, ext, contentType](bool made) {
+        return update([&](QHash<QString, Record>& records) {
+            const auto it = records.find(ext);
+            if (it != records.end() && !it->unconfirmed.isUndefined()) {
+                if (made) {
+                    it->unconfirmed = QJsonValue(QJsonValue::Undefined);
+                } else if (!takeBack(*it)) {
+                    records.erase(it);
+                }
+            }
+        });
+    };
     const QPointer<QObject> guard(this);
-    auto applied = [=, this](const std::optional<QString>& error, const QJsonObject& change) {
+    auto applied = [=, this](const std::optional<QString>& error) {
         if (error) {
+            settled(false);
             done(head + QStringLiteral("not possible. ") + *error, false);
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
             if (!same(m_platform.defaultApplicationForType(contentType), app)) {
                 // The change has no effect: take it back, record nothing, and say what decides.
-                m_platform.undoDefaultChange(contentType, change, [](const auto&) {});
+                m_platform.undoDefaultChange(contentType, plan.change, [](const auto&) {});
+                settled(false);
                 done(head + QStringLiteral("not changed. ") + stillOpens(contentType), false);
                 return;
             }
-            const Record record{previous, m_platform.applicationId(app), change};
-            const auto error = update([&](QHash<QString, Record>& records) {
-                // The first record keeps the user's own default; a later change only moves the
-                // app that restoring expects to find.
-                if (auto it = records.find(ext); it != records.end()) {
-                    it->changedTo = record.changedTo;
-                } else {
-                    records.insert(ext, record);
-                }
-            });
-            if (error) {
-                done(head + QStringLiteral("done. %1 is now the default, but the earlier default "
-                                           "couldn't be noted, so it can't be restored: %2")
-                                .arg(name, *error),
-                     false);
-                return;
-            }
+            // Should this fail, the intent stays on record, and restores as well.
+            settled(true);
             done(head + QStringLiteral("done. %1 is now the default.").arg(name), true);
         });
     };
     m_platform.setDefaultApplication(
-        app, contentType,
-        [guard, applied](const std::optional<QString>& error, const QJsonObject& change) {
+        app, contentType, plan.change, [guard, applied](const std::optional<QString>& error) {
             if (guard) {
                 QMetaObject::invokeMethod(
-                    guard, [applied, error, change] { applied(error, change); },
-                    Qt::QueuedConnection);
+                    guard, [applied, error] { applied(error); }, Qt::QueuedConnection);
             }
         });
 }
 
 void DefaultAppManager::restore(const QString& ext, Report done) {
     const QString head = u'.' + ext + QStringLiteral(": ");
-    if (!m_records.contains(ext)) {
+    load(); // another Korvane may have changed it
+    if (m_loadError) {
+        done(head + QStringLiteral("not possible. ") + *m_loadError, false);
+        return;
+    }
+    if (!m_records.entries.contains(ext)) {
         done(head + QStringLiteral("nothing to restore."), true);
         return;
     }
@@ -186,12 +253,20 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         done(head + QStringLiteral("not possible to restore."), false);
         return;
     }
-    const Record record = m_records.value(ext);
+    Record record = m_records.entries.value(ext);
     auto forget = [this, ext] {
         return update([&](QHash<QString, Record>& records) { records.remove(ext); });
     };
-    // A default the user chose after ours is theirs: leave it.
-    const auto current = m_platform.defaultApplicationForType(*type);
+    if (!settle(record, *type)) {
+        forget();
+        done(head + QStringLiteral("nothing to restore; the change was cut short before it was "
+                                   "made."),
+             true);
+        return;
+    }
+    // A default the user chose after ours is theirs: leave it. Asked of the setting the change
+    // altered, whatever the desktop now.
+    const auto current = m_platform.defaultAfterChange(*type, record.change);
     if (!current || m_platform.applicationId(*current) != record.changedTo) {
         forget();
         done(head + (current ? QStringLiteral("left as it is; you changed it to %1 since.")
@@ -218,7 +293,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
-            const auto now = m_platform.defaultApplicationForType(contentType);
+            const auto now = m_platform.defaultAfterChange(contentType, record.change);
             const bool back = previous ? same(now, previous)
                                        : !now || m_platform.applicationId(*now) != record.changedTo;
             if (!back) {
@@ -247,8 +322,9 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         m_platform.undoDefaultChange(contentType, record.change, posted);
     } else {
         // A record from before changes were noted in detail: set the earlier default again.
-        m_platform.setDefaultApplication(
-            *previous, contentType, [posted](const auto& error, const auto&) { posted(error); });
+        const DefaultPlan plan = m_platform.planDefault(*previous, contentType);
+        plan.error ? posted(plan.error)
+                   : m_platform.setDefaultApplication(*previous, contentType, plan.change, posted);
     }
 }
 
@@ -261,6 +337,7 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
         int failures = 0;
         std::function<void()> step;
     };
+    load();
     auto run = std::make_shared<Run>();
     run->extensions = extensions;
     const QPointer<DefaultAppManager> self(this);
@@ -276,7 +353,7 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
                 self->setDefault(ext, *app, report);
                 return;
             }
-            if (self->m_records.contains(ext)) {
+            if (self->m_records.entries.contains(ext) || self->m_loadError) {
                 self->restore(ext, report);
                 return;
             }

@@ -25,11 +25,19 @@ public:
         QString previousAppId; // empty when there was no default, or it had no identifier
         QString changedTo;
         QJsonObject change; // what the platform altered; stored as further members of the entry
+        // Set while the change is only intended: the app the record expected before (null for a
+        // new record). A change cut short is settled by whether it happened.
+        QJsonValue unconfirmed{QJsonValue::Undefined};
         friend bool operator==(const Record&, const Record&) = default;
+    };
+    struct Records {
+        QHash<QString, Record> entries;
+        QJsonObject unknown; // entries Korvane can't read, kept as they are
+        friend bool operator==(const Records&, const Records&) = default;
     };
     using Report = std::function<void(const QString& sentence, bool ok)>;
 
-    // Loads `directory`/previous-defaults.json; any bad entry loads as no records at all.
+    // Loads `directory`/previous-defaults.json.
     DefaultAppManager(Platform& platform, const QString& directory, QObject* parent = nullptr);
 
     // Both answer later, on the main thread, after reading the default back.
@@ -41,7 +49,7 @@ public:
     void runAll(const QStringList& extensions, const std::optional<QString>& app,
                 std::function<void(const QStringList& lines, int failures)> done);
 
-    const QHash<QString, Record>& records() const { return m_records; }
+    const QHash<QString, Record>& records() const { return m_records.entries; }
     QString filePath() const { return m_filePath; }
     // How long the system gets before a change is read back (0.7 s).
     void setReadBackDelay(std::chrono::milliseconds delay) { m_readBack = delay; }
@@ -49,19 +57,25 @@ public:
     // The same application, after resolving symbolic links; false when either is absent.
     static bool same(const std::optional<QString>& a, const std::optional<QString>& b);
 
-    static QByteArray encode(const QHash<QString, Record>& records);
-    // Nothing when the bytes are not a record file.
-    static std::optional<QHash<QString, Record>> decode(const QByteArray& bytes);
+    static QByteArray encode(const Records& records);
+    // Nothing when the bytes are not a record file (not a JSON object).
+    static std::optional<Records> decode(const QByteArray& bytes);
 
 private:
     void load();
-    // Changes the record file under its lock, on what it holds now. Answers the error.
+    // Changes the record file under its lock, on what it holds now; a file that can't be read
+    // is left as it is. Answers the error.
     std::optional<QString> update(const std::function<void(QHash<QString, Record>&)>& change);
+    // Settles an intended change by whether the setting it altered names its app: one that
+    // happened is a record like any; one that didn't leaves the record as it was before.
+    // False when that leaves no record.
+    bool settle(Record& record, const ContentType& type) const;
     QString stillOpens(const ContentType& type) const;
 
     Platform& m_platform;
     QString m_filePath;
-    QHash<QString, Record> m_records;
+    Records m_records;
+    std::optional<QString> m_loadError; // why the record file can't be read
     std::chrono::milliseconds m_readBack{700};
 };
 

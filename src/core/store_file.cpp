@@ -1,6 +1,7 @@
 #include "store_file.h"
 
 #include "platform/durable_file.h"
+#include "platform/regular_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,56 +17,8 @@
 
 namespace korvane::StoreFile {
 
-namespace {
-
-QString notRegular(const QString& path) {
-    return QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path));
-}
-
-QString tooLarge(const QString& path, qint64 maxSize) {
-    return QStringLiteral("%1 is larger than %2 MiB.")
-        .arg(QDir::toNativeSeparators(path))
-        .arg(maxSize / (1024 * 1024));
-}
-
-QString systemError(const QString& path, int error) {
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path),
-                                        QString::fromLocal8Bit(std::strerror(error)));
-}
-
-} // namespace
-
 Contents read(const QString& path, qint64 maxSize) {
-    // Non-blocking, so that opening a FIFO returns at once; fstat then tells what it is.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT) {
-            return {Contents::Absent, {}, {}};
-        }
-        return {Contents::Refused, {}, systemError(path, errno)};
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return {Contents::Refused, {}, notRegular(path)};
-    }
-    if (info.st_size > maxSize) {
-        ::close(fd);
-        return {Contents::Refused, {}, tooLarge(path, maxSize)};
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return {Contents::Refused, {}, systemError(path, EIO)};
-    }
-    QByteArray bytes = file.read(maxSize + 1); // the file may have grown since fstat
-    if (file.error() != QFileDevice::NoError) {
-        return {Contents::Refused, {}, QStringLiteral("%1: %2").arg(path, file.errorString())};
-    }
-    if (bytes.size() > maxSize) {
-        return {Contents::Refused, {}, tooLarge(path, maxSize)};
-    }
-    return {Contents::Ok, bytes, {}};
+    return RegularFile::read(path, maxSize);
 }
 
 std::optional<QString> write(const QString& path, const QByteArray& bytes) {
@@ -86,7 +39,7 @@ std::optional<QString> write(const QString& path, const QByteArray& bytes) {
     }
     struct stat info {};
     if (::stat(QFile::encodeName(target).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        return notRegular(target);
+        return RegularFile::notRegular(target);
     }
     if (const auto error = DurableFile::replace(target, bytes)) {
         return QStringLiteral("%1 couldn't be written: %2")

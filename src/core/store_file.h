@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/regular_file.h"
+
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>
@@ -13,12 +15,7 @@ namespace StoreFile {
 
 inline constexpr qint64 kMaxSize = 16 * 1024 * 1024;
 
-struct Contents {
-    enum Status { Ok, Absent, Refused };
-    Status status = Absent;
-    QByteArray bytes;
-    QString error; // a sentence, when refused
-};
+using Contents = RegularFile::Contents;
 
 // Never blocks on a FIFO or device: they are refused, as is a file above `maxSize`.
 Contents read(const QString& path, qint64 maxSize = kMaxSize);

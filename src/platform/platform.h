@@ -21,10 +21,13 @@ struct ApplicationEntry {
 // call it on any thread; the core moves it to the main thread before touching its state.
 using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
 
-// What a default change altered, in the platform's own terms, so that it can be put back exactly.
-// Kept with the record of the change; empty where the platform needs nothing.
-using DefaultCompletion =
-    std::function<void(const std::optional<QString>& error, const QJsonObject& change)>;
+// What making an app a type's default would alter, in the platform's own terms, so that it can
+// be noted before it is made and put back exactly (empty where the platform needs nothing); or
+// why it can't be made.
+struct DefaultPlan {
+    std::optional<QString> error;
+    QJsonObject change;
+};
 
 // Every operating-system service the core uses. Applications are named by their path (a desktop
 // entry on freedesktop) and known by an identifier (its desktop-file ID); files by absolute
@@ -43,11 +46,20 @@ public:
     virtual QList<ApplicationEntry> applicationEntries() const = 0;
 
     // Orders
+    virtual DefaultPlan planDefault(const QString& app, const ContentType& type) const = 0;
+    // Makes the change planDefault planned; changes nothing, and says so, when the settings no
+    // longer are as they were planned on.
     virtual void setDefaultApplication(const QString& app, const ContentType& type,
-                                       DefaultCompletion done) = 0;
+                                       const QJsonObject& plan, ErrorCompletion done) = 0;
     // Puts back what a change made by setDefaultApplication altered, and nothing else.
     virtual void undoDefaultChange(const ContentType& type, const QJsonObject& change,
                                    ErrorCompletion done) = 0;
+    // The default as the setting a change altered names it now, whatever else decides (another
+    // desktop's settings); the type's default where the change names no setting.
+    virtual std::optional<QString> defaultAfterChange(const ContentType& type,
+                                                      const QJsonObject& change) const = 0;
+    // Why the system's default settings can't be read safely; nothing when they can.
+    virtual std::optional<QString> settingsProblem() const { return std::nullopt; }
     // Where the current default for the type is set (a settings file), for messages; empty when
     // unknown.
     virtual QString defaultOrigin(const ContentType& type) const = 0;

@@ -268,6 +268,11 @@ private Q_SLOTS:
             "/data/Korvane/rules.json/", "korvane: @/data/Korvane/rules.json is not a regular");
         row("open without rules", "open x.md", notJson, "korvane: @/data/Korvane/rules.json");
         row("default without rules", "default set 1", notJson, "korvane: @/data/Korvane/rules");
+        // GIO would block reading it
+        row("default set past a FIFO", "default set 1", "/config/mimeapps.list",
+            "@/config/mimeapps.list is not a regular file.");
+        row("open past a FIFO", "open x.md", "/config/mimeapps.list",
+            "korvane: @/config/mimeapps.list is not a regular file.");
     }
 
     void specialFilesAreRefused() {
@@ -277,7 +282,8 @@ private Q_SLOTS:
         sandbox->makeFile("bad.json", "[{}]");
         sandbox->makeFile("x.md");
         const QString backup = sandbox->makeFile("backup.json", "my backup");
-        QProcess::execute("rm", {"-rf", rulesFile});
+        const QByteArray mimeapps = readFile(sandbox->mimeappsList());
+        QProcess::execute("rm", {"-rf", made.startsWith("/config") ? root + made : rulesFile});
         if (made.startsWith("[")) {
             writeFile(rulesFile, made.toUtf8());
         } else if (made.endsWith("/")) {
@@ -296,21 +302,48 @@ private Q_SLOTS:
             QVERIFY(QFileInfo(root + made).exists() && !QFileInfo(root + made).isFile());
         }
         QProcess::execute("rm", {"-rf", root + made, rulesFile});
+        writeFile(sandbox->mimeappsList(), mimeapps);
     }
 
-    // Make default then Restore leaves every list as the user had it, byte for byte.
+    // Make default then Restore leaves every list as the user had it, byte for byte, also when
+    // restored under another desktop.
     void defaultsLeaveMimeappsAsTheyWere_data() {
-        columns<QString, QByteArray, bool>("list", "before", "symlinked"); // the user's list
+        // the user's list, its bytes, whether it links to dotfiles, the desktop restoring
+        columns<QString, QByteArray, bool, QByteArray>("list", "before", "symlinked", "desktop");
         const QByteArray mine = "# my defaults\n[Default Applications]\n"
                                 "inode/directory=korvane-test-files.desktop\n"
                                 "text/markdown=korvane-test-editor.desktop;korvane-test-viewer."
                                 "desktop;\n\n# never offer these\n[Removed Associations]\n"
                                 "text/markdown=korvane-sublime-text.desktop;\n";
-        row("comments, fallbacks and a removal", "mimeapps.list", mine, false);
-        row("no list at first", "mimeapps.list", QByteArray(), false);
+        const QByteArray editor = "text/markdown=korvane-test-editor.desktop;";
+        row("comments, fallbacks and a removal", "mimeapps.list", mine, false, QByteArray());
+        row("no list at first", "mimeapps.list", QByteArray(), false, QByteArray());
         row("the desktop's own list decides", "gnome-mimeapps.list",
-            mine.left(mine.indexOf("\n\n") + 1), false);
-        row("a symbolic link to dotfiles", "mimeapps.list", mine, true);
+            mine.left(mine.indexOf("\n\n") + 1), false, QByteArray());
+        row("restored under another desktop", "gnome-mimeapps.list", mine, false,
+            QByteArray("XFCE"));
+        row("a symbolic link to dotfiles", "mimeapps.list", mine, true, QByteArray());
+        row("a link to dotfiles not made yet", "mimeapps.list", QByteArray(), true, QByteArray());
+        row("CRLF, spaced keys, leading blanks", "mimeapps.list",
+            QByteArray(
+                "[Default Applications]\r\n  inode/directory = korvane-test-files.desktop\r\n"
+                "  text/markdown = korvane-test-editor.desktop;\r\n"
+                "[Removed Associations]\r\ntext/markdown = korvane-sublime-text.desktop; \r\n"),
+            false, QByteArray());
+        row("blanks after a value, no final newline", "mimeapps.list",
+            "[Default Applications]\n" + editor + "  \ntext/plain=korvane-test-editor.desktop;",
+            false, QByteArray());
+        row("a comment, then groups spaced apart", "mimeapps.list",
+            "# by hand\n\n[Default Applications]\n" + editor +
+                "\n\n[Added Associations]\ntext/plain=korvane-test-editor.desktop;\n",
+            false, QByteArray());
+        row("the group twice: its last line decides", "mimeapps.list",
+            "[Default Applications]\ntext/markdown=korvane-test-viewer.desktop;\n[Added "
+            "Associations]\ntext/plain=korvane-test-viewer.desktop;\n[Default Applications]\n" +
+                editor + "\n",
+            false, QByteArray());
+        row("no group for defaults, no final newline", "mimeapps.list",
+            "[Added Associations]\n" + editor, false, QByteArray());
     }
 
     void defaultsLeaveMimeappsAsTheyWere() {
@@ -336,13 +369,15 @@ private Q_SLOTS:
         QCOMPARE(run.out, ".md: done. Sublime Text is now the default.\n");
         QCOMPARE(run.status, 0);
         QCOMPARE(QFileInfo::exists(config + "mimeapps.list"), list == config + "mimeapps.list");
+        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
+        if (!data<QByteArray>("desktop").isEmpty()) {
+            qputenv("XDG_CURRENT_DESKTOP", data<QByteArray>("desktop"));
+        }
         run = sandbox->run("default restore 1");
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
         QCOMPARE(run.out, ".md: restored to Test Editor.\n");
         QCOMPARE(run.status, 0);
-        // Every group, key, value and comment as it was (GKeyFile may space groups apart).
-        QCOMPARE(readFile(real).replace("\n\n", "\n"),
-                 before.isNull() ? QByteArray("<missing>")
-                                 : QByteArray(before).replace("\n\n", "\n"));
+        QCOMPARE(readFile(real), before.isNull() ? QByteArray("<missing>") : before);
         QCOMPARE(QFileInfo(list).isSymLink(), data<bool>("symlinked"));
         QVERIFY(before.isNull() || (QFileInfo(real).permissions() & 0x0777) == 0x0640);
         QFile::remove(list);

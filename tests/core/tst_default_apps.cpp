@@ -54,6 +54,8 @@ private Q_SLOTS:
 
     void makeDefault() {
         ModelFixture f;
+        const QByteArray later = "{\"zip\":\"a later version's\"}"; // kept as it is
+        f.writeStoreFile("previous-defaults.json", later);
         f.platform.setDefaultOutcome(Outcome(data<int>("outcome")), "Not allowed.");
         const Rule rule = f.addRule(data<QString>("rule"));
         const QString& alert = data<QString>("alert");
@@ -67,8 +69,9 @@ private Q_SLOTS:
         QCOMPARE(readFile(manager.filePath()),
                  recorded ? QByteArray("{\"png\":{\"changedTo\":\"sublime.desktop\","
                                        "\"previous\":\"/apps/preview.desktop\","
-                                       "\"previousBundleID\":\"preview.desktop\"}}")
-                          : QByteArray("<missing>"));
+                                       "\"previousBundleID\":\"preview.desktop\"},") +
+                                later.mid(1)
+                          : later);
         if (recorded) { // a second change keeps the earlier default, which restore puts back
             QCOMPARE(run(manager, true, "png", ModelFixture::kTextEdit),
                      ".png: done. TextEdit is now the default.");
@@ -80,8 +83,8 @@ private Q_SLOTS:
         QCOMPARE(command(f, false, rule), QString());
     }
 
-    // Record files as older versions and other processes left them; one that is not ours
-    // restores nothing and stays as it was.
+    // Record files as older versions, later versions and a change cut short left them; an entry
+    // that is not ours restores nothing and stays as it was, a file that is none is refused.
     void restore_data() {
         columns<QByteArray, int, QString>("record", "outcome", "sentence");
         auto png = [](const char* members) { return "{\"png\":{" + QByteArray(members) + "}}"; };
@@ -104,8 +107,18 @@ private Q_SLOTS:
             int(Outcome::Applied), ".png: restored; it had no default app before.");
         row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
             int(Outcome::Applied), ".png: nothing to restore.");
-        row("an entry not an object", QByteArray("{\"png\":\"x\"}"), int(Outcome::Applied),
-            ".png: nothing to restore.");
+        row("not a record file", QByteArray("[\"png\"]"), int(Outcome::Applied),
+            ".png: not possible. @/previous-defaults.json isn't a record Korvane can read, so it "
+            "was left as it is.");
+        row("a change cut short before it was made",
+            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
+                "\"unconfirmed\":null"),
+            int(Outcome::Applied),
+            ".png: nothing to restore; the change was cut short before it was made.");
+        row("a later change cut short before it was made",
+            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
+                "\"unconfirmed\":\"preview.desktop\""),
+            int(Outcome::Applied), ".png: restored to TextEdit.");
     }
 
     void restore() {
@@ -115,11 +128,26 @@ private Q_SLOTS:
         DefaultAppManager manager(f.platform, f.storeDirectory());
         manager.setReadBackDelay(std::chrono::milliseconds(10));
         f.platform.setDefaultOutcome(Outcome(data<int>("outcome")), "Not allowed.");
-        const QString& sentence = data<QString>("sentence");
+        const QString sentence =
+            QString(data<QString>("sentence")).replace('@', f.storeDirectory());
         QCOMPARE(run(manager, false, "png"), sentence);
-        const bool kept = sentence.contains("not possible") || sentence.contains("nothing");
+        const bool kept =
+            sentence.contains("not possible") || sentence.endsWith("nothing to restore.");
         QCOMPARE(readFile(manager.filePath()) == record, kept); // the record goes once used
         QVERIFY(!sentence.contains("nothing") || manager.records().isEmpty()); // none of it read
+    }
+
+    // A set cut short after the change (killed before the read-back) leaves its intent on
+    // record, which the next run restores.
+    void cutShortChangeIsRestored() {
+        ModelFixture f;
+        f.model->defaultManager().setReadBackDelay(std::chrono::hours(1));
+        f.model->defaultManager().setDefault("png", ModelFixture::kSublime, [](auto, auto) {});
+        QTRY_COMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kSublime);
+        DefaultAppManager next(f.platform, f.storeDirectory());
+        next.setReadBackDelay(std::chrono::milliseconds(10));
+        QCOMPARE(run(next, false, "png"), ".png: restored to Preview.");
+        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
     }
 };
 

@@ -93,18 +93,26 @@ public:
         return type ? applicationsForType(*type) : QStringList();
     }
     QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
-    void setDefaultApplication(const QString& app, const ContentType& type,
-                               DefaultCompletion done) override {
+    DefaultPlan planDefault(const QString&, const ContentType& type) const override {
+        return locked([&] {
+            return DefaultPlan{std::nullopt,
+                               {{"previous", m_defaults.contains(type.identifier)
+                                                 ? QJsonValue(m_defaults.value(type.identifier))
+                                                 : QJsonValue()}}};
+        });
+    }
+    void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject&,
+                               ErrorCompletion done) override {
         const QMutexLocker lock(&m_mutex);
-        const QJsonObject change{{"previous", m_defaults.contains(type.identifier)
-                                                  ? QJsonValue(m_defaults.value(type.identifier))
-                                                  : QJsonValue()}};
         if (m_defaultOutcome == DefaultOutcome::Applied) {
             m_defaults.insert(type.identifier, app);
         }
         done(m_defaultOutcome == DefaultOutcome::Error ? std::optional(m_defaultError)
-                                                       : std::nullopt,
-             change);
+                                                       : std::nullopt);
+    }
+    std::optional<QString> defaultAfterChange(const ContentType& type,
+                                              const QJsonObject&) const override {
+        return defaultApplicationForType(type);
     }
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
                            ErrorCompletion done) override {

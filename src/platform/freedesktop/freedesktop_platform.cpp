@@ -1,13 +1,15 @@
 #include "freedesktop_platform.h"
 
+#include "mimeapps_list.h"
+#include "platform/durable_file.h"
 #include "platform/file_names.h"
+#include "platform/regular_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <QUrl>
 #include <fcntl.h>
@@ -109,14 +111,6 @@ std::optional<QString> pathOf(GAppInfo* info) {
     return FileNames::decode(file);
 }
 
-GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
-    if (!path.endsWith(QLatin1String(".desktop"))) {
-        return nullptr;
-    }
-    return GObjectPtr<GDesktopAppInfo>(
-        g_desktop_app_info_new_from_filename(fileName(path).constData()));
-}
-
 // Korvane itself is never a candidate: handing a file to Korvane would only ask again.
 bool isKorvane(GAppInfo* info) {
     const char* id = g_app_info_get_id(info);
@@ -157,10 +151,8 @@ QStringList applicationDirectories() {
 }
 
 const QString kData = QStringLiteral("application/octet-stream");
-const char* const kDefault = "Default Applications";
-const char* const kRemoved = "Removed Associations";
-const GKeyFileFlags kKeepAll =
-    GKeyFileFlags(G_KEY_FILE_KEEP_COMMENTS | G_KEY_FILE_KEEP_TRANSLATIONS);
+const QByteArray kDefault = QByteArrayLiteral("Default Applications");
+const QByteArray kRemoved = QByteArrayLiteral("Removed Associations");
 
 // The desktops of XDG_CURRENT_DESKTOP, lower-cased, as desktop-specific lists are named.
 QStringList currentDesktops() {
@@ -191,49 +183,147 @@ QStringList mimeappsLookupFiles() {
     return files;
 }
 
-QStringList listValue(const char* value) {
-    return value ? fromUtf8(value).split(u';', Qt::SkipEmptyParts) : QStringList();
+// Why GIO can't be asked about applications: it reads every list with a blocking read the
+// first time it is asked, and again after each change, so a FIFO would hang it.
+std::optional<QString> listProblem() {
+    static const QStringList lists = mimeappsLookupFiles();
+    for (const QString& path : lists) {
+        struct stat info {};
+        if (::stat(fileName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            return RegularFile::notRegular(path);
+        }
+    }
+    return std::nullopt;
+}
+
+GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
+    if (!path.endsWith(QLatin1String(".desktop")) || listProblem()) {
+        return nullptr;
+    }
+    return GObjectPtr<GDesktopAppInfo>(
+        g_desktop_app_info_new_from_filename(fileName(path).constData()));
+}
+
+// The items of a list value, blanks around them dropped.
+QStringList listValue(const std::optional<QByteArray>& value) {
+    QStringList items;
+    for (const QString& item : fromUtf8(value.value_or(QByteArray()).constData()).split(u';')) {
+        if (!item.trimmed().isEmpty()) {
+            items.append(item.trimmed());
+        }
+    }
+    return items;
 }
 
 QString joinList(const QStringList& items) {
     return items.join(u';') + u';';
 }
 
-gsize keyCount(GKeyFile* keys, const char* group) {
-    gsize count = 0;
-    g_strfreev(g_key_file_get_keys(keys, group, &count, nullptr));
-    return count;
+constexpr qint64 kMaxListSize = 16 * 1024 * 1024;
+
+// The file a list's path stands for: where its link points, also when nothing is there yet.
+QString linkTarget(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
+}
+
+// A list as GLib reads it, without ever blocking on something that isn't a regular file.
+std::optional<MimeappsList> readList(const QString& path) {
+    const RegularFile::Contents file = RegularFile::read(path, kMaxListSize);
+    return file.status == RegularFile::Contents::Ok ? std::optional(MimeappsList(file.bytes))
+                                                    : std::nullopt;
 }
 
 // The user's list that decides the type's default: the first of theirs that names one, or
 // mimeapps.list, which comes before every list of the system.
 QString mimeappsFileFor(const QString& type) {
     const QStringList own = mimeappsIn(FileNames::decode(g_get_user_config_dir()));
-    const QByteArray mime = utf8(type);
     for (const QString& path : own) {
-        const KeyFilePtr keys = loadKeyFile(fileName(path));
-        if (keys && g_key_file_has_key(keys.get(), kDefault, mime.constData(), nullptr)) {
+        const auto list = readList(path);
+        if (list && list->value(kDefault, utf8(type))) {
             return path;
         }
     }
     return own.last();
 }
 
-// Writes a key file in place of the old one, through a symbolic link and keeping its mode, or
-// answers why it could not.
-std::optional<QString> saveKeyFile(GKeyFile* keys, const QString& path) {
-    gsize length = 0;
-    const GCharPtr data(g_key_file_to_data(keys, &length, nullptr));
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(data.get(), qint64(length)) != qint64(length) || !file.flush() ||
-        !file.commit()) {
-        return QStringLiteral("%1 couldn't be written: %2").arg(path, file.errorString());
+// One edit of a list: the change it makes, for the record, and the file's bytes before and after.
+struct ListEdit {
+    std::optional<QString> error = std::nullopt;
+    QJsonObject change = {};
+    QString target = {}; // the file written: where the list's link points
+    std::optional<QByteArray> before = std::nullopt; // nothing when there was no file
+    QByteArray after = {};
+};
+
+// Makes the app, known by its `id`, the type's default in the user's list that decides it.
+ListEdit defaultEdit(const QString& app, const QString& id, const QString& type) {
+    if (auto problem = listProblem()) {
+        return {problem};
     }
-    if (target != path) {
+    if (id.isEmpty()) {
+        return {QStringLiteral("%1 is not an installed application.").arg(app)};
+    }
+    const QString path = mimeappsFileFor(type);
+    ListEdit edit{std::nullopt, {}, linkTarget(path)};
+    const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
+    if (file.status == RegularFile::Contents::Refused) {
+        edit.error = file.error;
+        return edit;
+    }
+    const QByteArray mime = utf8(type);
+    MimeappsList list(file.bytes);
+    QJsonObject change{{QStringLiteral("file"), path}, {QStringLiteral("type"), type}};
+    if (file.status == RegularFile::Contents::Absent) {
+        change.insert(QStringLiteral("created"), true);
+    } else {
+        edit.before = file.bytes;
+    }
+    if (!list.hasGroup(kDefault)) {
+        change.insert(QStringLiteral("addedGroup"), true);
+    }
+    // The app goes first; the user's other choices stay behind it as fallbacks.
+    const auto previous = list.value(kDefault, mime);
+    change.insert(QStringLiteral("previous"),
+                  previous ? QJsonValue(fromUtf8(previous->constData())) : QJsonValue());
+    QStringList apps{id};
+    for (const QString& other : listValue(previous)) {
+        if (other != id) {
+            apps.append(other);
+        }
+    }
+    list.setValue(kDefault, mime, utf8(joinList(apps)));
+    // A removal of this very app would keep it from being the default: lift it, and note it.
+    const auto removed = list.value(kRemoved, mime);
+    QStringList stillRemoved = listValue(removed);
+    if (stillRemoved.removeAll(id) > 0) {
+        change.insert(QStringLiteral("removed"), fromUtf8(removed->constData()));
+        list.setValue(kRemoved, mime,
+                      stillRemoved.isEmpty() ? QByteArray() : utf8(joinList(stillRemoved)));
+    }
+    edit.change = change;
+    edit.after = list.bytes();
+    return edit;
+}
+
+// Writes a list's new bytes in place of the old ones, through a symbolic link (creating the
+// file it points to) and keeping the mode; removes a file Korvane created that holds nothing
+// now. Writes nothing when nothing changed. Answers why it could not.
+std::optional<QString> writeList(const QString& path, const ListEdit& edit, bool created) {
+    if (edit.before == edit.after) {
+        return std::nullopt;
+    }
+    if (created && edit.after.isEmpty()) {
+        if (!QFile::remove(edit.target) && QFileInfo::exists(edit.target)) {
+            return QStringLiteral("%1 couldn't be removed.").arg(edit.target);
+        }
+    } else {
+        QDir().mkpath(QFileInfo(edit.target).absolutePath());
+        if (const auto error = DurableFile::replace(edit.target, edit.after)) {
+            return QStringLiteral("%1 couldn't be written: %2").arg(path, *error);
+        }
+    }
+    if (edit.target != path) {
         // GIO watches the configuration folder, not where the link points: touch the link so
         // that this process, too, reads the new defaults.
         const struct timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
@@ -241,6 +331,7 @@ std::optional<QString> saveKeyFile(GKeyFile* keys, const QString& path) {
     }
     return std::nullopt;
 }
+
 const QString kArchive = QStringLiteral("x-korvane/archive");
 const QString kSourceCode = QStringLiteral("x-korvane/source-code");
 
@@ -262,6 +353,9 @@ QString programPath(const QString& configured) {
 }
 
 void openParentsOf(const QStringList& paths) {
+    if (listProblem()) {
+        return;
+    }
     QStringList parents;
     for (const QString& path : paths) {
         const QString parent = QFileInfo(path).absolutePath();
@@ -385,7 +479,7 @@ const QStringList& FreedesktopPlatform::sourceCodeTypes() {
 
 std::optional<QString>
 FreedesktopPlatform::applicationForIdentifier(const QString& identifier) const {
-    if (identifier.isEmpty()) {
+    if (identifier.isEmpty() || listProblem()) {
         return std::nullopt;
     }
     QString id = identifier;
@@ -403,7 +497,7 @@ FreedesktopPlatform::applicationForIdentifier(const QString& identifier) const {
 
 std::optional<QString>
 FreedesktopPlatform::defaultApplicationForType(const ContentType& type) const {
-    if (type.identifier.isEmpty()) {
+    if (type.identifier.isEmpty() || listProblem()) {
         return std::nullopt;
     }
     GObjectPtr<GAppInfo> info(
@@ -416,7 +510,7 @@ std::optional<QString> FreedesktopPlatform::defaultApplicationForFile(const QStr
 }
 
 QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) const {
-    if (type.identifier.isEmpty()) {
+    if (type.identifier.isEmpty() || listProblem()) {
         return {};
     }
     if (!type.identifier.endsWith(QLatin1String("/*")) && type.identifier != kArchive &&
@@ -445,6 +539,9 @@ QStringList FreedesktopPlatform::applicationsForFile(const QString& file) const 
 
 QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
     QList<ApplicationEntry> entries;
+    if (listProblem()) {
+        return entries;
+    }
     // What the desktop's own app grid shows: no NoDisplay entries, none for other desktops.
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
         auto path = pathOf(info);
@@ -455,59 +552,22 @@ QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
     return entries;
 }
 
+DefaultPlan FreedesktopPlatform::planDefault(const QString& app, const ContentType& type) const {
+    const ListEdit edit = defaultEdit(app, applicationId(app), type.identifier);
+    return {edit.error, edit.change};
+}
+
 void FreedesktopPlatform::setDefaultApplication(const QString& app, const ContentType& type,
-                                                DefaultCompletion done) {
-    const QString id = applicationId(app);
-    if (id.isEmpty()) {
-        done(QStringLiteral("%1 is not an installed application.").arg(app), {});
-        return;
+                                                const QJsonObject& plan, ErrorCompletion done) {
+    const ListEdit edit = defaultEdit(app, applicationId(app), type.identifier);
+    const QString path = plan.value(QStringLiteral("file")).toString();
+    if (edit.error) {
+        return done(edit.error);
     }
-    const QByteArray mime = utf8(type.identifier);
-    const QString path = mimeappsFileFor(type.identifier);
-    const QByteArray native = fileName(path);
-    KeyFilePtr keys(g_key_file_new());
-    const bool existed = QFileInfo::exists(path);
-    Error error;
-    if (existed &&
-        !g_key_file_load_from_file(keys.get(), native.constData(), kKeepAll, error.out())) {
-        done(QStringLiteral("%1 can't be read: %2").arg(path, error.message()), {});
-        return;
+    if (edit.change != plan) {
+        return done(QStringLiteral("%1 changed meanwhile; try again.").arg(path));
     }
-    QJsonObject change{{QStringLiteral("file"), path}, {QStringLiteral("type"), type.identifier}};
-    if (!existed) {
-        change.insert(QStringLiteral("created"), true);
-    }
-    if (!g_key_file_has_group(keys.get(), kDefault)) {
-        change.insert(QStringLiteral("addedGroup"), true);
-    }
-    // The app goes first; the user's other choices stay behind it as fallbacks.
-    const GCharPtr previous(g_key_file_get_value(keys.get(), kDefault, mime.constData(), nullptr));
-    change.insert(QStringLiteral("previous"),
-                  previous ? QJsonValue(fromUtf8(previous.get())) : QJsonValue());
-    QStringList apps{id};
-    for (const QString& other : listValue(previous.get())) {
-        if (other != id) {
-            apps.append(other);
-        }
-    }
-    g_key_file_set_value(keys.get(), kDefault, mime.constData(), utf8(joinList(apps)).constData());
-    // A removal of this very app would keep it from being the default: lift it, and note it.
-    const GCharPtr removed(g_key_file_get_value(keys.get(), kRemoved, mime.constData(), nullptr));
-    QStringList stillRemoved = listValue(removed.get());
-    if (stillRemoved.removeAll(id) > 0) {
-        change.insert(QStringLiteral("removed"), fromUtf8(removed.get()));
-        if (stillRemoved.isEmpty()) {
-            g_key_file_remove_key(keys.get(), kRemoved, mime.constData(), nullptr);
-        } else {
-            g_key_file_set_value(keys.get(), kRemoved, mime.constData(),
-                                 utf8(joinList(stillRemoved)).constData());
-        }
-    }
-    if (const auto failure = saveKeyFile(keys.get(), path)) {
-        done(*failure, {});
-        return;
-    }
-    done(std::nullopt, change);
+    done(writeList(path, edit, false));
 }
 
 void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
@@ -515,49 +575,61 @@ void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJson
     const QString path = change.value(QStringLiteral("file")).toString();
     const QByteArray mime = utf8(type.identifier);
     if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type.identifier) {
-        done(QStringLiteral("the record of the change is incomplete."));
-        return;
+        return done(QStringLiteral("the record of the change is incomplete."));
     }
-    KeyFilePtr keys(g_key_file_new());
-    Error error;
-    if (!g_key_file_load_from_file(keys.get(), fileName(path).constData(), kKeepAll, error.out())) {
-        done(QStringLiteral("%1 can't be read: %2").arg(path, error.message()));
-        return;
+    // The file the change was made in, whatever the desktop now.
+    ListEdit edit{std::nullopt, change, linkTarget(path)};
+    const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
+    if (file.status != RegularFile::Contents::Ok) {
+        return done(file.status == RegularFile::Contents::Absent
+                        ? QStringLiteral("%1 no longer exists.").arg(path)
+                        : file.error);
     }
+    edit.before = file.bytes;
+    MimeappsList list(file.bytes);
     const QJsonValue previous = change.value(QStringLiteral("previous"));
     if (previous.isString()) {
-        g_key_file_set_value(keys.get(), kDefault, mime.constData(),
-                             utf8(previous.toString()).constData());
+        list.setValue(kDefault, mime, utf8(previous.toString()));
     } else {
-        g_key_file_remove_key(keys.get(), kDefault, mime.constData(), nullptr);
-        if (change.value(QStringLiteral("addedGroup")).toBool() &&
-            keyCount(keys.get(), kDefault) == 0) {
-            g_key_file_remove_group(keys.get(), kDefault, nullptr);
+        list.removeKey(kDefault, mime);
+        if (change.value(QStringLiteral("addedGroup")).toBool()) {
+            list.removeEmptyGroup(kDefault);
         }
     }
     const QJsonValue removed = change.value(QStringLiteral("removed"));
     if (removed.isString()) {
-        g_key_file_set_value(keys.get(), kRemoved, mime.constData(),
-                             utf8(removed.toString()).constData());
+        list.setValue(kRemoved, mime, utf8(removed.toString()));
     }
-    gsize groups = 0;
-    g_strfreev(g_key_file_get_groups(keys.get(), &groups));
-    if (groups == 0 && change.value(QStringLiteral("created")).toBool()) {
-        // The file was ours alone: leave no empty file behind.
-        QFile::remove(path);
-        done(std::nullopt);
-        return;
+    edit.after = list.bytes();
+    done(writeList(path, edit, change.value(QStringLiteral("created")).toBool()));
+}
+
+std::optional<QString> FreedesktopPlatform::defaultAfterChange(const ContentType& type,
+                                                               const QJsonObject& change) const {
+    const QString path = change.value(QStringLiteral("file")).toString();
+    const auto list = path.isEmpty() ? std::nullopt : readList(linkTarget(path));
+    if (list) {
+        for (const QString& id : listValue(list->value(kDefault, utf8(type.identifier)))) {
+            if (const auto app = applicationForIdentifier(id)) {
+                return app;
+            }
+        }
     }
-    done(saveKeyFile(keys.get(), path));
+    return defaultApplicationForType(type);
+}
+
+std::optional<QString> FreedesktopPlatform::settingsProblem() const {
+    return listProblem();
 }
 
 QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
-    const QByteArray mime = utf8(type.identifier);
+    if (listProblem()) {
+        return {};
+    }
     for (const QString& path : mimeappsLookupFiles()) {
-        const KeyFilePtr keys = loadKeyFile(fileName(path));
-        const GCharPtr value(
-            keys ? g_key_file_get_value(keys.get(), kDefault, mime.constData(), nullptr) : nullptr);
-        for (const QString& id : listValue(value.get())) {
+        const auto list = readList(path);
+        for (const QString& id :
+             listValue(list ? list->value(kDefault, utf8(type.identifier)) : std::nullopt)) {
             if (GObjectPtr<GDesktopAppInfo>(g_desktop_app_info_new(utf8(id).constData()))) {
                 return path;
             }
@@ -609,6 +681,9 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {
+    if (listProblem()) {
+        return;
+    }
     const QByteArray uri = uriOf(path);
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }

@@ -21,10 +21,14 @@ public:
     QStringList applicationsForFile(const QString& file) const override;
     QList<ApplicationEntry> applicationEntries() const override;
 
-    void setDefaultApplication(const QString& app, const ContentType& type,
-                               DefaultCompletion done) override;
+    DefaultPlan planDefault(const QString& app, const ContentType& type) const override;
+    void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject& plan,
+                               ErrorCompletion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
                            ErrorCompletion done) override;
+    std::optional<QString> defaultAfterChange(const ContentType& type,
+                                              const QJsonObject& change) const override;
+    std::optional<QString> settingsProblem() const override;
     QString defaultOrigin(const ContentType& type) const override;
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
     void openItem(const QString& path) override;
