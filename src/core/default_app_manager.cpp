@@ -335,6 +335,8 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
         qsizetype next = 0;
         QStringList lines;
         int failures = 0;
+        bool stepping = false; // the loop below runs
+        bool answered = false; // the extension asked in it answered at once
         std::function<void()> step;
     };
     load();
@@ -342,6 +344,11 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
     run->extensions = extensions;
     const QPointer<DefaultAppManager> self(this);
     run->step = [self, run, app, done] {
+        if (run->stepping) {
+            run->answered = true; // the loop goes on: no recursion for answers that come at once
+            return;
+        }
+        run->stepping = true;
         while (self && run->next < run->extensions.size()) {
             const QString ext = run->extensions[run->next++];
             auto report = [run](const QString& sentence, bool ok) {
@@ -349,15 +356,20 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
                 run->failures += ok ? 0 : 1;
                 run->step();
             };
+            run->answered = false;
             if (app) {
                 self->setDefault(ext, *app, report);
-                return;
-            }
-            if (self->m_records.entries.contains(ext) || self->m_loadError) {
+            } else if (self->m_records.entries.contains(ext) || self->m_loadError) {
                 self->restore(ext, report);
-                return;
+            } else {
+                continue;
+            }
+            if (!run->answered) {
+                run->stepping = false;
+                return; // its report, later, steps on
             }
         }
+        run->stepping = false;
         // Clearing the step breaks the cycle between the run and its step, but also destroys
         // this closure and what it holds: keep what is still needed on the stack first.
         const auto kept = run;

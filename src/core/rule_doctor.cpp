@@ -71,7 +71,7 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         }
         for (const QString& extension : rule.extensions) {
             if (extension.contains(u'/') || extension.contains(QChar(0)) ||
-                extension.toUtf8().size() > 254) {
+                extension.toUtf8().size() > 253) { // "a." and it fill 255 bytes
                 add(Finding::NoFileName,
                     QStringLiteral(".%1 can't end any file name.").arg(extension));
                 continue;

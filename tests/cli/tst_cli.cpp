@@ -126,6 +126,9 @@ private Q_SLOTS:
         row("overlap", "md,txt>Test Editor|md,png>Test Viewer",
             "Rule 2: .md is also in rule 1, which wins for it.\n1 finding in 2 rules.\n");
         row("no file name", "a/b>Test Editor", "Rule 1: .a/b can't end any file name.\n" + one);
+        const QString longest = QString(254, u'x'); // with "a." more than a name's 255 bytes
+        row("too long for a file name", longest + ">Test Editor",
+            "Rule 1: ." + longest + " can't end any file name.\n" + one);
     }
 
     void rulesCheck() {

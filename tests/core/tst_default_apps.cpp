@@ -83,6 +83,19 @@ private Q_SLOTS:
         QCOMPARE(command(f, false, rule), QString());
     }
 
+    // Answers that come at once are taken in turn, not by recursion: thousands of extensions
+    // don't overflow the stack.
+    void manyExtensionsAnswerInTurn() {
+        ModelFixture f;
+        QStringList many;
+        for (int i = 0; i < 5000; ++i) {
+            many << QStringLiteral("qq%1").arg(i);
+        }
+        const QString alert = command(f, true, f.addRule(many.join(u',') + ">Sublime"));
+        QCOMPARE(alert.count(u'\n') + 1, 5000);
+        QCOMPARE(f.model->failures(), 5000);
+    }
+
     // Record files as older versions, later versions and a change cut short left them; an entry
     // that is not ours restores nothing and stays as it was, a file that is none is refused.
     void restore_data() {

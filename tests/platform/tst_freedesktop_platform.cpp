@@ -94,6 +94,8 @@ private Q_SLOTS:
         row("one process per file for %f", QStringList{"one.pdf", "two.pdf"},
             "korvane-test-single.desktop", 2);
         row("program gone", QStringList{"x.txt"}, "korvane-gone-app.desktop", -1);
+        row("no files: nothing launched, still answered", QStringList{},
+            "korvane-test-editor.desktop", 0);
     }
 
     void open() {

@@ -640,6 +640,10 @@ QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
 
 void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app,
                                     ErrorCompletion done) {
+    if (files.isEmpty()) {
+        done(std::nullopt); // nothing to launch, and nothing waits
+        return;
+    }
     auto entry = entryAt(app);
     if (!entry) {
         done(QStringLiteral("%1 is not an installed application.").arg(app));
