@@ -1,12 +1,16 @@
 #pragma once
 
+#include "core/wording.h"
+
 #include <QString>
 
 namespace korvane {
 
 // Text from outside (names from a rules file or a desktop entry, file names) for a terminal:
 // control characters are shown as escapes, never sent raw, so that they cannot retitle or clear
-// the terminal; bytes of a file name that are not UTF-8 are shown as \xNN.
+// the terminal; invisible characters (bidi controls, zero-width ones) are shown as \uNNNN, so
+// that they cannot reorder or hide what is shown; bytes of a file name that are not UTF-8 are
+// shown as \xNN.
 inline QString terminalText(const QString& text) {
     QString shown;
     shown.reserve(text.size());
@@ -16,6 +20,8 @@ inline QString terminalText(const QString& text) {
             shown += QLatin1String("\\e");
         } else if (u < 0x20 || u == 0x7f || (u >= 0x80 && u < 0xa0)) {
             shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        } else if (Wording::isInvisible(u)) {
+            shown += Wording::escaped(u);
         } else if (u >= 0xdc80 && u <= 0xdcff) {
             shown += QStringLiteral("\\x%1").arg(uint(u - 0xdc00), 2, 16, QLatin1Char('0'));
         } else {

@@ -37,23 +37,44 @@ public:
     static QString appName(const QString& name) {
         return name.isEmpty() ? QStringLiteral("the app") : elided(name);
     }
-    // Text for the window: control characters become their visible symbols (U+2400 on), and
-    // bytes of a file name that are not UTF-8 the replacement character.
-    static QString visible(QString text, bool keepLineBreaks = false) {
-        for (QChar& c : text) {
+    // Characters that change how the text around them reads while showing nothing themselves:
+    // bidi controls, zero-width and other format characters, line and paragraph separators.
+    static bool isInvisible(char16_t u) {
+        return (u >= 0x200b && u <= 0x200f) || (u >= 0x202a && u <= 0x202e) ||
+               (u >= 0x2066 && u <= 0x2069) || u == 0x2028 || u == 0x2029 || u == 0xfeff ||
+               u == 0x061c;
+    }
+    // The escape an invisible character is shown as: "\u202e".
+    static QString escaped(char16_t u) {
+        return QStringLiteral("\\u%1").arg(uint(u), 4, 16, QLatin1Char('0'));
+    }
+    // A name for a menu item, check box or button, which read "&" as a mnemonic: shown exactly.
+    static QString mnemonicSafe(const QString& text) {
+        return visible(text).replace(u'&', QLatin1String("&&"));
+    }
+    // Text for the window: control characters become their visible symbols (U+2400 on),
+    // invisible ones their escape, and bytes of a file name that are not UTF-8 the replacement
+    // character.
+    static QString visible(const QString& text, bool keepLineBreaks = false) {
+        QString shown;
+        shown.reserve(text.size());
+        for (QChar c : text) {
             const char16_t u = c.unicode();
             if (u == u'\n' && keepLineBreaks) {
-                continue;
-            }
-            if (u < 0x20) {
-                c = QChar(char16_t(0x2400 + u));
+                shown += c;
+            } else if (u < 0x20) {
+                shown += QChar(char16_t(0x2400 + u));
             } else if (u == 0x7f) {
-                c = QChar(char16_t(0x2421));
+                shown += QChar(char16_t(0x2421));
             } else if ((u >= 0x80 && u < 0xa0) || (u >= 0xdc80 && u <= 0xdcff)) {
-                c = QChar(char16_t(0xfffd));
+                shown += QChar(char16_t(0xfffd));
+            } else if (isInvisible(u)) {
+                shown += escaped(u);
+            } else {
+                shown += c;
             }
         }
-        return text;
+        return shown;
     }
 };
 

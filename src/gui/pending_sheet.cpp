@@ -72,7 +72,8 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
         m_always->setText(QStringLiteral("Always use this app (file has no extension)"));
         m_always->setEnabled(false);
     } else {
-        m_always->setText(QStringLiteral("Always use this app for .") + m_extension);
+        m_always->setText(QStringLiteral("Always use this app for .") +
+                          Wording::mnemonicSafe(m_extension));
     }
     m_always->setChecked(true);
 

@@ -156,7 +156,7 @@ QString RuleHistory::ruleLabel(const Rule& rule) {
 
 namespace {
 QString stepText(const char* verb, const Rule& rule) {
-    const QString label = RuleHistory::ruleLabel(rule);
+    const QString label = Wording::mnemonicSafe(RuleHistory::ruleLabel(rule)); // for a menu
     return label.isEmpty() ? QLatin1String(verb) : QLatin1String(verb) + u' ' + label;
 }
 } // namespace

@@ -449,7 +449,8 @@ void RuleRow::buildAppMenu() {
     const Platform& platform = m_model.platform();
     for (const QString& app : m_candidates) {
         QAction* action =
-            menu->addAction(Icons::forPath(app, platform), AppInfo::displayName(app, platform));
+            menu->addAction(Icons::forPath(app, platform),
+                            Wording::mnemonicSafe(AppInfo::displayName(app, platform)));
         connect(action, &QAction::triggered, this, [this, app] {
             Rule rule = m_rule;
             rule.setApp(app, m_model.platform());

@@ -1,6 +1,7 @@
 #include "tray_controller.h"
 
 #include "core/app_model.h"
+#include "core/wording.h"
 #include "icons.h"
 
 #include <QFileInfo>
@@ -53,7 +54,7 @@ void TrayController::rebuildMenu() {
         recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
     }
     for (const QString& path : recents) {
-        QAction* item = recent->addAction(QFileInfo(path).fileName());
+        QAction* item = recent->addAction(Wording::mnemonicSafe(QFileInfo(path).fileName()));
         item->setData(path);
         item->setToolTip(path);
         // Routed again by the rules, with no modifier keys.

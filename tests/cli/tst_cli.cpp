@@ -150,6 +150,8 @@ private Q_SLOTS:
         row("program not installed", "korvane-gone-app.desktop", "", "X", "X");
         row("escapes in the name", "", evil, "Gone\x1b]0;owned\x07\x1b[2J",
             "Gone\\e]0;owned\\x07\\e[2J");
+        row("invisible and reordering characters", "", evil, "a\u202eb\u2066c\u200bd\ufeffe\u2028f",
+            "a\\u202eb\\u2066c\\u200bd\\ufeffe\\u2028f");
         row("a ten-megabyte name", "", evil, QString(10'000'000, u'n'),
             QString(39, u'n') + QChar(0x2026) + QString(40, u'n'));
         row("hidden by the user", "korvane-system-player.desktop",

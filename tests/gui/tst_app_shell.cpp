@@ -147,6 +147,11 @@ private Q_SLOTS:
         QCOMPARE(recent->actions().size(), 10);
         recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
         QCOMPARE(f.gui->model().pending()->path, "/a/10.md");
+        f.platform.addFile("/a/Date & Time.md");
+        f.gui->model().handle({"/a/Date & Time.md"}, Qt::AltModifier);
+        tray.rebuildMenu(); // a name shown as it is, no mnemonic read in it
+        QCOMPARE(tray.menu()->actions().at(2)->menu()->actions().first()->iconText(),
+                 "Date & Time.md");
     }
 
     // One window per session: a second start shows it, or hands it files with modifiers, by

@@ -149,8 +149,8 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.alert());
         QCOMPARE(f.window.alert()->text(), ".png: restored to Preview.");
         QTRY_VERIFY(f.in<QPushButton>(0, "restore")->isHidden());
-        f.model->setAlertText("One\nTwo\x1b");
-        QCOMPARE(f.window.alert()->text(), "One\nTwo\u241b"); // controls shown, never sent
+        f.model->setAlertText("One\nTwo\x1b\u202e");
+        QCOMPARE(f.window.alert()->text(), "One\nTwo\u241b\\u202e"); // shown, never obeyed
     }
 
     // Switch off, reorder by the list and by dragging a row below the others, delete; deleting,
