@@ -170,7 +170,10 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     syncAlert();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Tearing the history down empties its stack, which would tell a window half gone.
+    disconnect(&m_history->stack(), nullptr, this, nullptr);
+}
 
 void MainWindow::addRule() {
     m_history->addRule(0, Rule());
