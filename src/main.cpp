@@ -83,6 +83,9 @@ int runWindow(int argc, char** argv, const Drop& drop) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // GIO answers launches and look-ups on GLib's main context, which only Qt's GLib event
+    // dispatcher runs: without it every open would wait for ever.
+    qunsetenv("QT_NO_GLIB");
     // The arguments as their bytes: file names need not be UTF-8.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {

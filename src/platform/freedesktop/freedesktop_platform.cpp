@@ -150,6 +150,32 @@ QStringList applicationDirectories() {
     return dirs;
 }
 
+// Whether a folder holds a file for the desktop-file ID: "a-b.desktop" is a-b.desktop there, or
+// a/b.desktop, as GIO names entries in subfolders.
+bool holdsEntry(const QString& dir, const QString& id) {
+    if (QFileInfo::exists(dir + id)) {
+        return true;
+    }
+    const qsizetype dash = id.indexOf(u'-');
+    return dash > 0 && QFileInfo(dir + id.left(dash)).isDir() &&
+           holdsEntry(dir + id.left(dash) + u'/', id.mid(dash + 1));
+}
+
+// GIO takes an ID's first file in the folders' order; where that file is no usable entry
+// (Hidden=true, even without a type), the ID is gone, though GIO's look-up by ID goes on to a
+// later folder's file. True when such a file comes before `found`.
+bool maskedBefore(const QString& id, const QString& found) {
+    for (const QString& dir : applicationDirectories()) {
+        if (found.startsWith(dir)) {
+            return false;
+        }
+        if (holdsEntry(dir, id)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 const QString kData = QStringLiteral("application/octet-stream");
 const QByteArray kDefault = QByteArrayLiteral("Default Applications");
 const QByteArray kRemoved = QByteArrayLiteral("Removed Associations");
@@ -492,7 +518,8 @@ FreedesktopPlatform::applicationForIdentifier(const QString& identifier) const {
     if (!info || g_desktop_app_info_get_is_hidden(info.get())) {
         return std::nullopt;
     }
-    return pathOf(G_APP_INFO(info.get()));
+    const auto path = pathOf(G_APP_INFO(info.get()));
+    return path && maskedBefore(id, *path) ? std::nullopt : path;
 }
 
 std::optional<QString>
