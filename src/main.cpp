@@ -7,6 +7,7 @@
 #include "gui/gui_app.h"
 #include "platform/file_names.h"
 #include "platform/freedesktop/freedesktop_platform.h"
+#include "platform/launch_marker.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -80,6 +81,28 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     return app.exec();
 }
 
+// The files a start was asked to open, as a drop or by `open`, as absolute paths.
+QStringList filesToOpen(const QStringList& arguments, bool drop) {
+    const bool open = arguments.value(0) == QLatin1String("open");
+    QStringList files;
+    bool optionsDone = false;
+    for (const QString& argument : arguments.mid(open ? 1 : 0)) {
+        if (!optionsDone && argument.startsWith(u'-')) {
+            optionsDone = argument == QLatin1String("--");
+        } else {
+            files << argument;
+        }
+    }
+    if (!open && !drop) {
+        return {};
+    }
+    const QString here = korvane::FileNames::currentFolder();
+    for (QString& file : files) {
+        file = korvane::FileNames::absolute(korvane::LaunchMarker::pathOfArgument(file), here);
+    }
+    return files;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +116,16 @@ int main(int argc, char** argv) {
     }
     // A word that is neither a command nor a file there is a mistyped command, not a drop.
     const auto drop = windowArguments(arguments);
+    // Started by Korvane with the very files it hands on: opening them would start it again.
+    const QByteArray marker = qgetenv(korvane::LaunchMarker::kVariable);
+    qunsetenv(korvane::LaunchMarker::kVariable); // the apps this start launches get their own
+    if (!marker.isEmpty() &&
+        marker == korvane::LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
+        QTextStream(stderr) << "korvane: Korvane was started by Korvane to open these files, so "
+                               "it doesn't hand them on again. Check the rule whose app runs "
+                               "Korvane.\n";
+        return 1;
+    }
     const QString first = arguments.value(0);
     if (drop && !korvane::CommandLine::isCommand(first) &&
         (drop->files.isEmpty() || first.contains(u'/') || first.startsWith(u'-') ||

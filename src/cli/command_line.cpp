@@ -165,11 +165,15 @@ protected:
                 c.out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
                 break;
             }
-            case RouteResult::MissingApp: {
-                const QString name = result.rule->appName;
-                c.out << terminalText(Wording::appName(name)) << " wasn't found\n";
+            case RouteResult::MissingApp:
+                failed = true;
+                if (AppInfo::namesKorvane(*result.rule, c.platform)) {
+                    c.out << Wording::korvaneOpensNothing() << "\n";
+                } else {
+                    c.out << terminalText(Wording::appName(result.rule->appName))
+                          << " wasn't found\n";
+                }
                 break;
-            }
             case RouteResult::None:
                 c.out << "no rule matches\n";
                 break;

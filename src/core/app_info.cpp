@@ -15,12 +15,23 @@ QString AppInfo::displayName(const QString& path, const Platform& platform) {
     return Wording::elided(platform.displayName(path));
 }
 
+namespace {
+// Only applications the platform itself finds by identifier: a rules file names any path it
+// likes, so the path serves only to learn the identifier of an installed application.
+QString identifierOf(const Rule& rule, const Platform& platform) {
+    return rule.appId.isEmpty() ? platform.applicationId(rule.appPath) : rule.appId;
+}
+} // namespace
+
 std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platform) {
-    // Only applications the platform itself finds by identifier: a rules file names any path it
-    // likes, so the path serves only to learn the identifier of an installed application.
-    const QString identifier =
-        rule.appId.isEmpty() ? platform.applicationId(rule.appPath) : rule.appId;
-    return identifier.isEmpty() ? std::nullopt : platform.applicationForIdentifier(identifier);
+    const QString identifier = identifierOf(rule, platform);
+    return identifier.isEmpty() || platform.isKorvane(identifier)
+               ? std::nullopt
+               : platform.applicationForIdentifier(identifier);
+}
+
+bool AppInfo::namesKorvane(const Rule& rule, const Platform& platform) {
+    return rule.hasApp() && platform.isKorvane(identifierOf(rule, platform));
 }
 
 QStringList AppInfo::candidates(const QStringList& extensions,

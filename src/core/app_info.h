@@ -20,7 +20,10 @@ public:
     static QString displayName(const QString& path, const Platform& platform);
     // The rule's application, as the platform finds it by the rule's identifier (or, without
     // one, by the identifier of the installed application at the stored path).
+    // Korvane's own entry is never one: it would hand the files back to itself.
     static std::optional<QString> resolve(const Rule& rule, const Platform& platform);
+    // Whether the rule names Korvane itself as its app.
+    static bool namesKorvane(const Rule& rule, const Platform& platform);
     // The applications the platform offers for the extensions' types and the group's types,
     // once each, sorted by display name (localized, case-insensitive, stable), at most 30.
     // Safe to call off the main thread.

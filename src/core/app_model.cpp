@@ -151,8 +151,7 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     }
     if (!plan.missingApps.isEmpty()) {
         m_failures += int(plan.missingApps.size());
-        notes << QStringLiteral("%1 wasn't found. %2")
-                     .arg(Wording::appName(plan.missingApps.first().appName), m_missingAppHint);
+        notes << missingAppsNote(plan.missingApps);
     }
     if (plan.missing > 0) {
         notes << QStringLiteral("%1 missing").arg(plan.missing);
@@ -162,6 +161,30 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     } else if (!notes.isEmpty()) {
         flash(Wording::joined(notes));
     }
+}
+
+QString AppModel::missingAppsNote(const QList<Rule>& rules) const {
+    QStringList names; // every app once, in the order the files met them
+    bool korvane = false;
+    for (const Rule& rule : rules) {
+        if (AppInfo::namesKorvane(rule, m_platform)) {
+            korvane = true;
+        } else if (const QString name = Wording::appName(rule.appName); !names.contains(name)) {
+            names << name;
+        }
+    }
+    QStringList parts;
+    if (names.size() == 1) {
+        parts << QStringLiteral("%1 wasn't found.").arg(names.first());
+    } else if (names.size() > 1) {
+        parts << QStringLiteral("%1 apps weren't found: %2.")
+                     .arg(names.size())
+                     .arg(names.join(QStringLiteral(", ")));
+    }
+    if (korvane) {
+        parts << Wording::korvaneOpensNothing() + u'.';
+    }
+    return parts.join(u' ') + u' ' + m_missingAppHint;
 }
 
 void AppModel::recordRecents(const QStringList& files) {
@@ -312,8 +335,21 @@ std::optional<QString> AppModel::importRulesFrom(const QString& path) {
     for (Rule& rule : *decoded) {
         rule.id = QUuid::createUuid();
     }
+    const qsizetype left = decoded->removeIf(
+        [this](const Rule& rule) { return AppInfo::namesKorvane(rule, m_platform); });
+    if (decoded->isEmpty()) {
+        return QStringLiteral("That file's rules all name Korvane itself. %1.")
+            .arg(Wording::korvaneOpensNothing());
+    }
     if (!m_store->commit([rules = *decoded](QList<Rule>& list) { list.append(rules); })) {
         return QStringLiteral("The rules couldn't be imported. %1").arg(m_store->lastError());
+    }
+    if (left > 0) {
+        flash(Wording::joined(
+            {QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")),
+             QStringLiteral("Left out %1 naming Korvane itself")
+                 .arg(Wording::counted(left, "rule", "rules"))}));
+        return std::nullopt;
     }
     flash(QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")));
     return std::nullopt;

@@ -110,6 +110,7 @@ private:
     void reveal(const QStringList& paths, const QString& message);
     void settled();
     void recordRecents(const QStringList& files);
+    QString missingAppsNote(const QList<Rule>& rules) const;
     void bringWindowForward();
     void runDefaults(const Rule& rule, bool make, std::function<void()> done);
 

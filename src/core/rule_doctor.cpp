@@ -59,7 +59,9 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         }
         if (rule.hasApp()) {
             const auto app = apps.resolve(rule);
-            if (!app) {
+            if (AppInfo::namesKorvane(rule, platform)) {
+                add(Finding::NamesKorvane, Wording::korvaneOpensNothing() + u'.');
+            } else if (!app) {
                 add(Finding::MissingApp,
                     QStringLiteral("%1 wasn't found.").arg(Wording::appName(rule.appName)));
             } else if (apps.takesOneFileAtATime(*app)) {

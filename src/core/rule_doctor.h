@@ -22,7 +22,8 @@ public:
             UnknownExtension,
             MatchesNothing,
             Overlap,
-            NoFileName
+            NoFileName,
+            NamesKorvane
         };
         int rule; // its index in the list
         Kind kind;

@@ -33,6 +33,10 @@ public:
         }
         return text;
     }
+    // Why a rule naming Korvane itself opens nothing.
+    static QString korvaneOpensNothing() {
+        return QStringLiteral("Korvane can't open files for its own rules");
+    }
     // A rule's app name for a message; "the app" when the rule has none.
     static QString appName(const QString& name) {
         return name.isEmpty() ? QStringLiteral("the app") : elided(name);

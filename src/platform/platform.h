@@ -75,6 +75,9 @@ public:
     virtual bool exists(const QString& path) const = 0;
     // The identifier of the application at a path; empty when it is none or has none.
     virtual QString applicationId(const QString& path) const = 0;
+    // Whether the identifier is Korvane's own, which never opens files for a rule: it would
+    // only hand them back to itself.
+    virtual bool isKorvane(const QString& identifier) const = 0;
     virtual bool isFolder(const QString& path) const = 0;
     // Whether the application takes one file per start (a drop of n files starts it n times).
     virtual bool takesOneFileAtATime(const QString& app) const = 0;

@@ -53,6 +53,8 @@ private Q_SLOTS:
         row("import what is valid", "rules import @/files/some.json", 0, "Imported 2 rules\n");
         row("import nothing valid", "rules import @/files/bad.json", 1,
             "That file doesn't contain any valid Korvane rules.\n");
+        row("import leaves Korvane out", "rules import @/files/self.json", 0,
+            "Imported 1 rule \u00b7 Left out 1 rule naming Korvane itself\n");
         row("import a name longer than any real one", "rules import @/files/long.json", 1,
             "Rule 2 of that file has an app name longer than any real one, so no rules were "
             "imported.\n");
@@ -73,6 +75,7 @@ private Q_SLOTS:
         }
         sandbox->makeFile("bad.json", "{}");
         sandbox->makeFile("some.json", "[{}, {\"extensions\": [\"md\"]}, 3]");
+        sandbox->makeFile("self.json", "[{\"bundleID\": \"" KORVANE_APP_ID ".desktop\"}, {}]");
         sandbox->makeFile("long.json", "[{}, {\"appName\": \"" + QByteArray(1025, 'n') + "\"}]");
         QFile::link("nothing-here", sandbox->root() + "/files/link.md"); // a dangling link
         const QString path = sandbox->rulesDirectory() + "/rules.json";
@@ -126,6 +129,8 @@ private Q_SLOTS:
         row("overlap", "md,txt>Test Editor|md,png>Test Viewer",
             "Rule 2: .md is also in rule 1, which wins for it.\n1 finding in 2 rules.\n");
         row("no file name", "a/b>Test Editor", "Rule 1: .a/b can't end any file name.\n" + one);
+        row("Korvane itself", "md>Korvane",
+            "Rule 1: Korvane can't open files for its own rules.\n" + one);
         const QString longest = QString(254, u'x'); // with "a." more than a name's 255 bytes
         row("too long for a file name", longest + ">Test Editor",
             "Rule 1: ." + longest + " can't end any file name.\n" + one);
@@ -182,6 +187,28 @@ private Q_SLOTS:
         QVERIFY2(run.out.contains("app: " + shown + " (not found)"), qPrintable(run.out));
         QFile::remove(hidden);
         QCOMPARE(sandbox->launched(0), QStringList());
+    }
+
+    // A rule whose app runs Korvane through a wrapper starts no loop: the Korvane it starts was
+    // handed the very files it would hand on, and refuses. (The wrapper stops a loop at depth 3
+    // should that ever fail.)
+    void noLaunchLoop() {
+        const QString log = sandbox->root() + "/loop.log";
+        const QString script = sandbox->makeFile(
+            "wrapper.sh",
+            "#!/bin/sh\n[ \"${DEPTH:-0}\" -ge 3 ] && exit 9\nexport DEPTH=$((DEPTH+1))\n\"" +
+                QByteArray(KORVANE_BINARY) + "\" open \"$@\"\necho $? >> " + log.toUtf8() + "\n");
+        QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
+        const QString entry = sandbox->userApplications() + "/korvane-wrapper.desktop";
+        writeFile(entry, "[Desktop Entry]\nType=Application\nName=Wrapper\nExec=" +
+                             script.toUtf8() + " %F\n");
+        sandbox->writeRules({"md>Wrapper"});
+        const QString note = sandbox->makeFile("loop.md");
+        QCOMPARE(sandbox->run({"open", note}).status, 0);
+        QTRY_COMPARE(readFile(log), "1\n");
+        QTest::qWait(300);
+        QCOMPARE(readFile(log), "1\n"); // and nothing more
+        QFile::remove(entry);
     }
 
     // A name that is not UTF-8 reaches the app byte for byte, whichever event loop Qt runs.

@@ -126,8 +126,11 @@ private Q_SLOTS:
             "Opened 3 files in TextEdit", "TextEdit: a.md, b.txt, c.md", "", 0);
         row("groups in first-seen order", "md>TextEdit png>Preview", "p.png a.md q.png", "",
             "Opened 3 files in 2 apps", "Preview: p.png, q.png | TextEdit: a.md", "", 0);
-        row("first missing app named, each counted", "pdf>Gone zip>Lost", "a.pdf b.zip", "",
-            "Gone wasn't found. Fix the rule below.", "", "", 2);
+        row("every missing app named once, each file counted", "pdf>Gone zip>Lost md>Korvane",
+            "a.pdf b.zip c.pdf d.md", "",
+            "2 apps weren't found: Gone, Lost. Korvane can't open files for its own rules. Fix "
+            "the rule below.",
+            "", "", 4);
         row("unmatched wait, deleted counted", "png>Preview", "a.md -b.md c.txt", "", "1 missing",
             "", "a.md c.txt", 1);
         row("shift: the defaults", "png>TextEdit", "p.png x.qqq j.jpg", "shift",

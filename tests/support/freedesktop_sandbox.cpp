@@ -85,8 +85,9 @@ FreedesktopSandbox::~FreedesktopSandbox() {
 }
 
 QString FreedesktopSandbox::idOf(const QString& name) {
-    return name == QLatin1String("Sub")
-               ? QStringLiteral("kde-korvane-sub.desktop")
+    return name == QLatin1String("Sub") ? QStringLiteral("kde-korvane-sub.desktop")
+           : name == QLatin1String("Korvane")
+               ? QStringLiteral(KORVANE_APP_ID ".desktop")
                : QStringLiteral("korvane-%1.desktop").arg(name.toLower().replace(u' ', u'-'));
 }
 

@@ -40,6 +40,8 @@ public:
         locked([&] { m_files.remove(path); });
     }
     void setApplicationEntries(const QList<ApplicationEntry>& entries) { m_entries = entries; }
+    // Korvane's own identifier on this platform.
+    static constexpr const char* kKorvaneId = "korvane.desktop";
     void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {}) {
         locked([&] { m_openOutcomes.insert(app, {outcome, error}); });
     }
@@ -155,6 +157,7 @@ public:
             return found ? found->id : QString();
         });
     }
+    bool isKorvane(const QString& identifier) const override { return identifier == kKorvaneId; }
     bool isFolder(const QString& path) const override {
         return locked([&] { return m_files.value(path); });
     }

@@ -3,6 +3,7 @@
 #include "mimeapps_list.h"
 #include "platform/durable_file.h"
 #include "platform/file_names.h"
+#include "platform/launch_marker.h"
 #include "platform/regular_file.h"
 
 #include <QCoreApplication>
@@ -112,7 +113,7 @@ std::optional<QString> pathOf(GAppInfo* info) {
 }
 
 // Korvane itself is never a candidate: handing a file to Korvane would only ask again.
-bool isKorvane(GAppInfo* info) {
+bool isKorvaneEntry(GAppInfo* info) {
     const char* id = g_app_info_get_id(info);
     return id && qstrcmp(id, KORVANE_APP_ID ".desktop") == 0;
 }
@@ -120,7 +121,7 @@ bool isKorvane(GAppInfo* info) {
 QStringList pathsOf(GList* list) {
     QStringList paths;
     AppInfoList(list).forEach([&](GAppInfo* info) {
-        if (auto path = pathOf(info); path && !paths.contains(*path) && !isKorvane(info)) {
+        if (auto path = pathOf(info); path && !paths.contains(*path) && !isKorvaneEntry(info)) {
             paths.append(*path);
         }
     });
@@ -395,9 +396,15 @@ void openParentsOf(const QStringList& paths) {
     }
 }
 
-// The files' URIs in as few launches as the system's argument limit allows: each launch's
-// arguments and the environment must fit in ARG_MAX.
-QList<QList<QByteArray>> launchBatches(const QStringList& files) {
+// The files of one launch: their URIs, and their paths for the launch marker.
+struct Batch {
+    QList<QByteArray> uris;
+    QStringList paths;
+};
+
+// The files' URIs in as few launches as the system's argument limit allows (each launch's
+// arguments and the environment must fit in ARG_MAX), or one launch each.
+QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
     qint64 budget = sysconf(_SC_ARG_MAX);
     if (budget <= 0) {
         budget = 128 * 1024;
@@ -406,16 +413,17 @@ QList<QList<QByteArray>> launchBatches(const QStringList& files) {
         budget -= qint64(strlen(*variable) + 1 + sizeof(char*));
     }
     budget = std::max<qint64>(budget - 64 * 1024, 4096); // the program and its own arguments
-    QList<QList<QByteArray>> batches;
+    QList<Batch> batches;
     qint64 used = 0;
     for (const QString& file : files) {
         QByteArray uri = uriOf(file);
         const qint64 cost = uri.size() + 1 + qint64(sizeof(char*));
-        if (batches.isEmpty() || used + cost > budget) {
-            batches.append(QList<QByteArray>());
+        if (batches.isEmpty() || used + cost > budget || oneEach) {
+            batches.append(Batch());
             used = 0;
         }
-        batches.last().append(std::move(uri));
+        batches.last().uris.append(std::move(uri));
+        batches.last().paths.append(file);
         used += cost;
     }
     return batches;
@@ -548,7 +556,7 @@ QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) co
     QStringList paths;
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
         const char** types = g_app_info_get_supported_types(info);
-        for (; g_app_info_should_show(info) && !isKorvane(info) && types && *types; ++types) {
+        for (; g_app_info_should_show(info) && !isKorvaneEntry(info) && types && *types; ++types) {
             if (conforms(ContentType{fromUtf8(*types)}, type)) {
                 if (auto path = pathOf(info); path && !paths.contains(*path)) {
                     paths.append(*path);
@@ -572,7 +580,7 @@ QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
     // What the desktop's own app grid shows: no NoDisplay entries, none for other desktops.
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
         auto path = pathOf(info);
-        if (path && g_app_info_should_show(info) && !isKorvane(info)) {
+        if (path && g_app_info_should_show(info) && !isKorvaneEntry(info)) {
             entries.append({fromUtf8(g_app_info_get_name(info)), *path});
         }
     });
@@ -683,15 +691,20 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
         QStringList errors;
         ErrorCompletion done;
     };
-    const QList<QList<QByteArray>> batches = launchBatches(files);
+    // An app that takes one file at a time is started once per file anyway; each start gets the
+    // marker of its own file.
+    const QList<Batch> batches = launchBatches(files, takesOneFileAtATime(app));
     auto* launches = new Launches{int(batches.size()), {}, std::move(done)};
-    for (const QList<QByteArray>& batch : batches) {
+    for (const Batch& batch : batches) {
         GList* list = nullptr;
-        for (auto it = batch.crbegin(); it != batch.crend(); ++it) {
+        for (auto it = batch.uris.crbegin(); it != batch.uris.crend(); ++it) {
             list = g_list_prepend(list, const_cast<char*>(it->constData()));
         }
+        GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
+        g_app_launch_context_setenv(context.get(), LaunchMarker::kVariable,
+                                    LaunchMarker::of(batch.paths).constData());
         g_app_info_launch_uris_async(
-            G_APP_INFO(entry.get()), list, nullptr, nullptr,
+            G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {
                 auto* launches = static_cast<Launches*>(data);
                 Error error;
@@ -757,6 +770,11 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion 
             reveal->done(std::nullopt);
         },
         new Reveal{paths, std::move(done)});
+}
+
+bool FreedesktopPlatform::isKorvane(const QString& identifier) const {
+    return identifier == QLatin1String(KORVANE_APP_ID ".desktop") ||
+           identifier == QLatin1String(KORVANE_APP_ID);
 }
 
 QString FreedesktopPlatform::displayName(const QString& path) const {

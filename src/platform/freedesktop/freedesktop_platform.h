@@ -37,6 +37,7 @@ public:
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
     QString applicationId(const QString& path) const override;
+    bool isKorvane(const QString& identifier) const override;
     bool isFolder(const QString& path) const override;
     QString iconName(const QString& path) const override;
     bool takesOneFileAtATime(const QString& app) const override;
