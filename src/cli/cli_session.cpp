@@ -254,9 +254,12 @@ int CliSession::runDefaults(int number, bool make) {
         m_err << terminalLines(report) << "\n"; // the rule cannot be used: nothing was tried
         return 1;
     }
-    if (!report.isNull()) {
-        m_out << terminalLines(report) << "\n";
+    if (report.isNull()) { // only a restore passes over every extension
+        m_err << "korvane: rule " << number
+              << " has no replaced defaults on record, so there is nothing to restore\n";
+        return 1;
     }
+    m_out << terminalLines(report) << "\n";
     return m_model->failures() > 0 ? 1 : 0;
 }
 

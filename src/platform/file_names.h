@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringDecoder>
 #include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace korvane {
@@ -89,6 +92,39 @@ inline QString currentFolder() {
         buffer.resize(buffer.size() * 2);
     }
     return decode(QByteArray(buffer.constData()));
+}
+
+// stat() for any absolute path, also one of PATH_MAX bytes or more, which the system refuses
+// whole: such a path is walked in pieces from folder to folder. Follows symbolic links.
+inline bool statPath(const QString& path, struct stat* info) {
+    const QByteArray bytes = encode(path);
+    if (bytes.size() < PATH_MAX || !bytes.startsWith('/')) {
+        return ::stat(bytes.constData(), info) == 0;
+    }
+    int folder = ::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    qsizetype at = 1;
+    while (folder >= 0) {
+        // The longest run of whole names that fits, ending at a slash.
+        qsizetype end = bytes.size();
+        if (end - at >= PATH_MAX) {
+            end = bytes.lastIndexOf('/', at + PATH_MAX - 1);
+            if (end <= at) {
+                ::close(folder);
+                return false; // one name longer than PATH_MAX: no such file
+            }
+        }
+        const QByteArray piece = bytes.mid(at, end - at);
+        if (end == bytes.size()) {
+            const bool found = ::fstatat(folder, piece.constData(), info, 0) == 0;
+            ::close(folder);
+            return found;
+        }
+        const int next = ::openat(folder, piece.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+        ::close(folder);
+        folder = next;
+        at = end + 1;
+    }
+    return false;
 }
 
 // `name` as an absolute path from `folder`; no folder is looked at.

@@ -64,6 +64,8 @@ private Q_SLOTS:
             "korvane: --reveal and --with-defaults");
         row("no such rule", "default set 9", 1, "korvane: there is no rule 9 (there are 6 rules)");
         row("an extension not possible", "default set 6", 1, ".qqqzz: not possible.");
+        row("nothing to restore", "default restore 1", 1,
+            "korvane: rule 1 has no replaced defaults on record, so there is nothing to restore");
     }
 
     // Commands that change no rule leave rules.json as it is, to the inode; nothing launches
@@ -225,6 +227,21 @@ private Q_SLOTS:
         QCOMPARE(sandbox->launched(1).size(), 1);
         QCOMPARE(sandbox->launches().first().raw, QList<QByteArray>{name});
         unlink(name.constData()); // a name Qt can't spell: its temporary folder can't remove it
+        // A path of more than PATH_MAX bytes is there all the same.
+        const QString deep = sandbox->root() + "/deep";
+        int folder = open(QFile::encodeName(sandbox->root()).constData(), O_DIRECTORY);
+        for (int i = 0; i < 21; ++i) {
+            const QByteArray name = i == 0 ? "deep" : QByteArray(250, 'd');
+            QVERIFY(mkdirat(folder, name.constData(), 0700) == 0);
+            const int next = openat(folder, name.constData(), O_DIRECTORY);
+            close(std::exchange(folder, next));
+        }
+        close(openat(folder, "n.md", O_CREAT | O_WRONLY, 0600));
+        close(folder);
+        const QString path = deep + QString(u'/' + QString(250, u'd')).repeated(20) + "/n.md";
+        run = sandbox->run({"route", path});
+        QVERIFY2(run.out.startsWith(path + ": Test Editor ("), qPrintable(run.out));
+        QProcess::execute("rm", {"-rf", deep});
     }
 
     // The questions for files no rule claims: input, then the rules and launches it leaves.

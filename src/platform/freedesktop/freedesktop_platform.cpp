@@ -803,7 +803,8 @@ QString FreedesktopPlatform::displayName(const QString& path) const {
 
 bool FreedesktopPlatform::exists(const QString& path) const {
     // Follows symbolic links, so a broken one does not exist.
-    return !path.isEmpty() && g_file_test(fileName(path).constData(), G_FILE_TEST_EXISTS);
+    struct stat info {};
+    return !path.isEmpty() && FileNames::statPath(path, &info);
 }
 
 QString FreedesktopPlatform::applicationId(const QString& path) const {
@@ -826,7 +827,8 @@ QString FreedesktopPlatform::applicationId(const QString& path) const {
 }
 
 bool FreedesktopPlatform::isFolder(const QString& path) const {
-    return g_file_test(fileName(path).constData(), G_FILE_TEST_IS_DIR);
+    struct stat info {};
+    return FileNames::statPath(path, &info) && S_ISDIR(info.st_mode);
 }
 
 bool FreedesktopPlatform::takesOneFileAtATime(const QString& app) const {
