@@ -11,8 +11,10 @@
 #include "wording.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 
 namespace korvane {
@@ -23,6 +25,7 @@ struct AppModel::Tally {
     qsizetype openedFiles = 0;
     QStringList appNames;
     QStringList failures;
+    QString revealNote; // of the folders a drop reveals
 };
 
 AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& settings,
@@ -35,7 +38,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
     m_pending = std::make_unique<PendingQueue>(
         *m_store, platform, [this](const QString& app, const QStringList& files) {
-            launch({{app, files}}, {});
+            launch({{app, files}}, {}, {});
         });
     connect(m_pending.get(), &PendingQueue::changed, this, &AppModel::pendingChanged);
     connect(m_store.get(), &RuleStore::unreadableKept, this, [this](const QString& copy) {
@@ -100,12 +103,13 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     }
     recordRecents(plan.existing);
     const QString fileManager = m_platform.fileManagerName();
-    auto revealed = [&](const QString& counted) {
-        return QStringLiteral("Revealed %1 in %2").arg(counted, fileManager);
-    };
     switch (plan.mode) {
     case DropPlan::Mode::Reveal:
-        reveal(plan.existing, revealed(Wording::counted(plan.existing.size(), "item", "items")));
+        ++m_launchesInFlight;
+        reveal(plan.existing, false, [this](const QString& note) {
+            flash(note);
+            settled();
+        });
         return;
     case DropPlan::Mode::Defaults:
         for (const QString& file : plan.unmatched) {
@@ -116,7 +120,7 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
                       .arg(m_platform.systemName(),
                            Wording::counted(plan.unmatched.size(), "item", "items")));
         } else {
-            launch(plan.groups.list(), {});
+            launch(plan.groups.list(), {}, {});
         }
         return;
     case DropPlan::Mode::Route:
@@ -124,6 +128,7 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     }
 
     QStringList notes;
+    QStringList foldersToReveal;
     if (!plan.folders.isEmpty()) {
         const QString counted = Wording::counted(plan.folders.size(), "folder", "folders");
         switch (m_settings.folderBehavior().value()) {
@@ -134,8 +139,7 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
             notes << QStringLiteral("Opened %1 in %2").arg(counted, fileManager);
             break;
         case FolderBehavior::Reveal:
-            reveal(plan.folders, {});
-            notes << revealed(counted);
+            foldersToReveal = plan.folders; // its note comes with the summary
             break;
         case FolderBehavior::Ignore:
             notes << QStringLiteral("Ignored %1").arg(counted);
@@ -156,8 +160,8 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     if (plan.missing > 0) {
         notes << QStringLiteral("%1 missing").arg(plan.missing);
     }
-    if (!plan.groups.isEmpty()) {
-        launch(plan.groups.list(), notes);
+    if (!plan.groups.isEmpty() || !foldersToReveal.isEmpty()) {
+        launch(plan.groups.list(), notes, foldersToReveal);
     } else if (!notes.isEmpty()) {
         flash(Wording::joined(notes));
     }
@@ -202,23 +206,34 @@ void AppModel::recordRecents(const QStringList& files) {
     Q_EMIT recentsChanged();
 }
 
-void AppModel::reveal(const QStringList& paths, const QString& message) {
-    ++m_launchesInFlight;
+void AppModel::reveal(const QStringList& paths, bool folders,
+                      const std::function<void(const QString& note)>& report) {
     const QPointer<QObject> guard(this);
-    m_platform.revealFiles(paths, [this, guard, message](const std::optional<QString>& error) {
+    m_platform.revealFiles(paths, [=, this](const std::optional<QString>& error,
+                                            const QString& shownBy) {
         if (!guard) {
             return;
         }
         QMetaObject::invokeMethod(
             guard,
-            [this, message, error] {
+            [=, this] {
                 if (error) {
                     ++m_failures;
-                    flash(QStringLiteral("Couldn't show the files: %1").arg(*error));
-                } else if (!message.isEmpty()) {
-                    flash(message);
+                    report(QStringLiteral("Couldn't show the files: %1").arg(*error));
+                } else if (!shownBy.isEmpty()) {
+                    report(QStringLiteral("Revealed %1 in %2")
+                               .arg(folders ? Wording::counted(paths.size(), "folder", "folders")
+                                            : Wording::counted(paths.size(), "item", "items"),
+                                    shownBy));
+                } else { // no file manager answered: their folders were opened instead
+                    QSet<QString> parents;
+                    for (const QString& path : paths) {
+                        parents.insert(QFileInfo(path).absolutePath());
+                    }
+                    report(QStringLiteral("Opened %1 in %2")
+                               .arg(Wording::counted(parents.size(), "folder", "folders"),
+                                    m_platform.fileManagerName()));
                 }
-                settled();
             },
             Qt::QueuedConnection);
     });
@@ -230,13 +245,24 @@ void AppModel::settled() {
     }
 }
 
-void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNotes) {
-    if (groups.isEmpty()) {
+void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
+                      const QStringList& foldersToReveal) {
+    const int steps = int(groups.size()) + (foldersToReveal.isEmpty() ? 0 : 1);
+    if (steps == 0) {
         return;
     }
     auto tally = std::make_shared<Tally>();
-    tally->remaining = int(groups.size());
-    m_launchesInFlight += int(groups.size());
+    tally->remaining = steps;
+    m_launchesInFlight += steps;
+    if (!foldersToReveal.isEmpty()) {
+        reveal(foldersToReveal, true, [this, tally, extraNotes](const QString& note) {
+            tally->revealNote = note;
+            if (--tally->remaining == 0) {
+                finish(*tally, extraNotes);
+            }
+            settled();
+        });
+    }
     for (const AppGroup& group : groups) {
         const QString name = AppInfo::displayName(group.app, m_platform);
         const qsizetype count = group.files.size();
@@ -269,7 +295,11 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
         parts << QStringLiteral("Opened %1 in %2")
                      .arg(Wording::counted(tally.openedFiles, "file", "files"), where);
     }
-    parts << tally.failures << extraNotes;
+    parts << tally.failures;
+    if (!tally.revealNote.isEmpty()) {
+        parts << tally.revealNote;
+    }
+    parts << extraNotes;
     if (!parts.isEmpty()) {
         flash(Wording::joined(parts));
     }

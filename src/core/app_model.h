@@ -105,9 +105,13 @@ Q_SIGNALS:
 private:
     struct Tally;
 
-    void launch(const QList<AppGroup>& groups, const QStringList& extraNotes);
+    // Opens each group in its app and, where given, reveals the folders; one summary at the end.
+    void launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
+                const QStringList& foldersToReveal);
     void finish(const Tally& tally, const QStringList& extraNotes);
-    void reveal(const QStringList& paths, const QString& message);
+    // Shows the items in the file manager; `report` gets the sentence that says what was done.
+    void reveal(const QStringList& paths, bool folders,
+                const std::function<void(const QString& note)>& report);
     void settled();
     void recordRecents(const QStringList& files);
     QString missingAppsNote(const QList<Rule>& rules) const;

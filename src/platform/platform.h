@@ -21,6 +21,11 @@ struct ApplicationEntry {
 // call it on any thread; the core moves it to the main thread before touching its state.
 using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
 
+// Called once when items were shown: with the name of the file manager that selected them, or
+// empty when none answered and their folders were opened instead.
+using RevealCompletion =
+    std::function<void(const std::optional<QString>& error, const QString& shownBy)>;
+
 // What making an app a type's default would alter, in the platform's own terms, so that it can
 // be noted before it is made and put back exactly (empty where the platform needs nothing); or
 // why it can't be made.
@@ -68,7 +73,7 @@ public:
     // Opens one item with its default application (a folder in the file manager).
     virtual void openItem(const QString& path) = 0;
     // Shows the items in the file manager (or, failing that, opens their folders).
-    virtual void revealFiles(const QStringList& paths, ErrorCompletion done) = 0;
+    virtual void revealFiles(const QStringList& paths, RevealCompletion done) = 0;
 
     // Files and applications
     virtual QString displayName(const QString& path) const = 0;

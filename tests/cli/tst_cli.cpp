@@ -41,7 +41,8 @@ private Q_SLOTS:
             "korvane: " + deep + ": the path is too long to hand to an app\n");
         row("open a missing app", "open d.pdf", 1,
             "Gone App wasn't found. Check its rule with 'korvane rules'.\n");
-        row("reveal", "open --reveal d.pdf", 0, "Revealed 1 item in Test Files\n");
+        row("reveal: no file manager answers", "open --reveal d.pdf", 0,
+            "Opened 1 folder in Test Files\n");
         row("defaults", "open --with-defaults -- d.pdf", 0, "Opened 1 file in Test Single\n");
         row("rules", "rules", 0,
             "1. md, txt; app: Test Editor; enabled\n2. pdf; app: Gone App (not found); enabled\n"

@@ -158,7 +158,16 @@ private Q_SLOTS:
         }
         const QStringList files{sandbox->makeFile("one/a b.txt"), sandbox->makeFile("one/b.txt"),
                                 sandbox->makeFile("two/c.txt")};
-        QCOMPARE(completion([&](auto done) { platform.revealFiles(files, done); }), std::nullopt);
+        QString shownBy = "not called";
+        QCOMPARE(completion([&](auto done) {
+                     platform.revealFiles(files, [&, done](const auto& error, const QString& by) {
+                         shownBy = by;
+                         done(error);
+                     });
+                 }),
+                 std::nullopt);
+        // The program that answered on the bus, not the default folder app ("Test Files").
+        QCOMPARE(shownBy, data<bool>("fileManager") ? QFileInfo(KORVANE_FAKE_FM).fileName() : "");
         if (!data<bool>("fileManager")) {
             QCOMPARE(sandbox->launched(2),
                      (QStringList{"files: " + sandbox->root() + "/files/one",

@@ -40,6 +40,10 @@ public:
         locked([&] { m_files.remove(path); });
     }
     void setApplicationEntries(const QList<ApplicationEntry>& entries) { m_entries = entries; }
+    // Who shows revealed items; empty: no file manager answers, their folders open.
+    void setRevealer(const QString& name) {
+        locked([&] { m_revealer = name; });
+    }
     // Korvane's own identifier on this platform.
     static constexpr const char* kKorvaneId = "korvane.desktop";
     void setOpenOutcome(const QString& app, Outcome outcome, const QString& error = {}) {
@@ -138,9 +142,9 @@ public:
         done(outcome == Outcome::Error ? std::optional(error) : std::nullopt);
     }
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
-    void revealFiles(const QStringList& paths, ErrorCompletion done) override {
+    void revealFiles(const QStringList& paths, RevealCompletion done) override {
         order({Order::Reveal, {}, paths});
-        done(std::nullopt);
+        done(std::nullopt, locked([&] { return m_revealer; }));
     }
     QString displayName(const QString& path) const override {
         return locked([&] {
@@ -252,6 +256,7 @@ private:
     QList<Order> m_orders;
     bool m_launchAtLogin = false;
     QString m_loginError;
+    QString m_revealer = QStringLiteral("Finder");
     mutable std::atomic<int> m_typeQuestions = 0;
     mutable QRecursiveMutex m_mutex;
 };

@@ -379,6 +379,31 @@ QString programPath(const QString& configured) {
     return configured.isEmpty() ? QCoreApplication::applicationFilePath() : configured;
 }
 
+// The name of the program that owns the file manager's name on the bus: the entry that runs
+// its executable, or the executable's own name.
+QString fileManagerOnBus(GDBusConnection* bus) {
+    GVariant* pid = g_dbus_connection_call_sync(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", "org.freedesktop.FileManager1"), nullptr,
+        G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, nullptr);
+    if (!pid) {
+        return QStringLiteral("the file manager");
+    }
+    guint32 process = 0;
+    g_variant_get(pid, "(u)", &process);
+    g_variant_unref(pid);
+    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(process)).canonicalFilePath();
+    QString name = QFileInfo(exe).fileName();
+    AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
+        const char* program = g_app_info_get_executable(info);
+        const GCharPtr found(program ? g_find_program_in_path(program) : nullptr);
+        if (found && QFileInfo(FileNames::decode(found.get())).canonicalFilePath() == exe) {
+            name = fromUtf8(g_app_info_get_name(info));
+        }
+    });
+    return name.isEmpty() ? QStringLiteral("the file manager") : name;
+}
+
 void openParentsOf(const QStringList& paths) {
     if (listProblem()) {
         return;
@@ -732,15 +757,15 @@ void FreedesktopPlatform::openItem(const QString& path) {
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }
 
-void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion done) {
+void FreedesktopPlatform::revealFiles(const QStringList& paths, RevealCompletion done) {
     if (paths.isEmpty()) {
-        done(std::nullopt);
+        done(std::nullopt, {});
         return;
     }
     GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
     if (!bus) {
         openParentsOf(paths);
-        done(std::nullopt);
+        done(std::nullopt, {});
         return;
     }
     GVariantBuilder uris;
@@ -750,7 +775,7 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion 
     }
     struct Reveal {
         QStringList paths;
-        ErrorCompletion done;
+        RevealCompletion done;
     };
     // Asynchronous, and the bus may start the file manager: a cold start takes a moment, and
     // only a file manager that starts can select the files.
@@ -764,10 +789,11 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, ErrorCompletion 
                 g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr);
             if (reply) {
                 g_variant_unref(reply);
+                reveal->done(std::nullopt, fileManagerOnBus(G_DBUS_CONNECTION(source)));
             } else {
                 openParentsOf(reveal->paths);
+                reveal->done(std::nullopt, {});
             }
-            reveal->done(std::nullopt);
         },
         new Reveal{paths, std::move(done)});
 }

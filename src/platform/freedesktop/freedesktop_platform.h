@@ -32,7 +32,7 @@ public:
     QString defaultOrigin(const ContentType& type) const override;
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
     void openItem(const QString& path) override;
-    void revealFiles(const QStringList& paths, ErrorCompletion done) override;
+    void revealFiles(const QStringList& paths, RevealCompletion done) override;
 
     QString displayName(const QString& path) const override;
     bool exists(const QString& path) const override;
