@@ -66,6 +66,12 @@ DropZone::DropZone(QWidget* parent)
     m_message->setGraphicsEffect(m_messageOpacity);
     m_messageOpacity->setOpacity(0);
     m_fade->setEasingCurve(QEasingCurve::InOutQuad);
+    // A faded-out line is emptied, unless a message came meanwhile (or a drag's preview).
+    connect(m_fade, &QPropertyAnimation::finished, this, [this] {
+        if (m_lastMessage.isNull() && !m_targeted) {
+            m_message->clear();
+        }
+    });
 
     // The two lines share one place, so a message never changes the zone's layout.
     auto* messageArea = new QGridLayout;
@@ -121,10 +127,6 @@ void DropZone::setMessage(const QString& message) {
     m_fade->setStartValue(m_messageOpacity->opacity());
     m_fade->setEndValue(showing ? 1.0 : 0.0);
     m_fade->start();
-    if (!showing) {
-        connect(m_fade, &QPropertyAnimation::finished, m_message, &QLabel::clear,
-                Qt::SingleShotConnection);
-    }
 }
 
 void DropZone::setUndoOffered(bool offered) {

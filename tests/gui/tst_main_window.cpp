@@ -328,8 +328,11 @@ private Q_SLOTS:
         text.setText("just words");
         web.setUrls({QUrl::fromLocalFile(f.file("a.md")), QUrl("https://example.org/page")});
         QVERIFY(!dropOn(zone, text, at) && !dropOn(zone, web, at));
+        f.model->setMessageDuration(std::chrono::seconds(3));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
         QTRY_COMPARE(message->text(), "Revealed 5 items in Finder");
+        QTest::qWait(700); // the fades of the drag and of the message are over: it stays
+        QCOMPARE(message->text(), "Revealed 5 items in Finder");
         QCOMPARE(f.platform.orders().size(), 1);
     }
 
