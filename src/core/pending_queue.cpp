@@ -1,5 +1,6 @@
 #include "pending_queue.h"
 
+#include "drop_plan.h"
 #include "platform/platform.h"
 #include "router.h"
 #include "rule_store.h"
@@ -33,14 +34,25 @@ void PendingQueue::resolve(const PendingFile& file, const QString& app, bool alw
         return;
     }
     const QString extension = Router::extensionKey(file.path);
+    QStringList files{file.path};
     if (always && !extension.isEmpty()) {
         Rule rule;
         rule.extensions = {extension};
         rule.setApp(app, m_platform);
         m_store.insertRule(0, rule);
+        // The waiting files the new rule claims go with this one, in one launch.
+        m_waiting.removeIf([&](const PendingFile& next) {
+            const RouteResult result = Router::route(next.path, m_store.rules(), m_platform);
+            const bool claimed = result.kind == RouteResult::App && result.app == app &&
+                                 m_platform.exists(next.path);
+            if (claimed) {
+                files << next.path;
+            }
+            return claimed;
+        });
     }
     setCurrent(std::nullopt);
-    m_launch(app, {file.path});
+    m_launch(app, files);
 }
 
 void PendingQueue::cancel() {
@@ -48,6 +60,7 @@ void PendingQueue::cancel() {
 }
 
 void PendingQueue::dismissed() {
+    AppGroups claimed; // by the rules as they are now, one launch per app
     while (!m_current && !m_waiting.isEmpty()) {
         const PendingFile next = m_waiting.takeFirst();
         if (!m_platform.exists(next.path)) {
@@ -55,10 +68,13 @@ void PendingQueue::dismissed() {
         }
         const RouteResult result = Router::route(next.path, m_store.rules(), m_platform);
         if (result.kind == RouteResult::App) {
-            m_launch(result.app, {next.path});
+            claimed.add(result.app, next.path);
             continue;
         }
         setCurrent(next);
+    }
+    for (const AppGroup& group : claimed.list()) {
+        m_launch(group.app, group.files);
     }
 }
 

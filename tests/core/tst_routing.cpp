@@ -173,9 +173,12 @@ private Q_SLOTS:
     // "remove FILE", "rule SPEC".
     void pendingQueue_data() {
         columns<QString, QString, QString, int>("script", "waiting", "opens", "rules");
-        row("always: the next .md follows the new rule",
-            "drop a.md b.md c.txt | answer Sublime always | dismiss", "c.txt",
-            "Sublime Text: a.md | Sublime Text: b.md", 2);
+        row("always: the waiting .md files go with it, in one launch",
+            "drop a.md b.txt c.md | answer Sublime always | dismiss", "b.txt",
+            "Sublime Text: a.md, c.md", 2);
+        row("files a later rule claims open together",
+            "drop a.md b.md c.md | rule md>TextEdit | cancel | dismiss", "-", "TextEdit: b.md, c.md",
+            2);
         row("no extension makes no rule", "drop README | answer TextEdit always", "-",
             "TextEdit: README", 1);
         row("dismissed while asking does nothing", "drop a.md b.md | dismiss", "a.md b.md", "", 1);
