@@ -138,7 +138,7 @@ void CliSession::ask() {
         m_model->cancelPending();
         return;
     }
-    const QString extension = Router::extensionKey(file.path);
+    const QString extension = Router::ruleKey(file.path, m_platform);
     bool always = false;
     if (!extension.isEmpty()) {
         m_out << "Always use this app for ." << terminalText(extension) << "? [Y/n] " << Qt::flush;

@@ -33,7 +33,7 @@ void PendingQueue::resolve(const PendingFile& file, const QString& app, bool alw
     if (!m_current || m_current->id != file.id) {
         return;
     }
-    const QString extension = Router::extensionKey(file.path);
+    const QString extension = Router::ruleKey(file.path, m_platform);
     QStringList files{file.path};
     if (always && !extension.isEmpty()) {
         Rule rule;

@@ -27,6 +27,19 @@ QString Router::extensionKey(const QString& file, int parts) {
     return name.mid(dot + 1).toString().toLower();
 }
 
+QString Router::ruleKey(const QString& file, const Platform& platform) {
+    const QString last = extensionKey(file);
+    const QString two = extensionKey(file, 2);
+    if (two != last) {
+        const auto type = platform.typeForExtension(two);
+        const auto lastType = platform.typeForExtension(last);
+        if (type && !type->dynamic && (!lastType || type->identifier != lastType->identifier)) {
+            return two;
+        }
+    }
+    return last;
+}
+
 int Router::endingParts(const QList<Rule>& rules) {
     qsizetype most = 0;
     for (const Rule& rule : rules) {

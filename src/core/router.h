@@ -26,6 +26,9 @@ public:
     // Empty for names without a dot, names ending in a dot and dot-files (".bashrc"). With
     // `parts` above 1, up to that many endings ("tar.gz"), as long as a name is left before them.
     static QString extensionKey(const QString& file, int parts = 1);
+    // The ending a rule made for this file should name: the two-part one ("tar.gz") where the
+    // desktop has a type of its own for it, else the last ("gz" would claim every .gz file).
+    static QString ruleKey(const QString& file, const Platform& platform);
 
 private:
     // How many endings the rules' longest extension spans ("tar.gz": 2).

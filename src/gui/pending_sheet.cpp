@@ -26,7 +26,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     , m_model(model)
     , m_chooser(chooser)
     , m_file(file)
-    , m_extension(Router::extensionKey(file.path))
+    , m_extension(Router::ruleKey(file.path, model.platform()))
     , m_list(new QListWidget(this))
     , m_empty(new QLabel(this))
     , m_always(new QCheckBox(this))

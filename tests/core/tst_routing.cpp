@@ -181,6 +181,9 @@ private Q_SLOTS:
             2);
         row("no extension makes no rule", "drop README | answer TextEdit always", "-",
             "TextEdit: README", 1);
+        row("a rule for the ending with a type of its own",
+            "drop a.tar.gz b.gz c.x.gz d.tar.gz | answer TextEdit always | dismiss", "b.gz c.x.gz",
+            "TextEdit: a.tar.gz, d.tar.gz", 2);
         row("dismissed while asking does nothing", "drop a.md b.md | dismiss", "a.md b.md", "", 1);
         row("a vanished file is skipped", "drop a.md b.md c.md | remove b.md | cancel | dismiss",
             "c.md", "", 1);

@@ -217,10 +217,19 @@ private:
     };
     static constexpr const char* kData = "application/octet-stream";
     static inline const QHash<QString, QString> kTypes{
-        {"txt", "text/plain"},      {"md", "text/markdown"},      {"markdown", "text/markdown"},
-        {"c", "text/x-csrc"},       {"json", "application/json"}, {"png", "image/png"},
-        {"jpg", "image/jpeg"},      {"mp3", "audio/mpeg"},        {"mp4", "video/mp4"},
-        {"zip", "application/zip"}, {"gz", "application/gzip"},   {"pdf", "application/pdf"},
+        {"txt", "text/plain"},
+        {"md", "text/markdown"},
+        {"markdown", "text/markdown"},
+        {"c", "text/x-csrc"},
+        {"json", "application/json"},
+        {"png", "image/png"},
+        {"jpg", "image/jpeg"},
+        {"mp3", "audio/mpeg"},
+        {"mp4", "video/mp4"},
+        {"zip", "application/zip"},
+        {"gz", "application/gzip"},
+        {"pdf", "application/pdf"},
+        {"tar.gz", "application/x-compressed-tar"},
     };
     static inline const QHash<QString, QString> kParents{
         {"text/markdown", "text/plain"},    {"text/x-csrc", "text/plain"},
