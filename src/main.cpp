@@ -91,8 +91,9 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);
     if (!channel.isListening()) {
-        QTextStream(stderr) << "korvane: later starts can't reach this window: "
-                            << korvane::terminalText(channel.errorString()) << ".\n";
+        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
+                            << korvane::terminalText(channel.errorString())
+                            << ". This one runs on its own; later starts can't reach it.\n";
     }
     gui.showMainWindow();
     if (!drop.files.isEmpty()) {

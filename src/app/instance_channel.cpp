@@ -175,6 +175,8 @@ private:
                 admit(descriptor);
             } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
                 return;
+            } else if ((errno == EMFILE || errno == ENFILE) && !m_peers.empty()) {
+                drop(m_peers.front().socket); // out of descriptors: the oldest peer gives one
             } else if (errno != EINTR && errno != ECONNABORTED) {
                 // The peer waits in the queue meanwhile; the socket stays.
                 if (!m_failing) {
