@@ -1,6 +1,7 @@
 // Korvane is its window, started bare or with files to drop on it, or its command line.
 #include "app/instance_channel.h"
 #include "cli/command_line.h"
+#include "cli/terminal_text.h"
 #include "core/app_model.h"
 #include "core/rule_store.h"
 #include "core/settings.h"
@@ -63,16 +64,38 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
                                                  QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::InstanceChannel channel;
-    const bool handed =
-        drop.files.isEmpty() ? channel.requestShow() : channel.handOver(drop.files, drop.modifiers);
-    if (handed) {
+    const auto handed = [&] {
+        return drop.files.isEmpty() ? channel.requestShow()
+                                    : channel.handOver(drop.files, drop.modifiers);
+    };
+    if (handed()) {
         return 0; // the running window came forward, or took the files
     }
-    channel.listen();
+    // A window that runs but doesn't answer keeps the rules: a second one would write them
+    // against it. Where nobody can tell whether one runs, this one starts, and says so.
+    bool unreachable = !channel.socketPath().isEmpty() && !channel.errorString().isEmpty();
+    if (!unreachable && !channel.listen() && channel.errorString().isEmpty()) {
+        if (handed()) {
+            return 0; // another start was a moment ahead
+        }
+        unreachable = true;
+    }
+    if (unreachable) {
+        const QString why = channel.errorString();
+        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
+                            << korvane::terminalText(why.isEmpty() ? "it doesn't answer" : why)
+                            << ".\n";
+        return 1;
+    }
     korvane::FreedesktopPlatform platform;
     korvane::Settings settings(korvane::Settings::defaultPath());
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);
+    if (!channel.isListening()) {
+        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
+                            << korvane::terminalText(channel.errorString())
+                            << ". This one runs on its own; later starts can't reach it.\n";
+    }
     gui.showMainWindow();
     if (!drop.files.isEmpty()) {
         QTimer::singleShot(0, &gui.model(),

@@ -3,15 +3,23 @@
 #include "platform/file_names.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalServer>
 #include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <list>
+#include <optional>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace korvane {
@@ -19,24 +27,53 @@ namespace korvane {
 namespace {
 
 constexpr int kTimeoutMs = 1000;
+constexpr int kKeyLength = 24;
+constexpr qint64 kChunk = 64 * 1024;
+constexpr int kRetryMs = 100; // after accept failed, as when out of descriptors
+constexpr int kAcceptsAtOnce = 64;
 
-// A folder that exists, is no link, belongs to us and lets nobody else in.
-bool isPrivateFolder(const QString& path) {
+QString errnoText() {
+    return QString::fromLocal8Bit(strerror(errno));
+}
+
+// Why `path` is not a folder that exists, is no link, belongs to us and lets nobody else in;
+// empty when it is one.
+QString folderProblem(const QString& path) {
     struct stat info {};
-    return lstat(FileNames::encode(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == getuid() && (info.st_mode & 077) == 0;
+    if (lstat(FileNames::encode(path).constData(), &info) != 0) {
+        return QStringLiteral("%1 can't be read: %2").arg(path, errnoText());
+    }
+    if (S_ISLNK(info.st_mode)) {
+        return QStringLiteral("%1 is a symbolic link").arg(path);
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return QStringLiteral("%1 is not a folder").arg(path);
+    }
+    if (info.st_uid != getuid()) {
+        return QStringLiteral("%1 belongs to another user").arg(path);
+    }
+    if ((info.st_mode & 077) != 0) {
+        return QStringLiteral("other users can enter %1").arg(path);
+    }
+    return {};
 }
 
 // The folder for the socket: in the session's runtime folder, or else a folder of our own in the
-// temporary folder, which every local user can write to.
-QString socketFolder() {
+// temporary folder, which every local user can write to. Sets `problem` when it can't be used.
+QString socketFolder(QString& problem) {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     const QString folder =
-        !runtime.isEmpty() && QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime)
+        !runtime.isEmpty() && QDir::isAbsolutePath(runtime) && folderProblem(runtime).isEmpty()
             ? runtime + QStringLiteral("/korvane")
             : QDir::tempPath() + QStringLiteral("/korvane-%1").arg(getuid());
-    mkdir(FileNames::encode(folder).constData(), 0700);
-    return isPrivateFolder(folder) ? folder : QString();
+    problem = mkdir(FileNames::encode(folder).constData(), 0700) != 0 && errno != EEXIST
+                  ? QStringLiteral("%1 couldn't be made: %2").arg(folder, errnoText())
+                  : folderProblem(folder);
+    if (problem.isEmpty() && FileNames::encode(folder).size() + 1 + kKeyLength >=
+                                 qsizetype(sizeof(sockaddr_un{}.sun_path))) {
+        problem = QStringLiteral("%1 is too long a path for a socket").arg(folder);
+    }
+    return problem.isEmpty() ? folder : QString();
 }
 
 // The user id on the other end of a connected local socket.
@@ -47,14 +84,215 @@ bool peerIsUs(qintptr descriptor) {
            credentials.uid == getuid();
 }
 
+// A listening socket at `path`, or -1 with `error` set.
+int listenAt(const QString& path, QString& error) {
+    const QByteArray name = FileNames::encode(path);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    unlink(name.constData()); // left behind by a window that crashed
+    const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (descriptor < 0 ||
+        bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        chmod(name.constData(), 0600) != 0 || listen(descriptor, SOMAXCONN) != 0) {
+        error = QStringLiteral("its socket couldn't be made: %1").arg(errnoText());
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+        return -1;
+    }
+    return descriptor;
+}
+
+struct Request {
+    QString command;
+    QString token;
+    QStringList files;
+    Qt::KeyboardModifiers modifiers;
+};
+
+// A peer's message: "show", or "open" with absolute paths as base64 of their bytes.
+std::optional<Request> parse(const QByteArray& line) {
+    const QJsonObject message = QJsonDocument::fromJson(line).object();
+    Request request{message.value(QLatin1String("command")).toString(),
+                    message.value(QLatin1String("activation")).toString().left(1024),
+                    {},
+                    Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt())};
+    if (request.command == QLatin1String("show")) {
+        return request;
+    }
+    for (const QJsonValue& path : message.value(QLatin1String("paths")).toArray()) {
+        const auto bytes = QByteArray::fromBase64Encoding(path.toString().toLatin1(),
+                                                          QByteArray::AbortOnBase64DecodingErrors);
+        if (!path.isString() || !bytes || !bytes.decoded.startsWith('/')) {
+            return std::nullopt;
+        }
+        request.files << FileNames::decode(bytes.decoded);
+    }
+    if (request.command != QLatin1String("open") || request.files.isEmpty()) {
+        return std::nullopt;
+    }
+    return request;
+}
+
 } // namespace
+
+// The listening socket and the peers it took. Unlike QLocalServer, which closes and removes its
+// socket when accept fails (out of descriptors), it waits a moment and accepts again; and it
+// lets go of peers that stay quiet, pile up or send more than any request.
+class InstanceChannel::Server : public QObject {
+public:
+    Server(InstanceChannel& channel, int descriptor)
+        : m_channel(channel)
+        , m_descriptor(descriptor)
+        , m_notifier(descriptor, QSocketNotifier::Read) {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Server::accept);
+        m_retry.setSingleShot(true);
+        m_retry.setInterval(kRetryMs);
+        connect(&m_retry, &QTimer::timeout, this, [this] { m_notifier.setEnabled(true); });
+    }
+    ~Server() override {
+        for (const Peer& peer : m_peers) {
+            peer.socket->disconnect(this);
+        }
+        close(m_descriptor);
+        unlink(FileNames::encode(m_channel.m_path).constData());
+    }
+
+private:
+    struct Peer {
+        QLocalSocket* socket;
+        QByteArray buffer;
+        QTimer* idle;
+    };
+
+    void accept() {
+        for (int i = 0; i < kAcceptsAtOnce; ++i) {
+            const int descriptor =
+                accept4(m_descriptor, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (descriptor >= 0) {
+                m_failing = false;
+                admit(descriptor);
+            } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+                return;
+            } else if ((errno == EMFILE || errno == ENFILE) && !m_peers.empty()) {
+                drop(m_peers.front().socket); // out of descriptors: the oldest peer gives one
+            } else if (errno != EINTR && errno != ECONNABORTED) {
+                // The peer waits in the queue meanwhile; the socket stays.
+                if (!m_failing) {
+                    qWarning("korvane: a later start couldn't be taken yet: %s", strerror(errno));
+                }
+                m_failing = true;
+                m_notifier.setEnabled(false);
+                m_retry.start();
+                return;
+            }
+        }
+    }
+
+    void admit(int descriptor) {
+        auto* socket = new QLocalSocket(this);
+        if (!peerIsUs(descriptor) || !socket->setSocketDescriptor(descriptor)) {
+            close(descriptor);
+            delete socket;
+            return;
+        }
+        if (qsizetype(m_peers.size()) >= qMax(1, m_channel.m_limits.connections)) {
+            drop(m_peers.front().socket);
+        }
+        socket->setReadBufferSize(kChunk);
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        idle->setInterval(m_channel.m_limits.idleMs);
+        m_peers.push_back({socket, {}, idle});
+        connect(idle, &QTimer::timeout, this, [this, socket] { drop(socket); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { drop(socket); });
+        idle->start();
+        read(socket);
+    }
+
+    std::list<Peer>::iterator find(QLocalSocket* socket) {
+        return std::find_if(m_peers.begin(), m_peers.end(),
+                            [socket](const Peer& peer) { return peer.socket == socket; });
+    }
+
+    void read(QLocalSocket* socket) {
+        const auto peer = find(socket);
+        while (peer != m_peers.end() && socket->bytesAvailable() > 0) {
+            const QByteArray chunk = socket->read(kChunk);
+            const qsizetype end = chunk.indexOf('\n');
+            if (end >= 0) {
+                const QByteArray line = peer->buffer + chunk.left(end);
+                const std::optional<Request> request = parse(line);
+                drop(socket, request ? "ok\n" : "error\n");
+                if (request) {
+                    deliver(*request);
+                }
+                return;
+            }
+            peer->buffer += chunk;
+            m_buffered += chunk.size();
+            if (m_buffered > m_channel.m_limits.bytes) {
+                const auto most = std::max_element(
+                    m_peers.begin(), m_peers.end(),
+                    [](const Peer& a, const Peer& b) { return a.buffer.size() < b.buffer.size(); });
+                const bool self = most == peer;
+                drop(most->socket);
+                if (self) {
+                    return;
+                }
+            }
+        }
+        if (peer != m_peers.end()) {
+            peer->idle->start();
+        }
+    }
+
+    // Lets a peer go, with a last answer.
+    void drop(QLocalSocket* socket, const QByteArray& answer = {}) {
+        const auto peer = find(socket);
+        if (peer == m_peers.end()) {
+            return;
+        }
+        m_buffered -= peer->buffer.size();
+        m_peers.erase(peer);
+        socket->disconnect(this);
+        if (!answer.isEmpty()) {
+            socket->write(answer);
+            socket->flush();
+        }
+        socket->abort();
+        socket->deleteLater();
+    }
+
+    void deliver(const Request& request) {
+        if (!request.token.isEmpty()) {
+            Q_EMIT m_channel.activationTokenReceived(request.token);
+        }
+        if (request.command == QLatin1String("show")) {
+            Q_EMIT m_channel.showRequested();
+        } else {
+            Q_EMIT m_channel.openRequested(request.files, request.modifiers);
+        }
+    }
+
+    InstanceChannel& m_channel;
+    int m_descriptor;
+    QSocketNotifier m_notifier;
+    QTimer m_retry;
+    bool m_failing = false;
+    std::list<Peer> m_peers; // oldest first
+    qint64 m_buffered = 0;
+};
 
 InstanceChannel::InstanceChannel(const QString& scope, QObject* parent)
     : QObject(parent) {
-    const QString folder = socketFolder();
+    const QString folder = socketFolder(m_folderProblem);
     if (!folder.isEmpty()) {
-        const QByteArray key =
-            QCryptographicHash::hash(scope.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+        const QByteArray key = QCryptographicHash::hash(scope.toUtf8(), QCryptographicHash::Sha256)
+                                   .toHex()
+                                   .left(kKeyLength);
         m_path = folder + u'/' + QString::fromLatin1(key);
     }
 }
@@ -68,39 +306,75 @@ QString InstanceChannel::defaultScope() {
 }
 
 bool InstanceChannel::listen() {
+    m_error = m_folderProblem;
     if (m_path.isEmpty()) {
         return false;
     }
-    // Held while the window runs: two starts at once cannot both take the socket.
+    // Held while the window runs: two starts at once cannot both take the socket. A command
+    // that looks whether a window runs holds it for a moment.
     m_lock = std::make_unique<QLockFile>(m_path + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0) || isRunning()) {
+    if (!m_lock->tryLock(kRetryMs) || isRunning()) {
         m_lock.reset();
+        m_error.clear();
         return false;
     }
-    m_server = std::make_unique<QLocalServer>();
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(m_path); // left behind by a window that crashed
-    if (!m_server->listen(m_path)) {
-        m_server.reset();
-        m_lock.reset();
+    // Without a socket the lock stays: later starts and commands then know a window runs.
+    const int descriptor = listenAt(m_path, m_error);
+    if (descriptor < 0) {
         return false;
     }
-    connect(m_server.get(), &QLocalServer::newConnection, this, &InstanceChannel::receive);
+    m_server = std::make_unique<Server>(*this, descriptor);
     return true;
 }
 
 bool InstanceChannel::isListening() const {
-    return m_server && m_server->isListening();
+    return m_server != nullptr;
 }
 
-bool InstanceChannel::isRunning() const {
+bool InstanceChannel::lockHeld() const {
+    if (m_lock) {
+        return false; // ours
+    }
+    QLockFile probe(m_path + QStringLiteral(".lock"));
+    probe.setStaleLockTime(0);
+    if (probe.tryLock(0)) {
+        probe.unlock();
+        return false;
+    }
+    return probe.error() == QLockFile::LockFailedError;
+}
+
+bool InstanceChannel::connectTo(QLocalSocket& socket) const {
+    m_error = m_folderProblem;
     if (m_path.isEmpty()) {
         return false;
     }
+    // A window that holds the lock may be a moment from listening.
+    const QDeadlineTimer deadline(kTimeoutMs);
+    for (;;) {
+        socket.connectToServer(m_path);
+        if (socket.waitForConnected(int(deadline.remainingTime()))) {
+            if (peerIsUs(socket.socketDescriptor())) {
+                return true;
+            }
+            m_error = QStringLiteral("%1 answers as another user").arg(m_path);
+            return false;
+        }
+        if (!lockHeld()) {
+            return false;
+        }
+        if (deadline.hasExpired()) {
+            m_error = QStringLiteral("it doesn't answer");
+            return false;
+        }
+        QThread::msleep(20);
+    }
+}
+
+bool InstanceChannel::isRunning() const {
     QLocalSocket socket;
-    socket.connectToServer(m_path);
-    return socket.waitForConnected(kTimeoutMs) && peerIsUs(socket.socketDescriptor());
+    return connectTo(socket);
 }
 
 bool InstanceChannel::requestShow() const {
@@ -120,76 +394,27 @@ bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers m
 }
 
 bool InstanceChannel::send(QJsonObject message) const {
-    if (m_path.isEmpty()) {
-        return false;
-    }
     for (const char* variable : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
         if (qEnvironmentVariableIsSet(variable)) {
             message.insert(QStringLiteral("activation"), qEnvironmentVariable(variable));
             break;
         }
     }
+    // Made before connecting: the window lets a quiet peer go.
+    const QByteArray bytes = QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n';
     QLocalSocket socket;
-    socket.connectToServer(m_path);
-    if (!socket.waitForConnected(kTimeoutMs) || !peerIsUs(socket.socketDescriptor())) {
+    if (!connectTo(socket)) {
         return false;
     }
-    socket.write(QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n');
-    if (!socket.waitForBytesWritten(kTimeoutMs)) {
-        return false;
-    }
+    socket.write(bytes);
     // The window answers "ok" once it has understood and taken the request.
     while (!socket.canReadLine() && socket.waitForReadyRead(5 * kTimeoutMs)) {
     }
-    return socket.readLine().trimmed() == "ok";
-}
-
-void InstanceChannel::receive() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        if (!peerIsUs(socket->socketDescriptor())) {
-            socket->abort();
-            continue;
-        }
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                return;
-            }
-            const QJsonObject message = QJsonDocument::fromJson(socket->readLine()).object();
-            const QString command = message.value(QLatin1String("command")).toString();
-            const QString token = message.value(QLatin1String("activation")).toString();
-            if (!token.isEmpty() &&
-                (command == QLatin1String("show") || command == QLatin1String("open"))) {
-                Q_EMIT activationTokenReceived(token.left(1024));
-            }
-            if (command == QLatin1String("show")) {
-                socket->write("ok\n");
-                socket->flush();
-                Q_EMIT showRequested();
-                return;
-            }
-            const QJsonValue paths = message.value(QLatin1String("paths"));
-            QStringList files;
-            for (const QJsonValue& path : paths.toArray()) {
-                const auto bytes = QByteArray::fromBase64Encoding(
-                    path.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-                if (!path.isString() || !bytes || !bytes.decoded.startsWith('/')) {
-                    files.clear();
-                    break;
-                }
-                files << FileNames::decode(bytes.decoded);
-            }
-            if (command != QLatin1String("open") || files.isEmpty()) {
-                socket->write("error\n");
-                socket->flush();
-                return;
-            }
-            socket->write("ok\n");
-            socket->flush();
-            Q_EMIT openRequested(
-                files, Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt()));
-        });
-    }
+    const QByteArray answer = socket.readLine().trimmed();
+    m_error = answer == "ok"      ? QString()
+              : answer == "error" ? QStringLiteral("it didn't understand the request")
+                                  : QStringLiteral("it doesn't answer");
+    return answer == "ok";
 }
 
 } // namespace korvane

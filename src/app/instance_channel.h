@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <memory>
 
-class QLocalServer;
+class QLocalSocket;
 
 namespace korvane {
 
@@ -27,8 +27,23 @@ public:
     static QString defaultScope();
     // The socket's path; empty when no private folder could be made for it.
     QString socketPath() const { return m_path; }
+    // After a call that failed: why the window can't be reached, or why this one can't listen.
+    // Empty when no window runs. With an unusable folder nobody can tell whether one runs.
+    QString errorString() const { return m_error; }
 
-    // The window's side. False when another window already listens, or is starting.
+    // What the window bears from its peers: a peer quiet this long is let go; past the
+    // connections, a newcomer closes the oldest; past the bytes, the peer holding most goes.
+    struct Limits {
+        int idleMs = 10'000;
+        int connections = 32;
+        // The largest hand-over, 100,000 paths of 4,096 bytes, each in base64 between quotes
+        // and after a comma, is about 547 MB; half as much again, for all peers together.
+        qint64 bytes = 100'000LL * ((4096 + 2) / 3 * 4 + 3) * 3 / 2;
+    };
+    void setLimits(const Limits& limits) { m_limits = limits; }
+
+    // The window's side. False when another window already listens, or is starting (then
+    // errorString() is empty), or no socket could be made here.
     bool listen();
     bool isListening() const;
 
@@ -46,12 +61,18 @@ Q_SIGNALS:
     void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers);
 
 private:
+    class Server;
+
     bool send(QJsonObject message) const;
-    void receive();
+    bool connectTo(QLocalSocket& socket) const;
+    bool lockHeld() const;
 
     QString m_path;
+    QString m_folderProblem;
+    mutable QString m_error;
+    Limits m_limits;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QLocalServer> m_server;
+    std::unique_ptr<Server> m_server;
 };
 
 } // namespace korvane

@@ -77,11 +77,18 @@ protected:
         c.err << "korvane: " << terminalText(problem) << "\n\n" << help();
         return 2;
     }
-    // The window owns the rules and the default-app record while it runs.
+    // The window owns the rules and the default-app record while it runs. When it can't be
+    // reached, it may run: nothing is changed then either.
     static bool windowRuns(Context& c) {
         if (c.window && c.window->isRunning()) {
             c.err << "korvane: the Korvane window is running; make this change there, or quit "
                      "it first\n";
+            return true;
+        }
+        if (c.window && !c.window->errorString().isEmpty()) {
+            c.err << "korvane: the Korvane window can't be reached: "
+                  << terminalText(c.window->errorString())
+                  << ". Nothing was changed, since it may be using these files.\n";
             return true;
         }
         return false;
@@ -220,6 +227,10 @@ protected:
                 c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
                       << " to the Korvane window.\n";
                 return 0;
+            }
+            if (!c.window->errorString().isEmpty()) {
+                c.err << "korvane: the Korvane window can't be reached: "
+                      << terminalText(c.window->errorString()) << "; opening here.\n";
             }
         }
         return CliSession(c.platform, c.out, c.err, c.in).open(files, modifiers);

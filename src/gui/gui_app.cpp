@@ -57,6 +57,13 @@ void GuiApp::serve(InstanceChannel& channel) {
             &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
     connect(&channel, &InstanceChannel::openRequested, m_model.get(), &AppModel::handle);
+    if (!channel.isListening()) {
+        m_model->setAlertText(
+            QStringLiteral("Later starts of Korvane can't reach this window: %1. Until that is "
+                           "fixed, opening files with Korvane may start another window, and the "
+                           "commands that change your rules or default apps refuse to run.")
+                .arg(channel.errorString()));
+    }
 }
 
 void GuiApp::flush() {

@@ -30,7 +30,7 @@ public:
     SettingsWindow& settingsWindow() const { return *m_settingsWindow; }
     TrayController& tray() const { return *m_tray; }
 
-    // Takes requests from later starts of the program.
+    // Takes requests from later starts of the program; says when they can't reach it.
     void serve(InstanceChannel& channel);
     void showMainWindow();
     void showSettings();

@@ -324,6 +324,13 @@ private Q_SLOTS:
             "@/config/mimeapps.list is not a regular file.");
         row("open past a FIFO", "open x.md", "/config/mimeapps.list",
             "korvane: @/config/mimeapps.list is not a regular file.");
+        // Whether a window runs can't be told: it may hold the rules and defaults.
+        const QString sockets = QStringLiteral("/tmp/korvane-%1").arg(getuid());
+        const QString unreachable =
+            "korvane: the Korvane window can't be reached: @" + sockets + " is not a folder. ";
+        row("import, the window unreachable", "rules import @/files/some.json", sockets,
+            unreachable + "Nothing was changed");
+        row("default, the window unreachable", "default set 1", sockets, unreachable);
     }
 
     void specialFilesAreRefused() {
@@ -331,10 +338,13 @@ private Q_SLOTS:
         const QString made = data<QString>("made");
         const QString rulesFile = sandbox->rulesDirectory() + "/rules.json";
         sandbox->makeFile("bad.json", "[{}]");
+        sandbox->makeFile("some.json", RuleStore::encode(rulesFrom({"md>Test Editor"})));
         sandbox->makeFile("x.md");
         const QString backup = sandbox->makeFile("backup.json", "my backup");
         const QByteArray mimeapps = readFile(sandbox->mimeappsList());
-        QProcess::execute("rm", {"-rf", made.startsWith("/config") ? root + made : rulesFile});
+        QProcess::execute("rm", {"-rf", made.startsWith("/config") || made.startsWith("/tmp")
+                                            ? root + made
+                                            : rulesFile});
         if (made.startsWith("[")) {
             writeFile(rulesFile, made.toUtf8());
         } else if (made.endsWith("/")) {

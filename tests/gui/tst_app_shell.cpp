@@ -10,7 +10,9 @@
 #include "support/test_data.h"
 #include "support/widgets.h"
 
+#include <QLocalSocket>
 #include <QtConcurrent>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,28 +179,104 @@ private Q_SLOTS:
             [name, odd] { return InstanceChannel(name).handOver({odd}, Qt::AltModifier); }));
         QTRY_COMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
         QCOMPARE(f.gui->model().recents().value(0), odd);
-        QVERIFY(!InstanceChannel(name + "-nobody").requestShow()); // no window: start one
+        InstanceChannel nobody(name + "-nobody");
+        QVERIFY(!nobody.requestShow() && nobody.errorString().isEmpty()); // no window: start one
+        QVERIFY(QFile::remove(server.socketPath())); // a window that runs but can't be reached
+        InstanceChannel blocked(name);
+        QVERIFY(!blocked.requestShow() && !blocked.isRunning());
+        QCOMPARE(blocked.errorString(), "it doesn't answer");
     }
-    // Another local user's folder in the shared temporary folder is never trusted, and a
-    // command of another session never reaches this window.
-    void socketIsPrivateToTheSession() {
+
+    // Peers that stay quiet, send too much or pile up are let go; out of descriptors, the window
+    // goes on listening. A later start still reaches it.
+    void windowOutlastsItsPeers_data() {
+        columns<int, int, QByteArray, int>("idleMs", "peers", "sends", "closed");
+        row("a quiet peer", 50, 1, QByteArray(), 1);
+        row("a message past the limit", 60'000, 1, QByteArray(5000, 'x'), 1);
+        row("two past the limit together", 60'000, 2, QByteArray(3000, 'x'), 1);
+        row("more than the connections", 60'000, 7, QByteArray(), 3);
+        row("out of descriptors", 60'000, 0, QByteArray(), 0);
+    }
+
+    void windowOutlastsItsPeers() {
+        const QString name = QStringLiteral("korvane-load-%1").arg(getpid());
+        InstanceChannel server(name);
+        server.setLimits({data<int>("idleMs"), 4, 4096});
+        QVERIFY(server.listen());
+        std::vector<std::unique_ptr<QLocalSocket>> peers(std::max(data<int>("peers"), 1));
+        for (auto& peer : peers) {
+            peer = std::make_unique<QLocalSocket>();
+            peer->connectToServer(server.socketPath());
+            QVERIFY(peer->waitForConnected(1000));
+            peer->write(data<QByteArray>("sends"));
+        }
+        if (data<int>("peers") == 0) { // the peer waits while accept fails
+            rlimit limit{};
+            getrlimit(RLIMIT_NOFILE, &limit);
+            const rlimit low{64, limit.rlim_max};
+            setrlimit(RLIMIT_NOFILE, &low);
+            std::vector<int> held;
+            for (int fd; (fd = dup(0)) >= 0;) {
+                held.push_back(fd);
+            }
+            QTest::qWait(50);
+            std::for_each(held.begin(), held.end(), close);
+            setrlimit(RLIMIT_NOFILE, &limit);
+        }
+        const auto closed = [&] {
+            return std::count_if(peers.begin(), peers.end(), [](const auto& peer) {
+                return peer->state() == QLocalSocket::UnconnectedState;
+            });
+        };
+        QTRY_COMPARE(closed(), data<int>("closed"));
+        QVERIFY(fromAnotherThread([name] { return InstanceChannel(name).requestShow(); }));
+        QCOMPARE(closed(), data<int>("closed") + (data<int>("peers") == 7));
+    }
+
+    // A socket folder that another user could enter or swap is never used; the window says so,
+    // and so does whoever would reach it.
+    void unusableSocketFolderIsSaid_data() {
+        columns<QString, QString>("squat", "said"); // run in a temporary folder
+        row("ours, open to all", "mkdir -m 777 tmp/korvane-$(id -u)", "other users can enter");
+        row("another user's (as root only)",
+            "mkdir -m 700 tmp/korvane-$(id -u) && chown 65534 tmp/korvane-*",
+            "belongs to another user");
+        row("a link in the runtime folder", "mkdir -m 700 run && ln -s /tmp run/korvane",
+            "is a symbolic link");
+        row("open in the runtime folder", "mkdir -m 700 run && mkdir -m 755 run/korvane",
+            "other users can enter");
+        row("taken by a file", "mkdir -m 700 run && touch run/korvane", "is not a folder");
+    }
+
+    void unusableSocketFolderIsSaid() {
         QTemporaryDir tmp;
         const QByteArray oldTmp = qgetenv("TMPDIR");
         const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", QFile::encodeName(tmp.path()));
-        qunsetenv("XDG_RUNTIME_DIR");
-        const auto sh = [&](const QString& script) {
-            return QProcess::execute("sh", {"-c", "cd \"$0\" && " + script, tmp.path()});
-        };
-        // Where ours would be: a folder open to all, then one of another user (as root only).
-        for (const char* squat :
-             {"mkdir -m 777 korvane-$(id -u)", "chmod 700 korvane-* && chown 65534 korvane-*"}) {
-            QVERIFY(sh(squat) == 0 || getuid() != 0);
-            QCOMPARE(InstanceChannel(QStringLiteral("scope")).socketPath(), QString());
-            QVERIFY(!InstanceChannel(QStringLiteral("scope")).listen());
-            QVERIFY(!InstanceChannel(QStringLiteral("scope")).handOver({"/x/a.md"}, {}));
+        const QString squat = data<QString>("squat");
+        if (QProcess::execute("sh", {"-c", "cd \"$0\" && mkdir tmp && " + squat, tmp.path()})) {
+            QSKIP("only root can make a folder of another user");
         }
-        QCOMPARE(sh("mkdir -m 700 a b"), 0);
+        qputenv("TMPDIR", QFile::encodeName(tmp.filePath("tmp")));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("run"))); // there, or not
+
+        InstanceChannel channel(QStringLiteral("scope"));
+        QVERIFY(!channel.handOver({"/x/a.md"}, {}));
+        const QString said = channel.errorString();
+        QVERIFY(!channel.listen());
+        qputenv("TMPDIR", oldTmp);
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+        QCOMPARE(channel.socketPath(), QString());
+        QVERIFY(said.contains(tmp.path()) && said.contains(data<QString>("said")));
+        ShellFixture f;
+        f.gui->serve(channel);
+        QVERIFY(f.gui->model().alertText().contains(said));
+    }
+
+    // A command of another session never reaches this window.
+    void socketIsPrivateToTheSession() {
+        QTemporaryDir tmp;
+        const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+        QCOMPARE(QProcess::execute("sh", {"-c", "cd \"$0\" && mkdir -m 700 a b", tmp.path()}), 0);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("a")));
         InstanceChannel window(QStringLiteral("scope"));
         QVERIFY(window.listen());
@@ -207,7 +285,6 @@ private Q_SLOTS:
         QVERIFY(!InstanceChannel(QStringLiteral("scope")).isRunning());
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(tmp.filePath("a")));
         QVERIFY(InstanceChannel(QStringLiteral("scope")).isRunning());
-        qputenv("TMPDIR", oldTmp);
         qputenv("XDG_RUNTIME_DIR", oldRuntime);
     }
 };

@@ -44,6 +44,7 @@ FreedesktopSandbox::FreedesktopSandbox() {
     qputenv("XDG_CURRENT_DESKTOP", "Sandbox:GNOME");
     // Local sockets live here: a running Korvane window of the user's must not answer the tests.
     qputenv("TMPDIR", QFile::encodeName(root() + QStringLiteral("/tmp")));
+    qunsetenv("XDG_RUNTIME_DIR");
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + QFile::encodeName(root()) + "/no-bus");
     // Keep GIO from loading extra modules (gvfs) that would reach the real session.
     qputenv("GIO_USE_VFS", "local");
