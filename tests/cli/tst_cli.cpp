@@ -200,7 +200,8 @@ private Q_SLOTS:
         const QString script = sandbox->makeFile(
             "wrapper.sh",
             "#!/bin/sh\n[ \"${DEPTH:-0}\" -ge 3 ] && exit 9\nexport DEPTH=$((DEPTH+1))\n\"" +
-                QByteArray(KORVANE_BINARY) + "\" open \"$@\"\necho $? >> " + log.toUtf8() + "\n");
+                QByteArray(KORVANE_BINARY) + "\" open \"$@\" 2>/dev/null\necho $? >> " +
+                log.toUtf8() + "\n");
         QVERIFY(QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner));
         const QString entry = sandbox->userApplications() + "/korvane-wrapper.desktop";
         writeFile(entry, "[Desktop Entry]\nType=Application\nName=Wrapper\nExec=" +
