@@ -5,10 +5,12 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
@@ -31,6 +33,7 @@ constexpr int kKeyLength = 24;
 constexpr qint64 kChunk = 64 * 1024;
 constexpr int kRetryMs = 100; // after accept failed, as when out of descriptors
 constexpr int kAcceptsAtOnce = 64;
+constexpr int kReplyWaitMs = 60'000; // for a drop's end: its launches report back well before
 
 QString errnoText() {
     return QString::fromLocal8Bit(strerror(errno));
@@ -109,6 +112,7 @@ struct Request {
     QString token;
     QStringList files;
     Qt::KeyboardModifiers modifiers;
+    bool reply = false;
 };
 
 // A peer's message: "show", or "open" with absolute paths as base64 of their bytes.
@@ -117,7 +121,8 @@ std::optional<Request> parse(const QByteArray& line) {
     Request request{message.value(QLatin1String("command")).toString(),
                     message.value(QLatin1String("activation")).toString().left(1024),
                     {},
-                    Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt())};
+                    Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt()),
+                    message.value(QLatin1String("reply")).toBool()};
     if (request.command == QLatin1String("show")) {
         return request;
     }
@@ -225,9 +230,10 @@ private:
             if (end >= 0) {
                 const QByteArray line = peer->buffer + chunk.left(end);
                 const std::optional<Request> request = parse(line);
-                drop(socket, request ? "ok\n" : "error\n");
+                const bool reply = request && request->reply && request->command != "show";
+                drop(socket, request ? "ok\n" : "error\n", reply);
                 if (request) {
-                    deliver(*request);
+                    deliver(*request, reply ? m_replies.insert(++m_lastReply, socket).key() : 0);
                 }
                 return;
             }
@@ -249,8 +255,9 @@ private:
         }
     }
 
-    // Lets a peer go, with a last answer.
-    void drop(QLocalSocket* socket, const QByteArray& answer = {}) {
+    // Lets a peer go, with an answer; one that waits for a reply is kept until it comes, or
+    // for a minute at most.
+    void drop(QLocalSocket* socket, const QByteArray& answer = {}, bool keep = false) {
         const auto peer = find(socket);
         if (peer == m_peers.end()) {
             return;
@@ -262,21 +269,42 @@ private:
             socket->write(answer);
             socket->flush();
         }
+        if (keep) {
+            QTimer::singleShot(kReplyWaitMs, socket, [socket] {
+                socket->abort();
+                socket->deleteLater();
+            });
+            return;
+        }
         socket->abort();
         socket->deleteLater();
     }
 
-    void deliver(const Request& request) {
+    void deliver(const Request& request, quint64 reply) {
         if (!request.token.isEmpty()) {
             Q_EMIT m_channel.activationTokenReceived(request.token);
         }
         if (request.command == QLatin1String("show")) {
             Q_EMIT m_channel.showRequested();
         } else {
-            Q_EMIT m_channel.openRequested(request.files, request.modifiers);
+            Q_EMIT m_channel.openRequested(request.files, request.modifiers, reply);
         }
     }
 
+public:
+    void answer(quint64 reply, const QByteArray& line) {
+        const QPointer<QLocalSocket> socket = m_replies.take(reply);
+        if (socket && socket->state() == QLocalSocket::ConnectedState) {
+            socket->write(line);
+            socket->flush();
+            socket->disconnectFromServer();
+        }
+        if (socket) {
+            socket->deleteLater();
+        }
+    }
+
+private:
     InstanceChannel& m_channel;
     int m_descriptor;
     QSocketNotifier m_notifier;
@@ -284,7 +312,18 @@ private:
     bool m_failing = false;
     std::list<Peer> m_peers; // oldest first
     qint64 m_buffered = 0;
+    QHash<quint64, QPointer<QLocalSocket>> m_replies; // peers waiting to hear a drop's end
+    quint64 m_lastReply = 0;
 };
+
+void InstanceChannel::answer(quint64 reply, const QString& summary, bool failed) {
+    if (m_server) {
+        m_server->answer(reply, QJsonDocument(QJsonObject{{QStringLiteral("summary"), summary},
+                                                          {QStringLiteral("failed"), failed}})
+                                        .toJson(QJsonDocument::Compact) +
+                                    '\n');
+    }
+}
 
 InstanceChannel::InstanceChannel(const QString& scope, QObject* parent)
     : QObject(parent) {
@@ -381,7 +420,8 @@ bool InstanceChannel::requestShow() const {
     return send({{QStringLiteral("command"), QStringLiteral("show")}});
 }
 
-bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
+bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers modifiers,
+                               Outcome* outcome) const {
     // File names travel as their bytes: they need not be UTF-8.
     QJsonArray paths;
     for (const QString& file : files) {
@@ -389,11 +429,12 @@ bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers m
     }
     const QJsonObject message{{QStringLiteral("command"), QStringLiteral("open")},
                               {QStringLiteral("paths"), paths},
-                              {QStringLiteral("modifiers"), int(modifiers)}};
-    return send(message);
+                              {QStringLiteral("modifiers"), int(modifiers)},
+                              {QStringLiteral("reply"), outcome != nullptr}};
+    return send(message, outcome);
 }
 
-bool InstanceChannel::send(QJsonObject message) const {
+bool InstanceChannel::send(QJsonObject message, Outcome* outcome) const {
     for (const char* variable : {"XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"}) {
         if (qEnvironmentVariableIsSet(variable)) {
             message.insert(QStringLiteral("activation"), qEnvironmentVariable(variable));
@@ -414,6 +455,15 @@ bool InstanceChannel::send(QJsonObject message) const {
     m_error = answer == "ok"      ? QString()
               : answer == "error" ? QStringLiteral("it didn't understand the request")
                                   : QStringLiteral("it doesn't answer");
+    if (answer == "ok" && outcome) {
+        // Then, once the drop's launches have reported back, how it ended.
+        while (!socket.canReadLine() && socket.waitForReadyRead(kReplyWaitMs)) {
+        }
+        const QJsonObject end = QJsonDocument::fromJson(socket.readLine()).object();
+        outcome->answered = end.contains(QLatin1String("summary"));
+        outcome->summary = end.value(QLatin1String("summary")).toString();
+        outcome->failed = end.value(QLatin1String("failed")).toBool();
+    }
     return answer == "ok";
 }
 

@@ -46,24 +46,34 @@ public:
     // errorString() is empty), or no socket could be made here.
     bool listen();
     bool isListening() const;
+    // Tells the peer of an open request how its drop ended.
+    void answer(quint64 reply, const QString& summary, bool failed);
 
     // The other side: true when a running window took the request. The request carries the
     // activation token the launcher gave this process, if any, so that the window may come
     // forward where the desktop allows that only with one (Wayland).
     bool requestShow() const;
-    bool handOver(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
+    // With `outcome`, waits for the window's summary of the drop, too.
+    struct Outcome {
+        bool answered = false; // an older window may only take the files
+        QString summary;
+        bool failed = false;
+    };
+    bool handOver(const QStringList& files, Qt::KeyboardModifiers modifiers,
+                  Outcome* outcome = nullptr) const;
     bool isRunning() const;
 
 Q_SIGNALS:
     // Comes before the request it was sent with.
     void activationTokenReceived(const QString& token);
     void showRequested();
-    void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers);
+    // `reply`, when not 0, waits for answer(): the sender wants to hear how the drop ended.
+    void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers, quint64 reply);
 
 private:
     class Server;
 
-    bool send(QJsonObject message) const;
+    bool send(QJsonObject message, Outcome* outcome = nullptr) const;
     bool connectTo(QLocalSocket& socket) const;
     bool lockHeld() const;
 

@@ -223,10 +223,14 @@ protected:
             for (const QString& file : files) {
                 paths << FileNames::absolute(file, here);
             }
-            if (c.window->handOver(paths, modifiers)) {
+            InstanceChannel::Outcome outcome;
+            if (c.window->handOver(paths, modifiers, &outcome)) {
                 c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
                       << " to the Korvane window.\n";
-                return 0;
+                if (!outcome.summary.isEmpty()) {
+                    c.out << terminalText(outcome.summary) << "\n";
+                }
+                return outcome.failed ? 1 : 0;
             }
             if (!c.window->errorString().isEmpty()) {
                 c.err << "korvane: the Korvane window can't be reached: "

@@ -25,7 +25,9 @@ struct AppModel::Tally {
     qsizetype openedFiles = 0;
     QStringList appNames;
     QStringList failures;
-    QString revealNote; // of the folders a drop reveals
+    QString revealNote;  // of the folders a drop reveals
+    bool failed = false; // before the launches: missing files or apps
+    DropDone done;
 };
 
 AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& settings,
@@ -90,24 +92,24 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers) {
+void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done) {
     if (files.isEmpty()) {
-        return;
+        return conclude({}, false, done);
     }
     const DropPlan plan = DropPlan::make(files, modifiers, m_store->rules(), m_platform);
     m_failures += int(plan.missing);
     if (plan.existing.isEmpty()) {
-        flash(plan.missing == 1 ? QStringLiteral("That file isn't there any more.")
-                                : QStringLiteral("Those files aren't there any more."));
-        return;
+        return conclude(plan.missing == 1 ? QStringLiteral("That file isn't there any more.")
+                                          : QStringLiteral("Those files aren't there any more."),
+                        true, done);
     }
     recordRecents(plan.existing);
     const QString fileManager = m_platform.fileManagerName();
     switch (plan.mode) {
     case DropPlan::Mode::Reveal:
         ++m_launchesInFlight;
-        reveal(plan.existing, false, [this](const QString& note) {
-            flash(note);
+        reveal(plan.existing, false, [this, done, missing = plan.missing > 0](const QString& note) {
+            conclude(note, missing || note.startsWith(QLatin1String("Couldn't")), done);
             settled();
         });
         return;
@@ -116,11 +118,12 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
             m_platform.openItem(file);
         }
         if (plan.groups.isEmpty()) {
-            flash(QStringLiteral("Asked %1 to open %2")
-                      .arg(m_platform.systemName(),
-                           Wording::counted(plan.unmatched.size(), "item", "items")));
+            conclude(QStringLiteral("Asked %1 to open %2")
+                         .arg(m_platform.systemName(),
+                              Wording::counted(plan.unmatched.size(), "item", "items")),
+                     plan.missing > 0, done);
         } else {
-            launch(plan.groups.list(), {}, {});
+            launch(plan.groups.list(), {}, {}, done, plan.missing > 0);
         }
         return;
     case DropPlan::Mode::Route:
@@ -160,10 +163,11 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers)
     if (plan.missing > 0) {
         notes << QStringLiteral("%1 missing").arg(plan.missing);
     }
+    const bool failed = plan.missing > 0 || !plan.missingApps.isEmpty();
     if (!plan.groups.isEmpty() || !foldersToReveal.isEmpty()) {
-        launch(plan.groups.list(), notes, foldersToReveal);
-    } else if (!notes.isEmpty()) {
-        flash(Wording::joined(notes));
+        launch(plan.groups.list(), notes, foldersToReveal, done, failed);
+    } else {
+        conclude(Wording::joined(notes), failed, done);
     }
 }
 
@@ -246,13 +250,15 @@ void AppModel::settled() {
 }
 
 void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
-                      const QStringList& foldersToReveal) {
+                      const QStringList& foldersToReveal, DropDone done, bool failed) {
     const int steps = int(groups.size()) + (foldersToReveal.isEmpty() ? 0 : 1);
     if (steps == 0) {
-        return;
+        return conclude({}, failed, done);
     }
     auto tally = std::make_shared<Tally>();
     tally->remaining = steps;
+    tally->done = std::move(done);
+    tally->failed = failed;
     m_launchesInFlight += steps;
     if (!foldersToReveal.isEmpty()) {
         reveal(foldersToReveal, true, [this, tally, extraNotes](const QString& note) {
@@ -286,6 +292,15 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
     }
 }
 
+void AppModel::conclude(const QString& summary, bool failed, const DropDone& done) {
+    if (!summary.isEmpty()) {
+        flash(summary);
+    }
+    if (done) {
+        done(summary, failed);
+    }
+}
+
 void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
     QStringList parts;
     if (tally.openedFiles >= 1) {
@@ -300,9 +315,7 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
         parts << tally.revealNote;
     }
     parts << extraNotes;
-    if (!parts.isEmpty()) {
-        flash(Wording::joined(parts));
-    }
+    conclude(Wording::joined(parts), tally.failed || !tally.failures.isEmpty(), tally.done);
 }
 
 void AppModel::bringWindowForward() {

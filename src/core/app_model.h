@@ -61,7 +61,10 @@ public:
     void setMainWindow(WindowService* window);
     void setPanels(PanelService* panels);
 
-    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers);
+    // How a drop ended: its summary (empty when it said nothing) and whether anything failed.
+    using DropDone = std::function<void(const QString& summary, bool failed)>;
+    // `done`, if given, hears the drop's end once its launches have reported back.
+    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first 500 of them; nothing is opened.
     QString previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
@@ -107,8 +110,10 @@ private:
 
     // Opens each group in its app and, where given, reveals the folders; one summary at the end.
     void launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
-                const QStringList& foldersToReveal);
+                const QStringList& foldersToReveal, DropDone done = {}, bool failed = false);
     void finish(const Tally& tally, const QStringList& extraNotes);
+    // Flashes the summary and tells it to `done`.
+    void conclude(const QString& summary, bool failed, const DropDone& done);
     // Shows the items in the file manager; `report` gets the sentence that says what was done.
     void reveal(const QStringList& paths, bool folders,
                 const std::function<void(const QString& note)>& report);

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSystemTrayIcon>
 
 namespace korvane {
@@ -56,7 +57,18 @@ void GuiApp::serve(InstanceChannel& channel) {
     connect(&channel, &InstanceChannel::activationTokenReceived, m_mainWindow.get(),
             &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
-    connect(&channel, &InstanceChannel::openRequested, m_model.get(), &AppModel::handle);
+    // A command that handed the files over hears how the drop ended.
+    connect(
+        &channel, &InstanceChannel::openRequested, m_model.get(),
+        [this, &channel](const QStringList& files, Qt::KeyboardModifiers modifiers, quint64 reply) {
+            m_model->handle(
+                files, modifiers,
+                [channel = QPointer(&channel), reply](const QString& summary, bool failed) {
+                    if (channel && reply != 0) {
+                        channel->answer(reply, summary, failed);
+                    }
+                });
+        });
     if (!channel.isListening()) {
         m_model->setAlertText(
             QStringLiteral("Later starts of Korvane can't reach this window: %1. Until that is "

@@ -157,7 +157,12 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
     updateExport();
     // Drops reach the model after the drag callback has returned.
-    connect(m_dropZone, &DropZone::filesDropped, &m_model, &AppModel::handle, Qt::QueuedConnection);
+    connect(
+        m_dropZone, &DropZone::filesDropped, &m_model,
+        [this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
+            m_model.handle(files, modifiers);
+        },
+        Qt::QueuedConnection);
     m_dropZone->setPreviewer([this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
         return m_model.previewDrop(files, modifiers);
     });
