@@ -65,11 +65,13 @@ void AppModel::setPanels(PanelService* panels) {
     m_panels = panels;
 }
 
-void AppModel::setAlertText(const QString& text) {
-    if (text == m_alertText && text.isNull() == m_alertText.isNull()) {
+void AppModel::setAlertText(const QString& text, bool problem) {
+    if (text == m_alertText && text.isNull() == m_alertText.isNull() &&
+        problem == m_alertIsProblem) {
         return;
     }
     m_alertText = text;
+    m_alertIsProblem = problem;
     Q_EMIT alertTextChanged();
 }
 
@@ -454,7 +456,7 @@ void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> do
                                  ++m_defaultsVersion;
                                  Q_EMIT defaultsVersionChanged();
                                  if (!lines.isEmpty()) {
-                                     setAlertText(lines.join(u'\n'));
+                                     setAlertText(lines.join(u'\n'), failures > 0);
                                  }
                                  if (done) {
                                      done();

@@ -45,8 +45,14 @@ public:
     QString message() const { return m_message; }
     std::optional<PendingFile> pending() const { return m_pending->current(); }
     QList<PendingFile> queue() const { return m_pending->waiting(); }
+    // "1 of 4": the current question's place among the files asked about in a row.
+    std::pair<int, int> pendingPosition() const {
+        return {m_pending->position(), m_pending->total()};
+    }
     QString alertText() const { return m_alertText; }
-    void setAlertText(const QString& text);
+    // `problem`: the alert tells of something that failed, not only of what was done.
+    void setAlertText(const QString& text, bool problem = true);
+    bool alertIsProblem() const { return m_alertIsProblem; }
     int defaultsVersion() const { return m_defaultsVersion; }
     QStringList recents() const { return m_recents; }
     // Launches and reveals that have not reported back yet.
@@ -130,6 +136,7 @@ private:
     std::unique_ptr<PendingQueue> m_pending;
     QString m_message;
     QString m_alertText;
+    bool m_alertIsProblem = true;
     int m_defaultsVersion = 0;
     QStringList m_recents;
     QPointer<WindowService> m_mainWindow;

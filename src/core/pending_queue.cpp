@@ -15,6 +15,11 @@ PendingQueue::PendingQueue(RuleStore& store, const Platform& platform, Launch la
     , m_launch(std::move(launch)) {}
 
 void PendingQueue::setCurrent(const std::optional<PendingFile>& file) {
+    if (file) {
+        ++m_position;
+    } else if (m_waiting.isEmpty()) {
+        m_position = 0; // the next question starts a new count
+    }
     m_current = file;
     Q_EMIT changed();
 }
@@ -26,6 +31,7 @@ bool PendingQueue::add(const QString& path) {
         return true;
     }
     m_waiting.append(file);
+    Q_EMIT changed(); // the count grew
     return false;
 }
 

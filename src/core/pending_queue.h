@@ -24,6 +24,10 @@ public:
 
     std::optional<PendingFile> current() const { return m_current; }
     QList<PendingFile> waiting() const { return m_waiting; }
+    // Where the current question stands among the files asked about since the queue was last
+    // empty: "1 of 4".
+    int position() const { return m_position; }
+    int total() const { return m_position + int(m_waiting.size()); }
 
     // Asks about `path` at once when nothing else is asked or waits, else queues it; answers
     // whether it is asked at once.
@@ -47,6 +51,7 @@ private:
     Launch m_launch;
     std::optional<PendingFile> m_current;
     QList<PendingFile> m_waiting;
+    int m_position = 0;
 };
 
 } // namespace korvane

@@ -166,8 +166,12 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_dropZone->setPreviewer([this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
         return m_model.previewDrop(files, modifiers);
     });
-    connect(&m_model, &AppModel::messageChanged, this,
-            [this] { m_dropZone->setMessage(m_model.message()); });
+    // While a question is asked, the drop's summary stays behind it.
+    connect(&m_model, &AppModel::messageChanged, this, [this] {
+        if (!m_sheet || !m_model.message().isNull()) {
+            m_dropZone->setMessage(m_model.message());
+        }
+    });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
     m_model.setMainWindow(m_service);
@@ -181,7 +185,9 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::addRule() {
-    m_history->addRule(0, Rule());
+    const Rule rule;
+    m_history->addRule(0, rule);
+    m_rules->showRule(rule.id); // where the user types next, wherever the list was scrolled
 }
 
 void MainWindow::bringForward() {
@@ -225,6 +231,7 @@ void MainWindow::sheetClosed() {
     if (m_sheet) {
         m_sheet->deleteLater();
         m_sheet = nullptr;
+        m_dropZone->setMessage(m_model.message()); // a summary kept behind it may go now
     }
     if (m_model.pending()) {
         m_model.cancelPending(); // the user dismissed it
@@ -251,6 +258,7 @@ void MainWindow::syncAlert() {
             m_model.setAlertText(QString());
         });
     }
+    m_alert->setIcon(m_model.alertIsProblem() ? QMessageBox::Warning : QMessageBox::Information);
     m_alert->setText(Wording::visible(text, true));
     if (!showing) {
         m_alert->open();

@@ -87,7 +87,21 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     layout->setSpacing(12);
     auto* header = new QVBoxLayout;
     header->setSpacing(2);
-    header->addWidget(name);
+    // With more files waiting: which one of them this is.
+    auto* position = new QLabel(this);
+    position->setObjectName(QStringLiteral("queuePosition"));
+    position->setForegroundRole(QPalette::PlaceholderText);
+    auto showPosition = [this, position] {
+        const auto [at, of] = m_model.pendingPosition();
+        position->setText(QStringLiteral("%1 of %2").arg(at).arg(of));
+        position->setVisible(of > 1);
+    };
+    showPosition();
+    connect(&m_model, &AppModel::pendingChanged, position, showPosition);
+    auto* nameLine = new QHBoxLayout;
+    nameLine->addWidget(name, 1);
+    nameLine->addWidget(position, 0, Qt::AlignTop);
+    header->addLayout(nameLine);
     header->addWidget(question);
     layout->addLayout(header);
     layout->addWidget(m_list);

@@ -155,8 +155,10 @@ QString RuleHistory::ruleLabel(const Rule& rule) {
 }
 
 namespace {
-QString stepText(const char* verb, const Rule& rule) {
-    const QString label = Wording::mnemonicSafe(RuleHistory::ruleLabel(rule)); // for a menu
+// A step's name, for the Edit menu (where "&" is a mnemonic) or for the message line.
+QString stepText(const char* verb, const Rule& rule, bool menu = true) {
+    const QString label =
+        menu ? Wording::mnemonicSafe(RuleHistory::ruleLabel(rule)) : RuleHistory::ruleLabel(rule);
     return label.isEmpty() ? QLatin1String(verb) : QLatin1String(verb) + u' ' + label;
 }
 } // namespace
@@ -181,9 +183,10 @@ void RuleHistory::deleteRule(const QUuid& id) {
     if (i < 0) {
         return;
     }
-    push(new RuleStep(m_store, stepText("Delete rule", list[i]),
-                      {Op{Op::Delete, list[i], {}, Place::of(list, i), {}}}));
-    Q_EMIT listChanged(QStringLiteral("Deleted the rule"));
+    const Rule rule = list[i];
+    push(new RuleStep(m_store, stepText("Delete rule", rule),
+                      {Op{Op::Delete, rule, {}, Place::of(list, i), {}}}));
+    Q_EMIT listChanged(stepText("Deleted rule", rule, false));
 }
 
 void RuleHistory::moveRule(qsizetype from, qsizetype to) {
@@ -195,7 +198,7 @@ void RuleHistory::moveRule(qsizetype from, qsizetype to) {
     list.move(from, to);
     push(new RuleStep(m_store, stepText("Move rule", list[to]),
                       {Op{Op::Move, list[to], {}, was, Place::of(list, to)}}));
-    Q_EMIT listChanged(QStringLiteral("Moved the rule"));
+    Q_EMIT listChanged(stepText("Moved rule", list[to], false));
 }
 
 void RuleHistory::editRule(const Rule& after) {

@@ -235,6 +235,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
             const Refresh result = m_watcher.result();
             m_candidates = result.candidates;
             m_infos = result.infos;
+            m_settable = result.settable;
             updateView();
             Q_EMIT refreshed();
         }
@@ -270,11 +271,16 @@ void RuleRow::showExtensions() {
     m_extensions->setCursorPosition(caret);
 }
 
+void RuleRow::focusExtensions() {
+    m_extensions->setFocus(Qt::OtherFocusReason);
+}
+
 void RuleRow::bind(const Rule& rule) {
     m_rule = rule;
     m_extensions->setText(rule.extensions.join(QStringLiteral(", ")));
     m_candidates.clear();
     m_infos.clear();
+    m_settable = true;
     m_requestedKey.clear();
     updateView();
     refreshIfNeeded();
@@ -301,6 +307,10 @@ RuleRow::Refresh RuleRow::compute(const Platform& platform, const QStringList& e
                                   const std::optional<TypeGroup>& group) {
     Refresh result;
     result.candidates = AppInfo::candidates(extensions, group, platform);
+    result.settable = std::any_of(extensions.begin(), extensions.end(), [&](const QString& ext) {
+        const auto type = platform.typeForExtension(ext);
+        return type && !type->dynamic;
+    });
     for (const QString& ext : extensions.mid(0, 6)) {
         const auto type = platform.typeForExtension(ext);
         if (!type) {
@@ -417,7 +427,13 @@ void RuleRow::updateView() {
     for (const QString& ext : m_rule.extensions) {
         restorable = restorable || m_model.defaultManager().records().contains(ext);
     }
-    m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy);
+    const bool settable = m_settable || m_rule.extensions.isEmpty();
+    m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy && settable);
+    m_makeDefault->setToolTip(
+        settable ? QString()
+                 : QStringLiteral("%1 has no registered file type for these extensions, so it "
+                                  "can't have a default app for them.")
+                       .arg(Wording::capitalised(m_model.platform().systemName())));
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
 }

@@ -37,6 +37,7 @@ public:
     struct Refresh {
         QStringList candidates;
         QList<DefaultInfo> infos;
+        bool settable = true; // some extension has a type of its own, so a default can be set
     };
 
     RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent = nullptr);
@@ -48,6 +49,7 @@ public:
     // Takes a new value of the rule from the store. The field shows the rule's extensions unless
     // what is typed there means the same.
     void setRule(const Rule& rule);
+    void focusExtensions();
     // Edits go through `history`, which keeps them for undo; without one, straight to the store.
     void setHistory(RuleHistory* history) { m_history = history; }
     // One line under the fields: what the rule check found wrong with this rule, if anything.
@@ -88,6 +90,7 @@ private:
     bool m_busy = false;
     QStringList m_candidates;
     QList<DefaultInfo> m_infos;
+    bool m_settable = true;
     QString m_requestedKey;
     QFutureWatcher<Refresh> m_watcher;
     QPoint m_pressAt;

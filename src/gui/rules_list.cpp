@@ -244,6 +244,23 @@ bool RulesList::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void RulesList::showRule(const QUuid& id) {
+    const qsizetype index = m_order.indexOf(id);
+    if (index < 0) {
+        return;
+    }
+    QScrollBar* bar = m_scroll->verticalScrollBar();
+    const int top = m_tops.value(index);
+    const int bottom = m_tops.value(index + 1);
+    if (top < bar->value() || bottom > bar->value() + m_scroll->viewport()->height()) {
+        bar->setValue(top - kMarginY); // places the rows there at once
+    }
+    relayout();
+    if (RuleRow* row = m_live.value(id)) {
+        row->focusExtensions();
+    }
+}
+
 void RulesList::setHistory(RuleHistory* history) {
     m_history = history;
     for (RuleRow* row : std::as_const(m_live)) {

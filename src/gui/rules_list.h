@@ -31,6 +31,8 @@ public:
     QList<RuleRow*> rows() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).
     void moveRow(int from, int destination);
+    // Scrolls the rule into view and puts the caret in its extensions field.
+    void showRule(const QUuid& id);
     // Edits go through `history`, which keeps them for undo.
     void setHistory(RuleHistory* history);
 

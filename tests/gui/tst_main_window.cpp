@@ -128,11 +128,15 @@ private Q_SLOTS:
         QVERIFY(!f.model->store().rules().first().group);
     }
 
-    // Make default needs an installed app and an extension; restore shows where there is a
-    // record for any of the rule's extensions.
+    // Make default needs an installed app and an extension the desktop has a type for (it says
+    // why not); restore shows where there is a record for any of the rule's extensions; a
+    // failure is a warning.
     void makeDefaultThenRestore() {
         WindowFixture f;
-        f.addRules({"png>Sublime", "png, jpg>TextEdit", "md>Gone", "@images>Preview"});
+        f.addRules(
+            {"png>Sublime", "png, jpg>TextEdit", "md>Gone", "@images>Preview", "qqq>Sublime"});
+        QTRY_VERIFY(!f.in<QPushButton>(4, "makeDefault")->isEnabled());
+        QVERIFY(f.in<QPushButton>(4, "makeDefault")->toolTip().contains("no registered file type"));
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(f.in<QPushButton>(i, "makeDefault")->isEnabled(), i < 2);
         }
@@ -141,6 +145,7 @@ private Q_SLOTS:
         QVERIFY(!f.in<QPushButton>(0, "makeDefault")->isEnabled()); // busy
         QTRY_VERIFY(f.in<QPushButton>(0, "makeDefault")->isEnabled() && f.window.alert());
         QCOMPARE(f.window.alert()->text(), ".png: done. Sublime Text is now the default.");
+        QCOMPARE(f.window.alert()->icon(), QMessageBox::Information);
         QVERIFY(!f.in<QPushButton>(0, "restore")->isHidden());
         QVERIFY(!f.in<QPushButton>(1, "restore")->isHidden()); // shares the extension
         f.window.alert()->button(QMessageBox::Ok)->click();
@@ -150,6 +155,7 @@ private Q_SLOTS:
         QCOMPARE(f.window.alert()->text(), ".png: restored to Preview.");
         QTRY_VERIFY(f.in<QPushButton>(0, "restore")->isHidden());
         f.model->setAlertText("One\nTwo\x1b\u202e");
+        QCOMPARE(f.window.alert()->icon(), QMessageBox::Warning);
         QCOMPARE(f.window.alert()->text(), "One\nTwo\u241b\\u202e"); // shown, never obeyed
     }
 
@@ -211,6 +217,7 @@ private Q_SLOTS:
         QAction* undo = find<QAction>(&f.window, "undoAction");
         QTest::mouseClick(f.in<QToolButton>(0, "delete"), Qt::LeftButton);
         QCOMPARE(undo->text(), "Undo Delete rule md, markdown");
+        QCOMPARE(f.model->message(), "Deleted rule md, markdown");
         QLineEdit* field = f.in<QLineEdit>(0, "extensions");
         field->setFocus();
         field->end(false);
@@ -237,6 +244,22 @@ private Q_SLOTS:
         QTest::keyClicks(field, ", ps");
         QCOMPARE(f.model->store().rules()[1].extensions,
                  (QStringList{"pdf", "epub", "djvu", "ps"}));
+    }
+
+    // Add Rule shows the new rule, wherever the list was scrolled, ready for its extensions.
+    void addRuleWhileScrolledAway() {
+        WindowFixture f;
+        for (int i = 0; i < 40; ++i) {
+            f.addRule(QStringLiteral("e%1>TextEdit").arg(i));
+        }
+        QScrollArea* area = find<RulesList>(&f.window, "rulesList")->findChild<QScrollArea*>();
+        QScrollBar* bar = area->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum());
+        find<QPushButton>(&f.window, "addRule")->click();
+        QCOMPARE(bar->value(), 0);
+        QTRY_COMPARE(QApplication::focusWidget(), f.in<QLineEdit>(0, "extensions"));
+        QVERIFY(f.model->store().rules().first().extensions.isEmpty());
     }
 
     // A rule with findings says so under its fields, and the line follows the typing.
@@ -344,6 +367,7 @@ private Q_SLOTS:
         f.model->handle(f.files({"Notes.MD", "README", "c.md", "x.qqq"}), {});
         QTRY_VERIFY(f.window.pendingSheet() && loaded(f.window.pendingSheet()));
         PendingSheet* sheet = f.window.pendingSheet();
+        QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "1 of 4");
         QVERIFY(find<QCheckBox>(sheet, "always")->isEnabled() &&
                 find<QCheckBox>(sheet, "always")->isChecked());
         QListWidget* apps = find<QListWidget>(sheet, "appList");
@@ -353,6 +377,7 @@ private Q_SLOTS:
         QTest::keyClick(sheet, Qt::Key_Escape);
         QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet() != sheet);
         sheet = f.window.pendingSheet();
+        QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "2 of 4");
         QVERIFY(!find<QCheckBox>(sheet, "always")->isEnabled());
         find<QPushButton>(sheet, "cancel")->click();
         QTRY_VERIFY(f.window.pendingSheet() &&
