@@ -40,6 +40,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
     m_pending = std::make_unique<PendingQueue>(
         *m_store, platform, [this](const QString& app, const QStringList& files) {
+            recordRecents(files);
             launch({{app, files}}, {}, {});
         });
     connect(m_pending.get(), &PendingQueue::changed, this, &AppModel::pendingChanged);
@@ -78,7 +79,7 @@ void AppModel::setAlertText(const QString& text, bool problem) {
 QString AppModel::previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
     constexpr qsizetype kMost = 500; // the preview stays quick for a drag of thousands
     return DropPlan::make(files.mid(0, kMost), modifiers, m_store->rules(), m_platform)
-        .preview(m_platform, files.size() > kMost);
+        .preview(m_platform, files.size() > kMost, m_settings.folderBehavior());
 }
 
 void AppModel::flash(const QString& text) {
@@ -105,8 +106,19 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers,
                                           : QStringLiteral("Those files aren't there any more."),
                         true, done);
     }
-    recordRecents(plan.existing);
     const QString fileManager = m_platform.fileManagerName();
+    if (plan.mode != DropPlan::Mode::Route) {
+        recordRecents(plan.existing); // every one is revealed or opened
+    } else {                          // not the files that wait for a question, nor ignored folders
+        QStringList opened;
+        for (const AppGroup& group : plan.groups.list()) {
+            opened << group.files;
+        }
+        if (m_settings.folderBehavior().value() != FolderBehavior::Ignore) {
+            opened << plan.folders;
+        }
+        recordRecents(opened);
+    }
     switch (plan.mode) {
     case DropPlan::Mode::Reveal:
         ++m_launchesInFlight;
@@ -197,7 +209,16 @@ QString AppModel::missingAppsNote(const QList<Rule>& rules) const {
     return parts.join(u' ') + u' ' + m_missingAppHint;
 }
 
+void AppModel::clearRecents() {
+    m_recents.clear();
+    m_settings.setRecentFiles(m_recents);
+    Q_EMIT recentsChanged();
+}
+
 void AppModel::recordRecents(const QStringList& files) {
+    if (files.isEmpty()) {
+        return;
+    }
     // The same list as recording each file in turn, published once.
     QStringList recents = m_recents;
     for (const QString& file : files) {

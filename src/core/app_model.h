@@ -54,7 +54,9 @@ public:
     void setAlertText(const QString& text, bool problem = true);
     bool alertIsProblem() const { return m_alertIsProblem; }
     int defaultsVersion() const { return m_defaultsVersion; }
+    // The files last opened or revealed, newest first; not those cancelled or ignored.
     QStringList recents() const { return m_recents; }
+    void clearRecents();
     // Launches and reveals that have not reported back yet.
     int launchesInFlight() const { return m_launchesInFlight; }
     // What could not be done so far: missing files and apps, failed launches and reveals, and

@@ -63,7 +63,8 @@ DropPlan DropPlan::make(const QStringList& files, Qt::KeyboardModifiers modifier
     return plan;
 }
 
-QString DropPlan::preview(const Platform& platform, bool more) const {
+QString DropPlan::preview(const Platform& platform, bool more,
+                          FolderBehavior folderBehavior) const {
     const QString andMore = more ? QStringLiteral(" and more") : QString();
     if (mode == Mode::Reveal) {
         return QStringLiteral("Reveal %1%2 in %3")
@@ -84,7 +85,20 @@ QString DropPlan::preview(const Platform& platform, bool more) const {
         parts << QStringLiteral("%1 for a missing app").arg(missingApps.size());
     }
     if (!folders.isEmpty()) {
-        parts << Wording::counted(folders.size(), "folder", "folders");
+        const QString counted = Wording::counted(folders.size(), "folder", "folders");
+        switch (folderBehavior.value()) {
+        case FolderBehavior::Open:
+            parts
+                << QStringLiteral("%1 \u2192 open in %2").arg(counted, platform.fileManagerName());
+            break;
+        case FolderBehavior::Reveal:
+            parts << QStringLiteral("%1 \u2192 reveal in %2")
+                         .arg(counted, platform.fileManagerName());
+            break;
+        case FolderBehavior::Ignore:
+            parts << QStringLiteral("%1 ignored").arg(counted);
+            break;
+        }
     }
     if (!unmatched.isEmpty()) {
         parts << QStringLiteral("%1 will ask").arg(unmatched.size());

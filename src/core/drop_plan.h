@@ -1,5 +1,6 @@
 #pragma once
 
+#include "folder_behavior.h"
 #include "rule.h"
 
 #include <QHash>
@@ -48,7 +49,7 @@ struct DropPlan {
     // What the drop will do, in one line for the drop zone while files are dragged over it:
     // "3 files → Text Editor · 2 → Image Viewer · 1 will ask". `more` when only some of the
     // dragged files were planned.
-    QString preview(const Platform& platform, bool more) const;
+    QString preview(const Platform& platform, bool more, FolderBehavior folders) const;
 };
 
 } // namespace korvane

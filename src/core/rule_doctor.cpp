@@ -27,7 +27,7 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             add(Finding::MatchesNothing, QStringLiteral("matches nothing: it has no extensions "
                                                         "and no type group."));
         } else if (rule.enabled && !rule.hasApp()) {
-            add(Finding::MatchesNothing, QStringLiteral("matches nothing: it has no app."));
+            add(Finding::MatchesNothing, QStringLiteral("choose an app for this rule."));
         }
         // Which of its extensions and its group earlier rules take first: what, and by which.
         QList<std::pair<QString, int>> taken;

@@ -60,6 +60,11 @@ void TrayController::rebuildMenu() {
         // Routed again by the rules, with no modifier keys.
         connect(item, &QAction::triggered, &m_model, [this, path] { m_model.handle({path}, {}); });
     }
+    if (!recents.isEmpty()) {
+        recent->addSeparator();
+        connect(recent->addAction(QStringLiteral("Clear Recent")), &QAction::triggered, &m_model,
+                &AppModel::clearRecents);
+    }
     connect(menu->addAction(QStringLiteral("Settings\u2026")), &QAction::triggered, this,
             &TrayController::settingsRequested);
     menu->addSeparator();

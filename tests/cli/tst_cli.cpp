@@ -128,7 +128,7 @@ private Q_SLOTS:
                 one);
         row("no extensions, no group", ">Test Editor",
             "Rule 1: matches nothing: it has no extensions and no type group.\n" + one);
-        row("no app", "md>", "Rule 1: matches nothing: it has no app.\n" + one);
+        row("no app", "md>", "Rule 1: choose an app for this rule.\n" + one);
         row("overlap", "md,txt>Test Editor|md,png>Test Viewer",
             "Rule 2: .md is also in rule 1, which wins for it.\n1 finding in 2 rules.\n");
         row("no file name", "a/b>Test Editor", "Rule 1: .a/b can't end any file name.\n" + one);

@@ -146,7 +146,7 @@ private Q_SLOTS:
                  f.gui->model().recents());
         tray.rebuildMenu();
         QMenu* recent = tray.menu()->actions().at(2)->menu();
-        QCOMPARE(recent->actions().size(), 10);
+        QCOMPARE(recent->actions().size(), 12); // and a separator, and "Clear Recent"
         recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
         QCOMPARE(f.gui->model().pending()->path, "/a/10.md");
         f.platform.addFile("/a/Date & Time.md");
@@ -154,6 +154,11 @@ private Q_SLOTS:
         tray.rebuildMenu(); // a name shown as it is, no mnemonic read in it
         QCOMPARE(tray.menu()->actions().at(2)->menu()->actions().first()->iconText(),
                  "Date & Time.md");
+        tray.menu()->actions().at(2)->menu()->actions().last()->trigger();
+        QVERIFY(f.gui->model().recents().isEmpty());
+        f.platform.addFile("/a/x.qqq");
+        f.gui->model().handle({"/a/x.qqq"}, {}); // waits for a question: not opened yet
+        QVERIFY(f.gui->model().recents().isEmpty());
     }
 
     // One window per session: a second start shows it, or hands it files with modifiers, by

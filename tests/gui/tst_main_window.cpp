@@ -327,19 +327,19 @@ private Q_SLOTS:
         QLabel* message = find<QLabel>(zone, "dropMessage");
         QMimeData files, text, web;
         QList<QUrl> urls;
-        for (const QString& file : f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq"})) {
+        for (const QString& file : f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq", "dir/"})) {
             urls << QUrl::fromLocalFile(file);
         }
         files.setUrls(urls);
         const QPoint at = zone->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);
-        QCOMPARE(message->text(),
-                 "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 will ask");
+        QCOMPARE(message->text(), "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 folder "
+                                  "\u2192 open in Finder \u00b7 1 will ask");
         for (const auto& [modifiers, text] :
-             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 5 items in Finder"},
+             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Finder"},
               std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier),
-                        "Open 5 files in their default apps"}}) {
+                        "Open 6 files in their default apps"}}) {
             QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, modifiers);
             QCoreApplication::sendEvent(zone, &move);
             QCOMPARE(message->text(), QString::fromUtf8(text));
@@ -353,9 +353,9 @@ private Q_SLOTS:
         QVERIFY(!dropOn(zone, text, at) && !dropOn(zone, web, at));
         f.model->setMessageDuration(std::chrono::seconds(3));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
-        QTRY_COMPARE(message->text(), "Revealed 5 items in Finder");
+        QTRY_COMPARE(message->text(), "Revealed 6 items in Finder");
         QTest::qWait(700); // the fades of the drag and of the message are over: it stays
-        QCOMPARE(message->text(), "Revealed 5 items in Finder");
+        QCOMPARE(message->text(), "Revealed 6 items in Finder");
         QCOMPARE(f.platform.orders().size(), 1);
     }
 
