@@ -138,8 +138,12 @@ void GuiApp::applyAppearance() {
         return; // repeated calls take no focus
     }
     m_taskbarShown = taskbar;
-    m_mainWindow->setTaskbarEntryShown(taskbar);
-    if (taskbar && m_mainWindow->isVisible()) {
+    m_mainWindow->setTaskbarEntryShown(taskbar); // shows the window again, on top
+    if (m_settingsWindow->isVisible()) {
+        // The switch was turned in Settings: it stays in front, with the keyboard.
+        m_settingsWindow->raise();
+        m_settingsWindow->activateWindow();
+    } else if (taskbar && m_mainWindow->isVisible()) {
         m_mainWindow->activateWindow();
     }
 }
