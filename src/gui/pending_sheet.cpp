@@ -59,7 +59,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     m_list->setFixedHeight(190);
     m_list->setIconSize(QSize(28, 28));
     m_list->setSpacing(1);
-    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_empty->setText(QStringLiteral("%1 didn't suggest any apps for this file.")
                          .arg(Wording::capitalised(model.platform().systemName())));
     m_empty->setForegroundRole(QPalette::PlaceholderText);
@@ -70,12 +70,12 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
 
     if (m_extension.isEmpty()) {
         m_always->setText(QStringLiteral("Always use this app (file has no extension)"));
-        m_always->setEnabled(false);
+        m_always->setEnabled(false); // nothing to keep: never shown ticked
     } else {
         m_always->setText(QStringLiteral("Always use this app for .") +
                           Wording::mnemonicSafe(m_extension));
+        m_always->setChecked(true);
     }
-    m_always->setChecked(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_chooseOther);

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "rule_history.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDrag>
@@ -440,22 +441,24 @@ void RuleRow::updateView() {
 
 void RuleRow::buildGroupMenu() {
     QMenu* menu = m_groupButton->menu();
-    if (!menu->isEmpty()) {
-        return;
-    }
-    // "No type group", a divider, then the groups in declared order.
-    connect(menu->addAction(QStringLiteral("No type group")), &QAction::triggered, this, [this] {
-        Rule rule = m_rule;
-        rule.group.reset();
-        write(rule);
-    });
-    menu->addSeparator();
-    for (TypeGroup group : TypeGroup::allCases()) {
-        connect(menu->addAction(group.label()), &QAction::triggered, this, [this, group] {
+    menu->clear();
+    // "No type group", a divider, then the groups in declared order; the rule's own is marked.
+    auto* choices = new QActionGroup(menu);
+    auto add = [&](const QString& label, std::optional<TypeGroup> group) {
+        QAction* action = menu->addAction(label);
+        action->setCheckable(true);
+        action->setChecked(m_rule.group == group);
+        choices->addAction(action);
+        connect(action, &QAction::triggered, this, [this, group] {
             Rule rule = m_rule;
             rule.group = group;
             write(rule);
         });
+    };
+    add(QStringLiteral("No type group"), std::nullopt);
+    menu->addSeparator();
+    for (TypeGroup group : TypeGroup::allCases()) {
+        add(group.label(), group);
     }
 }
 

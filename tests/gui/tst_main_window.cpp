@@ -124,6 +124,12 @@ private Q_SLOTS:
         QCOMPARE(f.model->store().rules().last().appName, "Sublime Text");
         f.menu(0, "groupButton", "Images");
         QCOMPARE(f.model->store().rules().first().group, TypeGroup::Images);
+        f.menu(0, "groupButton"); // the menu marks the rule's group, and only that one
+        QStringList marked;
+        for (QAction* action : f.in<QToolButton>(0, "groupButton")->menu()->actions()) {
+            marked << (action->isChecked() ? action->text() : QString());
+        }
+        QCOMPARE(marked.join(QString()), "Images");
         f.menu(0, "groupButton", "No type group");
         QVERIFY(!f.model->store().rules().first().group);
     }
@@ -378,7 +384,8 @@ private Q_SLOTS:
         QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet() != sheet);
         sheet = f.window.pendingSheet();
         QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "2 of 4");
-        QVERIFY(!find<QCheckBox>(sheet, "always")->isEnabled());
+        QVERIFY(!find<QCheckBox>(sheet, "always")->isEnabled() &&
+                !find<QCheckBox>(sheet, "always")->isChecked());
         find<QPushButton>(sheet, "cancel")->click();
         QTRY_VERIFY(f.window.pendingSheet() &&
                     f.window.pendingSheet()->file().path == f.file("c.md"));
