@@ -95,15 +95,19 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done) {
+void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done,
+                      QStringList leftOut) {
+    leftOut.removeAll(QString());
     if (files.isEmpty()) {
-        return conclude({}, false, done);
+        return conclude(leftOut, false, done);
     }
     const DropPlan plan = DropPlan::make(files, modifiers, m_store->rules(), m_platform);
     m_failures += int(plan.missing);
     if (plan.existing.isEmpty()) {
-        return conclude(plan.missing == 1 ? QStringLiteral("That file isn't there any more.")
-                                          : QStringLiteral("Those files aren't there any more."),
+        return conclude(QStringList{plan.missing == 1
+                                        ? QStringLiteral("That file isn't there any more.")
+                                        : QStringLiteral("Those files aren't there any more.")} +
+                            leftOut,
                         true, done);
     }
     const QString fileManager = m_platform.fileManagerName();
@@ -122,22 +126,26 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers,
     switch (plan.mode) {
     case DropPlan::Mode::Reveal:
         ++m_launchesInFlight;
-        reveal(plan.existing, false, [this, done, missing = plan.missing > 0](const QString& note) {
-            conclude(note, missing || note.startsWith(QLatin1String("Couldn't")), done);
-            settled();
-        });
+        reveal(plan.existing, false,
+               [this, done, leftOut, missing = plan.missing > 0](const QString& note) {
+                   conclude(QStringList{note} + leftOut,
+                            missing || note.startsWith(QLatin1String("Couldn't")), done);
+                   settled();
+               });
         return;
     case DropPlan::Mode::Defaults:
         for (const QString& file : plan.unmatched) {
             m_platform.openItem(file);
         }
         if (plan.groups.isEmpty()) {
-            conclude(QStringLiteral("Asked %1 to open %2")
-                         .arg(m_platform.systemName(),
-                              Wording::counted(plan.unmatched.size(), "item", "items")),
-                     plan.missing > 0, done);
+            conclude(
+                QStringList{QStringLiteral("Asked %1 to open %2")
+                                .arg(m_platform.systemName(),
+                                     Wording::counted(plan.unmatched.size(), "item", "items"))} +
+                    leftOut,
+                plan.missing > 0, done);
         } else {
-            launch(plan.groups.list(), {}, {}, done, plan.missing > 0);
+            launch(plan.groups.list(), leftOut, {}, done, plan.missing > 0);
         }
         return;
     case DropPlan::Mode::Route:
@@ -177,11 +185,12 @@ void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers,
     if (plan.missing > 0) {
         notes << QStringLiteral("%1 missing").arg(plan.missing);
     }
+    notes << leftOut;
     const bool failed = plan.missing > 0 || !plan.missingApps.isEmpty();
     if (!plan.groups.isEmpty() || !foldersToReveal.isEmpty()) {
         launch(plan.groups.list(), notes, foldersToReveal, done, failed);
     } else {
-        conclude(Wording::joined(notes), failed, done);
+        conclude(notes, failed, done);
     }
 }
 
@@ -276,7 +285,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
                       const QStringList& foldersToReveal, DropDone done, bool failed) {
     const int steps = int(groups.size()) + (foldersToReveal.isEmpty() ? 0 : 1);
     if (steps == 0) {
-        return conclude({}, failed, done);
+        return conclude(extraNotes, failed, done);
     }
     auto tally = std::make_shared<Tally>();
     tally->remaining = steps;
@@ -315,7 +324,9 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
     }
 }
 
-void AppModel::conclude(const QString& summary, bool failed, const DropDone& done) {
+void AppModel::conclude(QStringList parts, bool failed, const DropDone& done) {
+    parts.removeAll(QString());
+    const QString summary = Wording::joined(parts);
     if (!summary.isEmpty()) {
         flash(summary);
     }
@@ -338,7 +349,7 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
         parts << tally.revealNote;
     }
     parts << extraNotes;
-    conclude(Wording::joined(parts), tally.failed || !tally.failures.isEmpty(), tally.done);
+    conclude(parts, tally.failed || !tally.failures.isEmpty(), tally.done);
 }
 
 void AppModel::bringWindowForward() {

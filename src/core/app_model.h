@@ -72,7 +72,9 @@ public:
     // How a drop ended: its summary (empty when it said nothing) and whether anything failed.
     using DropDone = std::function<void(const QString& summary, bool failed)>;
     // `done`, if given, hears the drop's end once its launches have reported back.
-    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done = {});
+    // `leftOut` says what the front end couldn't take of the drop; it ends the summary.
+    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done = {},
+                QStringList leftOut = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first 500 of them; nothing is opened.
     QString previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
@@ -121,7 +123,7 @@ private:
                 const QStringList& foldersToReveal, DropDone done = {}, bool failed = false);
     void finish(const Tally& tally, const QStringList& extraNotes);
     // Flashes the summary and tells it to `done`.
-    void conclude(const QString& summary, bool failed, const DropDone& done);
+    void conclude(QStringList parts, bool failed, const DropDone& done);
     // Shows the items in the file manager; `report` gets the sentence that says what was done.
     void reveal(const QStringList& paths, bool folders,
                 const std::function<void(const QString& note)>& report);

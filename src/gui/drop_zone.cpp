@@ -94,14 +94,26 @@ DropZone::DropZone(QWidget* parent)
     layout->addStretch();
 }
 
-QStringList DropZone::localFiles(const QMimeData* data) {
+QString DropZone::linksLeftOut(int links) {
+    return links == 0   ? QString()
+           : links == 1 ? QStringLiteral("1 web link isn't a file")
+                        : QStringLiteral("%1 web links aren't files").arg(links);
+}
+
+QStringList DropZone::localFiles(const QMimeData* data, int* links) {
     QStringList files;
+    if (links) {
+        *links = 0;
+    }
     if (!data || !data->hasUrls()) {
         return files;
     }
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) {
-            return {}; // a web link among them: refuse the drag
+            if (links) {
+                ++*links; // left out; the files among them still go
+            }
+            continue;
         }
         // The path's bytes, percent-decoded: file names need not be UTF-8.
         const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
@@ -160,7 +172,7 @@ void DropZone::paintEvent(QPaintEvent*) {
 }
 
 void DropZone::dragEnterEvent(QDragEnterEvent* event) {
-    m_dragFiles = localFiles(event->mimeData());
+    m_dragFiles = localFiles(event->mimeData(), &m_dragLinks);
     if (m_dragFiles.isEmpty()) {
         event->ignore();
         return;
@@ -188,7 +200,10 @@ void DropZone::showPreview(Qt::KeyboardModifiers modifiers) {
     if (!m_previewer) {
         return;
     }
-    const QString preview = m_previewer(m_dragFiles, modifiers);
+    QString preview = m_previewer(m_dragFiles, modifiers);
+    if (m_dragLinks > 0) {
+        preview = Wording::joined({preview, linksLeftOut(m_dragLinks)});
+    }
     m_message->setText(Wording::visible(preview));
     m_fade->stop();
     m_messageOpacity->setOpacity(preview.isEmpty() ? 0.0 : 1.0);
@@ -205,14 +220,15 @@ void DropZone::endDrag() {
 
 void DropZone::dropEvent(QDropEvent* event) {
     endDrag();
-    const QStringList files = localFiles(event->mimeData());
+    int links = 0;
+    const QStringList files = localFiles(event->mimeData(), &links);
     if (files.isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(files, event->modifiers());
+    Q_EMIT filesDropped(files, event->modifiers(), links);
 }
 
 } // namespace korvane

@@ -32,10 +32,13 @@ public:
     void setUndoOffered(bool offered);
 
     // The local files of a drag, or nothing when it carries anything else.
-    static QStringList localFiles(const QMimeData* data);
+    // The dragged local files; `links` counts the web links among them, which are left out.
+    static QStringList localFiles(const QMimeData* data, int* links = nullptr);
+    // "1 web link isn't a file", for a drop's summary; empty for none.
+    static QString linksLeftOut(int links);
 
 Q_SIGNALS:
-    void filesDropped(const QStringList& files, Qt::KeyboardModifiers modifiers);
+    void filesDropped(const QStringList& files, Qt::KeyboardModifiers modifiers, int links);
     void targetedChanged(bool targeted);
     void undoClicked();
 
@@ -61,6 +64,7 @@ private:
     Previewer m_previewer;
     QPushButton* m_undo;
     QStringList m_dragFiles;
+    int m_dragLinks = 0;
     Qt::KeyboardModifiers m_previewModifiers;
     QString m_lastMessage;
 };

@@ -159,8 +159,8 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     // Drops reach the model after the drag callback has returned.
     connect(
         m_dropZone, &DropZone::filesDropped, &m_model,
-        [this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
-            m_model.handle(files, modifiers);
+        [this](const QStringList& files, Qt::KeyboardModifiers modifiers, int links) {
+            m_model.handle(files, modifiers, {}, {DropZone::linksLeftOut(links)});
         },
         Qt::QueuedConnection);
     m_dropZone->setPreviewer([this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
