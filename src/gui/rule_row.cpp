@@ -139,6 +139,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_grip->setCursor(Qt::OpenHandCursor);
     m_grip->setToolTip(QStringLiteral("Drag to reorder"));
     m_grip->installEventFilter(this);
+    m_extensions->installEventFilter(this);
     m_enabled->setToolTip(QStringLiteral("Enabled"));
     m_enabled->setAccessibleName(QStringLiteral("Enabled"));
     m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
@@ -258,6 +259,14 @@ void RuleRow::setRule(const Rule& rule) {
 }
 
 void RuleRow::setFinding(const QString& text) {
+    m_findingText = text;
+    showFinding();
+}
+
+void RuleRow::showFinding() {
+    // A rule just added says nothing yet: the user is about to fill it in.
+    const bool blank = m_rule.extensions.isEmpty() && !m_rule.group && !m_rule.hasApp();
+    const QString text = m_fresh && blank ? QString() : m_findingText;
     m_finding->setText(text);
     m_finding->setToolTip(text);
     m_finding->setVisible(!text.isEmpty());
@@ -273,6 +282,8 @@ void RuleRow::showExtensions() {
 }
 
 void RuleRow::focusExtensions() {
+    m_fresh = true; // a rule that is being filled in
+    showFinding();
     m_extensions->setFocus(Qt::OtherFocusReason);
 }
 
@@ -509,6 +520,10 @@ void RuleRow::runCommand(bool make) {
 }
 
 bool RuleRow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_extensions && event->type() == QEvent::FocusOut && m_fresh) {
+        m_fresh = false; // the user left the new rule: now say what it lacks
+        showFinding();
+    }
     if (watched != m_grip) {
         return QWidget::eventFilter(watched, event);
     }

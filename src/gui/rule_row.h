@@ -73,6 +73,7 @@ protected:
 
 private:
     void write(const Rule& rule);
+    void showFinding();
     void showExtensions();
     QStringList infoLines() const;
     // What a refresh depends on: the extensions, the group and the defaults' version.
@@ -109,6 +110,8 @@ private:
     QToolButton* m_delete;
     QWidget* m_content;
     QLabel* m_finding;
+    QString m_findingText;
+    bool m_fresh = false; // just added, and the user hasn't left it yet
     bool m_seen = false;
     QString m_resolvedKey = QStringLiteral("\n-"); // none looked up yet
     std::optional<QString> m_resolved;

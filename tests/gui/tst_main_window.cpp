@@ -266,6 +266,11 @@ private Q_SLOTS:
         QCOMPARE(bar->value(), 0);
         QTRY_COMPARE(QApplication::focusWidget(), f.in<QLineEdit>(0, "extensions"));
         QVERIFY(f.model->store().rules().first().extensions.isEmpty());
+        QLabel* finding = f.in<QLabel>(0, "finding");
+        QTest::qWait(100); // the rules are checked meanwhile: the new rule says nothing yet
+        QVERIFY(!finding->isVisible());
+        find<QPushButton>(&f.window, "addRule")->setFocus(); // left: now it says what it lacks
+        QTRY_COMPARE(finding->text(), "Matches nothing: it has no extensions and no type group.");
     }
 
     // A rule with findings says so under its fields, and the line follows the typing.
