@@ -455,6 +455,11 @@ void AppModel::showWindow() {
     bringWindowForward();
 }
 
+void AppModel::desktopChanged() {
+    ++m_defaultsVersion;
+    Q_EMIT defaultsVersionChanged();
+}
+
 void AppModel::makeDefault(const Rule& rule, std::function<void()> done) {
     runDefaults(rule, true, std::move(done));
 }

@@ -97,6 +97,9 @@ public:
     void openPanel();
     void showWindow();
 
+    // The desktop's apps or defaults changed: views look them up again.
+    void desktopChanged();
+
     // `done`, if given, runs when the command has finished.
     void makeDefault(const Rule& rule, std::function<void()> done = {});
     void restoreDefaults(const Rule& rule, std::function<void()> done = {});

@@ -6,6 +6,7 @@
 #include "core/settings.h"
 #include "gui_panels.h"
 #include "main_window.h"
+#include "platform/platform.h"
 #include "settings_window.h"
 #include "tray_controller.h"
 
@@ -28,6 +29,9 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     // up changes written to the file by others.
     m_model->store().normalise();
     m_model->store().watchFile();
+    // Apps installed or removed meanwhile show in the rows' menus and lines.
+    platform.watchApplications(
+        [model = QPointer(m_model.get())] { model ? model->desktopChanged() : void(); });
     // The chooser's dialogs open over the main window, which the chooser is handed once made.
     m_chooser = std::make_unique<GuiAppChooser>(platform);
     m_mainWindow = std::make_unique<MainWindow>(*m_model, m_chooser.get());

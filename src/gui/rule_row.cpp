@@ -397,7 +397,8 @@ void RuleRow::updateView() {
     }
 
     // The app and its name are looked up again only when the rule names another.
-    const QString appKey = m_rule.appId + u'\n' + m_rule.appPath;
+    const QString appKey = m_rule.appId + u'\n' + m_rule.appPath + u'\n' +
+                           QString::number(m_model.defaultsVersion()); // installed since?
     if (appKey != m_resolvedKey) {
         m_resolvedKey = appKey;
         m_resolved = AppInfo::resolve(m_rule, platform);

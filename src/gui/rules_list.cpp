@@ -72,6 +72,7 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_stack->addWidget(m_scroll);
     connect(&m_model.store(), &RuleStore::rulesChanged, this, &RulesList::sync);
     connect(&m_model.store(), &RuleStore::rulesChanged, this, &RulesList::check);
+    connect(&m_model, &AppModel::defaultsVersionChanged, this, &RulesList::check);
     connect(&m_doctor, &QFutureWatcher<QHash<QUuid, QString>>::finished, this, [this] {
         m_findings = m_doctor.result();
         for (RuleRow* row : std::as_const(m_live)) {

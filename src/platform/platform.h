@@ -95,6 +95,10 @@ public:
     virtual bool conforms(const ContentType& type, const ContentType& to) const = 0;
     virtual ContentType wellKnownType(WellKnownType type) const = 0;
 
+    // Calls `changed` on the main thread whenever the installed applications change (entries
+    // added, removed or edited), until the next call replaces it.
+    virtual void watchApplications(std::function<void()> changed) = 0;
+
     // Launch at login; the setter answers the error text on failure.
     virtual bool launchAtLogin() const = 0;
     virtual std::optional<QString> setLaunchAtLogin(bool enabled) = 0;

@@ -46,6 +46,18 @@ class TestAppShell : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Apps installed while the window runs are found by their rules at once.
+    void followsTheDesktopsApps() {
+        ShellFixture f;
+        f.gui->model().store().insertRule(0, ruleFrom("md>Arrived"));
+        f.gui->showMainWindow();
+        QLabel* name = f.gui->mainWindow().findChild<QLabel*>("appName");
+        QTRY_COMPARE(name->text(), "App not found");
+        f.platform.addApplication("/apps/arrived.desktop", "arrived.desktop", "Arrived");
+        f.platform.announceApplicationsChanged();
+        QTRY_COMPARE(name->text(), "Arrived");
+    }
+
     // Quitting writes what waits; a change that can't be written is reported before the end,
     // and tearing down does no file work of its own (run under the sanitizers too).
     void quitFlushesTheRules() {
@@ -147,7 +159,7 @@ private Q_SLOTS:
         tray.rebuildMenu();
         QMenu* recent = tray.menu()->actions().at(2)->menu();
         QCOMPARE(recent->actions().size(), 12); // and a separator, and "Clear Recent"
-        recent->actions().at(1)->trigger(); // routed again, without modifiers: queued
+        recent->actions().at(1)->trigger();     // routed again, without modifiers: queued
         QCOMPARE(f.gui->model().pending()->path, "/a/10.md");
         f.platform.addFile("/a/Date & Time.md");
         f.gui->model().handle({"/a/Date & Time.md"}, Qt::AltModifier);

@@ -133,6 +133,17 @@ private Q_SLOTS:
         QVERIFY2(launches >= 2 && launches <= 3, qPrintable(QString::number(launches)));
     }
 
+    // The desktop's app database is followed as it changes.
+    void applicationsAreWatched() {
+        int changes = 0;
+        platform.watchApplications([&] { ++changes; });
+        const QString entry = sandbox->userApplications() + "/korvane-arrived.desktop";
+        writeFile(entry, "[Desktop Entry]\nType=Application\nName=Arrived\nExec=true %F\n");
+        QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 10000);
+        QFile::remove(entry);
+        platform.watchApplications({});
+    }
+
     // A file manager the bus can start selects the items; without one, their folders open.
     void reveal_data() {
         columns<bool>("fileManager");

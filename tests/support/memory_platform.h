@@ -162,6 +162,15 @@ public:
         });
     }
     bool isKorvane(const QString& identifier) const override { return identifier == kKorvaneId; }
+    void watchApplications(std::function<void()> changed) override {
+        m_applicationsChanged = std::move(changed);
+    }
+    // As the desktop tells of apps installed or removed.
+    void announceApplicationsChanged() const {
+        if (m_applicationsChanged) {
+            m_applicationsChanged();
+        }
+    }
     bool isFolder(const QString& path) const override {
         return locked([&] { return m_files.value(path); });
     }
@@ -266,6 +275,7 @@ private:
     bool m_launchAtLogin = false;
     QString m_loginError;
     QString m_revealer = QStringLiteral("Finder");
+    std::function<void()> m_applicationsChanged;
     mutable std::atomic<int> m_typeQuestions = 0;
     mutable QRecursiveMutex m_mutex;
 };

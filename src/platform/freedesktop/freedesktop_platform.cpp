@@ -798,6 +798,32 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, RevealCompletion
         new Reveal{paths, std::move(done)});
 }
 
+void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
+    struct Watch {
+        GAppInfoMonitor* monitor;
+        std::function<void()> changed;
+        gulong handler = 0;
+    };
+    // GIO tells of a change only after the app database was read since the last one: reading it
+    // arms the next notice.
+    auto* watch = new Watch{g_app_info_monitor_get(), std::move(changed)};
+    watch->handler = g_signal_connect(
+        watch->monitor, "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
+            g_list_free_full(g_app_info_get_all(), g_object_unref);
+            if (const auto& changed = static_cast<Watch*>(data)->changed) {
+                changed();
+            }
+        }),
+        watch);
+    g_list_free_full(g_app_info_get_all(), g_object_unref);
+    m_applicationsWatch = std::shared_ptr<void>(watch, [](void* data) {
+        auto* watch = static_cast<Watch*>(data);
+        g_signal_handler_disconnect(watch->monitor, watch->handler);
+        g_object_unref(watch->monitor);
+        delete watch;
+    });
+}
+
 bool FreedesktopPlatform::isKorvane(const QString& identifier) const {
     return identifier == QLatin1String(KORVANE_APP_ID ".desktop") ||
            identifier == QLatin1String(KORVANE_APP_ID);

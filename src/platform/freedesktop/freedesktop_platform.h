@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 
 #include <QStringList>
+#include <memory>
 
 namespace korvane {
 
@@ -64,8 +65,11 @@ public:
     static const QStringList& archiveTypes();
     static const QStringList& sourceCodeTypes();
 
+    void watchApplications(std::function<void()> changed) override;
+
 private:
     QString m_programPath;
+    std::shared_ptr<void> m_applicationsWatch; // GIO's app-info monitor and its handler
 };
 
 } // namespace korvane
