@@ -80,7 +80,16 @@ DropZone::DropZone(QWidget* parent)
     messageArea->addWidget(m_message, 0, 0);
     m_undo = new QPushButton(QStringLiteral("Undo"), this);
     m_undo->setObjectName(QStringLiteral("undo"));
+    // A link under the message: it keeps its place while hidden, so nothing moves when it shows.
     m_undo->setFlat(true);
+    m_undo->setCursor(Qt::PointingHandCursor);
+    m_undo->setForegroundRole(QPalette::Link);
+    QFont link = m_undo->font();
+    link.setUnderline(true);
+    m_undo->setFont(link);
+    QSizePolicy keepPlace = m_undo->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    m_undo->setSizePolicy(keepPlace);
     m_undo->hide();
     connect(m_undo, &QPushButton::clicked, this, &DropZone::undoClicked);
     messageArea->addWidget(m_undo, 1, 0, Qt::AlignCenter);

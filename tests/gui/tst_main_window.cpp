@@ -203,8 +203,11 @@ private Q_SLOTS:
         QCOMPARE(f.ruleText(), "b>Preview a>TextEdit");
         QPushButton* undo = find<QPushButton>(&f.window, "undo");
         QVERIFY(undo->isVisible());
+        const int messageAt = find<QLabel>(&f.window, "dropMessage")->y();
         undo->click();
         QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QApplication::processEvents(); // laid out without the button: nothing moved
+        QCOMPARE(find<QLabel>(&f.window, "dropMessage")->y(), messageAt);
         QVERIFY(f.model->store().saveNow());
         QCOMPARE(RuleStore::read(f.storeDirectory()).value(), f.model->store().rules());
         for (int i = 0; i < 3; ++i) {
