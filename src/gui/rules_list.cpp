@@ -58,6 +58,11 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
 
     m_canvas = new QWidget;
     m_canvas->installEventFilter(this);
+    m_marker = new QFrame(m_canvas);
+    m_marker->setObjectName(QStringLiteral("dropMarker"));
+    m_marker->setAutoFillBackground(true);
+    m_marker->setBackgroundRole(QPalette::Highlight);
+    m_marker->hide();
     m_scroll->setWidget(m_canvas);
     m_canvas->setAutoFillBackground(false); // setWidget turned it on: it would hide the frame
     m_scroll->setWidgetResizable(false);
@@ -313,12 +318,25 @@ void RulesList::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void RulesList::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasFormat(kRuleMime)) {
-        event->acceptProposedAction();
+    if (!event->mimeData()->hasFormat(kRuleMime)) {
+        return;
     }
+    event->acceptProposedAction();
+    // A line in the gap where the rule would land.
+    const int destination = destinationAt(event->position().toPoint());
+    const int y = destination < m_order.size() ? m_tops[destination] - (kGap + 1) / 2 - 1
+                                               : m_tops.last() - kMarginY + kGap / 2;
+    m_marker->setGeometry(kMarginX, std::max(y - 1, 0), m_canvas->width() - 2 * kMarginX, 3);
+    m_marker->show();
+    m_marker->raise();
+}
+
+void RulesList::dragLeaveEvent(QDragLeaveEvent*) {
+    m_marker->hide();
 }
 
 void RulesList::dropEvent(QDropEvent* event) {
+    m_marker->hide();
     const QUuid id = QUuid::fromString(QString::fromLatin1(event->mimeData()->data(kRuleMime)));
     const QList<Rule>& rules = m_model.store().rules();
     for (int i = 0; i < rules.size(); ++i) {

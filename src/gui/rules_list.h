@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 
+class QFrame;
 class QScrollArea;
 class QStackedLayout;
 
@@ -41,6 +42,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -58,6 +60,7 @@ private:
     QWidget* m_empty;
     QScrollArea* m_scroll;
     QWidget* m_canvas;
+    QFrame* m_marker; // where a dragged rule would land
     QList<QUuid> m_order;
     QList<int> m_tops; // each row's top in the canvas, then the end of the last
     QHash<QUuid, int> m_heights;

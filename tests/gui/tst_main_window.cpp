@@ -197,7 +197,14 @@ private Q_SLOTS:
         row.setData("application/x-korvane-rule",
                     f.row(0)->ruleId().toString(QUuid::WithoutBraces).toLatin1());
         const QPoint below = f.row(2)->mapTo(list, f.row(2)->rect().bottomLeft()) + QPoint(10, 4);
+        QDragEnterEvent enter(below, Qt::MoveAction, &row, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list, &enter);
+        QDragMoveEvent move(below, Qt::MoveAction, &row, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(list, &move);
+        QFrame* marker = find<QFrame>(list, "dropMarker"); // drawn below the last row
+        QVERIFY(marker->isVisible() && marker->y() >= f.row(2)->geometry().bottom());
         QVERIFY(dropOn(list, row, below, {}, Qt::MoveAction));
+        QVERIFY(!marker->isVisible());
         QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
         QTest::mouseClick(f.in<QToolButton>(1, "delete"), Qt::LeftButton);
         QCOMPARE(f.ruleText(), "b>Preview a>TextEdit");
