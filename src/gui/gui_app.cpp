@@ -50,6 +50,10 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     connect(qApp, &QCoreApplication::aboutToQuit, this, &GuiApp::flush);
     // Any settings change re-applies the appearance; unchanged values change nothing.
     connect(&m_settings, &Settings::changed, this, &GuiApp::applyAppearance);
+    // A tray host that starts late (the panel after a login start) or leaves is noticed.
+    m_trayCheck.setInterval(std::chrono::seconds(3));
+    connect(&m_trayCheck, &QTimer::timeout, this, &GuiApp::checkTray);
+    m_trayCheck.start();
     applyAppearance();
 }
 
@@ -122,6 +126,12 @@ void GuiApp::showSettings() {
 void GuiApp::setTaskbarHidable(bool hidable) {
     m_taskbarHidable = hidable;
     applyAppearance();
+}
+
+void GuiApp::checkTray() {
+    if (const bool available = m_trayProbe(); available != m_trayAvailable) {
+        setTrayAvailable(available);
+    }
 }
 
 void GuiApp::setTrayAvailable(bool available) {

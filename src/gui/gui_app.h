@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 namespace korvane {
@@ -40,6 +43,10 @@ public:
     // Whether the desktop shows tray icons, and hides a window's taskbar entry on request;
     // tests may pretend either way.
     void setTrayAvailable(bool available);
+    // How to ask whether a tray host runs now: it may start after Korvane (launch at login) or
+    // go away. Asked every few seconds; tests may ask at once with checkTray().
+    void setTrayProbe(std::function<bool()> probe) { m_trayProbe = std::move(probe); }
+    void checkTray();
     void setTaskbarHidable(bool hidable);
     // Writes the rules' waiting changes, and reports a failure before the program ends.
     void flush();
@@ -50,6 +57,8 @@ private:
     Platform& m_platform;
     Settings& m_settings;
     bool m_trayAvailable;
+    std::function<bool()> m_trayProbe = &QSystemTrayIcon::isSystemTrayAvailable;
+    QTimer m_trayCheck;
     bool m_taskbarHidable;
     bool m_taskbarShown = true;
     bool m_unsavedReported = false;

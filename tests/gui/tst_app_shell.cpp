@@ -29,6 +29,7 @@ struct ShellFixture {
     explicit ShellFixture(bool trayAvailable = true) {
         writeFile(dir.filePath("Korvane/rules.json"), "[]"); // no first-run rule
         gui = std::make_unique<GuiApp>(platform, settings, dir.filePath("Korvane"));
+        gui->setTrayProbe([trayAvailable] { return trayAvailable; });
         gui->setTrayAvailable(trayAvailable);
     }
     QCheckBox* box(const char* name) const { return find<QCheckBox>(&gui->settingsWindow(), name); }
@@ -46,6 +47,23 @@ class TestAppShell : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // A tray host that starts after Korvane is used once it is there; when it leaves, the
+    // window keeps its taskbar entry, so it stays reachable.
+    void trayHostComesAndGoes() {
+        ShellFixture f(false);
+        f.settings.setShowDock(false);
+        bool host = false;
+        f.gui->setTrayProbe([&] { return host; });
+        QVERIFY(!f.box("menuBar")->isEnabled() && !f.gui->tray().isVisible());
+        host = true;
+        f.gui->checkTray();
+        QVERIFY(f.box("menuBar")->isEnabled() && f.gui->tray().isVisible());
+        QVERIFY(!f.gui->taskbarEntryShown());
+        host = false;
+        f.gui->checkTray();
+        QVERIFY(!f.gui->tray().isVisible() && f.gui->taskbarEntryShown());
+    }
+
     // Apps installed while the window runs are found by their rules at once.
     void followsTheDesktopsApps() {
         ShellFixture f;
