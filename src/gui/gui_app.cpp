@@ -38,7 +38,7 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     m_chooser->setParentWindow(m_mainWindow.get());
     m_panels = std::make_unique<GuiPanels>(m_mainWindow.get());
     m_model->setPanels(m_panels.get());
-    m_settingsWindow = std::make_unique<SettingsWindow>(platform, settings);
+    m_settingsWindow = std::make_unique<SettingsWindow>(platform, settings, m_mainWindow.get());
     m_settingsWindow->setTrayAvailable(m_trayAvailable);
     m_tray = std::make_unique<TrayController>(*m_model);
 

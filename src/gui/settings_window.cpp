@@ -26,7 +26,9 @@ QLabel* caption(const QString& text, QWidget* parent) {
 } // namespace
 
 SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    // A dialog of the main window (Wayland places it by its parent), with no minimize or
+    // maximize button: it has one size.
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , m_platform(platform)
     , m_settings(settings)
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())

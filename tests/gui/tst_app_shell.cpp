@@ -145,6 +145,10 @@ private Q_SLOTS:
         f.box("dock")->click();
         QVERIFY(!f.settings.showDock() && f.gui->taskbarEntryShown());
         QCOMPARE(f.gui->mainWindow().windowType(), Qt::Window);
+        QWidget& settings = f.gui->settingsWindow(); // a dialog of the window, one size only
+        QVERIFY(settings.windowType() == Qt::Dialog &&
+                settings.parentWidget() == &f.gui->mainWindow() &&
+                !(settings.windowFlags() & Qt::WindowMaximizeButtonHint));
         QComboBox* picker = find<QComboBox>(&f.gui->settingsWindow(), "folderPicker");
         QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
         Q_EMIT picker->activated(2);
