@@ -31,7 +31,11 @@ bool MainWindowService::isMinimized() const {
     return m_window.isMinimized();
 }
 void MainWindowService::restoreMinimized() {
-    m_window.setWindowState(m_window.windowState() & ~Qt::WindowMinimized);
+    // A window the window manager iconified maps again only when shown anew.
+    const Qt::WindowStates state = m_window.windowState() & ~Qt::WindowMinimized;
+    m_window.hide();
+    m_window.setWindowState(state);
+    m_window.show();
 }
 void MainWindowService::raiseWindow() {
     m_window.show();
@@ -199,6 +203,17 @@ void MainWindow::bringForward() {
     }
     raise();
     activateWindow();
+    // A question comes forward with the window, over it, once the window manager has placed
+    // the window again.
+    QTimer::singleShot(150, this, [this] {
+        if (m_sheet && m_sheet->isVisible()) {
+            QRect frame = m_sheet->frameGeometry();
+            frame.moveCenter(frameGeometry().center());
+            m_sheet->move(frame.topLeft());
+            m_sheet->raise();
+            m_sheet->activateWindow();
+        }
+    });
     // Where the desktop refused, at least ask for the user's attention.
     QTimer::singleShot(300, this, [this] {
         if (isVisible() && !isActiveWindow()) {
