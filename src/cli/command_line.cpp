@@ -227,6 +227,10 @@ protected:
             if (c.window->handOver(paths, modifiers, &outcome)) {
                 c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
                       << " to the Korvane window.\n";
+                if (!outcome.answered) { // it quit, or is a version that doesn't say
+                    c.err << "korvane: the Korvane window didn't say how the drop ended\n";
+                    return 1;
+                }
                 if (!outcome.summary.isEmpty()) {
                     c.out << terminalText(outcome.summary) << "\n";
                 }

@@ -421,6 +421,7 @@ std::optional<QString> AppModel::importRulesFrom(const QString& path) {
     if (!m_store->commit([rules = *decoded](QList<Rule>& list) { list.append(rules); })) {
         return QStringLiteral("The rules couldn't be imported. %1").arg(m_store->lastError());
     }
+    Q_EMIT rulesImported(*decoded);
     if (left > 0) {
         flash(Wording::joined(
             {QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")),

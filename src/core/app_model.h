@@ -115,6 +115,8 @@ Q_SIGNALS:
     void alertTextChanged();
     void defaultsVersionChanged();
     void recentsChanged();
+    // Rules an import added at the end of the list, as written.
+    void rulesImported(const QList<Rule>& rules);
     // The last launch or reveal in flight has reported back.
     void launchesSettled();
 

@@ -118,16 +118,8 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     resize(640, 700 + menuBar()->sizeHint().height());
 
     connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
-    connect(m_import, &QPushButton::clicked, this, [this] {
-        const QList<Rule> before = m_model.store().rules();
-        m_model.importRules();
-        QList<Rule> added = m_model.store().rules();
-        added.removeIf([&](const Rule& rule) {
-            return std::any_of(before.begin(), before.end(),
-                               [&](const Rule& old) { return old.id == rule.id; });
-        });
-        m_history->recordAppended(added);
-    });
+    connect(m_import, &QPushButton::clicked, &m_model, &AppModel::importRules);
+    connect(&m_model, &AppModel::rulesImported, m_history, &RuleHistory::recordAppended);
     m_rules->setHistory(m_history);
     // Undo: Ctrl+Z, and for a few seconds after a rule is deleted, moved or imported a button in
     // the message line.
@@ -162,7 +154,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     updateExport();
     // Drops reach the model after the drag callback has returned.
     connect(
-        m_dropZone, &DropZone::filesDropped, &m_model,
+        m_dropZone, &DropZone::filesDropped, this,
         [this](const QStringList& files, Qt::KeyboardModifiers modifiers, int links) {
             m_model.handle(files, modifiers, {}, {DropZone::linksLeftOut(links)});
         },

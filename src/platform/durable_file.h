@@ -21,11 +21,15 @@ namespace korvane::DurableFile {
 inline std::optional<QString> replace(const QString& target, const QByteArray& bytes) {
     QSaveFile file(target);
     // A short write on a full disk must never replace the old file: every step is checked.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        ::fsync(file.handle()) != 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return error.isEmpty() ? QString::fromLocal8Bit(strerror(errno)) : error;
+        return error;
+    }
+    if (::fsync(file.handle()) != 0) {
+        const QString error = QString::fromLocal8Bit(strerror(errno));
+        file.cancelWriting();
+        return error;
     }
     if (!file.commit()) {
         return file.errorString();

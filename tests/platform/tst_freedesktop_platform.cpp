@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTest>
 
@@ -137,11 +138,11 @@ private Q_SLOTS:
     void applicationsAreWatched() {
         int changes = 0;
         platform.watchApplications([&] { ++changes; });
+        const auto unwatch = qScopeGuard([this] { platform.watchApplications({}); });
         const QString entry = sandbox->userApplications() + "/korvane-arrived.desktop";
         writeFile(entry, "[Desktop Entry]\nType=Application\nName=Arrived\nExec=true %F\n");
         QTRY_VERIFY_WITH_TIMEOUT(changes > 0, 10000);
         QFile::remove(entry);
-        platform.watchApplications({});
     }
 
     // A file manager the bus can start selects the items; without one, their folders open.

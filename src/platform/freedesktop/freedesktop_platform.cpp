@@ -394,6 +394,9 @@ QString fileManagerOnBus(GDBusConnection* bus) {
     g_variant_unref(pid);
     const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(process)).canonicalFilePath();
     QString name = QFileInfo(exe).fileName();
+    if (listProblem()) {
+        return name; // GIO would block reading the app database
+    }
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
         const char* program = g_app_info_get_executable(info);
         const GCharPtr found(program ? g_find_program_in_path(program) : nullptr);
@@ -809,13 +812,17 @@ void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
     auto* watch = new Watch{g_app_info_monitor_get(), std::move(changed)};
     watch->handler = g_signal_connect(
         watch->monitor, "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
-            g_list_free_full(g_app_info_get_all(), g_object_unref);
+            if (!listProblem()) {
+                g_list_free_full(g_app_info_get_all(), g_object_unref);
+            }
             if (const auto& changed = static_cast<Watch*>(data)->changed) {
                 changed();
             }
         }),
         watch);
-    g_list_free_full(g_app_info_get_all(), g_object_unref);
+    if (!listProblem()) { // GIO would block reading a mimeapps list that isn't a file
+        g_list_free_full(g_app_info_get_all(), g_object_unref);
+    }
     m_applicationsWatch = std::shared_ptr<void>(watch, [](void* data) {
         auto* watch = static_cast<Watch*>(data);
         g_signal_handler_disconnect(watch->monitor, watch->handler);
