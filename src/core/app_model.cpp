@@ -292,13 +292,17 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
     tally->done = std::move(done);
     tally->failed = failed;
     m_launchesInFlight += steps;
+    // Each launch and the reveal report back once; the last one sums the drop up.
+    auto reported = [this, tally, extraNotes] {
+        if (--tally->remaining == 0) {
+            finish(*tally, extraNotes);
+        }
+        settled();
+    };
     if (!foldersToReveal.isEmpty()) {
-        reveal(foldersToReveal, true, [this, tally, extraNotes](const QString& note) {
+        reveal(foldersToReveal, true, [tally, reported](const QString& note) {
             tally->revealNote = note;
-            if (--tally->remaining == 0) {
-                finish(*tally, extraNotes);
-            }
-            settled();
+            reported();
         });
     }
     for (const AppGroup& group : groups) {
@@ -306,8 +310,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
         const qsizetype count = group.files.size();
         Opener::open(
             m_platform, group.files, group.app, this,
-            [this, tally, name, count, extraNotes](const std::optional<QString>& error) {
-                --tally->remaining;
+            [this, tally, name, count, reported](const std::optional<QString>& error) {
                 if (error) {
                     ++m_failures;
                     tally->failures
@@ -316,10 +319,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNot
                     tally->openedFiles += count;
                     tally->appNames << name;
                 }
-                if (tally->remaining == 0) {
-                    finish(*tally, extraNotes);
-                }
-                settled();
+                reported();
             });
     }
 }
