@@ -1,7 +1,8 @@
 // A tool, not a test: renders the main window with a rule of every kind, the pending sheet and
 // the Settings window offscreen, as PNGs in the folder given. It runs on the freedesktop platform
 // in a private desktop with apps named as on a GNOME system, so the words are the ones Linux
-// users read. Each look (light or dark, 640 or 1280 px wide, scale 1 or 2) is its own process.
+// users read. Each look (light or dark; 400, 640 or 1280 px wide; scale 1 or 2; as the window
+// opens on a 1920 × 1080 screen at scale 2) is its own process.
 #include "core/app_model.h"
 #include "core/rule_store.h"
 #include "core/settings.h"
@@ -11,6 +12,7 @@
 #include "gui/settings_window.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "support/freedesktop_sandbox.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,27 +35,12 @@ bool save(QWidget& widget, const QString& path) {
     return ok;
 }
 
-QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
-    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    dark.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
-    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Button, QColor(0x33, 0x33, 0x33));
-    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
-    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
-    dark.setColor(QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99));
-    dark.setColor(QPalette::Mid, QColor(0x44, 0x44, 0x44));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        dark.setColor(QPalette::Disabled, role, QColor(0x77, 0x77, 0x77));
-    }
-    return dark;
-}
-
 // One look: "light 640" or "dark 1280"; the scale comes from QT_SCALE_FACTOR.
-int render(int argc, char** argv, const QString& out, const QString& look, int width) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+// A width of 0 leaves the window at the size it opens with on the screen.
+int render(int argc, char** argv, const QString& out, const QString& look, int width, int height) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (look == QLatin1String("dark")) {
@@ -63,14 +50,28 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
     Settings settings(Settings::defaultPath());
     GuiApp gui(platform, settings, RuleStore::defaultDirectory());
     gui.model().setMessageDuration(std::chrono::minutes(1));
+    MainWindow& window = gui.mainWindow();
+    const QSize screen = window.screen()->geometry().size() * window.devicePixelRatio();
+    const QString size =
+        width > 0 ? QString::number(width) + (height != 800 ? u'x' + QString::number(height) : "")
+                  : QStringLiteral("on-%1x%2").arg(screen.width()).arg(screen.height());
     const QString name =
-        out + u'/' + look + u'-' + QString::number(width) +
+        out + u'/' + look + u'-' + size +
         (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2") ? QStringLiteral("@2x-")
                                                                        : QStringLiteral("-"));
-    MainWindow& window = gui.mainWindow();
-    window.resize(width, 800);
+    if (width > 0) {
+        window.resize(width, height);
+    }
     gui.model().flash(QStringLiteral("Opened 3 files in 2 apps \u00b7 1 missing"));
     bool ok = save(window, name + QStringLiteral("main-window.png"));
+    // The window and its frame's guess must fit the screen's available area.
+    const QRect available = window.screen()->availableGeometry();
+    if (width == 0 &&
+        (window.width() > available.width() || window.height() > available.height())) {
+        std::printf("TOO BIG %dx%d for a screen of %dx%d\n", window.width(), window.height(),
+                    available.width(), available.height());
+        ok = false;
+    }
     // A drag held over the drop zone, showing what its drop would do.
     QMimeData dragged;
     QList<QUrl> urls;
@@ -144,9 +145,9 @@ void furnish(FreedesktopSandbox& sandbox) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && QByteArray(argv[2]) == "--look") {
+    if (argc == 6 && QByteArray(argv[2]) == "--look") {
         return render(argc, argv, QString::fromLocal8Bit(argv[1]), QString::fromLatin1(argv[3]),
-                      QByteArray(argv[4]).toInt());
+                      QByteArray(argv[4]).toInt(), QByteArray(argv[5]).toInt());
     }
     FreedesktopSandbox sandbox; // exports its folders to the processes below
     QCoreApplication app(argc, argv);
@@ -156,20 +157,35 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
     furnish(sandbox);
     bool ok = sandbox.isValid();
-    for (const auto& [look, width, scale] : {std::tuple{"light", 640, 1},
-                                             {"light", 1280, 1},
-                                             {"dark", 640, 1},
-                                             {"dark", 1280, 1},
-                                             {"light", 640, 2}}) {
+    // A laptop's 1920 × 1080 screen, for the look at scale 2 as the window opens there.
+    const QString screen = out + QStringLiteral("/.screen-1920x1080.json");
+    QFile screenFile(screen);
+    ok = screenFile.open(QIODevice::WriteOnly) &&
+         screenFile.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1920,
+             "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") > 0 &&
+         ok;
+    screenFile.close();
+    for (const auto& [look, width, height, scale] : {std::tuple{"light", 640, 800, 1},
+                                                     {"light", 1280, 800, 1},
+                                                     {"light", 400, 500, 1},
+                                                     {"dark", 640, 800, 1},
+                                                     {"dark", 1280, 800, 1},
+                                                     {"dark", 400, 500, 1},
+                                                     {"light", 640, 800, 2},
+                                                     {"light", 0, 0, 2}}) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+        if (width == 0) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                               QStringLiteral("offscreen:configfile=") + screen);
+        }
         child.setProcessEnvironment(environment);
         child.setWorkingDirectory(sandbox.root() + QStringLiteral("/files"));
         child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(
-            QCoreApplication::applicationFilePath(),
-            {out, QStringLiteral("--look"), QString::fromLatin1(look), QString::number(width)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {out, QStringLiteral("--look"), QString::fromLatin1(look),
+                     QString::number(width), QString::number(height)});
         ok = child.waitForFinished(60000) && child.exitCode() == 0 && ok;
     }
     return ok ? 0 : 1;

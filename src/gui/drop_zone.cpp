@@ -4,6 +4,7 @@
 #include "core/wording.h"
 #include "icons.h"
 #include "platform/file_names.h"
+#include "style.h"
 
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
@@ -36,7 +37,10 @@ DropZone::DropZone(QWidget* parent)
     , m_fade(new QPropertyAnimation(m_messageOpacity, "opacity", this)) {
     setObjectName(QStringLiteral("dropZone"));
     setAcceptDrops(true);
-    setFixedHeight(190);
+    // Tall where the window has room, shorter in a small window.
+    setMinimumHeight(120);
+    setMaximumHeight(190);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
     auto* title = new QLabel(QStringLiteral("Drop files here"), this);
     QFont titleFont = title->font();
@@ -59,7 +63,7 @@ DropZone::DropZone(QWidget* parent)
     messageFont.setWeight(QFont::Medium);
     m_message->setFont(messageFont);
     QPalette accent = m_message->palette();
-    accent.setColor(QPalette::WindowText, palette().color(QPalette::Highlight));
+    accent.setColor(QPalette::WindowText, Style::accentText(accent));
     m_message->setPalette(accent);
     m_message->setForegroundRole(QPalette::WindowText);
     m_standing->setGraphicsEffect(m_standingOpacity);
@@ -162,6 +166,11 @@ void DropZone::setTargeted(bool targeted) {
     m_icon->setPixmap(Icons::drop(targeted).pixmap(44, 44));
     update();
     Q_EMIT targetedChanged(targeted);
+}
+
+void DropZone::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_icon->setVisible(height() >= 170); // a short zone keeps its words
 }
 
 void DropZone::paintEvent(QPaintEvent*) {

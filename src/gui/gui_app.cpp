@@ -8,6 +8,7 @@
 #include "main_window.h"
 #include "platform/platform.h"
 #include "settings_window.h"
+#include "style.h"
 #include "tray_controller.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     // Apps installed or removed meanwhile show in the rows' menus and lines.
     platform.watchApplications(
         [model = QPointer(m_model.get())] { model ? model->desktopChanged() : void(); });
+    ContrastStyle::install(); // before the first widget is polished
     // The chooser's dialogs open over the main window, which the chooser is handed once made.
     m_chooser = std::make_unique<GuiAppChooser>(platform);
     m_mainWindow = std::make_unique<MainWindow>(*m_model, m_chooser.get());

@@ -1,6 +1,7 @@
 #include "icons.h"
 
 #include "platform/platform.h"
+#include "style.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -23,11 +24,11 @@ QIcon Icons::drop(bool active) {
                         : QStringLiteral(":/icons/drop.svg"));
 }
 QIcon Icons::trash() {
-    static const QIcon icon = themed("user-trash-symbolic", "trash.svg");
+    static const QIcon icon = Style::symbolic(themed("user-trash-symbolic", "trash.svg"));
     return icon;
 }
 QIcon Icons::plus() {
-    static const QIcon icon = themed("list-add-symbolic", "plus.svg");
+    static const QIcon icon = Style::symbolic(themed("list-add-symbolic", "plus.svg"));
     return icon;
 }
 QIcon Icons::emptyList() {
@@ -39,7 +40,11 @@ QIcon Icons::warning() {
     return icon;
 }
 QIcon Icons::grip() {
-    static const QIcon icon = QIcon(QStringLiteral(":/icons/grip.svg"));
+    static const QIcon icon = Style::symbolic(QIcon(QStringLiteral(":/icons/grip.svg")));
+    return icon;
+}
+QIcon Icons::more() {
+    static const QIcon icon = Style::symbolic(themed("view-more-symbolic", "more.svg"));
     return icon;
 }
 QIcon Icons::genericApp() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QIcon>
 #include <QString>
 
@@ -9,7 +8,8 @@ namespace korvane {
 class Platform;
 
 // The window's icons: the desktop theme's where it has a fitting one, our own SVGs otherwise.
-// Symbols that must look the same everywhere (the drop tray) always use ours.
+// Symbols that must look the same everywhere (the drop tray) always use ours. One-colour
+// symbols take the palette's text colour.
 class Icons {
 public:
     static QIcon tray();
@@ -19,11 +19,10 @@ public:
     static QIcon emptyList();
     static QIcon warning();
     static QIcon grip();
+    static QIcon more();
     static QIcon genericApp();
     // The icon of an application or file, as the platform names it.
     static QIcon forPath(const QString& path, const Platform& platform);
-    // The text colour of warnings, which the warning icon shares.
-    static QColor warningColor() { return QColor(0xe6, 0x61, 0x00); }
 };
 
 } // namespace korvane

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -113,9 +114,14 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     layout->addLayout(header);
     layout->addWidget(m_rules, 1);
     layout->addWidget(m_hint);
-    content->setMinimumSize(600, 640);
     setCentralWidget(content);
-    resize(640, 700 + menuBar()->sizeHint().height());
+    // 640 × 700 where the screen has room; never more than fits it (a laptop at scale 2 has
+    // 960 × 540 of logical pixels, less its panels).
+    QSize size(640, 700 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = this->screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    }
+    resize(size.expandedTo(minimumSizeHint()));
 
     connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
     connect(m_import, &QPushButton::clicked, &m_model, &AppModel::importRules);

@@ -7,12 +7,14 @@
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
+#include "style.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDrag>
 #include <QGraphicsOpacityEffect>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,35 +34,53 @@ namespace korvane {
 namespace {
 
 constexpr int kAppColumnWidth = 150;
+constexpr int kFieldsWidth = 480;
 
 QFont scaled(QFont font, double factor) {
     font.setPointSizeF(font.pointSizeF() * factor);
     return font;
 }
 
-// A drop-down as GNOME and KDE draw one: a framed button with its arrow. Where the row is
-// narrow its text is elided, so that the row always fits the window.
+// A drop-down as GNOME and KDE draw one: a framed button, its text at the left and its arrow
+// centred at the right, apart. Where the row is narrow its text is elided, so that the row
+// always fits the window.
 class DropDown : public QToolButton {
 public:
     using QToolButton::QToolButton;
+    QSize sizeHint() const override {
+        // Advances are rounded; a pixel more keeps a text that fits from being elided.
+        return {kTextInset + fontMetrics().horizontalAdvance(text()) + 2 + kArrowSpace,
+                QToolButton::sizeHint().height()};
+    }
     QSize minimumSizeHint() const override {
-        return {fontMetrics().horizontalAdvance(QStringLiteral("Add typ\u2026")) + 24,
+        return {kTextInset + fontMetrics().horizontalAdvance(QStringLiteral("Add typ\u2026")) +
+                    kArrowSpace,
                 QToolButton::minimumSizeHint().height()};
     }
 
 protected:
-    void paintEvent(QPaintEvent* event) override {
-        const int missing = sizeHint().width() - width();
-        if (missing <= 0) {
-            return QToolButton::paintEvent(event);
-        }
+    void paintEvent(QPaintEvent*) override {
         QStylePainter painter(this);
         QStyleOptionToolButton option;
         initStyleOption(&option);
-        option.text = fontMetrics().elidedText(
-            text(), Qt::ElideRight, std::max(fontMetrics().horizontalAdvance(text()) - missing, 0));
+        // The frame alone, without the style's own small arrow; then the text and the arrow.
+        option.features &= ~QStyleOptionToolButton::HasMenu;
+        option.text.clear();
+        option.icon = QIcon();
         painter.drawComplexControl(QStyle::CC_ToolButton, option);
+        const QRect textRect = rect().adjusted(kTextInset, 0, -kArrowSpace, 0);
+        painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
+                             fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()),
+                             QPalette::ButtonText);
+        QStyleOption arrow;
+        arrow.initFrom(this);
+        arrow.rect = QRect(width() - kArrowSpace + 4, (height() - 8) / 2, 9, 8);
+        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
     }
+
+private:
+    static constexpr int kTextInset = 8;
+    static constexpr int kArrowSpace = 22; // the arrow and the space either side of it
 };
 
 // A one-line label that elides its end where the row is narrow.
@@ -86,16 +106,6 @@ QToolButton* menuButton(QWidget* parent) {
     return button;
 }
 
-// Secondary text: the text colour two thirds of the way from the background, readable in light
-// and dark palettes alike.
-QColor secondaryText(const QPalette& palette) {
-    const QColor text = palette.color(QPalette::WindowText);
-    const QColor back = palette.color(QPalette::Window);
-    return QColor::fromRgbF(back.redF() + (text.redF() - back.redF()) * 0.7,
-                            back.greenF() + (text.greenF() - back.greenF()) * 0.7,
-                            back.blueF() + (text.blueF() - back.blueF()) * 0.7);
-}
-
 } // namespace
 
 RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent)
@@ -109,14 +119,22 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_groupButton(menuButton(this))
     , m_infoLayout(new QVBoxLayout)
     , m_appIcon(new QLabel(this))
-    , m_appName(new QLabel(this))
+    , m_appName(new ElidedLabel(this))
     , m_appDetail(new QLabel(this))
     , m_appButton(menuButton(this))
     , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
     , m_restore(new QPushButton(QStringLiteral("Restore"), this))
     , m_delete(new QToolButton(this))
+    , m_more(new QToolButton(this))
     , m_content(new QWidget(this))
-    , m_finding(new ElidedLabel(m_content)) {
+    , m_grid(new QGridLayout(m_content))
+    , m_fields(new QWidget(m_content))
+    , m_appBox(new QWidget(m_content))
+    , m_appColumn(new QVBoxLayout(m_appBox))
+    , m_appLine(new QHBoxLayout)
+    , m_commands(new QWidget(m_content))
+    , m_notes(new QWidget(m_content))
+    , m_finding(new QLabel(m_notes)) {
     setObjectName(QStringLiteral("ruleRow"));
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // its own height, never stretched
     // Names by which tests and accessibility tools find the widgets.
@@ -124,14 +142,19 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_groupButton->setObjectName(QStringLiteral("groupButton"));
     m_appButton->setObjectName(QStringLiteral("appButton"));
     m_makeDefault->setObjectName(QStringLiteral("makeDefault"));
+    for (QPushButton* button : {m_makeDefault, m_restore}) {
+        // Room inside the frame, whatever the style's own padding.
+        button->setMinimumWidth(button->sizeHint().width() + 16);
+    }
     m_restore->setObjectName(QStringLiteral("restore"));
     m_delete->setObjectName(QStringLiteral("delete"));
     m_enabled->setObjectName(QStringLiteral("enabled"));
     m_appName->setObjectName(QStringLiteral("appName"));
     m_finding->setObjectName(QStringLiteral("finding"));
     m_finding->setTextFormat(Qt::PlainText);
+    m_finding->setWordWrap(true); // in full: the row grows rather than cut it short
     QPalette warning = m_finding->palette();
-    warning.setColor(QPalette::WindowText, Icons::warningColor());
+    warning.setColor(QPalette::WindowText, Style::warningText(warning));
     m_finding->setPalette(warning);
     m_finding->hide();
     m_grip->setObjectName(QStringLiteral("grip"));
@@ -144,73 +167,91 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_enabled->setAccessibleName(QStringLiteral("Enabled"));
     m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
     m_extensions->setClearButtonEnabled(true);
-    m_extensions->setMaximumWidth(480); // a wide window spreads the row, not the field
     m_infoLayout->setSpacing(1);
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
     m_appIcon->setFixedSize(24, 24);
-    // One line, elided: a row's height never depends on its width.
-    m_appName->setFixedWidth(kAppColumnWidth - 30);
+    // One line, elided where the row is narrow: its full name is the tooltip.
+    m_appName->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     // Names come from desktop entries and rules files: never markup.
     m_appName->setTextFormat(Qt::PlainText);
     m_appDetail->setTextFormat(Qt::PlainText);
     m_appDetail->setFont(scaled(m_appDetail->font(), 0.9));
     QPalette secondary = palette();
-    secondary.setColor(QPalette::WindowText, secondaryText(secondary));
+    secondary.setColor(QPalette::WindowText, Style::secondaryText(secondary));
     m_appDetail->setPalette(secondary);
     m_delete->setIcon(Icons::trash());
     m_delete->setAutoRaise(true);
     m_delete->setToolTip(QStringLiteral("Delete rule"));
     m_delete->setAccessibleName(QStringLiteral("Delete rule"));
+    m_more->setObjectName(QStringLiteral("more"));
+    m_more->setIcon(Icons::more());
+    m_more->setAutoRaise(true);
+    m_more->setToolTip(QStringLiteral("More"));
+    m_more->setAccessibleName(QStringLiteral("More"));
+    m_more->hide();
+    // A menu of its own rather than the button's, which would draw an arrow beside the dots.
+    auto* moreMenu = new QMenu(m_more);
+    moreMenu->setObjectName(QStringLiteral("moreMenu"));
+    connect(moreMenu, &QMenu::aboutToShow, this, &RuleRow::buildMoreMenu);
+    connect(m_more, &QToolButton::clicked, this, [this, moreMenu] {
+        moreMenu->popup(m_more->mapToGlobal(QPoint(0, m_more->height())));
+    });
     // Menus are built when they open: a list of a thousand rows stays cheap.
     connect(m_groupButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildGroupMenu);
     connect(m_appButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildAppMenu);
 
-    auto* ruleColumn = new QVBoxLayout;
-    ruleColumn->setSpacing(5);
-    ruleColumn->addWidget(m_extensions);
-    ruleColumn->addWidget(m_groupButton, 0, Qt::AlignLeft);
-    ruleColumn->addWidget(m_finding);
-    ruleColumn->addLayout(m_infoLayout);
+    // The rule's fields, the app, the commands and the notes under them: side by side where the
+    // row is wide, stacked where it is narrow (see setCompact).
+    auto* fieldsColumn = new QVBoxLayout(m_fields);
+    fieldsColumn->setContentsMargins(0, 0, 0, 0);
+    fieldsColumn->setSpacing(5);
+    fieldsColumn->addWidget(m_extensions);
+    fieldsColumn->addWidget(m_groupButton, 0, Qt::AlignLeft);
 
-    auto* appLine = new QHBoxLayout;
-    appLine->setSpacing(6);
-    appLine->addWidget(m_appIcon);
-    appLine->addWidget(m_appName, 1);
-    auto* appColumn = new QVBoxLayout;
-    appColumn->setSpacing(4);
-    appColumn->addLayout(appLine);
-    appColumn->addWidget(m_appDetail);
-    appColumn->addWidget(m_appButton, 0, Qt::AlignLeft);
-    auto* appBox = new QWidget(m_content);
-    appBox->setFixedWidth(kAppColumnWidth);
-    appBox->setLayout(appColumn);
-    appColumn->setContentsMargins(0, 0, 0, 0);
+    auto* notesColumn = new QVBoxLayout(m_notes);
+    notesColumn->setContentsMargins(0, 0, 0, 0);
+    notesColumn->setSpacing(1);
+    notesColumn->addWidget(m_finding);
+    notesColumn->addLayout(m_infoLayout);
 
-    auto* commands = new QVBoxLayout;
+    m_appLine->setSpacing(6);
+    m_appLine->addWidget(m_appIcon);
+    m_appLine->addWidget(m_appName, 1);
+    m_appColumn->setContentsMargins(0, 0, 0, 0);
+    m_appColumn->setSpacing(4);
+    m_appColumn->addLayout(m_appLine);
+    m_appColumn->addWidget(m_appDetail);
+    // Room for a long app name where the row has it, never more than the fields get.
+    m_appBox->setMinimumWidth(kAppColumnWidth);
+    m_appBox->setMaximumWidth(2 * kAppColumnWidth);
+
+    auto* commands = new QVBoxLayout(m_commands);
+    commands->setContentsMargins(0, 0, 0, 0);
     commands->setSpacing(4);
-    commands->addWidget(m_makeDefault, 0, Qt::AlignRight);
-    commands->addWidget(m_restore, 0, Qt::AlignRight);
+    commands->addWidget(m_makeDefault);
+    commands->addWidget(m_restore);
     commands->addStretch();
 
     // The content dims when the rule is off; the switch beside it does not.
-    auto* content = new QHBoxLayout(m_content);
-    content->setContentsMargins(0, 0, 0, 0);
-    content->setSpacing(10);
-    content->addLayout(ruleColumn, 1);
-    content->addWidget(appBox, 0, Qt::AlignTop);
-    content->addLayout(commands);
-    for (QWidget* child :
-         {static_cast<QWidget*>(m_extensions), static_cast<QWidget*>(m_groupButton),
-          static_cast<QWidget*>(m_makeDefault), static_cast<QWidget*>(m_restore)}) {
-        child->setParent(m_content);
-    }
+    m_grid->setContentsMargins(0, 0, 0, 0);
+    m_grid->setHorizontalSpacing(10);
+    m_grid->setVerticalSpacing(5);
+    m_grid->setColumnStretch(0, 1);
+    // What the fields at their widest leave goes between the app and the commands.
+    m_grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 0, 2);
+    placeContent();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 6, 4, 6);
     layout->setSpacing(8);
     layout->addWidget(m_grip, 0, Qt::AlignTop);
     layout->addWidget(m_enabled, 0, Qt::AlignTop);
     layout->addWidget(m_content, 1);
-    layout->addWidget(m_delete, 0, Qt::AlignTop);
+    auto* rowCommands = new QVBoxLayout;
+    rowCommands->setSpacing(2);
+    rowCommands->addWidget(m_delete);
+    rowCommands->addWidget(m_more);
+    rowCommands->addStretch();
+    layout->addLayout(rowCommands);
 
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_rule.enabled) {
@@ -233,7 +274,14 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     });
     connect(&m_watcher, &QFutureWatcher<Refresh>::finished, this, [this] {
         // Only the latest key's results are kept on screen; a newer key's look-up starts now.
-        if (m_watcher.property("key").toString() == taskKey()) {
+        const QString key = m_watcher.property("key").toString();
+        if (m_cache) {
+            if (m_cache->size() > 4000) {
+                m_cache->clear(); // mostly keys of older defaults by then
+            }
+            m_cache->insert(key, m_watcher.result());
+        }
+        if (key == taskKey()) {
             const Refresh result = m_watcher.result();
             m_candidates = result.candidates;
             m_infos = result.infos;
@@ -270,6 +318,7 @@ void RuleRow::showFinding() {
     m_finding->setText(text);
     m_finding->setToolTip(text);
     m_finding->setVisible(!text.isEmpty());
+    contentChanged();
 }
 
 void RuleRow::showExtensions() {
@@ -287,13 +336,79 @@ void RuleRow::focusExtensions() {
     m_extensions->setFocus(Qt::OtherFocusReason);
 }
 
+bool RuleRow::compactAt(int width) {
+    // The fields, the app, the commands and the row's own buttons side by side need about this.
+    return width < 520;
+}
+
+void RuleRow::setCompact(bool compact) {
+    if (compact != m_compact) {
+        m_compact = compact;
+        placeContent();
+    }
+}
+
+void RuleRow::placeContent() {
+    for (QWidget* part : {m_fields, m_appBox, m_commands, m_notes}) {
+        m_grid->removeWidget(part);
+    }
+    // The app's button: beside its name in a compact row, under it in a wide one.
+    m_appLine->removeWidget(m_appButton);
+    m_appColumn->removeWidget(m_appButton);
+    if (m_compact) {
+        m_appLine->addWidget(m_appButton);
+    } else {
+        m_appColumn->addWidget(m_appButton, 0, Qt::AlignLeft);
+    }
+    if (m_compact) {
+        // The fields above the app, the notes under both; the commands in the row's menu.
+        m_grid->addWidget(m_fields, 0, 0);
+        m_grid->addWidget(m_appBox, 1, 0);
+        m_grid->addWidget(m_notes, 2, 0);
+        m_fields->setMaximumWidth(QWIDGETSIZE_MAX);
+        m_appBox->setMaximumWidth(QWIDGETSIZE_MAX);
+    } else {
+        // The app beside the fields, the commands at the end, and the notes under the fields and
+        // the app, where a long line has room. A wide window spreads the row, not the field.
+        m_grid->addWidget(m_fields, 0, 0, Qt::AlignTop);
+        m_grid->addWidget(m_appBox, 0, 1, Qt::AlignTop);
+        m_grid->addWidget(m_commands, 0, 3, 2, 1, Qt::AlignTop);
+        m_grid->addWidget(m_notes, 1, 0, 1, 3);
+        m_fields->setMaximumWidth(kFieldsWidth);
+        m_appBox->setMaximumWidth(2 * kAppColumnWidth);
+    }
+    m_commands->setVisible(!m_compact);
+    m_more->setVisible(m_compact);
+}
+
+void RuleRow::buildMoreMenu() {
+    auto* menu = m_more->findChild<QMenu*>(QStringLiteral("moreMenu"));
+    menu->clear();
+    // The commands' buttons, as they would stand in a wide row.
+    for (QPushButton* button : {m_makeDefault, m_restore}) {
+        if (button == m_restore && !m_restore->isVisibleTo(m_commands)) {
+            continue;
+        }
+        QAction* action = menu->addAction(button->text(), button, &QPushButton::click);
+        action->setEnabled(button->isEnabled());
+        action->setToolTip(button->toolTip());
+    }
+    menu->setToolTipsVisible(true);
+}
+
+void RuleRow::setRefreshCache(RefreshCache* cache) {
+    m_cache = cache;
+    bind(m_rule);
+}
+
 void RuleRow::bind(const Rule& rule) {
     m_rule = rule;
     m_extensions->setText(rule.extensions.join(QStringLiteral(", ")));
-    m_candidates.clear();
-    m_infos.clear();
-    m_settable = true;
-    m_requestedKey.clear();
+    const Refresh known = m_cache ? m_cache->value(taskKey()) : Refresh();
+    m_candidates = known.candidates;
+    m_infos = known.infos;
+    m_settable = known.settable;
+    m_requestedKey = m_cache && m_cache->contains(taskKey()) ? taskKey() : QString();
     updateView();
     refreshIfNeeded();
 }
@@ -411,8 +526,7 @@ void RuleRow::updateView() {
         m_appIcon->setPixmap(Icons::forPath(*app, platform).pixmap(24, 24));
         m_appIcon->show();
         const QString& name = m_resolvedName;
-        m_appName->setText(
-            m_appName->fontMetrics().elidedText(name, Qt::ElideRight, m_appName->width()));
+        m_appName->setText(name);
         m_appName->setToolTip(name);
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->hide();
@@ -420,6 +534,7 @@ void RuleRow::updateView() {
     } else if (!m_rule.hasApp()) {
         m_appIcon->hide();
         m_appName->setText(QStringLiteral("No app chosen"));
+        m_appName->setToolTip(QString());
         m_appName->setForegroundRole(QPalette::PlaceholderText);
         m_appDetail->hide();
         m_appButton->setText(QStringLiteral("Choose"));
@@ -427,7 +542,8 @@ void RuleRow::updateView() {
         m_appIcon->setPixmap(Icons::warning().pixmap(18, 18));
         m_appIcon->show();
         m_appName->setText(QStringLiteral("App not found"));
-        namePalette.setColor(QPalette::WindowText, Icons::warningColor());
+        m_appName->setToolTip(QString());
+        namePalette.setColor(QPalette::WindowText, Style::warningText(namePalette));
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->setText(m_appDetail->fontMetrics().elidedText(
             Wording::visible(Wording::elided(m_rule.appName)), Qt::ElideRight, kAppColumnWidth));
@@ -449,6 +565,26 @@ void RuleRow::updateView() {
                        .arg(Wording::capitalised(m_model.platform().systemName())));
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
+    contentChanged();
+}
+
+void RuleRow::contentChanged() {
+    // The parts' cached sizes go now, not when the posted layout requests arrive, so that the
+    // list can measure and place the row before it is painted again.
+    for (QWidget* part : {m_notes, m_appBox, m_fields, m_content}) {
+        part->layout()->invalidate();
+        part->updateGeometry();
+    }
+    layout()->invalidate();
+    Q_EMIT layoutChanged();
+}
+
+void RuleRow::settle() {
+    // Top down: each layout places the widgets whose own layouts come next.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(this), m_content, m_fields, m_appBox, m_commands, m_notes}) {
+        widget->layout()->activate();
+    }
 }
 
 void RuleRow::buildGroupMenu() {

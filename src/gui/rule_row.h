@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QFutureWatcher>
+#include <QHash>
 #include <QLabel>
 #include <QStringList>
 #include <QUuid>
 #include <QWidget>
 
 class QCheckBox;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +43,10 @@ public:
         bool settable = true; // some extension has a type of its own, so a default can be set
     };
 
+    // Look-ups by task key, shared by the rows of one list, so that a row bound to a rule it
+    // showed before has its lines at once and keeps its height.
+    using RefreshCache = QHash<QString, Refresh>;
+
     RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget* parent = nullptr);
     // Waits for a refresh still running: it reads the platform.
     ~RuleRow() override;
@@ -50,8 +57,16 @@ public:
     // what is typed there means the same.
     void setRule(const Rule& rule);
     void focusExtensions();
+    // Stacks the fields over the app and moves the commands into a menu, for a narrow row.
+    void setCompact(bool compact);
+    bool isCompact() const { return m_compact; }
+    // Whether a row of this width is laid out compact.
+    static bool compactAt(int width);
+    // Lays out the row's parts at once for its present size, rather than when asked later.
+    void settle();
     // Edits go through `history`, which keeps them for undo; without one, straight to the store.
     void setHistory(RuleHistory* history) { m_history = history; }
+    void setRefreshCache(RefreshCache* cache);
     // One line under the fields: what the rule check found wrong with this rule, if anything.
     void setFinding(const QString& text);
     // Shows another rule, as a new row would: the list reuses rows scrolled out of sight.
@@ -66,6 +81,8 @@ public:
 Q_SIGNALS:
     void deleteRequested(const QUuid& id);
     void refreshed();
+    // What the row shows changed, and with it perhaps its height.
+    void layoutChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,10 +100,14 @@ private:
     void buildAppMenu();
     void buildGroupMenu();
     void runCommand(bool make);
+    void placeContent();
+    void contentChanged();
+    void buildMoreMenu();
 
     AppModel& m_model;
     AppChooser* m_chooser;
     RuleHistory* m_history = nullptr;
+    RefreshCache* m_cache = nullptr;
     Rule m_rule;
     bool m_busy = false;
     QStringList m_candidates;
@@ -108,8 +129,17 @@ private:
     QPushButton* m_makeDefault;
     QPushButton* m_restore;
     QToolButton* m_delete;
+    QToolButton* m_more; // the commands, where the row is too narrow for their buttons
     QWidget* m_content;
+    QGridLayout* m_grid;
+    QWidget* m_fields;
+    QWidget* m_appBox;
+    QVBoxLayout* m_appColumn;
+    QHBoxLayout* m_appLine;
+    QWidget* m_commands;
+    QWidget* m_notes;
     QLabel* m_finding;
+    bool m_compact = false;
     QString m_findingText;
     bool m_fresh = false; // just added, and the user hasn't left it yet
     bool m_seen = false;

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -153,6 +154,7 @@ constexpr int kGap = 5; // between rows, with the divider in its middle
 
 void RulesList::relayout() {
     m_relayoutPosted = false;
+    const QScopedValueRollback placing(m_placing, true);
     const QList<Rule>& rules = m_model.store().rules();
     const int width = m_scroll->viewport()->width();
     const int rowWidth = std::max(width - 2 * kMarginX, 0);
@@ -196,6 +198,8 @@ void RulesList::relayout() {
             m_live.insert(id, row);
         } else if (!row) {
             row = new RuleRow(m_model, m_chooser, rules[i], m_canvas);
+            row->setRefreshCache(&m_refreshes);
+            connect(row, &RuleRow::layoutChanged, this, &RulesList::relayoutNow);
             row->setFinding(m_findings.value(id));
             row->installEventFilter(this);
             row->setHistory(m_history);
@@ -204,7 +208,10 @@ void RulesList::relayout() {
             });
             m_live.insert(id, row);
         }
-        const int height = row->sizeHint().height();
+        // Narrow rows stack their parts; wrapped notes make a row's height follow its width.
+        row->setCompact(RuleRow::compactAt(rowWidth));
+        const int height =
+            row->hasHeightForWidth() ? row->heightForWidth(rowWidth) : row->sizeHint().height();
         if (!m_heights.contains(id)) {
             m_typicalHeight = height;
         }
@@ -219,6 +226,7 @@ void RulesList::relayout() {
     for (qsizetype n = 0; n < rows.size(); ++n) {
         rows[n]->setGeometry(kMarginX, m_tops[places[n]], rowWidth,
                              m_heights.value(rows[n]->ruleId()));
+        rows[n]->settle();
         rows[n]->show();
     }
     while (m_spare.size() > 40) {
@@ -227,6 +235,15 @@ void RulesList::relayout() {
     m_rows = rows;
     m_canvas->resize(width, m_order.isEmpty() ? 0 : m_tops.last());
     m_canvas->update();
+}
+
+void RulesList::relayoutNow() {
+    if (!m_placing) {
+        relayout();
+    } else if (!m_relayoutPosted) {
+        m_relayoutPosted = true; // asked while placing: once more when done
+        QMetaObject::invokeMethod(this, &RulesList::relayout, Qt::QueuedConnection);
+    }
 }
 
 void RulesList::paintDividers() {
@@ -242,10 +259,10 @@ bool RulesList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_canvas && event->type() == QEvent::Paint) {
         paintDividers();
     } else if ((watched == m_scroll->viewport() && event->type() == QEvent::Resize) ||
-               (event->type() == QEvent::LayoutRequest && !m_relayoutPosted)) {
-        // A row whose content changed asks for a new size: place the rows again, once.
-        m_relayoutPosted = true;
-        QMetaObject::invokeMethod(this, &RulesList::relayout, Qt::QueuedConnection);
+               event->type() == QEvent::LayoutRequest) {
+        // A row whose content changed asks for a new size (its own layout has been activated by
+        // now): the rows are placed again at once, before any of them is painted.
+        relayoutNow();
     }
     return QWidget::eventFilter(watched, event);
 }

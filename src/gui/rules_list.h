@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rule_row.h"
+
 #include <QFutureWatcher>
 #include <QHash>
 #include <QUuid>
@@ -15,7 +17,6 @@ namespace korvane {
 class AppChooser;
 class AppModel;
 class RuleHistory;
-class RuleRow;
 
 // The framed list of rule rows in routing order, or its empty state. Rows are reordered by
 // dragging their grip and keep their own state while their rule moves. Only the rows in and near
@@ -51,6 +52,8 @@ private:
     void check();
     // Places the rows, making those that come into view and dropping those far out of it.
     void relayout();
+    // Places the rows now, or right after the placing under way.
+    void relayoutNow();
     void paintDividers();
     int destinationAt(const QPoint& position) const;
 
@@ -69,6 +72,8 @@ private:
     QList<RuleRow*> m_spare; // hidden, for reuse
     int m_typicalHeight = 80;
     bool m_relayoutPosted = false;
+    bool m_placing = false;
+    RuleRow::RefreshCache m_refreshes; // what rows looked up, for rows bound to the same rule
     QFutureWatcher<QHash<QUuid, QString>> m_doctor;
     QHash<QUuid, QString> m_findings;
     bool m_checkAgain = false;

@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "icons.h"
 #include "platform/platform.h"
+#include "style.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,7 +56,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
         m_folders->addItem(behavior.label(platform), behavior.rawValue());
     }
     QPalette orange = m_loginError->palette();
-    orange.setColor(QPalette::WindowText, Icons::warningColor());
+    orange.setColor(QPalette::WindowText, Style::warningText(orange, QPalette::Window));
     m_loginError->setPalette(orange);
     m_loginError->hide();
     m_trayReason->setForegroundRole(QPalette::PlaceholderText);

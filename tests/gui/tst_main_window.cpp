@@ -312,7 +312,7 @@ private Q_SLOTS:
     // list reuses the few rows it makes for the rules scrolled into view.
     void rowsFitTheList() {
         WindowFixture f;
-        f.window.resize(600, 760); // the narrowest the window gets
+        f.window.resize(600, 760); // narrow, yet wide enough for rows side by side
         f.addRule("md, markdown, txt, text, notes, rst>" + QString(60, u'W'));
         f.menu(0, "groupButton", "Archives");
         QTRY_COMPARE(f.lines(0).size(), 6);

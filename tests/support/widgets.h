@@ -19,4 +19,23 @@ template <typename T> T* find(const QObject* parent, const char* name) {
     return child;
 }
 
+// A dark theme's palette, as GNOME's dark style has it.
+inline QPalette darkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Button, QColor(0x33, 0x33, 0x33));
+    dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99));
+    dark.setColor(QPalette::Mid, QColor(0x44, 0x44, 0x44));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x77, 0x77, 0x77));
+    }
+    return dark;
+}
+
 } // namespace korvane

@@ -1,0 +1,258 @@
+// How the window fits and reads: small and scaled screens, light and dark themes, long lists.
+#include "gui/drop_zone.h"
+#include "gui/icons.h"
+#include "gui/main_window.h"
+#include "gui/rule_row.h"
+#include "gui/rules_list.h"
+#include "gui/style.h"
+#include "support/model_fixture.h"
+#include "support/widgets.h"
+
+using namespace korvane;
+
+namespace {
+
+struct WindowFixture : ModelFixture {
+    ScriptedChooser chooser;
+    MainWindow window{*model, &chooser};
+    RulesList* list() const { return find<RulesList>(&window, "rulesList"); }
+};
+
+QRect inWindow(const QWidget* widget, const QWidget* window) {
+    return QRect(widget->mapTo(window, QPoint()), widget->size());
+}
+
+// The strongest contrast of any pixel of `image`, drawn over `background`, against it.
+double strongest(const QImage& image, const QColor& background) {
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const double a = pixel.alphaF();
+            const QColor shown =
+                QColor::fromRgbF(float(background.redF() * (1 - a) + pixel.redF() * a),
+                                 float(background.greenF() * (1 - a) + pixel.greenF() * a),
+                                 float(background.blueF() * (1 - a) + pixel.blueF() * a));
+            best = std::max(best, Style::contrast(shown, background));
+        }
+    }
+    return best;
+}
+
+// Checks, whenever the list's canvas is painted, that every row stands at its own height and
+// none overlaps the next.
+class PaintCheck : public QObject {
+public:
+    explicit PaintCheck(RulesList* list)
+        : m_list(list) {
+        list->findChild<QScrollArea*>()->widget()->installEventFilter(this);
+    }
+    QString fault;
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Paint || !fault.isEmpty()) {
+            return false;
+        }
+        ++paints;
+        QList<RuleRow*> rows = m_list->rows();
+        std::sort(rows.begin(), rows.end(), [](RuleRow* a, RuleRow* b) { return a->y() < b->y(); });
+        for (qsizetype i = 0; i < rows.size(); ++i) {
+            const int wanted = rows[i]->hasHeightForWidth()
+                                   ? rows[i]->heightForWidth(rows[i]->width())
+                                   : rows[i]->sizeHint().height();
+            if (rows[i]->height() != wanted) {
+                fault = QStringLiteral("row %1 is %2 px high, wants %3")
+                            .arg(rows[i]->rule().extensions.join(u','))
+                            .arg(rows[i]->height())
+                            .arg(wanted);
+            } else if (i > 0 && rows[i - 1]->geometry().bottom() >= rows[i]->y()) {
+                fault = QStringLiteral("rows overlap at %1").arg(rows[i]->y());
+            }
+        }
+        return false;
+    }
+
+private:
+    RulesList* m_list;
+};
+
+} // namespace
+
+class TestWindowLook : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QApplication::setStyle(QStringLiteral("Fusion")); }
+
+    // The window opens within the screen, goes down to 400 × 500, and at every width shows the
+    // drop zone, the rule commands, the list and the hint in full; narrow rows stack their
+    // fields over the app and keep their commands in a menu.
+    void fitsTheScreen_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("compact");
+        QTest::newRow("400 x 500, the smallest") << QSize(400, 500) << true;
+        QTest::newRow("640 x 700, as it opens") << QSize(640, 700) << false;
+        QTest::newRow("1280 x 800") << QSize(1280, 800) << false;
+    }
+    void fitsTheScreen() {
+        QFETCH(QSize, size);
+        QFETCH(bool, compact);
+        WindowFixture f;
+        const QRect available = f.window.screen()->availableGeometry();
+        QVERIFY2(
+            f.window.width() <= available.width() && f.window.height() <= available.height(),
+            qPrintable(QStringLiteral("%1 x %2").arg(f.window.width()).arg(f.window.height())));
+        QVERIFY(f.window.minimumSizeHint().width() <= 400);
+        QVERIFY(f.window.minimumSizeHint().height() <= 500);
+        f.addRules({"md, markdown, txt>" + QString(40, u'W'), "md>TextEdit", "pdf>Preview"});
+        f.window.resize(size);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QCOMPARE(f.window.size(), size);
+        QTRY_COMPARE(f.list()->rows().size(), 3);
+        QTRY_VERIFY(f.list()->rows()[1]->findChild<QLabel*>("finding")->isVisible());
+        QTest::qWait(50);
+
+        const QWidget* central = f.window.centralWidget();
+        QList<QRect> placed;
+        for (const char* name : {"dropZone", "addRule", "import", "export", "rulesList", "hint"}) {
+            const QWidget* widget = find<QWidget>(&f.window, name);
+            const QRect rect = inWindow(widget, central);
+            QVERIFY2(widget->isVisible() && central->rect().contains(rect), name);
+            for (const QRect& other : std::as_const(placed)) {
+                QVERIFY2(!other.intersects(rect), name);
+            }
+            placed << rect;
+        }
+        const QLabel* hint = find<QLabel>(&f.window, "hint");
+        QVERIFY(hint->height() >= hint->heightForWidth(hint->width())); // every line of it
+        QVERIFY(f.list()->height() >= 100);
+
+        for (RuleRow* row : f.list()->rows()) {
+            QCOMPARE(row->isCompact(), compact);
+            QVERIFY(row->height() >= (row->hasHeightForWidth() ? row->heightForWidth(row->width())
+                                                               : row->sizeHint().height()));
+            const QRect inside = row->rect();
+            for (const QWidget* child : row->findChildren<QWidget*>()) {
+                if (child->isVisible() && !child->isWindow()) {
+                    QVERIFY2(inside.contains(inWindow(child, row)),
+                             qPrintable(child->objectName()));
+                }
+            }
+            auto* finding = row->findChild<QLabel*>("finding");
+            QVERIFY(!finding->isVisible() ||
+                    finding->height() >= finding->heightForWidth(finding->width()));
+        }
+        // Make default is at hand either way: a button, or an item of the row's menu.
+        RuleRow* row = f.list()->rows()[1];
+        auto* button = find<QPushButton>(row, "makeDefault");
+        auto* more = find<QToolButton>(row, "more");
+        QCOMPARE(button->isVisible(), !compact);
+        QCOMPARE(more->isVisible(), compact);
+        if (compact) {
+            auto* menu = find<QMenu>(more, "moreMenu");
+            Q_EMIT menu->aboutToShow();
+            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions()[0]->text(), button->text());
+            QCOMPARE(menu->actions()[0]->isEnabled(), button->isEnabled());
+            QVERIFY(menu->actions()[0]->isEnabled());
+        }
+        // A long app name has the room the row can give it.
+        QLabel* name = find<QLabel>(f.list()->rows()[0], "appName");
+        QVERIFY(name->width() >= std::min(name->sizeHint().width(), compact ? 200 : 290));
+    }
+
+    // Text reads at 4.5:1 or better, and icons and control borders at 3:1, in a light and a dark
+    // theme of the style GNOME and Xfce sessions get.
+    void readableInEveryTheme_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light") << QApplication::style()->standardPalette();
+        QTest::newRow("dark") << darkPalette();
+    }
+    void readableInEveryTheme() {
+        QFETCH(QPalette, palette);
+        QApplication::setPalette(palette);
+        ContrastStyle::install();
+        const QPalette used = QApplication::palette();
+        const QColor base = used.color(QPalette::Base);
+        const QColor window = used.color(QPalette::Window);
+        {
+            WindowFixture f;
+            f.addRules({"md>TextEdit", "md>Preview", "pdf>/gone/Reader.desktop"});
+            f.window.show();
+            QTRY_VERIFY(f.list()->rows().size() == 3 &&
+                        f.list()->rows()[1]->findChild<QLabel*>("finding")->isVisible());
+            auto colorOf = [](const QWidget* widget) {
+                return widget->palette().color(widget->foregroundRole());
+            };
+            const QWidget* hint = find<QWidget>(&f.window, "hint");
+            QVERIFY(Style::contrast(colorOf(hint), window) >= 4.5);
+            const QWidget* message = find<QWidget>(&f.window, "dropMessage");
+            QVERIFY(Style::contrast(colorOf(message), window) >= 4.5);
+            const QWidget* finding = f.list()->rows()[1]->findChild<QLabel*>("finding");
+            QVERIFY(Style::contrast(colorOf(finding), base) >= 4.5);
+            const QWidget* missing = find<QWidget>(f.list()->rows()[2], "appName");
+            QVERIFY(Style::contrast(colorOf(missing), base) >= 4.5);
+        }
+        for (const QIcon& icon : {Icons::trash(), Icons::plus(), Icons::grip(), Icons::more()}) {
+            QVERIFY(strongest(icon.pixmap(16, 16).toImage(), base) >= 3.0);
+        }
+        // The borders of an empty field and of a check box that is off.
+        QLineEdit field;
+        QCheckBox box;
+        for (QWidget* control : {static_cast<QWidget*>(&field), static_cast<QWidget*>(&box)}) {
+            control->resize(control->sizeHint());
+            QVERIFY2(strongest(control->grab().toImage(), base) >= 3.0,
+                     control->metaObject()->className());
+        }
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
+
+    // Scrolling fast through a thousand rules of different heights never paints a row squashed
+    // or over its neighbour; rows shown before come back at their height at once.
+    void rowsPlacedBeforePainted() {
+        WindowFixture f;
+        QStringList specs;
+        for (int i = 0; i < 1000; ++i) {
+            specs << (i % 3 == 0   ? QStringLiteral("png, jpg>Preview")
+                      : i % 3 == 1 ? QStringLiteral("e%1>TextEdit").arg(i)
+                                   : QStringLiteral("md, txt, e%1>TextEdit").arg(i));
+        }
+        f.addRules(specs);
+        f.window.resize(640, 700);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        PaintCheck check(f.list());
+        QScrollBar* bar = f.list()->findChild<QScrollArea*>()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int step = 0; step <= 40; ++step) {
+                bar->setValue(bar->maximum() * (step % 2 ? step : 40 - step) / 40);
+                QTest::qWait(step % 5 ? 0 : 20); // a drag of the thumb: some frames, few waits
+                QCoreApplication::processEvents();
+                QVERIFY2(check.fault.isEmpty(), qPrintable(check.fault));
+            }
+        }
+        QVERIFY(check.paints > 0);
+        // Rows already looked up keep their height when shown again.
+        bar->setValue(0);
+        QTest::qWait(100);
+        QHash<QUuid, int> heights;
+        for (RuleRow* row : f.list()->rows()) {
+            heights.insert(row->ruleId(), row->height());
+        }
+        bar->setValue(bar->maximum() / 2);
+        bar->setValue(0);
+        for (RuleRow* row : f.list()->rows()) {
+            if (heights.contains(row->ruleId())) {
+                QCOMPARE(row->height(), heights.value(row->ruleId()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestWindowLook)
+#include "tst_window_look.moc"
