@@ -9,6 +9,8 @@
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
@@ -25,6 +27,42 @@ QColor withAlpha(QColor color, double alpha) {
     color.setAlphaF(float(alpha));
     return color;
 }
+
+// A place in the zone to drop on for another way of opening: a pill that fills while the pointer
+// is over it.
+class DropTarget : public QLabel {
+public:
+    DropTarget(const QString& name, QWidget* parent)
+        : QLabel(parent) {
+        setObjectName(name);
+        setAlignment(Qt::AlignCenter);
+        setContentsMargins(12, 4, 12, 4);
+    }
+    void setHot(bool hot) {
+        if (hot != m_hot) {
+            m_hot = hot;
+            update();
+        }
+    }
+    bool isHot() const { return m_hot; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QColor accent = palette().color(QPalette::Highlight);
+        const QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
+        painter.setPen(QPen(accent, m_hot ? 2 : 1));
+        painter.setBrush(withAlpha(accent, m_hot ? 0.3 : 0.08));
+        painter.drawRoundedRect(frame, frame.height() / 2, frame.height() / 2);
+        painter.end();
+        QLabel::paintEvent(event);
+    }
+
+private:
+    bool m_hot = false;
+};
+
 } // namespace
 
 DropZone::DropZone(QWidget* parent)
@@ -37,10 +75,6 @@ DropZone::DropZone(QWidget* parent)
     , m_fade(new QPropertyAnimation(m_messageOpacity, "opacity", this)) {
     setObjectName(QStringLiteral("dropZone"));
     setAcceptDrops(true);
-    // Tall where the window has room, shorter in a small window.
-    setMinimumHeight(120);
-    setMaximumHeight(190);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
     auto* title = new QLabel(QStringLiteral("Drop files here"), this);
     QFont titleFont = title->font();
@@ -97,6 +131,22 @@ DropZone::DropZone(QWidget* parent)
     m_undo->hide();
     connect(m_undo, &QPushButton::clicked, this, &DropZone::undoClicked);
     messageArea->addWidget(m_undo, 1, 0, Qt::AlignCenter);
+    // The targets take the Undo link's place while a drag is over the zone.
+    m_targets = new QWidget(this);
+    m_defaultsTarget = new DropTarget(QStringLiteral("defaultsTarget"), m_targets);
+    m_defaultsTarget->setText(QStringLiteral("Default apps"));
+    m_defaultsTarget->setToolTip(QStringLiteral("Drop here to open in the normal default app"));
+    m_revealTarget = new DropTarget(QStringLiteral("revealTarget"), m_targets);
+    auto* targets = new QHBoxLayout(m_targets);
+    targets->setContentsMargins(0, 0, 0, 0);
+    targets->setSpacing(12);
+    targets->addStretch();
+    targets->addWidget(m_defaultsTarget);
+    targets->addWidget(m_revealTarget);
+    targets->addStretch();
+    m_targets->hide();
+    messageArea->addWidget(m_targets, 1, 0);
+    setFileManagerName(QStringLiteral("the file manager"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -155,7 +205,28 @@ void DropZone::setMessage(const QString& message) {
 }
 
 void DropZone::setUndoOffered(bool offered) {
-    m_undo->setVisible(offered);
+    m_undoOffered = offered;
+    m_undo->setVisible(offered && !m_targeted);
+}
+
+void DropZone::setFileManagerName(const QString& name) {
+    m_revealTarget->setText(QStringLiteral("Reveal in %1").arg(name));
+    m_revealTarget->setToolTip(QStringLiteral("Drop here to just reveal in %1").arg(name));
+}
+
+Qt::KeyboardModifiers DropZone::modifiersAt(const QPointF& position,
+                                            Qt::KeyboardModifiers held) const {
+    const QPoint at = position.toPoint();
+    if (m_targets->isVisible()) {
+        if (m_defaultsTarget->geometry().contains(m_targets->mapFrom(this, at))) {
+            return Qt::ShiftModifier;
+        }
+        if (m_revealTarget->geometry().contains(m_targets->mapFrom(this, at))) {
+            return Qt::AltModifier;
+        }
+    }
+    // On X11 the event has the keys; Wayland tells only a window with the keyboard focus.
+    return held | QGuiApplication::queryKeyboardModifiers();
 }
 
 void DropZone::setTargeted(bool targeted) {
@@ -164,6 +235,8 @@ void DropZone::setTargeted(bool targeted) {
     }
     m_targeted = targeted;
     m_icon->setPixmap(Icons::drop(targeted).pixmap(44, 44));
+    m_targets->setVisible(targeted);
+    m_undo->setHidden(targeted || !m_undoOffered);
     update();
     Q_EMIT targetedChanged(targeted);
 }
@@ -198,14 +271,15 @@ void DropZone::dragEnterEvent(QDragEnterEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
     setTargeted(true);
-    showPreview(event->modifiers());
+    showPreview(modifiersAt(event->position(), event->modifiers()));
 }
 
 void DropZone::dragMoveEvent(QDragMoveEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    if (event->modifiers() != m_previewModifiers) {
-        showPreview(event->modifiers()); // Alt or Shift pressed or let go during the drag
+    const Qt::KeyboardModifiers modifiers = modifiersAt(event->position(), event->modifiers());
+    if (modifiers != m_previewModifiers) {
+        showPreview(modifiers); // a key or a target, taken or let go during the drag
     }
 }
 
@@ -215,6 +289,8 @@ void DropZone::dragLeaveEvent(QDragLeaveEvent*) {
 
 void DropZone::showPreview(Qt::KeyboardModifiers modifiers) {
     m_previewModifiers = modifiers;
+    static_cast<DropTarget*>(m_defaultsTarget)->setHot(modifiers == Qt::ShiftModifier);
+    static_cast<DropTarget*>(m_revealTarget)->setHot(modifiers == Qt::AltModifier);
     if (!m_previewer) {
         return;
     }
@@ -237,6 +313,7 @@ void DropZone::endDrag() {
 }
 
 void DropZone::dropEvent(QDropEvent* event) {
+    const Qt::KeyboardModifiers modifiers = modifiersAt(event->position(), event->modifiers());
     endDrag();
     int links = 0;
     const QStringList files = localFiles(event->mimeData(), &links);
@@ -246,7 +323,7 @@ void DropZone::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(files, event->modifiers(), links);
+    Q_EMIT filesDropped(files, modifiers, links);
 }
 
 } // namespace korvane

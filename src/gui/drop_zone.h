@@ -15,11 +15,19 @@ namespace korvane {
 // The framed area at the top of the main window that takes dropped files. It shows a hover
 // state while a file drag is over it, and the model's latest message in place of its standing
 // line. Only file URLs are accepted; a drop is delivered once, with the modifier keys held.
+// While a drag is over it, two targets in it take a drop in the other ways, by pointer alone:
+// Wayland doesn't tell a window the keys held during another app's drag.
 class DropZone : public QWidget {
     Q_OBJECT
 
 public:
     explicit DropZone(QWidget* parent = nullptr);
+
+    // Tall where the window has room (the drop symbol shows then), shorter in a small window.
+    QSize sizeHint() const override { return {QWidget::sizeHint().width(), kTall}; }
+    QSize minimumSizeHint() const override { return {QWidget::minimumSizeHint().width(), 120}; }
+    // Its wrapped lines fit any of those heights: the width doesn't decide it.
+    bool hasHeightForWidth() const override { return false; }
 
     // A null text shows the standing line again.
     void setMessage(const QString& message);
@@ -30,6 +38,8 @@ public:
 
     // Shows or hides the "Undo" button beside the message.
     void setUndoOffered(bool offered);
+    // Names the file manager on the target that reveals.
+    void setFileManagerName(const QString& name);
 
     // The local files of a drag, or nothing when it carries anything else.
     // The dragged local files; `links` counts the web links among them, which are left out.
@@ -51,11 +61,16 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    static constexpr int kTall = 190;
     void setTargeted(bool targeted);
     void showPreview(Qt::KeyboardModifiers modifiers);
+    // The keys a drop at `position` stands for: those of a target under it, else those held
+    // (as the event has them, or the keyboard as Qt last saw it).
+    Qt::KeyboardModifiers modifiersAt(const QPointF& position, Qt::KeyboardModifiers held) const;
     void endDrag();
 
     bool m_targeted = false;
+    bool m_undoOffered = false;
     QLabel* m_icon;
     QLabel* m_standing;
     QLabel* m_message;
@@ -64,6 +79,9 @@ private:
     QPropertyAnimation* m_fade;
     Previewer m_previewer;
     QPushButton* m_undo;
+    QWidget* m_targets;
+    QLabel* m_defaultsTarget;
+    QLabel* m_revealTarget;
     QStringList m_dragFiles;
     int m_dragLinks = 0;
     Qt::KeyboardModifiers m_previewModifiers;

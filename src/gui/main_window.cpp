@@ -46,6 +46,13 @@ void MainWindowService::raiseWindow() {
 namespace {
 
 QString keyHint(const Platform& platform) {
+    // Wayland doesn't tell a window the keys held during another app's drag: there only the
+    // zone's targets work.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return QStringLiteral("Drop on \u201cDefault apps\u201d to open in the normal default app "
+                              "\u00b7 on \u201cReveal in %1\u201d to just reveal in %1")
+            .arg(platform.fileManagerName());
+    }
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
                           "to just reveal in %3")
         .arg(platform.shiftKeyName(), platform.optionKeyName(), platform.fileManagerName());
@@ -68,6 +75,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     // Names by which tests and accessibility tools find the widgets.
     m_dropZone->setObjectName(QStringLiteral("dropZone"));
+    m_dropZone->setFileManagerName(model.platform().fileManagerName());
     m_rules->setObjectName(QStringLiteral("rulesList"));
     m_addRule->setObjectName(QStringLiteral("addRule"));
     // Styles put the icon right against the text: a thin space keeps them apart.
@@ -184,6 +192,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
 MainWindow::~MainWindow() {
     // Tearing the history down empties its stack, which would tell a window half gone.
     disconnect(&m_history->stack(), nullptr, this, nullptr);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A short window (a laptop at scale 2) gives the list the drop zone's spare height.
+    m_dropZone->setMaximumHeight(height() < 620 ? m_dropZone->minimumSizeHint().height()
+                                                : m_dropZone->sizeHint().height());
 }
 
 void MainWindow::addRule() {

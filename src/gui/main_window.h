@@ -59,6 +59,9 @@ public:
     // Shows or hides the window's taskbar entry where the window system allows it.
     void setTaskbarEntryShown(bool shown);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void syncPending();
     QString m_activationToken;

@@ -29,6 +29,10 @@ public:
     RulesList(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
     ~RulesList() override;
 
+    // Modest, so that in a short window the list gives way before the drop zone does; it takes
+    // whatever height is left.
+    QSize sizeHint() const override { return {400, 240}; }
+
     // The rows that exist now, in routing order.
     QList<RuleRow*> rows() const;
     // Moves the rule at `from` so that it stands before the rule now at `destination` (or last).

@@ -152,7 +152,8 @@ void ContrastStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* 
                                   QPainter* painter, const QWidget* widget) const {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
     const bool field = element == PE_FrameLineEdit;
-    if ((!field && element != PE_IndicatorCheckBox) || (option->state & State_HasFocus)) {
+    const bool frame = element == PE_Frame || element == PE_IndicatorCheckBox;
+    if ((!field && !frame) || (option->state & State_HasFocus)) {
         return; // a focused field keeps the style's accent frame
     }
     // Over the style's own border, in a shade that stands out from both sides of it.

@@ -383,6 +383,73 @@ private Q_SLOTS:
         QCOMPARE(f.platform.orders().size(), 2);
     }
 
+    // The other ways of dropping work without keys in the event, as on Wayland: by the zone's
+    // targets, or by the keys the keyboard reports.
+    void dropModesWithoutKeys_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<Qt::KeyboardModifiers>("inEvent");
+        QTest::addColumn<Qt::Key>("pressed");
+        QTest::addColumn<QString>("preview");
+        QTest::addColumn<QString>("summary");
+        const QString rules = "2 files \u2192 Preview";
+        const QString reveal = "Reveal 2 items in Finder";
+        const QString revealed = "Revealed 2 items in Finder | ";
+        const QString defaults = "Open 2 files in their default apps";
+        const QString none;
+        QTest::newRow("no keys, no target")
+            << none << Qt::KeyboardModifiers() << Qt::Key_unknown << rules
+            << "Opened 2 files in Preview | Preview: a.txt, p.png";
+        QTest::newRow("the reveal target")
+            << "revealTarget" << Qt::KeyboardModifiers() << Qt::Key_unknown << reveal << revealed;
+        QTest::newRow("the default apps target")
+            << "defaultsTarget" << Qt::KeyboardModifiers() << Qt::Key_unknown << defaults
+            << "Opened 2 files in 2 apps | TextEdit: a.txt; Preview: p.png";
+        QTest::newRow("a target wins over keys")
+            << "revealTarget" << Qt::KeyboardModifiers(Qt::ShiftModifier) << Qt::Key_unknown
+            << reveal << revealed;
+        QTest::newRow("Alt in the event") << none << Qt::KeyboardModifiers(Qt::AltModifier)
+                                          << Qt::Key_unknown << reveal << revealed;
+        QTest::newRow("Alt on the keyboard only")
+            << none << Qt::KeyboardModifiers() << Qt::Key_Alt << reveal << revealed;
+    }
+    void dropModesWithoutKeys() {
+        QFETCH(QString, target);
+        QFETCH(Qt::KeyboardModifiers, inEvent);
+        QFETCH(Qt::Key, pressed);
+        QFETCH(QString, preview);
+        QFETCH(QString, summary);
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        f.addRules({"txt, png>Preview"});
+        f.model->setMessageDuration(std::chrono::seconds(20));
+        auto* zone = find<DropZone>(&f.window, "dropZone");
+        auto* message = find<QLabel>(zone, "dropMessage");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(f.file("a.txt")), QUrl::fromLocalFile(f.file("p.png"))});
+        f.files({"a.txt", "p.png"});
+        QDragEnterEvent enter(zone->rect().topLeft() + QPoint(5, 5), Qt::CopyAction, &data,
+                              Qt::LeftButton, {});
+        QCoreApplication::sendEvent(zone, &enter);
+        QVERIFY(find<QWidget>(zone, "revealTarget")->isVisible());
+        if (pressed != Qt::Key_unknown) {
+            QTest::keyPress(f.window.windowHandle(), pressed, Qt::AltModifier);
+        }
+        const QPoint at = target.isEmpty()
+                              ? zone->rect().topLeft() + QPoint(8, 8)
+                              : find<QWidget>(zone, qPrintable(target))->mapTo(zone, QPoint(6, 6));
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, inEvent);
+        QCoreApplication::sendEvent(zone, &move);
+        QCOMPARE(message->text(), preview);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, inEvent);
+        QCoreApplication::sendEvent(zone, &drop);
+        if (pressed != Qt::Key_unknown) {
+            QTest::keyRelease(f.window.windowHandle(), pressed);
+        }
+        QVERIFY(!find<QWidget>(zone, "revealTarget")->isVisible());
+        QVERIFY(f.settle());
+        QTRY_COMPARE(message->text() + " | " + f.openOrders().join("; "), summary);
+    }
+
     // Cancel walks the queue; a file without extension can't make a rule; one click on a
     // suggestion opens the file once and keeps the rule, whatever the style.
     void pendingSheetFlow() {
