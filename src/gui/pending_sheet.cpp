@@ -41,6 +41,9 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     m_cancel->setObjectName(QStringLiteral("cancel"));
     setWindowTitle(QStringLiteral("Open With"));
     setWindowModality(Qt::WindowModal);
+    // A dialog of the window, of one size: no minimize or maximize button, on X11 or Wayland.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFixedWidth(400);
 
     auto* name = new QLabel(Wording::visible(QFileInfo(file.path).fileName()), this);
@@ -107,6 +110,9 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     layout->addWidget(m_list);
     layout->addWidget(m_always);
     layout->addLayout(buttons);
+    // One size, so that window managers offer no maximize: its height for its width.
+    setFixedHeight(layout->hasHeightForWidth() ? layout->totalHeightForWidth(width())
+                                               : layout->totalSizeHint().height());
 
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     // A suggestion is taken on activation (Enter, and a click or double-click as the style

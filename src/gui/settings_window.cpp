@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
 #include <QSystemTrayIcon>
@@ -29,7 +30,8 @@ QLabel* caption(const QString& text, QWidget* parent) {
 SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* parent)
     // A dialog of the main window (Wayland places it by its parent), with no minimize or
     // maximize button: it has one size.
-    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
     , m_platform(platform)
     , m_settings(settings)
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
@@ -103,6 +105,16 @@ void SettingsWindow::setLaunchAtLogin(bool on) {
         m_loginError->hide();
     }
     m_login->setChecked(m_platform.launchAtLogin()); // always the system's real state
+}
+
+bool SettingsWindow::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    // One size, its content's: window managers offer no maximize for a window of one size.
+    if (event->type() == QEvent::LayoutRequest && layout()) {
+        setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : layout()->totalSizeHint().height());
+    }
+    return handled;
 }
 
 void SettingsWindow::showEvent(QShowEvent* event) {

@@ -458,6 +458,12 @@ private Q_SLOTS:
         f.model->handle(f.files({"Notes.MD", "README", "c.md", "x.qqq"}), {});
         QTRY_VERIFY(f.window.pendingSheet() && loaded(f.window.pendingSheet()));
         PendingSheet* sheet = f.window.pendingSheet();
+        // A dialog of the window, of one size, that window managers offer no maximize for.
+        QCOMPARE(sheet->windowHandle()->transientParent(), f.window.windowHandle());
+        QVERIFY(!(sheet->windowFlags() &
+                  (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+        QCOMPARE(sheet->minimumSize(), sheet->maximumSize());
+        QVERIFY(sheet->height() >= sheet->layout()->totalHeightForWidth(sheet->width()));
         QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "1 of 4");
         QVERIFY(find<QCheckBox>(sheet, "always")->isEnabled() &&
                 find<QCheckBox>(sheet, "always")->isChecked());
