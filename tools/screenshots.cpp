@@ -72,6 +72,12 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
                     available.width(), available.height());
         ok = false;
     }
+    // A rule deleted: the message names it, with the offer to take it back.
+    if (auto* remove = window.findChildren<QAbstractButton*>(QStringLiteral("delete")).value(1)) {
+        remove->click();
+        ok = save(window, name + QStringLiteral("undo-offer.png")) && ok;
+        window.findChild<QAbstractButton*>(QStringLiteral("undo"))->click();
+    }
     // A drag held over the drop zone, showing what its drop would do.
     QMimeData dragged;
     QList<QUrl> urls;

@@ -121,7 +121,9 @@ DropZone::DropZone(QWidget* parent)
     // A link under the message: it keeps its place while hidden, so nothing moves when it shows.
     m_undo->setFlat(true);
     m_undo->setCursor(Qt::PointingHandCursor);
-    m_undo->setForegroundRole(QPalette::Link);
+    QPalette linkColor = m_undo->palette();
+    linkColor.setColor(QPalette::ButtonText, Style::accentText(linkColor));
+    m_undo->setPalette(linkColor);
     QFont link = m_undo->font();
     link.setUnderline(true);
     m_undo->setFont(link);

@@ -26,13 +26,15 @@ namespace korvane {
 
 namespace {
 const QString kRuleMime = QStringLiteral("application/x-korvane-rule");
-}
+constexpr int kCornerRadius = 10;
+constexpr int kCornerClearance = 6; // where the corner's curve is under a pixel deep
+} // namespace
 
 RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_chooser(chooser)
-    , m_stack(new QStackedLayout(this))
+    , m_stack(new QStackedLayout)
     , m_empty(new QWidget(this))
     , m_scroll(new QScrollArea(this))
     , m_canvas(nullptr) {
@@ -74,6 +76,10 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_scroll->viewport()->installEventFilter(this);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &RulesList::relayout);
 
+    // The scroll bar keeps clear of the frame's rounded corners.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(1, kCornerClearance, 2, kCornerClearance);
+    frame->addLayout(m_stack);
     m_stack->addWidget(m_empty);
     m_stack->addWidget(m_scroll);
     connect(&m_model.store(), &RuleStore::rulesChanged, this, &RulesList::sync);
@@ -320,7 +326,8 @@ void RulesList::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
-    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 10, 10);
+    path.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius,
+                        kCornerRadius);
     painter.fillPath(path, palette().color(QPalette::Base));
     QColor border = palette().color(QPalette::PlaceholderText);
     border.setAlphaF(0.25f);
