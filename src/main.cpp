@@ -20,11 +20,13 @@
 
 namespace {
 
+using korvane::DropMode;
+
 // The window's arguments: nothing, or the files a launcher hands over as one drop, optionally
 // led by --reveal or --with-defaults. Nothing when the arguments are a command's.
 struct Drop {
     QStringList files;
-    Qt::KeyboardModifiers modifiers;
+    DropMode mode = DropMode::Route;
 };
 
 std::optional<Drop> windowArguments(const QStringList& arguments) {
@@ -36,9 +38,9 @@ std::optional<Drop> windowArguments(const QStringList& arguments) {
         } else if (argument == QLatin1String("--")) {
             optionsDone = true;
         } else if (argument == QLatin1String("--reveal") && drop.files.isEmpty()) {
-            drop.modifiers = Qt::AltModifier;
+            drop.mode = DropMode::Reveal;
         } else if (argument == QLatin1String("--with-defaults") && drop.files.isEmpty()) {
-            drop.modifiers = Qt::ShiftModifier;
+            drop.mode = DropMode::Defaults;
         } else {
             return std::nullopt;
         }
@@ -66,7 +68,7 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     korvane::InstanceChannel channel;
     const auto handed = [&] {
         return drop.files.isEmpty() ? channel.requestShow()
-                                    : channel.handOver(drop.files, drop.modifiers);
+                                    : channel.handOver(drop.files, drop.mode);
     };
     if (handed()) {
         return 0; // the running window came forward, or took the files
@@ -99,7 +101,7 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     gui.showMainWindow();
     if (!drop.files.isEmpty()) {
         QTimer::singleShot(0, &gui.model(),
-                           [&gui, drop] { gui.model().handle(drop.files, drop.modifiers); });
+                           [&gui, drop] { gui.model().handle(drop.files, drop.mode); });
     }
     return app.exec();
 }

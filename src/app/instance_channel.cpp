@@ -111,9 +111,38 @@ struct Request {
     QString command;
     QString token;
     QStringList files;
-    Qt::KeyboardModifiers modifiers;
+    DropMode mode = DropMode::Route;
     bool reply = false;
 };
+
+// How a drop's mode travels: "mode" by name, and for windows of earlier versions also the keys
+// that meant it then (Alt's and Shift's values in Qt's modifier flags).
+constexpr int kAltKey = 0x08000000;
+constexpr int kShiftKey = 0x02000000;
+const std::pair<DropMode, const char*> kModeNames[] = {
+    {DropMode::Route, "route"}, {DropMode::Reveal, "reveal"}, {DropMode::Defaults, "defaults"}};
+
+const char* nameOf(DropMode mode) {
+    for (const auto& [known, name] : kModeNames) {
+        if (known == mode) {
+            return name;
+        }
+    }
+    return "route";
+}
+
+DropMode modeOf(const QJsonObject& message) {
+    const QString name = message.value(QLatin1String("mode")).toString();
+    for (const auto& [mode, known] : kModeNames) {
+        if (name == QLatin1String(known)) {
+            return mode;
+        }
+    }
+    const int keys = message.value(QLatin1String("modifiers")).toInt();
+    return keys & kAltKey     ? DropMode::Reveal
+           : keys & kShiftKey ? DropMode::Defaults
+                              : DropMode::Route;
+}
 
 // A peer's message: "show", or "open" with absolute paths as base64 of their bytes.
 std::optional<Request> parse(const QByteArray& line) {
@@ -121,7 +150,7 @@ std::optional<Request> parse(const QByteArray& line) {
     Request request{message.value(QLatin1String("command")).toString(),
                     message.value(QLatin1String("activation")).toString().left(1024),
                     {},
-                    Qt::KeyboardModifiers(message.value(QLatin1String("modifiers")).toInt()),
+                    modeOf(message),
                     message.value(QLatin1String("reply")).toBool()};
     if (request.command == QLatin1String("show")) {
         return request;
@@ -287,7 +316,7 @@ private:
         if (request.command == QLatin1String("show")) {
             Q_EMIT m_channel.showRequested();
         } else {
-            Q_EMIT m_channel.openRequested(request.files, request.modifiers, reply);
+            Q_EMIT m_channel.openRequested(request.files, request.mode, reply);
         }
     }
 
@@ -420,8 +449,7 @@ bool InstanceChannel::requestShow() const {
     return send({{QStringLiteral("command"), QStringLiteral("show")}});
 }
 
-bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers modifiers,
-                               Outcome* outcome) const {
+bool InstanceChannel::handOver(const QStringList& files, DropMode mode, Outcome* outcome) const {
     // File names travel as their bytes: they need not be UTF-8.
     QJsonArray paths;
     for (const QString& file : files) {
@@ -429,7 +457,10 @@ bool InstanceChannel::handOver(const QStringList& files, Qt::KeyboardModifiers m
     }
     const QJsonObject message{{QStringLiteral("command"), QStringLiteral("open")},
                               {QStringLiteral("paths"), paths},
-                              {QStringLiteral("modifiers"), int(modifiers)},
+                              {QStringLiteral("mode"), QLatin1String(nameOf(mode))},
+                              {QStringLiteral("modifiers"), mode == DropMode::Reveal     ? kAltKey
+                                                            : mode == DropMode::Defaults ? kShiftKey
+                                                                                         : 0},
                               {QStringLiteral("reply"), outcome != nullptr}};
     return send(message, outcome);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/drop_mode.h"
+
 #include <QJsonObject>
 #include <QLockFile>
 #include <QObject>
@@ -59,8 +61,7 @@ public:
         QString summary;
         bool failed = false;
     };
-    bool handOver(const QStringList& files, Qt::KeyboardModifiers modifiers,
-                  Outcome* outcome = nullptr) const;
+    bool handOver(const QStringList& files, DropMode mode, Outcome* outcome = nullptr) const;
     bool isRunning() const;
 
 Q_SIGNALS:
@@ -68,7 +69,7 @@ Q_SIGNALS:
     void activationTokenReceived(const QString& token);
     void showRequested();
     // `reply`, when not 0, waits for answer(): the sender wants to hear how the drop ended.
-    void openRequested(const QStringList& files, Qt::KeyboardModifiers modifiers, quint64 reply);
+    void openRequested(const QStringList& files, DropMode mode, quint64 reply);
 
 private:
     class Server;

@@ -67,7 +67,7 @@ bool CliSession::rulesUnreadable() {
     return !problem.isEmpty();
 }
 
-int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) {
+int CliSession::open(const QStringList& files, DropMode mode) {
     const bool withoutRules = rulesUnreadable();
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
@@ -90,7 +90,7 @@ int CliSession::open(const QStringList& files, Qt::KeyboardModifiers modifiers) 
         }
         paths << path;
     }
-    m_model->handle(paths, modifiers);
+    m_model->handle(paths, mode);
     settle();
     int reported = 0;
     while (m_model->pending()) {

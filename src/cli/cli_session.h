@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/drop_mode.h"
+
 #include <QStringList>
 #include <memory>
 #include <optional>
@@ -19,7 +21,7 @@ public:
     CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in);
     ~CliSession();
 
-    int open(const QStringList& files, Qt::KeyboardModifiers modifiers);
+    int open(const QStringList& files, DropMode mode);
     int listRules();
     int checkRules();
     int importRules(const QString& file);

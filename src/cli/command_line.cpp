@@ -214,9 +214,9 @@ protected:
         if (files.isEmpty()) {
             return usage(c, QStringLiteral("open needs at least one FILE"));
         }
-        const Qt::KeyboardModifiers modifiers = reveal     ? Qt::AltModifier
-                                                : defaults ? Qt::ShiftModifier
-                                                           : Qt::NoModifier;
+        const DropMode mode = reveal     ? DropMode::Reveal
+                              : defaults ? DropMode::Defaults
+                                         : DropMode::Route;
         if (c.window) {
             QStringList paths;
             const QString here = FileNames::currentFolder();
@@ -224,7 +224,7 @@ protected:
                 paths << FileNames::absolute(file, here);
             }
             InstanceChannel::Outcome outcome;
-            if (c.window->handOver(paths, modifiers, &outcome)) {
+            if (c.window->handOver(paths, mode, &outcome)) {
                 c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
                       << " to the Korvane window.\n";
                 if (!outcome.answered) { // it quit, or is a version that doesn't say
@@ -241,7 +241,7 @@ protected:
                       << terminalText(c.window->errorString()) << "; opening here.\n";
             }
         }
-        return CliSession(c.platform, c.out, c.err, c.in).open(files, modifiers);
+        return CliSession(c.platform, c.out, c.err, c.in).open(files, mode);
     }
 };
 

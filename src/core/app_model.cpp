@@ -76,9 +76,9 @@ void AppModel::setAlertText(const QString& text, bool problem) {
     Q_EMIT alertTextChanged();
 }
 
-QString AppModel::previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const {
+QString AppModel::previewDrop(const QStringList& files, DropMode mode) const {
     constexpr qsizetype kMost = 500; // the preview stays quick for a drag of thousands
-    return DropPlan::make(files.mid(0, kMost), modifiers, m_store->rules(), m_platform)
+    return DropPlan::make(files.mid(0, kMost), mode, m_store->rules(), m_platform)
         .preview(m_platform, files.size() > kMost, m_settings.folderBehavior());
 }
 
@@ -95,13 +95,12 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done,
-                      QStringList leftOut) {
+void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QStringList leftOut) {
     leftOut.removeAll(QString());
     if (files.isEmpty()) {
         return conclude(leftOut, false, done);
     }
-    const DropPlan plan = DropPlan::make(files, modifiers, m_store->rules(), m_platform);
+    const DropPlan plan = DropPlan::make(files, mode, m_store->rules(), m_platform);
     m_failures += int(plan.missing);
     if (plan.existing.isEmpty()) {
         return conclude(QStringList{plan.missing == 1

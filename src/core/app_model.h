@@ -73,11 +73,11 @@ public:
     using DropDone = std::function<void(const QString& summary, bool failed)>;
     // `done`, if given, hears the drop's end once its launches have reported back.
     // `leftOut` says what the front end couldn't take of the drop; it ends the summary.
-    void handle(const QStringList& files, Qt::KeyboardModifiers modifiers, DropDone done = {},
+    void handle(const QStringList& files, DropMode mode, DropDone done = {},
                 QStringList leftOut = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first 500 of them; nothing is opened.
-    QString previewDrop(const QStringList& files, Qt::KeyboardModifiers modifiers) const;
+    QString previewDrop(const QStringList& files, DropMode mode) const;
     void flash(const QString& text);
 
     void resolvePending(const PendingFile& file, const QString& app, bool always) {

@@ -16,12 +16,10 @@ void AppGroups::add(const QString& app, const QString& file) {
     m_groups[*it].files.append(file);
 }
 
-DropPlan DropPlan::make(const QStringList& files, Qt::KeyboardModifiers modifiers,
-                        const QList<Rule>& rules, const Platform& platform) {
+DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
+                        const Platform& platform) {
     DropPlan plan;
-    plan.mode = modifiers & Qt::AltModifier     ? Mode::Reveal
-                : modifiers & Qt::ShiftModifier ? Mode::Defaults
-                                                : Mode::Route;
+    plan.mode = mode;
     for (const QString& file : files) {
         if (platform.exists(file)) {
             plan.existing.append(file);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "drop_mode.h"
 #include "folder_behavior.h"
 #include "rule.h"
 
 #include <QHash>
 #include <QList>
 #include <QStringList>
-#include <Qt>
 
 namespace korvane {
 
@@ -32,8 +32,7 @@ private:
 
 // What a drop does, worked out without doing any of it.
 struct DropPlan {
-    // Alt reveals the files; Shift opens them in their default apps; otherwise rules route them.
-    enum class Mode { Route, Reveal, Defaults };
+    using Mode = DropMode;
 
     Mode mode = Mode::Route;
     QStringList existing; // the files that are there, in the order dropped
@@ -43,8 +42,8 @@ struct DropPlan {
     QStringList unmatched;   // no rule claims them, or they have no default app
     QList<Rule> missingApps; // rules whose app is not installed, once per file
 
-    static DropPlan make(const QStringList& files, Qt::KeyboardModifiers modifiers,
-                         const QList<Rule>& rules, const Platform& platform);
+    static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
+                         const Platform& platform);
 
     // What the drop will do, in one line for the drop zone while files are dragged over it:
     // "3 files → Text Editor · 2 → Image Viewer · 1 will ask". `more` when only some of the

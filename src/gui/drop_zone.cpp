@@ -216,19 +216,21 @@ void DropZone::setFileManagerName(const QString& name) {
     m_revealTarget->setToolTip(QStringLiteral("Drop here to just reveal in %1").arg(name));
 }
 
-Qt::KeyboardModifiers DropZone::modifiersAt(const QPointF& position,
-                                            Qt::KeyboardModifiers held) const {
+DropMode DropZone::modeAt(const QPointF& position, Qt::KeyboardModifiers held) const {
     const QPoint at = position.toPoint();
     if (m_targets->isVisible()) {
         if (m_defaultsTarget->geometry().contains(m_targets->mapFrom(this, at))) {
-            return Qt::ShiftModifier;
+            return DropMode::Defaults;
         }
         if (m_revealTarget->geometry().contains(m_targets->mapFrom(this, at))) {
-            return Qt::AltModifier;
+            return DropMode::Reveal;
         }
     }
     // On X11 the event has the keys; Wayland tells only a window with the keyboard focus.
-    return held | QGuiApplication::queryKeyboardModifiers();
+    const Qt::KeyboardModifiers keys = held | QGuiApplication::queryKeyboardModifiers();
+    return keys & Qt::AltModifier     ? DropMode::Reveal
+           : keys & Qt::ShiftModifier ? DropMode::Defaults
+                                      : DropMode::Route;
 }
 
 void DropZone::setTargeted(bool targeted) {
@@ -273,15 +275,15 @@ void DropZone::dragEnterEvent(QDragEnterEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
     setTargeted(true);
-    showPreview(modifiersAt(event->position(), event->modifiers()));
+    showPreview(modeAt(event->position(), event->modifiers()));
 }
 
 void DropZone::dragMoveEvent(QDragMoveEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    const Qt::KeyboardModifiers modifiers = modifiersAt(event->position(), event->modifiers());
-    if (modifiers != m_previewModifiers) {
-        showPreview(modifiers); // a key or a target, taken or let go during the drag
+    const DropMode mode = modeAt(event->position(), event->modifiers());
+    if (mode != m_previewMode) {
+        showPreview(mode); // a key or a target, taken or let go during the drag
     }
 }
 
@@ -289,14 +291,14 @@ void DropZone::dragLeaveEvent(QDragLeaveEvent*) {
     endDrag();
 }
 
-void DropZone::showPreview(Qt::KeyboardModifiers modifiers) {
-    m_previewModifiers = modifiers;
-    static_cast<DropTarget*>(m_defaultsTarget)->setHot(modifiers == Qt::ShiftModifier);
-    static_cast<DropTarget*>(m_revealTarget)->setHot(modifiers == Qt::AltModifier);
+void DropZone::showPreview(DropMode mode) {
+    m_previewMode = mode;
+    static_cast<DropTarget*>(m_defaultsTarget)->setHot(mode == DropMode::Defaults);
+    static_cast<DropTarget*>(m_revealTarget)->setHot(mode == DropMode::Reveal);
     if (!m_previewer) {
         return;
     }
-    QString preview = m_previewer(m_dragFiles, modifiers);
+    QString preview = m_previewer(m_dragFiles, mode);
     if (m_dragLinks > 0) {
         preview = Wording::joined({preview, linksLeftOut(m_dragLinks)});
     }
@@ -308,6 +310,7 @@ void DropZone::showPreview(Qt::KeyboardModifiers modifiers) {
 
 void DropZone::endDrag() {
     setTargeted(false);
+    m_previewMode.reset();
     m_dragFiles.clear();
     const QString last = m_lastMessage;
     m_messageOpacity->setOpacity(last.isNull() ? 0.0 : 1.0);
@@ -315,7 +318,7 @@ void DropZone::endDrag() {
 }
 
 void DropZone::dropEvent(QDropEvent* event) {
-    const Qt::KeyboardModifiers modifiers = modifiersAt(event->position(), event->modifiers());
+    const DropMode mode = modeAt(event->position(), event->modifiers());
     endDrag();
     int links = 0;
     const QStringList files = localFiles(event->mimeData(), &links);
@@ -325,7 +328,7 @@ void DropZone::dropEvent(QDropEvent* event) {
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(files, modifiers, links);
+    Q_EMIT filesDropped(files, mode, links);
 }
 
 } // namespace korvane

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/drop_mode.h"
+
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class QGraphicsOpacityEffect;
 class QLabel;
@@ -33,7 +36,7 @@ public:
     void setMessage(const QString& message);
 
     // Says in the message line what a drag's files would do, while they are over the zone.
-    using Previewer = std::function<QString(const QStringList&, Qt::KeyboardModifiers)>;
+    using Previewer = std::function<QString(const QStringList&, DropMode)>;
     void setPreviewer(Previewer previewer) { m_previewer = std::move(previewer); }
 
     // Shows or hides the "Undo" button beside the message.
@@ -48,7 +51,7 @@ public:
     static QString linksLeftOut(int links);
 
 Q_SIGNALS:
-    void filesDropped(const QStringList& files, Qt::KeyboardModifiers modifiers, int links);
+    void filesDropped(const QStringList& files, DropMode mode, int links);
     void targetedChanged(bool targeted);
     void undoClicked();
 
@@ -63,10 +66,10 @@ protected:
 private:
     static constexpr int kTall = 190;
     void setTargeted(bool targeted);
-    void showPreview(Qt::KeyboardModifiers modifiers);
-    // The keys a drop at `position` stands for: those of a target under it, else those held
-    // (as the event has them, or the keyboard as Qt last saw it).
-    Qt::KeyboardModifiers modifiersAt(const QPointF& position, Qt::KeyboardModifiers held) const;
+    void showPreview(DropMode mode);
+    // How a drop at `position` opens: by a target under it, else by the keys held (as the event
+    // has them, or the keyboard as Qt last saw it): Alt reveals, Shift opens in default apps.
+    DropMode modeAt(const QPointF& position, Qt::KeyboardModifiers held) const;
     void endDrag();
 
     bool m_targeted = false;
@@ -84,7 +87,7 @@ private:
     QLabel* m_revealTarget;
     QStringList m_dragFiles;
     int m_dragLinks = 0;
-    Qt::KeyboardModifiers m_previewModifiers;
+    std::optional<DropMode> m_previewMode;
     QString m_lastMessage;
 };
 

@@ -68,17 +68,16 @@ void GuiApp::serve(InstanceChannel& channel) {
             &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
     // A command that handed the files over hears how the drop ended.
-    connect(
-        &channel, &InstanceChannel::openRequested, m_model.get(),
-        [this, &channel](const QStringList& files, Qt::KeyboardModifiers modifiers, quint64 reply) {
-            m_model->handle(
-                files, modifiers,
-                [channel = QPointer(&channel), reply](const QString& summary, bool failed) {
-                    if (channel && reply != 0) {
-                        channel->answer(reply, summary, failed);
-                    }
-                });
-        });
+    connect(&channel, &InstanceChannel::openRequested, m_model.get(),
+            [this, &channel](const QStringList& files, DropMode mode, quint64 reply) {
+                m_model->handle(
+                    files, mode,
+                    [channel = QPointer(&channel), reply](const QString& summary, bool failed) {
+                        if (channel && reply != 0) {
+                            channel->answer(reply, summary, failed);
+                        }
+                    });
+            });
     if (!channel.isListening()) {
         m_model->setAlertText(
             QStringLiteral("Later starts of Korvane can't reach this window: %1. Until that is "

@@ -169,12 +169,12 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     // Drops reach the model after the drag callback has returned.
     connect(
         m_dropZone, &DropZone::filesDropped, this,
-        [this](const QStringList& files, Qt::KeyboardModifiers modifiers, int links) {
-            m_model.handle(files, modifiers, {}, {DropZone::linksLeftOut(links)});
+        [this](const QStringList& files, DropMode mode, int links) {
+            m_model.handle(files, mode, {}, {DropZone::linksLeftOut(links)});
         },
         Qt::QueuedConnection);
-    m_dropZone->setPreviewer([this](const QStringList& files, Qt::KeyboardModifiers modifiers) {
-        return m_model.previewDrop(files, modifiers);
+    m_dropZone->setPreviewer([this](const QStringList& files, DropMode mode) {
+        return m_model.previewDrop(files, mode);
     });
     // While a question is asked, the drop's summary stays behind it.
     connect(&m_model, &AppModel::messageChanged, this, [this] {

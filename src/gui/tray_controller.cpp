@@ -58,7 +58,8 @@ void TrayController::rebuildMenu() {
         item->setData(path);
         item->setToolTip(path);
         // Routed again by the rules, with no modifier keys.
-        connect(item, &QAction::triggered, &m_model, [this, path] { m_model.handle({path}, {}); });
+        connect(item, &QAction::triggered, &m_model,
+                [this, path] { m_model.handle({path}, DropMode::Route); });
     }
     if (!recents.isEmpty()) {
         recent->addSeparator();

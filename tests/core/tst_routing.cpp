@@ -154,8 +154,9 @@ private Q_SLOTS:
         }
         QSignalSpy flashed(f.model.get(), &AppModel::flashed);
         f.model->handle(f.files(data<QString>("files").split(u' ')),
-                        (setup.contains("alt") ? Qt::AltModifier : Qt::NoModifier) |
-                            (setup.contains("shift") ? Qt::ShiftModifier : Qt::NoModifier));
+                        setup.contains("alt")     ? DropMode::Reveal
+                        : setup.contains("shift") ? DropMode::Defaults
+                                                  : DropMode::Route);
         QVERIFY(f.settle());
         QCOMPARE(flashed.size(), 1);
         QCOMPARE(f.model->message(), message);
@@ -177,8 +178,8 @@ private Q_SLOTS:
             "drop a.md b.txt c.md | answer Sublime always | dismiss", "b.txt",
             "Sublime Text: a.md, c.md", 2);
         row("files a later rule claims open together",
-            "drop a.md b.md c.md | rule md>TextEdit | cancel | dismiss", "-", "TextEdit: b.md, c.md",
-            2);
+            "drop a.md b.md c.md | rule md>TextEdit | cancel | dismiss", "-",
+            "TextEdit: b.md, c.md", 2);
         row("no extension makes no rule", "drop README | answer TextEdit always", "-",
             "TextEdit: README", 1);
         row("a rule for the ending with a type of its own",

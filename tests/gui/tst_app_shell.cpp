@@ -10,6 +10,9 @@
 #include "support/test_data.h"
 #include "support/widgets.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QtConcurrent>
 #include <sys/resource.h>
@@ -174,7 +177,7 @@ private Q_SLOTS:
             files << QStringLiteral("/a/%1.md").arg(i % 11);
             f.platform.addFile(files.last());
         }
-        f.gui->model().handle(files + QStringList{"/a/gone.md"}, Qt::AltModifier);
+        f.gui->model().handle(files + QStringList{"/a/gone.md"}, DropMode::Reveal);
         QCOMPARE(f.gui->model().recents().mid(0, 2), (QStringList{"/a/0.md", "/a/10.md"}));
         QCOMPARE(AppModel(f.platform, f.dir.filePath("Korvane"), f.settings).recents(),
                  f.gui->model().recents());
@@ -184,7 +187,7 @@ private Q_SLOTS:
         recent->actions().at(1)->trigger();     // routed again, without modifiers: queued
         QCOMPARE(f.gui->model().pending()->path, "/a/10.md");
         f.platform.addFile("/a/Date & Time.md");
-        f.gui->model().handle({"/a/Date & Time.md"}, Qt::AltModifier);
+        f.gui->model().handle({"/a/Date & Time.md"}, DropMode::Reveal);
         tray.rebuildMenu(); // a name shown as it is, no mnemonic read in it
         QCOMPARE(tray.menu()->actions().at(2)->menu()->actions().first()->iconText(),
                  "Date & Time.md");
@@ -216,7 +219,7 @@ private Q_SLOTS:
         f.platform.addFile(odd);
         InstanceChannel::Outcome outcome; // as `korvane open` asks: how did the drop end?
         QVERIFY(fromAnotherThread([name, odd, &outcome] {
-            return InstanceChannel(name).handOver({odd, "/x/gone.md"}, Qt::AltModifier, &outcome);
+            return InstanceChannel(name).handOver({odd, "/x/gone.md"}, DropMode::Reveal, &outcome);
         }));
         QCOMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
         QVERIFY(outcome.answered && outcome.failed); // one file wasn't there
@@ -228,6 +231,59 @@ private Q_SLOTS:
         InstanceChannel blocked(name);
         QVERIFY(!blocked.requestShow() && !blocked.isRunning());
         QCOMPARE(blocked.errorString(), "it doesn't answer");
+    }
+
+    // A drop's mode travels by name, and as the keys that meant it, so that commands and windows
+    // of earlier versions understand each other.
+    void dropModeOnTheWire_data() {
+        columns<QByteArray, DropMode>("fields", "mode");
+        row("an earlier command's Alt", QByteArray("\"modifiers\": 134217728"), DropMode::Reveal);
+        row("an earlier command's Shift", QByteArray("\"modifiers\": 33554432"),
+            DropMode::Defaults);
+        row("by name", QByteArray("\"mode\": \"defaults\""), DropMode::Defaults);
+        row("the name wins", QByteArray("\"mode\": \"route\", \"modifiers\": 134217728"),
+            DropMode::Route);
+        row("an unknown name", QByteArray("\"mode\": \"later\", \"modifiers\": 33554432"),
+            DropMode::Defaults);
+        row("neither", QByteArray(""), DropMode::Route);
+    }
+    void dropModeOnTheWire() {
+        const QString name =
+            QStringLiteral("korvane-wire-%1").arg(QCoreApplication::applicationPid());
+        QString path;
+        {
+            InstanceChannel window(name);
+            QVERIFY(window.listen());
+            path = window.socketPath();
+            QSignalSpy opened(&window, &InstanceChannel::openRequested);
+            const QByteArray fields = data<QByteArray>("fields");
+            const QByteArray line = "{\"command\": \"open\", \"paths\": [\"" +
+                                    QByteArray("/x/a.md").toBase64() + "\"]" +
+                                    (fields.isEmpty() ? "" : ", " + fields) + "}\n";
+            QVERIFY(fromAnotherThread([path, line] {
+                QLocalSocket peer;
+                peer.connectToServer(path);
+                return peer.waitForConnected(2000) && peer.write(line) == line.size() &&
+                       peer.waitForReadyRead(5000) && peer.readLine().trimmed() == "ok";
+            }));
+            QCOMPARE(opened.size(), 1);
+            QCOMPARE(opened[0][1].value<DropMode>(), data<DropMode>("mode"));
+        }
+        // What this version sends: the name, and the keys for a window of an earlier version.
+        QLocalServer earlier;
+        QVERIFY(earlier.listen(path));
+        QFuture<bool> sent = QtConcurrent::run(
+            [name] { return InstanceChannel(name).handOver({"/x/a.md"}, DropMode::Reveal); });
+        QTRY_VERIFY(earlier.hasPendingConnections());
+        QLocalSocket* peer = earlier.nextPendingConnection();
+        QTRY_VERIFY(peer->canReadLine());
+        const QJsonObject message = QJsonDocument::fromJson(peer->readLine()).object();
+        peer->write("ok\n");
+        peer->flush();
+        QTRY_VERIFY(sent.isFinished());
+        QVERIFY(sent.result());
+        QCOMPARE(message.value("mode").toString(), "reveal");
+        QCOMPARE(message.value("modifiers").toInt(), int(Qt::AltModifier));
     }
 
     // Peers that stay quiet, send too much or pile up are let go; out of descriptors, the window

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace korvane {
+
+// How a drop is opened: by the rules, in each file's default app, or only shown in the file
+// manager. The front ends decide which (the window by Shift and Alt or its targets, the command
+// line by its options).
+enum class DropMode { Route, Reveal, Defaults };
+
+} // namespace korvane
