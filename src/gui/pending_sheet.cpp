@@ -5,6 +5,7 @@
 #include "core/app_model.h"
 #include "core/router.h"
 #include "core/wording.h"
+#include "dialog_size.h"
 #include "icons.h"
 #include "platform/platform.h"
 
@@ -110,9 +111,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     layout->addWidget(m_list);
     layout->addWidget(m_always);
     layout->addLayout(buttons);
-    // One size, so that window managers offer no maximize: its height for its width.
-    setFixedHeight(layout->hasHeightForWidth() ? layout->totalHeightForWidth(width())
-                                               : layout->totalSizeHint().height());
+    fitHeightToContent(*this);
 
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     // A suggestion is taken on activation (Enter, and a click or double-click as the style

@@ -2,6 +2,7 @@
 
 #include "core/folder_behavior.h"
 #include "core/settings.h"
+#include "dialog_size.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "style.h"
@@ -109,10 +110,8 @@ void SettingsWindow::setLaunchAtLogin(bool on) {
 
 bool SettingsWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
-    // One size, its content's: window managers offer no maximize for a window of one size.
-    if (event->type() == QEvent::LayoutRequest && layout()) {
-        setFixedHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
-                                                     : layout()->totalSizeHint().height());
+    if (event->type() == QEvent::LayoutRequest) {
+        fitHeightToContent(*this); // when a line under a switch comes or goes
     }
     return handled;
 }
