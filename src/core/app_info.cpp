@@ -1,6 +1,5 @@
 #include "app_info.h"
 
-#include "app_chooser.h"
 #include "platform/platform.h"
 #include "rule.h"
 #include "wording.h"
@@ -94,10 +93,6 @@ bool AppLookups::takesOneFileAtATime(const QString& app) {
         it = m_oneAtATime.insert(app, m_platform.takesOneFileAtATime(app));
     }
     return *it;
-}
-
-std::optional<QString> AppInfo::chooseApp(AppChooser& chooser) {
-    return chooser.chooseApp(QStringLiteral("Choose an App"));
 }
 
 } // namespace korvane

@@ -9,7 +9,6 @@
 
 namespace korvane {
 
-class AppChooser;
 class Platform;
 struct Rule;
 
@@ -29,8 +28,6 @@ public:
     // Safe to call off the main thread.
     static QStringList candidates(const QStringList& extensions,
                                   const std::optional<TypeGroup>& group, const Platform& platform);
-    // Lets the user pick any application; nothing when cancelled.
-    static std::optional<QString> chooseApp(AppChooser& chooser);
 };
 
 // The look-ups of one pass over many rules, each application asked about once: a list of

@@ -2,12 +2,10 @@
 
 #include "app_info.h"
 #include "opener.h"
-#include "panel_service.h"
 #include "platform/platform.h"
 #include "router.h"
 #include "settings.h"
 #include "store_file.h"
-#include "window_service.h"
 #include "wording.h"
 
 #include <QDir>
@@ -58,13 +56,6 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
 }
 
 AppModel::~AppModel() = default;
-
-void AppModel::setMainWindow(WindowService* window) {
-    m_mainWindow = window;
-}
-void AppModel::setPanels(PanelService* panels) {
-    m_panels = panels;
-}
 
 void AppModel::setAlertText(const QString& text, bool problem) {
     if (text == m_alertText && text.isNull() == m_alertText.isNull() &&
@@ -175,7 +166,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         asked = m_pending->add(file) || asked;
     }
     if (asked) {
-        bringWindowForward();
+        Q_EMIT attentionNeeded();
     }
     if (!plan.missingApps.isEmpty()) {
         m_failures += int(plan.missingApps.size());
@@ -351,30 +342,6 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
     conclude(parts, tally.failed || !tally.failures.isEmpty(), tally.done);
 }
 
-void AppModel::bringWindowForward() {
-    if (!m_mainWindow) {
-        return;
-    }
-    m_mainWindow->activateApplication();
-    if (m_mainWindow->isMinimized()) {
-        m_mainWindow->restoreMinimized();
-    }
-    m_mainWindow->raiseWindow();
-}
-
-void AppModel::exportRules() {
-    if (!m_panels) {
-        return;
-    }
-    const auto path =
-        m_panels->runSavePanel(QStringLiteral("Export Rules"), QStringLiteral("KorvaneRules.json"));
-    if (path && !path->isEmpty()) {
-        if (const auto error = exportRulesTo(*path)) {
-            setAlertText(*error);
-        }
-    }
-}
-
 std::optional<QString> AppModel::exportRulesTo(const QString& path) {
     if (!m_store->loadProblem().isEmpty()) {
         return m_store->loadProblem(); // the list is not the user's rules: never export it
@@ -385,21 +352,6 @@ std::optional<QString> AppModel::exportRulesTo(const QString& path) {
     flash(QStringLiteral("Exported %1")
               .arg(Wording::counted(m_store->rules().size(), "rule", "rules")));
     return std::nullopt;
-}
-
-void AppModel::importRules() {
-    if (!m_panels) {
-        return;
-    }
-    OpenPanelOptions options;
-    options.title = QStringLiteral("Import Rules");
-    options.jsonOnly = true;
-    const auto paths = m_panels->runOpenPanel(options);
-    if (paths && !paths->isEmpty()) {
-        if (const auto error = importRulesFrom(paths->first())) {
-            setAlertText(*error);
-        }
-    }
 }
 
 std::optional<QString> AppModel::importRulesFrom(const QString& path) {
@@ -430,29 +382,6 @@ std::optional<QString> AppModel::importRulesFrom(const QString& path) {
     }
     flash(QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")));
     return std::nullopt;
-}
-
-void AppModel::openPanel() {
-    if (m_mainWindow) {
-        m_mainWindow->activateApplication();
-    }
-    if (!m_panels) {
-        return;
-    }
-    OpenPanelOptions options;
-    options.title = QStringLiteral("Open File");
-    options.chooseFolders = true;
-    options.multipleSelection = true;
-    const QPointer<AppModel> self(this);
-    m_panels->beginOpenPanel(options, [self](const std::optional<QStringList>& paths) {
-        if (self && paths) {
-            self->handle(*paths, {});
-        }
-    });
-}
-
-void AppModel::showWindow() {
-    bringWindowForward();
 }
 
 void AppModel::desktopChanged() {

@@ -6,7 +6,6 @@
 #include "rule_store.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -16,10 +15,8 @@
 
 namespace korvane {
 
-class PanelService;
 class Platform;
 class Settings;
-class WindowService;
 
 // The spine of Korvane: opens dropped files by their plan and sums each drop up in one
 // message, keeps the recent files, holds the queue of files no rule claims, and runs the
@@ -65,10 +62,6 @@ public:
     // What the summary tells the user to do about a missing app ("Fix the rule below.").
     void setMissingAppHint(const QString& hint) { m_missingAppHint = hint; }
 
-    // Held weakly; either may be unset.
-    void setMainWindow(WindowService* window);
-    void setPanels(PanelService* panels);
-
     // How a drop ended: its summary (empty when it said nothing) and whether anything failed.
     using DropDone = std::function<void(const QString& summary, bool failed)>;
     // `done`, if given, hears the drop's end once its launches have reported back.
@@ -88,14 +81,9 @@ public:
     // Called each time the question closes; asks about the next file, if any.
     void pendingDismissed() { m_pending->dismissed(); }
 
-    // Through the file panels; a failure becomes the alert.
-    void exportRules();
-    void importRules();
-    // The same for a path; a failure is answered, and nothing is changed.
+    // A failure is answered, and nothing is changed.
     std::optional<QString> exportRulesTo(const QString& path);
     std::optional<QString> importRulesFrom(const QString& path);
-    void openPanel();
-    void showWindow();
 
     // The desktop's apps or defaults changed: views look them up again.
     void desktopChanged();
@@ -119,6 +107,8 @@ Q_SIGNALS:
     void rulesImported(const QList<Rule>& rules);
     // The last launch or reveal in flight has reported back.
     void launchesSettled();
+    // A file waits for the user's answer: the front end shows its question.
+    void attentionNeeded();
 
 private:
     struct Tally;
@@ -135,7 +125,6 @@ private:
     void settled();
     void recordRecents(const QStringList& files);
     QString missingAppsNote(const QList<Rule>& rules) const;
-    void bringWindowForward();
     void runDefaults(const Rule& rule, bool make, std::function<void()> done);
 
     Platform& m_platform;
@@ -148,8 +137,6 @@ private:
     bool m_alertIsProblem = true;
     int m_defaultsVersion = 0;
     QStringList m_recents;
-    QPointer<WindowService> m_mainWindow;
-    QPointer<PanelService> m_panels;
     int m_launchesInFlight = 0;
     int m_failures = 0;
     QString m_missingAppHint = QStringLiteral("Fix the rule below.");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app_chooser.h"
+#include "app_chooser.h"
 
 #include <QDialog>
 

@@ -6,20 +6,19 @@
 
 namespace korvane {
 
-// Gives a dialog its content's height for its width, as its only height, so that window managers
-// offer no maximize for it. Not on Wayland: there Qt's own title bar offers maximize whatever the
-// dialog asks, and a window of one size can't follow the compositor into that state.
-inline void fitHeightToContent(QWidget& dialog) {
+// Gives a dialog `width` and its content's height for that width, as its only size, so that
+// window managers offer no maximize for it. On Wayland only as its least size: there Qt's own
+// title bar offers maximize whatever the dialog asks, and a window of one size can't take the
+// size the compositor then gives it (weston ends the connection).
+inline void fitToContent(QWidget& dialog, int width) {
     QLayout* layout = dialog.layout();
-    if (!layout) {
-        return;
-    }
-    const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(dialog.width())
-                                                   : layout->totalSizeHint().height();
+    const int height = !layout                       ? dialog.sizeHint().height()
+                       : layout->hasHeightForWidth() ? layout->totalHeightForWidth(width)
+                                                     : layout->totalSizeHint().height();
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        dialog.setMinimumHeight(height);
+        dialog.setMinimumSize(width, height);
     } else {
-        dialog.setFixedHeight(height);
+        dialog.setFixedSize(width, height);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "app_chooser_dialog.h"
 #include "core/app_model.h"
 #include "core/settings.h"
-#include "gui_panels.h"
+#include "gui_file_dialogs.h"
 #include "main_window.h"
 #include "platform/platform.h"
 #include "settings_window.h"
@@ -38,8 +38,8 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     m_chooser = std::make_unique<GuiAppChooser>(platform);
     m_mainWindow = std::make_unique<MainWindow>(*m_model, m_chooser.get());
     m_chooser->setParentWindow(m_mainWindow.get());
-    m_panels = std::make_unique<GuiPanels>(m_mainWindow.get());
-    m_model->setPanels(m_panels.get());
+    m_dialogs = std::make_unique<GuiFileDialogs>(m_mainWindow.get());
+    m_mainWindow->setFileDialogs(m_dialogs.get());
     m_settingsWindow = std::make_unique<SettingsWindow>(platform, settings, m_mainWindow.get());
     m_settingsWindow->setTrayAvailable(m_trayAvailable);
     m_tray = std::make_unique<TrayController>(*m_model);
@@ -47,6 +47,9 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     connect(m_mainWindow->settingsAction(), &QAction::triggered, this, &GuiApp::showSettings);
     connect(m_mainWindow->quitAction(), &QAction::triggered, this, &GuiApp::quit);
     connect(m_tray.get(), &TrayController::settingsRequested, this, &GuiApp::showSettings);
+    connect(m_tray.get(), &TrayController::showRequested, this, &GuiApp::showMainWindow);
+    connect(m_tray.get(), &TrayController::openFileRequested, m_mainWindow.get(),
+            &MainWindow::openFile);
     connect(m_tray.get(), &TrayController::quitRequested, this, &GuiApp::quit);
     // Closing the last window and the session's end quit without those actions.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &GuiApp::flush);
@@ -60,7 +63,7 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
 }
 
 GuiApp::~GuiApp() {
-    m_model->setPanels(nullptr);
+    m_mainWindow->setFileDialogs(nullptr);
 }
 
 void GuiApp::serve(InstanceChannel& channel) {
@@ -108,8 +111,7 @@ void GuiApp::quit() {
 }
 
 void GuiApp::showMainWindow() {
-    m_mainWindow->show();
-    m_model->showWindow();
+    m_mainWindow->comeForward();
 }
 
 void GuiApp::showSettings() {

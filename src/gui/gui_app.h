@@ -10,7 +10,7 @@ namespace korvane {
 
 class AppModel;
 class GuiAppChooser;
-class GuiPanels;
+class GuiFileDialogs;
 class InstanceChannel;
 class MainWindow;
 class Platform;
@@ -66,7 +66,7 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<SettingsWindow> m_settingsWindow;
     std::unique_ptr<TrayController> m_tray;
-    std::unique_ptr<GuiPanels> m_panels;
+    std::unique_ptr<GuiFileDialogs> m_dialogs;
     std::unique_ptr<GuiAppChooser> m_chooser;
 };
 

@@ -3,6 +3,7 @@
 #include "core/app_model.h"
 #include "core/wording.h"
 #include "drop_zone.h"
+#include "file_dialogs.h"
 #include "icons.h"
 #include "pending_sheet.h"
 #include "platform/platform.h"
@@ -20,28 +21,6 @@
 #include <QVBoxLayout>
 
 namespace korvane {
-
-MainWindowService::MainWindowService(MainWindow& window)
-    : WindowService(&window)
-    , m_window(window) {}
-
-void MainWindowService::activateApplication() {
-    m_window.bringForward();
-}
-bool MainWindowService::isMinimized() const {
-    return m_window.isMinimized();
-}
-void MainWindowService::restoreMinimized() {
-    // A window the window manager iconified maps again only when shown anew.
-    const Qt::WindowStates state = m_window.windowState() & ~Qt::WindowMinimized;
-    m_window.hide();
-    m_window.setWindowState(state);
-    m_window.show();
-}
-void MainWindowService::raiseWindow() {
-    m_window.show();
-    m_window.bringForward();
-}
 
 namespace {
 
@@ -64,7 +43,6 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     : QMainWindow(parent)
     , m_model(model)
     , m_chooser(chooser)
-    , m_service(new MainWindowService(*this))
     , m_dropZone(new DropZone)
     , m_history(new RuleHistory(model.store(), this))
     , m_rules(new RulesList(model, chooser))
@@ -88,7 +66,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_openFile = file->addAction(QStringLiteral("Open File\u2026"), &m_model, &AppModel::openPanel);
+    m_openFile = file->addAction(QStringLiteral("Open File\u2026"), this, &MainWindow::openFile);
     m_openFile->setShortcut(QKeySequence::Open);
     m_openFile->setShortcutContext(Qt::ApplicationShortcut);
     m_settings = file->addAction(QStringLiteral("Settings\u2026"));
@@ -132,7 +110,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     resize(size.expandedTo(minimumSizeHint()));
 
     connect(m_addRule, &QPushButton::clicked, this, &MainWindow::addRule);
-    connect(m_import, &QPushButton::clicked, &m_model, &AppModel::importRules);
+    connect(m_import, &QPushButton::clicked, this, &MainWindow::importRules);
     connect(&m_model, &AppModel::rulesImported, m_history, &RuleHistory::recordAppended);
     m_rules->setHistory(m_history);
     // Undo: Ctrl+Z, and for a few seconds after a rule is deleted, moved or imported a button in
@@ -162,7 +140,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         m_history->stack().undo();
         m_dropZone->setUndoOffered(false);
     });
-    connect(m_export, &QPushButton::clicked, &m_model, &AppModel::exportRules);
+    connect(m_export, &QPushButton::clicked, this, &MainWindow::exportRules);
     auto updateExport = [this] { m_export->setEnabled(!m_model.store().rules().isEmpty()); };
     connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
     updateExport();
@@ -184,7 +162,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
-    m_model.setMainWindow(m_service);
+    connect(&m_model, &AppModel::attentionNeeded, this, &MainWindow::comeForward);
     syncPending();
     syncAlert();
 }
@@ -199,6 +177,44 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // A short window (a laptop at scale 2) gives the list the drop zone's spare height.
     m_dropZone->setMaximumHeight(height() < 620 ? m_dropZone->minimumSizeHint().height()
                                                 : m_dropZone->sizeHint().height());
+}
+
+void MainWindow::importRules() {
+    if (const auto path = m_dialogs ? m_dialogs->openRules() : std::nullopt) {
+        if (const auto error = m_model.importRulesFrom(*path)) {
+            m_model.setAlertText(*error);
+        }
+    }
+}
+
+void MainWindow::exportRules() {
+    if (const auto path = m_dialogs ? m_dialogs->saveRules() : std::nullopt) {
+        if (const auto error = m_model.exportRulesTo(*path)) {
+            m_model.setAlertText(*error);
+        }
+    }
+}
+
+void MainWindow::openFile() {
+    bringForward();
+    if (m_dialogs) {
+        m_dialogs->openItems([model = QPointer(&m_model)](const QStringList& paths) {
+            if (model) {
+                model->handle(paths, DropMode::Route);
+            }
+        });
+    }
+}
+
+void MainWindow::comeForward() {
+    if (isMinimized()) {
+        // A window the window manager iconified maps again only when shown anew.
+        const Qt::WindowStates state = windowState() & ~Qt::WindowMinimized;
+        hide();
+        setWindowState(state);
+    }
+    show();
+    bringForward();
 }
 
 void MainWindow::addRule() {

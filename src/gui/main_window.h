@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/window_service.h"
 #include "pending_sheet.h"
 
 #include <QMainWindow>
@@ -17,24 +16,9 @@ namespace korvane {
 class AppChooser;
 class AppModel;
 class DropZone;
-class MainWindow;
+class FileDialogs;
 class RuleHistory;
 class RulesList;
-
-// The main window as the model sees it.
-class MainWindowService : public WindowService {
-    Q_OBJECT
-
-public:
-    explicit MainWindowService(MainWindow& window);
-    void activateApplication() override;
-    bool isMinimized() const override;
-    void restoreMinimized() override;
-    void raiseWindow() override;
-
-private:
-    MainWindow& m_window;
-};
 
 // "Korvane": the drop zone, the rule commands, the rules list and the key hint. It shows the
 // pending sheet while the model holds a pending file and the "Default apps" alert while it holds
@@ -48,11 +32,18 @@ public:
 
     PendingSheet* pendingSheet() const { return m_sheet; }
     QMessageBox* alert() const { return m_alert; }
-    MainWindowService& service() const { return *m_service; }
     QAction* settingsAction() const { return m_settings; }
     QAction* quitAction() const { return m_quit; }
 
     void addRule();
+    // Import, Export and Open File ask through these; without them they do nothing.
+    void setFileDialogs(FileDialogs* dialogs) { m_dialogs = dialogs; }
+    void importRules();
+    void exportRules();
+    void openFile();
+    // Shows the window, restored if minimized, in front and active (a question waits, or the
+    // user asked for the window).
+    void comeForward();
     // Raises and activates the window, with the launcher's activation token when one came.
     void bringForward();
     void setActivationToken(const QString& token) { m_activationToken = token; }
@@ -71,7 +62,7 @@ private:
 
     AppModel& m_model;
     AppChooser* m_chooser;
-    MainWindowService* m_service;
+    FileDialogs* m_dialogs = nullptr;
     DropZone* m_dropZone;
     RuleHistory* m_history;
     RulesList* m_rules;

@@ -1,6 +1,6 @@
 #include "pending_sheet.h"
 
-#include "core/app_chooser.h"
+#include "app_chooser.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
@@ -45,7 +45,6 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     // A dialog of the window, of one size: no minimize or maximize button, on X11 or Wayland.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedWidth(400);
 
     auto* name = new QLabel(Wording::visible(QFileInfo(file.path).fileName()), this);
     name->setObjectName(QStringLiteral("pendingName"));
@@ -111,7 +110,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     layout->addWidget(m_list);
     layout->addWidget(m_always);
     layout->addLayout(buttons);
-    fitHeightToContent(*this);
+    fitToContent(*this, 400);
 
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     // A suggestion is taken on activation (Enter, and a click or double-click as the style
@@ -124,7 +123,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     }
     connect(m_chooseOther, &QPushButton::clicked, this, [this] {
         if (m_chooser) {
-            if (const auto app = AppInfo::chooseApp(*m_chooser)) {
+            if (const auto app = m_chooser->choose()) {
                 choose(*app);
             }
         }

@@ -1,6 +1,6 @@
 #include "rule_row.h"
 
-#include "core/app_chooser.h"
+#include "app_chooser.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/wording.h"
@@ -509,6 +509,7 @@ void RuleRow::updateView() {
         label->setFont(scaled(label->font(), 0.92));
         label->setPalette(m_appDetail->palette());
         m_infoLayout->addWidget(label);
+        label->show(); // now, not queued: the row is measured before the next paint
     }
 
     // The app and its name are looked up again only when the rule names another.
@@ -631,7 +632,7 @@ void RuleRow::buildAppMenu() {
         if (!m_chooser) {
             return;
         }
-        if (const auto app = AppInfo::chooseApp(*m_chooser)) {
+        if (const auto app = m_chooser->choose()) {
             Rule rule = m_rule;
             rule.setApp(*app, m_model.platform());
             write(rule);

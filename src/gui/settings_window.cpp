@@ -53,7 +53,6 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_dock->setObjectName(QStringLiteral("dock"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
     setWindowTitle(QStringLiteral("Korvane Settings"));
-    setFixedWidth(420);
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
         m_folders->addItem(behavior.label(platform), behavior.rawValue());
@@ -111,13 +110,14 @@ void SettingsWindow::setLaunchAtLogin(bool on) {
 bool SettingsWindow::event(QEvent* event) {
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::LayoutRequest) {
-        fitHeightToContent(*this); // when a line under a switch comes or goes
+        fitToContent(*this, 420); // when a line under a switch comes or goes
     }
     return handled;
 }
 
 void SettingsWindow::showEvent(QShowEvent* event) {
     m_login->setChecked(m_platform.launchAtLogin());
+    fitToContent(*this, 420);
     QWidget::showEvent(event);
 }
 

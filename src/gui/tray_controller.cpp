@@ -35,7 +35,7 @@ void TrayController::setVisible(bool visible) {
     connect(m_icon.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger) {
-                    m_model.showWindow();
+                    Q_EMIT showRequested();
                 }
             });
     m_icon->show();
@@ -44,10 +44,10 @@ void TrayController::setVisible(bool visible) {
 void TrayController::rebuildMenu() {
     QMenu* menu = m_menu.get();
     menu->clear();
-    connect(menu->addAction(QStringLiteral("Show Window")), &QAction::triggered, &m_model,
-            &AppModel::showWindow);
-    connect(menu->addAction(QStringLiteral("Open File\u2026")), &QAction::triggered, &m_model,
-            &AppModel::openPanel);
+    connect(menu->addAction(QStringLiteral("Show Window")), &QAction::triggered, this,
+            &TrayController::showRequested);
+    connect(menu->addAction(QStringLiteral("Open File\u2026")), &QAction::triggered, this,
+            &TrayController::openFileRequested);
     QMenu* recent = menu->addMenu(QStringLiteral("Recent"));
     const QStringList recents = m_model.recents();
     if (recents.isEmpty()) {

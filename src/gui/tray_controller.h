@@ -26,6 +26,8 @@ public:
     void rebuildMenu();
 
 Q_SIGNALS:
+    void showRequested();
+    void openFileRequested();
     void settingsRequested();
     void quitRequested();
 

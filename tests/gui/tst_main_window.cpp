@@ -185,9 +185,9 @@ private Q_SLOTS:
         QTest::keySequence(&f.window, QKeySequence::Redo);
         QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
-        ScriptedPanels panels(QStringList{f.dir.filePath("import.json")});
+        ScriptedDialogs dialogs(QStringList{f.dir.filePath("import.json")});
         f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}]");
-        f.model->setPanels(&panels);
+        f.window.setFileDialogs(&dialogs);
         find<QPushButton>(&f.window, "import")->click();
         QCOMPARE(f.model->store().rules().size(), 4);
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
@@ -448,6 +448,18 @@ private Q_SLOTS:
         QVERIFY(!find<QWidget>(zone, "revealTarget")->isVisible());
         QVERIFY(f.settle());
         QTRY_COMPARE(message->text() + " | " + f.openOrders().join("; "), summary);
+    }
+
+    // A question for a file handed to a minimized window brings the window back, with the
+    // question over it.
+    void questionRestoresTheWindow() {
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        f.window.showMinimized();
+        QTRY_VERIFY(f.window.isMinimized());
+        f.model->handle(f.files({"x.qqq"}), DropMode::Route);
+        QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet()->isVisible());
+        QVERIFY(!f.window.isMinimized() && f.window.isVisible());
     }
 
     // Cancel walks the queue; a file without extension can't make a rule; one click on a

@@ -2,7 +2,6 @@
 
 #include "core/app_model.h"
 #include "core/settings.h"
-#include "fake_services.h"
 #include "memory_platform.h"
 #include "test_data.h"
 
@@ -22,7 +21,6 @@ struct ModelFixture {
     MemoryPlatform platform;
     std::unique_ptr<Settings> settings;
     std::unique_ptr<AppModel> model;
-    FakeWindow window;
 
     ModelFixture() {
         platform.addApplication(kTextEdit, "textedit.desktop", "TextEdit", {"text/plain"});
@@ -37,7 +35,6 @@ struct ModelFixture {
         model = std::make_unique<AppModel>(platform, storeDirectory(), *settings);
         model->setMessageDuration(std::chrono::milliseconds(200));
         model->defaultManager().setReadBackDelay(std::chrono::milliseconds(10));
-        model->setMainWindow(&window);
     }
 
     QString storeDirectory() const { return dir.filePath(QStringLiteral("Korvane")); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gui/app_chooser.h"
+#include "gui/file_dialogs.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
@@ -18,6 +21,33 @@ template <typename T> T* find(const QObject* parent, const char* name) {
     }
     return child;
 }
+
+// A chooser that answers as told; nothing means cancelled.
+class ScriptedChooser : public AppChooser {
+public:
+    std::optional<QString> answer;
+    std::optional<QString> chooseApp(const QString&) override { return answer; }
+};
+
+// File dialogs that answer with the paths given; nothing means cancelled.
+class ScriptedDialogs : public FileDialogs {
+public:
+    explicit ScriptedDialogs(std::optional<QStringList> answer)
+        : m_answer(std::move(answer)) {}
+    std::optional<QString> saveRules() override { return first(); }
+    std::optional<QString> openRules() override { return first(); }
+    void openItems(std::function<void(const QStringList&)> done) override {
+        if (m_answer) {
+            done(*m_answer);
+        }
+    }
+
+private:
+    std::optional<QString> first() const {
+        return m_answer && !m_answer->isEmpty() ? std::optional(m_answer->first()) : std::nullopt;
+    }
+    std::optional<QStringList> m_answer;
+};
 
 // A dark theme's palette, as GNOME's dark style has it.
 inline QPalette darkPalette() {
