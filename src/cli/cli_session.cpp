@@ -9,6 +9,7 @@
 #include "platform/file_names.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
+#include "wording/finding_text.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -185,7 +186,10 @@ int CliSession::checkRules() {
     const QList<Rule> rules = m_model->store().rules();
     const QList<RuleDoctor::Finding> findings = RuleDoctor::check(rules, m_platform);
     for (const RuleDoctor::Finding& finding : findings) {
-        m_out << terminalText(finding.text) << "\n";
+        m_out << terminalText(QStringLiteral("Rule %1: %2")
+                                  .arg(finding.rule + 1)
+                                  .arg(findingText(finding, m_platform.systemName())))
+              << "\n";
     }
     m_out << (findings.isEmpty() ? QStringLiteral("No findings")
                                  : Wording::counted(findings.size(), "finding", "findings"))

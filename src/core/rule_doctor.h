@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace korvane {
 
@@ -14,20 +15,30 @@ class Platform;
 // have, rules that match nothing, and extensions that two rules name.
 class RuleDoctor {
 public:
+    // An extension or a type group, and the earlier rule that takes its files.
+    struct Taken {
+        QString extension; // empty for the group
+        std::optional<TypeGroup> group;
+        int rule = -1;
+    };
     struct Finding {
         enum Kind {
-            NeverApplies,
-            MissingApp,
-            OneFileAtATime,
-            UnknownExtension,
-            MatchesNothing,
-            Overlap,
-            NoFileName,
+            NeverApplies,     // `taken`: earlier rules take all its files
+            MissingApp,       // `appName`: the app the rule names
+            OneFileAtATime,   // `appName`: the installed app's name
+            UnknownExtension, // `extension` has no type of its own on this desktop
+            MatchesNothing,   // no extensions and no type group
+            ChooseApp,        // enabled, with no app
+            Overlap,          // `extension` is also in `otherRule`, which wins for it
+            NoFileName,       // `extension` can't end a file name
             NamesKorvane
         };
-        int rule; // its index in the list
-        Kind kind;
-        QString text; // one sentence, naming rules by number from 1
+        int rule = -1; // its index in the list
+        Kind kind = MatchesNothing;
+        QString extension;
+        int otherRule = -1;
+        QList<Taken> taken;
+        QString appName;
     };
 
     // The findings in rule order; safe off the main thread.

@@ -159,6 +159,9 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         if (!m_sheet || !m_model.message().isNull()) {
             m_dropZone->setMessage(m_model.message());
         }
+        if (m_model.message().isNull()) {
+            m_dropZone->setUndoOffered(false); // the offer goes with the message that made it
+        }
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);

@@ -4,8 +4,10 @@
 #include "core/rule_doctor.h"
 #include "core/wording.h"
 #include "icons.h"
+#include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
+#include "wording/finding_text.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -115,8 +117,8 @@ void RulesList::check() {
         for (const RuleDoctor::Finding& finding : RuleDoctor::check(rules, *platform)) {
             const QUuid id = rules[finding.rule].id;
             if (finding.kind != RuleDoctor::Finding::MissingApp && !lines.contains(id)) {
-                lines.insert(
-                    id, Wording::capitalised(finding.text.section(QStringLiteral(": "), 1, -1)));
+                lines.insert(id,
+                             Wording::capitalised(findingText(finding, platform->systemName())));
             }
         }
         return lines;

@@ -450,6 +450,31 @@ private Q_SLOTS:
         QTRY_COMPARE(message->text() + " | " + f.openOrders().join("; "), summary);
     }
 
+    // The offer to undo an import goes with the message that announced it, never lingering
+    // under the standing line; while shown it takes the import back.
+    void undoOfferLastsWithItsMessage() {
+        WindowFixture f;
+        f.addRules({"md>TextEdit"});
+        ScriptedDialogs dialogs(QStringList{f.dir.filePath("import.json")});
+        f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}, {}]");
+        f.window.setFileDialogs(&dialogs);
+        auto* message = find<QLabel>(&f.window, "dropMessage");
+        QPushButton* undo = find<QPushButton>(&f.window, "undo");
+        for (bool clickInTime : {false, true}) {
+            find<QPushButton>(&f.window, "import")->click();
+            QCOMPARE(f.model->store().rules().size(), 3);
+            QVERIFY(undo->isVisible());
+            if (clickInTime) {
+                undo->click();
+                QCOMPARE(f.model->store().rules().size(), 1);
+            } else {
+                QTRY_COMPARE(message->text(), QString());
+                QVERIFY(!undo->isVisible());
+                f.model->store().setRules(f.model->store().rules().mid(0, 1));
+            }
+        }
+    }
+
     // A question for a file handed to a minimized window brings the window back, with the
     // question over it.
     void questionRestoresTheWindow() {

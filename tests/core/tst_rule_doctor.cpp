@@ -1,0 +1,79 @@
+#include "core/rule_doctor.h"
+#include "support/memory_platform.h"
+#include "support/test_data.h"
+
+using namespace korvane;
+
+namespace {
+
+// A finding in one line: rule number, kind, then what it carries.
+QString describe(const RuleDoctor::Finding& finding) {
+    static const char* const kinds[] = {"neverApplies",     "missingApp",     "oneFileAtATime",
+                                        "unknownExtension", "matchesNothing", "chooseApp",
+                                        "overlap",          "noFileName",     "namesKorvane"};
+    QStringList parts{QString::number(finding.rule + 1), QLatin1String(kinds[finding.kind])};
+    if (!finding.extension.isEmpty()) {
+        parts << finding.extension;
+    }
+    if (finding.otherRule >= 0) {
+        parts << QStringLiteral("by %1").arg(finding.otherRule + 1);
+    }
+    for (const RuleDoctor::Taken& taken : finding.taken) {
+        parts << QStringLiteral("%1@%2")
+                     .arg(taken.group ? taken.group->rawValue() : taken.extension)
+                     .arg(taken.rule + 1);
+    }
+    if (!finding.appName.isEmpty()) {
+        parts << finding.appName;
+    }
+    return parts.join(u' ');
+}
+
+} // namespace
+
+class TestRuleDoctor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // What the check finds, with the rules and extensions it names, in rule order.
+    void findings_data() {
+        columns<QStringList, QString>("rules", "found");
+        row("a good list", QStringList{"md>TextEdit", "png>Preview"}, "");
+        row("nothing to match", QStringList{">TextEdit"}, "1 matchesNothing");
+        row("no app", QStringList{"md>"}, "1 chooseApp");
+        row("one extension taken earlier", QStringList{"md,txt>TextEdit", "md,zip>Preview"},
+            "2 overlap md by 1");
+        row("every extension taken", QStringList{"md,txt>TextEdit", "txt,md>Preview"},
+            "2 neverApplies txt@1 md@1");
+        row("the group taken too", QStringList{"@text>TextEdit", "md>Preview", "@text>Preview"},
+            "3 neverApplies text@1");
+        row("an earlier rule that is off takes nothing", QStringList{"!md>TextEdit", "md>Preview"},
+            "");
+        row("an earlier rule without app takes nothing", QStringList{"md>", "md>Preview"},
+            "1 chooseApp");
+        row("the app is gone", QStringList{"md>Gone"}, "1 missingApp Gone");
+        row("Korvane itself", QStringList{"md>Korvane"}, "1 namesKorvane");
+        row("no type, no file name", QStringList{"qqq,a/b>TextEdit"},
+            "1 unknownExtension qqq | 1 noFileName a/b");
+        row("the same extension in another Unicode form",
+            QStringList{QString::fromUtf8("caf\xc3\xa9>TextEdit"),
+                        QString::fromUtf8("cafe\xcc\x81>Preview")},
+            QString::fromUtf8("1 unknownExtension caf\xc3\xa9 | 2 neverApplies cafe\xcc\x81@1 | "
+                              "2 unknownExtension cafe\xcc\x81"));
+    }
+    void findings() {
+        MemoryPlatform platform;
+        platform.addApplication("/apps/textedit.desktop", "textedit.desktop", "TextEdit",
+                                {"text/plain"});
+        platform.addApplication("/apps/preview.desktop", "preview.desktop", "Preview", {"image/*"});
+        QStringList found;
+        for (const RuleDoctor::Finding& finding :
+             RuleDoctor::check(rulesFrom(data<QStringList>("rules")), platform)) {
+            found << describe(finding);
+        }
+        QCOMPARE(found.join(" | "), data<QString>("found"));
+    }
+};
+
+QTEST_MAIN(TestRuleDoctor)
+#include "tst_rule_doctor.moc"
