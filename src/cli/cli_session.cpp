@@ -9,6 +9,7 @@
 #include "platform/file_names.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
+#include "wording/defaults_text.h"
 #include "wording/finding_text.h"
 
 #include <QDir>
@@ -238,11 +239,10 @@ int CliSession::runDefaults(int number, bool make) {
               << ")\n";
         return 1;
     }
-    const int version = m_model->defaultsVersion();
     QEventLoop loop;
-    bool finished = false;
-    auto done = [&] {
-        finished = true;
+    std::optional<DefaultsReport> ended;
+    auto done = [&](const DefaultsReport& report) {
+        ended = report;
         loop.quit();
     };
     if (make) {
@@ -250,15 +250,15 @@ int CliSession::runDefaults(int number, bool make) {
     } else {
         m_model->restoreDefaults(rules[number - 1], done);
     }
-    if (!finished) {
+    if (!ended) {
         loop.exec();
     }
-    const QString report = m_model->alertText();
-    if (m_model->defaultsVersion() == version) {
+    const QString report = defaultsReportText(*ended, m_platform.systemName());
+    if (ended->refusal != DefaultsReport::None) {
         m_err << terminalLines(report) << "\n"; // the rule cannot be used: nothing was tried
         return 1;
     }
-    if (report.isNull()) { // only a restore passes over every extension
+    if (ended->outcomes.isEmpty()) { // only a restore passes over every extension
         m_err << "korvane: rule " << number
               << " has no replaced defaults on record, so there is nothing to restore\n";
         return 1;

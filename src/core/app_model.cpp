@@ -389,43 +389,48 @@ void AppModel::desktopChanged() {
     Q_EMIT defaultsVersionChanged();
 }
 
-void AppModel::makeDefault(const Rule& rule, std::function<void()> done) {
+void AppModel::makeDefault(const Rule& rule, DefaultsDone done) {
     runDefaults(rule, true, std::move(done));
 }
 
-void AppModel::restoreDefaults(const Rule& rule, std::function<void()> done) {
+void AppModel::restoreDefaults(const Rule& rule, DefaultsDone done) {
     runDefaults(rule, false, std::move(done));
 }
 
-void AppModel::runDefaults(const Rule& rule, bool make, std::function<void()> done) {
+void AppModel::runDefaults(const Rule& rule, bool make, DefaultsDone done) {
+    auto refuse = [this, &done](DefaultsReport::Refusal refusal, const QString& problem = {}) {
+        DefaultsReport report;
+        report.refusal = refusal;
+        report.problem = problem;
+        Q_EMIT defaultsReported(report);
+        if (done) {
+            done(report);
+        }
+    };
     if (const auto problem = m_platform.settingsProblem()) {
-        setAlertText(*problem); // nothing is tried on settings that can't be read safely
-        return done ? done() : void();
+        // Nothing is tried on settings that can't be read safely.
+        return refuse(DefaultsReport::UnsafeSettings, *problem);
     }
     std::optional<QString> app;
     if (make) {
         app = AppInfo::resolve(rule, m_platform);
-        const QString problem =
-            !app ? QStringLiteral("The app for this rule wasn't found. Choose an app first.")
-            : rule.extensions.isEmpty()
-                ? QStringLiteral(
-                      "Add at least one extension first. Type groups can't be set as defaults.")
-                : QString();
-        if (!problem.isNull()) {
-            setAlertText(problem);
-            return done ? done() : void();
+        if (!app) {
+            return refuse(DefaultsReport::NoApp);
+        }
+        if (rule.extensions.isEmpty()) {
+            return refuse(DefaultsReport::NoExtension);
         }
     }
     m_defaultManager->runAll(rule.extensions, app,
-                             [this, done](const QStringList& lines, int failures) {
-                                 m_failures += failures;
+                             [this, done](const QList<DefaultOutcome>& outcomes) {
+                                 DefaultsReport report;
+                                 report.outcomes = outcomes;
+                                 m_failures += report.failures();
                                  ++m_defaultsVersion;
                                  Q_EMIT defaultsVersionChanged();
-                                 if (!lines.isEmpty()) {
-                                     setAlertText(lines.join(u'\n'), failures > 0);
-                                 }
+                                 Q_EMIT defaultsReported(report);
                                  if (done) {
-                                     done();
+                                     done(report);
                                  }
                              });
 }

@@ -88,9 +88,10 @@ public:
     // The desktop's apps or defaults changed: views look them up again.
     void desktopChanged();
 
-    // `done`, if given, runs when the command has finished.
-    void makeDefault(const Rule& rule, std::function<void()> done = {});
-    void restoreDefaults(const Rule& rule, std::function<void()> done = {});
+    // `done`, if given, hears how the command ended; so does defaultsReported.
+    using DefaultsDone = std::function<void(const DefaultsReport& report)>;
+    void makeDefault(const Rule& rule, DefaultsDone done = {});
+    void restoreDefaults(const Rule& rule, DefaultsDone done = {});
 
     // How long a message stays (3.5 s).
     void setMessageDuration(std::chrono::milliseconds duration) { m_messageDuration = duration; }
@@ -109,6 +110,8 @@ Q_SIGNALS:
     void launchesSettled();
     // A file waits for the user's answer: the front end shows its question.
     void attentionNeeded();
+    // How a make-default or restore command ended.
+    void defaultsReported(const DefaultsReport& report);
 
 private:
     struct Tally;
@@ -125,7 +128,7 @@ private:
     void settled();
     void recordRecents(const QStringList& files);
     QString missingAppsNote(const QList<Rule>& rules) const;
-    void runDefaults(const Rule& rule, bool make, std::function<void()> done);
+    void runDefaults(const Rule& rule, bool make, DefaultsDone done);
 
     Platform& m_platform;
     Settings& m_settings;

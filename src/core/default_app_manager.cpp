@@ -3,7 +3,6 @@
 #include "app_info.h"
 #include "platform/platform.h"
 #include "store_file.h"
-#include "wording.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -146,33 +145,29 @@ bool DefaultAppManager::settle(Record& record, const ContentType& type) const {
     return true;
 }
 
-QString DefaultAppManager::stillOpens(const ContentType& type) const {
-    const auto current = m_platform.defaultApplicationForType(type);
-    if (!current) {
-        return QStringLiteral("%1 didn't take the new default.")
-            .arg(Wording::capitalised(m_platform.systemName()));
+DefaultOutcome DefaultAppManager::stillOpens(const QString& ext, DefaultOutcome::Kind kind,
+                                             const ContentType& type) const {
+    DefaultOutcome outcome = DefaultOutcome::of(ext, kind);
+    if (const auto current = m_platform.defaultApplicationForType(type)) {
+        outcome.app = AppInfo::displayName(*current, m_platform);
+        outcome.origin = QDir::toNativeSeparators(m_platform.defaultOrigin(type));
     }
-    const QString name = AppInfo::displayName(*current, m_platform);
-    const QString origin = m_platform.defaultOrigin(type);
-    return origin.isEmpty() ? QStringLiteral("%1 still opens these files.").arg(name)
-                            : QStringLiteral("%1 still opens these files, as set in %2.")
-                                  .arg(name, QDir::toNativeSeparators(origin));
+    return outcome;
 }
 
 void DefaultAppManager::setDefault(const QString& ext, const QString& app, Report done) {
-    const QString head = u'.' + ext + QStringLiteral(": ");
+    auto failed = [ext](const QString& error) {
+        return DefaultOutcome::failed(ext, DefaultOutcome::Failed, error);
+    };
     const auto type = m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
-        done(head +
-                 QStringLiteral("not possible. %1 has no registered file type for this extension.")
-                     .arg(Wording::capitalised(m_platform.systemName())),
-             false);
+        done(DefaultOutcome::of(ext, DefaultOutcome::NoType));
         return;
     }
     const QString name = AppInfo::displayName(app, m_platform);
     const auto current = m_platform.defaultApplicationForType(*type);
     if (same(current, app)) {
-        done(head + name + QStringLiteral(" is already the default."), true);
+        done(DefaultOutcome::of(ext, DefaultOutcome::AlreadyDefault, name));
         return;
     }
     const QString previous = current ? m_platform.applicationId(*current) : QString();
@@ -192,7 +187,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         }
     });
     if (error) {
-        done(head + QStringLiteral("not possible. ") + *error, false);
+        done(failed(*error));
         return;
     }
     // Settles the intent, as made or as not made.
@@ -212,7 +207,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     auto applied = [=, this](const std::optional<QString>& error) {
         if (error) {
             settled(false);
-            done(head + QStringLiteral("not possible. ") + *error, false);
+            done(failed(*error));
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
@@ -220,12 +215,12 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
                 // The change has no effect: take it back, record nothing, and say what decides.
                 m_platform.undoDefaultChange(contentType, plan.change, [](const auto&) {});
                 settled(false);
-                done(head + QStringLiteral("not changed. ") + stillOpens(contentType), false);
+                done(stillOpens(ext, DefaultOutcome::NotChanged, contentType));
                 return;
             }
             // Should this fail, the intent stays on record, and restores as well.
             settled(true);
-            done(head + QStringLiteral("done. %1 is now the default.").arg(name), true);
+            done(DefaultOutcome::of(ext, DefaultOutcome::Made, name));
         });
     };
     m_platform.setDefaultApplication(
@@ -238,19 +233,21 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
 }
 
 void DefaultAppManager::restore(const QString& ext, Report done) {
-    const QString head = u'.' + ext + QStringLiteral(": ");
+    auto failed = [ext](const QString& error) {
+        return DefaultOutcome::failed(ext, DefaultOutcome::Failed, error);
+    };
     load(); // another Korvane may have changed it
     if (m_loadError) {
-        done(head + QStringLiteral("not possible. ") + *m_loadError, false);
+        done(failed(*m_loadError));
         return;
     }
     if (!m_records.entries.contains(ext)) {
-        done(head + QStringLiteral("nothing to restore."), true);
+        done(DefaultOutcome::of(ext, DefaultOutcome::NothingToRestore));
         return;
     }
     const auto type = m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
-        done(head + QStringLiteral("not possible to restore."), false);
+        done(DefaultOutcome::of(ext, DefaultOutcome::NoTypeToRestore));
         return;
     }
     Record record = m_records.entries.value(ext);
@@ -259,9 +256,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     };
     if (!settle(record, *type)) {
         forget();
-        done(head + QStringLiteral("nothing to restore; the change was cut short before it was "
-                                   "made."),
-             true);
+        done(DefaultOutcome::of(ext, DefaultOutcome::CutShort));
         return;
     }
     // A default the user chose after ours is theirs: leave it. Asked of the setting the change
@@ -269,10 +264,8 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     const auto current = m_platform.defaultAfterChange(*type, record.change);
     if (!current || m_platform.applicationId(*current) != record.changedTo) {
         forget();
-        done(head + (current ? QStringLiteral("left as it is; you changed it to %1 since.")
-                                   .arg(AppInfo::displayName(*current, m_platform))
-                             : QStringLiteral("left as it is; its default was removed since.")),
-             false);
+        done(DefaultOutcome::of(ext, DefaultOutcome::ChangedSince,
+                                current ? AppInfo::displayName(*current, m_platform) : QString()));
         return;
     }
     const auto previous = record.previousAppId.isEmpty()
@@ -280,16 +273,14 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                               : m_platform.applicationForIdentifier(record.previousAppId);
     if (record.change.isEmpty() && !previous) {
         forget();
-        done(head + QStringLiteral("the previous default app is unknown or no longer installed, "
-                                   "so it was left as is."),
-             false);
+        done(DefaultOutcome::of(ext, DefaultOutcome::PreviousUnknown));
         return;
     }
     const ContentType contentType = *type;
     const QPointer<QObject> guard(this);
     auto undone = [=, this](const std::optional<QString>& error) {
         if (error) {
-            done(head + QStringLiteral("not possible. ") + *error, false);
+            done(failed(*error));
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
@@ -297,19 +288,16 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
             const bool back = previous ? same(now, previous)
                                        : !now || m_platform.applicationId(*now) != record.changedTo;
             if (!back) {
-                done(head + QStringLiteral("not restored. ") + stillOpens(contentType), false);
+                done(stillOpens(ext, DefaultOutcome::NotRestored, contentType));
                 return;
             }
             if (const auto recordError = forget()) {
-                done(head + QStringLiteral("restored, but the record couldn't be updated: ") +
-                         *recordError,
-                     false);
+                done(DefaultOutcome::failed(ext, DefaultOutcome::RestoredUnrecorded, *recordError));
                 return;
             }
-            done(head + (previous ? QStringLiteral("restored to %1.")
-                                        .arg(AppInfo::displayName(*previous, m_platform))
-                                  : QStringLiteral("restored; it had no default app before.")),
-                 true);
+            done(DefaultOutcome::of(ext, DefaultOutcome::Restored,
+                                    previous ? AppInfo::displayName(*previous, m_platform)
+                                             : QString()));
         });
     };
     auto posted = [guard, undone](const std::optional<QString>& error) {
@@ -329,12 +317,11 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
 }
 
 void DefaultAppManager::runAll(const QStringList& extensions, const std::optional<QString>& app,
-                               std::function<void(const QStringList&, int)> done) {
+                               std::function<void(const QList<DefaultOutcome>&)> done) {
     struct Run {
         QStringList extensions;
         qsizetype next = 0;
-        QStringList lines;
-        int failures = 0;
+        QList<DefaultOutcome> outcomes;
         bool stepping = false; // the loop below runs
         bool answered = false; // the extension asked in it answered at once
         std::function<void()> step;
@@ -351,9 +338,8 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
         run->stepping = true;
         while (self && run->next < run->extensions.size()) {
             const QString ext = run->extensions[run->next++];
-            auto report = [run](const QString& sentence, bool ok) {
-                run->lines << sentence;
-                run->failures += ok ? 0 : 1;
+            auto report = [run](const DefaultOutcome& outcome) {
+                run->outcomes << outcome;
                 run->step();
             };
             run->answered = false;
@@ -377,7 +363,7 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
         const bool alive = bool(self);
         kept->step = nullptr;
         if (alive) {
-            finished(kept->lines, kept->failures);
+            finished(kept->outcomes);
         }
     };
     run->step();

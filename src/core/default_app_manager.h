@@ -1,5 +1,7 @@
 #pragma once
 
+#include "default_outcome.h"
+
 #include <QHash>
 #include <QJsonObject>
 #include <QObject>
@@ -15,8 +17,7 @@ class Platform;
 struct ContentType;
 
 // Makes an application the system default for one extension, records the default it replaced
-// the first time, and puts that one back on request. Every operation ends in one sentence, and
-// says whether it did what was asked.
+// the first time, and puts that one back on request. Every operation ends in one outcome.
 class DefaultAppManager : public QObject {
     Q_OBJECT
 
@@ -35,7 +36,7 @@ public:
         QJsonObject unknown; // entries Korvane can't read, kept as they are
         friend bool operator==(const Records&, const Records&) = default;
     };
-    using Report = std::function<void(const QString& sentence, bool ok)>;
+    using Report = std::function<void(const DefaultOutcome& outcome)>;
 
     // Loads `directory`/previous-defaults.json.
     DefaultAppManager(Platform& platform, const QString& directory, QObject* parent = nullptr);
@@ -45,9 +46,9 @@ public:
     void restore(const QString& ext, Report done);
     // Sets `app` (or, without one, restores) for each extension in turn, the next once the
     // previous has answered; restoring passes over extensions with no record. `done` gets every
-    // sentence and how many did not do what was asked.
+    // outcome.
     void runAll(const QStringList& extensions, const std::optional<QString>& app,
-                std::function<void(const QStringList& lines, int failures)> done);
+                std::function<void(const QList<DefaultOutcome>& outcomes)> done);
 
     const QHash<QString, Record>& records() const { return m_records.entries; }
     QString filePath() const { return m_filePath; }
@@ -70,7 +71,9 @@ private:
     // happened is a record like any; one that didn't leaves the record as it was before.
     // False when that leaves no record.
     bool settle(Record& record, const ContentType& type) const;
-    QString stillOpens(const ContentType& type) const;
+    // Which app still opens the type, and which file says so.
+    DefaultOutcome stillOpens(const QString& ext, DefaultOutcome::Kind kind,
+                              const ContentType& type) const;
 
     Platform& m_platform;
     QString m_filePath;

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rules_list.h"
+#include "wording/defaults_text.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -165,6 +166,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
+    connect(&m_model, &AppModel::defaultsReported, this, [this](const DefaultsReport& report) {
+        const QString text = defaultsReportText(report, m_model.platform().systemName());
+        if (!text.isEmpty()) {
+            m_model.setAlertText(text,
+                                 report.refusal != DefaultsReport::None || report.failures() > 0);
+        }
+    });
     connect(&m_model, &AppModel::attentionNeeded, this, &MainWindow::comeForward);
     syncPending();
     syncAlert();

@@ -644,7 +644,7 @@ void RuleRow::runCommand(bool make) {
     m_busy = true;
     updateView();
     const QPointer<RuleRow> self(this);
-    auto done = [self] {
+    auto done = [self](const DefaultsReport&) {
         if (self) {
             self->m_busy = false;
             self->updateView();

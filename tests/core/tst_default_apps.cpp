@@ -1,26 +1,31 @@
 #include "support/model_fixture.h"
 #include "support/test_data.h"
+#include "wording/defaults_text.h"
 
 using namespace korvane;
 using Outcome = MemoryPlatform::DefaultOutcome;
 
 namespace {
 
+// One extension's outcome, as the front ends say it.
 QString run(DefaultAppManager& manager, bool set, const QString& ext, const QString& app = {}) {
     QString sentence;
-    auto done = [&](const QString& s, bool) { sentence = s; };
+    auto done = [&](const DefaultOutcome& outcome) {
+        sentence = defaultOutcomeText(outcome, MemoryPlatform().systemName());
+    };
     set ? manager.setDefault(ext, app, done) : manager.restore(ext, done);
     (void)QTest::qWaitFor([&] { return !sentence.isEmpty(); }, 2000);
     return sentence;
 }
 
-// Runs the make-default or restore command of the window on a rule; answers its alert.
+// Runs the make-default or restore command of the window on a rule; answers its report as the
+// front ends say it.
 QString command(ModelFixture& f, bool make, const Rule& rule) {
-    bool finished = false;
-    make ? f.model->makeDefault(rule, [&] { finished = true; })
-         : f.model->restoreDefaults(rule, [&] { finished = true; });
-    (void)QTest::qWaitFor([&] { return finished; }, 2000);
-    return f.model->alertText();
+    std::optional<DefaultsReport> report;
+    auto done = [&](const DefaultsReport& r) { report = r; };
+    make ? f.model->makeDefault(rule, done) : f.model->restoreDefaults(rule, done);
+    (void)QTest::qWaitFor([&] { return report.has_value(); }, 2000);
+    return report ? defaultsReportText(*report, f.platform.systemName()) : "<no report>";
 }
 
 } // namespace
@@ -155,7 +160,7 @@ private Q_SLOTS:
     void cutShortChangeIsRestored() {
         ModelFixture f;
         f.model->defaultManager().setReadBackDelay(std::chrono::hours(1));
-        f.model->defaultManager().setDefault("png", ModelFixture::kSublime, [](auto, auto) {});
+        f.model->defaultManager().setDefault("png", ModelFixture::kSublime, [](auto) {});
         QTRY_COMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kSublime);
         DefaultAppManager next(f.platform, f.storeDirectory());
         next.setReadBackDelay(std::chrono::milliseconds(10));
