@@ -8,6 +8,8 @@
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "style.h"
+#include "widgets/drop_down.h"
+#include "widgets/elided_label.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -33,77 +35,9 @@ namespace korvane {
 
 namespace {
 
-constexpr int kAppColumnWidth = 150;
-constexpr int kFieldsWidth = 480;
-
 QFont scaled(QFont font, double factor) {
     font.setPointSizeF(font.pointSizeF() * factor);
     return font;
-}
-
-// A drop-down as GNOME and KDE draw one: a framed button, its text at the left and its arrow
-// centred at the right, apart. Where the row is narrow its text is elided, so that the row
-// always fits the window.
-class DropDown : public QToolButton {
-public:
-    using QToolButton::QToolButton;
-    QSize sizeHint() const override {
-        // Advances are rounded; a pixel more keeps a text that fits from being elided.
-        return {kTextInset + fontMetrics().horizontalAdvance(text()) + 2 + kArrowSpace,
-                QToolButton::sizeHint().height()};
-    }
-    QSize minimumSizeHint() const override {
-        return {kTextInset + fontMetrics().horizontalAdvance(QStringLiteral("Add typ\u2026")) +
-                    kArrowSpace,
-                QToolButton::minimumSizeHint().height()};
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionToolButton option;
-        initStyleOption(&option);
-        // The frame alone, without the style's own small arrow; then the text and the arrow.
-        option.features &= ~QStyleOptionToolButton::HasMenu;
-        option.text.clear();
-        option.icon = QIcon();
-        painter.drawComplexControl(QStyle::CC_ToolButton, option);
-        const QRect textRect = rect().adjusted(kTextInset, 0, -kArrowSpace, 0);
-        painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter, palette(), isEnabled(),
-                             fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width()),
-                             QPalette::ButtonText);
-        QStyleOption arrow;
-        arrow.initFrom(this);
-        arrow.rect = QRect(width() - kArrowSpace + 4, (height() - 8) / 2, 9, 8);
-        painter.drawPrimitive(QStyle::PE_IndicatorArrowDown, arrow);
-    }
-
-private:
-    static constexpr int kTextInset = 8;
-    static constexpr int kArrowSpace = 22; // the arrow and the space either side of it
-};
-
-// A one-line label that elides its end where the row is narrow.
-class ElidedLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawText(contentsRect(), int(alignment()),
-                         fontMetrics().elidedText(text(), Qt::ElideRight, contentsRect().width()));
-    }
-};
-
-QToolButton* menuButton(QWidget* parent) {
-    auto* button = new DropDown(parent);
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // may shrink and elide
-    button->setPopupMode(QToolButton::InstantPopup);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setMenu(new QMenu(button));
-    return button;
 }
 
 } // namespace
@@ -116,12 +50,12 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_grip(new QLabel(this))
     , m_enabled(new QCheckBox(this))
     , m_extensions(new QLineEdit(rule.extensions.join(QStringLiteral(", ")), this))
-    , m_groupButton(menuButton(this))
+    , m_groupButton(new DropDown(this))
     , m_infoLayout(new QVBoxLayout)
     , m_appIcon(new QLabel(this))
     , m_appName(new ElidedLabel(this))
     , m_appDetail(new QLabel(this))
-    , m_appButton(menuButton(this))
+    , m_appButton(new DropDown(this))
     , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
     , m_restore(new QPushButton(QStringLiteral("Restore"), this))
     , m_delete(new QToolButton(this))
@@ -284,7 +218,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
         if (key == taskKey()) {
             const Refresh result = m_watcher.result();
             m_candidates = result.candidates;
-            m_infos = result.infos;
+            m_infos = result.defaults;
             m_settable = result.settable;
             updateView();
             Q_EMIT refreshed();
@@ -336,66 +270,6 @@ void RuleRow::focusExtensions() {
     m_extensions->setFocus(Qt::OtherFocusReason);
 }
 
-bool RuleRow::compactAt(int width) {
-    // The fields, the app, the commands and the row's own buttons side by side need about this.
-    return width < 520;
-}
-
-void RuleRow::setCompact(bool compact) {
-    if (compact != m_compact) {
-        m_compact = compact;
-        placeContent();
-    }
-}
-
-void RuleRow::placeContent() {
-    for (QWidget* part : {m_fields, m_appBox, m_commands, m_notes}) {
-        m_grid->removeWidget(part);
-    }
-    // The app's button: beside its name in a compact row, under it in a wide one.
-    m_appLine->removeWidget(m_appButton);
-    m_appColumn->removeWidget(m_appButton);
-    if (m_compact) {
-        m_appLine->addWidget(m_appButton);
-    } else {
-        m_appColumn->addWidget(m_appButton, 0, Qt::AlignLeft);
-    }
-    if (m_compact) {
-        // The fields above the app, the notes under both; the commands in the row's menu.
-        m_grid->addWidget(m_fields, 0, 0);
-        m_grid->addWidget(m_appBox, 1, 0);
-        m_grid->addWidget(m_notes, 2, 0);
-        m_fields->setMaximumWidth(QWIDGETSIZE_MAX);
-        m_appBox->setMaximumWidth(QWIDGETSIZE_MAX);
-    } else {
-        // The app beside the fields, the commands at the end, and the notes under the fields and
-        // the app, where a long line has room. A wide window spreads the row, not the field.
-        m_grid->addWidget(m_fields, 0, 0, Qt::AlignTop);
-        m_grid->addWidget(m_appBox, 0, 1, Qt::AlignTop);
-        m_grid->addWidget(m_commands, 0, 3, 2, 1, Qt::AlignTop);
-        m_grid->addWidget(m_notes, 1, 0, 1, 3);
-        m_fields->setMaximumWidth(kFieldsWidth);
-        m_appBox->setMaximumWidth(2 * kAppColumnWidth);
-    }
-    m_commands->setVisible(!m_compact);
-    m_more->setVisible(m_compact);
-}
-
-void RuleRow::buildMoreMenu() {
-    auto* menu = m_more->findChild<QMenu*>(QStringLiteral("moreMenu"));
-    menu->clear();
-    // The commands' buttons, as they would stand in a wide row.
-    for (QPushButton* button : {m_makeDefault, m_restore}) {
-        if (button == m_restore && !m_restore->isVisibleTo(m_commands)) {
-            continue;
-        }
-        QAction* action = menu->addAction(button->text(), button, &QPushButton::click);
-        action->setEnabled(button->isEnabled());
-        action->setToolTip(button->toolTip());
-    }
-    menu->setToolTipsVisible(true);
-}
-
 void RuleRow::setRefreshCache(RefreshCache* cache) {
     m_cache = cache;
     bind(m_rule);
@@ -406,20 +280,9 @@ void RuleRow::bind(const Rule& rule) {
     m_extensions->setText(rule.extensions.join(QStringLiteral(", ")));
     const Refresh known = m_cache ? m_cache->value(taskKey()) : Refresh();
     m_candidates = known.candidates;
-    m_infos = known.infos;
+    m_infos = known.defaults;
     m_settable = known.settable;
     m_requestedKey = m_cache && m_cache->contains(taskKey()) ? taskKey() : QString();
-    updateView();
-    refreshIfNeeded();
-}
-
-void RuleRow::write(const Rule& rule) {
-    m_rule = rule;
-    if (m_history) {
-        m_history->editRule(rule);
-    } else {
-        m_model.store().setRule(rule);
-    }
     updateView();
     refreshIfNeeded();
 }
@@ -428,26 +291,6 @@ QString RuleRow::taskKey() const {
     return m_rule.extensions.join(u',') + u'|' +
            (m_rule.group ? m_rule.group->rawValue() : QString()) + u'|' +
            QString::number(m_model.defaultsVersion());
-}
-
-RuleRow::Refresh RuleRow::compute(const Platform& platform, const QStringList& extensions,
-                                  const std::optional<TypeGroup>& group) {
-    Refresh result;
-    result.candidates = AppInfo::candidates(extensions, group, platform);
-    result.settable = std::any_of(extensions.begin(), extensions.end(), [&](const QString& ext) {
-        const auto type = platform.typeForExtension(ext);
-        return type && !type->dynamic;
-    });
-    for (const QString& ext : extensions.mid(0, 6)) {
-        const auto type = platform.typeForExtension(ext);
-        if (!type) {
-            continue;
-        }
-        const auto app = platform.defaultApplicationForType(*type);
-        result.infos.append(
-            {ext, app ? AppInfo::displayName(*app, platform) : QStringLiteral("no app")});
-    }
-    return result;
 }
 
 void RuleRow::paintEvent(QPaintEvent* event) {
@@ -470,13 +313,15 @@ void RuleRow::refreshIfNeeded() {
     const std::optional<TypeGroup> group = m_rule.group;
     m_watcher.setProperty("key", key);
     m_watcher.setFuture(QtConcurrent::run(
-        [platform, extensions, group] { return compute(*platform, extensions, group); }));
+        [platform, extensions, group] { return RuleLookup::of(*platform, extensions, group); }));
 }
 
 QStringList RuleRow::infoLines() const {
     QStringList lines;
-    for (const DefaultInfo& info : m_infos) {
-        lines << QStringLiteral(".%1 currently opens in %2").arg(info.ext, info.appName);
+    for (const RuleLookup::CurrentDefault& info : m_infos) {
+        lines << QStringLiteral(".%1 currently opens in %2")
+                     .arg(info.extension,
+                          info.appName.isEmpty() ? QStringLiteral("no app") : info.appName);
     }
     return lines;
 }
@@ -567,94 +412,6 @@ void RuleRow::updateView() {
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
     contentChanged();
-}
-
-void RuleRow::contentChanged() {
-    // The parts' cached sizes go now, not when the posted layout requests arrive, so that the
-    // list can measure and place the row before it is painted again.
-    for (QWidget* part : {m_notes, m_appBox, m_fields, m_content}) {
-        part->layout()->invalidate();
-        part->updateGeometry();
-    }
-    layout()->invalidate();
-    Q_EMIT layoutChanged();
-}
-
-void RuleRow::settle() {
-    // Top down: each layout places the widgets whose own layouts come next.
-    for (QWidget* widget :
-         {static_cast<QWidget*>(this), m_content, m_fields, m_appBox, m_commands, m_notes}) {
-        widget->layout()->activate();
-    }
-}
-
-void RuleRow::buildGroupMenu() {
-    QMenu* menu = m_groupButton->menu();
-    menu->clear();
-    // "No type group", a divider, then the groups in declared order; the rule's own is marked.
-    auto* choices = new QActionGroup(menu);
-    auto add = [&](const QString& label, std::optional<TypeGroup> group) {
-        QAction* action = menu->addAction(label);
-        action->setCheckable(true);
-        action->setChecked(m_rule.group == group);
-        choices->addAction(action);
-        connect(action, &QAction::triggered, this, [this, group] {
-            Rule rule = m_rule;
-            rule.group = group;
-            write(rule);
-        });
-    };
-    add(QStringLiteral("No type group"), std::nullopt);
-    menu->addSeparator();
-    for (TypeGroup group : TypeGroup::allCases()) {
-        add(group.label(), group);
-    }
-}
-
-void RuleRow::buildAppMenu() {
-    QMenu* menu = m_appButton->menu();
-    menu->clear();
-    const Platform& platform = m_model.platform();
-    for (const QString& app : m_candidates) {
-        QAction* action =
-            menu->addAction(Icons::forPath(app, platform),
-                            Wording::mnemonicSafe(AppInfo::displayName(app, platform)));
-        connect(action, &QAction::triggered, this, [this, app] {
-            Rule rule = m_rule;
-            rule.setApp(app, m_model.platform());
-            write(rule);
-        });
-    }
-    if (!m_candidates.isEmpty()) {
-        menu->addSeparator();
-    }
-    connect(menu->addAction(QStringLiteral("Other\u2026")), &QAction::triggered, this, [this] {
-        if (!m_chooser) {
-            return;
-        }
-        if (const auto app = m_chooser->choose()) {
-            Rule rule = m_rule;
-            rule.setApp(*app, m_model.platform());
-            write(rule);
-        }
-    });
-}
-
-void RuleRow::runCommand(bool make) {
-    m_busy = true;
-    updateView();
-    const QPointer<RuleRow> self(this);
-    auto done = [self](const DefaultsReport&) {
-        if (self) {
-            self->m_busy = false;
-            self->updateView();
-        }
-    };
-    if (make) {
-        m_model.makeDefault(m_rule, done);
-    } else {
-        m_model.restoreDefaults(m_rule, done);
-    }
 }
 
 bool RuleRow::eventFilter(QObject* watched, QEvent* event) {

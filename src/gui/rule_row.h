@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/rule.h"
+#include "core/rule_lookup.h"
 
 #include <QApplication>
 #include <QFutureWatcher>
@@ -32,16 +33,7 @@ class RuleRow : public QWidget {
     Q_OBJECT
 
 public:
-    // One line under the extension field: which application opens `ext` now.
-    struct DefaultInfo {
-        QString ext;
-        QString appName;
-    };
-    struct Refresh {
-        QStringList candidates;
-        QList<DefaultInfo> infos;
-        bool settable = true; // some extension has a type of its own, so a default can be set
-    };
+    using Refresh = RuleLookup;
 
     // Look-ups by task key, shared by the rows of one list, so that a row bound to a rule it
     // showed before has its lines at once and keeps its height.
@@ -74,10 +66,6 @@ public:
     // A row whose command runs, or that has the focus, is kept as it is.
     bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 
-    // The background work of a refresh; safe off the main thread.
-    static Refresh compute(const class Platform& platform, const QStringList& extensions,
-                           const std::optional<TypeGroup>& group);
-
 Q_SIGNALS:
     void deleteRequested(const QUuid& id);
     void refreshed();
@@ -89,6 +77,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static constexpr int kAppColumnWidth = 150;
+    static constexpr int kFieldsWidth = 480; // a wide window spreads the row, not the fields
     void write(const Rule& rule);
     void showFinding();
     void showExtensions();
@@ -111,7 +101,7 @@ private:
     Rule m_rule;
     bool m_busy = false;
     QStringList m_candidates;
-    QList<DefaultInfo> m_infos;
+    QList<RuleLookup::CurrentDefault> m_infos;
     bool m_settable = true;
     QString m_requestedKey;
     QFutureWatcher<Refresh> m_watcher;
