@@ -1,0 +1,108 @@
+#include "cli/terminal_text.h"
+#include "command.h"
+#include "core/app_info.h"
+#include "core/router.h"
+#include "core/rule_store.h"
+#include "platform/file_names.h"
+#include "platform/platform.h"
+
+#include <QTextStream>
+
+namespace korvane {
+
+namespace {
+
+class RouteCommand : public Command {
+public:
+    RouteCommand()
+        : Command("route", "[--] FILE...", "show where each file would open",
+                  "Shows which application each file would open in, by your rules,\n"
+                  "without opening, recording or changing anything.") {
+        m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to route"));
+    }
+
+protected:
+    int execute(const QStringList& files, Context& c) override {
+        if (files.isEmpty()) {
+            return usage(c, QStringLiteral("route needs at least one FILE"));
+        }
+        const QString directory = RuleStore::defaultDirectory();
+        QString problem;
+        auto rules = RuleStore::read(directory, &problem);
+        const bool withoutRules = !rules;
+        if (!rules) {
+            c.err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
+            rules = QList<Rule>();
+        }
+
+        // Existence and folders first; the rest is routed in one batch.
+        enum class State { Missing, Folder, Routed };
+        QList<State> states;
+        QStringList routed;
+        const QString here = FileNames::currentFolder();
+        for (const QString& file : files) {
+            const QString path = FileNames::absolute(file, here);
+            if (!c.platform.exists(path)) {
+                states.append(State::Missing);
+                continue;
+            }
+            if (c.platform.isFolder(path)) {
+                states.append(State::Folder);
+                continue;
+            }
+            states.append(State::Routed);
+            routed.append(path);
+        }
+        const QList<RouteResult> results = Router::routeAll(routed, *rules, c.platform);
+
+        QHash<QString, QString> names; // app path -> display name
+        qsizetype next = 0;
+        bool failed = false;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            c.out << terminalText(files.at(i)) << ": ";
+            switch (states[i]) {
+            case State::Missing:
+                c.out << "not there\n";
+                failed = true;
+                continue;
+            case State::Folder:
+                c.out << "folder\n";
+                continue;
+            case State::Routed:
+                break;
+            }
+            const RouteResult& result = results[next++];
+            switch (result.kind) {
+            case RouteResult::App: {
+                auto it = names.find(result.app);
+                if (it == names.end()) {
+                    it = names.insert(result.app, AppInfo::displayName(result.app, c.platform));
+                }
+                c.out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
+                break;
+            }
+            case RouteResult::MissingApp:
+                failed = true;
+                if (AppInfo::namesKorvane(*result.rule, c.platform)) {
+                    c.out << Wording::korvaneOpensNothing() << "\n";
+                } else {
+                    c.out << terminalText(Wording::appName(result.rule->appName))
+                          << " wasn't found\n";
+                }
+                break;
+            case RouteResult::None:
+                c.out << "no rule matches\n";
+                break;
+            }
+        }
+        return failed || withoutRules ? 1 : 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Command> makeRouteCommand() {
+    return std::make_unique<RouteCommand>();
+}
+
+} // namespace korvane
