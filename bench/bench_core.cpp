@@ -1,6 +1,7 @@
 #include "bench_util.h"
 #include "core/router.h"
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "support/memory_platform.h"
 #include "support/model_fixture.h"
 
@@ -65,8 +66,8 @@ int main(int argc, char** argv) {
         thousand += rules;
     }
     QByteArray bytes;
-    bench.measure("encode 1,000 rules", 10, [&] { bytes = RuleStore::encode(thousand); });
-    bench.measure("decode 1,000 rules", 10, [&] { RuleStore::decode(bytes); });
+    bench.measure("encode 1,000 rules", 10, [&] { bytes = RulesFile::encode(thousand); });
+    bench.measure("decode 1,000 rules", 10, [&] { RulesFile::decode(bytes); });
     // Rules files at the size Korvane still reads, in the two extreme shapes; every command
     // reads the file first.
     {
@@ -75,7 +76,7 @@ int main(int argc, char** argv) {
             wide.extensions << QStringLiteral("%1%2").arg(i).arg(i % 2 ? "e\u0301" : "e", 130,
                                                                  u'x');
         }
-        const QByteArray oneRule = RuleStore::encode({wide});
+        const QByteArray oneRule = RulesFile::encode({wide});
         QList<Rule> many(100000);
         for (qsizetype i = 0; i < many.size(); ++i) {
             many[i].id = QUuid::createUuid();
@@ -84,12 +85,12 @@ int main(int argc, char** argv) {
         }
         // As a hand-written file would be: compact, so that it fits too.
         const QByteArray manyRules =
-            QJsonDocument::fromJson(RuleStore::encode(many)).toJson(QJsonDocument::Compact);
+            QJsonDocument::fromJson(RulesFile::encode(many)).toJson(QJsonDocument::Compact);
         bench.measure(
             "read 100,000 extensions in one rule (near 16 MiB)", 2000,
-            [&] { RuleStore::decode(oneRule); }, 3);
+            [&] { RulesFile::decode(oneRule); }, 3);
         bench.measure(
-            "read 100,000 rules", 2000, [&] { RuleStore::decode(manyRules); }, 3);
+            "read 100,000 rules", 2000, [&] { RulesFile::decode(manyRules); }, 3);
         std::printf("(%.1f MiB and %.1f MiB)\n", oneRule.size() / 1048576.0,
                     manyRules.size() / 1048576.0);
     }

@@ -2,6 +2,7 @@
 // group rules), beside the common shell alternative: xdg-mime per file.
 #include "bench_util.h"
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "support/freedesktop_sandbox.h"
 
 #include <QCoreApplication>
@@ -66,7 +67,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(sandbox.rulesDirectory());
     QFile rulesFile(sandbox.rulesDirectory() + QStringLiteral("/rules.json"));
     rulesFile.open(QIODevice::WriteOnly);
-    rulesFile.write(RuleStore::encode(rules));
+    rulesFile.write(RulesFile::encode(rules));
     rulesFile.close();
 
     QStringList files;
@@ -118,7 +119,7 @@ int main(int argc, char** argv) {
         openRules.append(rule);
     }
     rulesFile.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    rulesFile.write(RuleStore::encode(openRules));
+    rulesFile.write(RulesFile::encode(openRules));
     rulesFile.close();
     QStringList openArguments{QStringLiteral("open"), QStringLiteral("--")};
     for (int i = 0; i < 1000; ++i) {

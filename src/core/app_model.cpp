@@ -1,6 +1,7 @@
 #include "app_model.h"
 
 #include "app_info.h"
+#include "core/rules_file.h"
 #include "opener.h"
 #include "platform/platform.h"
 #include "router.h"
@@ -346,7 +347,7 @@ std::optional<QString> AppModel::exportRulesTo(const QString& path) {
     if (!m_store->loadProblem().isEmpty()) {
         return m_store->loadProblem(); // the list is not the user's rules: never export it
     }
-    if (const auto error = StoreFile::write(path, RuleStore::encode(m_store->rules()))) {
+    if (const auto error = StoreFile::write(path, RulesFile::encode(m_store->rules()))) {
         return QStringLiteral("The rules couldn't be saved there: %1").arg(*error);
     }
     flash(QStringLiteral("Exported %1")
@@ -356,7 +357,7 @@ std::optional<QString> AppModel::exportRulesTo(const QString& path) {
 
 std::optional<QString> AppModel::importRulesFrom(const QString& path) {
     QString problem;
-    auto decoded = RuleStore::readImport(path, &problem);
+    auto decoded = RulesFile::readImport(path, &problem);
     if (!decoded) {
         return problem;
     }

@@ -1,6 +1,7 @@
 #include "rule_store.h"
 
 #include "platform/platform.h"
+#include "rules_file.h"
 #include "store_file.h"
 
 #include <QDir>
@@ -46,7 +47,7 @@ void RuleStore::load(const Platform& platform) {
         return;
     case StoreFile::Contents::Ok:
         m_diskBytes = disk.bytes;
-        if (const auto rules = decode(disk.bytes)) {
+        if (const auto rules = RulesFile::decode(disk.bytes)) {
             m_rules = m_base = *rules;
         } else {
             m_fileUnreadable = true;
@@ -68,7 +69,7 @@ void RuleStore::load(const Platform& platform) {
 
 void RuleStore::normalise() {
     m_mayKeepAside = true;
-    if (m_fileUnreadable || (m_diskBytes && *m_diskBytes == encode(m_rules))) {
+    if (m_fileUnreadable || (m_diskBytes && *m_diskBytes == RulesFile::encode(m_rules))) {
         return;
     }
     m_normalise = true;
@@ -99,7 +100,7 @@ void RuleStore::reloadFromDisk() {
     if (disk.status != StoreFile::Contents::Ok || (m_diskBytes && *m_diskBytes == disk.bytes)) {
         return;
     }
-    if (const auto rules = decode(disk.bytes)) {
+    if (const auto rules = RulesFile::decode(disk.bytes)) {
         m_diskBytes = disk.bytes;
         m_fileUnreadable = false;
         m_loadProblem.clear();
@@ -238,7 +239,7 @@ bool RuleStore::saveNow() {
     QList<Rule> rules = m_rules;
     if (onDisk && (!m_diskBytes || *m_diskBytes != disk.bytes)) {
         // Another process wrote the file since we read it: our edits go on top of its list.
-        if (const auto theirs = decode(disk.bytes)) {
+        if (const auto theirs = RulesFile::decode(disk.bytes)) {
             rules = *theirs;
             for (const Edit& change : std::as_const(m_edits)) {
                 change(rules);
@@ -262,7 +263,7 @@ bool RuleStore::saveNow() {
                             .arg(QDir::toNativeSeparators(m_filePath)));
         }
     }
-    const QByteArray bytes = encode(rules);
+    const QByteArray bytes = RulesFile::encode(rules);
     if (!onDisk || disk.bytes != bytes) {
         if (const auto error = StoreFile::write(m_filePath, bytes)) {
             return fail(*error);
@@ -280,95 +281,6 @@ bool RuleStore::saveNow() {
     }
     Q_EMIT saved(true);
     return true;
-}
-
-QByteArray RuleStore::encode(const QList<Rule>& rules) {
-    QByteArray out;
-    if (rules.isEmpty()) {
-        return QByteArray("[\n\n]");
-    }
-    out += "[\n";
-    for (qsizetype i = 0; i < rules.size(); ++i) {
-        rules[i].appendJson(out, 2);
-        out += i + 1 < rules.size() ? ",\n" : "\n";
-    }
-    out += "]";
-    return out;
-}
-
-std::optional<QList<Rule>> RuleStore::decode(const QByteArray& bytes) {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isArray()) {
-        return std::nullopt;
-    }
-    QList<Rule> rules;
-    QHash<QUuid, int> seen; // how often each id came so far
-    for (const QJsonValue& element : document.array()) {
-        if (auto rule = Rule::fromJson(element)) {
-            // A repeated id (a file merged by hand) gets an id of its own, the same on every
-            // read, so that each rule can be edited and deleted alone.
-            if (const int repeats = seen[rule->id]++; repeats > 0) {
-                rule->id = QUuid::createUuidV5(rule->id, QString::number(repeats));
-            }
-            rules.append(*rule);
-        }
-    }
-    return rules;
-}
-
-std::optional<QList<Rule>> RuleStore::read(const QString& directory, QString* problem) {
-    const QString path = QDir(directory).filePath(QStringLiteral("rules.json"));
-    const StoreFile::Contents disk = StoreFile::read(path);
-    if (disk.status == StoreFile::Contents::Absent) {
-        return QList<Rule>();
-    }
-    auto rules = disk.status == StoreFile::Contents::Ok ? decode(disk.bytes) : std::nullopt;
-    if (!rules && problem) {
-        *problem =
-            disk.status == StoreFile::Contents::Refused
-                ? disk.error
-                : QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
-    }
-    return rules;
-}
-
-std::optional<QList<Rule>> RuleStore::readImport(const QString& path, QString* problem) {
-    const StoreFile::Contents file = StoreFile::read(path);
-    if (file.status == StoreFile::Contents::Refused) {
-        *problem = file.error;
-        return std::nullopt;
-    }
-    if (file.status == StoreFile::Contents::Absent) {
-        *problem = QStringLiteral("%1 doesn't exist.").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    auto rules = decode(file.bytes);
-    if (!rules || rules->isEmpty()) {
-        *problem = QStringLiteral("That file doesn't contain any valid Korvane rules.");
-        return std::nullopt;
-    }
-    // Longer than any real desktop entry's: such a field only makes the rules file unreadable.
-    constexpr qsizetype kLongestName = 1024;
-    constexpr qsizetype kLongestPath = 4096;
-    for (qsizetype i = 0; i < rules->size(); ++i) {
-        const Rule& rule = rules->at(i);
-        const bool longExtension = std::any_of(rule.extensions.begin(), rule.extensions.end(),
-                                               [](const QString& ext) { return ext.size() > 255; });
-        const char* field = rule.appName.size() > kLongestName   ? "app name"
-                            : rule.appId.size() > kLongestName   ? "app ID"
-                            : rule.appPath.size() > kLongestPath ? "app path"
-                            : longExtension                      ? "extension"
-                                                                 : nullptr;
-        if (field) {
-            *problem = QStringLiteral("Rule %1 of that file has an %2 longer than any real one, "
-                                      "so no rules were imported.")
-                           .arg(i + 1)
-                           .arg(QLatin1String(field));
-            return std::nullopt;
-        }
-    }
-    return rules;
 }
 
 std::optional<QString> RuleStore::findSublime(const Platform& platform) {

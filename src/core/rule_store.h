@@ -70,15 +70,6 @@ public:
     // Adopts changes other processes write to the file while no change of ours is waiting.
     void watchFile();
 
-    // The rules-file format: pretty-printed, sorted keys, escaped slashes.
-    static QByteArray encode(const QList<Rule>& rules);
-    // Nothing when the bytes are not a JSON array; elements that are no object are skipped.
-    static std::optional<QList<Rule>> decode(const QByteArray& bytes);
-    // The rules in `directory` without a store: nothing is made or written. Empty when there is
-    // no file; nothing, with the reason in `problem`, when it cannot be read as a rule list.
-    static std::optional<QList<Rule>> read(const QString& directory, QString* problem = nullptr);
-    // The rules of a file to import: nothing, with a sentence in `problem`, when it holds none.
-    static std::optional<QList<Rule>> readImport(const QString& path, QString* problem);
     // An installed Sublime Text, for the first-run rule.
     static std::optional<QString> findSublime(const Platform& platform);
 

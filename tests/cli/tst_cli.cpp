@@ -1,4 +1,5 @@
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
@@ -287,7 +288,7 @@ private Q_SLOTS:
     // Concurrent writers each re-read the file under its lock: nobody's change is lost.
     void concurrentCommandsKeepEveryChange() {
         const QString source =
-            sandbox->makeFile("three.json", RuleStore::encode(rulesFrom({"a>A", "b>B", "c>C"})));
+            sandbox->makeFile("three.json", RulesFile::encode(rulesFrom({"a>A", "b>B", "c>C"})));
         sandbox->writeRules(QStringList());
         std::vector<std::unique_ptr<QProcess>> running;
         for (int i = 0; i < 6; ++i) {
@@ -339,7 +340,7 @@ private Q_SLOTS:
         const QString made = data<QString>("made");
         const QString rulesFile = sandbox->rulesDirectory() + "/rules.json";
         sandbox->makeFile("bad.json", "[{}]");
-        sandbox->makeFile("some.json", RuleStore::encode(rulesFrom({"md>Test Editor"})));
+        sandbox->makeFile("some.json", RulesFile::encode(rulesFrom({"md>Test Editor"})));
         sandbox->makeFile("x.md");
         const QString backup = sandbox->makeFile("backup.json", "my backup");
         const QByteArray mimeapps = readFile(sandbox->mimeappsList());

@@ -1,4 +1,5 @@
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "core/settings.h"
 #include "support/memory_platform.h"
 #include "support/test_data.h"
@@ -70,7 +71,7 @@ private Q_SLOTS:
         editor.appName = "Edit \"X\" \u00e9\\\t";
         Rule video = ruleFrom("!@video>");
         video.id = QUuid::fromString(QStringLiteral("00000000-0000-0000-0000-0000000000AB"));
-        const QByteArray encoded = RuleStore::encode({editor, video});
+        const QByteArray encoded = RulesFile::encode({editor, video});
         QVERIFY(
             encoded.startsWith("[\n  {\n    \"appName\" : \"Edit \\\"X\\\" \xc3\xa9\\\\\\t\",\n"));
         QCOMPARE(
@@ -84,7 +85,7 @@ private Q_SLOTS:
         odd.group = TypeGroup::Code;
         odd.appName = QString(QChar(0xd800)) + 'x' + QChar(0xdc00) + "\U0001F600\x01";
         const QList<Rule> rules{editor, video, odd};
-        QCOMPARE(RuleStore::decode(RuleStore::encode(rules)).value(), rules);
+        QCOMPARE(RulesFile::decode(RulesFile::encode(rules)).value(), rules);
         QVERIFY(!(editor == video));
     }
 
@@ -106,7 +107,7 @@ private Q_SLOTS:
     }
 
     void decodeMembers() {
-        const auto rules = RuleStore::decode("[" + data<QByteArray>("object") + ", {}]").value();
+        const auto rules = RulesFile::decode("[" + data<QByteArray>("object") + ", {}]").value();
         const Rule& r = rules[0];
         QStringList read{r.enabled ? "1" : "0", r.extensions.join(u' '),
                          r.group ? r.group->rawValue() : QString(), r.appId};
@@ -165,7 +166,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(file())); // loading never writes
         store.normalise();
         QVERIFY(store.saveNow());
-        QCOMPARE(RuleStore::decode(readFile(file())).value(), store.rules());
+        QCOMPARE(RulesFile::decode(readFile(file())).value(), store.rules());
         QCOMPARE(extensionsOf(store.rules()).join(u' '), "md markdown mdown txt");
         QCOMPARE(store.rules().value(0).appPath, data<QString>("app"));
     }
@@ -175,7 +176,7 @@ private Q_SLOTS:
     void existingFile_data() {
         columns<QByteArray, int, bool>("content", "count", "untouched");
         row("empty array is no first run", QByteArray("[]"), 0, false);
-        row("already normal", RuleStore::encode({ruleFrom("md>")}), 1, true);
+        row("already normal", RulesFile::encode({ruleFrom("md>")}), 1, true);
         row("not JSON", QByteArray("[{\"extensions\": [\"md\"]"), 0, true);
         row("not a list", QByteArray("{\"id\": 1}"), 0, true);
         row("two rules and junk", QByteArray("[{}, 1, {\"enabled\": false}]"), 2, false);
@@ -212,7 +213,7 @@ private Q_SLOTS:
             QVERIFY(store.saveNow());
             QCOMPARE(kept.value(0).value(0).toString(), file() + ".unreadable");
             QCOMPARE(readFile(file() + ".unreadable"), content);
-            QCOMPARE(RuleStore::decode(readFile(file())).value(), store.rules());
+            QCOMPARE(RulesFile::decode(readFile(file())).value(), store.rules());
         }
     }
 
@@ -229,13 +230,13 @@ private Q_SLOTS:
         QTRY_COMPARE(saved.size(), 1);
         QTest::qWait(400);
         QCOMPARE(saved.size(), 1);
-        QCOMPARE(RuleStore::decode(readFile(file()))->size(), 10);
+        QCOMPARE(RulesFile::decode(readFile(file()))->size(), 10);
         store->setRules({ruleFrom("last>")});
         QVERIFY(QDir(dir()).removeRecursively()); // made again when needed
         QVERIFY(store->saveNow());
         store->setRules({});
         store.reset(); // the owner flushes: a destructor writes nothing
-        QCOMPARE(extensionsOf(*RuleStore::decode(readFile(file()))), QStringList{"last"});
+        QCOMPARE(extensionsOf(*RulesFile::decode(readFile(file()))), QStringList{"last"});
     }
 
     // A write that cannot be made leaves what is there as it was, says why, and keeps the change.
@@ -294,7 +295,7 @@ private Q_SLOTS:
     void lockFile() {
         const QString& lock = data<QString>("lock");
         QDir().mkpath(dir());
-        writeFile(file(), RuleStore::encode({ruleFrom("md>")}));
+        writeFile(file(), RulesFile::encode({ruleFrom("md>")}));
         QCOMPARE(QProcess::execute("sh", {"-c", "cd \"$0\" && " + lock + " true", dir()}), 0);
         QLockFile holder(file() + ".lock");
         QVERIFY(!lock.isEmpty() || holder.tryLock(0));
@@ -311,7 +312,7 @@ private Q_SLOTS:
             holder.unlock();
             QVERIFY(store.saveNow());
         }
-        QCOMPARE(extensionsOf(RuleStore::decode(readFile(file())).value()),
+        QCOMPARE(extensionsOf(RulesFile::decode(readFile(file())).value()),
                  (QStringList{lock.isEmpty() ? "waits" : "pdf", "md"}));
     }
 
@@ -331,7 +332,7 @@ private Q_SLOTS:
         second.insertRule(1, ruleFrom("d>"));
         QVERIFY(second.saveNow());
         QVERIFY(QFileInfo(file()).isSymLink());
-        QCOMPARE(extensionsOf(RuleStore::decode(readFile(file())).value()),
+        QCOMPARE(extensionsOf(RulesFile::decode(readFile(file())).value()),
                  (QStringList{"c", "d", "a"}));
         QCOMPARE(second.rules().size(), 3);
         first.watchFile();

@@ -2,14 +2,14 @@
 // of replaced defaults. Decoding never crashes, and what decodes survives a write and a read
 // unchanged, written the same each time.
 #include "core/default_app_manager.h"
-#include "core/rule_store.h"
+#include "core/rules_file.h"
 
 #include <cstdlib>
 
 #ifdef KORVANE_FUZZ_DEFAULTS
 using Format = korvane::DefaultAppManager;
 #else
-using Format = korvane::RuleStore;
+using Format = korvane::RulesFile;
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

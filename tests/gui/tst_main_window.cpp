@@ -1,3 +1,4 @@
+#include "core/rules_file.h"
 #include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
 #include "gui/main_window.h"
@@ -216,7 +217,7 @@ private Q_SLOTS:
         QApplication::processEvents(); // laid out without the button: nothing moved
         QCOMPARE(find<QLabel>(&f.window, "dropMessage")->y(), messageAt);
         QVERIFY(f.model->store().saveNow());
-        QCOMPARE(RuleStore::read(f.storeDirectory()).value(), f.model->store().rules());
+        QCOMPARE(RulesFile::read(f.storeDirectory()).value(), f.model->store().rules());
         for (int i = 0; i < 3; ++i) {
             QTest::mouseClick(f.in<QToolButton>(0, "delete"), Qt::LeftButton);
         }
@@ -251,7 +252,7 @@ private Q_SLOTS:
         QList<Rule> theirs = f.model->store().rules(); // another process, writing in place
         theirs[1].extensions << "djvu";
         theirs.append(ruleFrom("cc>Preview"));
-        writeFile(f.storeDirectory() + "/rules.json", RuleStore::encode(theirs));
+        writeFile(f.storeDirectory() + "/rules.json", RulesFile::encode(theirs));
         QTRY_COMPARE(field->text(), "pdf, epub, djvu");
         undo->trigger();
         QCOMPARE(f.ruleText(), "md,markdown>TextEdit pdf,epub,djvu>Preview bb>Gone cc>Preview");

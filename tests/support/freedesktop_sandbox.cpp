@@ -1,6 +1,7 @@
 #include "freedesktop_sandbox.h"
 
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "test_data.h"
 
 #include <QDir>
@@ -108,7 +109,7 @@ QString FreedesktopSandbox::makeFile(const QString& name, const QByteArray& cont
 }
 
 void FreedesktopSandbox::writeRules(const QList<Rule>& rules) const {
-    writeFile(rulesDirectory() + QStringLiteral("/rules.json"), RuleStore::encode(rules));
+    writeFile(rulesDirectory() + QStringLiteral("/rules.json"), RulesFile::encode(rules));
 }
 
 void FreedesktopSandbox::writeRules(const QStringList& specs) const {
@@ -116,7 +117,7 @@ void FreedesktopSandbox::writeRules(const QStringList& specs) const {
 }
 
 QList<Rule> FreedesktopSandbox::rules() const {
-    return RuleStore::read(rulesDirectory()).value_or(QList<Rule>());
+    return RulesFile::read(rulesDirectory()).value_or(QList<Rule>());
 }
 
 bool FreedesktopSandbox::runTool(const QString& program, const QStringList& arguments) {

@@ -3,6 +3,7 @@
 #include "core/app_info.h"
 #include "core/router.h"
 #include "core/rule_store.h"
+#include "core/rules_file.h"
 #include "platform/file_names.h"
 #include "platform/platform.h"
 
@@ -28,7 +29,7 @@ protected:
         }
         const QString directory = RuleStore::defaultDirectory();
         QString problem;
-        auto rules = RuleStore::read(directory, &problem);
+        auto rules = RulesFile::read(directory, &problem);
         const bool withoutRules = !rules;
         if (!rules) {
             c.err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
