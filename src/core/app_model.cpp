@@ -34,8 +34,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     : QObject(parent)
     , m_platform(platform)
     , m_settings(settings)
-    , m_store(std::make_unique<RuleStore>(platform, storeDirectory))
-    , m_recents(settings.recentFiles()) {
+    , m_store(std::make_unique<RuleStore>(platform, storeDirectory)) {
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
     m_pending = std::make_unique<PendingQueue>(
         *m_store, platform, [this](const QString& app, const QStringList& files) {
@@ -209,28 +208,20 @@ QString AppModel::missingAppsNote(const QList<Rule>& rules) const {
     return parts.join(u' ') + u' ' + m_missingAppHint;
 }
 
+QStringList AppModel::recents() const {
+    return m_settings.recentFiles();
+}
+
 void AppModel::clearRecents() {
-    m_recents.clear();
-    m_settings.setRecentFiles(m_recents);
+    m_settings.setRecentFiles({});
     Q_EMIT recentsChanged();
 }
 
 void AppModel::recordRecents(const QStringList& files) {
-    if (files.isEmpty()) {
-        return;
+    if (!files.isEmpty()) {
+        m_settings.addRecentFiles(files);
+        Q_EMIT recentsChanged();
     }
-    // The same list as recording each file in turn, published once.
-    QStringList recents = m_recents;
-    for (const QString& file : files) {
-        recents.removeAll(file);
-        recents.prepend(file);
-        if (recents.size() > 10) {
-            recents.resize(10);
-        }
-    }
-    m_recents = recents;
-    m_settings.setRecentFiles(m_recents);
-    Q_EMIT recentsChanged();
 }
 
 void AppModel::reveal(const QStringList& paths, bool folders,

@@ -52,7 +52,7 @@ public:
     bool alertIsProblem() const { return m_alertIsProblem; }
     int defaultsVersion() const { return m_defaultsVersion; }
     // The files last opened or revealed, newest first; not those cancelled or ignored.
-    QStringList recents() const { return m_recents; }
+    QStringList recents() const;
     void clearRecents();
     // Launches and reveals that have not reported back yet.
     int launchesInFlight() const { return m_launchesInFlight; }
@@ -139,7 +139,6 @@ private:
     QString m_alertText;
     bool m_alertIsProblem = true;
     int m_defaultsVersion = 0;
-    QStringList m_recents;
     int m_launchesInFlight = 0;
     int m_failures = 0;
     QString m_missingAppHint = QStringLiteral("Fix the rule below.");

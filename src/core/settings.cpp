@@ -104,6 +104,22 @@ void Settings::setFolderBehavior(const QString& raw) {
     setValue(kFolderBehavior, raw);
 }
 
+void Settings::addRecentFiles(const QStringList& files) {
+    if (files.isEmpty()) {
+        return;
+    }
+    // The same list as adding each file in turn, written once: newest first, each once, ten.
+    QStringList recents = recentFiles();
+    for (const QString& file : files) {
+        recents.removeAll(file);
+        recents.prepend(file);
+        if (recents.size() > kMostRecentFiles) {
+            recents.resize(kMostRecentFiles);
+        }
+    }
+    setRecentFiles(recents);
+}
+
 void Settings::setRecentFiles(const QStringList& paths) {
     setValue(kRecentFiles,
              QString::fromUtf8(

@@ -39,6 +39,9 @@ public:
     void setShowDock(bool show);
     void setFolderBehavior(const QString& raw);
     void setRecentFiles(const QStringList& paths);
+    // Puts the files first among the recent ones, in the order given (the last first).
+    void addRecentFiles(const QStringList& files);
+    static constexpr qsizetype kMostRecentFiles = 10;
 
     // Reads the file again, for changes made by another process.
     void sync();
