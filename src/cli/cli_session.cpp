@@ -11,6 +11,7 @@
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
 #include "wording/finding_text.h"
+#include "wording/transfer_text.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -202,22 +203,19 @@ int CliSession::importRules(const QString& file) {
     if (rulesUnreadable()) {
         return 1;
     }
-    return report(m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
+    return report(importText, m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
 }
 
 int CliSession::exportRules(const QString& file) {
     if (rulesUnreadable()) {
         return 1;
     }
-    return report(m_model->exportRulesTo(QFileInfo(file).absoluteFilePath()));
+    return report(exportText, m_model->exportRulesTo(QFileInfo(file).absoluteFilePath()));
 }
 
-int CliSession::report(const std::optional<QString>& error) {
-    if (error) {
-        m_err << terminalText(*error) << "\n";
-        return 1;
-    }
-    return 0;
+int CliSession::report(QString (*text)(const TransferReport&), const TransferReport& report) {
+    (report.ok() ? m_out : m_err) << terminalText(text(report)) << "\n";
+    return report.ok() ? 0 : 1;
 }
 
 int CliSession::setDefault(int number) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/drop_mode.h"
+#include "core/rules_transfer.h"
 
 #include <QStringList>
 #include <memory>
@@ -36,7 +37,8 @@ private:
     void settle();
     void ask();
     int runDefaults(int number, bool make);
-    int report(const std::optional<QString>& error);
+    // Prints how an import or export ended; answers the exit status.
+    int report(QString (*text)(const TransferReport&), const TransferReport& report);
 
     Platform& m_platform;
     QTextStream& m_out;

@@ -5,6 +5,7 @@
 #include "opener.h"
 #include "platform/platform.h"
 #include "router.h"
+#include "rules_transfer.h"
 #include "settings.h"
 #include "store_file.h"
 #include "wording.h"
@@ -334,46 +335,16 @@ void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
     conclude(parts, tally.failed || !tally.failures.isEmpty(), tally.done);
 }
 
-std::optional<QString> AppModel::exportRulesTo(const QString& path) {
-    if (!m_store->loadProblem().isEmpty()) {
-        return m_store->loadProblem(); // the list is not the user's rules: never export it
-    }
-    if (const auto error = StoreFile::write(path, RulesFile::encode(m_store->rules()))) {
-        return QStringLiteral("The rules couldn't be saved there: %1").arg(*error);
-    }
-    flash(QStringLiteral("Exported %1")
-              .arg(Wording::counted(m_store->rules().size(), "rule", "rules")));
-    return std::nullopt;
+TransferReport AppModel::exportRulesTo(const QString& path) {
+    return RulesTransfer::exportTo(*m_store, path);
 }
 
-std::optional<QString> AppModel::importRulesFrom(const QString& path) {
-    QString problem;
-    auto decoded = RulesFile::readImport(path, &problem);
-    if (!decoded) {
-        return problem;
+TransferReport AppModel::importRulesFrom(const QString& path) {
+    TransferReport report = RulesTransfer::importFrom(*m_store, m_platform, path);
+    if (report.ok()) {
+        Q_EMIT rulesImported(report.added);
     }
-    for (Rule& rule : *decoded) {
-        rule.id = QUuid::createUuid();
-    }
-    const qsizetype left = decoded->removeIf(
-        [this](const Rule& rule) { return AppInfo::namesKorvane(rule, m_platform); });
-    if (decoded->isEmpty()) {
-        return QStringLiteral("That file's rules all name Korvane itself. %1.")
-            .arg(Wording::korvaneOpensNothing());
-    }
-    if (!m_store->commit([rules = *decoded](QList<Rule>& list) { list.append(rules); })) {
-        return QStringLiteral("The rules couldn't be imported. %1").arg(m_store->lastError());
-    }
-    Q_EMIT rulesImported(*decoded);
-    if (left > 0) {
-        flash(Wording::joined(
-            {QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")),
-             QStringLiteral("Left out %1 naming Korvane itself")
-                 .arg(Wording::counted(left, "rule", "rules"))}));
-        return std::nullopt;
-    }
-    flash(QStringLiteral("Imported %1").arg(Wording::counted(decoded->size(), "rule", "rules")));
-    return std::nullopt;
+    return report;
 }
 
 void AppModel::desktopChanged() {

@@ -4,6 +4,7 @@
 #include "drop_plan.h"
 #include "pending_queue.h"
 #include "rule_store.h"
+#include "rules_transfer.h"
 
 #include <QObject>
 #include <QString>
@@ -81,9 +82,9 @@ public:
     // Called each time the question closes; asks about the next file, if any.
     void pendingDismissed() { m_pending->dismissed(); }
 
-    // A failure is answered, and nothing is changed.
-    std::optional<QString> exportRulesTo(const QString& path);
-    std::optional<QString> importRulesFrom(const QString& path);
+    // Nothing is changed when either fails.
+    TransferReport exportRulesTo(const QString& path);
+    TransferReport importRulesFrom(const QString& path);
 
     // The desktop's apps or defaults changed: views look them up again.
     void desktopChanged();

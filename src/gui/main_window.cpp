@@ -10,6 +10,7 @@
 #include "rule_history.h"
 #include "rules_list.h"
 #include "wording/defaults_text.h"
+#include "wording/transfer_text.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -192,17 +193,15 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 void MainWindow::importRules() {
     if (const auto path = m_dialogs ? m_dialogs->openRules() : std::nullopt) {
-        if (const auto error = m_model.importRulesFrom(*path)) {
-            m_model.setAlertText(*error);
-        }
+        const TransferReport report = m_model.importRulesFrom(*path);
+        report.ok() ? m_model.flash(importText(report)) : m_model.setAlertText(importText(report));
     }
 }
 
 void MainWindow::exportRules() {
     if (const auto path = m_dialogs ? m_dialogs->saveRules() : std::nullopt) {
-        if (const auto error = m_model.exportRulesTo(*path)) {
-            m_model.setAlertText(*error);
-        }
+        const TransferReport report = m_model.exportRulesTo(*path);
+        report.ok() ? m_model.flash(exportText(report)) : m_model.setAlertText(exportText(report));
     }
 }
 
