@@ -55,8 +55,10 @@ fuzz-smoke: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 
-bench: build-release
-	@status=0; for b in build/release/bench/bench_*; do \
+bench: deps
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	@status=0; for b in build/bench/bench/bench_*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] && { echo "== $$(basename $$b)"; "$$b" || status=1; }; \
 	done; exit $$status
 
