@@ -1,4 +1,5 @@
 # Korvane's two commands: `make run` and `make test`. Both install missing Debian packages first.
+# `make test` treats compiler warnings as errors, as CI does; the setting stays in build/debug.
 
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
@@ -41,7 +42,9 @@ build-release: deps
 run: build-release
 	./build/release/src/korvane $(ARGS)
 
-test: build
+test: deps
+	cmake --preset debug -DKORVANE_WERROR=ON >/dev/null
+	cmake --build --preset debug -j $(JOBS)
 	@code=$$(find src -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
 	tests=$$(find tests -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
 	echo "Test code: $$tests lines against $$code lines of code under src/ ($$((100 * tests / code))%)"

@@ -181,7 +181,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     const QString id = m_platform.applicationId(app);
     // The intent is on record before anything changes, so that a change cut short (a kill, a
     // power cut) can still be restored.
-    auto error = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
+    auto problem = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
         // The first record keeps the user's own default; a later change only moves the app that
         // restoring expects to find.
         if (auto it = records.find(ext); it != records.end() && settle(*it, contentType)) {
@@ -191,8 +191,8 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             records.insert(ext, Record{previous, id, plan.change, QJsonValue()});
         }
     });
-    if (error) {
-        done(head + QStringLiteral("not possible. ") + *error, false);
+    if (problem) {
+        done(head + QStringLiteral("not possible. ") + *problem, false);
         return;
     }
     // Settles the intent, as made or as not made.

@@ -734,17 +734,17 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
         g_app_info_launch_uris_async(
             G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {
-                auto* launches = static_cast<Launches*>(data);
+                auto* pending = static_cast<Launches*>(data);
                 Error error;
                 if (!g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
-                    launches->errors.append(error.message());
+                    pending->errors.append(error.message());
                 }
-                if (--launches->remaining == 0) {
-                    launches->errors.removeDuplicates();
-                    launches->done(launches->errors.isEmpty()
-                                       ? std::nullopt
-                                       : std::optional<QString>(launches->errors.join(u' ')));
-                    delete launches;
+                if (--pending->remaining == 0) {
+                    pending->errors.removeDuplicates();
+                    pending->done(pending->errors.isEmpty()
+                                      ? std::nullopt
+                                      : std::optional<QString>(pending->errors.join(u' ')));
+                    delete pending;
                 }
             },
             launches);
@@ -815,8 +815,8 @@ void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
             if (!listProblem()) {
                 g_list_free_full(g_app_info_get_all(), g_object_unref);
             }
-            if (const auto& changed = static_cast<Watch*>(data)->changed) {
-                changed();
+            if (const auto& notify = static_cast<Watch*>(data)->changed) {
+                notify();
             }
         }),
         watch);
@@ -824,10 +824,10 @@ void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
         g_list_free_full(g_app_info_get_all(), g_object_unref);
     }
     m_applicationsWatch = std::shared_ptr<void>(watch, [](void* data) {
-        auto* watch = static_cast<Watch*>(data);
-        g_signal_handler_disconnect(watch->monitor, watch->handler);
-        g_object_unref(watch->monitor);
-        delete watch;
+        auto* held = static_cast<Watch*>(data);
+        g_signal_handler_disconnect(held->monitor, held->handler);
+        g_object_unref(held->monitor);
+        delete held;
     });
 }
 
