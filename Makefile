@@ -6,18 +6,19 @@ PACKAGES := cmake g++ make pkg-config \
             libglib2.0-dev libglib2.0-bin \
             desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core \
             appstream man-db groff-base dpkg-dev
+LINT_PACKAGES := clang-tidy
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build build-release run test fuzz-smoke bench screenshots asan format clean \
-        install uninstall package
+.PHONY: all deps lint-deps build build-release run test fuzz-smoke bench screenshots asan lint \
+        format clean install uninstall package
 
 all: build
 
-deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
+# Installs the Debian packages named that are missing (as root), or says how.
+install-missing = @missing=""; \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -30,6 +31,13 @@ deps:
 	    exit 1; \
 	  fi; \
 	fi
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+# clang-tidy is needed for `make lint` only.
+lint-deps:
+	$(call install-missing,$(LINT_PACKAGES))
 
 build: deps
 	cmake --preset debug >/dev/null
@@ -85,6 +93,11 @@ uninstall:
 # A Debian package: build/release/korvane_VERSION_ARCH.deb
 package: build-release
 	cd build/release && cpack -G DEB
+
+# clang-tidy with the checks of .clang-tidy over src/, compiled as the debug build compiles it;
+# any finding fails.
+lint: build lint-deps
+	find src -name '*.cpp' | sort | xargs -P $(JOBS) -n 4 clang-tidy -p build/debug --quiet
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

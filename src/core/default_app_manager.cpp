@@ -176,7 +176,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         return;
     }
     const QString previous = current ? m_platform.applicationId(*current) : QString();
-    const ContentType contentType = *type;
+    const ContentType& contentType = *type;
     const DefaultPlan plan = m_platform.planDefault(app, contentType);
     const QString id = m_platform.applicationId(app);
     // The intent is on record before anything changes, so that a change cut short (a kill, a
@@ -285,7 +285,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
              false);
         return;
     }
-    const ContentType contentType = *type;
+    const ContentType& contentType = *type;
     const QPointer<QObject> guard(this);
     auto undone = [=, this](const std::optional<QString>& error) {
         if (error) {

@@ -673,7 +673,7 @@ std::optional<QString> FreedesktopPlatform::defaultAfterChange(const ContentType
     const auto list = path.isEmpty() ? std::nullopt : readList(linkTarget(path));
     if (list) {
         for (const QString& id : listValue(list->value(kDefault, utf8(type.identifier)))) {
-            if (const auto app = applicationForIdentifier(id)) {
+            if (auto app = applicationForIdentifier(id)) {
                 return app;
             }
         }
@@ -1062,7 +1062,7 @@ std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
 QString FreedesktopPlatform::fileManagerName() const {
     if (const auto app =
             defaultApplicationForType(ContentType{QStringLiteral("inode/directory")})) {
-        const QString name = displayName(*app);
+        QString name = displayName(*app);
         if (!name.isEmpty()) {
             return name;
         }
