@@ -1,8 +1,9 @@
 #include "freedesktop_platform.h"
 
+#include "glib_ptr.h"
+#include "glib_strings.h"
 #include "mimeapps_list.h"
 #include "platform/durable_file.h"
-#include "platform/file_names.h"
 #include "platform/launch_marker.h"
 #include "platform/regular_file.h"
 
@@ -26,78 +27,10 @@ namespace korvane {
 
 namespace {
 
-// RAII for the GLib types this file uses.
-struct GObjectDeleter {
-    void operator()(gpointer object) const { g_object_unref(object); }
-};
-template <typename T> using GObjectPtr = std::unique_ptr<T, GObjectDeleter>;
-
-struct GFreeDeleter {
-    void operator()(gpointer memory) const { g_free(memory); }
-};
-using GCharPtr = std::unique_ptr<gchar, GFreeDeleter>;
-
-struct GKeyFileDeleter {
-    void operator()(GKeyFile* keys) const { g_key_file_free(keys); }
-};
-using KeyFilePtr = std::unique_ptr<GKeyFile, GKeyFileDeleter>;
-
-KeyFilePtr loadKeyFile(const QByteArray& path) {
-    KeyFilePtr keys(g_key_file_new());
-    if (!g_key_file_load_from_file(keys.get(), path.constData(), G_KEY_FILE_NONE, nullptr)) {
-        return nullptr;
-    }
-    return keys;
-}
-
-class Error {
-public:
-    GError** out() { return &m_error; }
-    ~Error() {
-        if (m_error) {
-            g_error_free(m_error);
-        }
-    }
-    explicit operator bool() const { return m_error != nullptr; }
-    QString message() const { return m_error ? QString::fromUtf8(m_error->message) : QString(); }
-
-private:
-    GError* m_error = nullptr;
-};
-
-// A GList of owned GObjects, unreferenced with the list.
-class AppInfoList {
-public:
-    explicit AppInfoList(GList* list)
-        : m_list(list) {}
-    ~AppInfoList() { g_list_free_full(m_list, g_object_unref); }
-    AppInfoList(const AppInfoList&) = delete;
-    AppInfoList& operator=(const AppInfoList&) = delete;
-    template <typename F> void forEach(F&& f) const {
-        for (GList* item = m_list; item; item = item->next) {
-            f(G_APP_INFO(item->data));
-        }
-    }
-
-private:
-    GList* m_list;
-};
-
-QByteArray utf8(const QString& text) {
-    return text.toUtf8();
-}
-QByteArray fileName(const QString& path) {
-    return FileNames::encode(path);
-}
-
 // The file: URI of a path, from its exact bytes.
 QByteArray uriOf(const QString& path) {
     const GCharPtr uri(g_filename_to_uri(fileName(path).constData(), nullptr, nullptr));
     return uri ? QByteArray(uri.get()) : QByteArray();
-}
-
-QString fromUtf8(const char* text) {
-    return text ? QString::fromUtf8(text) : QString();
 }
 
 // The entry's path, which the core uses as the application's name.
@@ -382,16 +315,15 @@ QString programPath(const QString& configured) {
 // The name of the program that owns the file manager's name on the bus: the entry that runs
 // its executable, or the executable's own name.
 QString fileManagerOnBus(GDBusConnection* bus) {
-    GVariant* pid = g_dbus_connection_call_sync(
+    const GVariantPtr pid(g_dbus_connection_call_sync(
         bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
         "GetConnectionUnixProcessID", g_variant_new("(s)", "org.freedesktop.FileManager1"), nullptr,
-        G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, nullptr);
+        G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, nullptr));
     if (!pid) {
         return QStringLiteral("the file manager");
     }
     guint32 process = 0;
-    g_variant_get(pid, "(u)", &process);
-    g_variant_unref(pid);
+    g_variant_get(pid.get(), "(u)", &process);
     const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(process)).canonicalFilePath();
     QString name = QFileInfo(exe).fileName();
     if (listProblem()) {
@@ -735,7 +667,7 @@ void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app
             G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {
                 auto* pending = static_cast<Launches*>(data);
-                Error error;
+                GErrorHolder error;
                 if (!g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
                     pending->errors.append(error.message());
                 }
@@ -788,10 +720,9 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, RevealCompletion
         G_DBUS_CALL_FLAGS_NONE, 10000, nullptr,
         [](GObject* source, GAsyncResult* result, gpointer data) {
             std::unique_ptr<Reveal> reveal(static_cast<Reveal*>(data));
-            GVariant* reply =
-                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr);
+            const GVariantPtr reply(
+                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
             if (reply) {
-                g_variant_unref(reply);
                 reveal->done(std::nullopt, fileManagerOnBus(G_DBUS_CONNECTION(source)));
             } else {
                 openParentsOf(reveal->paths);
@@ -803,15 +734,16 @@ void FreedesktopPlatform::revealFiles(const QStringList& paths, RevealCompletion
 
 void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
     struct Watch {
-        GAppInfoMonitor* monitor;
+        GObjectPtr<GAppInfoMonitor> monitor;
         std::function<void()> changed;
         gulong handler = 0;
     };
     // GIO tells of a change only after the app database was read since the last one: reading it
     // arms the next notice.
-    auto* watch = new Watch{g_app_info_monitor_get(), std::move(changed)};
+    auto* watch =
+        new Watch{GObjectPtr<GAppInfoMonitor>(g_app_info_monitor_get()), std::move(changed)};
     watch->handler = g_signal_connect(
-        watch->monitor, "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
+        watch->monitor.get(), "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
             if (!listProblem()) {
                 g_list_free_full(g_app_info_get_all(), g_object_unref);
             }
@@ -825,9 +757,8 @@ void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
     }
     m_applicationsWatch = std::shared_ptr<void>(watch, [](void* data) {
         auto* held = static_cast<Watch*>(data);
-        g_signal_handler_disconnect(held->monitor, held->handler);
-        g_object_unref(held->monitor);
-        delete held;
+        g_signal_handler_disconnect(held->monitor.get(), held->handler);
+        delete held; // and with it the monitor
     });
 }
 
@@ -1015,7 +946,7 @@ QByteArray execArgument(const QByteArray& argument) {
 
 std::optional<QString> removeFile(const QByteArray& path) {
     GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
-    Error error;
+    GErrorHolder error;
     if (!g_file_delete(file.get(), nullptr, error.out()) &&
         !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
         return error.message();
@@ -1052,7 +983,7 @@ std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
     g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC,
                           exec.constData());
     g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", TRUE);
-    Error error;
+    GErrorHolder error;
     if (!g_key_file_save_to_file(keys, path.constData(), error.out())) {
         return error.message();
     }
