@@ -1,5 +1,8 @@
 #include "freedesktop_platform.h"
 
+#include "autostart.h"
+#include "content_types.h"
+#include "desktop_names.h"
 #include "glib_ptr.h"
 #include "glib_strings.h"
 #include "mimeapps_list.h"
@@ -7,10 +10,8 @@
 #include "platform/launch_marker.h"
 #include "platform/regular_file.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 #include <QUrl>
@@ -61,17 +62,6 @@ QStringList pathsOf(GList* list) {
     return paths;
 }
 
-QString typeOfFile(const QString& file) {
-    GObjectPtr<GFile> gfile(g_file_new_for_path(fileName(file).constData()));
-    GObjectPtr<GFileInfo> info(g_file_query_info(gfile.get(),
-                                                 G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
-                                                 G_FILE_QUERY_INFO_NONE, nullptr, nullptr));
-    if (!info) {
-        return {};
-    }
-    return fromUtf8(g_file_info_get_content_type(info.get()));
-}
-
 // The XDG application directories, most important first, each ending in a slash.
 QStringList applicationDirectories() {
     QStringList dirs{FileNames::decode(g_get_user_data_dir()) + QStringLiteral("/applications/")};
@@ -110,19 +100,13 @@ bool maskedBefore(const QString& id, const QString& found) {
     return false;
 }
 
-const QString kData = QStringLiteral("application/octet-stream");
 const QByteArray kDefault = QByteArrayLiteral("Default Applications");
 const QByteArray kRemoved = QByteArrayLiteral("Removed Associations");
-
-// The desktops of XDG_CURRENT_DESKTOP, lower-cased, as desktop-specific lists are named.
-QStringList currentDesktops() {
-    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
-}
 
 // The lists of one folder, desktop-specific ones first.
 QStringList mimeappsIn(const QString& dir) {
     QStringList files;
-    for (const QString& desktop : currentDesktops()) {
+    for (const QString& desktop : DesktopNames::currentDesktops()) {
         files.append(dir + u'/' + desktop + QStringLiteral("-mimeapps.list"));
     }
     files.append(dir + QStringLiteral("/mimeapps.list"));
@@ -292,26 +276,6 @@ std::optional<QString> writeList(const QString& path, const ListEdit& edit, bool
     return std::nullopt;
 }
 
-const QString kArchive = QStringLiteral("x-korvane/archive");
-const QString kSourceCode = QStringLiteral("x-korvane/source-code");
-
-bool isA(const QString& type, const QString& parent) {
-    return g_content_type_is_a(utf8(type).constData(), utf8(parent).constData());
-}
-
-bool isAnyOf(const QString& type, const QStringList& parents) {
-    for (const QString& parent : parents) {
-        if (isA(type, parent)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-QString programPath(const QString& configured) {
-    return configured.isEmpty() ? QCoreApplication::applicationFilePath() : configured;
-}
-
 // The name of the program that owns the file manager's name on the bus: the entry that runs
 // its executable, or the executable's own name.
 QString fileManagerOnBus(GDBusConnection* bus) {
@@ -395,80 +359,11 @@ FreedesktopPlatform::FreedesktopPlatform() = default;
 FreedesktopPlatform::~FreedesktopPlatform() = default;
 
 const QStringList& FreedesktopPlatform::archiveTypes() {
-    static const QStringList types{
-        QStringLiteral("application/zip"),
-        QStringLiteral("application/x-tar"),
-        QStringLiteral("application/gzip"),
-        QStringLiteral("application/x-bzip"),
-        QStringLiteral("application/x-bzip2"),
-        QStringLiteral("application/x-xz"),
-        QStringLiteral("application/zstd"),
-        QStringLiteral("application/x-zstd"),
-        QStringLiteral("application/x-lzma"),
-        QStringLiteral("application/x-lzip"),
-        QStringLiteral("application/x-lz4"),
-        QStringLiteral("application/x-compress"),
-        QStringLiteral("application/x-7z-compressed"),
-        QStringLiteral("application/vnd.rar"),
-        QStringLiteral("application/x-rar"),
-        QStringLiteral("application/x-cpio"),
-        QStringLiteral("application/x-archive"),
-        QStringLiteral("application/x-cd-image"),
-        QStringLiteral("application/x-iso9660-image"),
-        QStringLiteral("application/x-compressed-tar"),
-        QStringLiteral("application/x-bzip-compressed-tar"),
-        QStringLiteral("application/x-bzip2-compressed-tar"),
-        QStringLiteral("application/x-xz-compressed-tar"),
-        QStringLiteral("application/x-lzma-compressed-tar"),
-        QStringLiteral("application/x-zstd-compressed-tar"),
-        QStringLiteral("application/x-tarz"),
-        QStringLiteral("application/x-java-archive"),
-        QStringLiteral("application/vnd.debian.binary-package"),
-        QStringLiteral("application/x-rpm"),
-    };
-    return types;
+    return ContentTypes::archiveTypes();
 }
 
 const QStringList& FreedesktopPlatform::sourceCodeTypes() {
-    static const QStringList types{
-        QStringLiteral("text/x-csrc"),
-        QStringLiteral("text/x-chdr"),
-        QStringLiteral("text/x-c++src"),
-        QStringLiteral("text/x-c++hdr"),
-        QStringLiteral("text/x-objcsrc"),
-        QStringLiteral("text/x-python"),
-        QStringLiteral("text/x-python3"),
-        QStringLiteral("text/x-java"),
-        QStringLiteral("application/javascript"),
-        QStringLiteral("text/javascript"),
-        QStringLiteral("application/x-typescript"),
-        QStringLiteral("text/x-typescript"),
-        QStringLiteral("text/x-go"),
-        QStringLiteral("text/rust"),
-        QStringLiteral("text/x-rust"),
-        QStringLiteral("application/x-shellscript"),
-        QStringLiteral("application/x-ruby"),
-        QStringLiteral("application/x-perl"),
-        QStringLiteral("application/x-php"),
-        QStringLiteral("text/x-csharp"),
-        QStringLiteral("text/x-kotlin"),
-        QStringLiteral("text/x-swift"),
-        QStringLiteral("text/x-lua"),
-        QStringLiteral("text/x-scala"),
-        QStringLiteral("text/x-haskell"),
-        QStringLiteral("text/x-pascal"),
-        QStringLiteral("text/x-fortran"),
-        QStringLiteral("text/x-dsrc"),
-        QStringLiteral("text/x-erlang"),
-        QStringLiteral("text/x-elixir"),
-        QStringLiteral("text/x-ocaml"),
-        QStringLiteral("text/x-sql"),
-        QStringLiteral("text/x-makefile"),
-        QStringLiteral("text/x-cmake"),
-        QStringLiteral("text/x-tcl"),
-        QStringLiteral("text/x-vala"),
-    };
-    return types;
+    return ContentTypes::sourceCodeTypes();
 }
 
 std::optional<QString>
@@ -501,15 +396,14 @@ FreedesktopPlatform::defaultApplicationForType(const ContentType& type) const {
 }
 
 std::optional<QString> FreedesktopPlatform::defaultApplicationForFile(const QString& file) const {
-    return defaultApplicationForType(ContentType{typeOfFile(file), false});
+    return defaultApplicationForType(ContentType{ContentTypes::typeOfFile(file), false});
 }
 
 QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) const {
     if (type.identifier.isEmpty() || listProblem()) {
         return {};
     }
-    if (!type.identifier.endsWith(QLatin1String("/*")) && type.identifier != kArchive &&
-        type.identifier != kSourceCode) {
+    if (!ContentTypes::isGroup(type.identifier)) {
         return pathsOf(g_app_info_get_all_for_type(utf8(type.identifier).constData()));
     }
     // GIO knows no wildcards or groups of ours: the apps with a type of the group.
@@ -529,7 +423,7 @@ QStringList FreedesktopPlatform::applicationsForType(const ContentType& type) co
 }
 
 QStringList FreedesktopPlatform::applicationsForFile(const QString& file) const {
-    return applicationsForType(ContentType{typeOfFile(file), false});
+    return applicationsForType(ContentType{ContentTypes::typeOfFile(file), false});
 }
 
 QList<ApplicationEntry> FreedesktopPlatform::applicationEntries() const {
@@ -857,137 +751,27 @@ QString FreedesktopPlatform::iconName(const QString& path) const {
 }
 
 std::optional<ContentType> FreedesktopPlatform::typeForExtension(const QString& extension) const {
-    if (extension.isEmpty()) {
-        return std::nullopt;
-    }
-    const QByteArray name = utf8(QStringLiteral("x.") + extension);
-    gboolean uncertain = FALSE;
-    GCharPtr type(g_content_type_guess(name.constData(), nullptr, 0, &uncertain));
-    if (!type) {
-        return std::nullopt;
-    }
-    const QString identifier = fromUtf8(type.get());
-    // Without data, GIO answers the generic type with doubt exactly when no glob matched.
-    const bool dynamic = uncertain && identifier == kData;
-    return ContentType{identifier, dynamic};
+    return ContentTypes::typeForExtension(extension);
 }
 
 bool FreedesktopPlatform::conforms(const ContentType& type, const ContentType& to) const {
-    if (to.identifier == kData) {
-        return true;
-    }
-    if (type.dynamic || type.identifier.isEmpty()) {
-        return type == to;
-    }
-    if (to.identifier == kArchive) {
-        return type.identifier == kArchive || isAnyOf(type.identifier, archiveTypes());
-    }
-    if (to.identifier == kSourceCode) {
-        return type.identifier == kSourceCode || isAnyOf(type.identifier, sourceCodeTypes());
-    }
-    return isA(type.identifier, to.identifier);
+    return ContentTypes::conforms(type, to);
 }
 
 ContentType FreedesktopPlatform::wellKnownType(WellKnownType type) const {
-    switch (type) {
-    case WellKnownType::Text:
-        return {QStringLiteral("text/plain")};
-    case WellKnownType::Image:
-        return {QStringLiteral("image/*")};
-    case WellKnownType::Audio:
-        return {QStringLiteral("audio/*")};
-    case WellKnownType::Movie:
-    case WellKnownType::Video:
-        return {QStringLiteral("video/*")};
-    case WellKnownType::Archive:
-        return {kArchive};
-    case WellKnownType::SourceCode:
-        return {kSourceCode};
-    case WellKnownType::Data:
-        return {kData};
-    case WellKnownType::Json:
-        return {QStringLiteral("application/json")};
-    case WellKnownType::Application:
-        return {QStringLiteral("application/x-desktop")};
-    }
-    return {};
+    return ContentTypes::wellKnownType(type);
 }
 
 QString FreedesktopPlatform::autostartPath() {
-    return FileNames::decode(g_get_user_config_dir()) +
-           QStringLiteral("/autostart/" KORVANE_APP_ID ".desktop");
+    return Autostart::path();
 }
-
-namespace {
-
-// The entry earlier versions wrote; still honoured, and removed with the setting.
-QByteArray legacyAutostartPath() {
-    return QByteArray(g_get_user_config_dir()) + "/autostart/korvane.desktop";
-}
-
-bool autostartEnabled(const QByteArray& path) {
-    const KeyFilePtr keys = loadKeyFile(path);
-    return keys && !g_key_file_get_boolean(keys.get(), G_KEY_FILE_DESKTOP_GROUP,
-                                           G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr);
-}
-
-// One Exec argument as the Desktop Entry Specification quotes it: in double quotes, with ", `,
-// $ and \ escaped by a backslash, and % doubled.
-QByteArray execArgument(const QByteArray& argument) {
-    QByteArray quoted = "\"";
-    for (char c : argument) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c == '%' ? QByteArray("%%") : QByteArray(1, c);
-    }
-    return quoted + '"';
-}
-
-std::optional<QString> removeFile(const QByteArray& path) {
-    GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
-    GErrorHolder error;
-    if (!g_file_delete(file.get(), nullptr, error.out()) &&
-        !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
-        return error.message();
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 bool FreedesktopPlatform::launchAtLogin() const {
-    return autostartEnabled(fileName(autostartPath())) || autostartEnabled(legacyAutostartPath());
+    return Autostart::enabled();
 }
 
 std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
-    const QByteArray path = fileName(autostartPath());
-    if (auto error = removeFile(legacyAutostartPath())) {
-        return error;
-    }
-    if (!enabled) {
-        return removeFile(path);
-    }
-    GCharPtr dir(g_path_get_dirname(path.constData()));
-    if (g_mkdir_with_parents(dir.get(), 0700) != 0) {
-        return QString::fromLocal8Bit(g_strerror(errno));
-    }
-    const KeyFilePtr owner(g_key_file_new());
-    GKeyFile* keys = owner.get();
-    const QByteArray exec = execArgument(fileName(programPath(m_programPath)));
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE,
-                          G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME, "Korvane");
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_ICON,
-                          KORVANE_APP_ID);
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC,
-                          exec.constData());
-    g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", TRUE);
-    GErrorHolder error;
-    if (!g_key_file_save_to_file(keys, path.constData(), error.out())) {
-        return error.message();
-    }
-    return std::nullopt;
+    return Autostart::setEnabled(enabled, m_programPath);
 }
 
 QString FreedesktopPlatform::fileManagerName() const {
@@ -1002,34 +786,7 @@ QString FreedesktopPlatform::fileManagerName() const {
 }
 
 QString FreedesktopPlatform::systemName() const {
-    // The first desktop of XDG_CURRENT_DESKTOP known by its name ("ubuntu:GNOME" is GNOME,
-    // "Budgie:GNOME" Budgie); the raw values are not names to show.
-    static const QHash<QString, QString> kNames{
-        {"gnome", "GNOME"},
-        {"kde", "KDE Plasma"},
-        {"xfce", "Xfce"},
-        {"x-cinnamon", "Cinnamon"},
-        {"cinnamon", "Cinnamon"},
-        {"mate", "MATE"},
-        {"lxqt", "LXQt"},
-        {"lxde", "LXDE"},
-        {"budgie", "Budgie"},
-        {"unity", "Unity"},
-        {"pantheon", "Pantheon"},
-        {"deepin", "Deepin"},
-        {"enlightenment", "Enlightenment"},
-        {"cosmic", "COSMIC"},
-        {"sway", "Sway"},
-        {"hyprland", "Hyprland"},
-        {"niri", "niri"},
-        {"wayfire", "Wayfire"},
-    };
-    for (const QString& desktop : currentDesktops()) {
-        if (const auto name = kNames.constFind(desktop); name != kNames.cend()) {
-            return *name;
-        }
-    }
-    return QStringLiteral("your desktop");
+    return DesktopNames::systemName();
 }
 
 } // namespace korvane
