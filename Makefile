@@ -94,10 +94,10 @@ uninstall:
 package: build-release
 	cd build/release && cpack -G DEB
 
-# clang-tidy with the checks of .clang-tidy over src/, compiled as the debug build compiles it;
-# any finding fails.
+# clang-tidy with the checks of .clang-tidy over Korvane's sources in the debug build's compile
+# commands (src, tests, bench, tools; not what the build generates); any finding fails.
 lint: build lint-deps
-	find src -name '*.cpp' | sort | xargs -P $(JOBS) -n 4 clang-tidy -p build/debug --quiet
+	run-clang-tidy -p build/debug -j $(JOBS) -quiet '$(CURDIR)/(src|tests|bench|tools)/'
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
