@@ -1,22 +1,24 @@
 # Korvane's two commands: `make run` and `make test`. Both install missing Debian packages first.
+# `make test` treats compiler warnings as errors, as CI does; the setting stays in build/debug.
 
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
             libglib2.0-dev libglib2.0-bin \
             desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core \
             appstream man-db groff-base dpkg-dev
+LINT_PACKAGES := clang-tidy
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
 
-.PHONY: all deps build build-release run test fuzz-smoke bench screenshots asan format clean \
-        install uninstall package
+.PHONY: all deps lint-deps build build-release run test fuzz-smoke bench screenshots asan lint \
+        format clean install uninstall package
 
 all: build
 
-deps:
-	@missing=""; \
-	for p in $(PACKAGES); do \
+# Installs the Debian packages named that are missing (as root), or says how.
+install-missing = @missing=""; \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -30,6 +32,13 @@ deps:
 	  fi; \
 	fi
 
+deps:
+	$(call install-missing,$(PACKAGES))
+
+# clang-tidy is needed for `make lint` only.
+lint-deps:
+	$(call install-missing,$(LINT_PACKAGES))
+
 build: deps
 	cmake --preset debug >/dev/null
 	cmake --build --preset debug -j $(JOBS)
@@ -41,7 +50,9 @@ build-release: deps
 run: build-release
 	./build/release/src/korvane $(ARGS)
 
-test: build
+test: deps
+	cmake --preset debug -DKORVANE_WERROR=ON >/dev/null
+	cmake --build --preset debug -j $(JOBS)
 	@code=$$(find src -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
 	tests=$$(find tests -name '*.cpp' -o -name '*.h' | xargs cat | grep -c -v -E '^\s*(//.*)?$$'); \
 	echo "Test code: $$tests lines against $$code lines of code under src/ ($$((100 * tests / code))%)"
@@ -55,8 +66,10 @@ fuzz-smoke: deps
 	cmake --build --preset fuzz -j $(JOBS)
 	ctest --preset fuzz
 
-bench: build-release
-	@status=0; for b in build/release/bench/bench_*; do \
+bench: deps
+	cmake --preset bench >/dev/null
+	cmake --build --preset bench -j $(JOBS)
+	@status=0; for b in build/bench/bench/bench_*; do \
 	  [ -f "$$b" ] && [ -x "$$b" ] && { echo "== $$(basename $$b)"; "$$b" || status=1; }; \
 	done; exit $$status
 
@@ -80,6 +93,11 @@ uninstall:
 # A Debian package: build/release/korvane_VERSION_ARCH.deb
 package: build-release
 	cd build/release && cpack -G DEB
+
+# clang-tidy with the checks of .clang-tidy over Korvane's sources in the debug build's compile
+# commands (src, tests, bench, tools; not what the build generates); any finding fails.
+lint: build lint-deps
+	run-clang-tidy -p build/debug -j $(JOBS) -quiet '$(CURDIR)/(src|tests|bench|tools)/'
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

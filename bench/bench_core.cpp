@@ -91,8 +91,8 @@ int main(int argc, char** argv) {
             [&] { RulesFile::decode(oneRule); }, 3);
         bench.measure(
             "read 100,000 rules", 2000, [&] { RulesFile::decode(manyRules); }, 3);
-        std::printf("(%.1f MiB and %.1f MiB)\n", oneRule.size() / 1048576.0,
-                    manyRules.size() / 1048576.0);
+        std::printf("(%.1f MiB and %.1f MiB)\n", double(oneRule.size()) / 1048576.0,
+                    double(manyRules.size()) / 1048576.0);
     }
     // A drop of 10,000 files: routed, grouped and launched, completions included.
     {

@@ -81,8 +81,8 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
     // A drag held over the drop zone, showing what its drop would do.
     QMimeData dragged;
     QList<QUrl> urls;
-    for (const char* name : {"Notes.md", "Plan.md", "Ideas.md", "Meeting notes.odt", "song.mp3"}) {
-        urls << QUrl::fromLocalFile(QDir::currentPath() + u'/' + QLatin1String(name));
+    for (const char* file : {"Notes.md", "Plan.md", "Ideas.md", "Meeting notes.odt", "song.mp3"}) {
+        urls << QUrl::fromLocalFile(QDir::currentPath() + u'/' + QLatin1String(file));
     }
     dragged.setUrls(urls);
     auto* zone = window.findChild<QWidget*>(QStringLiteral("dropZone"));
@@ -129,11 +129,11 @@ void furnish(FreedesktopSandbox& sandbox) {
                "image/jpeg=org.gnome.Loupe.desktop\napplication/pdf=org.gnome.Evince.desktop\n");
     list.close();
     auto rule = [](const QStringList& extensions, const QString& id, const QString& name) {
-        Rule rule;
-        rule.extensions = extensions;
-        rule.appId = id.isEmpty() ? QString() : id + QStringLiteral(".desktop");
-        rule.appName = name;
-        return rule;
+        Rule made;
+        made.extensions = extensions;
+        made.appId = id.isEmpty() ? QString() : id + QStringLiteral(".desktop");
+        made.appName = name;
+        return made;
     };
     Rule disabled = rule({"png", "jpg"}, "org.gnome.Loupe", "Image Viewer");
     disabled.enabled = false;

@@ -155,7 +155,7 @@ std::optional<Request> parse(const QByteArray& line) {
     if (request.command == QLatin1String("show")) {
         return request;
     }
-    for (const QJsonValue& path : message.value(QLatin1String("paths")).toArray()) {
+    for (const QJsonValue path : message.value(QLatin1String("paths")).toArray()) {
         const auto bytes = QByteArray::fromBase64Encoding(path.toString().toLatin1(),
                                                           QByteArray::AbortOnBase64DecodingErrors);
         if (!path.isString() || !bytes || !bytes.decoded.startsWith('/')) {

@@ -171,12 +171,12 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         return;
     }
     const QString previous = current ? m_platform.applicationId(*current) : QString();
-    const ContentType contentType = *type;
+    const ContentType& contentType = *type;
     const DefaultPlan plan = m_platform.planDefault(app, contentType);
     const QString id = m_platform.applicationId(app);
     // The intent is on record before anything changes, so that a change cut short (a kill, a
     // power cut) can still be restored.
-    auto error = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
+    auto problem = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
         // The first record keeps the user's own default; a later change only moves the app that
         // restoring expects to find.
         if (auto it = records.find(ext); it != records.end() && settle(*it, contentType)) {
@@ -186,8 +186,8 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             records.insert(ext, Record{previous, id, plan.change, QJsonValue()});
         }
     });
-    if (error) {
-        done(failed(*error));
+    if (problem) {
+        done(failed(*problem));
         return;
     }
     // Settles the intent, as made or as not made.
@@ -276,7 +276,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         done(DefaultOutcome::of(ext, DefaultOutcome::PreviousUnknown));
         return;
     }
-    const ContentType contentType = *type;
+    const ContentType& contentType = *type;
     const QPointer<QObject> guard(this);
     auto undone = [=, this](const std::optional<QString>& error) {
         if (error) {

@@ -28,8 +28,8 @@ QString Router::extensionKey(const QString& file, int parts) {
 }
 
 QString Router::ruleKey(const QString& file, const Platform& platform) {
-    const QString last = extensionKey(file);
-    const QString two = extensionKey(file, 2);
+    QString last = extensionKey(file);
+    QString two = extensionKey(file, 2);
     if (two != last) {
         const auto type = platform.typeForExtension(two);
         const auto lastType = platform.typeForExtension(last);

@@ -206,7 +206,7 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
     if (extensions.isArray()) {
         QStringList texts;
         bool allStrings = true;
-        for (const QJsonValue& item : extensions.toArray()) {
+        for (const QJsonValue item : extensions.toArray()) {
             if (!item.isString()) {
                 allStrings = false;
                 break;

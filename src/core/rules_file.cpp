@@ -31,7 +31,7 @@ std::optional<QList<Rule>> RulesFile::decode(const QByteArray& bytes) {
     }
     QList<Rule> rules;
     QHash<QUuid, int> seen; // how often each id came so far
-    for (const QJsonValue& element : document.array()) {
+    for (const QJsonValue element : document.array()) {
         if (auto rule = Rule::fromJson(element)) {
             // A repeated id (a file merged by hand) gets an id of its own, the same on every
             // read, so that each rule can be edited and deleted alone.

@@ -85,7 +85,7 @@ QStringList Settings::recentFiles() const {
     const QJsonDocument document =
         QJsonDocument::fromJson(m_settings->value(kRecentFiles).toString().toUtf8());
     QStringList paths;
-    for (const QJsonValue& item : document.array()) {
+    for (const QJsonValue item : document.array()) {
         if (!item.isString()) {
             return {};
         }

@@ -64,9 +64,7 @@ public:
         shown.reserve(text.size());
         for (QChar c : text) {
             const char16_t u = c.unicode();
-            if (u == u'\n' && keepLineBreaks) {
-                shown += c;
-            } else if (u < 0x20) {
+            if (u < 0x20 && !(u == u'\n' && keepLineBreaks)) {
                 shown += QChar(char16_t(0x2400 + u));
             } else if (u == 0x7f) {
                 shown += QChar(char16_t(0x2421));

@@ -134,10 +134,10 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     const QString path = file.path;
     connect(&m_watcher, &QFutureWatcher<QStringList>::finished, this, [this] {
         const QStringList apps = m_watcher.result();
-        const Platform& platform = m_model.platform();
+        const Platform& system = m_model.platform();
         for (const QString& app : apps) {
-            auto* item = new QListWidgetItem(Icons::forPath(app, platform),
-                                             AppInfo::displayName(app, platform), m_list);
+            auto* item = new QListWidgetItem(Icons::forPath(app, system),
+                                             AppInfo::displayName(app, system), m_list);
             item->setData(Qt::UserRole, app);
             item->setSizeHint(QSize(0, 40));
         }

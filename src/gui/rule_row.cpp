@@ -189,15 +189,15 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
 
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_rule.enabled) {
-            Rule rule = m_rule;
-            rule.enabled = on;
-            write(rule);
+            Rule edited = m_rule;
+            edited.enabled = on;
+            write(edited);
         }
     });
     connect(m_extensions, &QLineEdit::textEdited, this, [this](const QString& text) {
-        Rule rule = m_rule;
-        rule.extensions = Rule::parseExtensions(text);
-        write(rule);
+        Rule edited = m_rule;
+        edited.extensions = Rule::parseExtensions(text);
+        write(edited);
     });
     connect(m_makeDefault, &QPushButton::clicked, this, [this] { runCommand(true); });
     connect(m_restore, &QPushButton::clicked, this, [this] { runCommand(false); });
@@ -432,10 +432,10 @@ bool RuleRow::eventFilter(QObject* watched, QEvent* event) {
             (mouse->position().toPoint() - m_pressAt).manhattanLength() >=
                 QApplication::startDragDistance()) {
             auto* drag = new QDrag(this);
-            auto* data = new QMimeData;
-            data->setData(QStringLiteral("application/x-korvane-rule"),
+            auto* mime = new QMimeData;
+            mime->setData(QStringLiteral("application/x-korvane-rule"),
                           m_rule.id.toString(QUuid::WithoutBraces).toLatin1());
-            drag->setMimeData(data);
+            drag->setMimeData(mime);
             drag->setPixmap(grab().scaledToWidth(qMin(width(), 360), Qt::SmoothTransformation));
             drag->exec(Qt::MoveAction);
         }

@@ -234,9 +234,9 @@ private Q_SLOTS:
         const QString deep = sandbox->root() + "/deep";
         int folder = open(QFile::encodeName(sandbox->root()).constData(), O_DIRECTORY);
         for (int i = 0; i < 21; ++i) {
-            const QByteArray name = i == 0 ? "deep" : QByteArray(250, 'd');
-            QVERIFY(mkdirat(folder, name.constData(), 0700) == 0);
-            const int next = openat(folder, name.constData(), O_DIRECTORY);
+            const QByteArray part = i == 0 ? "deep" : QByteArray(250, 'd');
+            QVERIFY(mkdirat(folder, part.constData(), 0700) == 0);
+            const int next = openat(folder, part.constData(), O_DIRECTORY);
             close(std::exchange(folder, next));
         }
         close(openat(folder, "n.md", O_CREAT | O_WRONLY, 0600));

@@ -1,5 +1,6 @@
 #include "core/app_info.h"
 #include "core/router.h"
+#include "core/wording.h"
 #include "support/model_fixture.h"
 
 #include <QSignalSpy>
@@ -108,6 +109,26 @@ private Q_SLOTS:
         rule.appId = data<QString>("appId");
         rule.appPath = data<QString>("appPath");
         QCOMPARE(AppInfo::resolve(rule, platform).value_or(QString()), data<QString>("expected"));
+    }
+
+    // How a file's name or a message shows what can't be seen: text, whether line breaks stay,
+    // and what is shown.
+    void visibleText_data() {
+        columns<QString, bool, QString>("text", "keepLineBreaks", "shown");
+        row("a control character as its symbol", QString("a\tb"), true, QString("a\u2409b"));
+        row("a line break as its symbol", QString("a\nb"), false, QString("a\u240ab"));
+        row("a line break kept", QString("a\r\nb"), true, QString("a\u240d\nb"));
+        row("delete", QString("a\x7f"), false, QString("a\u2421"));
+        row("a C1 control and a stray byte", QString("\u0085") + QChar(0xdcff), false,
+            QString("\ufffd\ufffd"));
+        row("a direction override escaped", QString("a\u202eb"), false, QString("a\\u202eb"));
+        row("plain text as it is", QString("R\u00e9sum\u00e9.md"), true,
+            QString("R\u00e9sum\u00e9.md"));
+    }
+
+    void visibleText() {
+        QCOMPARE(Wording::visible(data<QString>("text"), data<bool>("keepLineBreaks")),
+                 data<QString>("shown"));
     }
 
     // A drop's rules, files ("-x" deleted, "x/" a folder), modifiers and folder setting, then

@@ -151,18 +151,18 @@ private Q_SLOTS:
     }
 
     void firstRun() {
-        MemoryPlatform platform;
+        MemoryPlatform desktop;
         const QString installed = data<QString>("installed");
         if (installed.startsWith("id:")) {
-            platform.addApplication("/apps/st.desktop", installed.mid(3), "Sublime Text");
+            desktop.addApplication("/apps/st.desktop", installed.mid(3), "Sublime Text");
         } else {
             QList<ApplicationEntry> entries;
             for (const QString& name : installed.split(u',')) {
                 entries.append({name, "/e/" + name});
             }
-            platform.setApplicationEntries(entries);
+            desktop.setApplicationEntries(entries);
         }
-        RuleStore store(platform, dir());
+        RuleStore store(desktop, dir());
         QVERIFY(!QFileInfo::exists(file())); // loading never writes
         store.normalise();
         QVERIFY(store.saveNow());

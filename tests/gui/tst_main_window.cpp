@@ -359,13 +359,13 @@ private Q_SLOTS:
         QCoreApplication::sendEvent(zone, &enter);
         QCOMPARE(message->text(), "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 folder "
                                   "\u2192 open in Finder \u00b7 1 will ask");
-        for (const auto& [modifiers, text] :
+        for (const auto& [modifiers, expected] :
              {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Finder"},
               std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier),
                         "Open 6 files in their default apps"}}) {
             QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, modifiers);
             QCoreApplication::sendEvent(zone, &move);
-            QCOMPARE(message->text(), QString::fromUtf8(text));
+            QCOMPARE(message->text(), QString::fromUtf8(expected));
         }
         QDragLeaveEvent leave;
         QCoreApplication::sendEvent(zone, &leave);

@@ -46,7 +46,7 @@ struct ModelFixture {
     // Rules by their specs (see ruleFrom); TextEdit, Preview and Sublime are installed.
     Rule addRule(const QString& spec) { return addRules({spec}).first(); }
     QList<Rule> addRules(const QStringList& specs) {
-        const QList<Rule> added = rulesFrom(specs);
+        QList<Rule> added = rulesFrom(specs);
         model->store().appendRules(added);
         return added;
     }

@@ -24,7 +24,7 @@ protected:
         if (arguments == QStringList{QStringLiteral("check")}) {
             return CliSession(c.platform, c.out, c.err, c.in).checkRules();
         }
-        const QString verb = arguments.first();
+        const QString& verb = arguments.first();
         if (arguments.size() != 2 ||
             (verb != QLatin1String("import") && verb != QLatin1String("export"))) {
             return usage(c, QStringLiteral("unknown use of rules: ") + arguments.join(u' '));

@@ -1,0 +1,267 @@
+#include "desktop_entries.h"
+
+#include "content_types.h"
+#include "glib_ptr.h"
+#include "glib_strings.h"
+#include "mimeapps_defaults.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+
+namespace korvane::DesktopEntries {
+
+namespace {
+
+// The entry's path, which the core uses as the application's name.
+std::optional<QString> pathOf(GAppInfo* info) {
+    if (!info || !G_IS_DESKTOP_APP_INFO(info)) {
+        return std::nullopt;
+    }
+    const char* file = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(info));
+    if (!file) {
+        return std::nullopt;
+    }
+    return FileNames::decode(file);
+}
+
+// Korvane itself is never a candidate: handing a file to Korvane would only ask again.
+bool isKorvaneEntry(GAppInfo* info) {
+    const char* id = g_app_info_get_id(info);
+    return id && qstrcmp(id, KORVANE_APP_ID ".desktop") == 0;
+}
+
+QStringList pathsOf(GList* list) {
+    QStringList paths;
+    AppInfoList(list).forEach([&](GAppInfo* info) {
+        if (auto path = pathOf(info); path && !paths.contains(*path) && !isKorvaneEntry(info)) {
+            paths.append(*path);
+        }
+    });
+    return paths;
+}
+
+// The XDG application directories, most important first, each ending in a slash.
+QStringList applicationDirectories() {
+    QStringList dirs{FileNames::decode(g_get_user_data_dir()) + QStringLiteral("/applications/")};
+    for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) {
+        dirs.append(FileNames::decode(*dir) + QStringLiteral("/applications/"));
+    }
+    for (QString& dir : dirs) {
+        dir = QDir::cleanPath(dir) + u'/';
+    }
+    return dirs;
+}
+
+// Whether a folder holds a file for the desktop-file ID: "a-b.desktop" is a-b.desktop there, or
+// a/b.desktop, as GIO names entries in subfolders.
+bool holdsEntry(const QString& dir, const QString& id) {
+    if (QFileInfo::exists(dir + id)) {
+        return true;
+    }
+    const qsizetype dash = id.indexOf(u'-');
+    return dash > 0 && QFileInfo(dir + id.left(dash)).isDir() &&
+           holdsEntry(dir + id.left(dash) + u'/', id.mid(dash + 1));
+}
+
+// GIO takes an ID's first file in the folders' order; where that file is no usable entry
+// (Hidden=true, even without a type), the ID is gone, though GIO's look-up by ID goes on to a
+// later folder's file. True when such a file comes before `found`.
+bool maskedBefore(const QString& id, const QString& found) {
+    for (const QString& dir : applicationDirectories()) {
+        if (found.startsWith(dir)) {
+            return false;
+        }
+        if (holdsEntry(dir, id)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
+    if (!path.endsWith(QLatin1String(".desktop")) || MimeappsDefaults::listProblem()) {
+        return nullptr;
+    }
+    return GObjectPtr<GDesktopAppInfo>(
+        g_desktop_app_info_new_from_filename(fileName(path).constData()));
+}
+
+} // namespace
+
+std::optional<QString> applicationForIdentifier(const QString& identifier) {
+    if (identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+        return std::nullopt;
+    }
+    QString id = identifier;
+    if (!id.endsWith(QLatin1String(".desktop"))) {
+        id += QStringLiteral(".desktop");
+    }
+    // By ID, as GIO looks it up in the XDG application folders: a user's Hidden=true entry
+    // removes the application.
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(utf8(id).constData()));
+    if (!info || g_desktop_app_info_get_is_hidden(info.get())) {
+        return std::nullopt;
+    }
+    const auto path = pathOf(G_APP_INFO(info.get()));
+    return path && maskedBefore(id, *path) ? std::nullopt : path;
+}
+
+std::optional<QString> defaultApplicationForType(const ContentType& type) {
+    if (type.identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+        return std::nullopt;
+    }
+    GObjectPtr<GAppInfo> info(
+        g_app_info_get_default_for_type(utf8(type.identifier).constData(), FALSE));
+    return pathOf(info.get());
+}
+
+QStringList applicationsForType(const ContentType& type) {
+    if (type.identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+        return {};
+    }
+    if (!ContentTypes::isGroup(type.identifier)) {
+        return pathsOf(g_app_info_get_all_for_type(utf8(type.identifier).constData()));
+    }
+    // GIO knows no wildcards or groups of ours: the apps with a type of the group.
+    QStringList paths;
+    AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
+        const char** types = g_app_info_get_supported_types(info);
+        for (; g_app_info_should_show(info) && !isKorvaneEntry(info) && types && *types; ++types) {
+            if (ContentTypes::conforms(ContentType{fromUtf8(*types)}, type)) {
+                if (auto path = pathOf(info); path && !paths.contains(*path)) {
+                    paths.append(*path);
+                }
+                break;
+            }
+        }
+    });
+    return paths;
+}
+
+QList<ApplicationEntry> applicationEntries() {
+    QList<ApplicationEntry> entries;
+    if (MimeappsDefaults::listProblem()) {
+        return entries;
+    }
+    // What the desktop's own app grid shows: no NoDisplay entries, none for other desktops.
+    AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
+        auto path = pathOf(info);
+        if (path && g_app_info_should_show(info) && !isKorvaneEntry(info)) {
+            entries.append({fromUtf8(g_app_info_get_name(info)), *path});
+        }
+    });
+    return entries;
+}
+
+QString displayName(const QString& path) {
+    if (auto entry = entryAt(path)) {
+        return fromUtf8(g_app_info_get_name(G_APP_INFO(entry.get())));
+    }
+    if (path.endsWith(QLatin1String(".desktop"))) {
+        // An entry GIO refuses (its program is gone) still has a name worth showing.
+        const KeyFilePtr keys = loadKeyFile(fileName(path));
+        const GCharPtr name(
+            keys ? g_key_file_get_locale_string(keys.get(), G_KEY_FILE_DESKTOP_GROUP,
+                                                G_KEY_FILE_DESKTOP_KEY_NAME, nullptr, nullptr)
+                 : nullptr);
+        if (name) {
+            return fromUtf8(name.get());
+        }
+    }
+    GObjectPtr<GFile> file(g_file_new_for_path(fileName(path).constData()));
+    GObjectPtr<GFileInfo> info(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_DISPLAY_NAME,
+                                                 G_FILE_QUERY_INFO_NONE, nullptr, nullptr));
+    if (info) {
+        return fromUtf8(g_file_info_get_display_name(info.get()));
+    }
+    return QFileInfo(path).fileName();
+}
+
+QString applicationId(const QString& path) {
+    if (!entryAt(path)) {
+        return {}; // no desktop entry, or one GIO does not accept
+    }
+    if (!QDir::isAbsolutePath(path)) {
+        return {};
+    }
+    // Only an entry inside the application folders has a desktop-file ID.
+    const QString clean = QDir::cleanPath(path);
+    for (const QString& dir : applicationDirectories()) {
+        if (clean.startsWith(dir)) {
+            QString id = clean.mid(dir.size());
+            id.replace(u'/', u'-');
+            return id;
+        }
+    }
+    return {};
+}
+
+bool takesOneFileAtATime(const QString& app) {
+    // %f and %u name one file; %F and %U a list (Desktop Entry Specification, "Exec").
+    const auto entry = entryAt(app);
+    const GCharPtr exec(entry ? g_desktop_app_info_get_string(entry.get(), "Exec") : nullptr);
+    const QString line = exec ? fromUtf8(exec.get()) : QString();
+    return !line.contains(QLatin1String("%F")) && !line.contains(QLatin1String("%U")) &&
+           (line.contains(QLatin1String("%f")) || line.contains(QLatin1String("%u")));
+}
+
+QString iconName(const QString& path) {
+    GIcon* icon = nullptr;
+    GObjectPtr<GFileInfo> fileInfo;
+    auto entry = entryAt(path);
+    if (entry) {
+        icon = g_app_info_get_icon(G_APP_INFO(entry.get()));
+    } else {
+        GObjectPtr<GFile> file(g_file_new_for_path(fileName(path).constData()));
+        fileInfo.reset(g_file_query_info(file.get(), G_FILE_ATTRIBUTE_STANDARD_ICON,
+                                         G_FILE_QUERY_INFO_NONE, nullptr, nullptr));
+        icon = fileInfo ? g_file_info_get_icon(fileInfo.get()) : nullptr;
+    }
+    if (!icon) {
+        return {};
+    }
+    if (G_IS_THEMED_ICON(icon)) {
+        const gchar* const* names = g_themed_icon_get_names(G_THEMED_ICON(icon));
+        return names && names[0] ? fromUtf8(names[0]) : QString();
+    }
+    if (G_IS_FILE_ICON(icon)) {
+        GCharPtr iconPath(g_file_get_path(g_file_icon_get_file(G_FILE_ICON(icon))));
+        return iconPath ? FileNames::decode(iconPath.get()) : QString();
+    }
+    return {};
+}
+
+std::shared_ptr<void> watchApplications(std::function<void()> changed) {
+    struct Watch {
+        GObjectPtr<GAppInfoMonitor> monitor;
+        std::function<void()> changed;
+        gulong handler = 0;
+    };
+    // GIO tells of a change only after the app database was read since the last one: reading it
+    // arms the next notice.
+    auto* watch =
+        new Watch{GObjectPtr<GAppInfoMonitor>(g_app_info_monitor_get()), std::move(changed)};
+    watch->handler = g_signal_connect(
+        watch->monitor.get(), "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
+            if (!MimeappsDefaults::listProblem()) {
+                g_list_free_full(g_app_info_get_all(), g_object_unref);
+            }
+            if (const auto& notify = static_cast<Watch*>(data)->changed) {
+                notify();
+            }
+        }),
+        watch);
+    // GIO would block reading a mimeapps list that isn't a file.
+    if (!MimeappsDefaults::listProblem()) {
+        g_list_free_full(g_app_info_get_all(), g_object_unref);
+    }
+    return std::shared_ptr<void>(watch, [](void* data) {
+        auto* held = static_cast<Watch*>(data);
+        g_signal_handler_disconnect(held->monitor.get(), held->handler);
+        delete held; // and with it the monitor
+    });
+}
+
+} // namespace korvane::DesktopEntries

@@ -1,0 +1,208 @@
+#include "launching.h"
+
+#include "desktop_entries.h"
+#include "glib_ptr.h"
+#include "glib_strings.h"
+#include "mimeapps_defaults.h"
+#include "platform/launch_marker.h"
+
+#include <QFileInfo>
+#include <cstring>
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace korvane::Launching {
+
+namespace {
+
+// The file: URI of a path, from its exact bytes.
+QByteArray uriOf(const QString& path) {
+    const GCharPtr uri(g_filename_to_uri(fileName(path).constData(), nullptr, nullptr));
+    return uri ? QByteArray(uri.get()) : QByteArray();
+}
+
+// The name of the program that owns the file manager's name on the bus: the entry that runs
+// its executable, or the executable's own name.
+QString fileManagerOnBus(GDBusConnection* bus) {
+    const GVariantPtr pid(g_dbus_connection_call_sync(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", "org.freedesktop.FileManager1"), nullptr,
+        G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, nullptr));
+    if (!pid) {
+        return QStringLiteral("the file manager");
+    }
+    guint32 process = 0;
+    g_variant_get(pid.get(), "(u)", &process);
+    const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(process)).canonicalFilePath();
+    QString name = QFileInfo(exe).fileName();
+    if (MimeappsDefaults::listProblem()) {
+        return name; // GIO would block reading the app database
+    }
+    AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
+        const char* program = g_app_info_get_executable(info);
+        const GCharPtr found(program ? g_find_program_in_path(program) : nullptr);
+        if (found && QFileInfo(FileNames::decode(found.get())).canonicalFilePath() == exe) {
+            name = fromUtf8(g_app_info_get_name(info));
+        }
+    });
+    return name.isEmpty() ? QStringLiteral("the file manager") : name;
+}
+
+void openParentsOf(const QStringList& paths) {
+    if (MimeappsDefaults::listProblem()) {
+        return;
+    }
+    QStringList parents;
+    for (const QString& path : paths) {
+        const QString parent = QFileInfo(path).absolutePath();
+        if (!parents.contains(parent)) {
+            parents.append(parent);
+        }
+    }
+    for (const QString& parent : parents) {
+        const QByteArray uri = uriOf(parent);
+        g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
+    }
+}
+
+// The files of one launch: their URIs, and their paths for the launch marker.
+struct Batch {
+    QList<QByteArray> uris;
+    QStringList paths;
+};
+
+// The files' URIs in as few launches as the system's argument limit allows (each launch's
+// arguments and the environment must fit in ARG_MAX), or one launch each.
+QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
+    qint64 budget = sysconf(_SC_ARG_MAX);
+    if (budget <= 0) {
+        budget = 128 * 1024;
+    }
+    for (char** variable = environ; *variable; ++variable) {
+        budget -= qint64(strlen(*variable) + 1 + sizeof(char*));
+    }
+    budget = std::max<qint64>(budget - 64 * 1024, 4096); // the program and its own arguments
+    QList<Batch> batches;
+    qint64 used = 0;
+    for (const QString& file : files) {
+        QByteArray uri = uriOf(file);
+        const qint64 cost = uri.size() + 1 + qint64(sizeof(char*));
+        if (batches.isEmpty() || used + cost > budget || oneEach) {
+            batches.append(Batch());
+            used = 0;
+        }
+        batches.last().uris.append(std::move(uri));
+        batches.last().paths.append(file);
+        used += cost;
+    }
+    return batches;
+}
+
+} // namespace
+
+void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) {
+    if (files.isEmpty()) {
+        done(std::nullopt); // nothing to launch, and nothing waits
+        return;
+    }
+    // The app's desktop entry; none for another file, or where GIO can't be asked.
+    const GObjectPtr<GDesktopAppInfo> entry(
+        app.endsWith(QLatin1String(".desktop")) && !MimeappsDefaults::listProblem()
+            ? g_desktop_app_info_new_from_filename(fileName(app).constData())
+            : nullptr);
+    if (!entry) {
+        done(QStringLiteral("%1 is not an installed application.").arg(app));
+        return;
+    }
+    // Each launch reports back when GIO has delivered it (for a D-Bus activated app, when the
+    // app answered); the completion runs once, after the last.
+    struct Launches {
+        int remaining = 0;
+        QStringList errors;
+        ErrorCompletion done;
+    };
+    // An app that takes one file at a time is started once per file anyway; each start gets the
+    // marker of its own file.
+    const QList<Batch> batches = launchBatches(files, DesktopEntries::takesOneFileAtATime(app));
+    auto* launches = new Launches{int(batches.size()), {}, std::move(done)};
+    for (const Batch& batch : batches) {
+        GList* list = nullptr;
+        for (auto it = batch.uris.crbegin(); it != batch.uris.crend(); ++it) {
+            list = g_list_prepend(list, const_cast<char*>(it->constData()));
+        }
+        GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
+        g_app_launch_context_setenv(context.get(), LaunchMarker::kVariable,
+                                    LaunchMarker::of(batch.paths).constData());
+        g_app_info_launch_uris_async(
+            G_APP_INFO(entry.get()), list, context.get(), nullptr,
+            [](GObject* source, GAsyncResult* result, gpointer data) {
+                auto* pending = static_cast<Launches*>(data);
+                GErrorHolder error;
+                if (!g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
+                    pending->errors.append(error.message());
+                }
+                if (--pending->remaining == 0) {
+                    pending->errors.removeDuplicates();
+                    pending->done(pending->errors.isEmpty()
+                                      ? std::nullopt
+                                      : std::optional<QString>(pending->errors.join(u' ')));
+                    delete pending;
+                }
+            },
+            launches);
+        g_list_free(list); // GIO copied the URIs
+    }
+}
+
+void openItem(const QString& path) {
+    if (MimeappsDefaults::listProblem()) {
+        return;
+    }
+    const QByteArray uri = uriOf(path);
+    g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
+}
+
+void revealFiles(const QStringList& paths, RevealCompletion done) {
+    if (paths.isEmpty()) {
+        done(std::nullopt, {});
+        return;
+    }
+    GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
+    if (!bus) {
+        openParentsOf(paths);
+        done(std::nullopt, {});
+        return;
+    }
+    GVariantBuilder uris;
+    g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
+    for (const QString& path : paths) {
+        g_variant_builder_add(&uris, "s", uriOf(path).constData());
+    }
+    struct Reveal {
+        QStringList paths;
+        RevealCompletion done;
+    };
+    // Asynchronous, and the bus may start the file manager: a cold start takes a moment, and
+    // only a file manager that starts can select the files.
+    g_dbus_connection_call(
+        bus.get(), "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+        "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(ass)", &uris, ""), nullptr,
+        G_DBUS_CALL_FLAGS_NONE, 10000, nullptr,
+        [](GObject* source, GAsyncResult* result, gpointer data) {
+            std::unique_ptr<Reveal> reveal(static_cast<Reveal*>(data));
+            const GVariantPtr reply(
+                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
+            if (reply) {
+                reveal->done(std::nullopt, fileManagerOnBus(G_DBUS_CONNECTION(source)));
+            } else {
+                openParentsOf(reveal->paths);
+                reveal->done(std::nullopt, {});
+            }
+        },
+        new Reveal{paths, std::move(done)});
+}
+
+} // namespace korvane::Launching

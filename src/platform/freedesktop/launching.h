@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace korvane::Launching {
+
+// Opening files in an app or their default apps through GIO, and showing them in the file
+// manager over D-Bus (FileManager1).
+
+// Launches the app's desktop entry with the files, in as few starts as the argument limit
+// allows; each start carries the launch marker of its files.
+void openFiles(const QStringList& files, const QString& app, ErrorCompletion done);
+
+// Opens a file or folder in its default app.
+void openItem(const QString& path);
+
+// Selects the files in the file manager, or opens their folders where none answers.
+void revealFiles(const QStringList& paths, RevealCompletion done);
+
+} // namespace korvane::Launching
