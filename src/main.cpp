@@ -1,5 +1,5 @@
 // Korvane is its window, started bare or with files to drop on it, or its command line.
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
 #include "core/app_model.h"

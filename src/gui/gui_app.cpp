@@ -1,6 +1,6 @@
 #include "gui_app.h"
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "app_chooser_dialog.h"
 #include "core/app_model.h"
 #include "core/settings.h"

@@ -1,4 +1,4 @@
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"

@@ -1,6 +1,6 @@
 #include "command.h"
 
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "cli/terminal_text.h"
 
 #include <QRegularExpression>

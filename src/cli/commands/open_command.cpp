@@ -1,4 +1,4 @@
-#include "app/instance_channel.h"
+#include "instance/instance_channel.h"
 #include "cli/cli_session.h"
 #include "cli/terminal_text.h"
 #include "command.h"

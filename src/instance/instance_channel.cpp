@@ -1,6 +1,8 @@
 #include "instance_channel.h"
 
+#include "instance_message.h"
 #include "platform/file_names.h"
+#include "socket_folder.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -29,145 +31,10 @@ namespace korvane {
 namespace {
 
 constexpr int kTimeoutMs = 1000;
-constexpr int kKeyLength = 24;
 constexpr qint64 kChunk = 64 * 1024;
 constexpr int kRetryMs = 100; // after accept failed, as when out of descriptors
 constexpr int kAcceptsAtOnce = 64;
 constexpr int kReplyWaitMs = 60'000; // for a drop's end: its launches report back well before
-
-QString errnoText() {
-    return QString::fromLocal8Bit(strerror(errno));
-}
-
-// Why `path` is not a folder that exists, is no link, belongs to us and lets nobody else in;
-// empty when it is one.
-QString folderProblem(const QString& path) {
-    struct stat info {};
-    if (lstat(FileNames::encode(path).constData(), &info) != 0) {
-        return QStringLiteral("%1 can't be read: %2").arg(path, errnoText());
-    }
-    if (S_ISLNK(info.st_mode)) {
-        return QStringLiteral("%1 is a symbolic link").arg(path);
-    }
-    if (!S_ISDIR(info.st_mode)) {
-        return QStringLiteral("%1 is not a folder").arg(path);
-    }
-    if (info.st_uid != getuid()) {
-        return QStringLiteral("%1 belongs to another user").arg(path);
-    }
-    if ((info.st_mode & 077) != 0) {
-        return QStringLiteral("other users can enter %1").arg(path);
-    }
-    return {};
-}
-
-// The folder for the socket: in the session's runtime folder, or else a folder of our own in the
-// temporary folder, which every local user can write to. Sets `problem` when it can't be used.
-QString socketFolder(QString& problem) {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString folder =
-        !runtime.isEmpty() && QDir::isAbsolutePath(runtime) && folderProblem(runtime).isEmpty()
-            ? runtime + QStringLiteral("/korvane")
-            : QDir::tempPath() + QStringLiteral("/korvane-%1").arg(getuid());
-    problem = mkdir(FileNames::encode(folder).constData(), 0700) != 0 && errno != EEXIST
-                  ? QStringLiteral("%1 couldn't be made: %2").arg(folder, errnoText())
-                  : folderProblem(folder);
-    if (problem.isEmpty() && FileNames::encode(folder).size() + 1 + kKeyLength >=
-                                 qsizetype(sizeof(sockaddr_un{}.sun_path))) {
-        problem = QStringLiteral("%1 is too long a path for a socket").arg(folder);
-    }
-    return problem.isEmpty() ? folder : QString();
-}
-
-// The user id on the other end of a connected local socket.
-bool peerIsUs(qintptr descriptor) {
-    ucred credentials{};
-    socklen_t length = sizeof credentials;
-    return getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 &&
-           credentials.uid == getuid();
-}
-
-// A listening socket at `path`, or -1 with `error` set.
-int listenAt(const QString& path, QString& error) {
-    const QByteArray name = FileNames::encode(path);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    unlink(name.constData()); // left behind by a window that crashed
-    const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (descriptor < 0 ||
-        bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        chmod(name.constData(), 0600) != 0 || listen(descriptor, SOMAXCONN) != 0) {
-        error = QStringLiteral("its socket couldn't be made: %1").arg(errnoText());
-        if (descriptor >= 0) {
-            close(descriptor);
-        }
-        return -1;
-    }
-    return descriptor;
-}
-
-struct Request {
-    QString command;
-    QString token;
-    QStringList files;
-    DropMode mode = DropMode::Route;
-    bool reply = false;
-};
-
-// How a drop's mode travels: "mode" by name, and for windows of earlier versions also the keys
-// that meant it then (Alt's and Shift's values in Qt's modifier flags).
-constexpr int kAltKey = 0x08000000;
-constexpr int kShiftKey = 0x02000000;
-const std::pair<DropMode, const char*> kModeNames[] = {
-    {DropMode::Route, "route"}, {DropMode::Reveal, "reveal"}, {DropMode::Defaults, "defaults"}};
-
-const char* nameOf(DropMode mode) {
-    for (const auto& [known, name] : kModeNames) {
-        if (known == mode) {
-            return name;
-        }
-    }
-    return "route";
-}
-
-DropMode modeOf(const QJsonObject& message) {
-    const QString name = message.value(QLatin1String("mode")).toString();
-    for (const auto& [mode, known] : kModeNames) {
-        if (name == QLatin1String(known)) {
-            return mode;
-        }
-    }
-    const int keys = message.value(QLatin1String("modifiers")).toInt();
-    return keys & kAltKey     ? DropMode::Reveal
-           : keys & kShiftKey ? DropMode::Defaults
-                              : DropMode::Route;
-}
-
-// A peer's message: "show", or "open" with absolute paths as base64 of their bytes.
-std::optional<Request> parse(const QByteArray& line) {
-    const QJsonObject message = QJsonDocument::fromJson(line).object();
-    Request request{message.value(QLatin1String("command")).toString(),
-                    message.value(QLatin1String("activation")).toString().left(1024),
-                    {},
-                    modeOf(message),
-                    message.value(QLatin1String("reply")).toBool()};
-    if (request.command == QLatin1String("show")) {
-        return request;
-    }
-    for (const QJsonValue path : message.value(QLatin1String("paths")).toArray()) {
-        const auto bytes = QByteArray::fromBase64Encoding(path.toString().toLatin1(),
-                                                          QByteArray::AbortOnBase64DecodingErrors);
-        if (!path.isString() || !bytes || !bytes.decoded.startsWith('/')) {
-            return std::nullopt;
-        }
-        request.files << FileNames::decode(bytes.decoded);
-    }
-    if (request.command != QLatin1String("open") || request.files.isEmpty()) {
-        return std::nullopt;
-    }
-    return request;
-}
 
 } // namespace
 
@@ -226,7 +93,7 @@ private:
 
     void admit(int descriptor) {
         auto* socket = new QLocalSocket(this);
-        if (!peerIsUs(descriptor) || !socket->setSocketDescriptor(descriptor)) {
+        if (!SocketFolder::peerIsUs(descriptor) || !socket->setSocketDescriptor(descriptor)) {
             close(descriptor);
             delete socket;
             return;
@@ -258,7 +125,8 @@ private:
             const qsizetype end = chunk.indexOf('\n');
             if (end >= 0) {
                 const QByteArray line = peer->buffer + chunk.left(end);
-                const std::optional<Request> request = parse(line);
+                const std::optional<InstanceMessage::Request> request =
+                    InstanceMessage::parse(line);
                 const bool reply = request && request->reply && request->command != "show";
                 drop(socket, request ? "ok\n" : "error\n", reply);
                 if (request) {
@@ -309,7 +177,7 @@ private:
         socket->deleteLater();
     }
 
-    void deliver(const Request& request, quint64 reply) {
+    void deliver(const InstanceMessage::Request& request, quint64 reply) {
         if (!request.token.isEmpty()) {
             Q_EMIT m_channel.activationTokenReceived(request.token);
         }
@@ -356,11 +224,11 @@ void InstanceChannel::answer(quint64 reply, const QString& summary, bool failed)
 
 InstanceChannel::InstanceChannel(const QString& scope, QObject* parent)
     : QObject(parent) {
-    const QString folder = socketFolder(m_folderProblem);
+    const QString folder = SocketFolder::path(m_folderProblem);
     if (!folder.isEmpty()) {
         const QByteArray key = QCryptographicHash::hash(scope.toUtf8(), QCryptographicHash::Sha256)
                                    .toHex()
-                                   .left(kKeyLength);
+                                   .left(SocketFolder::kKeyLength);
         m_path = folder + u'/' + QString::fromLatin1(key);
     }
 }
@@ -388,7 +256,7 @@ bool InstanceChannel::listen() {
         return false;
     }
     // Without a socket the lock stays: later starts and commands then know a window runs.
-    const int descriptor = listenAt(m_path, m_error);
+    const int descriptor = SocketFolder::listenAt(m_path, m_error);
     if (descriptor < 0) {
         return false;
     }
@@ -423,7 +291,7 @@ bool InstanceChannel::connectTo(QLocalSocket& socket) const {
     for (;;) {
         socket.connectToServer(m_path);
         if (socket.waitForConnected(int(deadline.remainingTime()))) {
-            if (peerIsUs(socket.socketDescriptor())) {
+            if (SocketFolder::peerIsUs(socket.socketDescriptor())) {
                 return true;
             }
             m_error = QStringLiteral("%1 answers as another user").arg(m_path);
@@ -450,19 +318,7 @@ bool InstanceChannel::requestShow() const {
 }
 
 bool InstanceChannel::handOver(const QStringList& files, DropMode mode, Outcome* outcome) const {
-    // File names travel as their bytes: they need not be UTF-8.
-    QJsonArray paths;
-    for (const QString& file : files) {
-        paths.append(QString::fromLatin1(FileNames::encode(file).toBase64()));
-    }
-    const QJsonObject message{{QStringLiteral("command"), QStringLiteral("open")},
-                              {QStringLiteral("paths"), paths},
-                              {QStringLiteral("mode"), QLatin1String(nameOf(mode))},
-                              {QStringLiteral("modifiers"), mode == DropMode::Reveal     ? kAltKey
-                                                            : mode == DropMode::Defaults ? kShiftKey
-                                                                                         : 0},
-                              {QStringLiteral("reply"), outcome != nullptr}};
-    return send(message, outcome);
+    return send(InstanceMessage::open(files, mode, outcome != nullptr), outcome);
 }
 
 bool InstanceChannel::send(QJsonObject message, Outcome* outcome) const {
