@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
+#include "wording/drop_text.h"
 #include "wording/finding_text.h"
 #include "wording/transfer_text.h"
 
@@ -42,11 +43,18 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
     , m_in(in)
     , m_settings(std::make_unique<Settings>(Settings::defaultPath()))
     , m_model(std::make_unique<AppModel>(platform, RuleStore::defaultDirectory(), *m_settings)) {
-    QObject::connect(m_model.get(), &AppModel::flashed, m_model.get(),
-                     [this](const QString& text) { m_out << terminalText(text) << Qt::endl; });
+    // Each drop's summary, as the command line words it.
+    QObject::connect(m_model.get(), &AppModel::dropEnded, m_model.get(),
+                     [this, &platform](const DropReport& report) {
+                         const QString summary = dropSummary(
+                             report, {platform.systemName(), platform.fileManagerName(),
+                                      QStringLiteral("Check its rule with 'korvane rules'.")});
+                         if (!summary.isEmpty()) {
+                             m_out << terminalText(summary) << Qt::endl;
+                         }
+                     });
     // Every change is written before the next question and before any success line.
     m_model->store().setSaveDelay(std::chrono::milliseconds(0));
-    m_model->setMissingAppHint(QStringLiteral("Check its rule with 'korvane rules'."));
     QObject::connect(&m_model->store(), &RuleStore::saved, m_model.get(),
                      [this](bool ok) { m_writeFailures += ok ? 0 : 1; });
 }

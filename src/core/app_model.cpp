@@ -19,14 +19,10 @@
 
 namespace korvane {
 
-// Shared by the completions of one launch.
+// Shared by the completions of one drop's launches and reveal.
 struct AppModel::Tally {
     int remaining = 0;
-    qsizetype openedFiles = 0;
-    QStringList appNames;
-    QStringList failures;
-    QString revealNote;  // of the folders a drop reveals
-    bool failed = false; // before the launches: missing files or apps
+    DropReport report;
     DropDone done;
 };
 
@@ -89,19 +85,20 @@ void AppModel::flash(const QString& text) {
 
 void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QStringList leftOut) {
     leftOut.removeAll(QString());
+    DropReport report;
+    report.mode = mode;
+    report.leftOut = leftOut;
     if (files.isEmpty()) {
-        return conclude(leftOut, false, done);
+        return conclude(report, done);
     }
     const DropPlan plan = DropPlan::make(files, mode, m_store->rules(), m_platform);
     m_failures += int(plan.missing);
+    report.missingFiles = plan.missing;
+    report.failed = plan.missing > 0;
     if (plan.existing.isEmpty()) {
-        return conclude(QStringList{plan.missing == 1
-                                        ? QStringLiteral("That file isn't there any more.")
-                                        : QStringLiteral("Those files aren't there any more.")} +
-                            leftOut,
-                        true, done);
+        report.noneThere = true;
+        return conclude(report, done);
     }
-    const QString fileManager = m_platform.fileManagerName();
     if (plan.mode != DropPlan::Mode::Route) {
         recordRecents(plan.existing); // every one is revealed or opened
     } else {                          // not the files that wait for a question, nor ignored folders
@@ -117,48 +114,44 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     switch (plan.mode) {
     case DropPlan::Mode::Reveal:
         ++m_launchesInFlight;
-        reveal(plan.existing, false,
-               [this, done, leftOut, missing = plan.missing > 0](const QString& note) {
-                   conclude(QStringList{note} + leftOut,
-                            missing || note.startsWith(QLatin1String("Couldn't")), done);
-                   settled();
-               });
+        reveal(plan.existing, false, [this, done, report](const DropReport::Reveal& shown) mutable {
+            report.reveal = shown;
+            report.failed = report.failed || !shown.error.isEmpty();
+            conclude(report, done);
+            settled();
+        });
         return;
     case DropPlan::Mode::Defaults:
         for (const QString& file : plan.unmatched) {
             m_platform.openItem(file);
         }
         if (plan.groups.isEmpty()) {
-            conclude(
-                QStringList{QStringLiteral("Asked %1 to open %2")
-                                .arg(m_platform.systemName(),
-                                     Wording::counted(plan.unmatched.size(), "item", "items"))} +
-                    leftOut,
-                plan.missing > 0, done);
+            report.handedToDesktop = plan.unmatched.size();
+            conclude(report, done);
         } else {
-            launch(plan.groups.list(), leftOut, {}, done, plan.missing > 0);
+            launch(plan.groups.list(), report, {}, done);
         }
         return;
     case DropPlan::Mode::Route:
         break;
     }
 
-    QStringList notes;
     QStringList foldersToReveal;
     if (!plan.folders.isEmpty()) {
-        const QString counted = Wording::counted(plan.folders.size(), "folder", "folders");
+        report.folderCount = plan.folders.size();
         switch (m_settings.folderBehavior().value()) {
         case FolderBehavior::Open:
             for (const QString& folder : plan.folders) {
                 m_platform.openItem(folder);
             }
-            notes << QStringLiteral("Opened %1 in %2").arg(counted, fileManager);
+            report.folders = DropReport::Folders::Opened;
             break;
         case FolderBehavior::Reveal:
-            foldersToReveal = plan.folders; // its note comes with the summary
+            foldersToReveal = plan.folders; // what it did comes with the summary
+            report.folders = DropReport::Folders::Revealed;
             break;
         case FolderBehavior::Ignore:
-            notes << QStringLiteral("Ignored %1").arg(counted);
+            report.folders = DropReport::Folders::Ignored;
             break;
         }
     }
@@ -171,42 +164,20 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     }
     if (!plan.missingApps.isEmpty()) {
         m_failures += int(plan.missingApps.size());
-        notes << missingAppsNote(plan.missingApps);
-    }
-    if (plan.missing > 0) {
-        notes << QStringLiteral("%1 missing").arg(plan.missing);
-    }
-    notes << leftOut;
-    const bool failed = plan.missing > 0 || !plan.missingApps.isEmpty();
-    if (!plan.groups.isEmpty() || !foldersToReveal.isEmpty()) {
-        launch(plan.groups.list(), notes, foldersToReveal, done, failed);
-    } else {
-        conclude(notes, failed, done);
-    }
-}
-
-QString AppModel::missingAppsNote(const QList<Rule>& rules) const {
-    QStringList names; // every app once, in the order the files met them
-    bool korvane = false;
-    for (const Rule& rule : rules) {
-        if (AppInfo::namesKorvane(rule, m_platform)) {
-            korvane = true;
-        } else if (const QString name = Wording::appName(rule.appName); !names.contains(name)) {
-            names << name;
+        report.failed = true;
+        for (const Rule& rule : plan.missingApps) {
+            if (AppInfo::namesKorvane(rule, m_platform)) {
+                report.namesKorvane = true;
+            } else if (!report.missingApps.contains(rule.appName)) {
+                report.missingApps << rule.appName;
+            }
         }
     }
-    QStringList parts;
-    if (names.size() == 1) {
-        parts << QStringLiteral("%1 wasn't found.").arg(names.first());
-    } else if (names.size() > 1) {
-        parts << QStringLiteral("%1 apps weren't found: %2.")
-                     .arg(names.size())
-                     .arg(names.join(QStringLiteral(", ")));
+    if (!plan.groups.isEmpty() || !foldersToReveal.isEmpty()) {
+        launch(plan.groups.list(), report, foldersToReveal, done);
+    } else {
+        conclude(report, done);
     }
-    if (korvane) {
-        parts << Wording::korvaneOpensNothing() + u'.';
-    }
-    return parts.join(u' ') + u' ' + m_missingAppHint;
 }
 
 QStringList AppModel::recents() const {
@@ -226,36 +197,35 @@ void AppModel::recordRecents(const QStringList& files) {
 }
 
 void AppModel::reveal(const QStringList& paths, bool folders,
-                      const std::function<void(const QString& note)>& report) {
+                      const std::function<void(const DropReport::Reveal&)>& report) {
     const QPointer<QObject> guard(this);
-    m_platform.revealFiles(paths, [=, this](const std::optional<QString>& error,
-                                            const QString& shownBy) {
-        if (!guard) {
-            return;
-        }
-        QMetaObject::invokeMethod(
-            guard,
-            [=, this] {
-                if (error) {
-                    ++m_failures;
-                    report(QStringLiteral("Couldn't show the files: %1").arg(*error));
-                } else if (!shownBy.isEmpty()) {
-                    report(QStringLiteral("Revealed %1 in %2")
-                               .arg(folders ? Wording::counted(paths.size(), "folder", "folders")
-                                            : Wording::counted(paths.size(), "item", "items"),
-                                    shownBy));
-                } else { // no file manager answered: their folders were opened instead
-                    QSet<QString> parents;
-                    for (const QString& path : paths) {
-                        parents.insert(QFileInfo(path).absolutePath());
+    m_platform.revealFiles(
+        paths, [=, this](const std::optional<QString>& error, const QString& shownBy) {
+            if (!guard) {
+                return;
+            }
+            QMetaObject::invokeMethod(
+                guard,
+                [=, this] {
+                    DropReport::Reveal shown;
+                    shown.items = paths.size();
+                    shown.folders = folders;
+                    if (error) {
+                        ++m_failures;
+                        shown.error = *error;
+                    } else if (!shownBy.isEmpty()) {
+                        shown.shownBy = shownBy;
+                    } else { // no file manager answered: their folders were opened instead
+                        QSet<QString> parents;
+                        for (const QString& path : paths) {
+                            parents.insert(QFileInfo(path).absolutePath());
+                        }
+                        shown.parents = parents.size();
                     }
-                    report(QStringLiteral("Opened %1 in %2")
-                               .arg(Wording::counted(parents.size(), "folder", "folders"),
-                                    m_platform.fileManagerName()));
-                }
-            },
-            Qt::QueuedConnection);
-    });
+                    report(shown);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 void AppModel::settled() {
@@ -264,75 +234,52 @@ void AppModel::settled() {
     }
 }
 
-void AppModel::launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
-                      const QStringList& foldersToReveal, DropDone done, bool failed) {
+void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
+                      const QStringList& foldersToReveal, DropDone done) {
     const int steps = int(groups.size()) + (foldersToReveal.isEmpty() ? 0 : 1);
     if (steps == 0) {
-        return conclude(extraNotes, failed, done);
+        return conclude(report, done);
     }
     auto tally = std::make_shared<Tally>();
     tally->remaining = steps;
+    tally->report = report;
+    tally->report.launches.resize(groups.size()); // in the order of the groups, whenever they end
     tally->done = std::move(done);
-    tally->failed = failed;
     m_launchesInFlight += steps;
-    // Each launch and the reveal report back once; the last one sums the drop up.
-    auto reported = [this, tally, extraNotes] {
+    // Each launch and the reveal report back once; the last one ends the drop.
+    auto reported = [this, tally] {
         if (--tally->remaining == 0) {
-            finish(*tally, extraNotes);
+            conclude(tally->report, tally->done);
         }
         settled();
     };
     if (!foldersToReveal.isEmpty()) {
-        reveal(foldersToReveal, true, [tally, reported](const QString& note) {
-            tally->revealNote = note;
+        reveal(foldersToReveal, true, [tally, reported](const DropReport::Reveal& shown) {
+            tally->report.reveal = shown;
             reported();
         });
     }
-    for (const AppGroup& group : groups) {
-        const QString name = AppInfo::displayName(group.app, m_platform);
-        const qsizetype count = group.files.size();
-        Opener::open(
-            m_platform, group.files, group.app, this,
-            [this, tally, name, count, reported](const std::optional<QString>& error) {
-                if (error) {
-                    ++m_failures;
-                    tally->failures
-                        << QStringLiteral("%1 couldn't open the file (%2)").arg(name, *error);
-                } else {
-                    tally->openedFiles += count;
-                    tally->appNames << name;
-                }
-                reported();
-            });
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const AppGroup& group = groups[i];
+        tally->report.launches[i] = {AppInfo::displayName(group.app, m_platform),
+                                     group.files.size(), QString()};
+        Opener::open(m_platform, group.files, group.app, this,
+                     [this, tally, i, reported](const std::optional<QString>& error) {
+                         if (error) {
+                             ++m_failures;
+                             tally->report.launches[i].error = *error;
+                             tally->report.failed = true;
+                         }
+                         reported();
+                     });
     }
 }
 
-void AppModel::conclude(QStringList parts, bool failed, const DropDone& done) {
-    parts.removeAll(QString());
-    const QString summary = Wording::joined(parts);
-    if (!summary.isEmpty()) {
-        flash(summary);
-    }
+void AppModel::conclude(const DropReport& report, const DropDone& done) {
+    Q_EMIT dropEnded(report);
     if (done) {
-        done(summary, failed);
+        done(report);
     }
-}
-
-void AppModel::finish(const Tally& tally, const QStringList& extraNotes) {
-    QStringList parts;
-    if (tally.openedFiles >= 1) {
-        const QString where = tally.appNames.size() == 1
-                                  ? tally.appNames.first()
-                                  : QStringLiteral("%1 apps").arg(tally.appNames.size());
-        parts << QStringLiteral("Opened %1 in %2")
-                     .arg(Wording::counted(tally.openedFiles, "file", "files"), where);
-    }
-    parts << tally.failures;
-    if (!tally.revealNote.isEmpty()) {
-        parts << tally.revealNote;
-    }
-    parts << extraNotes;
-    conclude(parts, tally.failed || !tally.failures.isEmpty(), tally.done);
 }
 
 TransferReport AppModel::exportRulesTo(const QString& path) {

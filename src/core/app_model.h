@@ -2,6 +2,7 @@
 
 #include "default_app_manager.h"
 #include "drop_plan.h"
+#include "drop_report.h"
 #include "pending_queue.h"
 #include "rule_store.h"
 #include "rules_transfer.h"
@@ -60,13 +61,11 @@ public:
     // What could not be done so far: missing files and apps, failed launches and reveals, and
     // defaults that did not change.
     int failures() const { return m_failures; }
-    // What the summary tells the user to do about a missing app ("Fix the rule below.").
-    void setMissingAppHint(const QString& hint) { m_missingAppHint = hint; }
 
-    // How a drop ended: its summary (empty when it said nothing) and whether anything failed.
-    using DropDone = std::function<void(const QString& summary, bool failed)>;
+    // How a drop ended, as dropEnded says it too.
+    using DropDone = std::function<void(const DropReport& report)>;
     // `done`, if given, hears the drop's end once its launches have reported back.
-    // `leftOut` says what the front end couldn't take of the drop; it ends the summary.
+    // `leftOut` is the front end's words for what it couldn't take of the drop.
     void handle(const QStringList& files, DropMode mode, DropDone done = {},
                 QStringList leftOut = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
@@ -109,6 +108,8 @@ Q_SIGNALS:
     void rulesImported(const QList<Rule>& rules);
     // The last launch or reveal in flight has reported back.
     void launchesSettled();
+    // A drop ended, once its launches and reveal reported back; the front end sums it up.
+    void dropEnded(const DropReport& report);
     // A file waits for the user's answer: the front end shows its question.
     void attentionNeeded();
     // How a make-default or restore command ended.
@@ -117,18 +118,16 @@ Q_SIGNALS:
 private:
     struct Tally;
 
-    // Opens each group in its app and, where given, reveals the folders; one summary at the end.
-    void launch(const QList<AppGroup>& groups, const QStringList& extraNotes,
-                const QStringList& foldersToReveal, DropDone done = {}, bool failed = false);
-    void finish(const Tally& tally, const QStringList& extraNotes);
-    // Flashes the summary and tells it to `done`.
-    void conclude(QStringList parts, bool failed, const DropDone& done);
-    // Shows the items in the file manager; `report` gets the sentence that says what was done.
+    // Opens each group in its app and, where given, reveals the folders; one report at the end.
+    void launch(const QList<AppGroup>& groups, const DropReport& report,
+                const QStringList& foldersToReveal, DropDone done = {});
+    // Tells how the drop ended: dropEnded, then `done`.
+    void conclude(const DropReport& report, const DropDone& done);
+    // Shows the items in the file manager; `report` hears what was done.
     void reveal(const QStringList& paths, bool folders,
-                const std::function<void(const QString& note)>& report);
+                const std::function<void(const DropReport::Reveal&)>& report);
     void settled();
     void recordRecents(const QStringList& files);
-    QString missingAppsNote(const QList<Rule>& rules) const;
     void runDefaults(const Rule& rule, bool make, DefaultsDone done);
 
     Platform& m_platform;
@@ -142,7 +141,6 @@ private:
     int m_defaultsVersion = 0;
     int m_launchesInFlight = 0;
     int m_failures = 0;
-    QString m_missingAppHint = QStringLiteral("Fix the rule below.");
     std::chrono::milliseconds m_messageDuration{3500};
 };
 

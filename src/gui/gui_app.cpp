@@ -1,10 +1,10 @@
 #include "gui_app.h"
 
-#include "instance/instance_channel.h"
 #include "app_chooser_dialog.h"
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui_file_dialogs.h"
+#include "instance/instance_channel.h"
 #include "main_window.h"
 #include "platform/platform.h"
 #include "settings_window.h"
@@ -71,16 +71,16 @@ void GuiApp::serve(InstanceChannel& channel) {
             &MainWindow::setActivationToken);
     connect(&channel, &InstanceChannel::showRequested, this, &GuiApp::showMainWindow);
     // A command that handed the files over hears how the drop ended.
-    connect(&channel, &InstanceChannel::openRequested, m_model.get(),
-            [this, &channel](const QStringList& files, DropMode mode, quint64 reply) {
-                m_model->handle(
-                    files, mode,
-                    [channel = QPointer(&channel), reply](const QString& summary, bool failed) {
-                        if (channel && reply != 0) {
-                            channel->answer(reply, summary, failed);
-                        }
-                    });
-            });
+    connect(
+        &channel, &InstanceChannel::openRequested, m_model.get(),
+        [this, &channel](const QStringList& files, DropMode mode, quint64 reply) {
+            m_model->handle(
+                files, mode, [this, channel = QPointer(&channel), reply](const DropReport& report) {
+                    if (channel && reply != 0) {
+                        channel->answer(reply, m_mainWindow->dropSummaryOf(report), report.failed);
+                    }
+                });
+        });
     if (!channel.isListening()) {
         m_model->setAlertText(
             QStringLiteral("Later starts of Korvane can't reach this window: %1. Until that is "

@@ -10,6 +10,7 @@
 #include "rule_history.h"
 #include "rules_list.h"
 #include "wording/defaults_text.h"
+#include "wording/drop_text.h"
 #include "wording/transfer_text.h"
 
 #include <QApplication>
@@ -167,6 +168,12 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
+    // Each drop's summary in the message line.
+    connect(&m_model, &AppModel::dropEnded, this, [this](const DropReport& report) {
+        if (const QString summary = dropSummaryOf(report); !summary.isEmpty()) {
+            m_model.flash(summary);
+        }
+    });
     connect(&m_model, &AppModel::defaultsReported, this, [this](const DefaultsReport& report) {
         const QString text = defaultsReportText(report, m_model.platform().systemName());
         if (!text.isEmpty()) {
@@ -189,6 +196,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // A short window (a laptop at scale 2) gives the list the drop zone's spare height.
     m_dropZone->setMaximumHeight(height() < 620 ? m_dropZone->minimumSizeHint().height()
                                                 : m_dropZone->sizeHint().height());
+}
+
+QString MainWindow::dropSummaryOf(const DropReport& report) const {
+    const Platform& platform = m_model.platform();
+    return dropSummary(report, {platform.systemName(), platform.fileManagerName(),
+                                QStringLiteral("Fix the rule below.")});
 }
 
 void MainWindow::importRules() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/drop_report.h"
 #include "pending_sheet.h"
 
 #include <QMainWindow>
@@ -36,6 +37,8 @@ public:
     QAction* quitAction() const { return m_quit; }
 
     void addRule();
+    // A drop's summary, as the window words it.
+    QString dropSummaryOf(const DropReport& report) const;
     // Import, Export and Open File ask through these; without them they do nothing.
     void setFileDialogs(FileDialogs* dialogs) { m_dialogs = dialogs; }
     void importRules();

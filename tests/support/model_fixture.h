@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "memory_platform.h"
 #include "test_data.h"
+#include "wording/drop_text.h"
 
 #include <QTemporaryDir>
 #include <memory>
@@ -34,6 +35,16 @@ struct ModelFixture {
         writeStoreFile(QStringLiteral("rules.json"), "[]"); // an existing list: no first-run rule
         model = std::make_unique<AppModel>(platform, storeDirectory(), *settings);
         model->setMessageDuration(std::chrono::milliseconds(200));
+        // As the window does: each drop's summary in the message line.
+        QObject::connect(
+            model.get(), &AppModel::dropEnded, model.get(), [this](const DropReport& report) {
+                const QString summary =
+                    dropSummary(report, {platform.systemName(), platform.fileManagerName(),
+                                         QStringLiteral("Fix the rule below.")});
+                if (!summary.isEmpty()) {
+                    model->flash(summary);
+                }
+            });
         model->defaultManager().setReadBackDelay(std::chrono::milliseconds(10));
     }
 
