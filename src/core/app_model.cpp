@@ -39,17 +39,6 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
             launch({{app, files}}, {}, {});
         });
     connect(m_pending.get(), &PendingQueue::changed, this, &AppModel::pendingChanged);
-    connect(m_store.get(), &RuleStore::unreadableKept, this, [this](const QString& copy) {
-        setAlertText(QStringLiteral("Your rules file couldn't be read, so it was kept as %1 and "
-                                    "a new one was started.")
-                         .arg(QDir::toNativeSeparators(copy)));
-    });
-    connect(m_store.get(), &RuleStore::saved, this, [this](bool ok) {
-        if (!ok) {
-            setAlertText(
-                QStringLiteral("Your rules couldn't be saved. %1").arg(m_store->lastError()));
-        }
-    });
 }
 
 AppModel::~AppModel() = default;
@@ -64,10 +53,8 @@ void AppModel::setAlertText(const QString& text, bool problem) {
     Q_EMIT alertTextChanged();
 }
 
-QString AppModel::previewDrop(const QStringList& files, DropMode mode) const {
-    constexpr qsizetype kMost = 500; // the preview stays quick for a drag of thousands
-    return DropPlan::make(files.mid(0, kMost), mode, m_store->rules(), m_platform)
-        .preview(m_platform, files.size() > kMost, m_settings.folderBehavior());
+DropPlan AppModel::planDrop(const QStringList& files, DropMode mode) const {
+    return DropPlan::make(files.mid(0, kMostPlanned), mode, m_store->rules(), m_platform);
 }
 
 void AppModel::flash(const QString& text) {

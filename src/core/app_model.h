@@ -69,8 +69,10 @@ public:
     void handle(const QStringList& files, DropMode mode, DropDone done = {},
                 QStringList leftOut = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
-    // first 500 of them; nothing is opened.
-    QString previewDrop(const QStringList& files, DropMode mode) const;
+    // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
+    // opened.
+    DropPlan planDrop(const QStringList& files, DropMode mode) const;
+    static constexpr qsizetype kMostPlanned = 500;
     void flash(const QString& text);
 
     void resolvePending(const PendingFile& file, const QString& app, bool always) {

@@ -61,47 +61,4 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
     return plan;
 }
 
-QString DropPlan::preview(const Platform& platform, bool more,
-                          FolderBehavior folderBehavior) const {
-    const QString andMore = more ? QStringLiteral(" and more") : QString();
-    if (mode == Mode::Reveal) {
-        return QStringLiteral("Reveal %1%2 in %3")
-            .arg(Wording::counted(existing.size(), "item", "items"), andMore,
-                 platform.fileManagerName());
-    }
-    if (mode == Mode::Defaults) {
-        return QStringLiteral("Open %1%2 in their default apps")
-            .arg(Wording::counted(existing.size(), "file", "files"), andMore);
-    }
-    QStringList parts;
-    for (const AppGroup& group : groups.list()) {
-        parts << (parts.isEmpty() ? Wording::counted(group.files.size(), "file", "files")
-                                  : QString::number(group.files.size())) +
-                     QStringLiteral(" \u2192 ") + AppInfo::displayName(group.app, platform);
-    }
-    if (!missingApps.isEmpty()) {
-        parts << QStringLiteral("%1 for a missing app").arg(missingApps.size());
-    }
-    if (!folders.isEmpty()) {
-        const QString counted = Wording::counted(folders.size(), "folder", "folders");
-        switch (folderBehavior.value()) {
-        case FolderBehavior::Open:
-            parts
-                << QStringLiteral("%1 \u2192 open in %2").arg(counted, platform.fileManagerName());
-            break;
-        case FolderBehavior::Reveal:
-            parts << QStringLiteral("%1 \u2192 reveal in %2")
-                         .arg(counted, platform.fileManagerName());
-            break;
-        case FolderBehavior::Ignore:
-            parts << QStringLiteral("%1 ignored").arg(counted);
-            break;
-        }
-    }
-    if (!unmatched.isEmpty()) {
-        parts << QStringLiteral("%1 will ask").arg(unmatched.size());
-    }
-    return parts.isEmpty() ? QString() : parts.join(QStringLiteral(" \u00b7 ")) + andMore;
-}
-
 } // namespace korvane

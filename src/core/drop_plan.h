@@ -44,11 +44,6 @@ struct DropPlan {
 
     static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
                          const Platform& platform);
-
-    // What the drop will do, in one line for the drop zone while files are dragged over it:
-    // "3 files → Text Editor · 2 → Image Viewer · 1 will ask". `more` when only some of the
-    // dragged files were planned.
-    QString preview(const Platform& platform, bool more, FolderBehavior folders) const;
 };
 
 } // namespace korvane

@@ -26,16 +26,4 @@ QString FolderBehavior::rawValue() const {
     return m_value == Ignore ? raw : raw + QStringLiteral("InFinder");
 }
 
-QString FolderBehavior::label(const Platform& platform) const {
-    switch (m_value) {
-    case Open:
-        return QStringLiteral("Open in %1").arg(platform.fileManagerName());
-    case Reveal:
-        return QStringLiteral("Reveal in %1").arg(platform.fileManagerName());
-    case Ignore:
-        return QStringLiteral("Ignore");
-    }
-    return {};
-}
-
 } // namespace korvane

@@ -26,8 +26,6 @@ public:
 
     Value value() const { return m_value; }
     QString rawValue() const;
-    // The label with the platform's file-manager name ("Open in Finder").
-    QString label(const Platform& platform) const;
 
     friend bool operator==(FolderBehavior, FolderBehavior) = default;
 

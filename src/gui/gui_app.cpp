@@ -12,6 +12,7 @@
 #include "tray_controller.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -30,6 +31,18 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     // up changes written to the file by others.
     m_model->store().normalise();
     m_model->store().watchFile();
+    RuleStore& store = m_model->store();
+    connect(&store, &RuleStore::unreadableKept, this, [this](const QString& copy) {
+        m_model->setAlertText(QStringLiteral("Your rules file couldn't be read, so it was kept as "
+                                             "%1 and a new one was started.")
+                                  .arg(QDir::toNativeSeparators(copy)));
+    });
+    connect(&store, &RuleStore::saved, this, [this](bool ok) {
+        if (!ok) {
+            m_model->setAlertText(QStringLiteral("Your rules couldn't be saved. %1")
+                                      .arg(m_model->store().lastError()));
+        }
+    });
     // Apps installed or removed meanwhile show in the rows' menus and lines.
     platform.watchApplications(
         [model = QPointer(m_model.get())] { model ? model->desktopChanged() : void(); });

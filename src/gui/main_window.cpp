@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "core/app_model.h"
+#include "core/settings.h"
 #include "core/wording.h"
 #include "drop_zone.h"
 #include "file_dialogs.h"
@@ -11,6 +12,7 @@
 #include "rules_list.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
+#include "wording/preview_text.h"
 #include "wording/transfer_text.h"
 
 #include <QApplication>
@@ -155,7 +157,8 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         },
         Qt::QueuedConnection);
     m_dropZone->setPreviewer([this](const QStringList& files, DropMode mode) {
-        return m_model.previewDrop(files, mode);
+        return dropPreview(m_model.planDrop(files, mode), files.size() > AppModel::kMostPlanned,
+                           m_model.settings().folderBehavior(), m_model.platform());
     });
     // While a question is asked, the drop's summary stays behind it.
     connect(&m_model, &AppModel::messageChanged, this, [this] {

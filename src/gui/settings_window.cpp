@@ -6,6 +6,7 @@
 #include "icons.h"
 #include "platform/platform.h"
 #include "style.h"
+#include "wording/preview_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,7 +56,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     setWindowTitle(QStringLiteral("Korvane Settings"));
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
-        m_folders->addItem(behavior.label(platform), behavior.rawValue());
+        m_folders->addItem(folderBehaviorLabel(behavior, platform), behavior.rawValue());
     }
     QPalette orange = m_loginError->palette();
     orange.setColor(QPalette::WindowText, Style::warningText(orange, QPalette::Window));

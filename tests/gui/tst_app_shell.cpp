@@ -1,10 +1,10 @@
-#include "instance/instance_channel.h"
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
 #include "gui/main_window.h"
 #include "gui/settings_window.h"
 #include "gui/tray_controller.h"
+#include "instance/instance_channel.h"
 #include "platform/file_names.h"
 #include "support/memory_platform.h"
 #include "support/test_data.h"
@@ -133,6 +133,22 @@ private Q_SLOTS:
                     QSystemTrayIcon::Trigger); // a click on the icon brings the same window back
             QVERIFY(f.gui->mainWindow().isVisible());
         }
+    }
+
+    // A rules file that can't be read is kept aside at the first change, and the window says
+    // where.
+    void unreadableRulesAreKeptAside() {
+        QTemporaryDir dir;
+        MemoryPlatform platform;
+        Settings settings(dir.filePath("Korvane.conf"));
+        writeFile(dir.filePath("Korvane/rules.json"), "not a rules file");
+        GuiApp gui(platform, settings, dir.filePath("Korvane"));
+        gui.model().store().appendRules(rulesFrom({"md>TextEdit"}));
+        QTRY_VERIFY(!gui.model().alertText().isEmpty());
+        QCOMPARE(gui.model().alertText(), "Your rules file couldn't be read, so it was kept as " +
+                                              dir.filePath("Korvane/rules.json.unreadable") +
+                                              " and a new one was started.");
+        QCOMPARE(readFile(dir.filePath("Korvane/rules.json.unreadable")), "not a rules file");
     }
 
     // The switches write the settings; where the window system can't hide a taskbar entry
