@@ -2,6 +2,7 @@
 
 #include "app_info.h"
 #include "core/rules_file.h"
+#include "logging.h"
 #include "opener.h"
 #include "platform/platform.h"
 #include "router.h"
@@ -253,6 +254,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
         Opener::open(m_platform, group.files, group.app, this,
                      [this, tally, i, reported](const std::optional<QString>& error) {
                          if (error) {
+                             qCInfo(lcDrop) << "a launch failed:" << *error;
                              ++m_failures;
                              tally->report.launches[i].error = *error;
                              tally->report.failed = true;
@@ -263,6 +265,9 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
 }
 
 void AppModel::conclude(const DropReport& report, const DropDone& done) {
+    qCDebug(lcDrop) << "drop ended:" << report.launches.size() << "launches," << report.missingFiles
+                    << "missing," << report.missingApps << "apps missing,"
+                    << (report.failed ? "failed" : "done");
     Q_EMIT dropEnded(report);
     if (done) {
         done(report);

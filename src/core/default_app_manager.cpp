@@ -1,6 +1,7 @@
 #include "default_app_manager.h"
 
 #include "app_info.h"
+#include "logging.h"
 #include "platform/platform.h"
 #include "store_file.h"
 
@@ -111,7 +112,9 @@ void DefaultAppManager::load() {
 
 std::optional<QString>
 DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& change) {
-    QDir().mkpath(QFileInfo(m_filePath).absolutePath());
+    if (const QString folder = QFileInfo(m_filePath).absolutePath(); !QDir().mkpath(folder)) {
+        return QStringLiteral("%1 couldn't be made.").arg(QDir::toNativeSeparators(folder));
+    }
     const StoreFile::Lock lock(m_filePath);
     if (!lock) {
         return lock.error();
@@ -339,6 +342,8 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
         while (self && run->next < run->extensions.size()) {
             const QString ext = run->extensions[run->next++];
             auto report = [run](const DefaultOutcome& outcome) {
+                qCDebug(lcDefaults) << outcome.extension << "ended as" << int(outcome.kind)
+                                    << outcome.app << outcome.error;
                 run->outcomes << outcome;
                 run->step();
             };

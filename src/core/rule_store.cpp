@@ -1,5 +1,6 @@
 #include "rule_store.h"
 
+#include "logging.h"
 #include "platform/platform.h"
 #include "rules_file.h"
 #include "store_file.h"
@@ -80,7 +81,9 @@ void RuleStore::watchFile() {
     if (m_watcher) {
         return;
     }
-    QDir().mkpath(m_directory);
+    if (!QDir().mkpath(m_directory)) {
+        qCWarning(lcStore) << "no folder to watch:" << m_directory;
+    }
     m_watcher = new QFileSystemWatcher({m_directory}, this);
     // The folder tells of a file replaced by rename; the file itself of one written in place.
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &RuleStore::reloadFromDisk);
@@ -216,6 +219,7 @@ std::optional<QString> RuleStore::keepUnreadableCopy() {
 }
 
 bool RuleStore::fail(const QString& error) {
+    qCWarning(lcStore) << "rules not saved:" << error;
     m_lastError = error;
     Q_EMIT saved(false);
     return false;
@@ -226,7 +230,10 @@ bool RuleStore::saveNow() {
     if (!savePending()) {
         return true;
     }
-    QDir().mkpath(m_directory);
+    if (!QDir().mkpath(m_directory)) {
+        return fail(
+            QStringLiteral("%1 couldn't be made.").arg(QDir::toNativeSeparators(m_directory)));
+    }
     const StoreFile::Lock lock(m_filePath);
     if (!lock) {
         return fail(lock.error());

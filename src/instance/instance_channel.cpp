@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -27,6 +28,8 @@
 #include <unistd.h>
 
 namespace korvane {
+
+Q_LOGGING_CATEGORY(lcInstance, "korvane.instance", QtWarningMsg)
 
 namespace {
 
@@ -81,7 +84,8 @@ private:
             } else if (errno != EINTR && errno != ECONNABORTED) {
                 // The peer waits in the queue meanwhile; the socket stays.
                 if (!m_failing) {
-                    qWarning("korvane: a later start couldn't be taken yet: %s", strerror(errno));
+                    qCWarning(lcInstance)
+                        << "a later start couldn't be taken yet:" << strerror(errno);
                 }
                 m_failing = true;
                 m_notifier.setEnabled(false);
@@ -94,11 +98,13 @@ private:
     void admit(int descriptor) {
         auto* socket = new QLocalSocket(this);
         if (!SocketFolder::peerIsUs(descriptor) || !socket->setSocketDescriptor(descriptor)) {
+            qCInfo(lcInstance) << "a connection from another user, or a broken one, refused";
             close(descriptor);
             delete socket;
             return;
         }
         if (qsizetype(m_peers.size()) >= qMax(1, m_channel.m_limits.connections)) {
+            qCInfo(lcInstance) << "too many connections: the oldest is let go";
             drop(m_peers.front().socket);
         }
         socket->setReadBufferSize(kChunk);

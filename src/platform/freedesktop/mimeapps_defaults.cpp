@@ -159,7 +159,9 @@ std::optional<QString> writeList(const QString& path, const ListEdit& edit, bool
             return QStringLiteral("%1 couldn't be removed.").arg(edit.target);
         }
     } else {
-        QDir().mkpath(QFileInfo(edit.target).absolutePath());
+        if (const QString folder = QFileInfo(edit.target).absolutePath(); !QDir().mkpath(folder)) {
+            return QStringLiteral("%1 couldn't be made.").arg(folder);
+        }
         if (const auto error = DurableFile::replace(edit.target, edit.after)) {
             return QStringLiteral("%1 couldn't be written: %2").arg(path, *error);
         }
