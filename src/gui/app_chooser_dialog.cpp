@@ -7,8 +7,10 @@
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -17,7 +19,8 @@ namespace korvane {
 AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& title, QWidget* parent)
     : QDialog(parent)
     , m_filter(new QLineEdit(this))
-    , m_list(new QListWidget(this)) {
+    , m_matching(new QSortFilterProxyModel(this))
+    , m_list(new QListView(this)) {
     setWindowTitle(title);
     // Names by which tests and accessibility tools find the widgets.
     m_filter->setObjectName(QStringLiteral("filter"));
@@ -34,11 +37,18 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
     std::stable_sort(entries.begin(), entries.end(), [&](const auto& a, const auto& b) {
         return collator.compare(a.name, b.name) < 0;
     });
+    auto* apps = new QStandardItemModel(this);
     for (const ApplicationEntry& entry : entries) {
-        auto* item = new QListWidgetItem(Icons::forPath(entry.path, platform), entry.name, m_list);
-        item->setData(Qt::UserRole, entry.path);
+        auto* item = new QStandardItem(Icons::forPath(entry.path, platform), entry.name);
+        item->setData(entry.path, Qt::UserRole);
         item->setToolTip(entry.path);
+        item->setEditable(false);
+        apps->appendRow(item);
     }
+    m_matching->setSourceModel(apps);
+    m_matching->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_list->setModel(m_matching);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
     for (QAbstractButton* button : buttons->buttons()) {
@@ -53,27 +63,22 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
 
     connect(m_filter, &QLineEdit::textChanged, this, &AppChooserDialog::applyFilter);
     m_filter->installEventFilter(this);
-    connect(m_list, &QListWidget::currentItemChanged, this,
-            [open](QListWidgetItem* item) { open->setEnabled(item != nullptr); });
-    connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [open](const QModelIndex& current) { open->setEnabled(current.isValid()); });
+    connect(m_list, &QListView::activated, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 QString AppChooserDialog::chosen() const {
-    const QListWidgetItem* item = m_list->currentItem();
-    return item && !item->isHidden() ? item->data(Qt::UserRole).toString() : QString();
+    const QModelIndex current = m_list->currentIndex();
+    return current.isValid() ? current.data(Qt::UserRole).toString() : QString();
 }
 
 void AppChooserDialog::applyFilter(const QString& text) {
-    QListWidgetItem* first = nullptr;
-    for (int i = 0; i < m_list->count(); ++i) {
-        QListWidgetItem* item = m_list->item(i);
-        item->setHidden(!item->text().contains(text.trimmed(), Qt::CaseInsensitive));
-        first = first || item->isHidden() ? first : item;
-    }
+    m_matching->setFilterFixedString(text.trimmed());
     // The first match is picked, so that Enter in the filter opens it.
-    m_list->setCurrentItem(first);
+    m_list->setCurrentIndex(m_matching->index(0, 0));
 }
 
 bool AppChooserDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -5,7 +5,8 @@
 #include <QDialog>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QSortFilterProxyModel;
 
 namespace korvane {
 
@@ -27,10 +28,11 @@ private:
     void applyFilter(const QString& text);
 
     QLineEdit* m_filter;
-    QListWidget* m_list;
+    QSortFilterProxyModel* m_matching; // the apps whose names hold the filter's text
+    QListView* m_list;
 };
 
-// The chooser service over the dialog, for the model and the rows.
+// The chooser over the dialog, for the rows and the question.
 class GuiAppChooser : public AppChooser {
     Q_OBJECT
 

@@ -305,7 +305,9 @@ private Q_SLOTS:
         QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "sub");
         QCOMPARE(dialog.chosen(), "/a/ST");
         QTest::keyClick(find<QLineEdit>(&dialog, "filter"), Qt::Key_Down);
-        QCOMPARE(dialog.focusWidget(), find<QListWidget>(&dialog, "apps"));
+        QCOMPARE(dialog.focusWidget(), find<QListView>(&dialog, "apps"));
+        QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "zz"); // no app matches: none chosen
+        QCOMPARE(dialog.chosen(), QString());
     }
 
     // Rows keep their natural height at the top of the framed list, which its content never
