@@ -1,6 +1,7 @@
 #include "app_model.h"
 
 #include "app_info.h"
+#include "completion.h"
 #include "core/rules_file.h"
 #include "logging.h"
 #include "opener.h"
@@ -186,34 +187,26 @@ void AppModel::recordRecents(const QStringList& files) {
 
 void AppModel::reveal(const QStringList& paths, bool folders,
                       const std::function<void(const DropReport::Reveal&)>& report) {
-    const QPointer<QObject> guard(this);
-    m_platform.revealFiles(
-        paths, [=, this](const std::optional<QString>& error, const QString& shownBy) {
-            if (!guard) {
-                return;
+    const RevealCompletion shown = [=, this](const std::optional<QString>& error,
+                                             const QString& shownBy) {
+        DropReport::Reveal reveal;
+        reveal.items = paths.size();
+        reveal.folders = folders;
+        if (error) {
+            ++m_failures;
+            reveal.error = *error;
+        } else if (!shownBy.isEmpty()) {
+            reveal.shownBy = shownBy;
+        } else { // no file manager answered: their folders were opened instead
+            QSet<QString> parents;
+            for (const QString& path : paths) {
+                parents.insert(QFileInfo(path).absolutePath());
             }
-            QMetaObject::invokeMethod(
-                guard,
-                [=, this] {
-                    DropReport::Reveal shown;
-                    shown.items = paths.size();
-                    shown.folders = folders;
-                    if (error) {
-                        ++m_failures;
-                        shown.error = *error;
-                    } else if (!shownBy.isEmpty()) {
-                        shown.shownBy = shownBy;
-                    } else { // no file manager answered: their folders were opened instead
-                        QSet<QString> parents;
-                        for (const QString& path : paths) {
-                            parents.insert(QFileInfo(path).absolutePath());
-                        }
-                        shown.parents = parents.size();
-                    }
-                    report(shown);
-                },
-                Qt::QueuedConnection);
-        });
+            reveal.parents = parents.size();
+        }
+        report(reveal);
+    };
+    m_platform.revealFiles(paths, guarded(this, shown));
 }
 
 void AppModel::settled() {

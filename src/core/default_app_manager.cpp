@@ -1,7 +1,9 @@
 #include "default_app_manager.h"
 
 #include "app_info.h"
+#include "completion.h"
 #include "logging.h"
+#include "platform/later.h"
 #include "platform/platform.h"
 #include "store_file.h"
 
@@ -206,7 +208,6 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             }
         });
     };
-    const QPointer<QObject> guard(this);
     auto applied = [=, this](const std::optional<QString>& error) {
         if (error) {
             settled(false);
@@ -226,13 +227,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             done(DefaultOutcome::of(ext, DefaultOutcome::Made, name));
         });
     };
-    m_platform.setDefaultApplication(
-        app, contentType, plan.change, [guard, applied](const std::optional<QString>& error) {
-            if (guard) {
-                QMetaObject::invokeMethod(
-                    guard, [applied, error] { applied(error); }, Qt::QueuedConnection);
-            }
-        });
+    m_platform.setDefaultApplication(app, contentType, plan.change, guarded(this, applied));
 }
 
 void DefaultAppManager::restore(const QString& ext, Report done) {
@@ -280,7 +275,6 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         return;
     }
     const ContentType& contentType = *type;
-    const QPointer<QObject> guard(this);
     auto undone = [=, this](const std::optional<QString>& error) {
         if (error) {
             done(failed(*error));
@@ -303,75 +297,76 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                                              : QString()));
         });
     };
-    auto posted = [guard, undone](const std::optional<QString>& error) {
-        if (guard) {
-            QMetaObject::invokeMethod(
-                guard, [undone, error] { undone(error); }, Qt::QueuedConnection);
-        }
-    };
+    const ErrorCompletion posted = guarded(this, undone);
     if (!record.change.isEmpty()) {
         m_platform.undoDefaultChange(contentType, record.change, posted);
     } else {
         // A record from before changes were noted in detail: set the earlier default again.
         const DefaultPlan plan = m_platform.planDefault(*previous, contentType);
-        plan.error ? posted(plan.error)
+        plan.error ? later(posted)(plan.error)
                    : m_platform.setDefaultApplication(*previous, contentType, plan.change, posted);
     }
 }
 
-void DefaultAppManager::runAll(const QStringList& extensions, const std::optional<QString>& app,
-                               std::function<void(const QList<DefaultOutcome>&)> done) {
-    struct Run {
-        QStringList extensions;
-        qsizetype next = 0;
-        QList<DefaultOutcome> outcomes;
-        bool stepping = false; // the loop below runs
-        bool answered = false; // the extension asked in it answered at once
-        std::function<void()> step;
-    };
-    load();
-    auto run = std::make_shared<Run>();
-    run->extensions = extensions;
-    const QPointer<DefaultAppManager> self(this);
-    run->step = [self, run, app, done] {
-        if (run->stepping) {
-            run->answered = true; // the loop goes on: no recursion for answers that come at once
-            return;
-        }
-        run->stepping = true;
-        while (self && run->next < run->extensions.size()) {
-            const QString ext = run->extensions[run->next++];
-            auto report = [run](const DefaultOutcome& outcome) {
+namespace {
+
+// One command over a rule's extensions: each extension asked in turn, the next once the previous
+// has answered, every step queued, so that answers that come at once never nest.
+class DefaultsRun : public QObject {
+public:
+    using Ask = std::function<bool(const QString& ext, DefaultAppManager::Report report)>;
+    using Done = std::function<void(const QList<DefaultOutcome>&)>;
+
+    DefaultsRun(QObject* manager, QStringList extensions, Ask ask, Done done)
+        : QObject(manager)
+        , m_extensions(std::move(extensions))
+        , m_ask(std::move(ask))
+        , m_done(std::move(done)) {}
+
+    void next() { QMetaObject::invokeMethod(this, &DefaultsRun::step, Qt::QueuedConnection); }
+
+private:
+    void step() {
+        while (m_next < m_extensions.size()) {
+            const QString ext = m_extensions[m_next++];
+            const bool asked = m_ask(ext, [this](const DefaultOutcome& outcome) {
                 qCDebug(lcDefaults) << outcome.extension << "ended as" << int(outcome.kind)
                                     << outcome.app << outcome.error;
-                run->outcomes << outcome;
-                run->step();
-            };
-            run->answered = false;
-            if (app) {
-                self->setDefault(ext, *app, report);
-            } else if (self->m_records.entries.contains(ext) || self->m_loadError) {
-                self->restore(ext, report);
-            } else {
-                continue;
-            }
-            if (!run->answered) {
-                run->stepping = false;
-                return; // its report, later, steps on
+                m_outcomes << outcome;
+                next();
+            });
+            if (asked) {
+                return; // its answer steps on
             }
         }
-        run->stepping = false;
-        // Clearing the step breaks the cycle between the run and its step, but also destroys
-        // this closure and what it holds: keep what is still needed on the stack first.
-        const auto kept = run;
-        const auto finished = done;
-        const bool alive = bool(self);
-        kept->step = nullptr;
-        if (alive) {
-            finished(kept->outcomes);
+        m_done(m_outcomes);
+        deleteLater();
+    }
+
+    QStringList m_extensions;
+    qsizetype m_next = 0;
+    QList<DefaultOutcome> m_outcomes;
+    Ask m_ask;
+    Done m_done;
+};
+
+} // namespace
+
+void DefaultAppManager::runAll(const QStringList& extensions, const std::optional<QString>& app,
+                               std::function<void(const QList<DefaultOutcome>&)> done) {
+    load();
+    // Setting asks about every extension; restoring passes over those with no record.
+    auto ask = [this, app](const QString& ext, const Report& report) {
+        if (app) {
+            setDefault(ext, *app, report);
+        } else if (m_records.entries.contains(ext) || m_loadError) {
+            restore(ext, report);
+        } else {
+            return false;
         }
+        return true;
     };
-    run->step();
+    (new DefaultsRun(this, extensions, ask, std::move(done)))->next();
 }
 
 } // namespace korvane

@@ -17,8 +17,8 @@ struct ApplicationEntry {
     QString path;
 };
 
-// Called exactly once, with no value on success or the platform's error text. Platforms may
-// call it on any thread; the core moves it to the main thread before touching its state.
+// Called exactly once, with no value on success or the platform's error text: later, never
+// inside the call that asked, on the thread that asked (platform/later.h).
 using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
 
 // Called once when items were shown: with the name of the file manager that selected them, or

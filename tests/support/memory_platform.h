@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/router.h"
+#include "platform/later.h"
 #include "platform/platform.h"
 
 #include <QFileInfo>
@@ -108,7 +109,8 @@ public:
         });
     }
     void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject&,
-                               ErrorCompletion done) override {
+                               ErrorCompletion asked) override {
+        const ErrorCompletion done = later(std::move(asked)); // as every platform answers
         const QMutexLocker lock(&m_mutex);
         if (m_defaultOutcome == DefaultOutcome::Applied) {
             m_defaults.insert(type.identifier, app);
@@ -121,7 +123,8 @@ public:
         return defaultApplicationForType(type);
     }
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                           ErrorCompletion done) override {
+                           ErrorCompletion asked) override {
+        const ErrorCompletion done = later(std::move(asked));
         const QMutexLocker lock(&m_mutex);
         if (m_defaultOutcome == DefaultOutcome::Error) {
             return done(m_defaultError);
@@ -132,7 +135,8 @@ public:
         done(std::nullopt);
     }
     QString defaultOrigin(const ContentType&) const override { return {}; }
-    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override {
+    void openFiles(const QStringList& files, const QString& app, ErrorCompletion asked) override {
+        const ErrorCompletion done = later(std::move(asked));
         const QMutexLocker lock(&m_mutex);
         m_orders.append({Order::Open, app, files});
         const auto [outcome, error] = m_openOutcomes.value(app, {Outcome::Success, QString()});
@@ -144,7 +148,7 @@ public:
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
     void revealFiles(const QStringList& paths, RevealCompletion done) override {
         order({Order::Reveal, {}, paths});
-        done(std::nullopt, locked([&] { return m_revealer; }));
+        later(std::move(done))(std::nullopt, locked([&] { return m_revealer; }));
     }
     QString displayName(const QString& path) const override {
         return locked([&] {

@@ -7,6 +7,7 @@
 #include "launching.h"
 #include "mimeapps_defaults.h"
 #include "platform/file_names.h"
+#include "platform/later.h"
 
 #include <sys/stat.h>
 
@@ -57,12 +58,13 @@ DefaultPlan FreedesktopPlatform::planDefault(const QString& app, const ContentTy
 
 void FreedesktopPlatform::setDefaultApplication(const QString& app, const ContentType& type,
                                                 const QJsonObject& plan, ErrorCompletion done) {
-    done(MimeappsDefaults::setDefault(app, applicationId(app), type.identifier, plan));
+    later(std::move(done))(
+        MimeappsDefaults::setDefault(app, applicationId(app), type.identifier, plan));
 }
 
 void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
                                             ErrorCompletion done) {
-    done(MimeappsDefaults::undoChange(type.identifier, change));
+    later(std::move(done))(MimeappsDefaults::undoChange(type.identifier, change));
 }
 
 std::optional<QString> FreedesktopPlatform::defaultAfterChange(const ContentType& type,
@@ -85,7 +87,7 @@ QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
 
 void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app,
                                     ErrorCompletion done) {
-    Launching::openFiles(files, app, std::move(done));
+    Launching::openFiles(files, app, later(std::move(done)));
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {
@@ -93,7 +95,7 @@ void FreedesktopPlatform::openItem(const QString& path) {
 }
 
 void FreedesktopPlatform::revealFiles(const QStringList& paths, RevealCompletion done) {
-    Launching::revealFiles(paths, std::move(done));
+    Launching::revealFiles(paths, later(std::move(done)));
 }
 
 void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
