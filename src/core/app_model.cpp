@@ -2,20 +2,13 @@
 
 #include "app_info.h"
 #include "completion.h"
-#include "core/rules_file.h"
 #include "logging.h"
 #include "opener.h"
 #include "platform/platform.h"
-#include "router.h"
 #include "rules_transfer.h"
 #include "settings.h"
-#include "store_file.h"
-#include "wording.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QHash>
-#include <QPointer>
 #include <QSet>
 #include <QTimer>
 
@@ -237,6 +230,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
     if (!foldersToReveal.isEmpty()) {
         reveal(foldersToReveal, true, [tally, reported](const DropReport::Reveal& shown) {
             tally->report.reveal = shown;
+            tally->report.failed = tally->report.failed || !shown.error.isEmpty();
             reported();
         });
     }

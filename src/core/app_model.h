@@ -20,8 +20,8 @@ namespace korvane {
 class Platform;
 class Settings;
 
-// The spine of Korvane: opens dropped files by their plan and sums each drop up in one
-// message, keeps the recent files, holds the queue of files no rule claims, and runs the
+// The spine of Korvane: opens dropped files by their plan and reports how each drop ended,
+// keeps the recent files, holds the queue of files no rule claims, and runs the
 // import, export and default-app commands. Everything runs on the main thread.
 class AppModel : public QObject {
     Q_OBJECT

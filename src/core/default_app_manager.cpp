@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QPointer>
 #include <QTimer>
 
 namespace korvane {
@@ -339,8 +338,8 @@ private:
                 return; // its answer steps on
             }
         }
+        deleteLater(); // first: `m_done` may end what owns the run
         m_done(m_outcomes);
-        deleteLater();
     }
 
     QStringList m_extensions;

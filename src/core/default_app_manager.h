@@ -41,7 +41,8 @@ public:
     // Loads `directory`/previous-defaults.json.
     DefaultAppManager(Platform& platform, const QString& directory, QObject* parent = nullptr);
 
-    // Both answer later, on the main thread, after reading the default back.
+    // Both answer once: at once where nothing is asked of the platform (no type, already the
+    // default, nothing recorded), else later, on this object's thread, after reading it back.
     void setDefault(const QString& ext, const QString& app, Report done);
     void restore(const QString& ext, Report done);
     // Sets `app` (or, without one, restores) for each extension in turn, the next once the

@@ -44,7 +44,6 @@ public:
             update();
         }
     }
-    bool isHot() const { return m_hot; }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
@@ -226,8 +225,10 @@ DropMode DropZone::modeAt(const QPointF& position, Qt::KeyboardModifiers held) c
             return DropMode::Reveal;
         }
     }
-    // On X11 the event has the keys; Wayland tells only a window with the keyboard focus.
-    const Qt::KeyboardModifiers keys = held | QGuiApplication::queryKeyboardModifiers();
+    // On X11 the event has the keys; Wayland tells only a window with the keyboard focus, and
+    // what it last told a window without it is stale.
+    const Qt::KeyboardModifiers keys =
+        held | (isActiveWindow() ? QGuiApplication::queryKeyboardModifiers() : Qt::NoModifier);
     return keys & Qt::AltModifier     ? DropMode::Reveal
            : keys & Qt::ShiftModifier ? DropMode::Defaults
                                       : DropMode::Route;

@@ -17,7 +17,7 @@ namespace korvane {
 
 // The framed area at the top of the main window that takes dropped files. It shows a hover
 // state while a file drag is over it, and the model's latest message in place of its standing
-// line. Only file URLs are accepted; a drop is delivered once, with the modifier keys held.
+// line. Only file URLs are accepted; a drop is delivered once, with how it opens (DropMode).
 // While a drag is over it, two targets in it take a drop in the other ways, by pointer alone:
 // Wayland doesn't tell a window the keys held during another app's drag.
 class DropZone : public QWidget {

@@ -148,6 +148,14 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
         QtConcurrent::run([platform, path] { return platform->applicationsForFile(path); }));
 }
 
+bool PendingSheet::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::LayoutRequest) {
+        fitToContent(*this, 400); // "1 of 4" came beside the name, which may wrap now
+    }
+    return handled;
+}
+
 PendingSheet::~PendingSheet() {
     m_watcher.waitForFinished();
 }

@@ -33,6 +33,9 @@ public:
 Q_SIGNALS:
     void suggestionsLoaded();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     AppModel& m_model;
     AppChooser* m_chooser;

@@ -76,7 +76,8 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->viewport()->installEventFilter(this);
-    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &RulesList::relayout);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &RulesList::relayoutNow);
 
     // The scroll bar keeps clear of the frame's rounded corners.
     auto* frame = new QVBoxLayout(this);
@@ -89,9 +90,15 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     connect(&m_model, &AppModel::defaultsVersionChanged, this, &RulesList::check);
     connect(&m_doctor, &QFutureWatcher<QHash<QUuid, QString>>::finished, this, [this] {
         m_findings = m_doctor.result();
-        for (RuleRow* row : std::as_const(m_live)) {
-            row->setFinding(m_findings.value(row->ruleId()));
+        {
+            // The rows are placed once, after every row has its line: placing them on each line
+            // would change the live rows while they are gone through.
+            const QScopedValueRollback placing(m_placing, true);
+            for (RuleRow* row : std::as_const(m_live)) {
+                row->setFinding(m_findings.value(row->ruleId()));
+            }
         }
+        relayout();
         if (std::exchange(m_checkAgain, false)) {
             check();
         }
@@ -130,6 +137,9 @@ QList<RuleRow*> RulesList::rows() const {
 }
 
 void RulesList::sync() {
+    // Placed once at the end, with the whole order known: a row changed on the way must not
+    // place the rows on half an order (the scroll bar would be clamped to it).
+    std::optional<QScopedValueRollback<bool>> placing(std::in_place, m_placing, true);
     const QList<Rule>& rules = m_model.store().rules();
     m_order.clear();
     QSet<QUuid> present;
@@ -151,6 +161,7 @@ void RulesList::sync() {
         it = m_live.erase(it);
     }
     m_stack->setCurrentWidget(m_order.isEmpty() ? m_empty : static_cast<QWidget*>(m_scroll));
+    placing.reset();
     relayout();
 }
 

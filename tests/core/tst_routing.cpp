@@ -137,8 +137,13 @@ private Q_SLOTS:
         columns<QString, QString, QString, QString, QString, QString, int>(
             "rules", "files", "setup", "message", "opens", "pending", "failures");
         row("all deleted", "", "-a.md -b.md", "", "Those files aren't there any more.", "", "", 2);
-        row("alt beats shift", "md>TextEdit", "a.md b.txt docs/ -gone.md", "alt shift",
+        row("one deleted", "", "-a.md", "", "That file isn't there any more.", "", "", 1);
+        row("reveal", "md>TextEdit", "a.md b.txt docs/ -gone.md", "alt",
             "Revealed 3 items in Finder", "", "", 1);
+        row("reveal with no file manager answering", "", "a.md sub/b.md", "alt nofm",
+            "Opened 2 folders in Finder", "", "", 0);
+        row("defaults: no default app known", "", "x.qqq y.qqq", "shift",
+            "Asked macOS to open 2 items", "", "", 0);
         row("bogus behaviour opens folders", "", "docs/ more/", "bogus",
             "Opened 2 folders in Finder", "", "", 0);
         row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Finder", "",
@@ -169,6 +174,9 @@ private Q_SLOTS:
         const QString& setup = data<QString>("setup");
         f.settings->setFolderBehavior(setup); // modifier words are no behaviour: folders open
         const QString& message = data<QString>("message");
+        if (setup.contains("nofm")) {
+            f.platform.setRevealer(QString());
+        }
         if (message.contains("boom")) {
             f.platform.setOpenOutcome(ModelFixture::kPreview, MemoryPlatform::Outcome::Error,
                                       "boom");
@@ -187,8 +195,9 @@ private Q_SLOTS:
                      .join(u' '),
                  data<QString>("pending"));
         QCOMPARE(f.model->failures(), data<int>("failures"));
+        // Asked of the file manager whenever something is revealed, even if none answers.
         QCOMPARE(f.platform.orders(MemoryPlatform::Order::Reveal).isEmpty(),
-                 !message.startsWith("Revealed"));
+                 !message.startsWith("Revealed") && !setup.contains("nofm"));
     }
 
     // Scripts over the queue: "drop FILES", "answer APP always|once", "cancel", "dismiss",

@@ -256,6 +256,8 @@ private Q_SLOTS:
         row("an earlier command's Alt", QByteArray("\"modifiers\": 134217728"), DropMode::Reveal);
         row("an earlier command's Shift", QByteArray("\"modifiers\": 33554432"),
             DropMode::Defaults);
+        row("an earlier command's Alt and Shift", QByteArray("\"modifiers\": 167772160"),
+            DropMode::Reveal);
         row("by name", QByteArray("\"mode\": \"defaults\""), DropMode::Defaults);
         row("the name wins", QByteArray("\"mode\": \"route\", \"modifiers\": 134217728"),
             DropMode::Route);

@@ -412,6 +412,9 @@ private Q_SLOTS:
             << reveal << revealed;
         QTest::newRow("Alt in the event") << none << Qt::KeyboardModifiers(Qt::AltModifier)
                                           << Qt::Key_unknown << reveal << revealed;
+        QTest::newRow("Alt and Shift: Alt reveals")
+            << none << Qt::KeyboardModifiers(Qt::AltModifier | Qt::ShiftModifier) << Qt::Key_unknown
+            << reveal << revealed;
         QTest::newRow("Alt on the keyboard only")
             << none << Qt::KeyboardModifiers() << Qt::Key_Alt << reveal << revealed;
     }

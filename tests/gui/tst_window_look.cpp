@@ -211,6 +211,36 @@ private Q_SLOTS:
         QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
+    // A rule that changes from outside its row (an undo, another Korvane) and findings that come
+    // and go leave the list where the user scrolled it.
+    void changesKeepTheScrollPlace() {
+        WindowFixture f;
+        QStringList specs;
+        for (int i = 0; i < 300; ++i) {
+            specs << QStringLiteral("e%1>TextEdit").arg(i);
+        }
+        f.addRules(specs);
+        f.window.resize(640, 700);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QScrollBar* bar = f.list()->findChild<QScrollArea*>()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 0);
+        bar->setValue(bar->maximum() / 2);
+        QTest::qWait(50);
+        const int place = bar->value();
+        RuleRow* shown = f.list()->rows().value(f.list()->rows().size() / 2);
+        QVERIFY(shown);
+        Rule changed = shown->rule();
+        changed.extensions = {"md"}; // also in an earlier rule below: a finding comes
+        f.model->store().setRule(changed);
+        QCOMPARE(bar->value(), place);
+        Rule earlier = f.model->store().rules().first();
+        earlier.extensions = {"md"};
+        f.model->store().setRule(earlier);
+        QTRY_VERIFY(shown->findChild<QLabel*>("finding")->isVisible());
+        QCOMPARE(bar->value(), place);
+    }
+
     // Scrolling fast through a thousand rules of different heights never paints a row squashed
     // or over its neighbour; rows shown before come back at their height at once.
     void rowsPlacedBeforePainted() {
