@@ -136,7 +136,7 @@ public:
     }
     QString defaultOrigin(const ContentType&) const override { return {}; }
     void openFiles(const QStringList& files, const QString& app, ErrorCompletion asked) override {
-        const ErrorCompletion done = later(std::move(asked));
+        ErrorCompletion done = later(std::move(asked)); // kept, when held, until released
         const QMutexLocker lock(&m_mutex);
         m_orders.append({Order::Open, app, files});
         const auto [outcome, error] = m_openOutcomes.value(app, {Outcome::Success, QString()});
