@@ -219,7 +219,7 @@ std::optional<QString> RuleStore::keepUnreadableCopy() {
 }
 
 bool RuleStore::fail(const QString& error) {
-    qCWarning(lcStore) << "rules not saved:" << error;
+    qCInfo(lcStore) << "rules not saved:" << error; // the front ends tell the user
     m_lastError = error;
     Q_EMIT saved(false);
     return false;
