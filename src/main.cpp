@@ -1,12 +1,12 @@
 // Korvane is its window, started bare or with files to drop on it, or its command line.
-#include "instance/instance_channel.h"
+#include "base/file_names.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
 #include "core/app_model.h"
 #include "core/rule_store.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
-#include "platform/file_names.h"
+#include "instance/instance_channel.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "platform/launch_marker.h"
 

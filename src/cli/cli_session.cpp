@@ -1,12 +1,12 @@
 #include "cli_session.h"
 
+#include "base/file_names.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
 #include "core/wording.h"
-#include "platform/file_names.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
@@ -85,8 +85,8 @@ int CliSession::open(const QStringList& files, DropMode mode) {
         m_err << "korvane: the current folder can't be read, so the files can't be found\n";
         return 1;
     }
-    if (const auto problem = m_platform.settingsProblem()) {
-        m_err << "korvane: " << terminalText(*problem) << "\n"; // no app can be looked up
+    if (const Result readable = m_platform.checkSettings(); !readable) {
+        m_err << "korvane: " << terminalText(readable.errorString()) << "\n"; // no app to look up
         return 1;
     }
     QStringList paths;

@@ -1,9 +1,9 @@
 #include "rule_store.h"
 
+#include "base/store_file.h"
 #include "logging.h"
 #include "platform/platform.h"
 #include "rules_file.h"
-#include "store_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -272,8 +272,8 @@ bool RuleStore::saveNow() {
     }
     const QByteArray bytes = RulesFile::encode(rules);
     if (!onDisk || disk.bytes != bytes) {
-        if (const auto error = StoreFile::write(m_filePath, bytes)) {
-            return fail(*error);
+        if (const Result written = StoreFile::write(m_filePath, bytes); !written) {
+            return fail(written.errorString());
         }
     }
     m_diskBytes = bytes;

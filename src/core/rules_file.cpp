@@ -1,6 +1,6 @@
 #include "rules_file.h"
 
-#include "store_file.h"
+#include "base/store_file.h"
 
 #include <QDir>
 #include <QHash>

@@ -1,9 +1,9 @@
 #include "rules_transfer.h"
 
 #include "app_info.h"
+#include "base/store_file.h"
 #include "rule_store.h"
 #include "rules_file.h"
-#include "store_file.h"
 
 #include <QUuid>
 
@@ -16,9 +16,9 @@ TransferReport RulesTransfer::exportTo(const RuleStore& store, const QString& pa
         report.error = store.loadProblem();
         return report;
     }
-    if (const auto error = StoreFile::write(path, RulesFile::encode(store.rules()))) {
+    if (const Result written = StoreFile::write(path, RulesFile::encode(store.rules())); !written) {
         report.outcome = TransferReport::WriteFailed;
-        report.error = *error;
+        report.error = written.errorString();
         return report;
     }
     report.rules = store.rules().size();

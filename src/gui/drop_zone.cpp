@@ -1,9 +1,9 @@
 #include "drop_zone.h"
 
+#include "base/file_names.h"
 #include "core/app_model.h"
 #include "core/wording.h"
 #include "icons.h"
-#include "platform/file_names.h"
 #include "style.h"
 
 #include <QDragEnterEvent>

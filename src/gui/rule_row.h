@@ -90,6 +90,8 @@ private:
     void buildAppMenu();
     void buildGroupMenu();
     void runCommand(bool make);
+    // Builds the layouts the parts sit in.
+    void arrange();
     void placeContent();
     void contentChanged();
     void buildMoreMenu();

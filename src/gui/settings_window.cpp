@@ -98,8 +98,9 @@ void SettingsWindow::setTrayAvailable(bool available) {
 }
 
 void SettingsWindow::setLaunchAtLogin(bool on) {
-    if (const auto error = m_platform.setLaunchAtLogin(on)) {
-        m_loginError->setText(QStringLiteral("Couldn't change Launch at Login: ") + *error);
+    if (const Result changed = m_platform.setLaunchAtLogin(on); !changed) {
+        m_loginError->setText(QStringLiteral("Couldn't change Launch at Login: ") +
+                              changed.errorString());
         m_loginError->show();
     } else {
         m_loginError->clear();

@@ -1,7 +1,7 @@
 #include "instance_channel.h"
 
+#include "base/file_names.h"
 #include "instance_message.h"
-#include "platform/file_names.h"
 #include "socket_folder.h"
 
 #include <QCryptographicHash>
@@ -262,8 +262,9 @@ bool InstanceChannel::listen() {
         return false;
     }
     // Without a socket the lock stays: later starts and commands then know a window runs.
-    const int descriptor = SocketFolder::listenAt(m_path, m_error);
-    if (descriptor < 0) {
+    int descriptor = -1;
+    if (const Result made = SocketFolder::listenAt(m_path, descriptor); !made) {
+        m_error = made.errorString();
         return false;
     }
     m_server = std::make_unique<Server>(*this, descriptor);

@@ -1,6 +1,6 @@
 #include "socket_folder.h"
 
-#include "platform/file_names.h"
+#include "base/file_names.h"
 
 #include <QDir>
 #include <cerrno>
@@ -65,7 +65,7 @@ bool peerIsUs(qintptr descriptor) {
            credentials.uid == getuid();
 }
 
-int listenAt(const QString& path, QString& error) {
+Result listenAt(const QString& path, int& listening) {
     const QByteArray name = FileNames::encode(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -75,13 +75,15 @@ int listenAt(const QString& path, QString& error) {
     if (descriptor < 0 ||
         bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         chmod(name.constData(), 0600) != 0 || listen(descriptor, SOMAXCONN) != 0) {
-        error = QStringLiteral("its socket couldn't be made: %1").arg(errnoText());
+        const Result failed =
+            Result::failed(QStringLiteral("its socket couldn't be made: %1").arg(errnoText()));
         if (descriptor >= 0) {
             close(descriptor);
         }
-        return -1;
+        return failed;
     }
-    return descriptor;
+    listening = descriptor;
+    return Result::done();
 }
 
 } // namespace korvane::SocketFolder

@@ -1,18 +1,17 @@
 #include "command.h"
 
-#include "instance/instance_channel.h"
 #include "cli/terminal_text.h"
+#include "instance/instance_channel.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 
 namespace korvane {
 
 QString Command::help() const {
-    QString text = m_parser.helpText();
-    text.replace(0, text.indexOf(u'\n'),
-                 QStringLiteral("Usage: korvane %1 %2").arg(m_name, m_syntax));
-    return text.remove(QRegularExpression(QStringLiteral("  --help-all [^\n]*\n")));
+    // Qt's help names the program, not the command: its usage line says both.
+    const QString text = m_parser.helpText();
+    return QStringLiteral("Usage: korvane %1 %2").arg(m_name, m_syntax) +
+           text.mid(text.indexOf(u'\n'));
 }
 
 int Command::run(const QStringList& arguments, Context& c) {

@@ -30,7 +30,9 @@ public:
         , m_syntax(QLatin1String(syntax))
         , m_summary(QLatin1String(summary)) {
         m_parser.setApplicationDescription(QLatin1String(description));
-        m_parser.addHelpOption();
+        // Not addHelpOption(): its --help-all lists Qt's own options, which a command has none of.
+        m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Displays help on commandline options.")});
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     }
     virtual ~Command() = default;

@@ -1,8 +1,8 @@
-#include "instance/instance_channel.h"
+#include "base/file_names.h"
 #include "cli/cli_session.h"
 #include "cli/terminal_text.h"
 #include "command.h"
-#include "platform/file_names.h"
+#include "instance/instance_channel.h"
 
 #include <QTextStream>
 

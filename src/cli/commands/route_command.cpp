@@ -1,10 +1,10 @@
+#include "base/file_names.h"
 #include "cli/terminal_text.h"
 #include "command.h"
 #include "core/app_info.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
-#include "platform/file_names.h"
 #include "platform/platform.h"
 
 #include <QTextStream>

@@ -24,14 +24,14 @@ public:
 
     DefaultPlan planDefault(const QString& app, const ContentType& type) const override;
     void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject& plan,
-                               ErrorCompletion done) override;
+                               Completion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                           ErrorCompletion done) override;
+                           Completion done) override;
     std::optional<QString> defaultAfterChange(const ContentType& type,
                                               const QJsonObject& change) const override;
-    std::optional<QString> settingsProblem() const override;
+    Result checkSettings() const override;
     QString defaultOrigin(const ContentType& type) const override;
-    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
+    void openFiles(const QStringList& files, const QString& app, Completion done) override;
     void openItem(const QString& path) override;
     void revealFiles(const QStringList& paths, RevealCompletion done) override;
 
@@ -48,7 +48,7 @@ public:
     ContentType wellKnownType(WellKnownType type) const override;
 
     bool launchAtLogin() const override;
-    std::optional<QString> setLaunchAtLogin(bool enabled) override;
+    Result setLaunchAtLogin(bool enabled) override;
 
     QString fileManagerName() const override;
     QString systemName() const override;
