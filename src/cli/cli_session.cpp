@@ -6,13 +6,13 @@
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
-#include "core/wording.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
 #include "wording/finding_text.h"
 #include "wording/transfer_text.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QEventLoop>

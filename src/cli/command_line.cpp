@@ -2,8 +2,8 @@
 
 #include "cli_session.h"
 #include "commands/command.h"
-#include "core/wording.h"
 #include "terminal_text.h"
+#include "wording/wording.h"
 
 #include <QHash>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/wording.h"
+#include "wording/wording.h"
 
 #include <QString>
 

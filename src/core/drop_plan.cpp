@@ -3,7 +3,6 @@
 #include "app_info.h"
 #include "platform/platform.h"
 #include "router.h"
-#include "wording.h"
 
 namespace korvane {
 

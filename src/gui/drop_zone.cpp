@@ -2,9 +2,9 @@
 
 #include "base/file_names.h"
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "style.h"
+#include "wording/wording.h"
 
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>

@@ -2,7 +2,6 @@
 
 #include "core/app_model.h"
 #include "core/settings.h"
-#include "core/wording.h"
 #include "drop_zone.h"
 #include "file_dialogs.h"
 #include "icons.h"
@@ -14,6 +13,7 @@
 #include "wording/drop_text.h"
 #include "wording/preview_text.h"
 #include "wording/transfer_text.h"
+#include "wording/wording.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -4,10 +4,10 @@
 #include "core/app_info.h"
 #include "core/app_model.h"
 #include "core/router.h"
-#include "core/wording.h"
 #include "dialog_size.h"
 #include "icons.h"
 #include "platform/platform.h"
+#include "wording/wording.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "rule_history.h"
 
 #include "core/rule_store.h"
-#include "core/wording.h"
+#include "wording/wording.h"
 
 #include <QUndoCommand>
 #include <algorithm>

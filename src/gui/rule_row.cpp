@@ -3,13 +3,13 @@
 #include "app_chooser.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "style.h"
 #include "widgets/drop_down.h"
 #include "widgets/elided_label.h"
+#include "wording/wording.h"
 
 #include <QActionGroup>
 #include <QApplication>

@@ -3,11 +3,11 @@
 #include "app_chooser.h"
 #include "core/app_info.h"
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
+#include "wording/wording.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -2,12 +2,12 @@
 
 #include "core/app_model.h"
 #include "core/rule_doctor.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
 #include "wording/finding_text.h"
+#include "wording/wording.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

@@ -1,8 +1,8 @@
 #include "tray_controller.h"
 
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
+#include "wording/wording.h"
 
 #include <QFileInfo>
 #include <QMenu>

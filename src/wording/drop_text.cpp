@@ -1,6 +1,6 @@
 #include "drop_text.h"
 
-#include "core/wording.h"
+#include "wording/wording.h"
 
 #include <QStringList>
 

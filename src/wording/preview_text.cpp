@@ -1,8 +1,8 @@
 #include "preview_text.h"
 
 #include "core/app_info.h"
-#include "core/wording.h"
 #include "platform/platform.h"
+#include "wording/wording.h"
 
 #include <QStringList>
 

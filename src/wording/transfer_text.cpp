@@ -1,6 +1,6 @@
 #include "transfer_text.h"
 
-#include "core/wording.h"
+#include "wording/wording.h"
 
 namespace korvane {
 

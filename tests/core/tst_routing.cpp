@@ -1,7 +1,7 @@
 #include "core/app_info.h"
 #include "core/router.h"
-#include "core/wording.h"
 #include "support/model_fixture.h"
+#include "wording/wording.h"
 
 #include <QSignalSpy>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/unicode.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,11 +20,7 @@ public:
     }
     // A name for a message: one far too long keeps its start and end with "…" between.
     static QString elided(const QString& name, qsizetype most = 80) {
-        if (name.size() <= most) {
-            return name;
-        }
-        const qsizetype head = (most - 1) / 2;
-        return name.left(head) + u'\u2026' + name.right(most - 1 - head);
+        return Unicode::elided(name, most);
     }
     // A name that begins a sentence: "your desktop" becomes "Your desktop"; a name with capitals
     // of its own ("macOS") stays as it is.
