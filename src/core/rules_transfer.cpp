@@ -11,6 +11,7 @@ namespace korvane {
 
 TransferReport RulesTransfer::exportTo(const RuleStore& store, const QString& path) {
     TransferReport report;
+    report.path = path;
     if (!store.loadProblem().isEmpty()) {
         report.outcome = TransferReport::Refused; // the list is not the user's rules: never export
         report.error = store.loadProblem();
@@ -28,11 +29,10 @@ TransferReport RulesTransfer::exportTo(const RuleStore& store, const QString& pa
 TransferReport RulesTransfer::importFrom(RuleStore& store, const Platform& platform,
                                          const QString& path) {
     TransferReport report;
-    QString problem;
-    auto decoded = RulesFile::readImport(path, &problem);
+    report.path = path;
+    auto decoded = RulesFile::readImport(path, report.problem);
     if (!decoded) {
-        report.outcome = TransferReport::Refused;
-        report.error = problem;
+        report.outcome = TransferReport::NotImported;
         return report;
     }
     for (Rule& rule : *decoded) {

@@ -2,7 +2,48 @@
 
 #include "wording/wording.h"
 
+#include <QDir>
+
 namespace korvane {
+
+namespace {
+
+QString importProblemText(const TransferReport& report) {
+    using Problem = RulesFile::ImportProblem;
+    const Problem& problem = report.problem;
+    switch (problem.kind) {
+    case Problem::Missing:
+        return QStringLiteral("%1 doesn't exist.").arg(QDir::toNativeSeparators(report.path));
+    case Problem::NoRules:
+        return QStringLiteral("That file doesn't contain any valid Korvane rules.");
+    case Problem::TooLong:
+        // Whole sentences, one for each field, so that each reads right in every language.
+        switch (problem.field) {
+        case Problem::AppName:
+            return QStringLiteral("Rule %1 of that file has an app name longer than any real "
+                                  "one, so no rules were imported.")
+                .arg(problem.rule);
+        case Problem::AppId:
+            return QStringLiteral("Rule %1 of that file has an app ID longer than any real "
+                                  "one, so no rules were imported.")
+                .arg(problem.rule);
+        case Problem::AppPath:
+            return QStringLiteral("Rule %1 of that file has an app path longer than any real "
+                                  "one, so no rules were imported.")
+                .arg(problem.rule);
+        case Problem::Extension:
+            return QStringLiteral("Rule %1 of that file has an extension longer than any real "
+                                  "one, so no rules were imported.")
+                .arg(problem.rule);
+        }
+        break;
+    case Problem::Unreadable:
+        break;
+    }
+    return problem.error;
+}
+
+} // namespace
 
 QString exportText(const TransferReport& report) {
     switch (report.outcome) {
@@ -31,6 +72,8 @@ QString importText(const TransferReport& report) {
             .arg(Wording::korvaneOpensNothing());
     case TransferReport::ImportFailed:
         return QStringLiteral("The rules couldn't be imported. %1").arg(report.error);
+    case TransferReport::NotImported:
+        return importProblemText(report);
     default:
         return report.error;
     }
