@@ -16,27 +16,20 @@ QString importProblemText(const TransferReport& report) {
         return QStringLiteral("%1 doesn't exist.").arg(QDir::toNativeSeparators(report.path));
     case Problem::NoRules:
         return QStringLiteral("That file doesn't contain any valid Korvane rules.");
-    case Problem::TooLong:
-        // Whole sentences, one for each field, so that each reads right in every language.
-        switch (problem.field) {
-        case Problem::AppName:
-            return QStringLiteral("Rule %1 of that file has an app name longer than any real "
-                                  "one, so no rules were imported.")
-                .arg(problem.rule);
-        case Problem::AppId:
-            return QStringLiteral("Rule %1 of that file has an app ID longer than any real "
-                                  "one, so no rules were imported.")
-                .arg(problem.rule);
-        case Problem::AppPath:
-            return QStringLiteral("Rule %1 of that file has an app path longer than any real "
-                                  "one, so no rules were imported.")
-                .arg(problem.rule);
-        case Problem::Extension:
-            return QStringLiteral("Rule %1 of that file has an extension longer than any real "
-                                  "one, so no rules were imported.")
-                .arg(problem.rule);
-        }
-        break;
+    case Problem::TooLong: {
+        // A whole sentence for each field, so that each can read right in every language.
+        static const char* const sentences[] = {
+            "Rule %1 of that file has an app name longer than any real one, so no rules were "
+            "imported.",
+            "Rule %1 of that file has an app ID longer than any real one, so no rules were "
+            "imported.",
+            "Rule %1 of that file has an app path longer than any real one, so no rules were "
+            "imported.",
+            "Rule %1 of that file has an extension longer than any real one, so no rules were "
+            "imported.",
+        };
+        return QString::fromLatin1(sentences[problem.field]).arg(problem.rule);
+    }
     case Problem::Unreadable:
         break;
     }
