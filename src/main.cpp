@@ -6,12 +6,14 @@
 #include "core/rule_store.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
+#include "i18n/translations.h"
 #include "instance/instance_channel.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "platform/launch_marker.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 #include <csignal>
@@ -63,6 +65,7 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
+    korvane::Translations::install(app, QLocale());
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
                                                  QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::InstanceChannel channel;
@@ -160,6 +163,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    korvane::Translations::install(app, QLocale());
     QTextStream out(stdout);
     if (arguments.value(0) == QLatin1String("--man-page")) {
         out << korvane::CommandLine::manPage(); // for the build, which installs it
