@@ -9,12 +9,38 @@ namespace korvane {
 
 namespace {
 
-QVariant registeredDefault(const QString& key) {
-    if (key == Settings::kShowMenuBar || key == Settings::kShowDock) {
-        return true;
+// The keys in Korvane.conf, as earlier versions named them; every read and write goes through
+// this table.
+struct StoredKey {
+    Settings::Key key;
+    const char* stored;
+};
+constexpr StoredKey kStoredKeys[] = {
+    {Settings::Key::ShowTrayIcon, "showMenuBar"},
+    {Settings::Key::ShowInTaskbar, "showDock"},
+    {Settings::Key::FolderBehavior, "folderBehavior"},
+    {Settings::Key::RecentFiles, "recentFiles"},
+};
+
+QString storedKey(Settings::Key key) {
+    for (const StoredKey& known : kStoredKeys) {
+        if (known.key == key) {
+            return QLatin1String(known.stored);
+        }
     }
-    if (key == Settings::kFolderBehavior) {
+    Q_UNREACHABLE();
+    return {};
+}
+
+QVariant registeredDefault(Settings::Key key) {
+    switch (key) {
+    case Settings::Key::ShowTrayIcon:
+    case Settings::Key::ShowInTaskbar:
+        return true;
+    case Settings::Key::FolderBehavior:
         return FolderBehavior(FolderBehavior::Open).rawValue();
+    case Settings::Key::RecentFiles:
+        break;
     }
     return {};
 }
@@ -55,25 +81,25 @@ void Settings::sync() {
     m_settings->sync();
 }
 
-QVariant Settings::value(const QString& key) const {
-    return m_settings->value(key, registeredDefault(key));
+QVariant Settings::value(Key key) const {
+    return m_settings->value(storedKey(key), registeredDefault(key));
 }
 
-void Settings::setValue(const QString& key, const QVariant& value) {
-    m_settings->setValue(key, value);
+void Settings::setValue(Key key, const QVariant& value) {
+    m_settings->setValue(storedKey(key), value);
     m_settings->sync();
     Q_EMIT changed(key);
 }
 
-bool Settings::showMenuBar() const {
-    return toBool(value(kShowMenuBar), true);
+bool Settings::showTrayIcon() const {
+    return toBool(value(Key::ShowTrayIcon), true);
 }
-bool Settings::showDock() const {
-    return toBool(value(kShowDock), true);
+bool Settings::showInTaskbar() const {
+    return toBool(value(Key::ShowInTaskbar), true);
 }
 
 QString Settings::folderBehaviorRaw() const {
-    return value(kFolderBehavior).toString();
+    return value(Key::FolderBehavior).toString();
 }
 
 FolderBehavior Settings::folderBehavior() const {
@@ -83,7 +109,7 @@ FolderBehavior Settings::folderBehavior() const {
 QStringList Settings::recentFiles() const {
     // Kept as a JSON array: an INI list of one entry would read back as a plain text.
     const QJsonDocument document =
-        QJsonDocument::fromJson(m_settings->value(kRecentFiles).toString().toUtf8());
+        QJsonDocument::fromJson(value(Key::RecentFiles).toString().toUtf8());
     QStringList paths;
     for (const QJsonValue item : document.array()) {
         if (!item.isString()) {
@@ -94,14 +120,14 @@ QStringList Settings::recentFiles() const {
     return paths;
 }
 
-void Settings::setShowMenuBar(bool show) {
-    setValue(kShowMenuBar, show);
+void Settings::setShowTrayIcon(bool show) {
+    setValue(Key::ShowTrayIcon, show);
 }
-void Settings::setShowDock(bool show) {
-    setValue(kShowDock, show);
+void Settings::setShowInTaskbar(bool show) {
+    setValue(Key::ShowInTaskbar, show);
 }
 void Settings::setFolderBehavior(const QString& raw) {
-    setValue(kFolderBehavior, raw);
+    setValue(Key::FolderBehavior, raw);
 }
 
 void Settings::addRecentFiles(const QStringList& files) {
@@ -121,7 +147,7 @@ void Settings::addRecentFiles(const QStringList& files) {
 }
 
 void Settings::setRecentFiles(const QStringList& paths) {
-    setValue(kRecentFiles,
+    setValue(Key::RecentFiles,
              QString::fromUtf8(
                  QJsonDocument(QJsonArray::fromStringList(paths)).toJson(QJsonDocument::Compact)));
 }
