@@ -122,13 +122,13 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     if (!plan.folders.isEmpty()) {
         report.folderCount = plan.folders.size();
         switch (m_settings.folderBehavior().value()) {
-        case FolderBehavior::Open:
+        case FolderBehavior::OpenInFileManager:
             for (const QString& folder : plan.folders) {
                 m_platform.openItem(folder);
             }
             report.folders = DropReport::Folders::Opened;
             break;
-        case FolderBehavior::Reveal:
+        case FolderBehavior::RevealInFileManager:
             foldersToReveal = plan.folders; // what it did comes with the summary
             report.folders = DropReport::Folders::Revealed;
             break;

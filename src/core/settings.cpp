@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "stored_names.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,26 +13,12 @@ namespace {
 
 // The keys in Korvane.conf, as earlier versions named them; every read and write goes through
 // this table.
-struct StoredKey {
-    Settings::Key key;
-    const char* stored;
-};
-constexpr StoredKey kStoredKeys[] = {
+constexpr StoredName<Settings::Key> kStoredKeys[] = {
     {Settings::Key::ShowTrayIcon, "showMenuBar"},
     {Settings::Key::ShowInTaskbar, "showDock"},
     {Settings::Key::FolderBehavior, "folderBehavior"},
     {Settings::Key::RecentFiles, "recentFiles"},
 };
-
-QString storedKey(Settings::Key key) {
-    for (const StoredKey& known : kStoredKeys) {
-        if (known.key == key) {
-            return QLatin1String(known.stored);
-        }
-    }
-    Q_UNREACHABLE();
-    return {};
-}
 
 QVariant registeredDefault(Settings::Key key) {
     switch (key) {
@@ -38,7 +26,7 @@ QVariant registeredDefault(Settings::Key key) {
     case Settings::Key::ShowInTaskbar:
         return true;
     case Settings::Key::FolderBehavior:
-        return FolderBehavior(FolderBehavior::Open).rawValue();
+        return FolderBehavior(FolderBehavior::OpenInFileManager).rawValue();
     case Settings::Key::RecentFiles:
         break;
     }
@@ -82,11 +70,11 @@ void Settings::sync() {
 }
 
 QVariant Settings::value(Key key) const {
-    return m_settings->value(storedKey(key), registeredDefault(key));
+    return m_settings->value(storedName(kStoredKeys, key), registeredDefault(key));
 }
 
 void Settings::setValue(Key key, const QVariant& value) {
-    m_settings->setValue(storedKey(key), value);
+    m_settings->setValue(storedName(kStoredKeys, key), value);
     m_settings->sync();
     Q_EMIT changed(key);
 }
@@ -103,7 +91,8 @@ QString Settings::folderBehaviorRaw() const {
 }
 
 FolderBehavior Settings::folderBehavior() const {
-    return FolderBehavior::fromRawValue(folderBehaviorRaw()).value_or(FolderBehavior::Open);
+    return FolderBehavior::fromRawValue(folderBehaviorRaw())
+        .value_or(FolderBehavior::OpenInFileManager);
 }
 
 QStringList Settings::recentFiles() const {

@@ -149,7 +149,8 @@ private Q_SLOTS:
             Settings settings(dir() + "/Korvane.conf");
             settings.setShowTrayIcon(false);
             settings.setShowInTaskbar(false);
-            settings.setFolderBehavior(FolderBehavior(FolderBehavior::Reveal).rawValue());
+            settings.setFolderBehavior(
+                FolderBehavior(FolderBehavior::RevealInFileManager).rawValue());
             settings.setRecentFiles({"/a"});
         }
         QCOMPARE(readFile(dir() + "/Korvane.conf"),
@@ -157,7 +158,7 @@ private Q_SLOTS:
                  "showDock=false\nshowMenuBar=false\n");
         Settings settings(dir() + "/Korvane.conf");
         QVERIFY(!settings.showTrayIcon() && !settings.showInTaskbar());
-        QCOMPARE(settings.folderBehavior().value(), FolderBehavior::Reveal);
+        QCOMPARE(settings.folderBehavior().value(), FolderBehavior::RevealInFileManager);
         QCOMPARE(settings.recentFiles(), QStringList{"/a"});
     }
 
