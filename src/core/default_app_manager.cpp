@@ -16,9 +16,13 @@ namespace korvane {
 
 namespace {
 
-const QString kPrevious = QStringLiteral("previousBundleID");
-const QString kChangedTo = QStringLiteral("changedTo");
-const QString kUnconfirmed = QStringLiteral("unconfirmed");
+// A record's members in previous-defaults.json, by the names earlier versions gave them; every
+// read and write goes through this table.
+const struct {
+    QString previousAppId = QStringLiteral("previousBundleID");
+    QString changedTo = QStringLiteral("changedTo");
+    QString unconfirmed = QStringLiteral("unconfirmed");
+} kKeys;
 
 QString resolved(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -47,9 +51,9 @@ std::optional<DefaultAppManager::Records> DefaultAppManager::decode(const QByteA
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         QJsonObject entry = it.value().toObject();
-        const QJsonValue previous = entry.take(kPrevious);
-        const QJsonValue changedTo = entry.take(kChangedTo);
-        const QJsonValue unconfirmed = entry.take(kUnconfirmed);
+        const QJsonValue previous = entry.take(kKeys.previousAppId);
+        const QJsonValue changedTo = entry.take(kKeys.changedTo);
+        const QJsonValue unconfirmed = entry.take(kKeys.unconfirmed);
         if (!it.value().isObject() || !previous.isString() || !changedTo.isString() ||
             !(unconfirmed.isUndefined() || unconfirmed.isNull() || unconfirmed.isString())) {
             records.unknown.insert(it.key(), it.value()); // perhaps a later version's
@@ -65,10 +69,10 @@ QByteArray DefaultAppManager::encode(const Records& records) {
     QJsonObject object = records.unknown;
     for (auto it = records.entries.begin(); it != records.entries.end(); ++it) {
         QJsonObject entry = it->change;
-        entry.insert(kPrevious, it->previousAppId);
-        entry.insert(kChangedTo, it->changedTo);
+        entry.insert(kKeys.previousAppId, it->previousAppId);
+        entry.insert(kKeys.changedTo, it->changedTo);
         if (!it->unconfirmed.isUndefined()) {
-            entry.insert(kUnconfirmed, it->unconfirmed);
+            entry.insert(kKeys.unconfirmed, it->unconfirmed);
         }
         object.insert(it.key(), entry);
     }
