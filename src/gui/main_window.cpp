@@ -39,7 +39,7 @@ QString keyHint(const Platform& platform) {
     }
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
                           "to just reveal in %3")
-        .arg(platform.shiftKeyName(), platform.optionKeyName(), platform.fileManagerName());
+        .arg(platform.shiftKeyName(), platform.altKeyName(), platform.fileManagerName());
 }
 
 } // namespace

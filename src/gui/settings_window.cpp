@@ -40,12 +40,11 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     , m_folders(new QComboBox(this))
     , m_login(new QCheckBox(QStringLiteral("Launch at login"), this))
     , m_loginError(caption({}, this))
-    , m_trayIcon(
-          new QCheckBox(QStringLiteral("Show in the %1").arg(platform.statusAreaName()), this))
+    , m_trayIcon(new QCheckBox(QStringLiteral("Show in the %1").arg(platform.trayName()), this))
     , m_trayReason(
-          caption(QStringLiteral("This desktop has no %1.").arg(platform.statusAreaName()), this))
+          caption(QStringLiteral("This desktop has no %1.").arg(platform.trayName()), this))
     , m_inTaskbar(
-          new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.dockName()), this)) {
+          new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.taskbarName()), this)) {
     setObjectName(QStringLiteral("settingsWindow"));
     // Names by which tests and accessibility tools find the widgets.
     m_folders->setObjectName(QStringLiteral("folderPicker"));
@@ -66,7 +65,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_trayReason->setForegroundRole(QPalette::PlaceholderText);
     auto* note = caption(QStringLiteral("The %1 icon stays visible when the %2 icon is hidden, so "
                                         "the app is always reachable.")
-                             .arg(platform.dockName(), platform.statusAreaName()),
+                             .arg(platform.taskbarName(), platform.trayName()),
                          this);
     note->setForegroundRole(QPalette::PlaceholderText);
 

@@ -216,10 +216,10 @@ public:
     }
     QString fileManagerName() const override { return QStringLiteral("Finder"); }
     QString systemName() const override { return QStringLiteral("macOS"); }
-    QString optionKeyName() const override { return QStringLiteral("Option"); }
+    QString altKeyName() const override { return QStringLiteral("Test Alt"); }
     QString shiftKeyName() const override { return QStringLiteral("Shift"); }
-    QString statusAreaName() const override { return QStringLiteral("menu bar"); }
-    QString dockName() const override { return QStringLiteral("Dock"); }
+    QString trayName() const override { return QStringLiteral("test tray"); }
+    QString taskbarName() const override { return QStringLiteral("test panel"); }
 
 private:
     struct App {
