@@ -58,7 +58,7 @@ private Q_SLOTS:
         row("missing app ends search", "md>Gone md>Viewer", "/d/n.md", 0);
         row("dynamic type matches no group", "@text>Editor @archives>Other @code>Viewer",
             "/d/x.qqq", -1);
-        row("video group's second type", "@video>Player", "/d/m.mp4", 0);
+        row("video group", "@video>Player", "/d/m.mp4", 0);
         row("code descends from text", "@text>Editor", "/d/main.c", 0);
         row("canonically equal key", "caf\u00e9>Editor", "/d/x.CAFE\u0301", 0);
         row("no rules", "", "/d/a.txt", -1);

@@ -204,9 +204,9 @@ public:
     }
     ContentType wellKnownType(WellKnownType type) const override {
         // By WellKnownType, in its order.
-        const char* const types[] = {
-            "text/plain", "image/*",     "audio/*", "video/*",          "video/*",
-            "x-archive",  "text/x-csrc", kData,     "application/json", "application/x-desktop"};
+        const char* const types[] = {"text/plain", "image/*",          "audio/*",
+                                     "video/*",    "x-archive",        "text/x-csrc",
+                                     kData,        "application/json", "application/x-desktop"};
         return {QString::fromLatin1(types[int(type)])};
     }
     bool launchAtLogin() const override { return m_launchAtLogin; }
