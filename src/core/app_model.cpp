@@ -1,6 +1,6 @@
 #include "app_model.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "completion.h"
 #include "logging.h"
 #include "opener.h"
@@ -148,7 +148,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         m_failures += int(plan.missingApps.size());
         report.failed = true;
         for (const Rule& rule : plan.missingApps) {
-            if (AppInfo::namesKorvane(rule, m_platform)) {
+            if (AppResolver::namesKorvane(rule, m_platform)) {
                 report.namesKorvane = true;
             } else if (!report.missingApps.contains(rule.appName)) {
                 report.missingApps << rule.appName;
@@ -236,7 +236,7 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
     }
     for (qsizetype i = 0; i < groups.size(); ++i) {
         const AppGroup& group = groups[i];
-        tally->report.launches[i] = {AppInfo::displayName(group.app, m_platform),
+        tally->report.launches[i] = {AppResolver::displayName(group.app, m_platform),
                                      group.files.size(), QString()};
         Opener::open(m_platform, group.files, group.app, this,
                      [this, tally, i, reported](const std::optional<QString>& error) {
@@ -302,7 +302,7 @@ void AppModel::runDefaults(const Rule& rule, bool make, DefaultsDone done) {
     }
     std::optional<QString> app;
     if (make) {
-        app = AppInfo::resolve(rule, m_platform);
+        app = AppResolver::resolve(rule, m_platform);
         if (!app) {
             return refuse(DefaultsReport::NoApp);
         }

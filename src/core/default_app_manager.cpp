@@ -1,6 +1,6 @@
 #include "default_app_manager.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "completion.h"
 #include "logging.h"
 #include "platform/later.h"
@@ -157,7 +157,7 @@ DefaultOutcome DefaultAppManager::stillOpens(const QString& ext, DefaultOutcome:
                                              const ContentType& type) const {
     DefaultOutcome outcome = DefaultOutcome::of(ext, kind);
     if (const auto current = m_platform.defaultApplicationForType(type)) {
-        outcome.app = AppInfo::displayName(*current, m_platform);
+        outcome.app = AppResolver::displayName(*current, m_platform);
         outcome.origin = QDir::toNativeSeparators(m_platform.defaultOrigin(type));
     }
     return outcome;
@@ -172,7 +172,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         done(DefaultOutcome::of(ext, DefaultOutcome::NoType));
         return;
     }
-    const QString name = AppInfo::displayName(app, m_platform);
+    const QString name = AppResolver::displayName(app, m_platform);
     const auto current = m_platform.defaultApplicationForType(*type);
     if (same(current, app)) {
         done(DefaultOutcome::of(ext, DefaultOutcome::AlreadyDefault, name));
@@ -266,7 +266,8 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     if (!current || m_platform.applicationId(*current) != record.changedTo) {
         forget();
         done(DefaultOutcome::of(ext, DefaultOutcome::ChangedSince,
-                                current ? AppInfo::displayName(*current, m_platform) : QString()));
+                                current ? AppResolver::displayName(*current, m_platform)
+                                        : QString()));
         return;
     }
     const auto previous = record.previousAppId.isEmpty()
@@ -296,7 +297,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                 return;
             }
             done(DefaultOutcome::of(ext, DefaultOutcome::Restored,
-                                    previous ? AppInfo::displayName(*previous, m_platform)
+                                    previous ? AppResolver::displayName(*previous, m_platform)
                                              : QString()));
         });
     };

@@ -1,6 +1,6 @@
 #include "rule.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 #include "unicode.h"
 
@@ -156,7 +156,7 @@ QStringList Rule::parseExtensions(const QString& text) {
 void Rule::setApp(const QString& app, const Platform& platform) {
     appId = platform.applicationId(app);
     appPath = app;
-    appName = AppInfo::displayName(app, platform);
+    appName = AppResolver::displayName(app, platform);
 }
 
 void Rule::appendJson(QByteArray& out, int indent) const {

@@ -1,8 +1,8 @@
 #include "pending_files_dialog.h"
 
 #include "app_chooser.h"
-#include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/wording.h"
 #include "dialog_size.h"
@@ -137,7 +137,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
         const Platform& system = m_model.platform();
         for (const QString& app : apps) {
             auto* item = new QListWidgetItem(Icons::forPath(app, system),
-                                             AppInfo::displayName(app, system), m_list);
+                                             AppResolver::displayName(app, system), m_list);
             item->setData(Qt::UserRole, app);
             item->setSizeHint(QSize(0, 40));
         }

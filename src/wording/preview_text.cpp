@@ -1,6 +1,6 @@
 #include "preview_text.h"
 
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "core/wording.h"
 #include "platform/platform.h"
 
@@ -24,7 +24,7 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
     for (const AppGroup& group : plan.groups.list()) {
         parts << (parts.isEmpty() ? Wording::counted(group.files.size(), "file", "files")
                                   : QString::number(group.files.size())) +
-                     QStringLiteral(" \u2192 ") + AppInfo::displayName(group.app, platform);
+                     QStringLiteral(" \u2192 ") + AppResolver::displayName(group.app, platform);
     }
     if (!plan.missingApps.isEmpty()) {
         parts << QStringLiteral("%1 for a missing app").arg(plan.missingApps.size());

@@ -1,4 +1,4 @@
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/wording.h"
 #include "support/model_fixture.h"
@@ -108,7 +108,8 @@ private Q_SLOTS:
         Rule rule;
         rule.appId = data<QString>("appId");
         rule.appPath = data<QString>("appPath");
-        QCOMPARE(AppInfo::resolve(rule, platform).value_or(QString()), data<QString>("expected"));
+        QCOMPARE(AppResolver::resolve(rule, platform).value_or(QString()),
+                 data<QString>("expected"));
     }
 
     // How a file's name or a message shows what can't be seen: text, whether line breaks stay,
