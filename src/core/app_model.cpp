@@ -2,8 +2,8 @@
 
 #include "app_resolver.h"
 #include "completion.h"
+#include "launch.h"
 #include "logging.h"
-#include "opener.h"
 #include "platform/platform.h"
 #include "rules_transfer.h"
 #include "settings.h"
@@ -238,16 +238,16 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
         const AppGroup& group = groups[i];
         tally->report.launches[i] = {AppResolver::displayName(group.app, m_platform),
                                      group.files.size(), QString()};
-        Opener::open(m_platform, group.files, group.app, this,
-                     [this, tally, i, reported](const std::optional<QString>& error) {
-                         if (error) {
-                             qCInfo(lcDrop) << "a launch failed:" << *error;
-                             ++m_failures;
-                             tally->report.launches[i].error = *error;
-                             tally->report.failed = true;
-                         }
-                         reported();
-                     });
+        Launch::start(m_platform, group.files, group.app, this,
+                      [this, tally, i, reported](const std::optional<QString>& error) {
+                          if (error) {
+                              qCInfo(lcDrop) << "a launch failed:" << *error;
+                              ++m_failures;
+                              tally->report.launches[i].error = *error;
+                              tally->report.failed = true;
+                          }
+                          reported();
+                      });
     }
 }
 
