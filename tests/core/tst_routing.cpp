@@ -140,15 +140,15 @@ private Q_SLOTS:
         row("all deleted", "", "-a.md -b.md", "", "Those files aren't there any more.", "", "", 2);
         row("one deleted", "", "-a.md", "", "That file isn't there any more.", "", "", 1);
         row("reveal", "md>TextEdit", "a.md b.txt docs/ -gone.md", "alt",
-            "Revealed 3 items in Finder", "", "", 1);
+            "Revealed 3 items in Test Files", "", "", 1);
         row("reveal with no file manager answering", "", "a.md sub/b.md", "alt nofm",
-            "Opened 2 folders in Finder", "", "", 0);
+            "Opened 2 folders in Test Files", "", "", 0);
         row("defaults: no default app known", "", "x.qqq y.qqq", "shift",
-            "Asked macOS to open 2 items", "", "", 0);
+            "Asked the test desktop to open 2 items", "", "", 0);
         row("bogus behaviour opens folders", "", "docs/ more/", "bogus",
-            "Opened 2 folders in Finder", "", "", 0);
-        row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Finder", "",
-            "", 0);
+            "Opened 2 folders in Test Files", "", "", 0);
+        row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Test Files",
+            "", "", 0);
         row("two rules, one app, one request", "md>TextEdit txt>TextEdit", "a.md b.txt c.md", "",
             "Opened 3 files in TextEdit", "TextEdit: a.md, b.txt, c.md", "", 0);
         row("groups in first-seen order", "md>TextEdit png>Preview", "p.png a.md q.png", "",

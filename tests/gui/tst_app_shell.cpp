@@ -170,7 +170,7 @@ private Q_SLOTS:
                 settings.parentWidget() == &f.gui->mainWindow() &&
                 !(settings.windowFlags() & Qt::WindowMaximizeButtonHint));
         QComboBox* picker = find<QComboBox>(&f.gui->settingsWindow(), "folderPicker");
-        QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
+        QCOMPARE(picker->itemText(1), "Reveal in Test Files"); // the platform's noun
         Q_EMIT picker->activated(2);
         QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
         QLabel* error = find<QLabel>(&f.gui->settingsWindow(), "loginError");
@@ -238,9 +238,9 @@ private Q_SLOTS:
         QVERIFY(fromAnotherThread([name, odd, &outcome] {
             return InstanceChannel(name).handOver({odd, "/x/gone.md"}, DropMode::Reveal, &outcome);
         }));
-        QCOMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
+        QCOMPARE(f.gui->model().message(), "Revealed 1 item in Test Files");
         QVERIFY(outcome.answered && outcome.failed); // one file wasn't there
-        QCOMPARE(outcome.summary, "Revealed 1 item in Finder");
+        QCOMPARE(outcome.summary, "Revealed 1 item in Test Files");
         QCOMPARE(f.gui->model().recents().value(0), odd);
         InstanceChannel nobody(name + "-nobody");
         QVERIFY(!nobody.requestShow() && nobody.errorString().isEmpty()); // no window: start one

@@ -360,9 +360,9 @@ private Q_SLOTS:
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);
         QCOMPARE(message->text(), "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 folder "
-                                  "\u2192 open in Finder \u00b7 1 will ask");
+                                  "\u2192 open in Test Files \u00b7 1 will ask");
         for (const auto& [modifiers, expected] :
-             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Finder"},
+             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Test Files"},
               std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier),
                         "Open 6 files in their default apps"}}) {
             QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, modifiers);
@@ -380,9 +380,9 @@ private Q_SLOTS:
         QTRY_COMPARE(message->text(), "Opened 1 file in TextEdit \u00b7 1 web link isn't a file");
         f.model->setMessageDuration(std::chrono::seconds(3));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
-        QTRY_COMPARE(message->text(), "Revealed 6 items in Finder");
+        QTRY_COMPARE(message->text(), "Revealed 6 items in Test Files");
         QTest::qWait(700); // the fades of the drag and of the message are over: it stays
-        QCOMPARE(message->text(), "Revealed 6 items in Finder");
+        QCOMPARE(message->text(), "Revealed 6 items in Test Files");
         QCOMPARE(f.platform.orders().size(), 2);
     }
 
@@ -395,8 +395,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preview");
         QTest::addColumn<QString>("summary");
         const QString rules = "2 files \u2192 Preview";
-        const QString reveal = "Reveal 2 items in Finder";
-        const QString revealed = "Revealed 2 items in Finder | ";
+        const QString reveal = "Reveal 2 items in Test Files";
+        const QString revealed = "Revealed 2 items in Test Files | ";
         const QString defaults = "Open 2 files in their default apps";
         const QString none;
         QTest::newRow("no keys, no target")
