@@ -1,14 +1,14 @@
-// A tool, not a test: renders the main window with a rule of every kind, the pending sheet and
-// the Settings window offscreen, as PNGs in the folder given. It runs on the freedesktop platform
-// in a private desktop with apps named as on a GNOME system, so the words are the ones Linux
-// users read. Each look (light or dark; 400, 640 or 1280 px wide; scale 1 or 2; as the window
+// A tool, not a test: renders the main window with a rule of every kind, the pending-files dialog
+// and the Settings window offscreen, as PNGs in the folder given. It runs on the freedesktop
+// platform in a private desktop with apps named as on a GNOME system, so the words are the ones
+// Linux users read. Each look (light or dark; 400, 640 or 1280 px wide; scale 1 or 2; as the window
 // opens on a 1920 × 1080 screen at scale 2) is its own process.
 #include "core/app_model.h"
 #include "core/rule_store.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
 #include "gui/main_window.h"
-#include "gui/pending_sheet.h"
+#include "gui/pending_files_dialog.h"
 #include "gui/settings_window.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "support/freedesktop_sandbox.h"
@@ -94,9 +94,9 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
 
     gui.model().handle({QDir::currentPath() + QStringLiteral("/Meeting notes.odt")}, {});
     QTest::qWait(200);
-    if (PendingSheet* sheet = window.pendingSheet()) {
-        ok = save(*sheet, name + QStringLiteral("pending-sheet.png")) && ok;
-        sheet->reject();
+    if (PendingFilesDialog* dialog = window.pendingFilesDialog()) {
+        ok = save(*dialog, name + QStringLiteral("pending-files.png")) && ok;
+        dialog->reject();
     }
     ok = save(gui.settingsWindow(), name + QStringLiteral("settings-window.png")) && ok;
     return ok ? 0 : 1;

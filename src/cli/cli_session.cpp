@@ -1,8 +1,8 @@
 #include "cli_session.h"
 
 #include "base/file_names.h"
-#include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
@@ -127,8 +127,8 @@ void CliSession::ask() {
               << " didn't suggest any apps for this file.\n";
     }
     for (qsizetype i = 0; i < apps.size(); ++i) {
-        m_out << "  " << (i + 1) << ". " << terminalText(AppInfo::displayName(apps[i], m_platform))
-              << "\n";
+        m_out << "  " << (i + 1) << ". "
+              << terminalText(AppResolver::displayName(apps[i], m_platform)) << "\n";
     }
     std::optional<QString> chosen;
     while (!apps.isEmpty()) {

@@ -1,9 +1,9 @@
 #include "app_model.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "completion.h"
+#include "launch.h"
 #include "logging.h"
-#include "opener.h"
 #include "platform/platform.h"
 #include "rules_transfer.h"
 #include "settings.h"
@@ -122,13 +122,13 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     if (!plan.folders.isEmpty()) {
         report.folderCount = plan.folders.size();
         switch (m_settings.folderBehavior().value()) {
-        case FolderBehavior::Open:
+        case FolderBehavior::OpenInFileManager:
             for (const QString& folder : plan.folders) {
                 m_platform.openItem(folder);
             }
             report.folders = DropReport::Folders::Opened;
             break;
-        case FolderBehavior::Reveal:
+        case FolderBehavior::RevealInFileManager:
             foldersToReveal = plan.folders; // what it did comes with the summary
             report.folders = DropReport::Folders::Revealed;
             break;
@@ -148,7 +148,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         m_failures += int(plan.missingApps.size());
         report.failed = true;
         for (const Rule& rule : plan.missingApps) {
-            if (AppInfo::namesKorvane(rule, m_platform)) {
+            if (AppResolver::namesKorvane(rule, m_platform)) {
                 report.namesKorvane = true;
             } else if (!report.missingApps.contains(rule.appName)) {
                 report.missingApps << rule.appName;
@@ -235,18 +235,18 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
     }
     for (qsizetype i = 0; i < groups.size(); ++i) {
         const AppGroup& group = groups[i];
-        tally->report.launches[i] = {AppInfo::displayName(group.app, m_platform),
+        tally->report.launches[i] = {AppResolver::displayName(group.app, m_platform),
                                      group.files.size(), QString()};
-        Opener::open(m_platform, group.files, group.app, this,
-                     [this, tally, i, reported](const Result& result) {
-                         if (!result) {
-                             qCInfo(lcDrop) << "a launch failed:" << result.errorString();
-                             ++m_failures;
-                             tally->report.launches[i].error = result.errorString();
-                             tally->report.failed = true;
-                         }
-                         reported();
-                     });
+        Launch::start(m_platform, group.files, group.app, this,
+                      [this, tally, i, reported](const Result& result) {
+                          if (!result) {
+                              qCInfo(lcDrop) << "a launch failed:" << result.errorString();
+                              ++m_failures;
+                              tally->report.launches[i].error = result.errorString();
+                              tally->report.failed = true;
+                          }
+                          reported();
+                      });
     }
 }
 
@@ -301,7 +301,7 @@ void AppModel::runDefaults(const Rule& rule, bool make, DefaultsDone done) {
     }
     std::optional<QString> app;
     if (make) {
-        app = AppInfo::resolve(rule, m_platform);
+        app = AppResolver::resolve(rule, m_platform);
         if (!app) {
             return refuse(DefaultsReport::NoApp);
         }

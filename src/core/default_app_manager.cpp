@@ -1,6 +1,6 @@
 #include "default_app_manager.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "base/store_file.h"
 #include "completion.h"
 #include "logging.h"
@@ -16,9 +16,13 @@ namespace korvane {
 
 namespace {
 
-const QString kPrevious = QStringLiteral("previousBundleID");
-const QString kChangedTo = QStringLiteral("changedTo");
-const QString kUnconfirmed = QStringLiteral("unconfirmed");
+// A record's members in previous-defaults.json, by the names earlier versions gave them; every
+// read and write goes through this table.
+const struct {
+    QString previousAppId = QStringLiteral("previousBundleID");
+    QString changedTo = QStringLiteral("changedTo");
+    QString unconfirmed = QStringLiteral("unconfirmed");
+} kKeys;
 
 QString resolved(const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
@@ -47,9 +51,9 @@ std::optional<DefaultAppManager::Records> DefaultAppManager::decode(const QByteA
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         QJsonObject entry = it.value().toObject();
-        const QJsonValue previous = entry.take(kPrevious);
-        const QJsonValue changedTo = entry.take(kChangedTo);
-        const QJsonValue unconfirmed = entry.take(kUnconfirmed);
+        const QJsonValue previous = entry.take(kKeys.previousAppId);
+        const QJsonValue changedTo = entry.take(kKeys.changedTo);
+        const QJsonValue unconfirmed = entry.take(kKeys.unconfirmed);
         if (!it.value().isObject() || !previous.isString() || !changedTo.isString() ||
             !(unconfirmed.isUndefined() || unconfirmed.isNull() || unconfirmed.isString())) {
             records.unknown.insert(it.key(), it.value()); // perhaps a later version's
@@ -65,10 +69,10 @@ QByteArray DefaultAppManager::encode(const Records& records) {
     QJsonObject object = records.unknown;
     for (auto it = records.entries.begin(); it != records.entries.end(); ++it) {
         QJsonObject entry = it->change;
-        entry.insert(kPrevious, it->previousAppId);
-        entry.insert(kChangedTo, it->changedTo);
+        entry.insert(kKeys.previousAppId, it->previousAppId);
+        entry.insert(kKeys.changedTo, it->changedTo);
         if (!it->unconfirmed.isUndefined()) {
-            entry.insert(kUnconfirmed, it->unconfirmed);
+            entry.insert(kKeys.unconfirmed, it->unconfirmed);
         }
         object.insert(it.key(), entry);
     }
@@ -154,7 +158,7 @@ DefaultOutcome DefaultAppManager::stillOpens(const QString& ext, DefaultOutcome:
                                              const ContentType& type) const {
     DefaultOutcome outcome = DefaultOutcome::of(ext, kind);
     if (const auto current = m_platform.defaultApplicationForType(type)) {
-        outcome.app = AppInfo::displayName(*current, m_platform);
+        outcome.app = AppResolver::displayName(*current, m_platform);
         outcome.origin = QDir::toNativeSeparators(m_platform.defaultOrigin(type));
     }
     return outcome;
@@ -169,7 +173,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
         done(DefaultOutcome::of(ext, DefaultOutcome::NoType));
         return;
     }
-    const QString name = AppInfo::displayName(app, m_platform);
+    const QString name = AppResolver::displayName(app, m_platform);
     const auto current = m_platform.defaultApplicationForType(*type);
     if (same(current, app)) {
         done(DefaultOutcome::of(ext, DefaultOutcome::AlreadyDefault, name));
@@ -263,7 +267,8 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     if (!current || m_platform.applicationId(*current) != record.changedTo) {
         (void)forget(); // the user's own choice since; the record has nothing left to give back
         done(DefaultOutcome::of(ext, DefaultOutcome::ChangedSince,
-                                current ? AppInfo::displayName(*current, m_platform) : QString()));
+                                current ? AppResolver::displayName(*current, m_platform)
+                                        : QString()));
         return;
     }
     const auto previous = record.previousAppId.isEmpty()
@@ -294,7 +299,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                 return;
             }
             done(DefaultOutcome::of(ext, DefaultOutcome::Restored,
-                                    previous ? AppInfo::displayName(*previous, m_platform)
+                                    previous ? AppResolver::displayName(*previous, m_platform)
                                              : QString()));
         });
     };

@@ -24,7 +24,9 @@ class DefaultAppManager : public QObject {
 
 public:
     struct Record {
-        QString previousAppId; // empty when there was no default, or it had no identifier
+        // The desktop-file IDs of the default before and of the app made the default; the
+        // first is empty when there was no default, or it had no identifier.
+        QString previousAppId;
         QString changedTo;
         QJsonObject change; // what the platform altered; stored as further members of the entry
         // Set while the change is only intended: the app the record expected before (null for a

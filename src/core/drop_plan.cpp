@@ -1,6 +1,6 @@
 #include "drop_plan.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 #include "router.h"
 

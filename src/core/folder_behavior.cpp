@@ -1,29 +1,32 @@
 #include "folder_behavior.h"
 
-#include "platform/platform.h"
-
-#include <QMetaEnum>
+#include "stored_names.h"
 
 namespace korvane {
 
+namespace {
+
+// Each behaviour by the text Korvane.conf holds for it.
+constexpr StoredName<FolderBehavior::Value> kStoredValues[] = {
+    {FolderBehavior::OpenInFileManager, "openInFinder"},
+    {FolderBehavior::RevealInFileManager, "revealInFinder"},
+    {FolderBehavior::Ignore, "ignore"},
+};
+
+} // namespace
+
 const QList<FolderBehavior>& FolderBehavior::allCases() {
-    static const QList<FolderBehavior> all{Open, Reveal, Ignore};
+    static const QList<FolderBehavior> all{OpenInFileManager, RevealInFileManager, Ignore};
     return all;
 }
 
 std::optional<FolderBehavior> FolderBehavior::fromRawValue(const QString& raw) {
-    for (FolderBehavior behavior : allCases()) {
-        if (behavior.rawValue() == raw) {
-            return behavior;
-        }
-    }
-    return std::nullopt;
+    const auto value = fromStoredName(kStoredValues, raw);
+    return value ? std::optional<FolderBehavior>(*value) : std::nullopt;
 }
 
 QString FolderBehavior::rawValue() const {
-    QString raw = QString::fromLatin1(QMetaEnum::fromType<Value>().valueToKey(m_value));
-    raw[0] = raw[0].toLower();
-    return m_value == Ignore ? raw : raw + QStringLiteral("InFinder");
+    return storedName(kStoredValues, m_value);
 }
 
 } // namespace korvane

@@ -1,22 +1,15 @@
 #pragma once
 
 #include <QList>
-#include <QObject>
 #include <QString>
 #include <optional>
 
 namespace korvane {
 
-class Platform;
-
-// What a dropped folder does. Stored by the enumerator's name with a lower-case first letter,
-// plus "InFinder" for the two that name the file manager, as earlier versions stored them.
+// What a dropped folder does. Stored by the names earlier versions gave it (folder_behavior.cpp).
 class FolderBehavior {
-    Q_GADGET
-
 public:
-    enum Value { Open, Reveal, Ignore };
-    Q_ENUM(Value)
+    enum Value { OpenInFileManager, RevealInFileManager, Ignore };
 
     constexpr FolderBehavior(Value value)
         : m_value(value) {}

@@ -1,6 +1,6 @@
 #include "router.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 #include "unicode.h"
 
@@ -162,7 +162,7 @@ RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
     if (!match) {
         return RouteResult::none();
     }
-    if (const auto app = AppInfo::resolve(*match, platform)) {
+    if (const auto app = AppResolver::resolve(*match, platform)) {
         return RouteResult::toApp(*app, *match);
     }
     return RouteResult::missingApp(*match);

@@ -1,6 +1,6 @@
 #include "rule.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 #include "unicode.h"
 
@@ -96,8 +96,20 @@ void appendJsonString(QByteArray& out, const QString& text) {
     out += '"';
 }
 
-QString stringMember(const QJsonObject& object, const QString& key) {
-    const QJsonValue value = object.value(key);
+// A rule's members in rules.json, by the names earlier versions gave them; every read and write
+// goes through this table.
+constexpr struct {
+    const char* appName = "appName";
+    const char* appPath = "appPath";
+    const char* appId = "bundleID";
+    const char* enabled = "enabled";
+    const char* extensions = "extensions";
+    const char* group = "group";
+    const char* id = "id";
+} kKeys;
+
+QString stringMember(const QJsonObject& object, const char* key) {
+    const QJsonValue value = object.value(QLatin1String(key));
     return value.isString() ? value.toString() : QString();
 }
 
@@ -144,7 +156,7 @@ QStringList Rule::parseExtensions(const QString& text) {
 void Rule::setApp(const QString& app, const Platform& platform) {
     appId = platform.applicationId(app);
     appPath = app;
-    appName = AppInfo::displayName(app, platform);
+    appName = AppResolver::displayName(app, platform);
 }
 
 void Rule::appendJson(QByteArray& out, int indent) const {
@@ -157,19 +169,19 @@ void Rule::appendJson(QByteArray& out, int indent) const {
         out += "\" : ";
     };
     out += pad + "{\n";
-    member("appName");
+    member(kKeys.appName);
     appendJsonString(out, appName);
     out += ",\n";
-    member("appPath");
+    member(kKeys.appPath);
     appendJsonString(out, appPath);
     out += ",\n";
-    member("bundleID");
+    member(kKeys.appId);
     appendJsonString(out, appId);
     out += ",\n";
-    member("enabled");
+    member(kKeys.enabled);
     out += enabled ? "true" : "false";
     out += ",\n";
-    member("extensions");
+    member(kKeys.extensions);
     if (extensions.isEmpty()) {
         out += "[]";
     } else {
@@ -183,11 +195,11 @@ void Rule::appendJson(QByteArray& out, int indent) const {
     }
     out += ",\n";
     if (group) {
-        member("group");
+        member(kKeys.group);
         appendJsonString(out, group->rawValue());
         out += ",\n";
     }
-    member("id");
+    member(kKeys.id);
     appendJsonString(out, id.toString(QUuid::WithoutBraces).toUpper());
     out += "\n" + pad + "}";
 }
@@ -198,11 +210,11 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
     }
     const QJsonObject object = value.toObject();
     Rule rule;
-    rule.id = parseUuid(object.value(QLatin1String("id")));
-    const QJsonValue enabled = object.value(QLatin1String("enabled"));
+    rule.id = parseUuid(object.value(QLatin1String(kKeys.id)));
+    const QJsonValue enabled = object.value(QLatin1String(kKeys.enabled));
     rule.enabled = enabled.isBool() ? enabled.toBool() : true;
 
-    const QJsonValue extensions = object.value(QLatin1String("extensions"));
+    const QJsonValue extensions = object.value(QLatin1String(kKeys.extensions));
     if (extensions.isArray()) {
         QStringList texts;
         bool allStrings = true;
@@ -218,13 +230,13 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
         }
     }
 
-    const QJsonValue group = object.value(QLatin1String("group"));
+    const QJsonValue group = object.value(QLatin1String(kKeys.group));
     if (group.isString()) {
         rule.group = TypeGroup::fromRawValue(group.toString());
     }
-    rule.appId = stringMember(object, QStringLiteral("bundleID"));
-    rule.appPath = stringMember(object, QStringLiteral("appPath"));
-    rule.appName = stringMember(object, QStringLiteral("appName"));
+    rule.appId = stringMember(object, kKeys.appId);
+    rule.appPath = stringMember(object, kKeys.appPath);
+    rule.appName = stringMember(object, kKeys.appName);
     return rule;
 }
 

@@ -19,8 +19,8 @@ struct Rule {
     bool enabled = true;
     QStringList extensions; // lower case, no leading dot, none empty, no duplicates
     std::optional<TypeGroup> group;
-    QString appId;
-    QString appPath;
+    QString appId;   // the app's identifier: its desktop-file ID
+    QString appPath; // its desktop entry, where it was when chosen
     QString appName;
 
     // Free text to a normalised extension list: split at commas, semicolons and white space,

@@ -1,6 +1,6 @@
 #include "rule_doctor.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 
 #include <QHash>
@@ -55,7 +55,7 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         }
         if (rule.hasApp()) {
             const auto app = apps.resolve(rule);
-            if (AppInfo::namesKorvane(rule, platform)) {
+            if (AppResolver::namesKorvane(rule, platform)) {
                 add(Finding::NamesKorvane);
             } else if (!app) {
                 add(Finding::MissingApp).appName = rule.appName;

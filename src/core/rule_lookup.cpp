@@ -1,6 +1,6 @@
 #include "rule_lookup.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "platform/platform.h"
 
 namespace korvane {
@@ -8,7 +8,7 @@ namespace korvane {
 RuleLookup RuleLookup::of(const Platform& platform, const QStringList& extensions,
                           const std::optional<TypeGroup>& group) {
     RuleLookup result;
-    result.candidates = AppInfo::candidates(extensions, group, platform);
+    result.candidates = AppResolver::candidates(extensions, group, platform);
     result.settable = std::any_of(extensions.begin(), extensions.end(), [&](const QString& ext) {
         const auto type = platform.typeForExtension(ext);
         return type && !type->dynamic;
@@ -19,7 +19,7 @@ RuleLookup RuleLookup::of(const Platform& platform, const QStringList& extension
             continue;
         }
         const auto app = platform.defaultApplicationForType(*type);
-        result.defaults.append({ext, app ? AppInfo::displayName(*app, platform) : QString()});
+        result.defaults.append({ext, app ? AppResolver::displayName(*app, platform) : QString()});
     }
     return result;
 }

@@ -1,6 +1,6 @@
 #include "rules_transfer.h"
 
-#include "app_info.h"
+#include "app_resolver.h"
 #include "base/store_file.h"
 #include "rule_store.h"
 #include "rules_file.h"
@@ -39,7 +39,7 @@ TransferReport RulesTransfer::importFrom(RuleStore& store, const Platform& platf
         rule.id = QUuid::createUuid();
     }
     report.leftOut = decoded->removeIf(
-        [&platform](const Rule& rule) { return AppInfo::namesKorvane(rule, platform); });
+        [&platform](const Rule& rule) { return AppResolver::namesKorvane(rule, platform); });
     if (decoded->isEmpty()) {
         report.outcome = TransferReport::AllNameKorvane;
         return report;

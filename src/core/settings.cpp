@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "stored_names.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -9,12 +11,24 @@ namespace korvane {
 
 namespace {
 
-QVariant registeredDefault(const QString& key) {
-    if (key == Settings::kShowMenuBar || key == Settings::kShowDock) {
+// The keys in Korvane.conf, as earlier versions named them; every read and write goes through
+// this table.
+constexpr StoredName<Settings::Key> kStoredKeys[] = {
+    {Settings::Key::ShowTrayIcon, "showMenuBar"},
+    {Settings::Key::ShowInTaskbar, "showDock"},
+    {Settings::Key::FolderBehavior, "folderBehavior"},
+    {Settings::Key::RecentFiles, "recentFiles"},
+};
+
+QVariant registeredDefault(Settings::Key key) {
+    switch (key) {
+    case Settings::Key::ShowTrayIcon:
+    case Settings::Key::ShowInTaskbar:
         return true;
-    }
-    if (key == Settings::kFolderBehavior) {
-        return FolderBehavior(FolderBehavior::Open).rawValue();
+    case Settings::Key::FolderBehavior:
+        return FolderBehavior(FolderBehavior::OpenInFileManager).rawValue();
+    case Settings::Key::RecentFiles:
+        break;
     }
     return {};
 }
@@ -55,35 +69,36 @@ void Settings::sync() {
     m_settings->sync();
 }
 
-QVariant Settings::value(const QString& key) const {
-    return m_settings->value(key, registeredDefault(key));
+QVariant Settings::value(Key key) const {
+    return m_settings->value(storedName(kStoredKeys, key), registeredDefault(key));
 }
 
-void Settings::setValue(const QString& key, const QVariant& value) {
-    m_settings->setValue(key, value);
+void Settings::setValue(Key key, const QVariant& value) {
+    m_settings->setValue(storedName(kStoredKeys, key), value);
     m_settings->sync();
     Q_EMIT changed(key);
 }
 
-bool Settings::showMenuBar() const {
-    return toBool(value(kShowMenuBar), true);
+bool Settings::showTrayIcon() const {
+    return toBool(value(Key::ShowTrayIcon), true);
 }
-bool Settings::showDock() const {
-    return toBool(value(kShowDock), true);
+bool Settings::showInTaskbar() const {
+    return toBool(value(Key::ShowInTaskbar), true);
 }
 
 QString Settings::folderBehaviorRaw() const {
-    return value(kFolderBehavior).toString();
+    return value(Key::FolderBehavior).toString();
 }
 
 FolderBehavior Settings::folderBehavior() const {
-    return FolderBehavior::fromRawValue(folderBehaviorRaw()).value_or(FolderBehavior::Open);
+    return FolderBehavior::fromRawValue(folderBehaviorRaw())
+        .value_or(FolderBehavior::OpenInFileManager);
 }
 
 QStringList Settings::recentFiles() const {
     // Kept as a JSON array: an INI list of one entry would read back as a plain text.
     const QJsonDocument document =
-        QJsonDocument::fromJson(m_settings->value(kRecentFiles).toString().toUtf8());
+        QJsonDocument::fromJson(value(Key::RecentFiles).toString().toUtf8());
     QStringList paths;
     for (const QJsonValue item : document.array()) {
         if (!item.isString()) {
@@ -94,14 +109,14 @@ QStringList Settings::recentFiles() const {
     return paths;
 }
 
-void Settings::setShowMenuBar(bool show) {
-    setValue(kShowMenuBar, show);
+void Settings::setShowTrayIcon(bool show) {
+    setValue(Key::ShowTrayIcon, show);
 }
-void Settings::setShowDock(bool show) {
-    setValue(kShowDock, show);
+void Settings::setShowInTaskbar(bool show) {
+    setValue(Key::ShowInTaskbar, show);
 }
 void Settings::setFolderBehavior(const QString& raw) {
-    setValue(kFolderBehavior, raw);
+    setValue(Key::FolderBehavior, raw);
 }
 
 void Settings::addRecentFiles(const QStringList& files) {
@@ -121,7 +136,7 @@ void Settings::addRecentFiles(const QStringList& files) {
 }
 
 void Settings::setRecentFiles(const QStringList& paths) {
-    setValue(kRecentFiles,
+    setValue(Key::RecentFiles,
              QString::fromUtf8(
                  QJsonDocument(QJsonArray::fromStringList(paths)).toJson(QJsonDocument::Compact)));
 }

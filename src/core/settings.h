@@ -16,10 +16,8 @@ class Settings : public QObject {
     Q_OBJECT
 
 public:
-    static inline const QString kShowMenuBar = QStringLiteral("showMenuBar");
-    static inline const QString kShowDock = QStringLiteral("showDock");
-    static inline const QString kFolderBehavior = QStringLiteral("folderBehavior");
-    static inline const QString kRecentFiles = QStringLiteral("recentFiles");
+    // Each setting; its key in the file is in settings.cpp.
+    enum class Key { ShowTrayIcon, ShowInTaskbar, FolderBehavior, RecentFiles };
 
     // `$XDG_CONFIG_HOME/Korvane/Korvane.conf`.
     static QString defaultPath();
@@ -27,16 +25,16 @@ public:
     explicit Settings(const QString& path, QObject* parent = nullptr);
     ~Settings() override;
 
-    bool showMenuBar() const;
-    bool showDock() const;
+    bool showTrayIcon() const;
+    bool showInTaskbar() const;
     // Any stored text that is no behaviour counts as the default, open in the file manager.
     FolderBehavior folderBehavior() const;
     QString folderBehaviorRaw() const;
     // Empty when missing or not a list of texts.
     QStringList recentFiles() const;
 
-    void setShowMenuBar(bool show);
-    void setShowDock(bool show);
+    void setShowTrayIcon(bool show);
+    void setShowInTaskbar(bool show);
     void setFolderBehavior(const QString& raw);
     void setRecentFiles(const QStringList& paths);
     // Puts the files first among the recent ones, in the order given (the last first).
@@ -48,11 +46,11 @@ public:
     QString path() const;
 
 Q_SIGNALS:
-    void changed(const QString& key);
+    void changed(Settings::Key key);
 
 private:
-    QVariant value(const QString& key) const;
-    void setValue(const QString& key, const QVariant& value);
+    QVariant value(Key key) const;
+    void setValue(Key key, const QVariant& value);
 
     std::unique_ptr<QSettings> m_settings;
 };

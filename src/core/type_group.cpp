@@ -50,7 +50,7 @@ QList<WellKnownType> TypeGroup::wellKnownTypes() const {
     case Audio:
         return {WellKnownType::Audio};
     case Video:
-        return {WellKnownType::Movie, WellKnownType::Video};
+        return {WellKnownType::Video};
     case Archives:
         return {WellKnownType::Archive};
     case Code:

@@ -157,13 +157,13 @@ void GuiApp::setTrayAvailable(bool available) {
 }
 
 void GuiApp::applyAppearance() {
-    const bool trayShown = m_settings.showMenuBar() && m_trayAvailable;
+    const bool trayShown = m_settings.showTrayIcon() && m_trayAvailable;
     m_tray->setVisible(trayShown);
     // Without a tray icon nothing could bring a closed window back: closing it quits.
     QApplication::setQuitOnLastWindowClosed(!trayShown);
     // Only X11 window managers hide a window's taskbar entry on request; elsewhere (Wayland) the
     // setting is only stored.
-    const bool taskbar = m_settings.showDock() || !trayShown || !m_taskbarHidable;
+    const bool taskbar = m_settings.showInTaskbar() || !trayShown || !m_taskbarHidable;
     if (taskbar == m_taskbarShown) {
         return; // repeated calls take no focus
     }

@@ -5,7 +5,7 @@
 #include "drop_zone.h"
 #include "file_dialogs.h"
 #include "icons.h"
-#include "pending_sheet.h"
+#include "pending_files_dialog.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rules_list.h"
@@ -39,7 +39,7 @@ QString keyHint(const Platform& platform) {
     }
     return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
                           "to just reveal in %3")
-        .arg(platform.shiftKeyName(), platform.optionKeyName(), platform.fileManagerName());
+        .arg(platform.shiftKeyName(), platform.altKeyName(), platform.fileManagerName());
 }
 
 } // namespace
@@ -162,7 +162,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     });
     // While a question is asked, the drop's summary stays behind it.
     connect(&m_model, &AppModel::messageChanged, this, [this] {
-        if (!m_sheet || !m_model.message().isNull()) {
+        if (!m_pendingDialog || !m_model.message().isNull()) {
             m_dropZone->setMessage(m_model.message());
         }
         if (m_model.message().isNull()) {
@@ -261,12 +261,12 @@ void MainWindow::bringForward() {
     // A question comes forward with the window, over it, once the window manager has placed
     // the window again.
     QTimer::singleShot(150, this, [this] {
-        if (m_sheet && m_sheet->isVisible()) {
-            QRect frame = m_sheet->frameGeometry();
+        if (m_pendingDialog && m_pendingDialog->isVisible()) {
+            QRect frame = m_pendingDialog->frameGeometry();
             frame.moveCenter(frameGeometry().center());
-            m_sheet->move(frame.topLeft());
-            m_sheet->raise();
-            m_sheet->activateWindow();
+            m_pendingDialog->move(frame.topLeft());
+            m_pendingDialog->raise();
+            m_pendingDialog->activateWindow();
         }
     });
     // Where the desktop refused, at least ask for the user's attention.
@@ -288,25 +288,26 @@ void MainWindow::setTaskbarEntryShown(bool shown) {
 
 void MainWindow::syncPending() {
     const auto pending = m_model.pending();
-    if (pending && !m_sheet) {
-        m_sheet = new PendingSheet(m_model, m_chooser, *pending, this);
-        connect(m_sheet, &QDialog::finished, this, &MainWindow::sheetClosed);
-        m_sheet->open();
-    } else if (!pending && m_sheet) {
-        m_sheet->done(QDialog::Accepted); // its finished signal leads to sheetClosed
+    if (pending && !m_pendingDialog) {
+        m_pendingDialog = new PendingFilesDialog(m_model, m_chooser, *pending, this);
+        connect(m_pendingDialog, &QDialog::finished, this, &MainWindow::pendingDialogClosed);
+        m_pendingDialog->open();
+    } else if (!pending && m_pendingDialog) {
+        m_pendingDialog->done(
+            QDialog::Accepted); // its finished signal leads to pendingDialogClosed
     }
 }
 
-void MainWindow::sheetClosed() {
-    if (m_sheet) {
-        m_sheet->deleteLater();
-        m_sheet = nullptr;
+void MainWindow::pendingDialogClosed() {
+    if (m_pendingDialog) {
+        m_pendingDialog->deleteLater();
+        m_pendingDialog = nullptr;
         m_dropZone->setMessage(m_model.message()); // a summary kept behind it may go now
     }
     if (m_model.pending()) {
         m_model.cancelPending(); // the user dismissed it
     }
-    // Once per closing, after the sheet is gone.
+    // Once per closing, after the dialog is gone.
     QTimer::singleShot(0, &m_model, &AppModel::pendingDismissed);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/drop_report.h"
-#include "pending_sheet.h"
+#include "pending_files_dialog.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -22,8 +22,8 @@ class RuleHistory;
 class RulesList;
 
 // "Korvane": the drop zone, the rule commands, the rules list and the key hint. It shows the
-// pending sheet while the model holds a pending file and the "Default apps" alert while it holds
-// an alert text.
+// pending-files dialog while the model holds a pending file and the "Default apps" alert while it
+// holds an alert text.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ public:
     MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    PendingSheet* pendingSheet() const { return m_sheet; }
+    PendingFilesDialog* pendingFilesDialog() const { return m_pendingDialog; }
     QMessageBox* alert() const { return m_alert; }
     QAction* settingsAction() const { return m_settings; }
     QAction* quitAction() const { return m_quit; }
@@ -60,7 +60,7 @@ private:
     void syncPending();
     QString m_activationToken;
     QTimer m_undoOffer;
-    void sheetClosed();
+    void pendingDialogClosed();
     void syncAlert();
 
     AppModel& m_model;
@@ -76,7 +76,7 @@ private:
     QAction* m_openFile;
     QAction* m_settings;
     QAction* m_quit;
-    QPointer<PendingSheet> m_sheet;
+    QPointer<PendingFilesDialog> m_pendingDialog;
     QPointer<QMessageBox> m_alert;
 };
 

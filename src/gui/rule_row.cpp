@@ -1,8 +1,8 @@
 #include "rule_row.h"
 
 #include "app_chooser.h"
-#include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/app_resolver.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
@@ -311,9 +311,10 @@ void RuleRow::updateView() {
                            QString::number(m_model.defaultsVersion()); // installed since?
     if (appKey != m_resolvedKey) {
         m_resolvedKey = appKey;
-        m_resolved = AppInfo::resolve(m_rule, platform);
-        m_resolvedName =
-            m_resolved ? Wording::visible(AppInfo::displayName(*m_resolved, platform)) : QString();
+        m_resolved = AppResolver::resolve(m_rule, platform);
+        m_resolvedName = m_resolved
+                             ? Wording::visible(AppResolver::displayName(*m_resolved, platform))
+                             : QString();
     }
     const std::optional<QString>& app = m_resolved;
     QPalette namePalette = palette();

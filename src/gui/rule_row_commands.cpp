@@ -1,8 +1,8 @@
 // The row's commands: its menus (type group, app, and the narrow row's menu), Make default and
 // Restore, and every edit written through the history.
 #include "app_chooser.h"
-#include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/app_resolver.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
@@ -73,7 +73,7 @@ void RuleRow::buildAppMenu() {
     for (const QString& app : m_candidates) {
         QAction* action =
             menu->addAction(Icons::forPath(app, platform),
-                            Wording::mnemonicSafe(AppInfo::displayName(app, platform)));
+                            Wording::mnemonicSafe(AppResolver::displayName(app, platform)));
         connect(action, &QAction::triggered, this, [this, app] {
             Rule rule = m_rule;
             rule.setApp(app, m_model.platform());

@@ -40,18 +40,18 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     , m_folders(new QComboBox(this))
     , m_login(new QCheckBox(QStringLiteral("Launch at login"), this))
     , m_loginError(caption({}, this))
-    , m_menuBar(
-          new QCheckBox(QStringLiteral("Show in the %1").arg(platform.statusAreaName()), this))
+    , m_trayIcon(new QCheckBox(QStringLiteral("Show in the %1").arg(platform.trayName()), this))
     , m_trayReason(
-          caption(QStringLiteral("This desktop has no %1.").arg(platform.statusAreaName()), this))
-    , m_dock(new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.dockName()), this)) {
+          caption(QStringLiteral("This desktop has no %1.").arg(platform.trayName()), this))
+    , m_inTaskbar(
+          new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.taskbarName()), this)) {
     setObjectName(QStringLiteral("settingsWindow"));
     // Names by which tests and accessibility tools find the widgets.
     m_folders->setObjectName(QStringLiteral("folderPicker"));
     m_login->setObjectName(QStringLiteral("login"));
     m_loginError->setObjectName(QStringLiteral("loginError"));
-    m_menuBar->setObjectName(QStringLiteral("menuBar"));
-    m_dock->setObjectName(QStringLiteral("dock"));
+    m_trayIcon->setObjectName(QStringLiteral("showTrayIcon"));
+    m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
     setWindowTitle(QStringLiteral("Korvane Settings"));
 
@@ -65,7 +65,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_trayReason->setForegroundRole(QPalette::PlaceholderText);
     auto* note = caption(QStringLiteral("The %1 icon stays visible when the %2 icon is hidden, so "
                                         "the app is always reachable.")
-                             .arg(platform.dockName(), platform.statusAreaName()),
+                             .arg(platform.taskbarName(), platform.trayName()),
                          this);
     note->setForegroundRole(QPalette::PlaceholderText);
 
@@ -76,18 +76,19 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     layout->addLayout(form);
     layout->addWidget(m_login);
     layout->addWidget(m_loginError);
-    layout->addWidget(m_menuBar);
+    layout->addWidget(m_trayIcon);
     layout->addWidget(m_trayReason);
-    layout->addWidget(m_dock);
+    layout->addWidget(m_inTaskbar);
     layout->addWidget(note);
 
     connect(m_folders, &QComboBox::activated, this, [this](int index) {
         m_settings.setFolderBehavior(m_folders->itemData(index).toString());
     });
     connect(m_login, &QCheckBox::clicked, this, &SettingsWindow::setLaunchAtLogin);
-    connect(m_menuBar, &QCheckBox::clicked, this,
-            [this](bool on) { m_settings.setShowMenuBar(on); });
-    connect(m_dock, &QCheckBox::clicked, this, [this](bool on) { m_settings.setShowDock(on); });
+    connect(m_trayIcon, &QCheckBox::clicked, this,
+            [this](bool on) { m_settings.setShowTrayIcon(on); });
+    connect(m_inTaskbar, &QCheckBox::clicked, this,
+            [this](bool on) { m_settings.setShowInTaskbar(on); });
     connect(&m_settings, &Settings::changed, this, &SettingsWindow::load);
     load();
 }
@@ -127,14 +128,14 @@ void SettingsWindow::load() {
     // A stored value that is none of the behaviours matches no entry.
     m_folders->setCurrentIndex(m_folders->findData(m_settings.folderBehaviorRaw()));
     m_login->setChecked(m_platform.launchAtLogin());
-    const bool menuBar = m_settings.showMenuBar();
-    m_menuBar->setChecked(menuBar && m_trayAvailable);
-    m_menuBar->setEnabled(m_trayAvailable);
+    const bool trayIcon = m_settings.showTrayIcon();
+    m_trayIcon->setChecked(trayIcon && m_trayAvailable);
+    m_trayIcon->setEnabled(m_trayAvailable);
     m_trayReason->setVisible(!m_trayAvailable);
     // Without a status icon the taskbar entry stays, whatever is stored.
-    const bool iconShown = menuBar && m_trayAvailable;
-    m_dock->setChecked(m_settings.showDock() || !iconShown);
-    m_dock->setEnabled(iconShown);
+    const bool iconShown = trayIcon && m_trayAvailable;
+    m_inTaskbar->setChecked(m_settings.showInTaskbar() || !iconShown);
+    m_inTaskbar->setEnabled(iconShown);
 }
 
 } // namespace korvane

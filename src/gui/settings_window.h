@@ -35,9 +35,9 @@ private:
     QComboBox* m_folders;
     QCheckBox* m_login;
     QLabel* m_loginError;
-    QCheckBox* m_menuBar;
+    QCheckBox* m_trayIcon;
     QLabel* m_trayReason;
-    QCheckBox* m_dock;
+    QCheckBox* m_inTaskbar;
 };
 
 } // namespace korvane

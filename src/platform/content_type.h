@@ -18,7 +18,6 @@ enum class WellKnownType {
     Text,
     Image,
     Audio,
-    Movie,
     Video,
     Archive,
     SourceCode,

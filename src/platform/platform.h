@@ -106,12 +106,11 @@ public:
     // Nouns for user texts
     virtual QString fileManagerName() const = 0;
     virtual QString systemName() const = 0;
-    virtual QString optionKeyName() const = 0;
+    virtual QString altKeyName() const = 0;
     virtual QString shiftKeyName() const = 0;
-    // Where the status icon lives ("menu bar", "system tray") and the application switcher
-    // ("Dock", "taskbar").
-    virtual QString statusAreaName() const = 0;
-    virtual QString dockName() const = 0;
+    // Where the status icon lives ("system tray") and where open windows are listed ("taskbar").
+    virtual QString trayName() const = 0;
+    virtual QString taskbarName() const = 0;
 };
 
 } // namespace korvane

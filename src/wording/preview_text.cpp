@@ -1,6 +1,6 @@
 #include "preview_text.h"
 
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "platform/platform.h"
 #include "wording/wording.h"
 
@@ -24,7 +24,7 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
     for (const AppGroup& group : plan.groups.list()) {
         parts << (parts.isEmpty() ? Wording::counted(group.files.size(), "file", "files")
                                   : QString::number(group.files.size())) +
-                     QStringLiteral(" \u2192 ") + AppInfo::displayName(group.app, platform);
+                     QStringLiteral(" \u2192 ") + AppResolver::displayName(group.app, platform);
     }
     if (!plan.missingApps.isEmpty()) {
         parts << QStringLiteral("%1 for a missing app").arg(plan.missingApps.size());
@@ -32,11 +32,11 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
     if (!plan.folders.isEmpty()) {
         const QString counted = Wording::counted(plan.folders.size(), "folder", "folders");
         switch (folderBehavior.value()) {
-        case FolderBehavior::Open:
+        case FolderBehavior::OpenInFileManager:
             parts
                 << QStringLiteral("%1 \u2192 open in %2").arg(counted, platform.fileManagerName());
             break;
-        case FolderBehavior::Reveal:
+        case FolderBehavior::RevealInFileManager:
             parts << QStringLiteral("%1 \u2192 reveal in %2")
                          .arg(counted, platform.fileManagerName());
             break;
@@ -53,9 +53,9 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
 
 QString folderBehaviorLabel(FolderBehavior behavior, const Platform& platform) {
     switch (behavior.value()) {
-    case FolderBehavior::Open:
+    case FolderBehavior::OpenInFileManager:
         return QStringLiteral("Open in %1").arg(platform.fileManagerName());
-    case FolderBehavior::Reveal:
+    case FolderBehavior::RevealInFileManager:
         return QStringLiteral("Reveal in %1").arg(platform.fileManagerName());
     case FolderBehavior::Ignore:
         return QStringLiteral("Ignore");

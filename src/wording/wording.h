@@ -23,7 +23,7 @@ public:
         return Unicode::elided(name, most);
     }
     // A name that begins a sentence: "your desktop" becomes "Your desktop"; a name with capitals
-    // of its own ("macOS") stays as it is.
+    // of its own ("LXQt") stays as it is.
     static QString capitalised(QString text) {
         const QString first = text.section(u' ', 0, 0);
         if (!text.isEmpty() && first == first.toLower()) {

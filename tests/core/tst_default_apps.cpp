@@ -52,7 +52,7 @@ private Q_SLOTS:
         row("already", "png>Preview", int(Outcome::Applied),
             ".png: Preview is already the default.", 0);
         row("a failure does not stop the rest", "qqq,png>Sublime", int(Outcome::Applied),
-            ".qqq: not possible. macOS has no registered file type for this extension.\n"
+            ".qqq: not possible. The test desktop has no registered file type for this extension.\n"
             ".png: done. Sublime Text is now the default.",
             1);
         row("error", "png>Sublime", int(Outcome::Error), ".png: not possible. Not allowed.", 1);

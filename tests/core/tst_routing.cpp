@@ -1,4 +1,4 @@
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "support/model_fixture.h"
 #include "wording/wording.h"
@@ -58,7 +58,7 @@ private Q_SLOTS:
         row("missing app ends search", "md>Gone md>Viewer", "/d/n.md", 0);
         row("dynamic type matches no group", "@text>Editor @archives>Other @code>Viewer",
             "/d/x.qqq", -1);
-        row("video group's second type", "@video>Player", "/d/m.mp4", 0);
+        row("video group", "@video>Player", "/d/m.mp4", 0);
         row("code descends from text", "@text>Editor", "/d/main.c", 0);
         row("canonically equal key", "caf\u00e9>Editor", "/d/x.CAFE\u0301", 0);
         row("no rules", "", "/d/a.txt", -1);
@@ -108,7 +108,8 @@ private Q_SLOTS:
         Rule rule;
         rule.appId = data<QString>("appId");
         rule.appPath = data<QString>("appPath");
-        QCOMPARE(AppInfo::resolve(rule, platform).value_or(QString()), data<QString>("expected"));
+        QCOMPARE(AppResolver::resolve(rule, platform).value_or(QString()),
+                 data<QString>("expected"));
     }
 
     // How a file's name or a message shows what can't be seen: text, whether line breaks stay,
@@ -139,15 +140,15 @@ private Q_SLOTS:
         row("all deleted", "", "-a.md -b.md", "", "Those files aren't there any more.", "", "", 2);
         row("one deleted", "", "-a.md", "", "That file isn't there any more.", "", "", 1);
         row("reveal", "md>TextEdit", "a.md b.txt docs/ -gone.md", "alt",
-            "Revealed 3 items in Finder", "", "", 1);
+            "Revealed 3 items in Test Files", "", "", 1);
         row("reveal with no file manager answering", "", "a.md sub/b.md", "alt nofm",
-            "Opened 2 folders in Finder", "", "", 0);
+            "Opened 2 folders in Test Files", "", "", 0);
         row("defaults: no default app known", "", "x.qqq y.qqq", "shift",
-            "Asked macOS to open 2 items", "", "", 0);
+            "Asked the test desktop to open 2 items", "", "", 0);
         row("bogus behaviour opens folders", "", "docs/ more/", "bogus",
-            "Opened 2 folders in Finder", "", "", 0);
-        row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Finder", "",
-            "", 0);
+            "Opened 2 folders in Test Files", "", "", 0);
+        row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Test Files",
+            "", "", 0);
         row("two rules, one app, one request", "md>TextEdit txt>TextEdit", "a.md b.txt c.md", "",
             "Opened 3 files in TextEdit", "TextEdit: a.md, b.txt, c.md", "", 0);
         row("groups in first-seen order", "md>TextEdit png>Preview", "p.png a.md q.png", "",

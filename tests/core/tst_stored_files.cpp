@@ -138,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(!r.id.isNull() && r.id != rules[1].id); // always an id, never a shared one
     }
 
-    // What is stored reads back as menu bar, folder behaviour and recent files; anything
+    // What is stored reads back as tray icon, folder behaviour and recent files; anything
     // unusable reads as the default.
     void settingsFile_data() {
         columns<QByteArray, QString>("conf", "read");
@@ -154,11 +154,31 @@ private Q_SLOTS:
             writeFile(dir() + "/Korvane.conf", "[General]\n" + data<QByteArray>("conf"));
         }
         Settings settings(dir() + "/Korvane.conf");
-        QCOMPARE(QStringList({settings.showMenuBar() ? "1" : "0", settings.folderBehaviorRaw(),
+        QCOMPARE(QStringList({settings.showTrayIcon() ? "1" : "0", settings.folderBehaviorRaw(),
                               QString::number(int(settings.folderBehavior().value())),
                               settings.recentFiles().join(u'|')})
                      .join(u' '),
                  data<QString>("read"));
+    }
+
+    // Every setting is written under the key earlier versions used, and read back.
+    void settingsKeys() {
+        QFile::remove(dir() + "/Korvane.conf");
+        {
+            Settings settings(dir() + "/Korvane.conf");
+            settings.setShowTrayIcon(false);
+            settings.setShowInTaskbar(false);
+            settings.setFolderBehavior(
+                FolderBehavior(FolderBehavior::RevealInFileManager).rawValue());
+            settings.setRecentFiles({"/a"});
+        }
+        QCOMPARE(readFile(dir() + "/Korvane.conf"),
+                 "[General]\nfolderBehavior=revealInFinder\nrecentFiles=[\\\"/a\\\"]\n"
+                 "showDock=false\nshowMenuBar=false\n");
+        Settings settings(dir() + "/Korvane.conf");
+        QVERIFY(!settings.showTrayIcon() && !settings.showInTaskbar());
+        QCOMPARE(settings.folderBehavior().value(), FolderBehavior::RevealInFileManager);
+        QCOMPARE(settings.recentFiles(), QStringList{"/a"});
     }
 
     // Without a file, the first run makes the default rule, which only the window writes.

@@ -54,13 +54,13 @@ private Q_SLOTS:
     // window keeps its taskbar entry, so it stays reachable.
     void trayHostComesAndGoes() {
         ShellFixture f(false);
-        f.settings.setShowDock(false);
+        f.settings.setShowInTaskbar(false);
         bool host = false;
         f.gui->setTrayProbe([&] { return host; });
-        QVERIFY(!f.box("menuBar")->isEnabled() && !f.gui->tray().isVisible());
+        QVERIFY(!f.box("showTrayIcon")->isEnabled() && !f.gui->tray().isVisible());
         host = true;
         f.gui->checkTray();
-        QVERIFY(f.box("menuBar")->isEnabled() && f.gui->tray().isVisible());
+        QVERIFY(f.box("showTrayIcon")->isEnabled() && f.gui->tray().isVisible());
         QVERIFY(!f.gui->taskbarEntryShown());
         host = false;
         f.gui->checkTray();
@@ -102,28 +102,29 @@ private Q_SLOTS:
     // The tray icon and the taskbar entry: one of them is always there. With the tray shown,
     // closing the window keeps Korvane running behind it; without it, closing quits.
     void trayAndTaskbar_data() {
-        columns<bool, bool, bool, QString>("tray", "menuBar", "dock", "shown");
-        row("both on", true, true, true, "tray taskbar dock:on");
-        row("icon only", true, true, false, "tray dock:off");
-        row("dock only", true, false, true, "taskbar dock:on,fixed quits");
-        row("no tray on this desktop", false, true, false, "taskbar dock:on,fixed quits");
+        columns<bool, bool, bool, QString>("tray", "trayIcon", "inTaskbar", "shown");
+        row("both on", true, true, true, "tray taskbar switch:on");
+        row("icon only", true, true, false, "tray switch:off");
+        row("taskbar only", true, false, true, "taskbar switch:on,fixed quits");
+        row("no tray on this desktop", false, true, false, "taskbar switch:on,fixed quits");
     }
 
     void trayAndTaskbar() {
         ShellFixture f(data<bool>("tray"));
-        f.settings.setShowMenuBar(data<bool>("menuBar"));
-        f.settings.setShowDock(data<bool>("dock"));
+        f.settings.setShowTrayIcon(data<bool>("trayIcon"));
+        f.settings.setShowInTaskbar(data<bool>("inTaskbar"));
         f.gui->showMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(&f.gui->mainWindow()));
         QStringList shown;
         shown << (f.gui->tray().isVisible() ? "tray" : "");
         shown << (f.gui->taskbarEntryShown() ? "taskbar" : "");
-        shown << QString("dock:") + (f.box("dock")->isChecked() ? "on" : "off") +
-                     (f.box("dock")->isEnabled() ? "" : ",fixed");
+        shown << QString("switch:") + (f.box("showInTaskbar")->isChecked() ? "on" : "off") +
+                     (f.box("showInTaskbar")->isEnabled() ? "" : ",fixed");
         shown << (QApplication::quitOnLastWindowClosed() ? "quits" : "");
         QCOMPARE(shown.join(u' ').simplified(), data<QString>("shown"));
-        QCOMPARE(f.settings.showDock(), data<bool>("dock")); // the stored value is kept as it is
-        QCOMPARE(f.box("menuBar")->isEnabled(), data<bool>("tray"));
+        QCOMPARE(f.settings.showInTaskbar(),
+                 data<bool>("inTaskbar")); // the stored value is kept as it is
+        QCOMPARE(f.box("showTrayIcon")->isEnabled(), data<bool>("tray"));
         QCOMPARE(find<QLabel>(&f.gui->settingsWindow(), "trayReason")->isHidden(),
                  data<bool>("tray"));
         if (!QApplication::quitOnLastWindowClosed()) {
@@ -155,21 +156,21 @@ private Q_SLOTS:
     // (Wayland) that switch is only stored, never making a tool window that maps elsewhere.
     void settingsWindow() {
         ShellFixture f;
-        f.box("dock")->click();
-        QVERIFY(!f.settings.showDock() && !f.gui->taskbarEntryShown());
-        f.box("menuBar")->click();
-        QVERIFY(!f.settings.showMenuBar() && f.gui->taskbarEntryShown()); // always reachable
+        f.box("showInTaskbar")->click();
+        QVERIFY(!f.settings.showInTaskbar() && !f.gui->taskbarEntryShown());
+        f.box("showTrayIcon")->click();
+        QVERIFY(!f.settings.showTrayIcon() && f.gui->taskbarEntryShown()); // always reachable
         f.gui->setTaskbarHidable(false);
-        f.box("dock")->click();
-        f.box("dock")->click();
-        QVERIFY(!f.settings.showDock() && f.gui->taskbarEntryShown());
+        f.box("showInTaskbar")->click();
+        f.box("showInTaskbar")->click();
+        QVERIFY(!f.settings.showInTaskbar() && f.gui->taskbarEntryShown());
         QCOMPARE(f.gui->mainWindow().windowType(), Qt::Window);
         QWidget& settings = f.gui->settingsWindow(); // a dialog of the window, one size only
         QVERIFY(settings.windowType() == Qt::Dialog &&
                 settings.parentWidget() == &f.gui->mainWindow() &&
                 !(settings.windowFlags() & Qt::WindowMaximizeButtonHint));
         QComboBox* picker = find<QComboBox>(&f.gui->settingsWindow(), "folderPicker");
-        QCOMPARE(picker->itemText(1), "Reveal in Finder"); // the platform's noun
+        QCOMPARE(picker->itemText(1), "Reveal in Test Files"); // the platform's noun
         Q_EMIT picker->activated(2);
         QCOMPARE(f.settings.folderBehaviorRaw(), "ignore");
         QLabel* error = find<QLabel>(&f.gui->settingsWindow(), "loginError");
@@ -237,9 +238,9 @@ private Q_SLOTS:
         QVERIFY(fromAnotherThread([name, odd, &outcome] {
             return InstanceChannel(name).handOver({odd, "/x/gone.md"}, DropMode::Reveal, &outcome);
         }));
-        QCOMPARE(f.gui->model().message(), "Revealed 1 item in Finder");
+        QCOMPARE(f.gui->model().message(), "Revealed 1 item in Test Files");
         QVERIFY(outcome.answered && outcome.failed); // one file wasn't there
-        QCOMPARE(outcome.summary, "Revealed 1 item in Finder");
+        QCOMPARE(outcome.summary, "Revealed 1 item in Test Files");
         QCOMPARE(f.gui->model().recents().value(0), odd);
         InstanceChannel nobody(name + "-nobody");
         QVERIFY(!nobody.requestShow() && nobody.errorString().isEmpty()); // no window: start one

@@ -2,7 +2,7 @@
 #include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
 #include "gui/main_window.h"
-#include "gui/pending_sheet.h"
+#include "gui/pending_files_dialog.h"
 #include "gui/rule_row.h"
 #include "gui/rules_list.h"
 #include "support/model_fixture.h"
@@ -62,10 +62,10 @@ bool dropOn(QWidget* target, const QMimeData& data, QPoint at, Qt::KeyboardModif
     return enter.isAccepted() && (QCoreApplication::sendEvent(target, &drop), drop.isAccepted());
 }
 
-// Whether the sheet shows its suggestions, or says there are none.
-bool loaded(PendingSheet* sheet) {
-    return find<QListWidget>(sheet, "appList")->count() > 0 ||
-           !find<QLabel>(sheet, "noSuggestions")->isHidden();
+// Whether the dialog shows its suggestions, or says there are none.
+bool loaded(PendingFilesDialog* dialog) {
+    return find<QListWidget>(dialog, "appList")->count() > 0 ||
+           !find<QLabel>(dialog, "noSuggestions")->isHidden();
 }
 
 // A style that activates items on a single click, as KDE's does.
@@ -360,9 +360,9 @@ private Q_SLOTS:
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);
         QCOMPARE(message->text(), "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 folder "
-                                  "\u2192 open in Finder \u00b7 1 will ask");
+                                  "\u2192 open in Test Files \u00b7 1 will ask");
         for (const auto& [modifiers, expected] :
-             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Finder"},
+             {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Test Files"},
               std::pair{Qt::KeyboardModifiers(Qt::ShiftModifier),
                         "Open 6 files in their default apps"}}) {
             QDragMoveEvent move(at, Qt::CopyAction, &files, Qt::LeftButton, modifiers);
@@ -380,9 +380,9 @@ private Q_SLOTS:
         QTRY_COMPARE(message->text(), "Opened 1 file in TextEdit \u00b7 1 web link isn't a file");
         f.model->setMessageDuration(std::chrono::seconds(3));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
-        QTRY_COMPARE(message->text(), "Revealed 6 items in Finder");
+        QTRY_COMPARE(message->text(), "Revealed 6 items in Test Files");
         QTest::qWait(700); // the fades of the drag and of the message are over: it stays
-        QCOMPARE(message->text(), "Revealed 6 items in Finder");
+        QCOMPARE(message->text(), "Revealed 6 items in Test Files");
         QCOMPARE(f.platform.orders().size(), 2);
     }
 
@@ -395,8 +395,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("preview");
         QTest::addColumn<QString>("summary");
         const QString rules = "2 files \u2192 Preview";
-        const QString reveal = "Reveal 2 items in Finder";
-        const QString revealed = "Revealed 2 items in Finder | ";
+        const QString reveal = "Reveal 2 items in Test Files";
+        const QString revealed = "Revealed 2 items in Test Files | ";
         const QString defaults = "Open 2 files in their default apps";
         const QString none;
         QTest::newRow("no keys, no target")
@@ -489,55 +489,55 @@ private Q_SLOTS:
         f.window.showMinimized();
         QTRY_VERIFY(f.window.isMinimized());
         f.model->handle(f.files({"x.qqq"}), DropMode::Route);
-        QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet()->isVisible());
+        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
         QVERIFY(!f.window.isMinimized() && f.window.isVisible());
     }
 
     // Cancel walks the queue; a file without extension can't make a rule; one click on a
     // suggestion opens the file once and keeps the rule, whatever the style.
-    void pendingSheetFlow() {
+    void pendingFilesDialogFlow() {
         QApplication::setStyle(new SingleClickStyle);
         WindowFixture f;
         f.model->handle(f.files({"Notes.MD", "README", "c.md", "x.qqq"}), {});
-        QTRY_VERIFY(f.window.pendingSheet() && loaded(f.window.pendingSheet()));
-        PendingSheet* sheet = f.window.pendingSheet();
+        QTRY_VERIFY(f.window.pendingFilesDialog() && loaded(f.window.pendingFilesDialog()));
+        PendingFilesDialog* dialog = f.window.pendingFilesDialog();
         // A dialog of the window, of one size, that window managers offer no maximize for.
-        QCOMPARE(sheet->windowHandle()->transientParent(), f.window.windowHandle());
-        QVERIFY(!(sheet->windowFlags() &
+        QCOMPARE(dialog->windowHandle()->transientParent(), f.window.windowHandle());
+        QVERIFY(!(dialog->windowFlags() &
                   (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
-        QCOMPARE(sheet->minimumSize(), sheet->maximumSize());
-        QVERIFY(sheet->height() >= sheet->layout()->totalHeightForWidth(sheet->width()));
-        QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "1 of 4");
-        QVERIFY(find<QCheckBox>(sheet, "always")->isEnabled() &&
-                find<QCheckBox>(sheet, "always")->isChecked());
-        QListWidget* apps = find<QListWidget>(sheet, "appList");
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(dialog->height() >= dialog->layout()->totalHeightForWidth(dialog->width()));
+        QCOMPARE(find<QLabel>(dialog, "queuePosition")->text(), "1 of 4");
+        QVERIFY(find<QCheckBox>(dialog, "always")->isEnabled() &&
+                find<QCheckBox>(dialog, "always")->isChecked());
+        QListWidget* apps = find<QListWidget>(dialog, "appList");
         QCOMPARE(apps->item(0)->data(Qt::UserRole).toString(), ModelFixture::kTextEdit);
         QCOMPARE(apps->item(1)->data(Qt::UserRole).toString(), ModelFixture::kSublime);
         QCOMPARE(apps->count(), 2);
-        QTest::keyClick(sheet, Qt::Key_Escape);
-        QTRY_VERIFY(f.window.pendingSheet() && f.window.pendingSheet() != sheet);
-        sheet = f.window.pendingSheet();
-        QCOMPARE(find<QLabel>(sheet, "queuePosition")->text(), "2 of 4");
-        QVERIFY(!find<QCheckBox>(sheet, "always")->isEnabled() &&
-                !find<QCheckBox>(sheet, "always")->isChecked());
-        find<QPushButton>(sheet, "cancel")->click();
-        QTRY_VERIFY(f.window.pendingSheet() &&
-                    f.window.pendingSheet()->file().path == f.file("c.md"));
-        sheet = f.window.pendingSheet();
-        QTRY_VERIFY(loaded(sheet));
-        QListWidget* list = find<QListWidget>(sheet, "appList");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog() != dialog);
+        dialog = f.window.pendingFilesDialog();
+        QCOMPARE(find<QLabel>(dialog, "queuePosition")->text(), "2 of 4");
+        QVERIFY(!find<QCheckBox>(dialog, "always")->isEnabled() &&
+                !find<QCheckBox>(dialog, "always")->isChecked());
+        find<QPushButton>(dialog, "cancel")->click();
+        QTRY_VERIFY(f.window.pendingFilesDialog() &&
+                    f.window.pendingFilesDialog()->file().path == f.file("c.md"));
+        dialog = f.window.pendingFilesDialog();
+        QTRY_VERIFY(loaded(dialog));
+        QListWidget* list = find<QListWidget>(dialog, "appList");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(1)).center());
-        QTRY_VERIFY(f.window.pendingSheet() != sheet && f.window.pendingSheet());
+        QTRY_VERIFY(f.window.pendingFilesDialog() != dialog && f.window.pendingFilesDialog());
         QCOMPARE(f.ruleText(), "md>Sublime Text");
-        sheet = f.window.pendingSheet(); // x.qqq: no suggestions
-        QTRY_VERIFY(!find<QLabel>(sheet, "noSuggestions")->isHidden());
-        find<QPushButton>(sheet, "chooseOther")->click(); // cancelled: the sheet stays
-        QCOMPARE(f.window.pendingSheet(), sheet);
+        dialog = f.window.pendingFilesDialog(); // x.qqq: no suggestions
+        QTRY_VERIFY(!find<QLabel>(dialog, "noSuggestions")->isHidden());
+        find<QPushButton>(dialog, "chooseOther")->click(); // cancelled: the dialog stays
+        QCOMPARE(f.window.pendingFilesDialog(), dialog);
         f.chooser.answer = ModelFixture::kTextEdit;
-        find<QCheckBox>(sheet, "always")->setChecked(false);
-        find<QPushButton>(sheet, "chooseOther")->click();
-        QTRY_VERIFY(!f.window.pendingSheet());
+        find<QCheckBox>(dialog, "always")->setChecked(false);
+        find<QPushButton>(dialog, "chooseOther")->click();
+        QTRY_VERIFY(!f.window.pendingFilesDialog());
         QVERIFY(f.settle());
         QCOMPARE(f.openOrders(), (QStringList{"Sublime Text: c.md", "TextEdit: x.qqq"}));
         QCOMPARE(f.ruleText(), "md>Sublime Text"); // just once

@@ -1,4 +1,4 @@
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "platform/freedesktop/freedesktop_platform.h"

@@ -12,9 +12,9 @@
 namespace korvane {
 
 // A scriptable, in-memory system for core tests, with a small MIME-shaped type tree. Its nouns
-// ("Finder", "macOS") differ from every real platform's, so tests see that texts take them from
-// the platform. Like a real platform, it may be asked from any thread: all state is read and
-// written under one lock.
+// ("Test Files", "the test desktop") differ from the real platform's, so tests see that texts take
+// them from the platform, and begin a sentence with a capital. Like a real platform, it may be
+// asked from any thread: all state is read and written under one lock.
 class MemoryPlatform : public Platform {
 public:
     enum class Outcome { Success, Error, Hold };
@@ -204,9 +204,9 @@ public:
     }
     ContentType wellKnownType(WellKnownType type) const override {
         // By WellKnownType, in its order.
-        const char* const types[] = {
-            "text/plain", "image/*",     "audio/*", "video/*",          "video/*",
-            "x-archive",  "text/x-csrc", kData,     "application/json", "application/x-desktop"};
+        const char* const types[] = {"text/plain", "image/*",          "audio/*",
+                                     "video/*",    "x-archive",        "text/x-csrc",
+                                     kData,        "application/json", "application/x-desktop"};
         return {QString::fromLatin1(types[int(type)])};
     }
     bool launchAtLogin() const override { return m_launchAtLogin; }
@@ -214,12 +214,12 @@ public:
         m_launchAtLogin = m_loginError.isEmpty() ? enabled : m_launchAtLogin;
         return m_loginError.isEmpty() ? Result::done() : Result::failed(m_loginError);
     }
-    QString fileManagerName() const override { return QStringLiteral("Finder"); }
-    QString systemName() const override { return QStringLiteral("macOS"); }
-    QString optionKeyName() const override { return QStringLiteral("Option"); }
+    QString fileManagerName() const override { return QStringLiteral("Test Files"); }
+    QString systemName() const override { return QStringLiteral("the test desktop"); }
+    QString altKeyName() const override { return QStringLiteral("Test Alt"); }
     QString shiftKeyName() const override { return QStringLiteral("Shift"); }
-    QString statusAreaName() const override { return QStringLiteral("menu bar"); }
-    QString dockName() const override { return QStringLiteral("Dock"); }
+    QString trayName() const override { return QStringLiteral("test tray"); }
+    QString taskbarName() const override { return QStringLiteral("test panel"); }
 
 private:
     struct App {
@@ -278,7 +278,7 @@ private:
     QList<Order> m_orders;
     bool m_launchAtLogin = false;
     QString m_loginError;
-    QString m_revealer = QStringLiteral("Finder");
+    QString m_revealer = QStringLiteral("Test Files");
     std::function<void()> m_applicationsChanged;
     mutable std::atomic<int> m_typeQuestions = 0;
     mutable QRecursiveMutex m_mutex;

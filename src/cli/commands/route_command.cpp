@@ -1,7 +1,7 @@
 #include "base/file_names.h"
 #include "cli/terminal_text.h"
 #include "command.h"
-#include "core/app_info.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
@@ -77,14 +77,14 @@ protected:
             case RouteResult::App: {
                 auto it = names.find(result.app);
                 if (it == names.end()) {
-                    it = names.insert(result.app, AppInfo::displayName(result.app, c.platform));
+                    it = names.insert(result.app, AppResolver::displayName(result.app, c.platform));
                 }
                 c.out << terminalText(*it) << " (" << terminalText(result.app) << ")\n";
                 break;
             }
             case RouteResult::MissingApp:
                 failed = true;
-                if (AppInfo::namesKorvane(*result.rule, c.platform)) {
+                if (AppResolver::namesKorvane(*result.rule, c.platform)) {
                     c.out << Wording::korvaneOpensNothing() << "\n";
                 } else {
                     c.out << terminalText(Wording::appName(result.rule->appName))

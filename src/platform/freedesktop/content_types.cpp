@@ -160,7 +160,6 @@ ContentType wellKnownType(WellKnownType type) {
         return {QStringLiteral("image/*")};
     case WellKnownType::Audio:
         return {QStringLiteral("audio/*")};
-    case WellKnownType::Movie:
     case WellKnownType::Video:
         return {QStringLiteral("video/*")};
     case WellKnownType::Archive:

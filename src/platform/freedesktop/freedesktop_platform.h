@@ -52,10 +52,10 @@ public:
 
     QString fileManagerName() const override;
     QString systemName() const override;
-    QString optionKeyName() const override { return QStringLiteral("Alt"); }
+    QString altKeyName() const override { return QStringLiteral("Alt"); }
     QString shiftKeyName() const override { return QStringLiteral("Shift"); }
-    QString statusAreaName() const override { return QStringLiteral("system tray"); }
-    QString dockName() const override { return QStringLiteral("taskbar"); }
+    QString trayName() const override { return QStringLiteral("system tray"); }
+    QString taskbarName() const override { return QStringLiteral("taskbar"); }
 
     // The program launch at login starts; the running program's path unless set.
     void setProgramPath(const QString& path) { m_programPath = path; }

@@ -12,8 +12,8 @@ namespace korvane {
 class Platform;
 struct Rule;
 
-// Application look-ups.
-class AppInfo {
+// Finds the app a rule names and the apps that suit a rule, and names them for messages.
+class AppResolver {
 public:
     // The platform's display name of the item at `path`, shortened if very long.
     static QString displayName(const QString& path, const Platform& platform);

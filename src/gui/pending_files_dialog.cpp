@@ -1,8 +1,8 @@
-#include "pending_sheet.h"
+#include "pending_files_dialog.h"
 
 #include "app_chooser.h"
-#include "core/app_info.h"
 #include "core/app_model.h"
+#include "core/app_resolver.h"
 #include "core/router.h"
 #include "dialog_size.h"
 #include "icons.h"
@@ -21,8 +21,8 @@
 
 namespace korvane {
 
-PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFile& file,
-                           QWidget* parent)
+PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
+                                       const PendingFile& file, QWidget* parent)
     : QDialog(parent)
     , m_model(model)
     , m_chooser(chooser)
@@ -33,7 +33,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
     , m_always(new QCheckBox(this))
     , m_chooseOther(new QPushButton(QStringLiteral("Choose another app\u2026"), this))
     , m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
-    setObjectName(QStringLiteral("pendingSheet"));
+    setObjectName(QStringLiteral("pendingFilesDialog"));
     // Names by which tests and accessibility tools find the widgets.
     m_always->setObjectName(QStringLiteral("always"));
     m_empty->setObjectName(QStringLiteral("noSuggestions"));
@@ -137,7 +137,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
         const Platform& system = m_model.platform();
         for (const QString& app : apps) {
             auto* item = new QListWidgetItem(Icons::forPath(app, system),
-                                             AppInfo::displayName(app, system), m_list);
+                                             AppResolver::displayName(app, system), m_list);
             item->setData(Qt::UserRole, app);
             item->setSizeHint(QSize(0, 40));
         }
@@ -148,7 +148,7 @@ PendingSheet::PendingSheet(AppModel& model, AppChooser* chooser, const PendingFi
         QtConcurrent::run([platform, path] { return platform->applicationsForFile(path); }));
 }
 
-bool PendingSheet::event(QEvent* event) {
+bool PendingFilesDialog::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::LayoutRequest) {
         fitToContent(*this, 400); // "1 of 4" came beside the name, which may wrap now
@@ -156,16 +156,16 @@ bool PendingSheet::event(QEvent* event) {
     return handled;
 }
 
-PendingSheet::~PendingSheet() {
+PendingFilesDialog::~PendingFilesDialog() {
     m_watcher.waitForFinished();
 }
 
-void PendingSheet::choose(const QString& app) {
+void PendingFilesDialog::choose(const QString& app) {
     if (std::exchange(m_chosen, true)) {
         return;
     }
     const bool always = m_always->isChecked() && !m_extension.isEmpty();
-    m_model.resolvePending(m_file, app, always); // the model closes the sheet
+    m_model.resolvePending(m_file, app, always); // the model closes the dialog
 }
 
 } // namespace korvane

@@ -18,14 +18,14 @@ class AppModel;
 
 // Asks which application should open a file that no rule claims, window-modal over the main
 // window. Picking an application answers the model; Cancel (or Escape) gives up on this file.
-class PendingSheet : public QDialog {
+class PendingFilesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    PendingSheet(AppModel& model, AppChooser* chooser, const PendingFile& file,
-                 QWidget* parent = nullptr);
+    PendingFilesDialog(AppModel& model, AppChooser* chooser, const PendingFile& file,
+                       QWidget* parent = nullptr);
     // Waits for the suggestions still loading: they read the platform.
-    ~PendingSheet() override;
+    ~PendingFilesDialog() override;
 
     const PendingFile& file() const { return m_file; }
     void choose(const QString& app);

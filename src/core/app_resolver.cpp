@@ -1,4 +1,4 @@
-#include "app_info.h"
+#include "app_resolver.h"
 
 #include "platform/platform.h"
 #include "rule.h"
@@ -10,7 +10,7 @@
 
 namespace korvane {
 
-QString AppInfo::displayName(const QString& path, const Platform& platform) {
+QString AppResolver::displayName(const QString& path, const Platform& platform) {
     return Unicode::elided(platform.displayName(path));
 }
 
@@ -22,19 +22,20 @@ QString identifierOf(const Rule& rule, const Platform& platform) {
 }
 } // namespace
 
-std::optional<QString> AppInfo::resolve(const Rule& rule, const Platform& platform) {
+std::optional<QString> AppResolver::resolve(const Rule& rule, const Platform& platform) {
     const QString identifier = identifierOf(rule, platform);
     return identifier.isEmpty() || platform.isKorvane(identifier)
                ? std::nullopt
                : platform.applicationForIdentifier(identifier);
 }
 
-bool AppInfo::namesKorvane(const Rule& rule, const Platform& platform) {
+bool AppResolver::namesKorvane(const Rule& rule, const Platform& platform) {
     return rule.hasApp() && platform.isKorvane(identifierOf(rule, platform));
 }
 
-QStringList AppInfo::candidates(const QStringList& extensions,
-                                const std::optional<TypeGroup>& group, const Platform& platform) {
+QStringList AppResolver::candidates(const QStringList& extensions,
+                                    const std::optional<TypeGroup>& group,
+                                    const Platform& platform) {
     QList<ContentType> types;
     for (const QString& extension : extensions) {
         if (const auto type = platform.typeForExtension(extension)) {
@@ -74,7 +75,7 @@ std::optional<QString> AppLookups::resolve(const Rule& rule) {
     const QString key = rule.appId + u'\n' + rule.appPath;
     auto it = m_resolved.find(key);
     if (it == m_resolved.end()) {
-        it = m_resolved.insert(key, AppInfo::resolve(rule, m_platform));
+        it = m_resolved.insert(key, AppResolver::resolve(rule, m_platform));
     }
     return *it;
 }
@@ -82,7 +83,7 @@ std::optional<QString> AppLookups::resolve(const Rule& rule) {
 QString AppLookups::displayName(const QString& app) {
     auto it = m_names.find(app);
     if (it == m_names.end()) {
-        it = m_names.insert(app, AppInfo::displayName(app, m_platform));
+        it = m_names.insert(app, AppResolver::displayName(app, m_platform));
     }
     return *it;
 }

@@ -8,11 +8,11 @@
 namespace korvane {
 
 // Hands files to one application in one request.
-class Opener {
+class Launch {
 public:
     // `done` runs exactly once, later, on the thread of `context`, unless `context` is gone.
-    static void open(Platform& platform, const QStringList& files, const QString& app,
-                     QObject* context, Completion done);
+    static void start(Platform& platform, const QStringList& files, const QString& app,
+                      QObject* context, Completion done);
 };
 
 } // namespace korvane
