@@ -103,7 +103,8 @@ lint: build lint-deps
 # Brings every language's files up to date with the texts of the sources, the launcher entry and
 # the AppStream metadata: new texts come in unfinished for the translators.
 translations: deps
-	/usr/lib/qt6/bin/lupdate -silent -locations none src -ts translations/*.ts
+	/usr/lib/qt6/bin/lupdate -silent -locations none src -ts $(filter-out %_en.ts,$(wildcard translations/*.ts))
+	/usr/lib/qt6/bin/lupdate -silent -locations none -pluralonly src -ts translations/korvane_en.ts
 	xgettext --from-code=UTF-8 --package-name=korvane --foreign-user -o data/po/korvane.pot \
 	  data/org.korvane.Korvane.desktop.in data/org.korvane.Korvane.metainfo.xml.in
 	for po in data/po/*.po; do msgmerge --quiet --update --backup=none "$$po" data/po/korvane.pot; done

@@ -1,5 +1,6 @@
 // Korvane is its window, started bare or with files to drop on it, or its command line.
 #include "base/file_names.h"
+#include "cli/cli_text.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
 #include "core/app_model.h"
@@ -87,9 +88,12 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     }
     if (unreachable) {
         const QString why = channel.errorString();
-        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
-                            << korvane::terminalText(why.isEmpty() ? "it doesn't answer" : why)
-                            << ".\n";
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr("the Korvane window can't be reached: %1.")
+                                   .arg(korvane::terminalText(
+                                       why.isEmpty() ? korvane::CliText::tr("it doesn't answer")
+                                                     : why))
+                            << "\n";
         return 1;
     }
     korvane::FreedesktopPlatform platform;
@@ -97,9 +101,12 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);
     if (!channel.isListening()) {
-        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
-                            << korvane::terminalText(channel.errorString())
-                            << ". This one runs on its own; later starts can't reach it.\n";
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr("the Korvane window can't be reached: %1. "
+                                                    "This one runs on its own; later starts "
+                                                    "can't reach it.")
+                                   .arg(korvane::terminalText(channel.errorString()))
+                            << "\n";
     }
     gui.showMainWindow();
     if (!drop.files.isEmpty()) {
@@ -149,9 +156,14 @@ int main(int argc, char** argv) {
     qunsetenv(korvane::LaunchMarker::kVariable); // the apps this start launches get their own
     if (!marker.isEmpty() &&
         marker == korvane::LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
-        QTextStream(stderr) << "korvane: Korvane was started by Korvane to open these files, so "
-                               "it doesn't hand them on again. Check the rule whose app runs "
-                               "Korvane.\n";
+        const QCoreApplication app(argc, argv);
+        korvane::Translations::install(*QCoreApplication::instance(), QLocale());
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr(
+                                   "Korvane was started by Korvane to open these files, so it "
+                                   "doesn't hand them on again. Check the rule whose app runs "
+                                   "Korvane.")
+                            << "\n";
         return 1;
     }
     const QString first = arguments.value(0);

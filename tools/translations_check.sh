@@ -10,7 +10,9 @@ trap 'rm -rf "$work"' EXIT
 status=0
 
 cp translations/*.ts "$work/"
-"$lupdate" -silent -locations none src -ts "$work"/*.ts
+"$lupdate" -silent -locations none src -ts $(ls "$work"/*.ts | grep -v '_en\.ts$')
+# English holds only the plural forms ("1 file", "2 files").
+"$lupdate" -silent -locations none -pluralonly src -ts "$work/korvane_en.ts"
 for ts in "$work"/*.ts; do
     name=$(basename "$ts")
     unfinished=$(grep -c 'type="unfinished"' "$ts" || true)

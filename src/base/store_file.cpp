@@ -2,6 +2,7 @@
 
 #include "base/durable_file.h"
 #include "base/regular_file.h"
+#include "base_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +26,7 @@ Result write(const QString& path, const QByteArray& bytes) {
     if (bytes.size() > kMaxSize) {
         // A file Korvane would refuse to read back is never written.
         return Result::failed(
-            QStringLiteral("%1 would be larger than %2 MiB, more than Korvane reads back.")
+            BaseText::tr("%1 would be larger than %2 MiB, more than Korvane reads back.")
                 .arg(QDir::toNativeSeparators(path))
                 .arg(kMaxSize / (1024 * 1024)));
     }
@@ -35,7 +36,7 @@ Result write(const QString& path, const QByteArray& bytes) {
         target = link.symLinkTarget();
         if (!QFileInfo::exists(target)) {
             return Result::failed(
-                QStringLiteral("%1 is a link to %2, which doesn't exist.")
+                BaseText::tr("%1 is a link to %2, which doesn't exist.")
                     .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(target)));
         }
     }
@@ -44,7 +45,7 @@ Result write(const QString& path, const QByteArray& bytes) {
         return Result::failed(RegularFile::notRegular(target));
     }
     if (const Result replaced = DurableFile::replace(target, bytes); !replaced) {
-        return Result::failed(QStringLiteral("%1 couldn't be written: %2")
+        return Result::failed(BaseText::tr("%1 couldn't be written: %2")
                                   .arg(QDir::toNativeSeparators(path), replaced.errorString()));
     }
     return Result::done();
@@ -110,11 +111,11 @@ Lock::Lock(const QString& path)
     }
     switch (m_lock.error()) {
     case QLockFile::LockFailedError:
-        m_error = QStringLiteral("%1 is being changed by another Korvane; try again.")
+        m_error = BaseText::tr("%1 is being changed by another Korvane; try again.")
                       .arg(QDir::toNativeSeparators(path));
         break;
     default:
-        m_error = QStringLiteral("%1 couldn't be locked for writing (%2.lock).")
+        m_error = BaseText::tr("%1 couldn't be locked for writing (%2.lock).")
                       .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(path));
     }
 }

@@ -3,6 +3,7 @@
 #include "app_resolver.h"
 #include "base/store_file.h"
 #include "completion.h"
+#include "core_text.h"
 #include "logging.h"
 #include "platform/later.h"
 #include "platform/platform.h"
@@ -106,7 +107,7 @@ Result decoded(const StoreFile::Contents& file, const QString& path,
         return Result::done();
     }
     return Result::failed(
-        QStringLiteral("%1 isn't a record Korvane can read, so it was left as it is.")
+        CoreText::tr("%1 isn't a record Korvane can read, so it was left as it is.")
             .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -119,7 +120,7 @@ void DefaultAppManager::load() {
 Result DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& change) {
     if (const QString folder = QFileInfo(m_filePath).absolutePath(); !QDir().mkpath(folder)) {
         return Result::failed(
-            QStringLiteral("%1 couldn't be made.").arg(QDir::toNativeSeparators(folder)));
+            CoreText::tr("%1 couldn't be made.").arg(QDir::toNativeSeparators(folder)));
     }
     const StoreFile::Lock lock(m_filePath);
     if (!lock) {

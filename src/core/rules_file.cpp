@@ -1,6 +1,7 @@
 #include "rules_file.h"
 
 #include "base/store_file.h"
+#include "core_text.h"
 
 #include <QDir>
 #include <QHash>
@@ -55,7 +56,7 @@ std::optional<QList<Rule>> RulesFile::read(const QString& directory, QString* pr
         *problem =
             disk.status == StoreFile::Contents::Refused
                 ? disk.error
-                : QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
+                : CoreText::tr("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
     }
     return rules;
 }

@@ -31,8 +31,8 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     , m_list(new QListWidget(this))
     , m_empty(new QLabel(this))
     , m_always(new QCheckBox(this))
-    , m_chooseOther(new QPushButton(QStringLiteral("Choose another app\u2026"), this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+    , m_chooseOther(new QPushButton(tr("Choose another app…"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("pendingFilesDialog"));
     // Names by which tests and accessibility tools find the widgets.
     m_always->setObjectName(QStringLiteral("always"));
@@ -40,7 +40,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     m_list->setObjectName(QStringLiteral("appList"));
     m_chooseOther->setObjectName(QStringLiteral("chooseOther"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    setWindowTitle(QStringLiteral("Open With"));
+    setWindowTitle(tr("Open With"));
     setWindowModality(Qt::WindowModal);
     // A dialog of the window, of one size: no minimize or maximize button, on X11 or Wayland.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -54,8 +54,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     headline.setBold(true);
     name->setFont(headline);
     name->setMaximumHeight(name->fontMetrics().lineSpacing() * 2 + 2); // at most two lines
-    auto* question =
-        new QLabel(QStringLiteral("No rule matches this file. Which app should open it?"), this);
+    auto* question = new QLabel(tr("No rule matches this file. Which app should open it?"), this);
     question->setForegroundRole(QPalette::PlaceholderText);
     question->setWordWrap(true);
 
@@ -63,7 +62,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     m_list->setIconSize(QSize(28, 28));
     m_list->setSpacing(1);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_empty->setText(QStringLiteral("%1 didn't suggest any apps for this file.")
+    m_empty->setText(tr("%1 didn't suggest any apps for this file.")
                          .arg(Wording::capitalised(model.platform().systemName())));
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->setContentsMargins(8, 8, 8, 8);
@@ -72,11 +71,11 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     listLayout->addWidget(m_empty, 0, Qt::AlignTop | Qt::AlignLeft);
 
     if (m_extension.isEmpty()) {
-        m_always->setText(QStringLiteral("Always use this app (file has no extension)"));
+        m_always->setText(tr("Always use this app (file has no extension)"));
         m_always->setEnabled(false); // nothing to keep: never shown ticked
     } else {
-        m_always->setText(QStringLiteral("Always use this app for .") +
-                          Wording::mnemonicSafe(m_extension));
+        m_always->setText(
+            tr("Always use this app for .%1").arg(Wording::mnemonicSafe(m_extension)));
         m_always->setChecked(true);
     }
 
@@ -96,7 +95,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     position->setForegroundRole(QPalette::PlaceholderText);
     auto showPosition = [this, position] {
         const auto [at, of] = m_model.pendingPosition();
-        position->setText(QStringLiteral("%1 of %2").arg(at).arg(of));
+        position->setText(tr("%1 of %2").arg(at).arg(of));
         position->setVisible(of > 1);
     };
     showPosition();

@@ -56,8 +56,8 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_appName(new ElidedLabel(this))
     , m_appDetail(new QLabel(this))
     , m_appButton(new DropDown(this))
-    , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
-    , m_restore(new QPushButton(QStringLiteral("Restore"), this))
+    , m_makeDefault(new QPushButton(tr("Make default"), this))
+    , m_restore(new QPushButton(tr("Restore"), this))
     , m_delete(new QToolButton(this))
     , m_more(new QToolButton(this))
     , m_content(new QWidget(this))
@@ -94,12 +94,12 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_grip->setObjectName(QStringLiteral("grip"));
     m_grip->setPixmap(Icons::grip().pixmap(16, 16));
     m_grip->setCursor(Qt::OpenHandCursor);
-    m_grip->setToolTip(QStringLiteral("Drag to reorder"));
+    m_grip->setToolTip(tr("Drag to reorder"));
     m_grip->installEventFilter(this);
     m_extensions->installEventFilter(this);
-    m_enabled->setToolTip(QStringLiteral("Enabled"));
-    m_enabled->setAccessibleName(QStringLiteral("Enabled"));
-    m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
+    m_enabled->setToolTip(tr("Enabled"));
+    m_enabled->setAccessibleName(tr("Enabled"));
+    m_extensions->setPlaceholderText(tr("Extensions, e.g. md, markdown"));
     m_extensions->setClearButtonEnabled(true);
     m_infoLayout->setSpacing(1);
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
@@ -115,13 +115,13 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_appDetail->setPalette(secondary);
     m_delete->setIcon(Icons::trash());
     m_delete->setAutoRaise(true);
-    m_delete->setToolTip(QStringLiteral("Delete rule"));
-    m_delete->setAccessibleName(QStringLiteral("Delete rule"));
+    m_delete->setToolTip(tr("Delete rule"));
+    m_delete->setAccessibleName(tr("Delete rule"));
     m_more->setObjectName(QStringLiteral("more"));
     m_more->setIcon(Icons::more());
     m_more->setAutoRaise(true);
-    m_more->setToolTip(QStringLiteral("More"));
-    m_more->setAccessibleName(QStringLiteral("More"));
+    m_more->setToolTip(tr("More"));
+    m_more->setAccessibleName(tr("More"));
     m_more->hide();
     // A menu of its own rather than the button's, which would draw an arrow beside the dots.
     auto* moreMenu = new QMenu(m_more);
@@ -268,9 +268,8 @@ void RuleRow::refreshIfNeeded() {
 QStringList RuleRow::infoLines() const {
     QStringList lines;
     for (const RuleLookup::CurrentDefault& info : m_infos) {
-        lines << QStringLiteral(".%1 currently opens in %2")
-                     .arg(info.extension,
-                          info.appName.isEmpty() ? QStringLiteral("no app") : info.appName);
+        lines << tr(".%1 currently opens in %2")
+                     .arg(info.extension, info.appName.isEmpty() ? tr("no app") : info.appName);
     }
     return lines;
 }
@@ -289,8 +288,8 @@ void RuleRow::updateView() {
         m_enabled->setChecked(m_rule.enabled);
     }
     m_groupButton->setText(
-        m_rule.group ? QStringLiteral("Also matches type group: %1").arg(m_rule.group->label())
-                     : QStringLiteral("Add type group\u2026"));
+        m_rule.group ? tr("Also matches type group: %1").arg(Wording::groupName(*m_rule.group))
+                     : tr("Add type group…"));
     m_groupButton->setToolTip(m_groupButton->text()); // in full where the row elides it
 
     while (QLayoutItem* item = m_infoLayout->takeAt(0)) {
@@ -326,25 +325,25 @@ void RuleRow::updateView() {
         m_appName->setToolTip(name);
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->hide();
-        m_appButton->setText(QStringLiteral("Change"));
+        m_appButton->setText(tr("Change"));
     } else if (!m_rule.hasApp()) {
         m_appIcon->hide();
-        m_appName->setText(QStringLiteral("No app chosen"));
+        m_appName->setText(tr("No app chosen"));
         m_appName->setToolTip(QString());
         m_appName->setForegroundRole(QPalette::PlaceholderText);
         m_appDetail->hide();
-        m_appButton->setText(QStringLiteral("Choose"));
+        m_appButton->setText(tr("Choose"));
     } else {
         m_appIcon->setPixmap(Icons::warning().pixmap(18, 18));
         m_appIcon->show();
-        m_appName->setText(QStringLiteral("App not found"));
+        m_appName->setText(tr("App not found"));
         m_appName->setToolTip(QString());
         namePalette.setColor(QPalette::WindowText, Style::warningText(namePalette));
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->setText(m_appDetail->fontMetrics().elidedText(
             Wording::visible(Wording::elided(m_rule.appName)), Qt::ElideRight, kAppColumnWidth));
         m_appDetail->setVisible(!m_rule.appName.isEmpty());
-        m_appButton->setText(QStringLiteral("Choose"));
+        m_appButton->setText(tr("Choose"));
     }
     m_appName->setPalette(namePalette);
 
@@ -356,8 +355,8 @@ void RuleRow::updateView() {
     m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy && settable);
     m_makeDefault->setToolTip(
         settable ? QString()
-                 : QStringLiteral("%1 has no registered file type for these extensions, so it "
-                                  "can't have a default app for them.")
+                 : tr("%1 has no registered file type for these extensions, so it "
+                      "can't have a default app for them.")
                        .arg(Wording::capitalised(m_model.platform().systemName())));
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);

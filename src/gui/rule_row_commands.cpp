@@ -59,10 +59,10 @@ void RuleRow::buildGroupMenu() {
             write(rule);
         });
     };
-    add(QStringLiteral("No type group"), std::nullopt);
+    add(tr("No type group"), std::nullopt);
     menu->addSeparator();
     for (TypeGroup group : TypeGroup::allCases()) {
-        add(group.label(), group);
+        add(Wording::groupName(group), group);
     }
 }
 
@@ -83,7 +83,7 @@ void RuleRow::buildAppMenu() {
     if (!m_candidates.isEmpty()) {
         menu->addSeparator();
     }
-    connect(menu->addAction(QStringLiteral("Other\u2026")), &QAction::triggered, this, [this] {
+    connect(menu->addAction(tr("Other…")), &QAction::triggered, this, [this] {
         if (!m_chooser) {
             return;
         }

@@ -49,8 +49,8 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     emptyLayout->addStretch();
     auto* symbol = new QLabel(m_empty);
     symbol->setPixmap(Icons::emptyList().pixmap(32, 32));
-    auto* title = new QLabel(QStringLiteral("No rules yet"), m_empty);
-    auto* hint = new QLabel(QStringLiteral("Add a rule, or drop a file and pick an app."), m_empty);
+    auto* title = new QLabel(tr("No rules yet"), m_empty);
+    auto* hint = new QLabel(tr("Add a rule, or drop a file and pick an app."), m_empty);
     QFont small = hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     hint->setFont(small);

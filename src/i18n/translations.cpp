@@ -27,20 +27,23 @@ bool install(QCoreApplication& app, const QLocale& locale) {
         QCoreApplication::removeTranslator(earlier);
         delete earlier;
     }
-    auto add = [&](const QString& name, const QString& folder) {
+    // The last installed is asked first.
+    auto add = [&](const QLocale& language, const QString& name, const QString& folder) {
         auto* translator = new QTranslator(&app);
         translator->setObjectName(QLatin1String(kOwnName));
         // Tries each of the user's languages in turn ("pt_BR", then "pt"), as Qt does.
-        if (translator->load(locale, name, QStringLiteral("_"), folder)) {
+        if (translator->load(language, name, QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
             return true;
         }
         delete translator;
         return false;
     };
-    // Qt's own first, so that Korvane's translation wins where both say something.
-    add(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return add(QStringLiteral("korvane"), QStringLiteral(":/i18n"));
+    // English's plural forms ("1 file", "2 files") under every language: the texts' own.
+    add(QLocale(QLocale::English), QStringLiteral("korvane"), QStringLiteral(":/i18n"));
+    add(locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return locale.language() == QLocale::English ||
+           add(locale, QStringLiteral("korvane"), QStringLiteral(":/i18n"));
 }
 
 } // namespace korvane::Translations

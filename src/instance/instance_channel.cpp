@@ -2,6 +2,7 @@
 
 #include "base/file_names.h"
 #include "instance_message.h"
+#include "instance_text.h"
 #include "socket_folder.h"
 
 #include <QCryptographicHash>
@@ -301,14 +302,14 @@ bool InstanceChannel::connectTo(QLocalSocket& socket) const {
             if (SocketFolder::peerIsUs(socket.socketDescriptor())) {
                 return true;
             }
-            m_error = QStringLiteral("%1 answers as another user").arg(m_path);
+            m_error = InstanceText::tr("%1 answers as another user").arg(m_path);
             return false;
         }
         if (!lockHeld()) {
             return false;
         }
         if (deadline.hasExpired()) {
-            m_error = QStringLiteral("it doesn't answer");
+            m_error = InstanceText::tr("it doesn't answer");
             return false;
         }
         QThread::msleep(20);
@@ -347,8 +348,8 @@ bool InstanceChannel::send(QJsonObject message, Outcome* outcome) const {
     }
     const QByteArray answer = socket.readLine().trimmed();
     m_error = answer == "ok"      ? QString()
-              : answer == "error" ? QStringLiteral("it didn't understand the request")
-                                  : QStringLiteral("it doesn't answer");
+              : answer == "error" ? InstanceText::tr("it didn't understand the request")
+                                  : InstanceText::tr("it doesn't answer");
     if (answer == "ok" && outcome) {
         // Then, once the drop's launches have reported back, how it ended.
         while (!socket.canReadLine() && socket.waitForReadyRead(kReplyWaitMs)) {

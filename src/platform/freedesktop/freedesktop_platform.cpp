@@ -9,6 +9,7 @@
 #include "mimeapps_defaults.h"
 #include "platform/later.h"
 #include "platform_logging.h"
+#include "platform_text.h"
 
 #include <sys/stat.h>
 
@@ -168,7 +169,7 @@ QString FreedesktopPlatform::fileManagerName() const {
             return name;
         }
     }
-    return QStringLiteral("the file manager");
+    return PlatformText::tr("the file manager");
 }
 
 QString FreedesktopPlatform::systemName() const {

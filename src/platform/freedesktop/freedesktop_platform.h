@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform_text.h"
 
 #include <QStringList>
 #include <memory>
@@ -52,10 +53,10 @@ public:
 
     QString fileManagerName() const override;
     QString systemName() const override;
-    QString altKeyName() const override { return QStringLiteral("Alt"); }
-    QString shiftKeyName() const override { return QStringLiteral("Shift"); }
-    QString trayName() const override { return QStringLiteral("system tray"); }
-    QString taskbarName() const override { return QStringLiteral("taskbar"); }
+    QString altKeyName() const override { return PlatformText::tr("Alt", "the key"); }
+    QString shiftKeyName() const override { return PlatformText::tr("Shift", "the key"); }
+    QString trayName() const override { return PlatformText::tr("system tray"); }
+    QString taskbarName() const override { return PlatformText::tr("taskbar"); }
 
     // The program launch at login starts; the running program's path unless set.
     void setProgramPath(const QString& path) { m_programPath = path; }

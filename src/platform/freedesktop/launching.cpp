@@ -6,6 +6,7 @@
 #include "mimeapps_defaults.h"
 #include "platform/launch_marker.h"
 #include "platform_logging.h"
+#include "platform_text.h"
 
 #include <QFileInfo>
 #include <cstring>
@@ -40,7 +41,7 @@ QString programName(guint32 process) {
             name = fromUtf8(g_app_info_get_name(info));
         }
     });
-    return name.isEmpty() ? QStringLiteral("the file manager") : name;
+    return name.isEmpty() ? PlatformText::tr("the file manager") : name;
 }
 
 void openParentsOf(const QStringList& paths) {
@@ -106,7 +107,7 @@ void openFiles(const QStringList& files, const QString& app, Completion done) {
             ? g_desktop_app_info_new_from_filename(fileName(app).constData())
             : nullptr);
     if (!entry) {
-        done(Result::failed(QStringLiteral("%1 is not an installed application.").arg(app)));
+        done(Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app)));
         return;
     }
     // Each launch reports back when GIO has delivered it (for a D-Bus activated app, when the
@@ -192,7 +193,7 @@ void askWhoShowed(std::unique_ptr<Reveal> asked) {
                 g_variant_get(reply.get(), "(u)", &process);
             }
             reveal->done(Result::done(),
-                         process ? programName(process) : QStringLiteral("the file manager"));
+                         process ? programName(process) : PlatformText::tr("the file manager"));
         },
         asked.release());
 }

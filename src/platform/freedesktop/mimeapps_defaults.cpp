@@ -7,6 +7,7 @@
 #include "glib_strings.h"
 #include "mimeapps_list.h"
 #include "platform_logging.h"
+#include "platform_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ ListEdit defaultEdit(const QString& app, const QString& id, const QString& type)
         return {readable};
     }
     if (id.isEmpty()) {
-        return {Result::failed(QStringLiteral("%1 is not an installed application.").arg(app))};
+        return {Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app))};
     }
     const QString path = mimeappsFileFor(type);
     ListEdit edit{Result::done(), {}, linkTarget(path)};
@@ -157,16 +158,16 @@ Result writeList(const QString& path, const ListEdit& edit, bool created) {
     }
     if (created && edit.after.isEmpty()) {
         if (!QFile::remove(edit.target) && QFileInfo::exists(edit.target)) {
-            return Result::failed(QStringLiteral("%1 couldn't be removed.").arg(edit.target));
+            return Result::failed(PlatformText::tr("%1 couldn't be removed.").arg(edit.target));
         }
     } else {
         if (const QString folder = QFileInfo(edit.target).absolutePath(); !QDir().mkpath(folder)) {
-            return Result::failed(QStringLiteral("%1 couldn't be made.").arg(folder));
+            return Result::failed(PlatformText::tr("%1 couldn't be made.").arg(folder));
         }
         qCDebug(lcPlatform) << "writing" << edit.target << "for" << edit.change;
         if (const Result replaced = DurableFile::replace(edit.target, edit.after); !replaced) {
             return Result::failed(
-                QStringLiteral("%1 couldn't be written: %2").arg(path, replaced.errorString()));
+                PlatformText::tr("%1 couldn't be written: %2").arg(path, replaced.errorString()));
         }
     }
     if (edit.target != path) {
@@ -204,7 +205,7 @@ Result setDefault(const QString& app, const QString& id, const QString& type,
         return edit.result;
     }
     if (edit.change != plan) {
-        return Result::failed(QStringLiteral("%1 changed meanwhile; try again.").arg(path));
+        return Result::failed(PlatformText::tr("%1 changed meanwhile; try again.").arg(path));
     }
     return writeList(path, edit, false);
 }
@@ -213,14 +214,14 @@ Result undoChange(const QString& type, const QJsonObject& change) {
     const QString path = change.value(QStringLiteral("file")).toString();
     const QByteArray mime = utf8(type);
     if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type) {
-        return Result::failed(QStringLiteral("the record of the change is incomplete."));
+        return Result::failed(PlatformText::tr("the record of the change is incomplete."));
     }
     // The file the change was made in, whatever the desktop now.
     ListEdit edit{Result::done(), change, linkTarget(path)};
     const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
     if (file.status != RegularFile::Contents::Ok) {
         return Result::failed(file.status == RegularFile::Contents::Absent
-                                  ? QStringLiteral("%1 no longer exists.").arg(path)
+                                  ? PlatformText::tr("%1 no longer exists.").arg(path)
                                   : file.error);
     }
     edit.before = file.bytes;
