@@ -75,10 +75,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_openFile->setShortcut(QKeySequence::Open);
     m_openFile->setShortcutContext(Qt::ApplicationShortcut);
     m_settings = file->addAction(tr("Settings…"));
-    m_settings->setShortcut(QKeySequence::Preferences);
+    // Ctrl+, as GNOME and KDE apps have it, and the desktop's own where it differs.
+    m_settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Comma), QKeySequence::Preferences});
+    m_settings->setShortcutContext(Qt::ApplicationShortcut);
     file->addSeparator();
     m_quit = file->addAction(tr("Quit Korvane"));
-    m_quit->setShortcut(QKeySequence::Quit);
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quit->setShortcutContext(Qt::ApplicationShortcut); // from Settings and dialogs too
 
     auto* rulesTitle = new QLabel(tr("Rules"));
     QFont headline = rulesTitle->font();

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QtConcurrent>
@@ -38,6 +39,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     m_always->setObjectName(QStringLiteral("always"));
     m_empty->setObjectName(QStringLiteral("noSuggestions"));
     m_list->setObjectName(QStringLiteral("appList"));
+    m_list->setAccessibleName(tr("Suggested apps"));
     m_chooseOther->setObjectName(QStringLiteral("chooseOther"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
     setWindowTitle(tr("Open With"));
@@ -116,6 +118,15 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     // has it), and on a single click even where the style wants two: one click means once.
     auto take = [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); };
     connect(m_list, &QListWidget::itemActivated, this, take);
+    // 1 to 9 pick the suggestion at that place, as the command line's numbers do.
+    for (int n = 1; n <= 9; ++n) {
+        auto* pick = new QShortcut(QKeySequence(QKeyCombination(Qt::Key(Qt::Key_0 + n))), this);
+        connect(pick, &QShortcut::activated, this, [this, take, n] {
+            if (QListWidgetItem* item = m_list->item(n - 1)) {
+                take(item);
+            }
+        });
+    }
     if (!m_list->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
                                     m_list)) {
         connect(m_list, &QListWidget::itemClicked, this, take);

@@ -135,6 +135,7 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     connect(m_appButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildAppMenu);
 
     arrange();
+    addMoveKeys();
 
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_rule.enabled) {
@@ -360,6 +361,7 @@ void RuleRow::updateView() {
                        .arg(Wording::capitalised(m_model.platform().systemName())));
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
+    updateAccessibleNames();
     contentChanged();
 }
 

@@ -22,13 +22,22 @@ void RuleRow::buildMoreMenu() {
     menu->clear();
     // The commands' buttons, as they would stand in a wide row.
     for (QPushButton* button : {m_makeDefault, m_restore}) {
-        if (button == m_restore && !m_restore->isVisibleTo(m_commands)) {
+        if (!m_compact || (button == m_restore && !m_restore->isVisibleTo(m_commands))) {
             continue;
         }
         QAction* action = menu->addAction(button->text(), button, &QPushButton::click);
         action->setEnabled(button->isEnabled());
         action->setToolTip(button->toolTip());
     }
+    menu->addSeparator();
+    // Moves the keyboard makes with Alt+Up and Alt+Down, for the menu's users.
+    QAction* up =
+        menu->addAction(tr("Move up"), this, [this] { Q_EMIT moveRequested(m_rule.id, -1); });
+    up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    up->setEnabled(m_place > 0);
+    QAction* down =
+        menu->addAction(tr("Move down"), this, [this] { Q_EMIT moveRequested(m_rule.id, 1); });
+    down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     menu->setToolTipsVisible(true);
 }
 

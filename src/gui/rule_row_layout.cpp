@@ -112,7 +112,7 @@ void RuleRow::placeContent() {
         m_appBox->setMaximumWidth(2 * kAppColumnWidth);
     }
     m_commands->setVisible(!m_compact);
-    m_more->setVisible(m_compact);
+    m_more->show(); // the commands a narrow row has no room for, and the moves
 }
 
 void RuleRow::contentChanged() {

@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
@@ -52,6 +53,9 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
     setWindowTitle(tr("Korvane Settings"));
+    // A dialog closes with Esc.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
         m_folders->addItem(folderBehaviorLabel(behavior, platform), behavior.rawValue());
