@@ -10,9 +10,11 @@
 #include "gui/main_window.h"
 #include "gui/pending_files_dialog.h"
 #include "gui/settings_window.h"
+#include "i18n/translations.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "support/freedesktop_sandbox.h"
 #include "support/widgets.h"
+#include "wording/drop_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -42,6 +44,9 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The language of KORVANE_SCREENSHOT_LANGUAGE ("de", "ar"), else English.
+    const QString language = qEnvironmentVariable("KORVANE_SCREENSHOT_LANGUAGE");
+    Translations::install(app, language.isEmpty() ? QLocale(QLocale::English) : QLocale(language));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (look == QLatin1String("dark")) {
         QApplication::setPalette(darkPalette());
@@ -56,13 +61,16 @@ int render(int argc, char** argv, const QString& out, const QString& look, int w
         width > 0 ? QString::number(width) + (height != 800 ? u'x' + QString::number(height) : "")
                   : QStringLiteral("on-%1x%2").arg(screen.width()).arg(screen.height());
     const QString name =
-        out + u'/' + look + u'-' + size +
+        out + u'/' + (language.isEmpty() ? QString() : language + u'-') + look + u'-' + size +
         (qEnvironmentVariable("QT_SCALE_FACTOR") == QLatin1String("2") ? QStringLiteral("@2x-")
                                                                        : QStringLiteral("-"));
     if (width > 0) {
         window.resize(width, height);
     }
-    gui.model().flash(QStringLiteral("Opened 3 files in 2 apps \u00b7 1 missing"));
+    DropReport drop;
+    drop.launches = {{QStringLiteral("Text Editor"), 2, {}}, {QStringLiteral("Music"), 1, {}}};
+    drop.missingFiles = 1;
+    gui.model().flash(dropSummary(drop, {platform.systemName(), platform.fileManagerName(), {}}));
     bool ok = save(window, name + QStringLiteral("main-window.png"));
     // The window and its frame's guess must fit the screen's available area.
     const QRect available = window.screen()->availableGeometry();
@@ -171,16 +179,20 @@ int main(int argc, char** argv) {
              "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") > 0 &&
          ok;
     screenFile.close();
-    for (const auto& [look, width, height, scale] : {std::tuple{"light", 640, 800, 1},
-                                                     {"light", 1280, 800, 1},
-                                                     {"light", 400, 500, 1},
-                                                     {"dark", 640, 800, 1},
-                                                     {"dark", 1280, 800, 1},
-                                                     {"dark", 400, 500, 1},
-                                                     {"light", 640, 800, 2},
-                                                     {"light", 0, 0, 2}}) {
+    for (const auto& [look, width, height, scale, language] : {std::tuple{"light", 640, 800, 1, ""},
+                                                               {"light", 1280, 800, 1, ""},
+                                                               {"light", 400, 500, 1, ""},
+                                                               {"dark", 640, 800, 1, ""},
+                                                               {"dark", 1280, 800, 1, ""},
+                                                               {"dark", 400, 500, 1, ""},
+                                                               {"light", 640, 800, 2, ""},
+                                                               {"light", 0, 0, 2, ""},
+                                                               {"light", 640, 800, 1, "de"},
+                                                               {"light", 640, 800, 1, "ar"}}) {
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KORVANE_SCREENSHOT_LANGUAGE"),
+                           QString::fromLatin1(language));
         environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
         if (width == 0) {
             environment.insert(QStringLiteral("QT_QPA_PLATFORM"),

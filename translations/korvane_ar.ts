@@ -528,17 +528,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>استُعيد، لكن تعذّر تحديث السجل: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>لم يُعثر على تطبيق هذه القاعدة. اختر تطبيقًا أولًا.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>أضف امتدادًا واحدًا على الأقل أولًا. لا يمكن تعيين التطبيق المبدئي لمجموعات الأنواع.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -705,10 +705,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>لا تُطبَّق أبدًا: تأخذ القواعد السابقة كل ملفاتها (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>الامتداد .%1 موجود أيضًا في القاعدة %2، وهي صاحبة الأولوية فيه.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>لم يُعثر على %1.</translation>
     </message>
@@ -717,13 +713,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>يقبل %1 ملفًا واحدًا في كل مرة: إفلات عدة ملفات يشغّله مرة لكل ملف، لا مرة واحدة لها جميعًا.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>لا يمكن أن ينتهي اسم أي ملف بـ .%1.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>ليس لدى %1 نوع مسجّل لـ .%2، لذا لا يعمل «اجعله المبدئي» معه؛ لكن التوجيه يعمل.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1166,14 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Filter</source>
         <translation>رشّح</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1328,12 +1338,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>استخدم هذا التطبيق دائمًا (الملف بلا امتداد)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>استخدم هذا التطبيق دائمًا لملفات .%1</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 من %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1413,10 +1428,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>المزيد</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>تُفتح ملفات .%1 حاليًا في %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>لا تطبيق</translation>
     </message>
@@ -1456,6 +1467,64 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Other…</source>
         <translation>أخرى…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">القاعدة %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">حذف القاعدة %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1466,6 +1535,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>أضف قاعدة، أو أفلت ملفًا واختر تطبيقًا.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">القواعد</translation>
     </message>
 </context>
 <context>

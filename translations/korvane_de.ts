@@ -513,17 +513,17 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>wiederhergestellt, aber die Aufzeichnung konnte nicht aktualisiert werden: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>Die Anwendung dieser Regel wurde nicht gefunden. Wählen Sie zuerst eine Anwendung aus.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>Fügen Sie zuerst mindestens eine Endung hinzu. Für Typgruppen kann keine Standardanwendung festgelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -646,10 +646,6 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>greift nie: frühere Regeln erfassen bereits alle ihre Dateien (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 ist auch in Regel %2 enthalten, die dafür Vorrang hat.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>%1 wurde nicht gefunden.</translation>
     </message>
@@ -658,13 +654,19 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>%1 nimmt nur eine Datei auf einmal an: Beim Ablegen mehrerer Dateien wird die Anwendung für jede Datei einzeln gestartet, nie einmal für alle.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>.%1 kann nicht am Ende eines Dateinamens stehen.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 hat keinen registrierten Typ für .%2, daher funktioniert „Als Standard festlegen“ dafür nicht; die Verteilung funktioniert trotzdem.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1051,14 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>Filter</source>
         <translation>Filter</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1209,12 +1219,17 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>Diese Anwendung immer verwenden (Datei hat keine Endung)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>Diese Anwendung immer für .%1 verwenden</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1290,10 +1305,6 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>Mehr</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 wird derzeit geöffnet mit: %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>keine Anwendung</translation>
     </message>
@@ -1333,6 +1344,64 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>Other…</source>
         <translation>Andere …</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Regel %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Löschen von Regel %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1343,6 +1412,10 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>Fügen Sie eine Regel hinzu oder legen Sie eine Datei ab und wählen Sie eine Anwendung aus.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Regeln</translation>
     </message>
 </context>
 <context>

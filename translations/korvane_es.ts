@@ -511,17 +511,17 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>se restauró, pero no se pudo actualizar el registro: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>No se encontró la aplicación de esta regla. Elija primero una aplicación.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>Añada primero al menos una extensión. No se pueden establecer aplicaciones predeterminadas para grupos de tipos.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -644,10 +644,6 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>nunca se aplica: las reglas anteriores se quedan con todos sus archivos (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 también está en la regla %2, que prevalece para esa extensión.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>no se encontró %1.</translation>
     </message>
@@ -656,13 +652,19 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>%1 acepta un solo archivo a la vez: al soltar varios archivos se inicia una vez por cada uno, nunca una sola vez para todos.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>ningún nombre de archivo puede terminar en .%1.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 no tiene ningún tipo registrado para .%2, así que «Establecer como predeterminada» no funciona con ella; el envío de archivos sí funciona.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1049,14 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>Filter</source>
         <translation>Filtrar</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1207,12 +1217,17 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>Usar siempre esta aplicación (el archivo no tiene extensión)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>Usar siempre esta aplicación para .%1</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1288,10 +1303,6 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>Más</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 se abre actualmente con %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>ninguna aplicación</translation>
     </message>
@@ -1331,6 +1342,64 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>Other…</source>
         <translation>Otro…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Regla %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Eliminar la regla %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1341,6 +1410,10 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>Añada una regla, o suelte un archivo y elija una aplicación.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Reglas</translation>
     </message>
 </context>
 <context>

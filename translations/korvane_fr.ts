@@ -5,7 +5,7 @@
     <name>BaseText</name>
     <message>
         <source>%1 is not a regular file.</source>
-        <translation>%1 n'est pas un fichier normal.</translation>
+        <translation>%1 n&apos;est pas un fichier normal.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MiB.</source>
@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>%1 is a link to %2, which doesn&apos;t exist.</source>
-        <translation>%1 est un lien vers %2, qui n'existe pas.</translation>
+        <translation>%1 est un lien vers %2, qui n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be written: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is being changed by another Korvane; try again.</source>
@@ -48,16 +48,16 @@
     </message>
     <message>
         <source>the rule couldn&apos;t be saved. %1</source>
-        <translation>la règle n'a pas pu être enregistrée. %1</translation>
+        <translation>la règle n&apos;a pas pu être enregistrée. %1</translation>
     </message>
     <message>
         <source>No rule matches this file. Which app should open it?</source>
-        <translation>Aucune règle ne correspond à ce fichier. Quelle application doit l'ouvrir ?</translation>
+        <translation>Aucune règle ne correspond à ce fichier. Quelle application doit l&apos;ouvrir ?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this file.</source>
         <comment>%1: the desktop</comment>
-        <translation>%1 n'a proposé aucune application pour ce fichier.</translation>
+        <translation>%1 n&apos;a proposé aucune application pour ce fichier.</translation>
     </message>
     <message>
         <source>Number (empty to skip): </source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>No rules yet.</source>
-        <translation>Aucune règle pour l'instant.</translation>
+        <translation>Aucune règle pour l&apos;instant.</translation>
     </message>
     <message>
         <source>(no extensions)</source>
@@ -146,13 +146,13 @@
     <message numerus="yes">
         <source>there is no rule %1 (there are %n rules)</source>
         <translation>
-            <numerusform>il n'y a pas de règle %1 (il y a %n règle)</numerusform>
-            <numerusform>il n'y a pas de règle %1 (il y a %n règles)</numerusform>
+            <numerusform>il n&apos;y a pas de règle %1 (il y a %n règle)</numerusform>
+            <numerusform>il n&apos;y a pas de règle %1 (il y a %n règles)</numerusform>
         </translation>
     </message>
     <message>
         <source>rule %1 has no replaced defaults on record, so there is nothing to restore</source>
-        <translation>aucune application par défaut remplacée n'est enregistrée pour la règle %1, il n'y a donc rien à restaurer</translation>
+        <translation>aucune application par défaut remplacée n&apos;est enregistrée pour la règle %1, il n&apos;y a donc rien à restaurer</translation>
     </message>
     <message>
         <source>everything asked was done</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>something failed or was refused (a missing file or app, a launch or a write that failed, a default that didn&apos;t change)</source>
-        <translation>quelque chose a échoué ou a été refusé (fichier ou application manquant, échec d'un lancement ou d'une écriture, application par défaut restée inchangée)</translation>
+        <translation>quelque chose a échoué ou a été refusé (fichier ou application manquant, échec d&apos;un lancement ou d&apos;une écriture, application par défaut restée inchangée)</translation>
     </message>
     <message>
         <source>the command was used wrongly</source>
@@ -192,8 +192,8 @@ the application your rules name for it; a file that no rule claims is asked
 about in the window.</source>
         <translation>Sans commande, Korvane ouvre sa fenêtre ; avec des fichiers, il les transmet
 à la fenêtre en un seul dépôt, en la lançant au besoin. Chaque fichier
-s'ouvre dans l'application que vos règles lui attribuent ; pour un fichier
-qu'aucune règle ne prend en charge, la question est posée dans la fenêtre.</translation>
+s&apos;ouvre dans l&apos;application que vos règles lui attribuent ; pour un fichier
+qu&apos;aucune règle ne prend en charge, la question est posée dans la fenêtre.</translation>
     </message>
     <message>
         <source>COMMANDS</source>
@@ -207,7 +207,7 @@ qu'aucune règle ne prend en charge, la question est posée dans la fenêtre.</t
     </message>
     <message>
         <source>Show the help (also after a command).</source>
-        <translation>Afficher l'aide (aussi après une commande).</translation>
+        <translation>Afficher l&apos;aide (aussi après une commande).</translation>
     </message>
     <message>
         <source>Show the version.</source>
@@ -268,22 +268,22 @@ commande, ouvre la fenêtre et lui transmet les fichiers en un seul dépôt.</tr
     </message>
     <message>
         <source>the Korvane window is running; make this change there, or quit it first</source>
-        <translation>la fenêtre de Korvane est ouverte ; faites cette modification dans la fenêtre, ou quittez-la d'abord</translation>
+        <translation>la fenêtre de Korvane est ouverte ; faites cette modification dans la fenêtre, ou quittez-la d&apos;abord</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be reached: %1. Nothing was changed, since it may be using these files.</source>
-        <translation>impossible de joindre la fenêtre de Korvane : %1. Rien n'a été modifié, car elle utilise peut-être ces fichiers.</translation>
+        <translation>impossible de joindre la fenêtre de Korvane : %1. Rien n&apos;a été modifié, car elle utilise peut-être ces fichiers.</translation>
     </message>
     <message>
         <source>make rule N&apos;s app the default, or put back what it replaced</source>
-        <translation>faire de l'application de la règle N l'application par défaut, ou restaurer ce qu'elle a remplacé</translation>
+        <translation>faire de l&apos;application de la règle N l&apos;application par défaut, ou restaurer ce qu&apos;elle a remplacé</translation>
     </message>
     <message>
         <source>Makes the application of rule N (as &apos;korvane rules&apos; numbers them) the
 default for each of its extensions, or puts back the defaults it replaced.</source>
-        <translation>Fait de l'application de la règle N (numérotée comme dans « korvane rules »)
-l'application par défaut pour chacune de ses extensions, ou restaure les
-applications par défaut qu'elle a remplacées.</translation>
+        <translation>Fait de l&apos;application de la règle N (numérotée comme dans « korvane rules »)
+l&apos;application par défaut pour chacune de ses extensions, ou restaure les
+applications par défaut qu&apos;elle a remplacées.</translation>
     </message>
     <message>
         <source>default takes &apos;set N&apos; or &apos;restore N&apos;</source>
@@ -297,10 +297,10 @@ applications par défaut qu'elle a remplacées.</translation>
         <source>Opens the files as one drop: each in the application your rules name, the
 files of one application in one launch. A file that no rule claims is
 asked about here: type the number of an application, or nothing to skip.</source>
-        <translation>Ouvre les fichiers en un seul dépôt : chacun dans l'application désignée
-par vos règles, ceux d'une même application en un seul lancement. Pour un
-fichier qu'aucune règle ne prend en charge, la question est posée ici :
-saisissez le numéro d'une application, ou rien pour l'ignorer.</translation>
+        <translation>Ouvre les fichiers en un seul dépôt : chacun dans l&apos;application désignée
+par vos règles, ceux d&apos;une même application en un seul lancement. Pour un
+fichier qu&apos;aucune règle ne prend en charge, la question est posée ici :
+saisissez le numéro d&apos;une application, ou rien pour l&apos;ignorer.</translation>
     </message>
     <message>
         <source>Show the files in the file manager instead.</source>
@@ -316,7 +316,7 @@ saisissez le numéro d'une application, ou rien pour l'ignorer.</translation>
     </message>
     <message>
         <source>--reveal and --with-defaults exclude each other</source>
-        <translation>--reveal et --with-defaults s'excluent mutuellement</translation>
+        <translation>--reveal et --with-defaults s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>open needs at least one FILE</source>
@@ -331,7 +331,7 @@ saisissez le numéro d'une application, ou rien pour l'ignorer.</translation>
     </message>
     <message>
         <source>the Korvane window didn&apos;t say how the drop ended</source>
-        <translation>la fenêtre de Korvane n'a pas indiqué le résultat du dépôt</translation>
+        <translation>la fenêtre de Korvane n&apos;a pas indiqué le résultat du dépôt</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be reached: %1; opening here.</source>
@@ -339,12 +339,12 @@ saisissez le numéro d'une application, ou rien pour l'ignorer.</translation>
     </message>
     <message>
         <source>show where each file would open</source>
-        <translation>afficher où s'ouvrirait chaque fichier</translation>
+        <translation>afficher où s&apos;ouvrirait chaque fichier</translation>
     </message>
     <message>
         <source>Shows which application each file would open in, by your rules,
 without opening, recording or changing anything.</source>
-        <translation>Affiche dans quelle application chaque fichier s'ouvrirait selon vos
+        <translation>Affiche dans quelle application chaque fichier s&apos;ouvrirait selon vos
 règles, sans rien ouvrir, enregistrer ni modifier.</translation>
     </message>
     <message>
@@ -383,8 +383,8 @@ règles, sans rien ouvrir, enregistrer ni modifier.</translation>
         <source>Lists the rules, numbered in routing order; or checks them against this
 desktop, one line per finding, and exits 1 when there is any; or adds the
 rules of FILE at the end of the list; or writes every rule to FILE.</source>
-        <translation>Liste les règles, numérotées dans l'ordre d'acheminement ; ou les vérifie
-pour ce bureau, une ligne par problème, et quitte avec le code 1 s'il y
+        <translation>Liste les règles, numérotées dans l&apos;ordre d&apos;acheminement ; ou les vérifie
+pour ce bureau, une ligne par problème, et quitte avec le code 1 s&apos;il y
 en a ; ou ajoute les règles de FILE à la fin de la liste ; ou écrit toutes
 les règles dans FILE.</translation>
     </message>
@@ -406,14 +406,14 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
-        <translation>Korvane a été lancé par Korvane pour ouvrir ces fichiers, il ne les transmet donc pas à nouveau. Vérifiez la règle dont l'application lance Korvane.</translation>
+        <translation>Korvane a été lancé par Korvane pour ouvrir ces fichiers, il ne les transmet donc pas à nouveau. Vérifiez la règle dont l&apos;application lance Korvane.</translation>
     </message>
 </context>
 <context>
     <name>CoreText</name>
     <message>
         <source>%1 isn&apos;t a record Korvane can read, so it was left as it is.</source>
-        <translation>%1 n'est pas un enregistrement lisible par Korvane ; il a donc été laissé tel quel.</translation>
+        <translation>%1 n&apos;est pas un enregistrement lisible par Korvane ; il a donc été laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be made.</source>
@@ -421,11 +421,11 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 is not a rules file.</source>
-        <translation>%1 n'est pas un fichier de règles.</translation>
+        <translation>%1 n&apos;est pas un fichier de règles.</translation>
     </message>
     <message>
         <source>%1 can&apos;t be read as rules and couldn&apos;t be kept aside, so it was left as it is.</source>
-        <translation>%1 ne peut pas être lu comme fichier de règles et n'a pas pu être mis de côté ; il a donc été laissé tel quel.</translation>
+        <translation>%1 ne peut pas être lu comme fichier de règles et n&apos;a pas pu être mis de côté ; il a donc été laissé tel quel.</translation>
     </message>
 </context>
 <context>
@@ -433,12 +433,12 @@ les règles dans FILE.</translation>
     <message>
         <source>not restored. %1 didn&apos;t take the new default.</source>
         <comment>%1: the desktop</comment>
-        <translation>échec de la restauration. %1 n'a pas pris en compte la nouvelle application par défaut.</translation>
+        <translation>échec de la restauration. %1 n&apos;a pas pris en compte la nouvelle application par défaut.</translation>
     </message>
     <message>
         <source>not changed. %1 didn&apos;t take the new default.</source>
         <comment>%1: the desktop</comment>
-        <translation>échec de la modification. %1 n'a pas pris en compte la nouvelle application par défaut.</translation>
+        <translation>échec de la modification. %1 n&apos;a pas pris en compte la nouvelle application par défaut.</translation>
     </message>
     <message>
         <source>not restored. %1 still opens these files.</source>
@@ -459,11 +459,11 @@ les règles dans FILE.</translation>
     <message>
         <source>not possible. %1 has no registered file type for this extension.</source>
         <comment>%1: the desktop</comment>
-        <translation>impossible. %1 n'a aucun type de fichier enregistré pour cette extension.</translation>
+        <translation>impossible. %1 n&apos;a aucun type de fichier enregistré pour cette extension.</translation>
     </message>
     <message>
         <source>%1 is already the default.</source>
-        <translation>%1 est déjà l'application par défaut.</translation>
+        <translation>%1 est déjà l&apos;application par défaut.</translation>
     </message>
     <message>
         <source>not possible. %1</source>
@@ -472,7 +472,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>done. %1 is now the default.</source>
-        <translation>terminé. %1 est désormais l'application par défaut.</translation>
+        <translation>terminé. %1 est désormais l&apos;application par défaut.</translation>
     </message>
     <message>
         <source>nothing to restore.</source>
@@ -484,7 +484,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>nothing to restore; the change was cut short before it was made.</source>
-        <translation>rien à restaurer ; la modification a été interrompue avant d'être effectuée.</translation>
+        <translation>rien à restaurer ; la modification a été interrompue avant d&apos;être effectuée.</translation>
     </message>
     <message>
         <source>left as it is; its default was removed since.</source>
@@ -496,40 +496,40 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>the previous default app is unknown or no longer installed, so it was left as is.</source>
-        <translation>l'application par défaut précédente est inconnue ou n'est plus installée ; rien n'a donc été changé.</translation>
+        <translation>l&apos;application par défaut précédente est inconnue ou n&apos;est plus installée ; rien n&apos;a donc été changé.</translation>
     </message>
     <message>
         <source>restored; it had no default app before.</source>
-        <translation>restauration effectuée ; il n'y avait pas d'application par défaut auparavant.</translation>
+        <translation>restauration effectuée ; il n&apos;y avait pas d&apos;application par défaut auparavant.</translation>
     </message>
     <message>
         <source>restored to %1.</source>
-        <translation>restauration effectuée : %1 est de nouveau l'application par défaut.</translation>
+        <translation>restauration effectuée : %1 est de nouveau l&apos;application par défaut.</translation>
     </message>
     <message>
         <source>restored, but the record couldn&apos;t be updated: %1</source>
         <comment>%1: why</comment>
-        <translation>restauration effectuée, mais l'enregistrement n'a pas pu être mis à jour : %1</translation>
-    </message>
-    <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1 : %2</translation>
+        <translation>restauration effectuée, mais l&apos;enregistrement n&apos;a pas pu être mis à jour : %1</translation>
     </message>
     <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
-        <translation>L'application de cette règle est introuvable. Choisissez d'abord une application.</translation>
+        <translation>L&apos;application de cette règle est introuvable. Choisissez d&apos;abord une application.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
-        <translation>Ajoutez d'abord au moins une extension. Impossible de définir une application par défaut pour un groupe de types.</translation>
+        <translation>Ajoutez d&apos;abord au moins une extension. Impossible de définir une application par défaut pour un groupe de types.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>DropText</name>
     <message>
         <source>Couldn&apos;t show the files: %1</source>
-        <translation>Impossible d'afficher les fichiers : %1</translation>
+        <translation>Impossible d&apos;afficher les fichiers : %1</translation>
     </message>
     <message numerus="yes">
         <source>Revealed %n folder(s) in %1</source>
@@ -593,8 +593,8 @@ les règles dans FILE.</translation>
     <message numerus="yes">
         <source>Those files aren&apos;t there any more.</source>
         <translation>
-            <numerusform>Ce fichier n'existe plus.</numerusform>
-            <numerusform>Ces fichiers n'existent plus.</numerusform>
+            <numerusform>Ce fichier n&apos;existe plus.</numerusform>
+            <numerusform>Ces fichiers n&apos;existent plus.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -607,7 +607,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t open the file (%2)</source>
-        <translation>%1 n'a pas pu ouvrir le fichier (%2)</translation>
+        <translation>%1 n&apos;a pas pu ouvrir le fichier (%2)</translation>
     </message>
     <message numerus="yes">
         <source>Ignored %n folder(s)</source>
@@ -629,7 +629,7 @@ les règles dans FILE.</translation>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
-        <translation>ne correspond à rien : elle n'a ni extension ni groupe de types.</translation>
+        <translation>ne correspond à rien : elle n&apos;a ni extension ni groupe de types.</translation>
     </message>
     <message>
         <source>choose an app for this rule.</source>
@@ -642,11 +642,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>never applies: earlier rules take all its files (%1).</source>
-        <translation>ne s'applique jamais : des règles précédentes prennent tous ses fichiers (%1).</translation>
-    </message>
-    <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 figure aussi dans la règle %2, qui l'emporte pour cette extension.</translation>
+        <translation>ne s&apos;applique jamais : des règles précédentes prennent tous ses fichiers (%1).</translation>
     </message>
     <message>
         <source>%1 wasn&apos;t found.</source>
@@ -654,16 +650,22 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 takes one file at a time: a drop of several files starts it once for each, never once for all.</source>
-        <translation>%1 n'accepte qu'un fichier à la fois : un dépôt de plusieurs fichiers la lance une fois pour chacun, jamais une seule fois pour tous.</translation>
+        <translation>%1 n&apos;accepte qu&apos;un fichier à la fois : un dépôt de plusieurs fichiers la lance une fois pour chacun, jamais une seule fois pour tous.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>.%1 ne peut terminer aucun nom de fichier.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 n'a aucun type enregistré pour .%2, donc « Définir par défaut » ne peut pas fonctionner pour cette extension ; l'acheminement, si.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -689,7 +691,7 @@ les règles dans FILE.</translation>
     <name>InstanceText</name>
     <message>
         <source>%1 answers as another user</source>
-        <translation>%1 répond au nom d'un autre utilisateur</translation>
+        <translation>%1 répond au nom d&apos;un autre utilisateur</translation>
     </message>
     <message>
         <source>it doesn&apos;t answer</source>
@@ -697,7 +699,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>it didn&apos;t understand the request</source>
-        <translation>elle n'a pas compris la requête</translation>
+        <translation>elle n&apos;a pas compris la requête</translation>
     </message>
     <message>
         <source>%1 can&apos;t be read: %2</source>
@@ -709,7 +711,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation>%1 n'est pas un dossier</translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>%1 belongs to another user</source>
@@ -717,7 +719,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>other users can enter %1</source>
-        <translation>d'autres utilisateurs peuvent accéder à %1</translation>
+        <translation>d&apos;autres utilisateurs peuvent accéder à %1</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be made: %2</source>
@@ -762,7 +764,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 is not an installed application.</source>
-        <translation>%1 n'est pas une application installée.</translation>
+        <translation>%1 n&apos;est pas une application installée.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be removed.</source>
@@ -774,7 +776,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be written: %2</source>
-        <translation>Impossible d'écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>%1 changed meanwhile; try again.</source>
@@ -782,11 +784,11 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>the record of the change is incomplete.</source>
-        <translation>l'enregistrement de la modification est incomplet.</translation>
+        <translation>l&apos;enregistrement de la modification est incomplet.</translation>
     </message>
     <message>
         <source>%1 no longer exists.</source>
-        <translation>%1 n'existe plus.</translation>
+        <translation>%1 n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
@@ -909,7 +911,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation>Afficher l'aide sur les options de la ligne de commande.</translation>
+        <translation>Afficher l&apos;aide sur les options de la ligne de commande.</translation>
     </message>
 </context>
 <context>
@@ -923,7 +925,7 @@ les règles dans FILE.</translation>
     <name>TransferText</name>
     <message>
         <source>%1 doesn&apos;t exist.</source>
-        <translation>%1 n'existe pas.</translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>That file doesn&apos;t contain any valid Korvane rules.</source>
@@ -931,19 +933,19 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Rule %1 of that file has an app name longer than any real one, so no rules were imported.</source>
-        <translation>La règle %1 de ce fichier a un nom d'application plus long que tout nom réel ; aucune règle n'a donc été importée.</translation>
+        <translation>La règle %1 de ce fichier a un nom d&apos;application plus long que tout nom réel ; aucune règle n&apos;a donc été importée.</translation>
     </message>
     <message>
         <source>Rule %1 of that file has an app ID longer than any real one, so no rules were imported.</source>
-        <translation>La règle %1 de ce fichier a un identifiant d'application plus long que tout identifiant réel ; aucune règle n'a donc été importée.</translation>
+        <translation>La règle %1 de ce fichier a un identifiant d&apos;application plus long que tout identifiant réel ; aucune règle n&apos;a donc été importée.</translation>
     </message>
     <message>
         <source>Rule %1 of that file has an app path longer than any real one, so no rules were imported.</source>
-        <translation>La règle %1 de ce fichier a un chemin d'application plus long que tout chemin réel ; aucune règle n'a donc été importée.</translation>
+        <translation>La règle %1 de ce fichier a un chemin d&apos;application plus long que tout chemin réel ; aucune règle n&apos;a donc été importée.</translation>
     </message>
     <message>
         <source>Rule %1 of that file has an extension longer than any real one, so no rules were imported.</source>
-        <translation>La règle %1 de ce fichier a une extension plus longue que toute extension réelle ; aucune règle n'a donc été importée.</translation>
+        <translation>La règle %1 de ce fichier a une extension plus longue que toute extension réelle ; aucune règle n&apos;a donc été importée.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n rule(s)</source>
@@ -954,7 +956,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>The rules couldn&apos;t be saved there: %1</source>
-        <translation>Impossible d'enregistrer les règles à cet emplacement : %1</translation>
+        <translation>Impossible d&apos;enregistrer les règles à cet emplacement : %1</translation>
     </message>
     <message numerus="yes">
         <source>Imported %n rule(s)</source>
@@ -976,7 +978,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>The rules couldn&apos;t be imported. %1</source>
-        <translation>Impossible d'importer les règles. %1</translation>
+        <translation>Impossible d&apos;importer les règles. %1</translation>
     </message>
 </context>
 <context>
@@ -1032,7 +1034,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>the app</source>
-        <translation>l'application</translation>
+        <translation>l&apos;application</translation>
     </message>
 </context>
 <context>
@@ -1048,12 +1050,20 @@ les règles dans FILE.</translation>
         <source>Filter</source>
         <translation>Filtrer</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
-        <translation>Chaque fichier s'ouvre dans l'application désignée par sa règle</translation>
+        <translation>Chaque fichier s&apos;ouvre dans l&apos;application désignée par sa règle</translation>
     </message>
     <message>
         <source>Drop files here</source>
@@ -1069,7 +1079,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Drop here to open in the normal default app</source>
-        <translation>Déposez ici pour ouvrir dans l'application par défaut habituelle</translation>
+        <translation>Déposez ici pour ouvrir dans l&apos;application par défaut habituelle</translation>
     </message>
     <message>
         <source>the file manager</source>
@@ -1078,7 +1088,7 @@ les règles dans FILE.</translation>
     <message numerus="yes">
         <source>%n web link(s) aren&apos;t files</source>
         <translation>
-            <numerusform>%n lien web n'est pas un fichier</numerusform>
+            <numerusform>%n lien web n&apos;est pas un fichier</numerusform>
             <numerusform>%n liens web ne sont pas des fichiers</numerusform>
         </translation>
     </message>
@@ -1095,15 +1105,15 @@ les règles dans FILE.</translation>
     <name>korvane::GuiApp</name>
     <message>
         <source>Your rules file couldn&apos;t be read, so it was kept as %1 and a new one was started.</source>
-        <translation>Votre fichier de règles n'a pas pu être lu ; il a été conservé sous le nom %1 et un nouveau fichier a été créé.</translation>
+        <translation>Votre fichier de règles n&apos;a pas pu être lu ; il a été conservé sous le nom %1 et un nouveau fichier a été créé.</translation>
     </message>
     <message>
         <source>Your rules couldn&apos;t be saved. %1</source>
-        <translation>Vos règles n'ont pas pu être enregistrées. %1</translation>
+        <translation>Vos règles n&apos;ont pas pu être enregistrées. %1</translation>
     </message>
     <message>
         <source>Later starts of Korvane can&apos;t reach this window: %1. Until that is fixed, opening files with Korvane may start another window, and the commands that change your rules or default apps refuse to run.</source>
-        <translation>Les prochains lancements de Korvane ne pourront pas joindre cette fenêtre : %1. Tant que ce n'est pas corrigé, ouvrir des fichiers avec Korvane peut ouvrir une autre fenêtre, et les commandes qui modifient vos règles ou vos applications par défaut refuseront de s'exécuter.</translation>
+        <translation>Les prochains lancements de Korvane ne pourront pas joindre cette fenêtre : %1. Tant que ce n&apos;est pas corrigé, ouvrir des fichiers avec Korvane peut ouvrir une autre fenêtre, et les commandes qui modifient vos règles ou vos applications par défaut refuseront de s&apos;exécuter.</translation>
     </message>
     <message>
         <source>Korvane</source>
@@ -1111,18 +1121,18 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Your last changes to the rules couldn&apos;t be saved.</source>
-        <translation>Vos dernières modifications des règles n'ont pas pu être enregistrées.</translation>
+        <translation>Vos dernières modifications des règles n&apos;ont pas pu être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>korvane::MainWindow</name>
     <message>
         <source>Drop on “Default apps” to open in the normal default app · on “Reveal in %1” to just reveal in %1</source>
-        <translation>Déposez sur « Applications par défaut » pour ouvrir dans l'application par défaut habituelle · sur « Afficher dans %1 » pour simplement afficher dans %1</translation>
+        <translation>Déposez sur « Applications par défaut » pour ouvrir dans l&apos;application par défaut habituelle · sur « Afficher dans %1 » pour simplement afficher dans %1</translation>
     </message>
     <message>
         <source>Hold %1 while dropping to open in the normal default app · Hold %2 to just reveal in %3</source>
-        <translation>Maintenez %1 en déposant pour ouvrir dans l'application par défaut habituelle · Maintenez %2 pour simplement afficher dans %3</translation>
+        <translation>Maintenez %1 en déposant pour ouvrir dans l&apos;application par défaut habituelle · Maintenez %2 pour simplement afficher dans %3</translation>
     </message>
     <message>
         <source>Add Rule</source>
@@ -1197,23 +1207,28 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>No rule matches this file. Which app should open it?</source>
-        <translation>Aucune règle ne correspond à ce fichier. Quelle application doit l'ouvrir ?</translation>
+        <translation>Aucune règle ne correspond à ce fichier. Quelle application doit l&apos;ouvrir ?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this file.</source>
-        <translation>%1 n'a proposé aucune application pour ce fichier.</translation>
+        <translation>%1 n&apos;a proposé aucune application pour ce fichier.</translation>
     </message>
     <message>
         <source>Always use this app (file has no extension)</source>
-        <translation>Toujours utiliser cette application (le fichier n'a pas d'extension)</translation>
-    </message>
-    <message>
-        <source>Always use this app for .%1</source>
-        <translation>Toujours utiliser cette application pour .%1</translation>
+        <translation>Toujours utiliser cette application (le fichier n&apos;a pas d&apos;extension)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1289,10 +1304,6 @@ les règles dans FILE.</translation>
         <translation>Plus</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 s'ouvre actuellement dans %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>aucune application</translation>
     </message>
@@ -1322,7 +1333,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>%1 has no registered file type for these extensions, so it can&apos;t have a default app for them.</source>
-        <translation>%1 n'a aucun type de fichier enregistré pour ces extensions ; aucune application par défaut ne peut donc leur être attribuée.</translation>
+        <translation>%1 n&apos;a aucun type de fichier enregistré pour ces extensions ; aucune application par défaut ne peut donc leur être attribuée.</translation>
     </message>
     <message>
         <source>No type group</source>
@@ -1332,16 +1343,78 @@ les règles dans FILE.</translation>
         <source>Other…</source>
         <translation>Autre…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Règle %1 : %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Supprimer la règle %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
     <message>
         <source>No rules yet</source>
-        <translation>Aucune règle pour l'instant</translation>
+        <translation>Aucune règle pour l&apos;instant</translation>
     </message>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>Ajoutez une règle, ou déposez un fichier et choisissez une application.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Règles</translation>
     </message>
 </context>
 <context>
@@ -1356,11 +1429,11 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>This desktop has no %1.</source>
-        <translation>Ce bureau n'a pas de %1.</translation>
+        <translation>Ce bureau n&apos;a pas de %1.</translation>
     </message>
     <message>
         <source>Keep the %1 icon</source>
-        <translation>Conserver l'icône de la %1</translation>
+        <translation>Conserver l&apos;icône de la %1</translation>
     </message>
     <message>
         <source>Korvane Settings</source>
@@ -1368,7 +1441,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>The %1 icon stays visible when the %2 icon is hidden, so the app is always reachable.</source>
-        <translation>L'icône de la %1 reste visible quand l'icône de la %2 est masquée, pour que l'application reste toujours accessible.</translation>
+        <translation>L&apos;icône de la %1 reste visible quand l&apos;icône de la %2 est masquée, pour que l&apos;application reste toujours accessible.</translation>
     </message>
     <message>
         <source>Dropped folders</source>

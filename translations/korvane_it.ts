@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>%1 is being changed by another Korvane; try again.</source>
-        <translation>%1 è in corso di modifica da parte di un'altra istanza di Korvane; riprova.</translation>
+        <translation>%1 è in corso di modifica da parte di un&apos;altra istanza di Korvane; riprova.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be locked for writing (%2.lock).</source>
@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>%1: the path is too long to hand to an app</source>
-        <translation>%1: il percorso è troppo lungo per essere passato a un'applicazione</translation>
+        <translation>%1: il percorso è troppo lungo per essere passato a un&apos;applicazione</translation>
     </message>
     <message>
         <source>the rule couldn&apos;t be saved. %1</source>
@@ -146,13 +146,13 @@
     <message numerus="yes">
         <source>there is no rule %1 (there are %n rules)</source>
         <translation>
-            <numerusform>la regola %1 non esiste (c'è %n regola)</numerusform>
+            <numerusform>la regola %1 non esiste (c&apos;è %n regola)</numerusform>
             <numerusform>la regola %1 non esiste (ci sono %n regole)</numerusform>
         </translation>
     </message>
     <message>
         <source>rule %1 has no replaced defaults on record, so there is nothing to restore</source>
-        <translation>per la regola %1 non risulta registrata alcuna applicazione predefinita sostituita, quindi non c'è nulla da ripristinare</translation>
+        <translation>per la regola %1 non risulta registrata alcuna applicazione predefinita sostituita, quindi non c&apos;è nulla da ripristinare</translation>
     </message>
     <message>
         <source>everything asked was done</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>something failed or was refused (a missing file or app, a launch or a write that failed, a default that didn&apos;t change)</source>
-        <translation>qualcosa non è riuscito o è stato rifiutato (un file o un'applicazione mancante, un avvio o una scrittura non riusciti, un'applicazione predefinita rimasta invariata)</translation>
+        <translation>qualcosa non è riuscito o è stato rifiutato (un file o un&apos;applicazione mancante, un avvio o una scrittura non riusciti, un&apos;applicazione predefinita rimasta invariata)</translation>
     </message>
     <message>
         <source>the command was used wrongly</source>
@@ -192,7 +192,7 @@ the application your rules name for it; a file that no rule claims is asked
 about in the window.</source>
         <translation>Senza un comando, Korvane apre la sua finestra; con dei file, li passa alla
 finestra come un unico rilascio, avviandola se non è in esecuzione. Ogni
-file si apre nell'applicazione che le tue regole gli assegnano; per un file
+file si apre nell&apos;applicazione che le tue regole gli assegnano; per un file
 che nessuna regola gestisce, la domanda viene posta nella finestra.</translation>
     </message>
     <message>
@@ -276,12 +276,12 @@ comando, apre la finestra e le passa i file come un unico rilascio.</translation
     </message>
     <message>
         <source>make rule N&apos;s app the default, or put back what it replaced</source>
-        <translation>rende predefinita l'applicazione della regola N, o ripristina ciò che ha sostituito</translation>
+        <translation>rende predefinita l&apos;applicazione della regola N, o ripristina ciò che ha sostituito</translation>
     </message>
     <message>
         <source>Makes the application of rule N (as &apos;korvane rules&apos; numbers them) the
 default for each of its extensions, or puts back the defaults it replaced.</source>
-        <translation>Rende l'applicazione della regola N (numerata come in «korvane rules»)
+        <translation>Rende l&apos;applicazione della regola N (numerata come in «korvane rules»)
 quella predefinita per ognuna delle sue estensioni, o ripristina le
 applicazioni predefinite che ha sostituito.</translation>
     </message>
@@ -297,10 +297,10 @@ applicazioni predefinite che ha sostituito.</translation>
         <source>Opens the files as one drop: each in the application your rules name, the
 files of one application in one launch. A file that no rule claims is
 asked about here: type the number of an application, or nothing to skip.</source>
-        <translation>Apre i file come un unico rilascio: ognuno nell'applicazione indicata dalle
+        <translation>Apre i file come un unico rilascio: ognuno nell&apos;applicazione indicata dalle
 tue regole, i file di una stessa applicazione in un solo avvio. Per un file
 che nessuna regola gestisce, la domanda viene posta qui: digita il numero
-di un'applicazione, o niente per saltarlo.</translation>
+di un&apos;applicazione, o niente per saltarlo.</translation>
     </message>
     <message>
         <source>Show the files in the file manager instead.</source>
@@ -331,7 +331,7 @@ di un'applicazione, o niente per saltarlo.</translation>
     </message>
     <message>
         <source>the Korvane window didn&apos;t say how the drop ended</source>
-        <translation>la finestra di Korvane non ha indicato l'esito del rilascio</translation>
+        <translation>la finestra di Korvane non ha indicato l&apos;esito del rilascio</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be reached: %1; opening here.</source>
@@ -384,8 +384,8 @@ senza aprire, registrare o modificare nulla.</translation>
 desktop, one line per finding, and exits 1 when there is any; or adds the
 rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>Elenca le regole, numerate in ordine di smistamento; oppure le verifica su
-questo desktop, una riga per problema, e termina con 1 se ce n'è qualcuno;
-oppure aggiunge le regole di FILE in fondo all'elenco; oppure scrive ogni
+questo desktop, una riga per problema, e termina con 1 se ce n&apos;è qualcuno;
+oppure aggiunge le regole di FILE in fondo all&apos;elenco; oppure scrive ogni
 regola in FILE.</translation>
     </message>
     <message>
@@ -463,7 +463,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>%1 is already the default.</source>
-        <translation>%1 è già l'applicazione predefinita.</translation>
+        <translation>%1 è già l&apos;applicazione predefinita.</translation>
     </message>
     <message>
         <source>not possible. %1</source>
@@ -472,7 +472,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>done. %1 is now the default.</source>
-        <translation>fatto. %1 è ora l'applicazione predefinita.</translation>
+        <translation>fatto. %1 è ora l&apos;applicazione predefinita.</translation>
     </message>
     <message>
         <source>nothing to restore.</source>
@@ -496,15 +496,15 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>the previous default app is unknown or no longer installed, so it was left as is.</source>
-        <translation>l'applicazione predefinita precedente è sconosciuta o non è più installata, quindi non è stato cambiato nulla.</translation>
+        <translation>l&apos;applicazione predefinita precedente è sconosciuta o non è più installata, quindi non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>restored; it had no default app before.</source>
-        <translation>ripristino eseguito; prima non c'era alcuna applicazione predefinita.</translation>
+        <translation>ripristino eseguito; prima non c&apos;era alcuna applicazione predefinita.</translation>
     </message>
     <message>
         <source>restored to %1.</source>
-        <translation>ripristino eseguito: %1 è di nuovo l'applicazione predefinita.</translation>
+        <translation>ripristino eseguito: %1 è di nuovo l&apos;applicazione predefinita.</translation>
     </message>
     <message>
         <source>restored, but the record couldn&apos;t be updated: %1</source>
@@ -512,17 +512,17 @@ regola in FILE.</translation>
         <translation>ripristino eseguito, ma è impossibile aggiornare il registro: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
-        <translation>L'applicazione di questa regola non è stata trovata. Scegli prima un'applicazione.</translation>
+        <translation>L&apos;applicazione di questa regola non è stata trovata. Scegli prima un&apos;applicazione.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
-        <translation>Aggiungi prima almeno un'estensione. Non è possibile impostare un'applicazione predefinita per i gruppi di tipi.</translation>
+        <translation>Aggiungi prima almeno un&apos;estensione. Non è possibile impostare un&apos;applicazione predefinita per i gruppi di tipi.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -633,7 +633,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>choose an app for this rule.</source>
-        <translation>scegli un'applicazione per questa regola.</translation>
+        <translation>scegli un&apos;applicazione per questa regola.</translation>
     </message>
     <message>
         <source>%1 by rule %2</source>
@@ -645,10 +645,6 @@ regola in FILE.</translation>
         <translation>non si applica mai: le regole precedenti prendono tutti i suoi file (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 è anche nella regola %2, che ha la precedenza per questa estensione.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>impossibile trovare %1.</translation>
     </message>
@@ -657,13 +653,19 @@ regola in FILE.</translation>
         <translation>%1 accetta un solo file alla volta: un rilascio di più file la avvia una volta per ciascuno, mai una volta sola per tutti.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>.%1 non può terminare alcun nome di file.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 non ha alcun tipo registrato per .%2, quindi «Imposta come predefinita» non può funzionare per questa estensione; lo smistamento sì.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -762,7 +764,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>%1 is not an installed application.</source>
-        <translation>%1 non è un'applicazione installata.</translation>
+        <translation>%1 non è un&apos;applicazione installata.</translation>
     </message>
     <message>
         <source>%1 couldn&apos;t be removed.</source>
@@ -864,8 +866,8 @@ regola in FILE.</translation>
         <source>%n for a missing app</source>
         <comment>files</comment>
         <translation>
-            <numerusform>%n per un'applicazione mancante</numerusform>
-            <numerusform>%n per un'applicazione mancante</numerusform>
+            <numerusform>%n per un&apos;applicazione mancante</numerusform>
+            <numerusform>%n per un&apos;applicazione mancante</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -943,7 +945,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Rule %1 of that file has an extension longer than any real one, so no rules were imported.</source>
-        <translation>La regola %1 di quel file ha un'estensione più lunga di qualsiasi estensione reale, quindi non è stata importata alcuna regola.</translation>
+        <translation>La regola %1 di quel file ha un&apos;estensione più lunga di qualsiasi estensione reale, quindi non è stata importata alcuna regola.</translation>
     </message>
     <message numerus="yes">
         <source>Exported %n rule(s)</source>
@@ -1032,14 +1034,14 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>the app</source>
-        <translation>l'applicazione</translation>
+        <translation>l&apos;applicazione</translation>
     </message>
 </context>
 <context>
     <name>korvane::AppChooser</name>
     <message>
         <source>Choose an App</source>
-        <translation>Scegli un'applicazione</translation>
+        <translation>Scegli un&apos;applicazione</translation>
     </message>
 </context>
 <context>
@@ -1048,12 +1050,20 @@ regola in FILE.</translation>
         <source>Filter</source>
         <translation>Filtra</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
-        <translation>Ogni file si apre nell'applicazione indicata dalla sua regola</translation>
+        <translation>Ogni file si apre nell&apos;applicazione indicata dalla sua regola</translation>
     </message>
     <message>
         <source>Drop files here</source>
@@ -1069,7 +1079,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Drop here to open in the normal default app</source>
-        <translation>Rilascia qui per aprire nell'applicazione predefinita abituale</translation>
+        <translation>Rilascia qui per aprire nell&apos;applicazione predefinita abituale</translation>
     </message>
     <message>
         <source>the file manager</source>
@@ -1103,7 +1113,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Later starts of Korvane can&apos;t reach this window: %1. Until that is fixed, opening files with Korvane may start another window, and the commands that change your rules or default apps refuse to run.</source>
-        <translation>Gli avvii successivi di Korvane non possono raggiungere questa finestra: %1. Finché il problema non viene risolto, aprire file con Korvane potrebbe avviare un'altra finestra, e i comandi che modificano le tue regole o le applicazioni predefinite si rifiutano di funzionare.</translation>
+        <translation>Gli avvii successivi di Korvane non possono raggiungere questa finestra: %1. Finché il problema non viene risolto, aprire file con Korvane potrebbe avviare un&apos;altra finestra, e i comandi che modificano le tue regole o le applicazioni predefinite si rifiutano di funzionare.</translation>
     </message>
     <message>
         <source>Korvane</source>
@@ -1118,11 +1128,11 @@ regola in FILE.</translation>
     <name>korvane::MainWindow</name>
     <message>
         <source>Drop on “Default apps” to open in the normal default app · on “Reveal in %1” to just reveal in %1</source>
-        <translation>Rilascia su «Applicazioni predefinite» per aprire nell'applicazione predefinita abituale · su «Mostra con %1» per mostrare soltanto con %1</translation>
+        <translation>Rilascia su «Applicazioni predefinite» per aprire nell&apos;applicazione predefinita abituale · su «Mostra con %1» per mostrare soltanto con %1</translation>
     </message>
     <message>
         <source>Hold %1 while dropping to open in the normal default app · Hold %2 to just reveal in %3</source>
-        <translation>Tieni premuto %1 durante il rilascio per aprire nell'applicazione predefinita abituale · Tieni premuto %2 per mostrare soltanto con %3</translation>
+        <translation>Tieni premuto %1 durante il rilascio per aprire nell&apos;applicazione predefinita abituale · Tieni premuto %2 per mostrare soltanto con %3</translation>
     </message>
     <message>
         <source>Add Rule</source>
@@ -1185,7 +1195,7 @@ regola in FILE.</translation>
     <name>korvane::PendingFilesDialog</name>
     <message>
         <source>Choose another app…</source>
-        <translation>Scegli un'altra applicazione…</translation>
+        <translation>Scegli un&apos;altra applicazione…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1208,12 +1218,17 @@ regola in FILE.</translation>
         <translation>Usa sempre questa applicazione (il file non ha estensione)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>Usa sempre questa applicazione per .%1</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1289,10 +1304,6 @@ regola in FILE.</translation>
         <translation>Altro</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 attualmente si apre con %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>nessuna applicazione</translation>
     </message>
@@ -1322,7 +1333,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>%1 has no registered file type for these extensions, so it can&apos;t have a default app for them.</source>
-        <translation>%1 non ha alcun tipo di file registrato per queste estensioni, quindi non è possibile impostare un'applicazione predefinita per esse.</translation>
+        <translation>%1 non ha alcun tipo di file registrato per queste estensioni, quindi non è possibile impostare un&apos;applicazione predefinita per esse.</translation>
     </message>
     <message>
         <source>No type group</source>
@@ -1331,6 +1342,64 @@ regola in FILE.</translation>
     <message>
         <source>Other…</source>
         <translation>Altro…</translation>
+    </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Regola %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Elimina regola %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1341,14 +1410,18 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
-        <translation>Aggiungi una regola, oppure rilascia un file e scegli un'applicazione.</translation>
+        <translation>Aggiungi una regola, oppure rilascia un file e scegli un&apos;applicazione.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Regole</translation>
     </message>
 </context>
 <context>
     <name>korvane::SettingsWindow</name>
     <message>
         <source>Launch at login</source>
-        <translation>Avvia all'accesso</translation>
+        <translation>Avvia all&apos;accesso</translation>
     </message>
     <message>
         <source>Show in the %1</source>
@@ -1360,7 +1433,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Keep the %1 icon</source>
-        <translation>Mantieni l'icona in %1</translation>
+        <translation>Mantieni l&apos;icona in %1</translation>
     </message>
     <message>
         <source>Korvane Settings</source>
@@ -1368,7 +1441,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>The %1 icon stays visible when the %2 icon is hidden, so the app is always reachable.</source>
-        <translation>L'icona in %1 resta visibile quando quella in %2 è nascosta, così l'applicazione è sempre raggiungibile.</translation>
+        <translation>L&apos;icona in %1 resta visibile quando quella in %2 è nascosta, così l&apos;applicazione è sempre raggiungibile.</translation>
     </message>
     <message>
         <source>Dropped folders</source>
@@ -1376,7 +1449,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
-        <translation>Impossibile modificare «Avvia all'accesso»: %1</translation>
+        <translation>Impossibile modificare «Avvia all&apos;accesso»: %1</translation>
     </message>
 </context>
 <context>

@@ -36,7 +36,7 @@
     <name>CliText</name>
     <message>
         <source>Check its rule with &apos;korvane rules&apos;.</source>
-        <translation>'korvane rules' でそのルールを確認してください。</translation>
+        <translation>&apos;korvane rules&apos; でそのルールを確認してください。</translation>
     </message>
     <message>
         <source>the current folder can&apos;t be read, so the files can&apos;t be found</source>
@@ -260,7 +260,7 @@ command, opens the window and hands it the files as one drop.</source>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation>'%1' は不明なコマンドです</translation>
+        <translation>&apos;%1&apos; は不明なコマンドです</translation>
     </message>
     <message>
         <source>the Korvane window is running; make this change there, or quit it first</source>
@@ -277,12 +277,12 @@ command, opens the window and hands it the files as one drop.</source>
     <message>
         <source>Makes the application of rule N (as &apos;korvane rules&apos; numbers them) the
 default for each of its extensions, or puts back the defaults it replaced.</source>
-        <translation>ルール N ('korvane rules' が表示する番号) のアプリを、その各拡張子の
+        <translation>ルール N (&apos;korvane rules&apos; が表示する番号) のアプリを、その各拡張子の
 既定のアプリにします。または、置き換えた既定のアプリを復元します。</translation>
     </message>
     <message>
         <source>default takes &apos;set N&apos; or &apos;restore N&apos;</source>
-        <translation>default には 'set N' または 'restore N' を指定してください</translation>
+        <translation>default には &apos;set N&apos; または &apos;restore N&apos; を指定してください</translation>
     </message>
     <message>
         <source>open the files as one drop</source>
@@ -506,17 +506,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>復元しましたが、記録を更新できませんでした: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>このルールのアプリが見つかりませんでした。先にアプリを選択してください。</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>先に拡張子を 1 つ以上追加してください。種類グループは既定に設定できません。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -628,10 +628,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>適用されることはありません: 前にあるルールがすべてのファイルを受け持ちます (%1)。</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 はルール %2 にもあり、そちらが優先されます。</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>%1 が見つかりませんでした。</translation>
     </message>
@@ -640,13 +636,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>%1 は一度に 1 つのファイルしか受け取りません: 複数のファイルをドロップすると、まとめて 1 回ではなく、ファイルごとに 1 回ずつ起動します。</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>.%1 で終わるファイル名はありえません。</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 には .%2 に登録された種類がないため、「既定に設定」は使えません。振り分けは引き続き機能します。</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1019,14 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Filter</source>
         <translation>フィルター</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1176,12 +1186,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>常にこのアプリを使う (拡張子のないファイル)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>.%1 には常にこのアプリを使う</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1256,10 +1271,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>その他の操作</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 は現在 %2 で開かれます</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>アプリなし</translation>
     </message>
@@ -1299,6 +1310,64 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Other…</source>
         <translation>その他…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">ルール %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">ルール %1 の削除</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1309,6 +1378,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>ルールを追加するか、ファイルをドロップしてアプリを選んでください。</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">ルール</translation>
     </message>
 </context>
 <context>

@@ -512,17 +512,17 @@ regra em FILE.</translation>
         <translation>restaurado, mas não foi possível atualizar o registro: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>O aplicativo desta regra não foi encontrado. Escolha um aplicativo primeiro.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>Adicione pelo menos uma extensão primeiro. Grupos de tipos não podem ter aplicativo padrão.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -645,10 +645,6 @@ regra em FILE.</translation>
         <translation>nunca se aplica: regras anteriores ficam com todos os seus arquivos (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 também está na regra %2, que tem prioridade para essa extensão.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>%1 não foi encontrado.</translation>
     </message>
@@ -657,13 +653,19 @@ regra em FILE.</translation>
         <translation>%1 aceita um arquivo por vez: soltar vários arquivos o inicia uma vez para cada um, nunca uma vez para todos.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>nenhum nome de arquivo pode terminar em .%1.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 não tem nenhum tipo registrado para .%2, então “Tornar padrão” não funciona para essa extensão; o encaminhamento continua funcionando.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1050,14 @@ regra em FILE.</translation>
         <source>Filter</source>
         <translation>Filtrar</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1208,12 +1218,17 @@ regra em FILE.</translation>
         <translation>Sempre usar este aplicativo (o arquivo não tem extensão)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>Sempre usar este aplicativo para .%1</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1289,10 +1304,6 @@ regra em FILE.</translation>
         <translation>Mais</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 atualmente abre com %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>nenhum aplicativo</translation>
     </message>
@@ -1332,6 +1343,64 @@ regra em FILE.</translation>
         <source>Other…</source>
         <translation>Outro…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Regra %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Excluir regra %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1342,6 +1411,10 @@ regra em FILE.</translation>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>Adicione uma regra, ou solte um arquivo e escolha um aplicativo.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Regras</translation>
     </message>
 </context>
 <context>

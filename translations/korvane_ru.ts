@@ -517,17 +517,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>восстановлено, но не удалось обновить запись: %1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1: %2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>Приложение для этого правила не найдено. Сначала выберите приложение.</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>Сначала добавьте хотя бы одно расширение. Группы типов нельзя назначить по умолчанию.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -661,10 +661,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>никогда не применяется: все его файлы забирают правила выше (%1).</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 есть и в правиле %2, которое для него имеет приоритет.</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>приложение %1 не найдено.</translation>
     </message>
@@ -673,13 +669,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>%1 принимает только по одному файлу: при перетаскивании нескольких файлов приложение запускается для каждого отдельно, а не один раз для всех.</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>ни одно имя файла не может оканчиваться на .%1.</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 не имеет зарегистрированного типа для .%2, поэтому «Сделать по умолчанию» для него не сработает; распределение файлов при этом работает.</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1078,6 +1080,14 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Filter</source>
         <translation>Фильтр</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1239,12 +1249,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>Всегда использовать это приложение (у файла нет расширения)</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>Всегда использовать это приложение для .%1</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1321,10 +1336,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>Ещё</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>Приложение для .%1 сейчас: %2</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>не задано</translation>
     </message>
@@ -1364,6 +1375,64 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Other…</source>
         <translation>Другое…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">Правило %1: %2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">Удаление правила %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1374,6 +1443,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>Добавьте правило или перетащите файл и выберите приложение.</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">Правила</translation>
     </message>
 </context>
 <context>

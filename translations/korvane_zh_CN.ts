@@ -503,17 +503,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>已恢复，但无法更新记录：%1</translation>
     </message>
     <message>
-        <source>.%1: %2</source>
-        <comment>an extension, what became of its default</comment>
-        <translation>.%1：%2</translation>
-    </message>
-    <message>
         <source>The app for this rule wasn&apos;t found. Choose an app first.</source>
         <translation>未找到此规则的应用。请先选择一个应用。</translation>
     </message>
     <message>
         <source>Add at least one extension first. Type groups can&apos;t be set as defaults.</source>
         <translation>请先添加至少一个扩展名。类型组不能设为默认。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>an extension, what became of its default</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -625,10 +625,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>从不生效：前面的规则已接管其所有文件（%1）。</translation>
     </message>
     <message>
-        <source>.%1 is also in rule %2, which wins for it.</source>
-        <translation>.%1 也在规则 %2 中，并以该规则为准。</translation>
-    </message>
-    <message>
         <source>%1 wasn&apos;t found.</source>
         <translation>未找到 %1。</translation>
     </message>
@@ -637,13 +633,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>%1 一次只接受一个文件：拖放多个文件时会为每个文件分别启动一次，而不会一次全部打开。</translation>
     </message>
     <message>
-        <source>.%1 can&apos;t end any file name.</source>
-        <translation>.%1 不能作为任何文件名的结尾。</translation>
+        <source>%1 is also in rule %2, which wins for it.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 has no registered type for .%2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
-        <comment>%1: the desktop</comment>
-        <translation>%1 没有为 .%2 注册类型，因此“设为默认”对其无效；分派仍然有效。</translation>
+        <source>%1 can&apos;t end any file name.</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
+        <comment>%1: the desktop, %2: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1014,6 +1016,14 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Filter</source>
         <translation>筛选</translation>
     </message>
+    <message>
+        <source>Filter apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::DropZone</name>
@@ -1173,12 +1183,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>始终使用此应用（文件没有扩展名）</translation>
     </message>
     <message>
-        <source>Always use this app for .%1</source>
-        <translation>始终使用此应用打开 .%1 文件</translation>
-    </message>
-    <message>
         <source>%1 of %2</source>
         <translation>第 %1 个，共 %2 个</translation>
+    </message>
+    <message>
+        <source>Suggested apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1253,10 +1268,6 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>更多</translation>
     </message>
     <message>
-        <source>.%1 currently opens in %2</source>
-        <translation>.%1 文件目前由 %2 打开</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>无应用</translation>
     </message>
@@ -1296,6 +1307,64 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Other…</source>
         <translation>其他…</translation>
     </message>
+    <message>
+        <source>%1 currently opens in %2</source>
+        <comment>%1: an extension, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a control, the rule it acts on</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rule %1: %2</source>
+        <translation type="unfinished">规则 %1：%2</translation>
+    </message>
+    <message>
+        <source>Delete rule %1</source>
+        <translation type="unfinished">删除规则 %1</translation>
+    </message>
+    <message>
+        <source>Delete rule %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1306,6 +1375,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Add a rule, or drop a file and pick an app.</source>
         <translation>添加一条规则，或拖放一个文件并选择应用。</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation type="unfinished">规则</translation>
     </message>
 </context>
 <context>

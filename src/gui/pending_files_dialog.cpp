@@ -76,8 +76,8 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
         m_always->setText(tr("Always use this app (file has no extension)"));
         m_always->setEnabled(false); // nothing to keep: never shown ticked
     } else {
-        m_always->setText(
-            tr("Always use this app for .%1").arg(Wording::mnemonicSafe(m_extension)));
+        m_always->setText(tr("Always use this app for %1", "%1: an extension")
+                              .arg(Wording::mnemonicSafe(Wording::extension(m_extension))));
         m_always->setChecked(true);
     }
 

@@ -269,8 +269,9 @@ void RuleRow::refreshIfNeeded() {
 QStringList RuleRow::infoLines() const {
     QStringList lines;
     for (const RuleLookup::CurrentDefault& info : m_infos) {
-        lines << tr(".%1 currently opens in %2")
-                     .arg(info.extension, info.appName.isEmpty() ? tr("no app") : info.appName);
+        lines << tr("%1 currently opens in %2", "%1: an extension, %2: an app")
+                     .arg(Wording::extension(info.extension),
+                          info.appName.isEmpty() ? tr("no app") : Wording::isolated(info.appName));
     }
     return lines;
 }

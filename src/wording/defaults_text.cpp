@@ -77,8 +77,8 @@ QString said(const DefaultOutcome& outcome, const QString& systemName) {
 } // namespace
 
 QString defaultOutcomeText(const DefaultOutcome& outcome, const QString& systemName) {
-    return DefaultsText::tr(".%1: %2", "an extension, what became of its default")
-        .arg(outcome.extension, said(outcome, systemName));
+    return DefaultsText::tr("%1: %2", "an extension, what became of its default")
+        .arg(Wording::extension(outcome.extension), said(outcome, systemName));
 }
 
 QString defaultsReportText(const DefaultsReport& report, const QString& systemName) {

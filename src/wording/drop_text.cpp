@@ -20,13 +20,13 @@ QString revealText(const DropReport::Reveal& reveal, const DropWords& words) {
     if (!reveal.shownBy.isEmpty()) {
         return reveal.folders ? DropText::tr("Revealed %n folder(s) in %1", "%1: the file manager",
                                              int(reveal.items))
-                                    .arg(reveal.shownBy)
+                                    .arg(Wording::isolated(reveal.shownBy))
                               : DropText::tr("Revealed %n item(s) in %1", "%1: the file manager",
                                              int(reveal.items))
-                                    .arg(reveal.shownBy);
+                                    .arg(Wording::isolated(reveal.shownBy));
     }
     return DropText::tr("Opened %n folder(s) in %1", "%1: the file manager", int(reveal.parents))
-        .arg(words.fileManagerName);
+        .arg(Wording::isolated(words.fileManagerName));
 }
 
 QString missingAppsText(const DropReport& report, const DropWords& words) {
@@ -38,7 +38,7 @@ QString missingAppsText(const DropReport& report, const DropWords& words) {
     }
     QStringList parts;
     if (names.size() == 1) {
-        parts << DropText::tr("%1 wasn't found.").arg(names.first());
+        parts << DropText::tr("%1 wasn't found.").arg(Wording::isolated(names.first()));
     } else if (names.size() > 1) {
         parts << DropText::tr("%n app(s) weren't found: %1.", nullptr, int(names.size()))
                      .arg(Wording::listed(names));
@@ -63,7 +63,7 @@ QString openedText(const DropReport& report) {
     }
     return apps.size() == 1
                ? DropText::tr("Opened %n file(s) in %1", "%1: an app's name", int(openedFiles))
-                     .arg(apps.first())
+                     .arg(Wording::isolated(apps.first()))
                : DropText::tr("Opened %n file(s) in %1", "%1: a number of apps", int(openedFiles))
                      .arg(DropText::tr("%n app(s)", "files opened in them", int(apps.size())));
 }
@@ -84,8 +84,8 @@ QString dropSummary(const DropReport& report, const DropWords& words) {
     parts << openedText(report);
     for (const DropReport::Launch& launch : report.launches) {
         if (!launch.error.isEmpty()) {
-            parts
-                << DropText::tr("%1 couldn't open the file (%2)").arg(launch.appName, launch.error);
+            parts << DropText::tr("%1 couldn't open the file (%2)")
+                         .arg(Wording::isolated(launch.appName), launch.error);
         }
     }
     if (report.reveal) {
@@ -94,7 +94,7 @@ QString dropSummary(const DropReport& report, const DropWords& words) {
     const int folders = int(report.folderCount);
     if (report.folders == DropReport::Folders::Opened) {
         parts << DropText::tr("Opened %n folder(s) in %1", "%1: the file manager", folders)
-                     .arg(words.fileManagerName);
+                     .arg(Wording::isolated(words.fileManagerName));
     } else if (report.folders == DropReport::Folders::Ignored) {
         parts << DropText::tr("Ignored %n folder(s)", nullptr, folders);
     }

@@ -27,31 +27,33 @@ QString findingText(const RuleDoctor::Finding& finding, const QString& systemNam
         for (const RuleDoctor::Taken& taken : finding.taken) {
             takers << FindingText::tr("%1 by rule %2", "an extension or group, a rule's number")
                           .arg(taken.group ? Wording::groupName(*taken.group)
-                                           : u'.' + taken.extension)
+                                           : Wording::extension(taken.extension))
                           .arg(taken.rule + 1);
         }
         return FindingText::tr("never applies: earlier rules take all its files (%1).")
             .arg(Wording::listed(takers));
     }
     case Finding::Overlap:
-        return FindingText::tr(".%1 is also in rule %2, which wins for it.")
-            .arg(finding.extension)
+        return FindingText::tr("%1 is also in rule %2, which wins for it.", "%1: an extension")
+            .arg(Wording::extension(finding.extension))
             .arg(finding.otherRule + 1);
     case Finding::NamesKorvane:
         return Wording::korvaneOpensNothingSentence();
     case Finding::MissingApp:
-        return FindingText::tr("%1 wasn't found.").arg(Wording::appName(finding.appName));
+        return FindingText::tr("%1 wasn't found.")
+            .arg(Wording::isolated(Wording::appName(finding.appName)));
     case Finding::OneFileAtATime:
         return FindingText::tr("%1 takes one file at a time: a drop of several files starts it "
                                "once for each, never once for all.")
-            .arg(finding.appName);
+            .arg(Wording::isolated(finding.appName));
     case Finding::NoFileName:
-        return FindingText::tr(".%1 can't end any file name.").arg(finding.extension);
+        return FindingText::tr("%1 can't end any file name.", "%1: an extension")
+            .arg(Wording::extension(finding.extension));
     case Finding::UnknownExtension:
-        return FindingText::tr("%1 has no registered type for .%2, so \"Make default\" can't "
+        return FindingText::tr("%1 has no registered type for %2, so \"Make default\" can't "
                                "work for it; routing still does.",
-                               "%1: the desktop")
-            .arg(Wording::capitalised(systemName), finding.extension);
+                               "%1: the desktop, %2: an extension")
+            .arg(Wording::capitalised(systemName), Wording::extension(finding.extension));
     }
     return QString();
 }

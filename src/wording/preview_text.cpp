@@ -20,10 +20,10 @@ QString foldersText(qsizetype count, FolderBehavior behavior, const Platform& pl
     switch (behavior.value()) {
     case FolderBehavior::OpenInFileManager:
         return PreviewText::tr("%n folder(s) → open in %1", "%1: the file manager", n)
-            .arg(platform.fileManagerName());
+            .arg(Wording::isolated(platform.fileManagerName()));
     case FolderBehavior::RevealInFileManager:
         return PreviewText::tr("%n folder(s) → reveal in %1", "%1: the file manager", n)
-            .arg(platform.fileManagerName());
+            .arg(Wording::isolated(platform.fileManagerName()));
     case FolderBehavior::Ignore:
         return PreviewText::tr("%n folder(s) ignored", nullptr, n);
     }
@@ -38,9 +38,9 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
     if (plan.mode == DropMode::Reveal) {
         return more ? PreviewText::tr("Reveal %n item(s) and more in %1", "%1: the file manager",
                                       existing)
-                          .arg(platform.fileManagerName())
+                          .arg(Wording::isolated(platform.fileManagerName()))
                     : PreviewText::tr("Reveal %n item(s) in %1", "%1: the file manager", existing)
-                          .arg(platform.fileManagerName());
+                          .arg(Wording::isolated(platform.fileManagerName()));
     }
     if (plan.mode == DropMode::Defaults) {
         return more ? PreviewText::tr("Open %n file(s) and more in their default apps", nullptr,
@@ -49,7 +49,7 @@ QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavi
     }
     QStringList parts;
     for (const AppGroup& group : plan.groups.list()) {
-        const QString app = AppResolver::displayName(group.app, platform);
+        const QString app = Wording::isolated(AppResolver::displayName(group.app, platform));
         const int files = int(group.files.size());
         // The first part names files; the ones after it only count them.
         parts << (parts.isEmpty() ? PreviewText::tr("%n file(s) → %1", "%1: an app", files)
@@ -77,10 +77,10 @@ QString folderBehaviorLabel(FolderBehavior behavior, const Platform& platform) {
     switch (behavior.value()) {
     case FolderBehavior::OpenInFileManager:
         return PreviewText::tr("Open in %1", "%1: the file manager")
-            .arg(platform.fileManagerName());
+            .arg(Wording::isolated(platform.fileManagerName()));
     case FolderBehavior::RevealInFileManager:
         return PreviewText::tr("Reveal in %1", "%1: the file manager")
-            .arg(platform.fileManagerName());
+            .arg(Wording::isolated(platform.fileManagerName()));
     case FolderBehavior::Ignore:
         return PreviewText::tr("Ignore", "folders");
     }

@@ -82,11 +82,25 @@ public:
     // Text for the window: control characters become their visible symbols (U+2400 on),
     // invisible ones their escape, and bytes of a file name that are not UTF-8 the replacement
     // character.
+    // The isolates that isolated() makes stay: what they enclose is shown safely already.
     static QString visible(const QString& text, bool keepLineBreaks = false) {
         QString shown;
         shown.reserve(text.size());
-        for (QChar c : text) {
+        qsizetype isolateEnd = -1;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
             const char16_t u = c.unicode();
+            if (u == kFirstStrongIsolate && isolateEnd < i) {
+                isolateEnd = isolatedEnd(text, i);
+                if (isolateEnd > i) {
+                    shown += c;
+                    continue;
+                }
+            }
+            if (u == kPopDirectionalIsolate && i == isolateEnd) {
+                shown += c;
+                continue;
+            }
             if (u < 0x20 && !(u == u'\n' && keepLineBreaks)) {
                 shown += QChar(char16_t(0x2400 + u));
             } else if (u == 0x7f) {
@@ -100,6 +114,38 @@ public:
             }
         }
         return shown;
+    }
+    // A name or extension inside a sentence of the window keeps its own direction: in a
+    // right-to-left language ".md" stays ".md" and "Text Editor (2)" keeps its parenthesis.
+    // Only in a right-to-left window; the command line and left-to-right text take it as it is.
+    static QString isolated(const QString& name) {
+        if (!QCoreApplication::instance() ||
+            !QCoreApplication::instance()->inherits("QGuiApplication") ||
+            QCoreApplication::translate("QGuiApplication", "QT_LAYOUT_DIRECTION") !=
+                QLatin1String("RTL")) {
+            return name;
+        }
+        return QChar(kFirstStrongIsolate) + visible(name) + QChar(kPopDirectionalIsolate);
+    }
+    // An extension with its dot, as a sentence names it: ".md".
+    static QString extension(const QString& ext) { return isolated(u'.' + ext); }
+
+private:
+    static constexpr char16_t kFirstStrongIsolate = 0x2068;
+    static constexpr char16_t kPopDirectionalIsolate = 0x2069;
+    // The index of the PDI closing the isolate that opens at `open`, with no other isolate or
+    // embedding control inside; -1 when there is none.
+    static qsizetype isolatedEnd(const QString& text, qsizetype open) {
+        for (qsizetype i = open + 1; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            if (u == kPopDirectionalIsolate) {
+                return i;
+            }
+            if ((u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2068)) {
+                return -1;
+            }
+        }
+        return -1;
     }
 };
 
