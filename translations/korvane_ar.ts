@@ -538,7 +538,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -715,17 +715,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>يوجد %1 أيضًا في القاعدة %2، ولها الأولوية فيه.</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن ينتهي أي اسم ملف بـ %1.</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>ليس لدى %1 نوع ملف مسجّل للامتداد %2، لذا لا يعمل «اجعله المبدئي» معه؛ لكن التوجيه ما زال يعمل.</translation>
     </message>
 </context>
 <context>
@@ -1168,11 +1168,11 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>رشّح التطبيقات</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيقات</translation>
     </message>
 </context>
 <context>
@@ -1343,12 +1343,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيقات المقترحة</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>استخدم هذا التطبيق دائمًا لملفات %1</translation>
     </message>
 </context>
 <context>
@@ -1470,60 +1470,60 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>تُفتح ملفات %1 حاليًا في %2</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>القاعدة %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>القاعدة %1: %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>القاعدة %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">القاعدة %1: %2</translation>
+        <translation>القاعدة %1: %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">حذف القاعدة %1</translation>
+        <translation>احذف القاعدة %1</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>احذف القاعدة %1: %2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>الامتدادات</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>امسح الامتدادات</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة الأنواع</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>انقل لأعلى</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>انقل لأسفل</translation>
     </message>
 </context>
 <context>
@@ -1538,7 +1538,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">القواعد</translation>
+        <translation>القواعد</translation>
     </message>
 </context>
 <context>

@@ -523,7 +523,7 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -656,17 +656,17 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist auch in Regel %2 enthalten, die dafür Vorrang hat.</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht am Ende eines Dateinamens stehen.</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen registrierten Typ für %2, daher funktioniert „Als Standard festlegen“ dafür nicht; die Verteilung funktioniert trotzdem.</translation>
     </message>
 </context>
 <context>
@@ -1053,11 +1053,11 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen filtern</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungen</translation>
     </message>
 </context>
 <context>
@@ -1224,12 +1224,12 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Anwendungen</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anwendung immer für %1 verwenden</translation>
     </message>
 </context>
 <context>
@@ -1347,60 +1347,60 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird derzeit geöffnet mit: %2</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1: %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">Regel %1: %2</translation>
+        <translation>Regel %1: %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">Löschen von Regel %1</translation>
+        <translation>Regel %1 löschen</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 löschen: %2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Endungen</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Endungen leeren</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>Typgruppe</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben verschieben</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten verschieben</translation>
     </message>
 </context>
 <context>
@@ -1415,7 +1415,7 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Regeln</translation>
+        <translation>Regeln</translation>
     </message>
 </context>
 <context>

@@ -521,7 +521,7 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -654,17 +654,17 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 también está en la regla %2, que tiene prioridad para ella.</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>ningún nombre de archivo puede terminar en %1.</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ningún tipo de archivo registrado para %2, así que «Establecer como predeterminada» no funciona para ella; el envío de archivos sigue funcionando.</translation>
     </message>
 </context>
 <context>
@@ -1051,11 +1051,11 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar aplicaciones</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones</translation>
     </message>
 </context>
 <context>
@@ -1222,12 +1222,12 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicaciones sugeridas</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>Usar siempre esta aplicación para %1</translation>
     </message>
 </context>
 <context>
@@ -1345,60 +1345,60 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>Los archivos %1 se abren actualmente con %2</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regla %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regla %1: %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regla %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">Regla %1: %2</translation>
+        <translation>Regla %1: %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">Eliminar la regla %1</translation>
+        <translation>Eliminar la regla %1</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la regla %1: %2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensiones</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpiar extensiones</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de tipos</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicación</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
 </context>
 <context>
@@ -1413,7 +1413,7 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Reglas</translation>
+        <translation>Reglas</translation>
     </message>
 </context>
 <context>

@@ -522,7 +522,7 @@ les règles dans FILE.</translation>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@ les règles dans FILE.</translation>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 figure aussi dans la règle %2, qui l&apos;emporte pour cette extension.</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut terminer aucun nom de fichier.</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucun type enregistré pour %2, donc « Définir par défaut » ne peut pas fonctionner pour cette extension ; l&apos;acheminement, si.</translation>
     </message>
 </context>
 <context>
@@ -1052,11 +1052,11 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer les applications</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications</translation>
     </message>
 </context>
 <context>
@@ -1223,12 +1223,12 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Applications suggérées</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toujours utiliser cette application pour %1</translation>
     </message>
 </context>
 <context>
@@ -1346,60 +1346,60 @@ les règles dans FILE.</translation>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;ouvre actuellement dans %2</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>règle %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>règle %1 : %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">Règle %1 : %2</translation>
+        <translation>Règle %1 : %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">Supprimer la règle %1</translation>
+        <translation>Supprimer la règle %1</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la règle %1 : %2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Extensions</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les extensions</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de types</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Application</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le haut</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le bas</translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1414,7 @@ les règles dans FILE.</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Règles</translation>
+        <translation>Règles</translation>
     </message>
 </context>
 <context>

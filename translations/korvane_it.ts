@@ -522,7 +522,7 @@ regola in FILE.</translation>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -655,17 +655,17 @@ regola in FILE.</translation>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 è anche nella regola %2, che ha la precedenza per questa estensione.</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può terminare alcun nome di file.</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha alcun tipo registrato per %2, quindi «Imposta come predefinita» non può funzionare per questa estensione; lo smistamento sì.</translation>
     </message>
 </context>
 <context>
@@ -1052,11 +1052,11 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtra applicazioni</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni</translation>
     </message>
 </context>
 <context>
@@ -1223,12 +1223,12 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazioni suggerite</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>Usa sempre questa applicazione per %1</translation>
     </message>
 </context>
 <context>
@@ -1346,60 +1346,60 @@ regola in FILE.</translation>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 attualmente si apre con %2</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regola %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regola %1: %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">Regola %1: %2</translation>
+        <translation>Regola %1: %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">Elimina regola %1</translation>
+        <translation>Elimina regola %1</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina regola %1: %2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Estensioni</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancella estensioni</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppo di tipi</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicazione</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
 </context>
 <context>
@@ -1414,7 +1414,7 @@ regola in FILE.</translation>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">Regole</translation>
+        <translation>Regole</translation>
     </message>
 </context>
 <context>

@@ -516,7 +516,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -638,17 +638,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はルール %2 にもあり、そちらが優先されます。</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名の末尾が %1 になることはありません。</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 には %2 に登録されたファイルの種類がないため、「既定に設定」は使えません。振り分けは引き続き機能します。</translation>
     </message>
 </context>
 <context>
@@ -1021,11 +1021,11 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリのフィルター</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ</translation>
     </message>
 </context>
 <context>
@@ -1191,12 +1191,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>提案されたアプリ</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 には常にこのアプリを使う</translation>
     </message>
 </context>
 <context>
@@ -1313,60 +1313,60 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は現在 %2 で開かれます</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ルール %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ルール %1: %2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ルール %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">ルール %1: %2</translation>
+        <translation>ルール %1: %2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">ルール %1 の削除</translation>
+        <translation>ルール %1 を削除</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ルール %1: %2 を削除</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張子</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>拡張子を消去</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>種類グループ</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
 </context>
 <context>
@@ -1381,7 +1381,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">ルール</translation>
+        <translation>ルール</translation>
     </message>
 </context>
 <context>

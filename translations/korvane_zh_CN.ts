@@ -513,7 +513,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1: %2</source>
         <comment>an extension, what became of its default</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -635,17 +635,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 is also in rule %2, which wins for it.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 也出现在规则 %2 中，并由该规则优先接管。</translation>
     </message>
     <message>
         <source>%1 can&apos;t end any file name.</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>任何文件名都不能以 %1 结尾。</translation>
     </message>
     <message>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 没有为 %2 注册文件类型，因此无法对其使用“设为默认”；分派仍然有效。</translation>
     </message>
 </context>
 <context>
@@ -1018,11 +1018,11 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Filter apps</source>
-        <translation type="unfinished"></translation>
+        <translation>筛选应用</translation>
     </message>
     <message>
         <source>Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
 </context>
 <context>
@@ -1188,12 +1188,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Suggested apps</source>
-        <translation type="unfinished"></translation>
+        <translation>推荐的应用</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>始终使用此应用打开 %1 文件</translation>
     </message>
 </context>
 <context>
@@ -1310,60 +1310,60 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>%1 currently opens in %2</source>
         <comment>%1: an extension, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 文件当前由 %2 打开</translation>
     </message>
     <message>
         <source>rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>规则 %1</translation>
     </message>
     <message>
         <source>rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>规则 %1：%2</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <comment>a control, the rule it acts on</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>Rule %1</source>
-        <translation type="unfinished"></translation>
+        <translation>规则 %1</translation>
     </message>
     <message>
         <source>Rule %1: %2</source>
-        <translation type="unfinished">规则 %1：%2</translation>
+        <translation>规则 %1：%2</translation>
     </message>
     <message>
         <source>Delete rule %1</source>
-        <translation type="unfinished">删除规则 %1</translation>
+        <translation>删除规则 %1</translation>
     </message>
     <message>
         <source>Delete rule %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>删除规则 %1：%2</translation>
     </message>
     <message>
         <source>Extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>扩展名</translation>
     </message>
     <message>
         <source>Clear extensions</source>
-        <translation type="unfinished"></translation>
+        <translation>清除扩展名</translation>
     </message>
     <message>
         <source>Type group</source>
-        <translation type="unfinished"></translation>
+        <translation>类型组</translation>
     </message>
     <message>
         <source>App</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移</translation>
     </message>
     <message>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移</translation>
     </message>
 </context>
 <context>
@@ -1378,7 +1378,7 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     </message>
     <message>
         <source>Rules</source>
-        <translation type="unfinished">规则</translation>
+        <translation>规则</translation>
     </message>
 </context>
 <context>

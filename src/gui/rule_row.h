@@ -23,6 +23,7 @@ class QVBoxLayout;
 namespace korvane {
 
 class AppChooser;
+class DropDown;
 class AppModel;
 class RuleHistory;
 
@@ -52,8 +53,8 @@ public:
     // Stacks the fields over the app and moves the commands into a menu, for a narrow row.
     void setCompact(bool compact);
     bool isCompact() const { return m_compact; }
-    // Whether a row of this width is laid out compact.
-    static bool compactAt(int width);
+    // Whether a row of this width is laid out compact: its parts side by side don't fit.
+    bool compactAt(int width) const;
     // Lays out the row's parts at once for its present size, rather than when asked later.
     void settle();
     // Edits go through `history`, which keeps them for undo; without one, straight to the store.
@@ -82,6 +83,8 @@ protected:
 
 private:
     static constexpr int kAppColumnWidth = 150;
+    static constexpr int kLeastFieldsWidth =
+        140;                                 // the least the extensions field gets beside the app
     static constexpr int kFieldsWidth = 480; // a wide window spreads the row, not the fields
     void write(const Rule& rule);
     void showFinding();
@@ -119,12 +122,12 @@ private:
     QLabel* m_grip;
     QCheckBox* m_enabled;
     QLineEdit* m_extensions;
-    QToolButton* m_groupButton;
+    DropDown* m_groupButton;
     QVBoxLayout* m_infoLayout;
     QLabel* m_appIcon;
     QLabel* m_appName;
     QLabel* m_appDetail;
-    QToolButton* m_appButton;
+    DropDown* m_appButton;
     QPushButton* m_makeDefault;
     QPushButton* m_restore;
     QToolButton* m_delete;

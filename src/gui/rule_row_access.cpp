@@ -1,6 +1,7 @@
 // What a row says to a screen reader, and how a keyboard moves its rule.
 #include "rule_history.h"
 #include "rule_row.h"
+#include "widgets/drop_down.h"
 #include "wording/wording.h"
 
 #include <QCheckBox>

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
+#include "widgets/drop_down.h"
 #include "wording/wording.h"
 
 #include <QActionGroup>

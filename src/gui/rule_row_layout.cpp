@@ -70,9 +70,15 @@ void RuleRow::arrange() {
     layout->addLayout(rowCommands);
 }
 
-bool RuleRow::compactAt(int width) {
-    // The fields, the app, the commands and the row's own buttons side by side need about this.
-    return width < 520;
+bool RuleRow::compactAt(int width) const {
+    // Side by side: the grip and switch, the fields (room for the group's drop-down as it reads
+    // unset), the app, the commands and the row's own buttons. Their words decide: German needs
+    // more than English.
+    const int fields = std::max(kLeastFieldsWidth, m_groupButton->widthFor(tr("Add type group…")));
+    const int commands = std::max(m_makeDefault->minimumWidth(), m_restore->minimumWidth());
+    const int sides = m_grip->sizeHint().width() + m_enabled->sizeHint().width() +
+                      m_delete->sizeHint().width() + 4 * 8 + 2 * 4;
+    return width < sides + fields + kAppColumnWidth + commands + 2 * 10;
 }
 
 void RuleRow::setCompact(bool compact) {

@@ -231,7 +231,7 @@ void RulesList::relayout() {
             m_live.insert(id, row);
         }
         // Narrow rows stack their parts; wrapped notes make a row's height follow its width.
-        row->setCompact(RuleRow::compactAt(rowWidth));
+        row->setCompact(row->compactAt(rowWidth));
         const int height =
             row->hasHeightForWidth() ? row->heightForWidth(rowWidth) : row->sizeHint().height();
         if (!m_heights.contains(id)) {

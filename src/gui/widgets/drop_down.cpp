@@ -15,9 +15,12 @@ DropDown::DropDown(QWidget* parent)
 }
 
 QSize DropDown::sizeHint() const {
+    return {widthFor(text()), QToolButton::sizeHint().height()};
+}
+
+int DropDown::widthFor(const QString& shown) const {
     // Advances are rounded; a pixel more keeps a text that fits from being elided.
-    return {kTextInset + fontMetrics().horizontalAdvance(text()) + 2 + kArrowSpace,
-            QToolButton::sizeHint().height()};
+    return kTextInset + fontMetrics().horizontalAdvance(shown) + 2 + kArrowSpace;
 }
 
 QSize DropDown::minimumSizeHint() const {

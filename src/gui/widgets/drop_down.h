@@ -12,6 +12,8 @@ public:
     explicit DropDown(QWidget* parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // The width that shows `text` in full.
+    int widthFor(const QString& text) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
