@@ -100,14 +100,19 @@ package: build-release
 lint: build lint-deps
 	run-clang-tidy -p build/debug -j $(JOBS) -quiet '$(CURDIR)/(src|tests|bench|tools)/'
 
-# Brings every language's files up to date with the texts of the sources, the launcher entry and
-# the AppStream metadata: new texts come in unfinished for the translators.
+# Brings every language's files (data/po/LINGUAS) up to date with the texts of the sources, the
+# launcher entry and the AppStream metadata, making those of a new language: new texts come in
+# unfinished for the translators.
 translations: deps
-	/usr/lib/qt6/bin/lupdate -silent -locations none src -ts $(filter-out %_en.ts,$(wildcard translations/*.ts))
-	/usr/lib/qt6/bin/lupdate -silent -locations none -pluralonly src -ts translations/korvane_en.ts
 	xgettext --from-code=UTF-8 --package-name=korvane --foreign-user -o data/po/korvane.pot \
 	  data/org.korvane.Korvane.desktop.in data/org.korvane.Korvane.metainfo.xml.in
-	for po in data/po/*.po; do msgmerge --quiet --update --backup=none "$$po" data/po/korvane.pot; done
+	for l in $$(cat data/po/LINGUAS); do \
+	  /usr/lib/qt6/bin/lupdate -silent -locations none -target-language $$l src \
+	    -ts translations/korvane_$$l.ts; \
+	  if [ -f data/po/$$l.po ]; then msgmerge --quiet --update --backup=none data/po/$$l.po data/po/korvane.pot; \
+	  else msginit --no-translator -l $$l.UTF-8 -i data/po/korvane.pot -o data/po/$$l.po; fi; \
+	done
+	/usr/lib/qt6/bin/lupdate -silent -locations none -pluralonly src -ts translations/korvane_en.ts
 
 # Fails on any unfinished or no longer used text in a shipped language.
 translations-check: deps
