@@ -49,18 +49,18 @@ private Q_SLOTS:
         columns<QString, int, QString, int>("rule", "outcome", "alert", "failures");
         row("done", "png>Sublime", int(Outcome::Applied),
             ".png: done. Sublime Text is now the default.", 0);
-        row("already", "png>Preview", int(Outcome::Applied),
-            ".png: Preview is already the default.", 0);
+        row("already", "png>Okular", int(Outcome::Applied), ".png: Okular is already the default.",
+            0);
         row("a failure does not stop the rest", "qqq,png>Sublime", int(Outcome::Applied),
             ".qqq: not possible. The test desktop has no registered file type for this extension.\n"
             ".png: done. Sublime Text is now the default.",
             1);
         row("error", "png>Sublime", int(Outcome::Error), ".png: not possible. Not allowed.", 1);
         row("another setting decides", "png>Sublime", int(Outcome::Ignored),
-            ".png: not changed. Preview still opens these files.", 1);
+            ".png: not changed. Okular still opens these files.", 1);
         row("app missing", "png>Gone", int(Outcome::Applied),
             "The app for this rule wasn't found. Choose an app first.", 0);
-        row("group only", "@images>Preview", int(Outcome::Applied),
+        row("group only", "@images>Okular", int(Outcome::Applied),
             "Add at least one extension first. Type groups can't be set as defaults.", 0);
     }
 
@@ -76,19 +76,19 @@ private Q_SLOTS:
         QCOMPARE(f.model->failures(), data<int>("failures"));
         QCOMPARE(f.model->defaultsVersion(), int(alert.startsWith('.'))); // the platform was asked
         QCOMPARE(f.platform.defaultApplicationForType({"image/png"}),
-                 recorded ? ModelFixture::kSublime : ModelFixture::kPreview);
+                 recorded ? ModelFixture::kSublime : ModelFixture::kOkular);
         DefaultAppManager& manager = f.model->defaultManager();
         QCOMPARE(readFile(manager.filePath()),
                  recorded ? QByteArray("{\"png\":{\"changedTo\":\"sublime.desktop\","
-                                       "\"previous\":\"/apps/preview.desktop\","
-                                       "\"previousBundleID\":\"preview.desktop\"},") +
+                                       "\"previous\":\"/apps/okular.desktop\","
+                                       "\"previousBundleID\":\"okular.desktop\"},") +
                                 later.mid(1)
                           : later);
         if (recorded) { // a second change keeps the earlier default, which restore puts back
-            QCOMPARE(run(manager, true, "png", ModelFixture::kTextEdit),
-                     ".png: done. TextEdit is now the default.");
-            QCOMPARE(run(manager, false, "png"), ".png: restored to Preview.");
-            QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
+            QCOMPARE(run(manager, true, "png", ModelFixture::kXed),
+                     ".png: done. Xed is now the default.");
+            QCOMPARE(run(manager, false, "png"), ".png: restored to Okular.");
+            QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kOkular);
         }
         QCOMPARE(run(manager, false, "png"), ".png: nothing to restore.");
         f.model->setAlertText({});
@@ -114,36 +114,35 @@ private Q_SLOTS:
         columns<QByteArray, int, QString>("record", "outcome", "sentence");
         auto png = [](const char* members) { return "{\"png\":{" + QByteArray(members) + "}}"; };
         row("no previous default known",
-            png("\"previousBundleID\":\"\",\"changedTo\":\"preview.desktop\""),
+            png("\"previousBundleID\":\"\",\"changedTo\":\"okular.desktop\""),
             int(Outcome::Applied),
             ".png: the previous default app is unknown or no longer installed, so it was left "
             "as is.");
         row("changed by hand since",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"x\""),
-            int(Outcome::Applied), ".png: left as it is; you changed it to Preview since.");
-        row("error",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"preview.desktop\""),
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"x\""), int(Outcome::Applied),
+            ".png: left as it is; you changed it to Okular since.");
+        row("error", png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"okular.desktop\""),
             int(Outcome::Error), ".png: not possible. Not allowed.");
         row("older record restored",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: restored to TextEdit.");
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Applied), ".png: restored to Xed.");
         row("no default before: the change is undone",
-            png("\"previous\":null,\"previousBundleID\":\"\",\"changedTo\":\"preview.desktop\""),
+            png("\"previous\":null,\"previousBundleID\":\"\",\"changedTo\":\"okular.desktop\""),
             int(Outcome::Applied), ".png: restored; it had no default app before.");
-        row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
+        row("an entry without its earlier app", png("\"changedTo\":\"okular.desktop\""),
             int(Outcome::Applied), ".png: nothing to restore.");
         row("not a record file", QByteArray("[\"png\"]"), int(Outcome::Applied),
             ".png: not possible. @/previous-defaults.json isn't a record Korvane can read, so it "
             "was left as it is.");
         row("a change cut short before it was made",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"sublime.desktop\","
                 "\"unconfirmed\":null"),
             int(Outcome::Applied),
             ".png: nothing to restore; the change was cut short before it was made.");
         row("a later change cut short before it was made",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
-                "\"unconfirmed\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: restored to TextEdit.");
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"sublime.desktop\","
+                "\"unconfirmed\":\"okular.desktop\""),
+            int(Outcome::Applied), ".png: restored to Xed.");
     }
 
     void restore() {
@@ -171,8 +170,8 @@ private Q_SLOTS:
         QTRY_COMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kSublime);
         DefaultAppManager next(f.platform, f.storeDirectory());
         next.setReadBackDelay(std::chrono::milliseconds(10));
-        QCOMPARE(run(next, false, "png"), ".png: restored to Preview.");
-        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
+        QCOMPARE(run(next, false, "png"), ".png: restored to Okular.");
+        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kOkular);
     }
 };
 

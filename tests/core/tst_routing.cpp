@@ -139,7 +139,7 @@ private Q_SLOTS:
             "rules", "files", "setup", "message", "opens", "pending", "failures");
         row("all deleted", "", "-a.md -b.md", "", "Those files aren't there any more.", "", "", 2);
         row("one deleted", "", "-a.md", "", "That file isn't there any more.", "", "", 1);
-        row("reveal", "md>TextEdit", "a.md b.txt docs/ -gone.md", "alt",
+        row("reveal", "md>Xed", "a.md b.txt docs/ -gone.md", "alt",
             "Revealed 3 items in Test Files", "", "", 1);
         row("reveal with no file manager answering", "", "a.md sub/b.md", "alt nofm",
             "Opened 2 folders in Test Files", "", "", 0);
@@ -149,24 +149,24 @@ private Q_SLOTS:
             "Opened 2 folders in Test Files", "", "", 0);
         row("revealed folders", "", "docs/", "revealInFinder", "Revealed 1 folder in Test Files",
             "", "", 0);
-        row("two rules, one app, one request", "md>TextEdit txt>TextEdit", "a.md b.txt c.md", "",
-            "Opened 3 files in TextEdit", "TextEdit: a.md, b.txt, c.md", "", 0);
-        row("groups in first-seen order", "md>TextEdit png>Preview", "p.png a.md q.png", "",
-            "Opened 3 files in 2 apps", "Preview: p.png, q.png | TextEdit: a.md", "", 0);
+        row("two rules, one app, one request", "md>Xed txt>Xed", "a.md b.txt c.md", "",
+            "Opened 3 files in Xed", "Xed: a.md, b.txt, c.md", "", 0);
+        row("groups in first-seen order", "md>Xed png>Okular", "p.png a.md q.png", "",
+            "Opened 3 files in 2 apps", "Okular: p.png, q.png | Xed: a.md", "", 0);
         row("every missing app named once, each file counted", "pdf>Gone zip>Lost md>Korvane",
             "a.pdf b.zip c.pdf d.md", "",
             "2 apps weren't found: Gone, Lost. Korvane can't open files for its own rules. Fix "
             "the rule below.",
             "", "", 4);
-        row("unmatched wait, deleted counted", "png>Preview", "a.md -b.md c.txt", "", "1 missing",
+        row("unmatched wait, deleted counted", "png>Okular", "a.md -b.md c.txt", "", "1 missing",
             "", "a.md c.txt", 1);
-        row("shift: the defaults", "png>TextEdit", "p.png x.qqq j.jpg", "shift",
-            "Opened 2 files in Preview", "Preview: p.png, j.jpg", "", 0);
-        row("everything at once", "md>TextEdit png>Preview @text>Sublime",
+        row("shift: the defaults", "png>Xed", "p.png x.qqq j.jpg", "shift",
+            "Opened 2 files in Okular", "Okular: p.png, j.jpg", "", 0);
+        row("everything at once", "md>Xed png>Okular @text>Sublime",
             "a.md b.txt -x.md p.png c.txt docs/ -y.md", "ignore",
-            "Opened 3 files in 2 apps \u00b7 Preview couldn't open the file (boom) \u00b7 "
+            "Opened 3 files in 2 apps \u00b7 Okular couldn't open the file (boom) \u00b7 "
             "Ignored 1 folder \u00b7 2 missing",
-            "TextEdit: a.md | Sublime Text: b.txt, c.txt | Preview: p.png", "", 3);
+            "Xed: a.md | Sublime Text: b.txt, c.txt | Okular: p.png", "", 3);
     }
 
     void handle() {
@@ -179,7 +179,7 @@ private Q_SLOTS:
             f.platform.setRevealer(QString());
         }
         if (message.contains("boom")) {
-            f.platform.setOpenOutcome(ModelFixture::kPreview, MemoryPlatform::Outcome::Error,
+            f.platform.setOpenOutcome(ModelFixture::kOkular, MemoryPlatform::Outcome::Error,
                                       "boom");
         }
         QSignalSpy flashed(f.model.get(), &AppModel::flashed);
@@ -209,13 +209,11 @@ private Q_SLOTS:
             "drop a.md b.txt c.md | answer Sublime always | dismiss", "b.txt",
             "Sublime Text: a.md, c.md", 2);
         row("files a later rule claims open together",
-            "drop a.md b.md c.md | rule md>TextEdit | cancel | dismiss", "-",
-            "TextEdit: b.md, c.md", 2);
-        row("no extension makes no rule", "drop README | answer TextEdit always", "-",
-            "TextEdit: README", 1);
+            "drop a.md b.md c.md | rule md>Xed | cancel | dismiss", "-", "Xed: b.md, c.md", 2);
+        row("no extension makes no rule", "drop README | answer Xed always", "-", "Xed: README", 1);
         row("a rule for the ending with a type of its own",
-            "drop a.tar.gz b.gz c.x.gz d.tar.gz | answer TextEdit always | dismiss", "b.gz c.x.gz",
-            "TextEdit: a.tar.gz, d.tar.gz", 2);
+            "drop a.tar.gz b.gz c.x.gz d.tar.gz | answer Xed always | dismiss", "b.gz c.x.gz",
+            "Xed: a.tar.gz, d.tar.gz", 2);
         row("dismissed while asking does nothing", "drop a.md b.md | dismiss", "a.md b.md", "", 1);
         row("a vanished file is skipped", "drop a.md b.md c.md | remove b.md | cancel | dismiss",
             "c.md", "", 1);
@@ -228,7 +226,7 @@ private Q_SLOTS:
     void pendingQueue() {
         ModelFixture f;
         QSignalSpy attention(f.model.get(), &AppModel::attentionNeeded);
-        f.addRule("png>Preview");
+        f.addRule("png>Okular");
         for (const QString& step : data<QString>("script").split(" | ")) {
             const QStringList words = step.split(u' ');
             if (words[0] == "drop") {
@@ -262,16 +260,16 @@ private Q_SLOTS:
     // gone.
     void lateLaunches() {
         auto f = std::make_unique<ModelFixture>();
-        f->addRules({"md>TextEdit", "png>Preview"});
-        f->platform.setOpenOutcome(ModelFixture::kTextEdit, MemoryPlatform::Outcome::Hold);
+        f->addRules({"md>Xed", "png>Okular"});
+        f->platform.setOpenOutcome(ModelFixture::kXed, MemoryPlatform::Outcome::Hold);
         QSignalSpy flashed(f->model.get(), &AppModel::flashed);
         f->model->handle(f->files({"a.md", "b.md"}), {});
         f->model->handle(f->files({"p.png"}), {});
         QTRY_COMPARE(flashed.size(), 1);
-        QCOMPARE(flashed.last().first().toString(), "Opened 1 file in Preview");
+        QCOMPARE(flashed.last().first().toString(), "Opened 1 file in Okular");
         f->platform.releaseHeld();
         QTRY_COMPARE(flashed.size(), 2);
-        QCOMPARE(flashed.last().first().toString(), "Opened 2 files in TextEdit");
+        QCOMPARE(flashed.last().first().toString(), "Opened 2 files in Xed");
 
         f->model->handle(f->files({"c.md"}), {});
         f->model.reset();

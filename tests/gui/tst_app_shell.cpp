@@ -144,7 +144,7 @@ private Q_SLOTS:
         Settings settings(dir.filePath("Korvane.conf"));
         writeFile(dir.filePath("Korvane/rules.json"), "not a rules file");
         GuiApp gui(platform, settings, dir.filePath("Korvane"));
-        gui.model().store().appendRules(rulesFrom({"md>TextEdit"}));
+        gui.model().store().appendRules(rulesFrom({"md>Xed"}));
         QTRY_VERIFY(!gui.model().alertText().isEmpty());
         QCOMPARE(gui.model().alertText(), "Your rules file couldn't be read, so it was kept as " +
                                               dir.filePath("Korvane/rules.json.unreadable") +

@@ -106,7 +106,7 @@ private Q_SLOTS:
             qPrintable(QStringLiteral("%1 x %2").arg(f.window.width()).arg(f.window.height())));
         QVERIFY(f.window.minimumSizeHint().width() <= 400);
         QVERIFY(f.window.minimumSizeHint().height() <= 500);
-        f.addRules({"md, markdown, txt>" + QString(40, u'W'), "md>TextEdit", "pdf>Preview"});
+        f.addRules({"md, markdown, txt>" + QString(40, u'W'), "md>Xed", "pdf>Okular"});
         f.window.resize(size);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
@@ -180,7 +180,7 @@ private Q_SLOTS:
         const QColor window = used.color(QPalette::Window);
         {
             WindowFixture f;
-            f.addRules({"md>TextEdit", "md>Preview", "pdf>/gone/Reader.desktop"});
+            f.addRules({"md>Xed", "md>Okular", "pdf>/gone/Reader.desktop"});
             f.window.show();
             QTRY_VERIFY(f.list()->rows().size() == 3 &&
                         f.list()->rows()[1]->findChild<QLabel*>("finding")->isVisible());
@@ -217,7 +217,7 @@ private Q_SLOTS:
         WindowFixture f;
         QStringList specs;
         for (int i = 0; i < 300; ++i) {
-            specs << QStringLiteral("e%1>TextEdit").arg(i);
+            specs << QStringLiteral("e%1>Xed").arg(i);
         }
         f.addRules(specs);
         f.window.resize(640, 700);
@@ -247,9 +247,9 @@ private Q_SLOTS:
         WindowFixture f;
         QStringList specs;
         for (int i = 0; i < 1000; ++i) {
-            specs << (i % 3 == 0   ? QStringLiteral("png, jpg>Preview")
-                      : i % 3 == 1 ? QStringLiteral("e%1>TextEdit").arg(i)
-                                   : QStringLiteral("md, txt, e%1>TextEdit").arg(i));
+            specs << (i % 3 == 0   ? QStringLiteral("png, jpg>Okular")
+                      : i % 3 == 1 ? QStringLiteral("e%1>Xed").arg(i)
+                                   : QStringLiteral("md, txt, e%1>Xed").arg(i));
         }
         f.addRules(specs);
         f.window.resize(640, 700);
