@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/file_names.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -62,13 +64,14 @@ public:
     static QString visible(const QString& text, bool keepLineBreaks = false) {
         QString shown;
         shown.reserve(text.size());
-        for (QChar c : text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar c = text[i];
             const char16_t u = c.unicode();
             if (u < 0x20 && !(u == u'\n' && keepLineBreaks)) {
                 shown += QChar(char16_t(0x2400 + u));
             } else if (u == 0x7f) {
                 shown += QChar(char16_t(0x2421));
-            } else if ((u >= 0x80 && u < 0xa0) || (u >= 0xdc80 && u <= 0xdcff)) {
+            } else if ((u >= 0x80 && u < 0xa0) || FileNames::isEscapedByte(text, i)) {
                 shown += QChar(char16_t(0xfffd));
             } else if (isInvisible(u)) {
                 shown += escaped(u);

@@ -216,15 +216,21 @@ private Q_SLOTS:
         QFile::remove(entry);
     }
 
-    // A name that is not UTF-8 reaches the app byte for byte, whichever event loop Qt runs.
+    // A name that is not UTF-8 reaches the app byte for byte, whichever event loop Qt runs, and
+    // is shown with its stray bytes escaped and its characters as they are.
     void namesAreBytes() {
-        const QByteArray name = QFile::encodeName(sandbox->root()) + "/files/\xff\xfe.md";
+        const QByteArray name =
+            QFile::encodeName(sandbox->root()) + "/files/\xff\xfe\xf0\x9f\x92\xa9.md";
         close(open(name.constData(), O_CREAT | O_WRONLY, 0600));
         auto run = sandbox->run(
-            {"-c", "exec \"$0\" route \"$(printf '\\377\\376.md')\"", KORVANE_BINARY}, {}, "sh");
-        QVERIFY2(run.out.startsWith("\\xff\\xfe.md: Test Editor ("), qPrintable(run.err));
+            {"-c", "exec \"$0\" route \"$(printf '\\377\\376\\360\\237\\222\\251.md')\"",
+             KORVANE_BINARY},
+            {}, "sh");
+        QVERIFY2(run.out.startsWith("\\xff\\xfe\U0001F4A9.md: Test Editor ("), qPrintable(run.err));
         run = sandbox->run( // also where Qt was told not to run GLib's main context
-            {"-c", "QT_NO_GLIB=1 exec \"$0\" open \"$(printf '\\377\\376.md')\"", KORVANE_BINARY},
+            {"-c",
+             "QT_NO_GLIB=1 exec \"$0\" open \"$(printf '\\377\\376\\360\\237\\222\\251.md')\"",
+             KORVANE_BINARY},
             {}, "sh");
         QCOMPARE(run.status, 0);
         QCOMPARE(sandbox->launched(1).size(), 1);

@@ -122,6 +122,8 @@ private Q_SLOTS:
         row("delete", QString("a\x7f"), false, QString("a\u2421"));
         row("a C1 control and a stray byte", QString("\u0085") + QChar(0xdcff), false,
             QString("\ufffd\ufffd"));
+        row("a character beyond U+FFFF, then a stray byte", QString("\U0001F4A9") + QChar(0xdca9),
+            false, QString("\U0001F4A9\ufffd"));
         row("a direction override escaped", QString("a\u202eb"), false, QString("a\\u202eb"));
         row("plain text as it is", QString("R\u00e9sum\u00e9.md"), true,
             QString("R\u00e9sum\u00e9.md"));
