@@ -51,6 +51,11 @@ private Q_SLOTS:
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},
             "1 chooseApp");
         row("the app is gone", QStringList{"md>Gone"}, "1 missingApp Gone");
+        row("one file at a time, by the installed app's name", QStringList{"pdf>Single"},
+            "1 oneFileAtATime Single Window");
+        row("rules that are off need no app and may match nothing", QStringList{"!md>", "!>"}, "");
+        row("no name can end so", QStringList{QString(254, u'x') + ",a" + QChar(0) + ">Xed"},
+            "1 noFileName " + QString(254, u'x') + " | 1 noFileName a" + QChar(0));
         row("Korvane itself", QStringList{"md>Korvane"}, "1 namesKorvane");
         row("no type, no file name", QStringList{"qqq,a/b>Xed"},
             "1 unknownExtension qqq | 1 noFileName a/b");
@@ -64,6 +69,8 @@ private Q_SLOTS:
         MemoryPlatform platform;
         platform.addApplication("/apps/xed.desktop", "xed.desktop", "Xed", {"text/plain"});
         platform.addApplication("/apps/okular.desktop", "okular.desktop", "Okular", {"image/*"});
+        platform.addApplication("/apps/single.desktop", "single.desktop", "Single Window");
+        platform.setOneFileAtATime("/apps/single.desktop");
         QStringList found;
         for (const RuleDoctor::Finding& finding :
              RuleDoctor::check(rulesFrom(data<QStringList>("rules")), platform)) {
