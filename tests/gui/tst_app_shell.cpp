@@ -38,6 +38,21 @@ struct ShellFixture {
     QCheckBox* box(const char* name) const { return find<QCheckBox>(&gui->settingsWindow(), name); }
 };
 
+// What the window's channel logged (korvane.instance) from the first call on.
+const QStringList& logged() {
+    static QStringList messages;
+    static QtMessageHandler next = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (context.category && qstrcmp(context.category, "korvane.instance") == 0) {
+                messages << message;
+            }
+            if (next) { // set once this call returns
+                next(type, context, message);
+            }
+        });
+    return messages;
+}
+
 // Asks the window over the channel from another thread, as a second process would.
 bool fromAnotherThread(std::function<bool()> ask) {
     QFuture<bool> answer = QtConcurrent::run(std::move(ask));
@@ -328,6 +343,7 @@ private Q_SLOTS:
             QVERIFY(peer->waitForConnected(1000));
             peer->write(data<QByteArray>("sends"));
         }
+        (void)logged();
         if (data<int>("peers") == 0) { // the peer waits while accept fails
             rlimit limit{};
             getrlimit(RLIMIT_NOFILE, &limit);
@@ -337,7 +353,7 @@ private Q_SLOTS:
             for (int fd; (fd = dup(0)) >= 0;) {
                 held.push_back(fd);
             }
-            QTest::qWait(50);
+            QTRY_VERIFY(!logged().filter("couldn't be taken yet").isEmpty()); // tried, waits
             std::for_each(held.begin(), held.end(), close);
             setrlimit(RLIMIT_NOFILE, &limit);
         }

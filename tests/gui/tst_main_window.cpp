@@ -8,6 +8,8 @@
 #include "support/model_fixture.h"
 #include "support/widgets.h"
 
+#include <QPropertyAnimation>
+
 using namespace korvane;
 
 namespace {
@@ -265,6 +267,7 @@ private Q_SLOTS:
     // Add Rule shows the new rule, wherever the list was scrolled, ready for its extensions.
     void addRuleWhileScrolledAway() {
         WindowFixture f;
+        f.addRules({"md>Xed", "md>Okular"}); // the second says which rule takes its files
         for (int i = 0; i < 40; ++i) {
             f.addRule(QStringLiteral("e%1>Xed").arg(i));
         }
@@ -277,8 +280,9 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), f.in<QLineEdit>(0, "extensions"));
         QVERIFY(f.model->store().rules().first().extensions.isEmpty());
         QLabel* finding = f.in<QLabel>(0, "finding");
-        QTest::qWait(100); // the rules are checked meanwhile: the new rule says nothing yet
-        QVERIFY(!finding->isVisible());
+        QTRY_COMPARE(f.in<QLabel>(2, "finding")->text(), // checked with the new rule
+                     "Never applies: earlier rules take all its files (.md by rule 2).");
+        QVERIFY(!finding->isVisible());                      // which says nothing yet
         find<QPushButton>(&f.window, "addRule")->setFocus(); // left: now it says what it lacks
         QTRY_COMPARE(finding->text(), "Matches nothing: it has no extensions and no type group.");
     }
@@ -377,11 +381,12 @@ private Q_SLOTS:
         QVERIFY(!dropOn(zone, text, at));
         QVERIFY(dropOn(zone, web, at)); // its file goes; the summary says what was left out
         QTRY_COMPARE(message->text(), "Opened 1 file in Xed \u00b7 1 web link isn't a file");
-        f.model->setMessageDuration(std::chrono::seconds(3));
+        f.model->setMessageDuration(std::chrono::minutes(1));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
         QTRY_COMPARE(message->text(), "Revealed 6 items in Test Files");
-        QTest::qWait(700); // the fades of the drag and of the message are over: it stays
-        QCOMPARE(message->text(), "Revealed 6 items in Test Files");
+        auto* fade = zone->findChild<QPropertyAnimation*>();
+        QTRY_COMPARE(fade->state(), QAbstractAnimation::Stopped);    // the drag's and the message's
+        QCOMPARE(message->text(), "Revealed 6 items in Test Files"); // it stays
         QCOMPARE(f.platform.orders().size(), 2);
     }
 
