@@ -28,16 +28,19 @@ private Q_SLOTS:
             QStringList{"/a.md", stray}, int(DropMode::Defaults), true);
         row("show", QByteArray("{\"command\":\"show\",\"activation\":\"t\"}"), "show",
             QStringList(), 0, false);
+        // A drop's mode by name, or by the keys that meant it for earlier versions.
         const QByteArray open = "{\"command\":\"open\",\"paths\":[" + base64("/a") + "]";
-        row("the keys of earlier versions: Alt reveals", open + ",\"modifiers\":134217728}", "open",
-            QStringList{"/a"}, int(DropMode::Reveal), false);
-        row("and Shift opens by the defaults", open + ",\"modifiers\":33554432}", "open",
-            QStringList{"/a"}, int(DropMode::Defaults), false);
-        row("an unknown mode falls back on the keys",
-            open + ",\"mode\":\"later\",\"modifiers\":134217728}", "open", QStringList{"/a"},
-            int(DropMode::Reveal), false);
-        row("a mode of the wrong type", open + ",\"mode\":2,\"reply\":\"yes\"}", "open",
-            QStringList{"/a"}, 0, false);
+        const QStringList a{"/a"};
+        row("Alt", open + ",\"modifiers\":134217728}", "open", a, int(DropMode::Reveal), false);
+        row("Shift", open + ",\"modifiers\":33554432}", "open", a, int(DropMode::Defaults), false);
+        row("Alt and Shift", open + ",\"modifiers\":167772160}", "open", a, int(DropMode::Reveal),
+            false);
+        row("the name wins", open + ",\"mode\":\"route\",\"modifiers\":134217728}", "open", a,
+            int(DropMode::Route), false);
+        row("an unknown name: the keys", open + ",\"mode\":\"later\",\"modifiers\":33554432}",
+            "open", a, int(DropMode::Defaults), false);
+        row("a mode of the wrong type", open + ",\"mode\":2,\"reply\":\"yes\"}", "open", a, 0,
+            false);
         const QStringList many(20'000, "/" + QString(200, u'x'));
         row("a large hand-over", line(many, DropMode::Route, false), "open", many, 0, false);
     }
@@ -74,6 +77,14 @@ private Q_SLOTS:
     }
 
     void refused() { QVERIFY(!InstanceMessage::parse(data<QByteArray>("line"))); }
+
+    // A window of an earlier version reads the mode by the keys that meant it.
+    void keysForEarlierWindows() {
+        QCOMPARE(InstanceMessage::open({"/a"}, DropMode::Reveal, false).value("modifiers"),
+                 int(Qt::AltModifier));
+        QCOMPARE(InstanceMessage::open({"/a"}, DropMode::Defaults, false).value("modifiers"),
+                 int(Qt::ShiftModifier));
+    }
 
     // The launcher's activation token is kept, but never more than 1,024 characters of it.
     void activationToken() {

@@ -15,8 +15,6 @@ private Q_SLOTS:
         using Reveal = DropReport::Reveal;
         columns<DropReport, QString>("report", "summary");
         row("nothing to say", DropReport{}, QString());
-        row("the one file gone", DropReport{.missingFiles = 1, .noneThere = true},
-            QString("That file isn't there any more."));
         row("opened, a launch failed, folders ignored, files missing",
             DropReport{.missingFiles = 2,
                        .launches = {{"Xed", 1, {}}, {"Okular", 1, "boom"}, {"Sublime", 2, {}}},
@@ -31,9 +29,6 @@ private Q_SLOTS:
             DropReport{.mode = DropMode::Reveal,
                        .reveal = Reveal{.items = 1, .shownBy = "Dolphin"}},
             QString("Revealed 1 item in Dolphin"));
-        row("dropped folders revealed",
-            DropReport{.reveal = Reveal{.items = 2, .folders = true, .shownBy = "Files"}},
-            QString("Revealed 2 folders in Files"));
         row("no file manager answered: the folders opened",
             DropReport{.reveal = Reveal{.items = 3, .parents = 1}},
             QString("Opened 1 folder in the file manager"));
@@ -73,16 +68,6 @@ private Q_SLOTS:
             ".png: not changed. Okular still opens these files, as set in "
             "/home/me/.config/mimeapps.list.\n.jpg: not restored. Your desktop didn't take the "
             "new default.");
-        row("changed since, by the user or removed",
-            outcomes({O::of("png", O::ChangedSince, "Okular"), O::of("jpg", O::ChangedSince)}),
-            "your desktop",
-            ".png: left as it is; you changed it to Okular since.\n"
-            ".jpg: left as it is; its default was removed since.");
-        row("restored, to an app or to none",
-            outcomes({O::of("png", O::Restored, "Xed"), O::of("jpg", O::Restored)}), "your desktop",
-            ".png: restored to Xed.\n.jpg: restored; it had no default app before.");
-        row("refused", DefaultsReport{.refusal = DefaultsReport::NoExtension}, "your desktop",
-            "Add at least one extension first. Type groups can't be set as defaults.");
     }
 
     void defaults() {
