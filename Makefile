@@ -5,14 +5,15 @@ PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
             libglib2.0-dev libglib2.0-bin \
             desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core \
-            appstream man-db groff-base dpkg-dev
+            appstream man-db groff-base dpkg-dev \
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n gettext
 LINT_PACKAGES := clang-tidy
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PREFIX ?= /usr/local
 
 .PHONY: all deps lint-deps build build-release run test fuzz-smoke bench screenshots asan lint \
-        format clean install uninstall package
+        format clean install uninstall package translations translations-check
 
 all: build
 
@@ -98,6 +99,19 @@ package: build-release
 # commands (src, tests, bench, tools; not what the build generates); any finding fails.
 lint: build lint-deps
 	run-clang-tidy -p build/debug -j $(JOBS) -quiet '$(CURDIR)/(src|tests|bench|tools)/'
+
+# Brings every language's files up to date with the texts of the sources, the launcher entry and
+# the AppStream metadata: new texts come in unfinished for the translators.
+translations: deps
+	/usr/lib/qt6/bin/lupdate -silent -locations none src -ts $(filter-out %_en.ts,$(wildcard translations/*.ts))
+	/usr/lib/qt6/bin/lupdate -silent -locations none -pluralonly src -ts translations/korvane_en.ts
+	xgettext --from-code=UTF-8 --package-name=korvane --foreign-user -o data/po/korvane.pot \
+	  data/org.korvane.Korvane.desktop.in data/org.korvane.Korvane.metainfo.xml.in
+	for po in data/po/*.po; do msgmerge --quiet --update --backup=none "$$po" data/po/korvane.pot; done
+
+# Fails on any unfinished or no longer used text in a shipped language.
+translations-check: deps
+	tools/translations_check.sh
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,17 +1,20 @@
 // Korvane is its window, started bare or with files to drop on it, or its command line.
-#include "instance/instance_channel.h"
+#include "base/file_names.h"
+#include "cli/cli_text.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
 #include "core/app_model.h"
 #include "core/rule_store.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
-#include "platform/file_names.h"
+#include "i18n/translations.h"
+#include "instance/instance_channel.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "platform/launch_marker.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QTextStream>
 #include <QTimer>
 #include <csignal>
@@ -63,6 +66,7 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     QApplication::setApplicationName(QStringLiteral("Korvane"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
+    korvane::Translations::install(app, QLocale());
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
                                                  QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::InstanceChannel channel;
@@ -84,9 +88,12 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     }
     if (unreachable) {
         const QString why = channel.errorString();
-        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
-                            << korvane::terminalText(why.isEmpty() ? "it doesn't answer" : why)
-                            << ".\n";
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr("the Korvane window can't be reached: %1.")
+                                   .arg(korvane::terminalText(
+                                       why.isEmpty() ? korvane::CliText::tr("it doesn't answer")
+                                                     : why))
+                            << "\n";
         return 1;
     }
     korvane::FreedesktopPlatform platform;
@@ -94,9 +101,12 @@ int runWindow(int argc, char** argv, const Drop& drop) {
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);
     if (!channel.isListening()) {
-        QTextStream(stderr) << "korvane: the Korvane window can't be reached: "
-                            << korvane::terminalText(channel.errorString())
-                            << ". This one runs on its own; later starts can't reach it.\n";
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr("the Korvane window can't be reached: %1. "
+                                                    "This one runs on its own; later starts "
+                                                    "can't reach it.")
+                                   .arg(korvane::terminalText(channel.errorString()))
+                            << "\n";
     }
     gui.showMainWindow();
     if (!drop.files.isEmpty()) {
@@ -146,9 +156,14 @@ int main(int argc, char** argv) {
     qunsetenv(korvane::LaunchMarker::kVariable); // the apps this start launches get their own
     if (!marker.isEmpty() &&
         marker == korvane::LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
-        QTextStream(stderr) << "korvane: Korvane was started by Korvane to open these files, so "
-                               "it doesn't hand them on again. Check the rule whose app runs "
-                               "Korvane.\n";
+        const QCoreApplication app(argc, argv);
+        korvane::Translations::install(*QCoreApplication::instance(), QLocale());
+        QTextStream(stderr) << "korvane: "
+                            << korvane::CliText::tr(
+                                   "Korvane was started by Korvane to open these files, so it "
+                                   "doesn't hand them on again. Check the rule whose app runs "
+                                   "Korvane.")
+                            << "\n";
         return 1;
     }
     const QString first = arguments.value(0);
@@ -160,6 +175,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    korvane::Translations::install(app, QLocale());
     QTextStream out(stdout);
     if (arguments.value(0) == QLatin1String("--man-page")) {
         out << korvane::CommandLine::manPage(); // for the build, which installs it

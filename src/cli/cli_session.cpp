@@ -1,18 +1,19 @@
 #include "cli_session.h"
 
+#include "base/file_names.h"
+#include "cli_text.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
-#include "core/wording.h"
-#include "platform/file_names.h"
 #include "platform/platform.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
 #include "wording/finding_text.h"
 #include "wording/transfer_text.h"
+#include "wording/wording.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -48,7 +49,7 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
                      [this, &platform](const DropReport& report) {
                          const QString summary = dropSummary(
                              report, {platform.systemName(), platform.fileManagerName(),
-                                      QStringLiteral("Check its rule with 'korvane rules'.")});
+                                      CliText::tr("Check its rule with 'korvane rules'.")});
                          if (!summary.isEmpty()) {
                              m_out << terminalText(summary) << Qt::endl;
                          }
@@ -82,11 +83,13 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     const bool withoutRules = rulesUnreadable();
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
-        m_err << "korvane: the current folder can't be read, so the files can't be found\n";
+        m_err << "korvane: "
+              << CliText::tr("the current folder can't be read, so the files can't be found")
+              << "\n";
         return 1;
     }
-    if (const auto problem = m_platform.settingsProblem()) {
-        m_err << "korvane: " << terminalText(*problem) << "\n"; // no app can be looked up
+    if (const Result readable = m_platform.checkSettings(); !readable) {
+        m_err << "korvane: " << terminalText(readable.errorString()) << "\n"; // no app to look up
         return 1;
     }
     QStringList paths;
@@ -94,8 +97,10 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     for (const QString& file : files) {
         const QString path = FileNames::absolute(file, here);
         if (FileNames::encode(path).size() >= PATH_MAX) {
-            m_err << "korvane: " << terminalText(file)
-                  << ": the path is too long to hand to an app\n";
+            m_err
+                << "korvane: "
+                << CliText::tr("%1: the path is too long to hand to an app").arg(terminalText(file))
+                << "\n";
             ++refused;
             continue;
         }
@@ -108,8 +113,10 @@ int CliSession::open(const QStringList& files, DropMode mode) {
         ask();
         if (m_writeFailures > reported) {
             reported = m_writeFailures;
-            m_err << "korvane: the rule couldn't be saved. "
-                  << terminalText(m_model->store().lastError()) << "\n";
+            m_err << "korvane: "
+                  << CliText::tr("the rule couldn't be saved. %1")
+                         .arg(terminalText(m_model->store().lastError()))
+                  << "\n";
         }
         m_model->pendingDismissed();
         settle();
@@ -121,10 +128,11 @@ void CliSession::ask() {
     const PendingFile file = *m_model->pending();
     const QStringList apps = m_platform.applicationsForFile(file.path);
     m_out << terminalText(Wording::elided(QFileInfo(file.path).fileName())) << "\n"
-          << "No rule matches this file. Which app should open it?\n";
+          << CliText::tr("No rule matches this file. Which app should open it?") << "\n";
     if (apps.isEmpty()) {
-        m_out << terminalText(Wording::capitalised(m_platform.systemName()))
-              << " didn't suggest any apps for this file.\n";
+        m_out << CliText::tr("%1 didn't suggest any apps for this file.", "%1: the desktop")
+                     .arg(terminalText(Wording::capitalised(m_platform.systemName())))
+              << "\n";
     }
     for (qsizetype i = 0; i < apps.size(); ++i) {
         m_out << "  " << (i + 1) << ". "
@@ -132,7 +140,7 @@ void CliSession::ask() {
     }
     std::optional<QString> chosen;
     while (!apps.isEmpty()) {
-        m_out << "Number (empty to skip): " << Qt::flush;
+        m_out << CliText::tr("Number (empty to skip): ") << Qt::flush;
         const QString line = m_in.readLine();
         if (line.trimmed().isEmpty()) {
             break; // an empty line or the end of input cancels
@@ -143,7 +151,7 @@ void CliSession::ask() {
             chosen = apps[number - 1];
             break;
         }
-        m_out << "Choose a number from 1 to " << apps.size() << ".\n";
+        m_out << CliText::tr("Choose a number from 1 to %1.").arg(apps.size()) << "\n";
     }
     if (!chosen) {
         m_model->cancelPending();
@@ -152,9 +160,14 @@ void CliSession::ask() {
     const QString extension = Router::ruleKey(file.path, m_platform);
     bool always = false;
     if (!extension.isEmpty()) {
-        m_out << "Always use this app for ." << terminalText(extension) << "? [Y/n] " << Qt::flush;
+        m_out << CliText::tr("Always use this app for .%1? [Y/n] ").arg(terminalText(extension))
+              << Qt::flush;
         const QString answer = m_in.readLine().trimmed().toLower();
-        always = answer.isEmpty() || answer == QLatin1String("y") || answer == QLatin1String("yes");
+        // English answers count in every language, beside the language's own.
+        const QStringList yes{QStringLiteral("y"), QStringLiteral("yes"),
+                              CliText::tr("y", "the short answer yes").toLower(),
+                              CliText::tr("yes").toLower()};
+        always = answer.isEmpty() || yes.contains(answer);
     }
     m_model->resolvePending(file, *chosen, always);
 }
@@ -165,26 +178,27 @@ int CliSession::listRules() {
     }
     const QList<Rule>& rules = m_model->store().rules();
     if (rules.isEmpty()) {
-        m_out << "No rules yet.\n";
+        m_out << CliText::tr("No rules yet.") << "\n";
     }
     AppLookups apps(m_platform);
     for (qsizetype i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
         QStringList parts;
-        parts << (rule.extensions.isEmpty() ? QStringLiteral("(no extensions)")
+        parts << (rule.extensions.isEmpty() ? CliText::tr("(no extensions)")
                                             : rule.extensions.join(QStringLiteral(", ")));
         if (rule.group) {
-            parts << QStringLiteral("group: ") + rule.group->label();
+            parts << CliText::tr("group: %1").arg(Wording::groupName(*rule.group));
         }
         if (!rule.hasApp()) {
-            parts << QStringLiteral("no app");
+            parts << CliText::tr("no app");
         } else if (const auto app = apps.resolve(rule)) {
-            parts << QStringLiteral("app: ") + apps.displayName(*app);
+            parts << CliText::tr("app: %1").arg(apps.displayName(*app));
         } else {
-            parts << QStringLiteral("app: %1 (not found)").arg(Wording::appName(rule.appName));
+            parts << CliText::tr("app: %1 (not found)").arg(Wording::appName(rule.appName));
         }
-        parts << (rule.enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"));
-        m_out << (i + 1) << ". " << terminalText(parts.join(QStringLiteral("; "))) << "\n";
+        parts << (rule.enabled ? CliText::tr("enabled") : CliText::tr("disabled"));
+        m_out << (i + 1) << ". "
+              << terminalText(parts.join(CliText::tr("; ", "between a rule's parts"))) << "\n";
     }
     return 0;
 }
@@ -196,14 +210,17 @@ int CliSession::checkRules() {
     const QList<Rule> rules = m_model->store().rules();
     const QList<RuleDoctor::Finding> findings = RuleDoctor::check(rules, m_platform);
     for (const RuleDoctor::Finding& finding : findings) {
-        m_out << terminalText(QStringLiteral("Rule %1: %2")
+        m_out << terminalText(CliText::tr("Rule %1: %2")
                                   .arg(finding.rule + 1)
                                   .arg(findingText(finding, m_platform.systemName())))
               << "\n";
     }
-    m_out << (findings.isEmpty() ? QStringLiteral("No findings")
-                                 : Wording::counted(findings.size(), "finding", "findings"))
-          << " in " << Wording::counted(rules.size(), "rule", "rules") << ".\n";
+    const int ruleCount = int(rules.size());
+    m_out << (findings.isEmpty()
+                  ? CliText::tr("No findings in %n rule(s).", nullptr, ruleCount)
+                  : CliText::tr("%1 in %n rule(s).", "%1: a number of findings", ruleCount)
+                        .arg(CliText::tr("%n finding(s)", nullptr, int(findings.size()))))
+          << "\n";
     return findings.isEmpty() ? 0 : 1;
 }
 
@@ -239,10 +256,10 @@ int CliSession::runDefaults(int number, bool make) {
     }
     const QList<Rule>& rules = m_model->store().rules();
     if (number < 1 || number > rules.size()) {
-        m_err << "korvane: there is no rule " << number << " (there "
-              << (rules.size() == 1 ? QStringLiteral("is 1 rule")
-                                    : QStringLiteral("are %1 rules").arg(rules.size()))
-              << ")\n";
+        m_err << "korvane: "
+              << CliText::tr("there is no rule %1 (there are %n rules)", nullptr, int(rules.size()))
+                     .arg(number)
+              << "\n";
         return 1;
     }
     QEventLoop loop;
@@ -265,8 +282,11 @@ int CliSession::runDefaults(int number, bool make) {
         return 1;
     }
     if (ended->outcomes.isEmpty()) { // only a restore passes over every extension
-        m_err << "korvane: rule " << number
-              << " has no replaced defaults on record, so there is nothing to restore\n";
+        m_err << "korvane: "
+              << CliText::tr("rule %1 has no replaced defaults on record, so there is nothing to "
+                             "restore")
+                     .arg(number)
+              << "\n";
         return 1;
     }
     m_out << terminalLines(report) << "\n";

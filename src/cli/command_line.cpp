@@ -1,9 +1,10 @@
 #include "command_line.h"
 
 #include "cli_session.h"
+#include "cli_text.h"
 #include "commands/command.h"
-#include "core/wording.h"
 #include "terminal_text.h"
+#include "wording/wording.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -14,10 +15,11 @@ namespace korvane {
 namespace {
 
 const char* const kExitStatus[][2] = {
-    {"0", "everything asked was done"},
-    {"1", "something failed or was refused (a missing file or app, a launch or a write that "
-          "failed, a default that didn't change)"},
-    {"2", "the command was used wrongly"},
+    {"0", QT_TRANSLATE_NOOP("CliText", "everything asked was done")},
+    {"1", QT_TRANSLATE_NOOP("CliText", "something failed or was refused (a missing file or app, "
+                                       "a launch or a write that failed, a default that didn't "
+                                       "change)")},
+    {"2", QT_TRANSLATE_NOOP("CliText", "the command was used wrongly")},
 };
 
 // Text for a man page: roff's special characters escaped.
@@ -32,7 +34,7 @@ QString exitStatusText() {
     QString text;
     for (const auto& status : kExitStatus) {
         QString line = QStringLiteral("  %1 ").arg(QLatin1String(status[0]));
-        for (const QString& word : QString::fromLatin1(status[1]).split(u' ')) {
+        for (const QString& word : CliText::tr(status[1]).split(u' ')) {
             if (line.size() + word.size() > 76) {
                 text += line + u'\n';
                 line = QStringLiteral("    ");
@@ -50,15 +52,20 @@ QString CommandLine::manPage() {
     QString page =
         QStringLiteral(
             ".TH KORVANE 1 \"\" \"korvane %1\" \"User Commands\"\n"
-            ".SH NAME\nkorvane \\- route files to the applications your rules name\n"
-            ".SH SYNOPSIS\n.B korvane\n.RB [ \\-\\-reveal | \\-\\-with\\-defaults ]\n.IR FILE ...\n"
+            ".SH %2\nkorvane \\- %3\n"
+            ".SH %4\n.B korvane\n.RB [ \\-\\-reveal | \\-\\-with\\-defaults ]\n.IR FILE ...\n"
             ".br\n.B korvane\n.I COMMAND\n.RI [ ARGUMENTS ]\n"
-            ".SH DESCRIPTION\nWithout a command, Korvane opens its window; with files, it hands "
-            "them to\n"
-            "the window as one drop, starting it when it is not running. Each file opens in\n"
-            "the application your rules name for it; a file that no rule claims is asked\n"
-            "about in the window.\n.SH COMMANDS\n")
-            .arg(QStringLiteral(KORVANE_VERSION));
+            ".SH %5\n%6\n.SH %7\n")
+            .arg(QStringLiteral(KORVANE_VERSION), CliText::tr("NAME", "a man page's section"),
+                 roff(CliText::tr("route files to the applications your rules name")),
+                 CliText::tr("SYNOPSIS", "a man page's section"),
+                 CliText::tr("DESCRIPTION", "a man page's section"),
+                 roff(CliText::tr("Without a command, Korvane opens its window; with files, it "
+                                  "hands them to\nthe window as one drop, starting it when it is "
+                                  "not running. Each file opens in\nthe application your rules "
+                                  "name for it; a file that no rule claims is asked\nabout in the "
+                                  "window.")),
+                 CliText::tr("COMMANDS", "a man page's section"));
     for (const auto& command : allCommands()) {
         page += QStringLiteral(".TP\n.B korvane %1 %2\n%3\n")
                     .arg(command->name(), roff(command->syntax()), roff(command->description()));
@@ -67,19 +74,25 @@ QString CommandLine::manPage() {
                         .arg(roff(option.names().first()), roff(option.description()));
         }
     }
-    page += QStringLiteral(".SH OPTIONS\n.TP\n.BR \\-h \", \" \\-\\-help\nShow the help (also "
-                           "after a command).\n.TP\n.B \\-\\-version\nShow the version.\n"
-                           ".SH EXIT STATUS\n");
+    page += QStringLiteral(".SH %1\n.TP\n.BR \\-h \", \" \\-\\-help\n%2\n.TP\n"
+                           ".B \\-\\-version\n%3\n.SH %4\n")
+                .arg(CliText::tr("OPTIONS", "a man page's section"),
+                     roff(CliText::tr("Show the help (also after a command).")),
+                     roff(CliText::tr("Show the version.")),
+                     CliText::tr("EXIT STATUS", "a man page's section"));
     for (const auto& status : kExitStatus) {
         page += QStringLiteral(".TP\n.B %1\n%2\n")
-                    .arg(QLatin1String(status[0]), roff(QLatin1String(status[1])));
+                    .arg(QLatin1String(status[0]), roff(CliText::tr(status[1])));
     }
-    return page +
-           QStringLiteral(".SH FILES\n.TP\n.I $XDG_DATA_HOME/Korvane/rules.json\nThe rules.\n"
-                          ".TP\n.I $XDG_DATA_HOME/Korvane/previous\\-defaults.json\n"
-                          "The defaults Korvane replaced, for restoring them.\n"
-                          ".TP\n.I $XDG_CONFIG_HOME/Korvane/Korvane.conf\nThe settings.\n"
-                          ".SH SEE ALSO\n.BR xdg\\-mime (1),\n.BR gio (1)\n");
+    return page + QStringLiteral(".SH %1\n.TP\n.I $XDG_DATA_HOME/Korvane/rules.json\n%2\n"
+                                 ".TP\n.I $XDG_DATA_HOME/Korvane/previous\\-defaults.json\n%3\n"
+                                 ".TP\n.I $XDG_CONFIG_HOME/Korvane/Korvane.conf\n%4\n"
+                                 ".SH %5\n.BR xdg\\-mime (1),\n.BR gio (1)\n")
+                      .arg(CliText::tr("FILES", "a man page's section"),
+                           roff(CliText::tr("The rules.")),
+                           roff(CliText::tr("The defaults Korvane replaced, for restoring them.")),
+                           roff(CliText::tr("The settings.")),
+                           CliText::tr("SEE ALSO", "a man page's section"));
 }
 
 bool CommandLine::isCommand(const QString& word) {
@@ -92,21 +105,21 @@ bool CommandLine::isCommand(const QString& word) {
 }
 
 QString CommandLine::helpText() {
-    QString text = QStringLiteral("Usage: korvane [--reveal | --with-defaults] [FILE...]\n"
-                                  "       korvane COMMAND [ARGUMENTS]\n\n"
-                                  "Routes files to the applications your rules name. Without a\n"
-                                  "command, opens the window and hands it the files as one drop.\n"
-                                  "\nCommands:\n");
+    QString text = QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+                       .arg(QStringLiteral("korvane [--reveal | --with-defaults] [FILE...]")) +
+                   QStringLiteral("\n       korvane COMMAND [ARGUMENTS]\n\n") +
+                   CliText::tr("Routes files to the applications your rules name. Without a\n"
+                               "command, opens the window and hands it the files as one drop.") +
+                   u'\n' + u'\n' + CliText::tr("Commands:") + u'\n';
     for (const auto& command : allCommands()) {
         text +=
             QStringLiteral("  %1  %2\n").arg(command->name().leftJustified(8), command->summary());
     }
-    return text +
-           QStringLiteral("\nOptions:\n"
-                          "  -h, --help  show this help (also after a command)\n"
-                          "  --version   show the version\n"
-                          "\nExit status:\n") +
-           exitStatusText();
+    return text + u'\n' + QCoreApplication::translate("QCommandLineParser", "Options:") + u'\n' +
+           QStringLiteral("  -h, --help  %1\n  --version   %2\n")
+               .arg(CliText::tr("show this help (also after a command)"),
+                    CliText::tr("show the version")) +
+           u'\n' + CliText::tr("Exit status:") + u'\n' + exitStatusText();
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
@@ -126,7 +139,8 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
             return command->run(arguments.mid(1), context);
         }
     }
-    err << "korvane: unknown command '" << terminalText(first) << "'\n\n" << helpText();
+    err << "korvane: " << CliText::tr("unknown command '%1'").arg(terminalText(first)) << "\n\n"
+        << helpText();
     return 2;
 }
 

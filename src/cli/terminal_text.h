@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/wording.h"
-#include "platform/file_names.h"
+#include "base/file_names.h"
+#include "wording/wording.h"
 
 #include <QString>
 

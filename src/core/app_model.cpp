@@ -180,14 +180,13 @@ void AppModel::recordRecents(const QStringList& files) {
 
 void AppModel::reveal(const QStringList& paths, bool folders,
                       const std::function<void(const DropReport::Reveal&)>& report) {
-    const RevealCompletion shown = [=, this](const std::optional<QString>& error,
-                                             const QString& shownBy) {
+    const RevealCompletion shown = [=, this](const Result& result, const QString& shownBy) {
         DropReport::Reveal reveal;
         reveal.items = paths.size();
         reveal.folders = folders;
-        if (error) {
+        if (!result) {
             ++m_failures;
-            reveal.error = *error;
+            reveal.error = result.errorString();
         } else if (!shownBy.isEmpty()) {
             reveal.shownBy = shownBy;
         } else { // no file manager answered: their folders were opened instead
@@ -239,11 +238,11 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
         tally->report.launches[i] = {AppResolver::displayName(group.app, m_platform),
                                      group.files.size(), QString()};
         Launch::start(m_platform, group.files, group.app, this,
-                      [this, tally, i, reported](const std::optional<QString>& error) {
-                          if (error) {
-                              qCInfo(lcDrop) << "a launch failed:" << *error;
+                      [this, tally, i, reported](const Result& result) {
+                          if (!result) {
+                              qCInfo(lcDrop) << "a launch failed:" << result.errorString();
                               ++m_failures;
-                              tally->report.launches[i].error = *error;
+                              tally->report.launches[i].error = result.errorString();
                               tally->report.failed = true;
                           }
                           reported();
@@ -296,9 +295,9 @@ void AppModel::runDefaults(const Rule& rule, bool make, DefaultsDone done) {
             done(report);
         }
     };
-    if (const auto problem = m_platform.settingsProblem()) {
+    if (const Result readable = m_platform.checkSettings(); !readable) {
         // Nothing is tried on settings that can't be read safely.
-        return refuse(DefaultsReport::UnsafeSettings, *problem);
+        return refuse(DefaultsReport::UnsafeSettings, readable.errorString());
     }
     std::optional<QString> app;
     if (make) {

@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "rule.h"
-#include "wording.h"
+#include "unicode.h"
 
 #include <QCollator>
 #include <QSet>
@@ -11,7 +11,7 @@
 namespace korvane {
 
 QString AppResolver::displayName(const QString& path, const Platform& platform) {
-    return Wording::elided(platform.displayName(path));
+    return Unicode::elided(platform.displayName(path));
 }
 
 namespace {

@@ -1,11 +1,12 @@
 #include "default_app_manager.h"
 
 #include "app_resolver.h"
+#include "base/store_file.h"
 #include "completion.h"
+#include "core_text.h"
 #include "logging.h"
 #include "platform/later.h"
 #include "platform/platform.h"
-#include "store_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,53 +93,54 @@ bool takeBack(DefaultAppManager::Record& record) {
 }
 
 // The records in a read of the record file, or why there are none to trust.
-std::optional<QString> decoded(const StoreFile::Contents& file, const QString& path,
-                               DefaultAppManager::Records& records) {
+Result decoded(const StoreFile::Contents& file, const QString& path,
+               DefaultAppManager::Records& records) {
     if (file.status == StoreFile::Contents::Refused) {
-        return file.error;
+        return Result::failed(file.error);
     }
     records = {};
     if (file.status == StoreFile::Contents::Absent) {
-        return std::nullopt;
+        return Result::done();
     }
     if (auto read = DefaultAppManager::decode(file.bytes)) {
         records = *read;
-        return std::nullopt;
+        return Result::done();
     }
-    return QStringLiteral("%1 isn't a record Korvane can read, so it was left as it is.")
-        .arg(QDir::toNativeSeparators(path));
+    return Result::failed(
+        CoreText::tr("%1 isn't a record Korvane can read, so it was left as it is.")
+            .arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace
 
 void DefaultAppManager::load() {
-    m_loadError = decoded(StoreFile::read(m_filePath), m_filePath, m_records);
+    m_loaded = decoded(StoreFile::read(m_filePath), m_filePath, m_records);
 }
 
-std::optional<QString>
-DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& change) {
+Result DefaultAppManager::update(const std::function<void(QHash<QString, Record>&)>& change) {
     if (const QString folder = QFileInfo(m_filePath).absolutePath(); !QDir().mkpath(folder)) {
-        return QStringLiteral("%1 couldn't be made.").arg(QDir::toNativeSeparators(folder));
+        return Result::failed(
+            CoreText::tr("%1 couldn't be made.").arg(QDir::toNativeSeparators(folder)));
     }
     const StoreFile::Lock lock(m_filePath);
     if (!lock) {
-        return lock.error();
+        return Result::failed(lock.error());
     }
     const StoreFile::Contents file = StoreFile::read(m_filePath);
     Records records;
-    if (auto error = decoded(file, m_filePath, records)) {
-        return error;
+    if (Result read = decoded(file, m_filePath, records); !read) {
+        return read;
     }
     change(records.entries);
     const QByteArray bytes = encode(records);
     if (file.status != StoreFile::Contents::Ok || file.bytes != bytes) {
-        if (auto error = StoreFile::write(m_filePath, bytes)) {
-            return error;
+        if (Result written = StoreFile::write(m_filePath, bytes); !written) {
+            return written;
         }
     }
     m_records = records;
-    m_loadError.reset();
-    return std::nullopt;
+    m_loaded = Result::done();
+    return m_loaded;
 }
 
 bool DefaultAppManager::settle(Record& record, const ContentType& type) const {
@@ -184,7 +186,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     const QString id = m_platform.applicationId(app);
     // The intent is on record before anything changes, so that a change cut short (a kill, a
     // power cut) can still be restored.
-    auto problem = plan.error ? plan.error : update([&](QHash<QString, Record>& records) {
+    const Result noted = !plan.result ? plan.result : update([&](QHash<QString, Record>& records) {
         // The first record keeps the user's own default; a later change only moves the app that
         // restoring expects to find.
         if (auto it = records.find(ext); it != records.end() && settle(*it, contentType)) {
@@ -194,8 +196,8 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             records.insert(ext, Record{previous, id, plan.change, QJsonValue()});
         }
     });
-    if (problem) {
-        done(failed(*problem));
+    if (!noted) {
+        done(failed(noted.errorString()));
         return;
     }
     // Settles the intent, as made or as not made.
@@ -211,22 +213,22 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
             }
         });
     };
-    auto applied = [=, this](const std::optional<QString>& error) {
-        if (error) {
-            settled(false);
-            done(failed(*error));
+    auto applied = [=, this](const Result& result) {
+        if (!result) {
+            (void)settled(false); // the failure to set is what the user needs to hear
+            done(failed(result.errorString()));
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
             if (!same(m_platform.defaultApplicationForType(contentType), app)) {
                 // The change has no effect: take it back, record nothing, and say what decides.
                 m_platform.undoDefaultChange(contentType, plan.change, [](const auto&) {});
-                settled(false);
+                (void)settled(false);
                 done(stillOpens(ext, DefaultOutcome::NotChanged, contentType));
                 return;
             }
             // Should this fail, the intent stays on record, and restores as well.
-            settled(true);
+            (void)settled(true);
             done(DefaultOutcome::of(ext, DefaultOutcome::Made, name));
         });
     };
@@ -238,8 +240,8 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         return DefaultOutcome::failed(ext, DefaultOutcome::Failed, error);
     };
     load(); // another Korvane may have changed it
-    if (m_loadError) {
-        done(failed(*m_loadError));
+    if (!m_loaded) {
+        done(failed(m_loaded.errorString()));
         return;
     }
     if (!m_records.entries.contains(ext)) {
@@ -256,7 +258,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         return update([&](QHash<QString, Record>& records) { records.remove(ext); });
     };
     if (!settle(record, *type)) {
-        forget();
+        (void)forget(); // an intent that never happened: nothing to restore either way
         done(DefaultOutcome::of(ext, DefaultOutcome::CutShort));
         return;
     }
@@ -264,7 +266,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     // altered, whatever the desktop now.
     const auto current = m_platform.defaultAfterChange(*type, record.change);
     if (!current || m_platform.applicationId(*current) != record.changedTo) {
-        forget();
+        (void)forget(); // the user's own choice since; the record has nothing left to give back
         done(DefaultOutcome::of(ext, DefaultOutcome::ChangedSince,
                                 current ? AppResolver::displayName(*current, m_platform)
                                         : QString()));
@@ -274,14 +276,14 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                               ? std::nullopt
                               : m_platform.applicationForIdentifier(record.previousAppId);
     if (record.change.isEmpty() && !previous) {
-        forget();
+        (void)forget(); // nothing known to put back
         done(DefaultOutcome::of(ext, DefaultOutcome::PreviousUnknown));
         return;
     }
     const ContentType& contentType = *type;
-    auto undone = [=, this](const std::optional<QString>& error) {
-        if (error) {
-            done(failed(*error));
+    auto undone = [=, this](const Result& result) {
+        if (!result) {
+            done(failed(result.errorString()));
             return;
         }
         QTimer::singleShot(m_readBack, this, [=, this] {
@@ -292,8 +294,9 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                 done(stillOpens(ext, DefaultOutcome::NotRestored, contentType));
                 return;
             }
-            if (const auto recordError = forget()) {
-                done(DefaultOutcome::failed(ext, DefaultOutcome::RestoredUnrecorded, *recordError));
+            if (const Result forgotten = forget(); !forgotten) {
+                done(DefaultOutcome::failed(ext, DefaultOutcome::RestoredUnrecorded,
+                                            forgotten.errorString()));
                 return;
             }
             done(DefaultOutcome::of(ext, DefaultOutcome::Restored,
@@ -301,14 +304,14 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
                                              : QString()));
         });
     };
-    const ErrorCompletion posted = guarded(this, undone);
+    const Completion posted = guarded(this, undone);
     if (!record.change.isEmpty()) {
         m_platform.undoDefaultChange(contentType, record.change, posted);
     } else {
         // A record from before changes were noted in detail: set the earlier default again.
         const DefaultPlan plan = m_platform.planDefault(*previous, contentType);
-        plan.error ? later(posted)(plan.error)
-                   : m_platform.setDefaultApplication(*previous, contentType, plan.change, posted);
+        plan.result ? m_platform.setDefaultApplication(*previous, contentType, plan.change, posted)
+                    : later(posted)(plan.result);
     }
 }
 
@@ -363,7 +366,7 @@ void DefaultAppManager::runAll(const QStringList& extensions, const std::optiona
     auto ask = [this, app](const QString& ext, const Report& report) {
         if (app) {
             setDefault(ext, *app, report);
-        } else if (m_records.entries.contains(ext) || m_loadError) {
+        } else if (m_records.entries.contains(ext) || !m_loaded) {
             restore(ext, report);
         } else {
             return false;

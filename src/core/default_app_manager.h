@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.h"
 #include "default_outcome.h"
 
 #include <QHash>
@@ -69,7 +70,7 @@ private:
     void load();
     // Changes the record file under its lock, on what it holds now; a file that can't be read
     // is left as it is. Answers the error.
-    std::optional<QString> update(const std::function<void(QHash<QString, Record>&)>& change);
+    Result update(const std::function<void(QHash<QString, Record>&)>& change);
     // Settles an intended change by whether the setting it altered names its app: one that
     // happened is a record like any; one that didn't leaves the record as it was before.
     // False when that leaves no record.
@@ -81,7 +82,7 @@ private:
     Platform& m_platform;
     QString m_filePath;
     Records m_records;
-    std::optional<QString> m_loadError; // why the record file can't be read
+    Result m_loaded; // whether the record file could be read, and why not
     std::chrono::milliseconds m_readBack{700};
 };
 

@@ -3,7 +3,6 @@
 #include "app_resolver.h"
 #include "platform/platform.h"
 #include "router.h"
-#include "wording.h"
 
 namespace korvane {
 

@@ -5,7 +5,7 @@
 namespace korvane {
 
 void Launch::start(Platform& platform, const QStringList& files, const QString& app,
-                   QObject* context, ErrorCompletion done) {
+                   QObject* context, Completion done) {
     platform.openFiles(files, app, guarded(context, std::move(done)));
 }
 

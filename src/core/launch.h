@@ -12,7 +12,7 @@ class Launch {
 public:
     // `done` runs exactly once, later, on the thread of `context`, unless `context` is gone.
     static void start(Platform& platform, const QStringList& files, const QString& app,
-                      QObject* context, ErrorCompletion done);
+                      QObject* context, Completion done);
 };
 
 } // namespace korvane

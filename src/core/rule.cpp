@@ -130,15 +130,15 @@ QUuid parseUuid(const QJsonValue& value) {
 } // namespace
 
 QStringList Rule::parseExtensions(const QString& text) {
+    QString separated = text.toLower();
+    for (QChar& c : separated) {
+        if (isSeparator(c)) {
+            c = u',';
+        }
+    }
     QStringList result;
     QSet<QString> seen; // canonical keys, so that a long list parses in linear time
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !isSeparator(text[i])) {
-            continue;
-        }
-        QString piece = text.mid(start, i - start).toLower();
-        start = i + 1;
+    for (QString& piece : separated.split(u',', Qt::SkipEmptyParts)) {
         // Every leading star and dot, so that parsing a parsed list changes nothing.
         qsizetype lead = 0;
         while (lead < piece.size() && (piece[lead] == u'*' || piece[lead] == u'.')) {

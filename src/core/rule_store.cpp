@@ -1,9 +1,10 @@
 #include "rule_store.h"
 
+#include "base/store_file.h"
+#include "core_text.h"
 #include "logging.h"
 #include "platform/platform.h"
 #include "rules_file.h"
-#include "store_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ void RuleStore::load(const Platform& platform) {
         } else {
             m_fileUnreadable = true;
             m_loadProblem =
-                QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(m_filePath));
+                CoreText::tr("%1 is not a rules file.").arg(QDir::toNativeSeparators(m_filePath));
         }
         return;
     case StoreFile::Contents::Absent:
@@ -232,7 +233,7 @@ bool RuleStore::saveNow() {
     }
     if (!QDir().mkpath(m_directory)) {
         return fail(
-            QStringLiteral("%1 couldn't be made.").arg(QDir::toNativeSeparators(m_directory)));
+            CoreText::tr("%1 couldn't be made.").arg(QDir::toNativeSeparators(m_directory)));
     }
     const StoreFile::Lock lock(m_filePath);
     if (!lock) {
@@ -259,21 +260,21 @@ bool RuleStore::saveNow() {
     std::optional<QString> keptAt;
     if (onDisk && m_fileUnreadable) {
         if (!m_mayKeepAside) {
-            return fail(m_loadProblem.isEmpty() ? QStringLiteral("%1 is not a rules file.")
+            return fail(m_loadProblem.isEmpty() ? CoreText::tr("%1 is not a rules file.")
                                                       .arg(QDir::toNativeSeparators(m_filePath))
                                                 : m_loadProblem);
         }
         keptAt = keepUnreadableCopy();
         if (!keptAt) {
-            return fail(QStringLiteral("%1 can't be read as rules and couldn't be kept aside, so "
-                                       "it was left as it is.")
+            return fail(CoreText::tr("%1 can't be read as rules and couldn't be kept aside, so "
+                                     "it was left as it is.")
                             .arg(QDir::toNativeSeparators(m_filePath)));
         }
     }
     const QByteArray bytes = RulesFile::encode(rules);
     if (!onDisk || disk.bytes != bytes) {
-        if (const auto error = StoreFile::write(m_filePath, bytes)) {
-            return fail(*error);
+        if (const Result written = StoreFile::write(m_filePath, bytes); !written) {
+            return fail(written.errorString());
         }
     }
     m_diskBytes = bytes;

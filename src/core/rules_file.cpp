@@ -1,6 +1,7 @@
 #include "rules_file.h"
 
-#include "store_file.h"
+#include "base/store_file.h"
+#include "core_text.h"
 
 #include <QDir>
 #include <QHash>
@@ -55,24 +56,24 @@ std::optional<QList<Rule>> RulesFile::read(const QString& directory, QString* pr
         *problem =
             disk.status == StoreFile::Contents::Refused
                 ? disk.error
-                : QStringLiteral("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
+                : CoreText::tr("%1 is not a rules file.").arg(QDir::toNativeSeparators(path));
     }
     return rules;
 }
 
-std::optional<QList<Rule>> RulesFile::readImport(const QString& path, QString* problem) {
+std::optional<QList<Rule>> RulesFile::readImport(const QString& path, ImportProblem& problem) {
     const StoreFile::Contents file = StoreFile::read(path);
     if (file.status == StoreFile::Contents::Refused) {
-        *problem = file.error;
+        problem = {ImportProblem::Unreadable, file.error, 0, {}};
         return std::nullopt;
     }
     if (file.status == StoreFile::Contents::Absent) {
-        *problem = QStringLiteral("%1 doesn't exist.").arg(QDir::toNativeSeparators(path));
+        problem = {ImportProblem::Missing, {}, 0, {}};
         return std::nullopt;
     }
     auto rules = decode(file.bytes);
     if (!rules || rules->isEmpty()) {
-        *problem = QStringLiteral("That file doesn't contain any valid Korvane rules.");
+        problem = {ImportProblem::NoRules, {}, 0, {}};
         return std::nullopt;
     }
     // Longer than any real desktop entry's: such a field only makes the rules file unreadable.
@@ -82,16 +83,14 @@ std::optional<QList<Rule>> RulesFile::readImport(const QString& path, QString* p
         const Rule& rule = rules->at(i);
         const bool longExtension = std::any_of(rule.extensions.begin(), rule.extensions.end(),
                                                [](const QString& ext) { return ext.size() > 255; });
-        const char* field = rule.appName.size() > kLongestName   ? "app name"
-                            : rule.appId.size() > kLongestName   ? "app ID"
-                            : rule.appPath.size() > kLongestPath ? "app path"
-                            : longExtension                      ? "extension"
-                                                                 : nullptr;
+        using Field = ImportProblem::Field;
+        const std::optional<Field> field = rule.appName.size() > kLongestName   ? Field::AppName
+                                           : rule.appId.size() > kLongestName   ? Field::AppId
+                                           : rule.appPath.size() > kLongestPath ? Field::AppPath
+                                           : longExtension ? std::optional(Field::Extension)
+                                                           : std::nullopt;
         if (field) {
-            *problem = QStringLiteral("Rule %1 of that file has an %2 longer than any real one, "
-                                      "so no rules were imported.")
-                           .arg(i + 1)
-                           .arg(QLatin1String(field));
+            problem = {ImportProblem::TooLong, {}, i + 1, *field};
             return std::nullopt;
         }
     }

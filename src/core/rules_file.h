@@ -20,8 +20,22 @@ public:
     // The rules in `directory` without a store: nothing is made or written. Empty when there is
     // no file; nothing, with the reason in `problem`, when it cannot be read as a rule list.
     static std::optional<QList<Rule>> read(const QString& directory, QString* problem = nullptr);
-    // The rules of a file to import: nothing, with a sentence in `problem`, when it holds none.
-    static std::optional<QList<Rule>> readImport(const QString& path, QString* problem);
+    // Why a file to import gives no rules.
+    struct ImportProblem {
+        enum Kind {
+            Unreadable, // `error`: the system's words
+            Missing,
+            NoRules,
+            TooLong, // rule number `rule` (from 1) has a `field` longer than any real one
+        };
+        enum Field { AppName, AppId, AppPath, Extension };
+        Kind kind = Unreadable;
+        QString error;
+        qsizetype rule = 0;
+        Field field = AppName;
+    };
+    // The rules of a file to import: nothing, with why in `problem`, when it holds none.
+    static std::optional<QList<Rule>> readImport(const QString& path, ImportProblem& problem);
 };
 
 } // namespace korvane

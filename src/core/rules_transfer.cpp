@@ -1,9 +1,9 @@
 #include "rules_transfer.h"
 
 #include "app_resolver.h"
+#include "base/store_file.h"
 #include "rule_store.h"
 #include "rules_file.h"
-#include "store_file.h"
 
 #include <QUuid>
 
@@ -11,14 +11,15 @@ namespace korvane {
 
 TransferReport RulesTransfer::exportTo(const RuleStore& store, const QString& path) {
     TransferReport report;
+    report.path = path;
     if (!store.loadProblem().isEmpty()) {
         report.outcome = TransferReport::Refused; // the list is not the user's rules: never export
         report.error = store.loadProblem();
         return report;
     }
-    if (const auto error = StoreFile::write(path, RulesFile::encode(store.rules()))) {
+    if (const Result written = StoreFile::write(path, RulesFile::encode(store.rules())); !written) {
         report.outcome = TransferReport::WriteFailed;
-        report.error = *error;
+        report.error = written.errorString();
         return report;
     }
     report.rules = store.rules().size();
@@ -28,11 +29,10 @@ TransferReport RulesTransfer::exportTo(const RuleStore& store, const QString& pa
 TransferReport RulesTransfer::importFrom(RuleStore& store, const Platform& platform,
                                          const QString& path) {
     TransferReport report;
-    QString problem;
-    auto decoded = RulesFile::readImport(path, &problem);
+    report.path = path;
+    auto decoded = RulesFile::readImport(path, report.problem);
     if (!decoded) {
-        report.outcome = TransferReport::Refused;
-        report.error = problem;
+        report.outcome = TransferReport::NotImported;
         return report;
     }
     for (Rule& rule : *decoded) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rule.h"
+#include "rules_file.h"
 
 #include <QList>
 #include <QString>
@@ -14,13 +15,16 @@ class RuleStore;
 struct TransferReport {
     enum Outcome {
         Done,           // `rules` written or added; an import left out `leftOut` naming Korvane
-        Refused,        // `error`: the list or the file can't be read as rules
+        Refused,        // `error`: the list can't be read as rules, so it is never exported
+        NotImported,    // `problem`: the file gave no rules to import
         AllNameKorvane, // every rule of the file names Korvane itself: nothing imported
         WriteFailed,    // `error`: the export couldn't be written there
         ImportFailed,   // `error`: the imported rules couldn't be saved
     };
     Outcome outcome = Done;
     QString error;
+    QString path; // the file written or read
+    RulesFile::ImportProblem problem;
     qsizetype rules = 0;
     qsizetype leftOut = 0;
     QList<Rule> added; // an import's rules, as added at the end of the list

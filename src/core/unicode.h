@@ -14,6 +14,8 @@ public:
     // The same key for every text canonically equivalent to `text`, for sets and hashes.
     static QString key(const QString& text);
     static bool isAscii(const QString& text);
+    // A name far too long keeps its start and end with "…" between, never half a character.
+    static QString elided(const QString& name, qsizetype most = 80);
 };
 
 } // namespace korvane

@@ -15,7 +15,7 @@ public:
     using QObject::QObject;
     virtual std::optional<QString> chooseApp(const QString& title) = 0;
     // With the title every "Other…" and "Choose another app…" uses.
-    std::optional<QString> choose() { return chooseApp(QStringLiteral("Choose an App")); }
+    std::optional<QString> choose() { return chooseApp(tr("Choose an App")); }
 };
 
 } // namespace korvane

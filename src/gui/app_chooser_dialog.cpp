@@ -27,7 +27,9 @@ AppChooserDialog::AppChooserDialog(const Platform& platform, const QString& titl
     m_list->setObjectName(QStringLiteral("apps"));
     setModal(true);
     resize(380, 460);
-    m_filter->setPlaceholderText(QStringLiteral("Filter"));
+    m_filter->setPlaceholderText(tr("Filter"));
+    m_filter->setAccessibleName(tr("Filter apps"));
+    m_list->setAccessibleName(tr("Apps"));
     m_filter->setClearButtonEnabled(true);
     m_list->setIconSize(QSize(24, 24));
 

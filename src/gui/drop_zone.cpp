@@ -1,10 +1,10 @@
 #include "drop_zone.h"
 
+#include "base/file_names.h"
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
-#include "platform/file_names.h"
 #include "style.h"
+#include "wording/wording.h"
 
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
@@ -67,7 +67,7 @@ private:
 DropZone::DropZone(QWidget* parent)
     : QWidget(parent)
     , m_icon(new QLabel(this))
-    , m_standing(new QLabel(QStringLiteral("Each file opens in the app its rule names"), this))
+    , m_standing(new QLabel(tr("Each file opens in the app its rule names"), this))
     , m_message(new QLabel(this))
     , m_standingOpacity(new QGraphicsOpacityEffect(this))
     , m_messageOpacity(new QGraphicsOpacityEffect(this))
@@ -75,7 +75,7 @@ DropZone::DropZone(QWidget* parent)
     setObjectName(QStringLiteral("dropZone"));
     setAcceptDrops(true);
 
-    auto* title = new QLabel(QStringLiteral("Drop files here"), this);
+    auto* title = new QLabel(tr("Drop files here"), this);
     QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.45);
     titleFont.setWeight(QFont::Medium);
@@ -115,7 +115,7 @@ DropZone::DropZone(QWidget* parent)
     messageArea->setContentsMargins(20, 0, 20, 0);
     messageArea->addWidget(m_standing, 0, 0);
     messageArea->addWidget(m_message, 0, 0);
-    m_undo = new QPushButton(QStringLiteral("Undo"), this);
+    m_undo = new QPushButton(tr("Undo"), this);
     m_undo->setObjectName(QStringLiteral("undo"));
     // A link under the message: it keeps its place while hidden, so nothing moves when it shows.
     m_undo->setFlat(true);
@@ -135,8 +135,8 @@ DropZone::DropZone(QWidget* parent)
     // The targets take the Undo link's place while a drag is over the zone.
     m_targets = new QWidget(this);
     m_defaultsTarget = new DropTarget(QStringLiteral("defaultsTarget"), m_targets);
-    m_defaultsTarget->setText(QStringLiteral("Default apps"));
-    m_defaultsTarget->setToolTip(QStringLiteral("Drop here to open in the normal default app"));
+    m_defaultsTarget->setText(tr("Default apps"));
+    m_defaultsTarget->setToolTip(tr("Drop here to open in the normal default app"));
     m_revealTarget = new DropTarget(QStringLiteral("revealTarget"), m_targets);
     auto* targets = new QHBoxLayout(m_targets);
     targets->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +147,7 @@ DropZone::DropZone(QWidget* parent)
     targets->addStretch();
     m_targets->hide();
     messageArea->addWidget(m_targets, 1, 0);
-    setFileManagerName(QStringLiteral("the file manager"));
+    setFileManagerName(tr("the file manager"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(8);
@@ -159,9 +159,7 @@ DropZone::DropZone(QWidget* parent)
 }
 
 QString DropZone::linksLeftOut(int links) {
-    return links == 0   ? QString()
-           : links == 1 ? QStringLiteral("1 web link isn't a file")
-                        : QStringLiteral("%1 web links aren't files").arg(links);
+    return links == 0 ? QString() : tr("%n web link(s) aren't files", nullptr, links);
 }
 
 QStringList DropZone::localFiles(const QMimeData* data, int* links) {
@@ -211,8 +209,8 @@ void DropZone::setUndoOffered(bool offered) {
 }
 
 void DropZone::setFileManagerName(const QString& name) {
-    m_revealTarget->setText(QStringLiteral("Reveal in %1").arg(name));
-    m_revealTarget->setToolTip(QStringLiteral("Drop here to just reveal in %1").arg(name));
+    m_revealTarget->setText(tr("Reveal in %1").arg(name));
+    m_revealTarget->setToolTip(tr("Drop here to just reveal in %1").arg(name));
 }
 
 DropMode DropZone::modeAt(const QPointF& position, Qt::KeyboardModifiers held) const {

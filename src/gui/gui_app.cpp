@@ -33,14 +33,14 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     m_model->store().watchFile();
     RuleStore& store = m_model->store();
     connect(&store, &RuleStore::unreadableKept, this, [this](const QString& copy) {
-        m_model->setAlertText(QStringLiteral("Your rules file couldn't be read, so it was kept as "
-                                             "%1 and a new one was started.")
+        m_model->setAlertText(tr("Your rules file couldn't be read, so it was kept as "
+                                 "%1 and a new one was started.")
                                   .arg(QDir::toNativeSeparators(copy)));
     });
     connect(&store, &RuleStore::saved, this, [this](bool ok) {
         if (!ok) {
-            m_model->setAlertText(QStringLiteral("Your rules couldn't be saved. %1")
-                                      .arg(m_model->store().lastError()));
+            m_model->setAlertText(
+                tr("Your rules couldn't be saved. %1").arg(m_model->store().lastError()));
         }
     });
     // Apps installed or removed meanwhile show in the rows' menus and lines.
@@ -96,9 +96,9 @@ void GuiApp::serve(InstanceChannel& channel) {
         });
     if (!channel.isListening()) {
         m_model->setAlertText(
-            QStringLiteral("Later starts of Korvane can't reach this window: %1. Until that is "
-                           "fixed, opening files with Korvane may start another window, and the "
-                           "commands that change your rules or default apps refuse to run.")
+            tr("Later starts of Korvane can't reach this window: %1. Until that is "
+               "fixed, opening files with Korvane may start another window, and the "
+               "commands that change your rules or default apps refuse to run.")
                 .arg(channel.errorString()));
     }
 }
@@ -109,9 +109,9 @@ void GuiApp::flush() {
         return;
     }
     m_unsavedReported = true; // once, though quitting flushes again
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Korvane"),
-                    QStringLiteral("Your last changes to the rules couldn't be saved."),
-                    QMessageBox::Ok, m_mainWindow.get());
+    QMessageBox box(QMessageBox::Warning, tr("Korvane"),
+                    tr("Your last changes to the rules couldn't be saved."), QMessageBox::Ok,
+                    m_mainWindow.get());
     box.setObjectName(QStringLiteral("unsavedRules"));
     box.setInformativeText(store.lastError());
     box.setTextFormat(Qt::PlainText);

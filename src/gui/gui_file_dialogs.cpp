@@ -5,25 +5,25 @@
 
 namespace korvane {
 
-namespace {
-const QString kJson = QStringLiteral("JSON files (*.json)");
-} // namespace
+namespace {} // namespace
 
 std::optional<QString> GuiFileDialogs::saveRules() {
-    const QString path = QFileDialog::getSaveFileName(
-        m_parentWindow, QStringLiteral("Export Rules"),
-        QDir::home().filePath(QStringLiteral("KorvaneRules.json")), kJson);
+    const QString path =
+        QFileDialog::getSaveFileName(m_parentWindow, tr("Export Rules"),
+                                     QDir::home().filePath(QStringLiteral("KorvaneRules.json")),
+                                     GuiFileDialogs::tr("JSON files (*.json)"));
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 
 std::optional<QString> GuiFileDialogs::openRules() {
-    const QString path = QFileDialog::getOpenFileName(
-        m_parentWindow, QStringLiteral("Import Rules"), QDir::homePath(), kJson);
+    const QString path =
+        QFileDialog::getOpenFileName(m_parentWindow, tr("Import Rules"), QDir::homePath(),
+                                     GuiFileDialogs::tr("JSON files (*.json)"));
     return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
 }
 
 void GuiFileDialogs::openItems(std::function<void(const QStringList&)> done) {
-    auto* dialog = new QFileDialog(m_parentWindow, QStringLiteral("Open File"), QDir::homePath());
+    auto* dialog = new QFileDialog(m_parentWindow, tr("Open File"), QDir::homePath());
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // Qt's dialogs pick files or folders: any existing items, several at once.
     dialog->setFileMode(QFileDialog::ExistingFiles);

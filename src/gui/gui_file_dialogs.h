@@ -2,12 +2,16 @@
 
 #include "file_dialogs.h"
 
+#include <QCoreApplication>
+
 class QWidget;
 
 namespace korvane {
 
 // Qt's file dialogs (the desktop's own, through the platform theme) over the main window.
 class GuiFileDialogs : public FileDialogs {
+    Q_DECLARE_TR_FUNCTIONS(GuiFileDialogs)
+
 public:
     explicit GuiFileDialogs(QWidget* parentWindow)
         : m_parentWindow(parentWindow) {}

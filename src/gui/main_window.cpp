@@ -2,7 +2,6 @@
 
 #include "core/app_model.h"
 #include "core/settings.h"
-#include "core/wording.h"
 #include "drop_zone.h"
 #include "file_dialogs.h"
 #include "icons.h"
@@ -14,6 +13,7 @@
 #include "wording/drop_text.h"
 #include "wording/preview_text.h"
 #include "wording/transfer_text.h"
+#include "wording/wording.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -33,11 +33,11 @@ QString keyHint(const Platform& platform) {
     // Wayland doesn't tell a window the keys held during another app's drag: there only the
     // zone's targets work.
     if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        return QStringLiteral("Drop on \u201cDefault apps\u201d to open in the normal default app "
-                              "\u00b7 on \u201cReveal in %1\u201d to just reveal in %1")
+        return MainWindow::tr("Drop on “Default apps” to open in the normal default app "
+                              "· on “Reveal in %1” to just reveal in %1")
             .arg(platform.fileManagerName());
     }
-    return QStringLiteral("Hold %1 while dropping to open in the normal default app \u00b7 Hold %2 "
+    return MainWindow::tr("Hold %1 while dropping to open in the normal default app · Hold %2 "
                           "to just reveal in %3")
         .arg(platform.shiftKeyName(), platform.altKeyName(), platform.fileManagerName());
 }
@@ -51,9 +51,9 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     , m_dropZone(new DropZone)
     , m_history(new RuleHistory(model.store(), this))
     , m_rules(new RulesList(model, chooser))
-    , m_addRule(new QPushButton(Icons::plus(), QStringLiteral("Add Rule")))
-    , m_import(new QPushButton(QStringLiteral("Import")))
-    , m_export(new QPushButton(QStringLiteral("Export")))
+    , m_addRule(new QPushButton(Icons::plus(), tr("Add Rule")))
+    , m_import(new QPushButton(tr("Import")))
+    , m_export(new QPushButton(tr("Export")))
     , m_hint(new QLabel(keyHint(model.platform()))) {
     setObjectName(QStringLiteral("mainWindow"));
     // Names by which tests and accessibility tools find the widgets.
@@ -62,25 +62,28 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     m_rules->setObjectName(QStringLiteral("rulesList"));
     m_addRule->setObjectName(QStringLiteral("addRule"));
     // Styles put the icon right against the text: a thin space keeps them apart.
-    m_addRule->setText(QStringLiteral("\u2009Add Rule"));
-    m_addRule->setAccessibleName(QStringLiteral("Add Rule"));
+    m_addRule->setText(QChar(0x2009) + tr("Add Rule")); // a thin space after the icon
+    m_addRule->setAccessibleName(tr("Add Rule"));
     m_import->setObjectName(QStringLiteral("import"));
     m_export->setObjectName(QStringLiteral("export"));
     m_hint->setObjectName(QStringLiteral("hint"));
-    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowTitle(tr("Korvane"));
     setAttribute(Qt::WA_DeleteOnClose, false); // closing only hides it
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    m_openFile = file->addAction(QStringLiteral("Open File\u2026"), this, &MainWindow::openFile);
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_openFile = file->addAction(tr("Open File…"), this, &MainWindow::openFile);
     m_openFile->setShortcut(QKeySequence::Open);
     m_openFile->setShortcutContext(Qt::ApplicationShortcut);
-    m_settings = file->addAction(QStringLiteral("Settings\u2026"));
-    m_settings->setShortcut(QKeySequence::Preferences);
+    m_settings = file->addAction(tr("Settings…"));
+    // Ctrl+, as GNOME and KDE apps have it, and the desktop's own where it differs.
+    m_settings->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Comma), QKeySequence::Preferences});
+    m_settings->setShortcutContext(Qt::ApplicationShortcut);
     file->addSeparator();
-    m_quit = file->addAction(QStringLiteral("Quit Korvane"));
-    m_quit->setShortcut(QKeySequence::Quit);
+    m_quit = file->addAction(tr("Quit Korvane"));
+    m_quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_quit->setShortcutContext(Qt::ApplicationShortcut); // from Settings and dialogs too
 
-    auto* rulesTitle = new QLabel(QStringLiteral("Rules"));
+    auto* rulesTitle = new QLabel(tr("Rules"));
     QFont headline = rulesTitle->font();
     headline.setBold(true);
     rulesTitle->setFont(headline);
@@ -130,11 +133,11 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     // The button takes back the step it was offered for: any other step ends the offer.
     connect(&m_history->stack(), &QUndoStack::indexChanged, this,
             [this] { m_dropZone->setUndoOffered(false); });
-    QMenu* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* undo = m_history->stack().createUndoAction(this, QStringLiteral("Undo"));
+    QMenu* editMenu = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = m_history->stack().createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("undoAction"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction* redo = m_history->stack().createRedoAction(this, QStringLiteral("Redo"));
+    QAction* redo = m_history->stack().createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(QKeySequence::Redo); // every binding the platform has
     editMenu->addActions({undo, redo});
@@ -203,8 +206,8 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 
 QString MainWindow::dropSummaryOf(const DropReport& report) const {
     const Platform& platform = m_model.platform();
-    return dropSummary(report, {platform.systemName(), platform.fileManagerName(),
-                                QStringLiteral("Fix the rule below.")});
+    return dropSummary(
+        report, {platform.systemName(), platform.fileManagerName(), tr("Fix the rule below.")});
 }
 
 void MainWindow::importRules() {
@@ -318,8 +321,8 @@ void MainWindow::syncAlert() {
     }
     const bool showing = m_alert;
     if (!showing) {
-        m_alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Default apps"),
-                                  QString(), QMessageBox::Ok, this);
+        m_alert = new QMessageBox(QMessageBox::Information, tr("Default apps"), QString(),
+                                  QMessageBox::Ok, this);
         m_alert->setTextFormat(Qt::PlainText); // names from outside are never markup
         m_alert->setWindowModality(Qt::WindowModal);
         m_alert->button(QMessageBox::Ok)->setIcon(QIcon()); // plain, as GNOME and KDE draw it

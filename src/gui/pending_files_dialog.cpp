@@ -4,10 +4,10 @@
 #include "core/app_model.h"
 #include "core/app_resolver.h"
 #include "core/router.h"
-#include "core/wording.h"
 #include "dialog_size.h"
 #include "icons.h"
 #include "platform/platform.h"
+#include "wording/wording.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <QtConcurrent>
@@ -31,16 +32,17 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     , m_list(new QListWidget(this))
     , m_empty(new QLabel(this))
     , m_always(new QCheckBox(this))
-    , m_chooseOther(new QPushButton(QStringLiteral("Choose another app\u2026"), this))
-    , m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+    , m_chooseOther(new QPushButton(tr("Choose another app…"), this))
+    , m_cancel(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("pendingFilesDialog"));
     // Names by which tests and accessibility tools find the widgets.
     m_always->setObjectName(QStringLiteral("always"));
     m_empty->setObjectName(QStringLiteral("noSuggestions"));
     m_list->setObjectName(QStringLiteral("appList"));
+    m_list->setAccessibleName(tr("Suggested apps"));
     m_chooseOther->setObjectName(QStringLiteral("chooseOther"));
     m_cancel->setObjectName(QStringLiteral("cancel"));
-    setWindowTitle(QStringLiteral("Open With"));
+    setWindowTitle(tr("Open With"));
     setWindowModality(Qt::WindowModal);
     // A dialog of the window, of one size: no minimize or maximize button, on X11 or Wayland.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -54,8 +56,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     headline.setBold(true);
     name->setFont(headline);
     name->setMaximumHeight(name->fontMetrics().lineSpacing() * 2 + 2); // at most two lines
-    auto* question =
-        new QLabel(QStringLiteral("No rule matches this file. Which app should open it?"), this);
+    auto* question = new QLabel(tr("No rule matches this file. Which app should open it?"), this);
     question->setForegroundRole(QPalette::PlaceholderText);
     question->setWordWrap(true);
 
@@ -63,7 +64,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     m_list->setIconSize(QSize(28, 28));
     m_list->setSpacing(1);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_empty->setText(QStringLiteral("%1 didn't suggest any apps for this file.")
+    m_empty->setText(tr("%1 didn't suggest any apps for this file.")
                          .arg(Wording::capitalised(model.platform().systemName())));
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->setContentsMargins(8, 8, 8, 8);
@@ -72,11 +73,11 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     listLayout->addWidget(m_empty, 0, Qt::AlignTop | Qt::AlignLeft);
 
     if (m_extension.isEmpty()) {
-        m_always->setText(QStringLiteral("Always use this app (file has no extension)"));
+        m_always->setText(tr("Always use this app (file has no extension)"));
         m_always->setEnabled(false); // nothing to keep: never shown ticked
     } else {
-        m_always->setText(QStringLiteral("Always use this app for .") +
-                          Wording::mnemonicSafe(m_extension));
+        m_always->setText(
+            tr("Always use this app for .%1").arg(Wording::mnemonicSafe(m_extension)));
         m_always->setChecked(true);
     }
 
@@ -96,7 +97,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     position->setForegroundRole(QPalette::PlaceholderText);
     auto showPosition = [this, position] {
         const auto [at, of] = m_model.pendingPosition();
-        position->setText(QStringLiteral("%1 of %2").arg(at).arg(of));
+        position->setText(tr("%1 of %2").arg(at).arg(of));
         position->setVisible(of > 1);
     };
     showPosition();
@@ -117,6 +118,15 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     // has it), and on a single click even where the style wants two: one click means once.
     auto take = [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); };
     connect(m_list, &QListWidget::itemActivated, this, take);
+    // 1 to 9 pick the suggestion at that place, as the command line's numbers do.
+    for (int n = 1; n <= 9; ++n) {
+        auto* pick = new QShortcut(QKeySequence(QKeyCombination(Qt::Key(Qt::Key_0 + n))), this);
+        connect(pick, &QShortcut::activated, this, [this, take, n] {
+            if (QListWidgetItem* item = m_list->item(n - 1)) {
+                take(item);
+            }
+        });
+    }
     if (!m_list->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
                                     m_list)) {
         connect(m_list, &QListWidget::itemClicked, this, take);

@@ -1,7 +1,7 @@
 #include "rule_history.h"
 
 #include "core/rule_store.h"
-#include "core/wording.h"
+#include "wording/wording.h"
 
 #include <QUndoCommand>
 #include <algorithm>
@@ -149,17 +149,18 @@ QString RuleHistory::ruleLabel(const Rule& rule) {
         return Wording::elided(rule.extensions.join(QStringLiteral(", ")), 40);
     }
     if (rule.group) {
-        return rule.group->label();
+        return Wording::groupName(*rule.group);
     }
     return Wording::elided(rule.appName, 40);
 }
 
 namespace {
 // A step's name, for the Edit menu (where "&" is a mnemonic) or for the message line.
-QString stepText(const char* verb, const Rule& rule, bool menu = true) {
+// `step` names the rule by %1 and is marked with QT_TRANSLATE_NOOP("korvane::RuleHistory", …).
+QString stepText(const char* step, const Rule& rule, bool menu = true) {
     const QString label =
         menu ? Wording::mnemonicSafe(RuleHistory::ruleLabel(rule)) : RuleHistory::ruleLabel(rule);
-    return label.isEmpty() ? QLatin1String(verb) : QLatin1String(verb) + u' ' + label;
+    return RuleHistory::tr(step).arg(label).trimmed();
 }
 } // namespace
 
@@ -173,8 +174,8 @@ void RuleHistory::push(RuleStep* step, bool made) {
 void RuleHistory::addRule(qsizetype index, const Rule& rule) {
     const QList<Rule>& list = m_store.rules();
     index = std::clamp<qsizetype>(index, 0, list.size());
-    push(new RuleStep(m_store, QStringLiteral("Add rule"),
-                      {Op{Op::Add, rule, {}, {}, Place::of(list, index)}}));
+    push(
+        new RuleStep(m_store, tr("Add rule"), {Op{Op::Add, rule, {}, {}, Place::of(list, index)}}));
 }
 
 void RuleHistory::deleteRule(const QUuid& id) {
@@ -184,9 +185,11 @@ void RuleHistory::deleteRule(const QUuid& id) {
         return;
     }
     const Rule rule = list[i];
-    push(new RuleStep(m_store, stepText("Delete rule", rule),
+    push(new RuleStep(m_store,
+                      stepText(QT_TRANSLATE_NOOP("korvane::RuleHistory", "Delete rule %1"), rule),
                       {Op{Op::Delete, rule, {}, Place::of(list, i), {}}}));
-    Q_EMIT listChanged(stepText("Deleted rule", rule, false));
+    Q_EMIT listChanged(
+        stepText(QT_TRANSLATE_NOOP("korvane::RuleHistory", "Deleted rule %1"), rule, false));
 }
 
 void RuleHistory::moveRule(qsizetype from, qsizetype to) {
@@ -196,9 +199,11 @@ void RuleHistory::moveRule(qsizetype from, qsizetype to) {
     }
     const Place was = Place::of(list, from);
     list.move(from, to);
-    push(new RuleStep(m_store, stepText("Move rule", list[to]),
+    push(new RuleStep(m_store,
+                      stepText(QT_TRANSLATE_NOOP("korvane::RuleHistory", "Move rule %1"), list[to]),
                       {Op{Op::Move, list[to], {}, was, Place::of(list, to)}}));
-    Q_EMIT listChanged(stepText("Moved rule", list[to], false));
+    Q_EMIT listChanged(
+        stepText(QT_TRANSLATE_NOOP("korvane::RuleHistory", "Moved rule %1"), list[to], false));
 }
 
 void RuleHistory::editRule(const Rule& after) {
@@ -212,9 +217,13 @@ void RuleHistory::editRule(const Rule& after) {
     Rule toggled = before;
     toggled.enabled = after.enabled;
     const bool typing = typed == after;
-    const QString text = toggled == after
-                             ? stepText(after.enabled ? "Turn on rule" : "Turn off rule", after)
-                             : stepText("Edit rule", after);
+    const QString text =
+        toggled == after
+            ? stepText(after.enabled
+                           ? QT_TRANSLATE_NOOP("korvane::RuleHistory", "Turn on rule %1")
+                           : QT_TRANSLATE_NOOP("korvane::RuleHistory", "Turn off rule %1"),
+                       after)
+            : stepText(QT_TRANSLATE_NOOP("korvane::RuleHistory", "Edit rule %1"), after);
     push(new RuleStep(m_store, text, {Op{Op::Edit, after, before, {}, {}}}, typing));
 }
 
@@ -229,10 +238,7 @@ void RuleHistory::recordAppended(const QList<Rule>& rules) {
     if (ops.isEmpty()) {
         return;
     }
-    push(new RuleStep(
-             m_store,
-             QStringLiteral("Import %1").arg(Wording::counted(ops.size(), "rule", "rules")), ops),
-         true);
+    push(new RuleStep(m_store, tr("Import %n rule(s)", nullptr, int(ops.size())), ops), true);
     Q_EMIT listChanged(QString());
 }
 

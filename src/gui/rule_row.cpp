@@ -3,13 +3,13 @@
 #include "app_chooser.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "style.h"
 #include "widgets/drop_down.h"
 #include "widgets/elided_label.h"
+#include "wording/wording.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -56,8 +56,8 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     , m_appName(new ElidedLabel(this))
     , m_appDetail(new QLabel(this))
     , m_appButton(new DropDown(this))
-    , m_makeDefault(new QPushButton(QStringLiteral("Make default"), this))
-    , m_restore(new QPushButton(QStringLiteral("Restore"), this))
+    , m_makeDefault(new QPushButton(tr("Make default"), this))
+    , m_restore(new QPushButton(tr("Restore"), this))
     , m_delete(new QToolButton(this))
     , m_more(new QToolButton(this))
     , m_content(new QWidget(this))
@@ -94,12 +94,12 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_grip->setObjectName(QStringLiteral("grip"));
     m_grip->setPixmap(Icons::grip().pixmap(16, 16));
     m_grip->setCursor(Qt::OpenHandCursor);
-    m_grip->setToolTip(QStringLiteral("Drag to reorder"));
+    m_grip->setToolTip(tr("Drag to reorder"));
     m_grip->installEventFilter(this);
     m_extensions->installEventFilter(this);
-    m_enabled->setToolTip(QStringLiteral("Enabled"));
-    m_enabled->setAccessibleName(QStringLiteral("Enabled"));
-    m_extensions->setPlaceholderText(QStringLiteral("Extensions, e.g. md, markdown"));
+    m_enabled->setToolTip(tr("Enabled"));
+    m_enabled->setAccessibleName(tr("Enabled"));
+    m_extensions->setPlaceholderText(tr("Extensions, e.g. md, markdown"));
     m_extensions->setClearButtonEnabled(true);
     m_infoLayout->setSpacing(1);
     m_infoLayout->setContentsMargins(0, 0, 0, 0);
@@ -115,13 +115,13 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     m_appDetail->setPalette(secondary);
     m_delete->setIcon(Icons::trash());
     m_delete->setAutoRaise(true);
-    m_delete->setToolTip(QStringLiteral("Delete rule"));
-    m_delete->setAccessibleName(QStringLiteral("Delete rule"));
+    m_delete->setToolTip(tr("Delete rule"));
+    m_delete->setAccessibleName(tr("Delete rule"));
     m_more->setObjectName(QStringLiteral("more"));
     m_more->setIcon(Icons::more());
     m_more->setAutoRaise(true);
-    m_more->setToolTip(QStringLiteral("More"));
-    m_more->setAccessibleName(QStringLiteral("More"));
+    m_more->setToolTip(tr("More"));
+    m_more->setAccessibleName(tr("More"));
     m_more->hide();
     // A menu of its own rather than the button's, which would draw an arrow beside the dots.
     auto* moreMenu = new QMenu(m_more);
@@ -134,58 +134,8 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     connect(m_groupButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildGroupMenu);
     connect(m_appButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildAppMenu);
 
-    // The rule's fields, the app, the commands and the notes under them: side by side where the
-    // row is wide, stacked where it is narrow (see setCompact).
-    auto* fieldsColumn = new QVBoxLayout(m_fields);
-    fieldsColumn->setContentsMargins(0, 0, 0, 0);
-    fieldsColumn->setSpacing(5);
-    fieldsColumn->addWidget(m_extensions);
-    fieldsColumn->addWidget(m_groupButton, 0, Qt::AlignLeft);
-
-    auto* notesColumn = new QVBoxLayout(m_notes);
-    notesColumn->setContentsMargins(0, 0, 0, 0);
-    notesColumn->setSpacing(1);
-    notesColumn->addWidget(m_finding);
-    notesColumn->addLayout(m_infoLayout);
-
-    m_appLine->setSpacing(6);
-    m_appLine->addWidget(m_appIcon);
-    m_appLine->addWidget(m_appName, 1);
-    m_appColumn->setContentsMargins(0, 0, 0, 0);
-    m_appColumn->setSpacing(4);
-    m_appColumn->addLayout(m_appLine);
-    m_appColumn->addWidget(m_appDetail);
-    // Room for a long app name where the row has it, never more than the fields get.
-    m_appBox->setMinimumWidth(kAppColumnWidth);
-    m_appBox->setMaximumWidth(2 * kAppColumnWidth);
-
-    auto* commands = new QVBoxLayout(m_commands);
-    commands->setContentsMargins(0, 0, 0, 0);
-    commands->setSpacing(4);
-    commands->addWidget(m_makeDefault);
-    commands->addWidget(m_restore);
-    commands->addStretch();
-
-    // The content dims when the rule is off; the switch beside it does not.
-    m_grid->setContentsMargins(0, 0, 0, 0);
-    m_grid->setHorizontalSpacing(10);
-    m_grid->setVerticalSpacing(5);
-    m_grid->setColumnStretch(0, 1);
-    // What the fields at their widest leave goes between the app and the commands.
-    m_grid->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding), 0, 2);
-    placeContent();
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 6, 4, 6);
-    layout->setSpacing(8);
-    layout->addWidget(m_grip, 0, Qt::AlignTop);
-    layout->addWidget(m_enabled, 0, Qt::AlignTop);
-    layout->addWidget(m_content, 1);
-    auto* rowCommands = new QVBoxLayout;
-    rowCommands->setSpacing(2);
-    rowCommands->addWidget(m_delete);
-    rowCommands->addWidget(m_more);
-    rowCommands->addStretch();
-    layout->addLayout(rowCommands);
+    arrange();
+    addMoveKeys();
 
     connect(m_enabled, &QCheckBox::toggled, this, [this](bool on) {
         if (on != m_rule.enabled) {
@@ -319,9 +269,8 @@ void RuleRow::refreshIfNeeded() {
 QStringList RuleRow::infoLines() const {
     QStringList lines;
     for (const RuleLookup::CurrentDefault& info : m_infos) {
-        lines << QStringLiteral(".%1 currently opens in %2")
-                     .arg(info.extension,
-                          info.appName.isEmpty() ? QStringLiteral("no app") : info.appName);
+        lines << tr(".%1 currently opens in %2")
+                     .arg(info.extension, info.appName.isEmpty() ? tr("no app") : info.appName);
     }
     return lines;
 }
@@ -340,8 +289,8 @@ void RuleRow::updateView() {
         m_enabled->setChecked(m_rule.enabled);
     }
     m_groupButton->setText(
-        m_rule.group ? QStringLiteral("Also matches type group: %1").arg(m_rule.group->label())
-                     : QStringLiteral("Add type group\u2026"));
+        m_rule.group ? tr("Also matches type group: %1").arg(Wording::groupName(*m_rule.group))
+                     : tr("Add type group…"));
     m_groupButton->setToolTip(m_groupButton->text()); // in full where the row elides it
 
     while (QLayoutItem* item = m_infoLayout->takeAt(0)) {
@@ -377,25 +326,25 @@ void RuleRow::updateView() {
         m_appName->setToolTip(name);
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->hide();
-        m_appButton->setText(QStringLiteral("Change"));
+        m_appButton->setText(tr("Change"));
     } else if (!m_rule.hasApp()) {
         m_appIcon->hide();
-        m_appName->setText(QStringLiteral("No app chosen"));
+        m_appName->setText(tr("No app chosen"));
         m_appName->setToolTip(QString());
         m_appName->setForegroundRole(QPalette::PlaceholderText);
         m_appDetail->hide();
-        m_appButton->setText(QStringLiteral("Choose"));
+        m_appButton->setText(tr("Choose"));
     } else {
         m_appIcon->setPixmap(Icons::warning().pixmap(18, 18));
         m_appIcon->show();
-        m_appName->setText(QStringLiteral("App not found"));
+        m_appName->setText(tr("App not found"));
         m_appName->setToolTip(QString());
         namePalette.setColor(QPalette::WindowText, Style::warningText(namePalette));
         m_appName->setForegroundRole(QPalette::WindowText);
         m_appDetail->setText(m_appDetail->fontMetrics().elidedText(
             Wording::visible(Wording::elided(m_rule.appName)), Qt::ElideRight, kAppColumnWidth));
         m_appDetail->setVisible(!m_rule.appName.isEmpty());
-        m_appButton->setText(QStringLiteral("Choose"));
+        m_appButton->setText(tr("Choose"));
     }
     m_appName->setPalette(namePalette);
 
@@ -407,11 +356,12 @@ void RuleRow::updateView() {
     m_makeDefault->setEnabled(app && !m_rule.extensions.isEmpty() && !m_busy && settable);
     m_makeDefault->setToolTip(
         settable ? QString()
-                 : QStringLiteral("%1 has no registered file type for these extensions, so it "
-                                  "can't have a default app for them.")
+                 : tr("%1 has no registered file type for these extensions, so it "
+                      "can't have a default app for them.")
                        .arg(Wording::capitalised(m_model.platform().systemName())));
     m_restore->setVisible(restorable);
     m_restore->setEnabled(!m_busy);
+    updateAccessibleNames();
     contentChanged();
 }
 

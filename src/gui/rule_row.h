@@ -63,11 +63,15 @@ public:
     void setFinding(const QString& text);
     // Shows another rule, as a new row would: the list reuses rows scrolled out of sight.
     void bind(const Rule& rule);
+    // The rule's place in the list (from 0), which the controls' accessible names say.
+    void setPlace(qsizetype place);
     // A row whose command runs, or that has the focus, is kept as it is.
     bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 
 Q_SIGNALS:
     void deleteRequested(const QUuid& id);
+    // Move the rule by `by` places (-1 up, 1 down).
+    void moveRequested(const QUuid& id, int by);
     void refreshed();
     // What the row shows changed, and with it perhaps its height.
     void layoutChanged();
@@ -90,6 +94,11 @@ private:
     void buildAppMenu();
     void buildGroupMenu();
     void runCommand(bool make);
+    // Builds the layouts the parts sit in.
+    void arrange();
+    // Names for screen readers that say which rule each control acts on.
+    void updateAccessibleNames();
+    void addMoveKeys();
     void placeContent();
     void contentChanged();
     void buildMoreMenu();
@@ -130,6 +139,7 @@ private:
     QWidget* m_notes;
     QLabel* m_finding;
     bool m_compact = false;
+    qsizetype m_place = -1;
     QString m_findingText;
     bool m_fresh = false; // just added, and the user hasn't left it yet
     bool m_seen = false;

@@ -3,11 +3,11 @@
 #include "app_chooser.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
+#include "wording/wording.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -22,13 +22,22 @@ void RuleRow::buildMoreMenu() {
     menu->clear();
     // The commands' buttons, as they would stand in a wide row.
     for (QPushButton* button : {m_makeDefault, m_restore}) {
-        if (button == m_restore && !m_restore->isVisibleTo(m_commands)) {
+        if (!m_compact || (button == m_restore && !m_restore->isVisibleTo(m_commands))) {
             continue;
         }
         QAction* action = menu->addAction(button->text(), button, &QPushButton::click);
         action->setEnabled(button->isEnabled());
         action->setToolTip(button->toolTip());
     }
+    menu->addSeparator();
+    // Moves the keyboard makes with Alt+Up and Alt+Down, for the menu's users.
+    QAction* up =
+        menu->addAction(tr("Move up"), this, [this] { Q_EMIT moveRequested(m_rule.id, -1); });
+    up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    up->setEnabled(m_place > 0);
+    QAction* down =
+        menu->addAction(tr("Move down"), this, [this] { Q_EMIT moveRequested(m_rule.id, 1); });
+    down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     menu->setToolTipsVisible(true);
 }
 
@@ -59,10 +68,10 @@ void RuleRow::buildGroupMenu() {
             write(rule);
         });
     };
-    add(QStringLiteral("No type group"), std::nullopt);
+    add(tr("No type group"), std::nullopt);
     menu->addSeparator();
     for (TypeGroup group : TypeGroup::allCases()) {
-        add(group.label(), group);
+        add(Wording::groupName(group), group);
     }
 }
 
@@ -83,7 +92,7 @@ void RuleRow::buildAppMenu() {
     if (!m_candidates.isEmpty()) {
         menu->addSeparator();
     }
-    connect(menu->addAction(QStringLiteral("Other\u2026")), &QAction::triggered, this, [this] {
+    connect(menu->addAction(tr("Other…")), &QAction::triggered, this, [this] {
         if (!m_chooser) {
             return;
         }

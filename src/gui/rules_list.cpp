@@ -2,12 +2,12 @@
 
 #include "core/app_model.h"
 #include "core/rule_doctor.h"
-#include "core/wording.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
 #include "rule_row.h"
 #include "wording/finding_text.h"
+#include "wording/wording.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -49,8 +49,8 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     emptyLayout->addStretch();
     auto* symbol = new QLabel(m_empty);
     symbol->setPixmap(Icons::emptyList().pixmap(32, 32));
-    auto* title = new QLabel(QStringLiteral("No rules yet"), m_empty);
-    auto* hint = new QLabel(QStringLiteral("Add a rule, or drop a file and pick an app."), m_empty);
+    auto* title = new QLabel(tr("No rules yet"), m_empty);
+    auto* hint = new QLabel(tr("Add a rule, or drop a file and pick an app."), m_empty);
     QFont small = hint->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     hint->setFont(small);
@@ -74,6 +74,8 @@ RulesList::RulesList(AppModel& model, AppChooser* chooser, QWidget* parent)
     // Rows fit the width; they never scroll sideways.
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the rows' controls, which it scrolls to
+    m_scroll->setAccessibleName(tr("Rules"));
     m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->viewport()->installEventFilter(this);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -225,6 +227,7 @@ void RulesList::relayout() {
             connect(row, &RuleRow::deleteRequested, this, [this](const QUuid& ruleId) {
                 m_history ? m_history->deleteRule(ruleId) : m_model.store().removeRule(ruleId);
             });
+            connect(row, &RuleRow::moveRequested, this, &RulesList::moveRule);
             m_live.insert(id, row);
         }
         // Narrow rows stack their parts; wrapped notes make a row's height follow its width.
@@ -238,6 +241,9 @@ void RulesList::relayout() {
         m_heights.insert(id, height);
         rows.append(row);
         places.append(i);
+    }
+    for (qsizetype n = 0; n < rows.size(); ++n) {
+        rows[n]->setPlace(places[n]);
     }
     if (measured) {
         place();
@@ -323,6 +329,20 @@ void RulesList::moveRow(int from, int destination) {
         return;
     }
     m_history ? m_history->moveRule(from, to) : m_model.store().moveRule(from, to);
+}
+
+void RulesList::moveRule(const QUuid& id, int by) {
+    const int from = int(m_order.indexOf(id));
+    const int to = from + by;
+    if (from < 0 || to < 0 || to >= m_order.size()) {
+        return;
+    }
+    moveRow(from, by > 0 ? to + 1 : to);
+    // The row keeps the focus; the view follows it.
+    if (RuleRow* row = m_live.value(id)) {
+        relayout();
+        m_scroll->ensureWidgetVisible(row, 0, 0);
+    }
 }
 
 int RulesList::destinationAt(const QPoint& position) const {

@@ -60,6 +60,8 @@ private:
     void relayoutNow();
     void paintDividers();
     int destinationAt(const QPoint& position) const;
+    // Moves a rule by `by` places, as the keyboard and a row's menu ask.
+    void moveRule(const QUuid& id, int by);
 
     AppModel& m_model;
     AppChooser* m_chooser;

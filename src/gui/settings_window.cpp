@@ -13,6 +13,7 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
@@ -38,13 +39,11 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     , m_settings(settings)
     , m_trayAvailable(QSystemTrayIcon::isSystemTrayAvailable())
     , m_folders(new QComboBox(this))
-    , m_login(new QCheckBox(QStringLiteral("Launch at login"), this))
+    , m_login(new QCheckBox(tr("Launch at login"), this))
     , m_loginError(caption({}, this))
-    , m_trayIcon(new QCheckBox(QStringLiteral("Show in the %1").arg(platform.trayName()), this))
-    , m_trayReason(
-          caption(QStringLiteral("This desktop has no %1.").arg(platform.trayName()), this))
-    , m_inTaskbar(
-          new QCheckBox(QStringLiteral("Keep the %1 icon").arg(platform.taskbarName()), this)) {
+    , m_trayIcon(new QCheckBox(tr("Show in the %1").arg(platform.trayName()), this))
+    , m_trayReason(caption(tr("This desktop has no %1.").arg(platform.trayName()), this))
+    , m_inTaskbar(new QCheckBox(tr("Keep the %1 icon").arg(platform.taskbarName()), this)) {
     setObjectName(QStringLiteral("settingsWindow"));
     // Names by which tests and accessibility tools find the widgets.
     m_folders->setObjectName(QStringLiteral("folderPicker"));
@@ -53,7 +52,10 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_trayIcon->setObjectName(QStringLiteral("showTrayIcon"));
     m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
-    setWindowTitle(QStringLiteral("Korvane Settings"));
+    setWindowTitle(tr("Korvane Settings"));
+    // A dialog closes with Esc.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
         m_folders->addItem(folderBehaviorLabel(behavior, platform), behavior.rawValue());
@@ -63,14 +65,14 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_loginError->setPalette(orange);
     m_loginError->hide();
     m_trayReason->setForegroundRole(QPalette::PlaceholderText);
-    auto* note = caption(QStringLiteral("The %1 icon stays visible when the %2 icon is hidden, so "
-                                        "the app is always reachable.")
+    auto* note = caption(tr("The %1 icon stays visible when the %2 icon is hidden, so "
+                            "the app is always reachable.")
                              .arg(platform.taskbarName(), platform.trayName()),
                          this);
     note->setForegroundRole(QPalette::PlaceholderText);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Dropped folders"), m_folders);
+    form->addRow(tr("Dropped folders"), m_folders);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->addLayout(form);
@@ -99,8 +101,8 @@ void SettingsWindow::setTrayAvailable(bool available) {
 }
 
 void SettingsWindow::setLaunchAtLogin(bool on) {
-    if (const auto error = m_platform.setLaunchAtLogin(on)) {
-        m_loginError->setText(QStringLiteral("Couldn't change Launch at Login: ") + *error);
+    if (const Result changed = m_platform.setLaunchAtLogin(on); !changed) {
+        m_loginError->setText(tr("Couldn't change Launch at Login: %1").arg(changed.errorString()));
         m_loginError->show();
     } else {
         m_loginError->clear();

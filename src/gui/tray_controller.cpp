@@ -1,8 +1,8 @@
 #include "tray_controller.h"
 
 #include "core/app_model.h"
-#include "core/wording.h"
 #include "icons.h"
+#include "wording/wording.h"
 
 #include <QFileInfo>
 #include <QMenu>
@@ -30,7 +30,7 @@ void TrayController::setVisible(bool visible) {
     }
     m_icon = std::make_unique<QSystemTrayIcon>(Icons::tray(), this);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
-    m_icon->setToolTip(QStringLiteral("Korvane"));
+    m_icon->setToolTip(tr("Korvane"));
     m_icon->setContextMenu(m_menu.get());
     connect(m_icon.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
@@ -44,14 +44,14 @@ void TrayController::setVisible(bool visible) {
 void TrayController::rebuildMenu() {
     QMenu* menu = m_menu.get();
     menu->clear();
-    connect(menu->addAction(QStringLiteral("Show Window")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Show Window")), &QAction::triggered, this,
             &TrayController::showRequested);
-    connect(menu->addAction(QStringLiteral("Open File\u2026")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Open File…")), &QAction::triggered, this,
             &TrayController::openFileRequested);
-    QMenu* recent = menu->addMenu(QStringLiteral("Recent"));
+    QMenu* recent = menu->addMenu(tr("Recent"));
     const QStringList recents = m_model.recents();
     if (recents.isEmpty()) {
-        recent->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        recent->addAction(tr("No recent files"))->setEnabled(false);
     }
     for (const QString& path : recents) {
         QAction* item = recent->addAction(Wording::mnemonicSafe(QFileInfo(path).fileName()));
@@ -63,13 +63,13 @@ void TrayController::rebuildMenu() {
     }
     if (!recents.isEmpty()) {
         recent->addSeparator();
-        connect(recent->addAction(QStringLiteral("Clear Recent")), &QAction::triggered, &m_model,
+        connect(recent->addAction(tr("Clear Recent")), &QAction::triggered, &m_model,
                 &AppModel::clearRecents);
     }
-    connect(menu->addAction(QStringLiteral("Settings\u2026")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Settings…")), &QAction::triggered, this,
             &TrayController::settingsRequested);
     menu->addSeparator();
-    connect(menu->addAction(QStringLiteral("Quit Korvane")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Quit Korvane")), &QAction::triggered, this,
             &TrayController::quitRequested);
 }
 

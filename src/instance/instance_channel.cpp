@@ -1,7 +1,8 @@
 #include "instance_channel.h"
 
+#include "base/file_names.h"
 #include "instance_message.h"
-#include "platform/file_names.h"
+#include "instance_text.h"
 #include "socket_folder.h"
 
 #include <QCryptographicHash>
@@ -262,8 +263,9 @@ bool InstanceChannel::listen() {
         return false;
     }
     // Without a socket the lock stays: later starts and commands then know a window runs.
-    const int descriptor = SocketFolder::listenAt(m_path, m_error);
-    if (descriptor < 0) {
+    int descriptor = -1;
+    if (const Result made = SocketFolder::listenAt(m_path, descriptor); !made) {
+        m_error = made.errorString();
         return false;
     }
     m_server = std::make_unique<Server>(*this, descriptor);
@@ -300,14 +302,14 @@ bool InstanceChannel::connectTo(QLocalSocket& socket) const {
             if (SocketFolder::peerIsUs(socket.socketDescriptor())) {
                 return true;
             }
-            m_error = QStringLiteral("%1 answers as another user").arg(m_path);
+            m_error = InstanceText::tr("%1 answers as another user").arg(m_path);
             return false;
         }
         if (!lockHeld()) {
             return false;
         }
         if (deadline.hasExpired()) {
-            m_error = QStringLiteral("it doesn't answer");
+            m_error = InstanceText::tr("it doesn't answer");
             return false;
         }
         QThread::msleep(20);
@@ -346,8 +348,8 @@ bool InstanceChannel::send(QJsonObject message, Outcome* outcome) const {
     }
     const QByteArray answer = socket.readLine().trimmed();
     m_error = answer == "ok"      ? QString()
-              : answer == "error" ? QStringLiteral("it didn't understand the request")
-                                  : QStringLiteral("it doesn't answer");
+              : answer == "error" ? InstanceText::tr("it didn't understand the request")
+                                  : InstanceText::tr("it doesn't answer");
     if (answer == "ok" && outcome) {
         // Then, once the drop's launches have reported back, how it ended.
         while (!socket.canReadLine() && socket.waitForReadyRead(kReplyWaitMs)) {

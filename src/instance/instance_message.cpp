@@ -1,6 +1,6 @@
 #include "instance_message.h"
 
-#include "platform/file_names.h"
+#include "base/file_names.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,7 @@
 #include "socket_folder.h"
 
-#include "platform/file_names.h"
+#include "base/file_names.h"
+#include "instance_text.h"
 
 #include <QDir>
 #include <cerrno>
@@ -23,19 +24,19 @@ QString errnoText() {
 QString folderProblem(const QString& path) {
     struct stat info {};
     if (lstat(FileNames::encode(path).constData(), &info) != 0) {
-        return QStringLiteral("%1 can't be read: %2").arg(path, errnoText());
+        return InstanceText::tr("%1 can't be read: %2").arg(path, errnoText());
     }
     if (S_ISLNK(info.st_mode)) {
-        return QStringLiteral("%1 is a symbolic link").arg(path);
+        return InstanceText::tr("%1 is a symbolic link").arg(path);
     }
     if (!S_ISDIR(info.st_mode)) {
-        return QStringLiteral("%1 is not a folder").arg(path);
+        return InstanceText::tr("%1 is not a folder").arg(path);
     }
     if (info.st_uid != getuid()) {
-        return QStringLiteral("%1 belongs to another user").arg(path);
+        return InstanceText::tr("%1 belongs to another user").arg(path);
     }
     if ((info.st_mode & 077) != 0) {
-        return QStringLiteral("other users can enter %1").arg(path);
+        return InstanceText::tr("other users can enter %1").arg(path);
     }
     return {};
 }
@@ -49,11 +50,11 @@ QString path(QString& problem) {
             ? runtime + QStringLiteral("/korvane")
             : QDir::tempPath() + QStringLiteral("/korvane-%1").arg(getuid());
     problem = mkdir(FileNames::encode(folder).constData(), 0700) != 0 && errno != EEXIST
-                  ? QStringLiteral("%1 couldn't be made: %2").arg(folder, errnoText())
+                  ? InstanceText::tr("%1 couldn't be made: %2").arg(folder, errnoText())
                   : folderProblem(folder);
     if (problem.isEmpty() && FileNames::encode(folder).size() + 1 + kKeyLength >=
                                  qsizetype(sizeof(sockaddr_un{}.sun_path))) {
-        problem = QStringLiteral("%1 is too long a path for a socket").arg(folder);
+        problem = InstanceText::tr("%1 is too long a path for a socket").arg(folder);
     }
     return problem.isEmpty() ? folder : QString();
 }
@@ -65,7 +66,7 @@ bool peerIsUs(qintptr descriptor) {
            credentials.uid == getuid();
 }
 
-int listenAt(const QString& path, QString& error) {
+Result listenAt(const QString& path, int& listening) {
     const QByteArray name = FileNames::encode(path);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
@@ -75,13 +76,15 @@ int listenAt(const QString& path, QString& error) {
     if (descriptor < 0 ||
         bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         chmod(name.constData(), 0600) != 0 || listen(descriptor, SOMAXCONN) != 0) {
-        error = QStringLiteral("its socket couldn't be made: %1").arg(errnoText());
+        const Result failed =
+            Result::failed(InstanceText::tr("its socket couldn't be made: %1").arg(errnoText()));
         if (descriptor >= 0) {
             close(descriptor);
         }
-        return -1;
+        return failed;
     }
-    return descriptor;
+    listening = descriptor;
+    return Result::done();
 }
 
 } // namespace korvane::SocketFolder

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -14,7 +16,7 @@ constexpr int kKeyLength = 24;
 QString path(QString& problem);
 // Whether the other end of a connected local socket is this user.
 bool peerIsUs(qintptr descriptor);
-// A listening socket at `path` that only this user may reach, or -1 with `error` set.
-int listenAt(const QString& path, QString& error);
+// Makes `listening` a socket at `path` that only this user may reach, or answers why not.
+Result listenAt(const QString& path, int& listening);
 
 } // namespace korvane::SocketFolder

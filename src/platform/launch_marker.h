@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_names.h"
+#include "base/file_names.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>

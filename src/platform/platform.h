@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.h"
 #include "content_type.h"
 
 #include <QJsonObject>
@@ -17,20 +18,19 @@ struct ApplicationEntry {
     QString path;
 };
 
-// Called exactly once, with no value on success or the platform's error text: later, never
-// inside the call that asked, on the thread that asked (platform/later.h).
-using ErrorCompletion = std::function<void(const std::optional<QString>& error)>;
+// Called exactly once with how an order ended: later, never inside the call that asked, on the
+// thread that asked (platform/later.h).
+using Completion = std::function<void(const Result& result)>;
 
 // Called once when items were shown: with the name of the file manager that selected them, or
 // empty when none answered and their folders were opened instead.
-using RevealCompletion =
-    std::function<void(const std::optional<QString>& error, const QString& shownBy)>;
+using RevealCompletion = std::function<void(const Result& result, const QString& shownBy)>;
 
 // What making an app a type's default would alter, in the platform's own terms, so that it can
 // be noted before it is made and put back exactly (empty where the platform needs nothing); or
 // why it can't be made.
 struct DefaultPlan {
-    std::optional<QString> error;
+    Result result;
     QJsonObject change;
 };
 
@@ -55,21 +55,21 @@ public:
     // Makes the change planDefault planned; changes nothing, and says so, when the settings no
     // longer are as they were planned on.
     virtual void setDefaultApplication(const QString& app, const ContentType& type,
-                                       const QJsonObject& plan, ErrorCompletion done) = 0;
+                                       const QJsonObject& plan, Completion done) = 0;
     // Puts back what a change made by setDefaultApplication altered, and nothing else.
     virtual void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                                   ErrorCompletion done) = 0;
+                                   Completion done) = 0;
     // The default as the setting a change altered names it now, whatever else decides (another
     // desktop's settings); the type's default where the change names no setting.
     virtual std::optional<QString> defaultAfterChange(const ContentType& type,
                                                       const QJsonObject& change) const = 0;
-    // Why the system's default settings can't be read safely; nothing when they can.
-    virtual std::optional<QString> settingsProblem() const { return std::nullopt; }
+    // Whether the system's default settings can be read safely, and why not.
+    virtual Result checkSettings() const { return Result::done(); }
     // Where the current default for the type is set (a settings file), for messages; empty when
     // unknown.
     virtual QString defaultOrigin(const ContentType& type) const = 0;
     // Hands all files to the one application in one request.
-    virtual void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) = 0;
+    virtual void openFiles(const QStringList& files, const QString& app, Completion done) = 0;
     // Opens one item with its default application (a folder in the file manager).
     virtual void openItem(const QString& path) = 0;
     // Shows the items in the file manager (or, failing that, opens their folders).
@@ -99,9 +99,9 @@ public:
     // added, removed or edited), until the next call replaces it.
     virtual void watchApplications(std::function<void()> changed) = 0;
 
-    // Launch at login; the setter answers the error text on failure.
+    // Launch at login.
     virtual bool launchAtLogin() const = 0;
-    virtual std::optional<QString> setLaunchAtLogin(bool enabled) = 0;
+    virtual Result setLaunchAtLogin(bool enabled) = 0;
 
     // Nouns for user texts
     virtual QString fileManagerName() const = 0;

@@ -1,25 +1,32 @@
 #include "drop_text.h"
 
-#include "core/wording.h"
+#include "wording/wording.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace korvane {
 
 namespace {
 
+struct DropText {
+    Q_DECLARE_TR_FUNCTIONS(DropText)
+};
+
 QString revealText(const DropReport::Reveal& reveal, const DropWords& words) {
     if (!reveal.error.isEmpty()) {
-        return QStringLiteral("Couldn't show the files: %1").arg(reveal.error);
+        return DropText::tr("Couldn't show the files: %1").arg(reveal.error);
     }
     if (!reveal.shownBy.isEmpty()) {
-        return QStringLiteral("Revealed %1 in %2")
-            .arg(reveal.folders ? Wording::counted(reveal.items, "folder", "folders")
-                                : Wording::counted(reveal.items, "item", "items"),
-                 reveal.shownBy);
+        return reveal.folders ? DropText::tr("Revealed %n folder(s) in %1", "%1: the file manager",
+                                             int(reveal.items))
+                                    .arg(reveal.shownBy)
+                              : DropText::tr("Revealed %n item(s) in %1", "%1: the file manager",
+                                             int(reveal.items))
+                                    .arg(reveal.shownBy);
     }
-    return QStringLiteral("Opened %1 in %2")
-        .arg(Wording::counted(reveal.parents, "folder", "folders"), words.fileManagerName);
+    return DropText::tr("Opened %n folder(s) in %1", "%1: the file manager", int(reveal.parents))
+        .arg(words.fileManagerName);
 }
 
 QString missingAppsText(const DropReport& report, const DropWords& words) {
@@ -31,31 +38,18 @@ QString missingAppsText(const DropReport& report, const DropWords& words) {
     }
     QStringList parts;
     if (names.size() == 1) {
-        parts << QStringLiteral("%1 wasn't found.").arg(names.first());
+        parts << DropText::tr("%1 wasn't found.").arg(names.first());
     } else if (names.size() > 1) {
-        parts << QStringLiteral("%1 apps weren't found: %2.")
-                     .arg(names.size())
-                     .arg(names.join(QStringLiteral(", ")));
+        parts << DropText::tr("%n app(s) weren't found: %1.", nullptr, int(names.size()))
+                     .arg(Wording::listed(names));
     }
     if (report.namesKorvane) {
-        parts << Wording::korvaneOpensNothing() + u'.';
+        parts << Wording::korvaneOpensNothingSentence();
     }
     return parts.join(u' ') + u' ' + words.missingAppHint;
 }
 
-} // namespace
-
-QString dropSummary(const DropReport& report, const DropWords& words) {
-    QStringList parts;
-    if (report.noneThere) {
-        parts << (report.missingFiles == 1 ? QStringLiteral("That file isn't there any more.")
-                                           : QStringLiteral("Those files aren't there any more."));
-    }
-    if (report.handedToDesktop > 0) {
-        parts << QStringLiteral("Asked %1 to open %2")
-                     .arg(words.systemName,
-                          Wording::counted(report.handedToDesktop, "item", "items"));
-    }
+QString openedText(const DropReport& report) {
     qsizetype openedFiles = 0;
     QStringList apps;
     for (const DropReport::Launch& launch : report.launches) {
@@ -64,32 +58,51 @@ QString dropSummary(const DropReport& report, const DropWords& words) {
             apps << launch.appName;
         }
     }
-    if (openedFiles >= 1) {
-        parts << QStringLiteral("Opened %1 in %2")
-                     .arg(Wording::counted(openedFiles, "file", "files"),
-                          apps.size() == 1 ? apps.first()
-                                           : QStringLiteral("%1 apps").arg(apps.size()));
+    if (openedFiles == 0) {
+        return {};
     }
+    return apps.size() == 1
+               ? DropText::tr("Opened %n file(s) in %1", "%1: an app's name", int(openedFiles))
+                     .arg(apps.first())
+               : DropText::tr("Opened %n file(s) in %1", "%1: a number of apps", int(openedFiles))
+                     .arg(DropText::tr("%n app(s)", "files opened in them", int(apps.size())));
+}
+
+} // namespace
+
+QString dropSummary(const DropReport& report, const DropWords& words) {
+    QStringList parts;
+    if (report.noneThere) {
+        parts << DropText::tr("Those files aren't there any more.", nullptr,
+                              int(report.missingFiles));
+    }
+    if (report.handedToDesktop > 0) {
+        parts << DropText::tr("Asked %1 to open %n item(s)", "%1: the desktop",
+                              int(report.handedToDesktop))
+                     .arg(words.systemName);
+    }
+    parts << openedText(report);
     for (const DropReport::Launch& launch : report.launches) {
         if (!launch.error.isEmpty()) {
-            parts << QStringLiteral("%1 couldn't open the file (%2)")
-                         .arg(launch.appName, launch.error);
+            parts
+                << DropText::tr("%1 couldn't open the file (%2)").arg(launch.appName, launch.error);
         }
     }
     if (report.reveal) {
         parts << revealText(*report.reveal, words);
     }
-    const QString folders = Wording::counted(report.folderCount, "folder", "folders");
+    const int folders = int(report.folderCount);
     if (report.folders == DropReport::Folders::Opened) {
-        parts << QStringLiteral("Opened %1 in %2").arg(folders, words.fileManagerName);
+        parts << DropText::tr("Opened %n folder(s) in %1", "%1: the file manager", folders)
+                     .arg(words.fileManagerName);
     } else if (report.folders == DropReport::Folders::Ignored) {
-        parts << QStringLiteral("Ignored %1").arg(folders);
+        parts << DropText::tr("Ignored %n folder(s)", nullptr, folders);
     }
     if (!report.missingApps.isEmpty() || report.namesKorvane) {
         parts << missingAppsText(report, words);
     }
     if (report.mode == DropMode::Route && report.missingFiles > 0 && !report.noneThere) {
-        parts << QStringLiteral("%1 missing").arg(report.missingFiles);
+        parts << DropText::tr("%n missing", "files", int(report.missingFiles));
     }
     parts << report.leftOut;
     parts.removeAll(QString());

@@ -1,45 +1,56 @@
 #include "finding_text.h"
 
-#include "core/wording.h"
+#include "wording/wording.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace korvane {
+
+namespace {
+
+struct FindingText {
+    Q_DECLARE_TR_FUNCTIONS(FindingText)
+};
+
+} // namespace
 
 QString findingText(const RuleDoctor::Finding& finding, const QString& systemName) {
     using Finding = RuleDoctor::Finding;
     switch (finding.kind) {
     case Finding::MatchesNothing:
-        return QStringLiteral("matches nothing: it has no extensions and no type group.");
+        return FindingText::tr("matches nothing: it has no extensions and no type group.");
     case Finding::ChooseApp:
-        return QStringLiteral("choose an app for this rule.");
+        return FindingText::tr("choose an app for this rule.");
     case Finding::NeverApplies: {
         QStringList takers;
         for (const RuleDoctor::Taken& taken : finding.taken) {
-            takers << QStringLiteral("%1 by rule %2")
-                          .arg(taken.group ? taken.group->label() : u'.' + taken.extension)
+            takers << FindingText::tr("%1 by rule %2", "an extension or group, a rule's number")
+                          .arg(taken.group ? Wording::groupName(*taken.group)
+                                           : u'.' + taken.extension)
                           .arg(taken.rule + 1);
         }
-        return QStringLiteral("never applies: earlier rules take all its files (%1).")
-            .arg(takers.join(QStringLiteral(", ")));
+        return FindingText::tr("never applies: earlier rules take all its files (%1).")
+            .arg(Wording::listed(takers));
     }
     case Finding::Overlap:
-        return QStringLiteral(".%1 is also in rule %2, which wins for it.")
+        return FindingText::tr(".%1 is also in rule %2, which wins for it.")
             .arg(finding.extension)
             .arg(finding.otherRule + 1);
     case Finding::NamesKorvane:
-        return Wording::korvaneOpensNothing() + u'.';
+        return Wording::korvaneOpensNothingSentence();
     case Finding::MissingApp:
-        return QStringLiteral("%1 wasn't found.").arg(Wording::appName(finding.appName));
+        return FindingText::tr("%1 wasn't found.").arg(Wording::appName(finding.appName));
     case Finding::OneFileAtATime:
-        return QStringLiteral("%1 takes one file at a time: a drop of several files starts it "
-                              "once for each, never once for all.")
+        return FindingText::tr("%1 takes one file at a time: a drop of several files starts it "
+                               "once for each, never once for all.")
             .arg(finding.appName);
     case Finding::NoFileName:
-        return QStringLiteral(".%1 can't end any file name.").arg(finding.extension);
+        return FindingText::tr(".%1 can't end any file name.").arg(finding.extension);
     case Finding::UnknownExtension:
-        return QStringLiteral("%1 has no registered type for .%2, so \"Make default\" can't work "
-                              "for it; routing still does.")
+        return FindingText::tr("%1 has no registered type for .%2, so \"Make default\" can't "
+                               "work for it; routing still does.",
+                               "%1: the desktop")
             .arg(Wording::capitalised(systemName), finding.extension);
     }
     return QString();

@@ -1,6 +1,7 @@
 #include "core/app_resolver.h"
 #include "core/router.h"
 #include "support/model_fixture.h"
+#include "wording/wording.h"
 
 #include <QSignalSpy>
 

@@ -1,6 +1,7 @@
 #include "core/rule_store.h"
 #include "core/rules_file.h"
 #include "core/settings.h"
+#include "core/unicode.h"
 #include "support/memory_platform.h"
 #include "support/test_data.h"
 
@@ -63,6 +64,24 @@ private Q_SLOTS:
         const QStringList& expected = data<QStringList>("expected");
         QCOMPARE(Rule::parseExtensions(data<QString>("text")), expected);
         QCOMPARE(Rule::parseExtensions(expected.join(u',')), expected);
+    }
+
+    // A long name keeps both ends and never half of a character outside the Basic Plane.
+    void elidedNames_data() {
+        columns<QString, QString>("name", "expected");
+        const QString face = QString::fromUtf8("\xf0\x9f\x98\x80"); // U+1F600, two UTF-16 units
+        row("short enough", "abcdefg", "abcdefg");
+        row("plain", "abcdefghij", QString("abc\u2026hij"));
+        row("a pair across the head's end", "ab" + face + "cdefg", QString("ab\u2026efg"));
+        row("a pair across the tail's start", "abcdef" + face + "gh", QString("abc\u2026gh"));
+        row("a pair cut at the head, one kept whole at the end", "ab" + face + "xyz" + face + "g",
+            "ab\u2026" + face + "g");
+    }
+    void elidedNames() {
+        const QString shown = Unicode::elided(data<QString>("name"), 7);
+        QCOMPARE(shown, data<QString>("expected"));
+        QVERIFY(shown.size() <= 7);
+        QVERIFY(QString::fromUtf8(shown.toUtf8()) == shown); // no lone surrogate
     }
 
     // The stored keys and formats users' files rely on; whatever a rule holds reads back equal,

@@ -1,6 +1,6 @@
 // libFuzzer target: any bytes as a file name. Decoding never crashes and turns back into the
 // same bytes; a name that is UTF-8 reads as the same text Qt reads.
-#include "platform/file_names.h"
+#include "base/file_names.h"
 
 #include <cstdlib>
 

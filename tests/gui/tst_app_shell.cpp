@@ -1,3 +1,4 @@
+#include "base/file_names.h"
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "gui/gui_app.h"
@@ -5,7 +6,6 @@
 #include "gui/settings_window.h"
 #include "gui/tray_controller.h"
 #include "instance/instance_channel.h"
-#include "platform/file_names.h"
 #include "support/memory_platform.h"
 #include "support/test_data.h"
 #include "support/widgets.h"

@@ -166,13 +166,16 @@ private Q_SLOTS:
         auto* button = find<QPushButton>(row, "makeDefault");
         auto* more = find<QToolButton>(row, "more");
         QCOMPARE(button->isVisible(), !compact);
-        QCOMPARE(more->isVisible(), compact);
+        QVERIFY(more->isVisible()); // the moves are there at every width
+        auto* menu = find<QMenu>(more, "moreMenu");
+        Q_EMIT menu->aboutToShow();
+        QStringList texts;
+        for (const QAction* action : menu->actions()) {
+            texts << action->text();
+        }
+        QCOMPARE(texts.contains(button->text()), compact);
         if (compact) {
-            auto* menu = find<QMenu>(more, "moreMenu");
-            Q_EMIT menu->aboutToShow();
-            QCOMPARE(menu->actions().size(), 1);
             QCOMPARE(menu->actions()[0]->text(), button->text());
-            QCOMPARE(menu->actions()[0]->isEnabled(), button->isEnabled());
             QVERIFY(menu->actions()[0]->isEnabled());
         }
         // A long app name has the room the row can give it.

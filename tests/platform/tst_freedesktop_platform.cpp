@@ -23,11 +23,13 @@ class TestFreedesktopPlatform : public QObject {
 private:
     FreedesktopPlatform platform;
     QString entry(const QString& id) const { return sandbox->entry(id); }
-    // Gives an order its completion and waits for it; answers the error.
-    static std::optional<QString> completion(const std::function<void(ErrorCompletion)>& order) {
-        std::optional<std::optional<QString>> error;
-        order([&](const std::optional<QString>& e) { error = e; });
-        return QTest::qWaitFor([&] { return error.has_value(); }, 20000) ? *error : "not called";
+    // Gives an order its completion and waits for it; answers how it ended.
+    static Result completion(const std::function<void(Completion)>& order) {
+        std::optional<Result> result;
+        order([&](const Result& r) { result = r; });
+        return QTest::qWaitFor([&] { return result.has_value(); }, 20000)
+                   ? *result
+                   : Result::failed("not called");
     }
 
 private Q_SLOTS:
@@ -110,10 +112,10 @@ private Q_SLOTS:
             files << sandbox->makeFile(name);
             expected << app.section(u'-', 2, 2).section(u'.', 0, 0) + ": " + files.last();
         }
-        const auto error =
+        const Result result =
             completion([&](auto done) { platform.openFiles(files, entry(app), done); });
-        QVERIFY2(error.has_value() == fails && error != "not called",
-                 qPrintable(error.value_or("")));
+        QVERIFY2(result.ok() != fails && result.errorString() != "not called",
+                 qPrintable(result.errorString()));
         expected.sort();
         QCOMPARE(sandbox->launched(int(expected.size())), fails ? QStringList() : expected);
         QCOMPARE(int(sandbox->launches().size()), std::max(0, data<int>("launches")));
@@ -129,7 +131,7 @@ private Q_SLOTS:
         QCOMPARE(completion([&](auto done) {
                      platform.openFiles(files, entry("korvane-test-editor.desktop"), done);
                  }),
-                 std::nullopt);
+                 Result::done());
         const QStringList seen = sandbox->launched(int(files.size()));
         QCOMPARE(QSet<QString>(seen.begin(), seen.end()).size(), files.size());
         const int launches = int(sandbox->launches().size());
@@ -179,7 +181,7 @@ private Q_SLOTS:
                          done(error);
                      });
                  }),
-                 std::nullopt);
+                 Result::done());
         // The program that answered on the bus, not the default folder app ("Test Files").
         QCOMPARE(shownBy, data<bool>("fileManager") ? QFileInfo(KORVANE_FAKE_FM).fileName() : "");
         if (!data<bool>("fileManager")) {
@@ -208,20 +210,20 @@ private Q_SLOTS:
                           "[Desktop Entry]\nType=Application\nName=Korvane\nExec=korvane\n");
         QVERIFY(platform.launchAtLogin());
         platform.setProgramPath("/opt/$HOME's \"dir\"/100%/korvane");
-        QCOMPARE(platform.setLaunchAtLogin(true), std::nullopt);
+        QCOMPARE(platform.setLaunchAtLogin(true), Result::done());
         QVERIFY(platform.launchAtLogin());
         QVERIFY(!QFile::exists(sandbox->configHome() + "/autostart/korvane.desktop"));
         const QByteArray written = readFile(FreedesktopPlatform::autostartPath());
         QVERIFY2(written.contains("Exec=\"/opt/\\\\$HOME's \\\\\"dir\\\\\"/100%%/korvane\"\n"),
                  written.constData());
-        QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt);
+        QCOMPARE(platform.setLaunchAtLogin(false), Result::done());
         QVERIFY(!QFile::exists(FreedesktopPlatform::autostartPath()));
-        QCOMPARE(platform.setLaunchAtLogin(false), std::nullopt); // already off
+        QCOMPARE(platform.setLaunchAtLogin(false), Result::done()); // already off
 
         const QString dir = sandbox->configHome() + "/autostart";
         QVERIFY(QDir(dir).removeRecursively());
         sandbox->makeFile("../config/autostart"); // a file where the folder should be
-        QVERIFY(platform.setLaunchAtLogin(true).value_or(QString()).size() > 0);
+        QVERIFY(!platform.setLaunchAtLogin(true).errorString().isEmpty());
         QVERIFY(!platform.launchAtLogin());
         QFile::remove(dir);
     }

@@ -58,8 +58,8 @@ public:
     // Completes every open request held so far.
     void releaseHeld() {
         locked([&] {
-            for (const ErrorCompletion& done : std::exchange(m_held, {})) {
-                done(std::nullopt);
+            for (const Completion& done : std::exchange(m_held, {})) {
+                done(Result::done());
             }
         });
     }
@@ -103,53 +103,53 @@ public:
     QList<ApplicationEntry> applicationEntries() const override { return m_entries; }
     DefaultPlan planDefault(const QString&, const ContentType& type) const override {
         return locked([&] {
-            return DefaultPlan{std::nullopt,
+            return DefaultPlan{Result::done(),
                                {{"previous", m_defaults.contains(type.identifier)
                                                  ? QJsonValue(m_defaults.value(type.identifier))
                                                  : QJsonValue()}}};
         });
     }
     void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject&,
-                               ErrorCompletion asked) override {
-        const ErrorCompletion done = later(std::move(asked)); // as every platform answers
+                               Completion asked) override {
+        const Completion done = later(std::move(asked)); // as every platform answers
         const QMutexLocker lock(&m_mutex);
         if (m_defaultOutcome == DefaultOutcome::Applied) {
             m_defaults.insert(type.identifier, app);
         }
-        done(m_defaultOutcome == DefaultOutcome::Error ? std::optional(m_defaultError)
-                                                       : std::nullopt);
+        done(m_defaultOutcome == DefaultOutcome::Error ? Result::failed(m_defaultError)
+                                                       : Result::done());
     }
     std::optional<QString> defaultAfterChange(const ContentType& type,
                                               const QJsonObject&) const override {
         return defaultApplicationForType(type);
     }
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                           ErrorCompletion asked) override {
-        const ErrorCompletion done = later(std::move(asked));
+                           Completion asked) override {
+        const Completion done = later(std::move(asked));
         const QMutexLocker lock(&m_mutex);
         if (m_defaultOutcome == DefaultOutcome::Error) {
-            return done(m_defaultError);
+            return done(Result::failed(m_defaultError));
         }
         const QJsonValue previous = change.value("previous");
         previous.isString() ? void(m_defaults.insert(type.identifier, previous.toString()))
                             : void(m_defaults.remove(type.identifier));
-        done(std::nullopt);
+        done(Result::done());
     }
     QString defaultOrigin(const ContentType&) const override { return {}; }
-    void openFiles(const QStringList& files, const QString& app, ErrorCompletion asked) override {
-        ErrorCompletion done = later(std::move(asked)); // kept, when held, until released
+    void openFiles(const QStringList& files, const QString& app, Completion asked) override {
+        Completion done = later(std::move(asked)); // kept, when held, until released
         const QMutexLocker lock(&m_mutex);
         m_orders.append({Order::Open, app, files});
         const auto [outcome, error] = m_openOutcomes.value(app, {Outcome::Success, QString()});
         if (outcome == Outcome::Hold) {
             return m_held.append(std::move(done));
         }
-        done(outcome == Outcome::Error ? std::optional(error) : std::nullopt);
+        done(outcome == Outcome::Error ? Result::failed(error) : Result::done());
     }
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
     void revealFiles(const QStringList& paths, RevealCompletion done) override {
         order({Order::Reveal, {}, paths});
-        later(std::move(done))(std::nullopt, locked([&] { return m_revealer; }));
+        later(std::move(done))(Result::done(), locked([&] { return m_revealer; }));
     }
     QString displayName(const QString& path) const override {
         return locked([&] {
@@ -216,9 +216,9 @@ public:
         return {QString::fromLatin1(types[int(type)])};
     }
     bool launchAtLogin() const override { return m_launchAtLogin; }
-    std::optional<QString> setLaunchAtLogin(bool enabled) override {
+    Result setLaunchAtLogin(bool enabled) override {
         m_launchAtLogin = m_loginError.isEmpty() ? enabled : m_launchAtLogin;
-        return m_loginError.isEmpty() ? std::nullopt : std::optional(m_loginError);
+        return m_loginError.isEmpty() ? Result::done() : Result::failed(m_loginError);
     }
     QString fileManagerName() const override { return QStringLiteral("Test Files"); }
     QString systemName() const override { return QStringLiteral("the test desktop"); }
@@ -281,7 +281,7 @@ private:
     QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;
     QString m_defaultError;
-    QList<ErrorCompletion> m_held;
+    QList<Completion> m_held;
     QList<Order> m_orders;
     bool m_launchAtLogin = false;
     QString m_loginError;

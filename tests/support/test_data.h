@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/result.h"
 #include "core/rule.h"
 
 #include <QDir>
@@ -15,6 +16,10 @@ template <typename... T, typename... N> void columns(N... names) {
 }
 template <typename... T> void row(const char* name, T... values) {
     (QTest::newRow(name) << ... << values);
+}
+// How QCOMPARE shows a result.
+inline char* toString(const Result& result) {
+    return QTest::toString(result ? QStringLiteral("done") : "failed: " + result.errorString());
 }
 // The current row's value of a column.
 template <typename T> const T& data(const char* column) {

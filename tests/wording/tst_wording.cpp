@@ -1,7 +1,7 @@
-#include "core/wording.h"
 #include "support/test_data.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
+#include "wording/wording.h"
 
 using namespace korvane;
 

@@ -1,18 +1,18 @@
 #include "command.h"
 
-#include "instance/instance_channel.h"
 #include "cli/terminal_text.h"
+#include "instance/instance_channel.h"
 
-#include <QRegularExpression>
 #include <QTextStream>
 
 namespace korvane {
 
 QString Command::help() const {
-    QString text = m_parser.helpText();
-    text.replace(0, text.indexOf(u'\n'),
-                 QStringLiteral("Usage: korvane %1 %2").arg(m_name, m_syntax));
-    return text.remove(QRegularExpression(QStringLiteral("  --help-all [^\n]*\n")));
+    // Qt's help names the program, not the command: its usage line says both.
+    const QString text = m_parser.helpText();
+    return QCoreApplication::translate("QCommandLineParser", "Usage: %1")
+               .arg(QStringLiteral("korvane %1 %2").arg(m_name, m_syntax)) +
+           text.mid(text.indexOf(u'\n'));
 }
 
 int Command::run(const QStringList& arguments, Context& c) {
@@ -34,14 +34,18 @@ int Command::usage(Context& c, const QString& problem) const {
 
 bool Command::windowRuns(Context& c) {
     if (c.window && c.window->isRunning()) {
-        c.err << "korvane: the Korvane window is running; make this change there, or quit "
-                 "it first\n";
+        c.err << "korvane: "
+              << CliText::tr("the Korvane window is running; make this change there, or quit it "
+                             "first")
+              << "\n";
         return true;
     }
     if (c.window && !c.window->errorString().isEmpty()) {
-        c.err << "korvane: the Korvane window can't be reached: "
-              << terminalText(c.window->errorString())
-              << ". Nothing was changed, since it may be using these files.\n";
+        c.err << "korvane: "
+              << CliText::tr("the Korvane window can't be reached: %1. Nothing was changed, since "
+                             "it may be using these files.")
+                     .arg(terminalText(c.window->errorString()))
+              << "\n";
         return true;
     }
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/cli_text.h"
+
 #include <QCommandLineParser>
 #include <QList>
 #include <QString>
@@ -25,12 +27,17 @@ struct Context {
 // One command: its options and arguments, parsed by QCommandLineParser, and what it does.
 class Command {
 public:
+    // `summary` and `description` are marked with QT_TRANSLATE_NOOP("CliText", …).
     Command(const char* name, const char* syntax, const char* summary, const char* description)
         : m_name(QLatin1String(name))
         , m_syntax(QLatin1String(syntax))
-        , m_summary(QLatin1String(summary)) {
-        m_parser.setApplicationDescription(QLatin1String(description));
-        m_parser.addHelpOption();
+        , m_summary(CliText::tr(summary)) {
+        m_parser.setApplicationDescription(CliText::tr(description));
+        // Not addHelpOption(): its --help-all lists Qt's own options, which a command has none of.
+        // The text is Qt's own, and so is its translation.
+        m_parser.addOption({{QStringLiteral("h"), QStringLiteral("help")},
+                            QCoreApplication::translate("QCommandLineParser",
+                                                        "Displays help on commandline options.")});
         m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     }
     virtual ~Command() = default;

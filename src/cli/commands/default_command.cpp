@@ -11,9 +11,12 @@ class DefaultCommand : public Command {
 public:
     DefaultCommand()
         : Command("default", "set N | restore N",
-                  "make rule N's app the default, or put back what it replaced",
-                  "Makes the application of rule N (as 'korvane rules' numbers them) the\n"
-                  "default for each of its extensions, or puts back the defaults it replaced.") {}
+                  QT_TRANSLATE_NOOP("CliText",
+                                    "make rule N's app the default, or put back what it replaced"),
+                  QT_TRANSLATE_NOOP("CliText", "Makes the application of rule N (as 'korvane "
+                                               "rules' numbers them) the\ndefault for each of its "
+                                               "extensions, or puts back the defaults it "
+                                               "replaced.")) {}
 
 protected:
     int execute(const QStringList& arguments, Context& c) override {
@@ -21,7 +24,7 @@ protected:
         const int number = arguments.size() == 2 ? arguments[1].toInt(&numeric) : 0;
         const QString verb = arguments.value(0);
         if (!numeric || (verb != QLatin1String("set") && verb != QLatin1String("restore"))) {
-            return usage(c, QStringLiteral("default takes 'set N' or 'restore N'"));
+            return usage(c, CliText::tr("default takes 'set N' or 'restore N'"));
         }
         if (windowRuns(c)) {
             return 1;

@@ -1,8 +1,8 @@
-#include "instance/instance_channel.h"
+#include "base/file_names.h"
 #include "cli/cli_session.h"
 #include "cli/terminal_text.h"
 #include "command.h"
-#include "platform/file_names.h"
+#include "instance/instance_channel.h"
 
 #include <QTextStream>
 
@@ -13,15 +13,18 @@ namespace {
 class OpenCommand : public Command {
 public:
     OpenCommand()
-        : Command("open", "[--reveal | --with-defaults] [--] FILE...", "open the files as one drop",
-                  "Opens the files as one drop: each in the application your rules name, the\n"
-                  "files of one application in one launch. A file that no rule claims is\n"
-                  "asked about here: type the number of an application, or nothing to skip.") {
-        addOption({QStringLiteral("reveal"),
-                   QStringLiteral("Show the files in the file manager instead.")});
+        : Command("open", "[--reveal | --with-defaults] [--] FILE...",
+                  QT_TRANSLATE_NOOP("CliText", "open the files as one drop"),
+                  QT_TRANSLATE_NOOP("CliText",
+                                    "Opens the files as one drop: each in the application your "
+                                    "rules name, the\nfiles of one application in one launch. A "
+                                    "file that no rule claims is\nasked about here: type the "
+                                    "number of an application, or nothing to skip.")) {
+        addOption(
+            {QStringLiteral("reveal"), CliText::tr("Show the files in the file manager instead.")});
         addOption({QStringLiteral("with-defaults"),
-                   QStringLiteral("Open them with their usual default applications.")});
-        m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to open"));
+                   CliText::tr("Open them with their usual default applications.")});
+        m_parser.addPositionalArgument(QStringLiteral("FILE"), CliText::tr("a file to open"));
     }
 
 protected:
@@ -29,10 +32,10 @@ protected:
         const bool reveal = m_parser.isSet(QStringLiteral("reveal"));
         const bool defaults = m_parser.isSet(QStringLiteral("with-defaults"));
         if (reveal && defaults) {
-            return usage(c, QStringLiteral("--reveal and --with-defaults exclude each other"));
+            return usage(c, CliText::tr("--reveal and --with-defaults exclude each other"));
         }
         if (files.isEmpty()) {
-            return usage(c, QStringLiteral("open needs at least one FILE"));
+            return usage(c, CliText::tr("open needs at least one FILE"));
         }
         const DropMode mode = reveal     ? DropMode::Reveal
                               : defaults ? DropMode::Defaults
@@ -45,10 +48,13 @@ protected:
             }
             InstanceChannel::Outcome outcome;
             if (c.window->handOver(paths, mode, &outcome)) {
-                c.out << "Handed " << Wording::counted(paths.size(), "file", "files")
-                      << " to the Korvane window.\n";
+                c.out << CliText::tr("Handed %n file(s) to the Korvane window.", nullptr,
+                                     int(paths.size()))
+                      << "\n";
                 if (!outcome.answered) { // it quit, or is a version that doesn't say
-                    c.err << "korvane: the Korvane window didn't say how the drop ended\n";
+                    c.err << "korvane: "
+                          << CliText::tr("the Korvane window didn't say how the drop ended")
+                          << "\n";
                     return 1;
                 }
                 if (!outcome.summary.isEmpty()) {
@@ -57,8 +63,10 @@ protected:
                 return outcome.failed ? 1 : 0;
             }
             if (!c.window->errorString().isEmpty()) {
-                c.err << "korvane: the Korvane window can't be reached: "
-                      << terminalText(c.window->errorString()) << "; opening here.\n";
+                c.err << "korvane: "
+                      << CliText::tr("the Korvane window can't be reached: %1; opening here.")
+                             .arg(terminalText(c.window->errorString()))
+                      << "\n";
             }
         }
         return CliSession(c.platform, c.out, c.err, c.in).open(files, mode);

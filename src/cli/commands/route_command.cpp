@@ -1,10 +1,10 @@
+#include "base/file_names.h"
 #include "cli/terminal_text.h"
 #include "command.h"
 #include "core/app_resolver.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
-#include "platform/file_names.h"
 #include "platform/platform.h"
 
 #include <QTextStream>
@@ -16,23 +16,26 @@ namespace {
 class RouteCommand : public Command {
 public:
     RouteCommand()
-        : Command("route", "[--] FILE...", "show where each file would open",
-                  "Shows which application each file would open in, by your rules,\n"
-                  "without opening, recording or changing anything.") {
-        m_parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a file to route"));
+        : Command("route", "[--] FILE...",
+                  QT_TRANSLATE_NOOP("CliText", "show where each file would open"),
+                  QT_TRANSLATE_NOOP("CliText", "Shows which application each file would open "
+                                               "in, by your rules,\nwithout opening, recording "
+                                               "or changing anything.")) {
+        m_parser.addPositionalArgument(QStringLiteral("FILE"), CliText::tr("a file to route"));
     }
 
 protected:
     int execute(const QStringList& files, Context& c) override {
         if (files.isEmpty()) {
-            return usage(c, QStringLiteral("route needs at least one FILE"));
+            return usage(c, CliText::tr("route needs at least one FILE"));
         }
         const QString directory = RuleStore::defaultDirectory();
         QString problem;
         auto rules = RulesFile::read(directory, &problem);
         const bool withoutRules = !rules;
         if (!rules) {
-            c.err << "korvane: " << terminalText(problem) << " Routing without rules.\n";
+            c.err << "korvane: "
+                  << CliText::tr("%1 Routing without rules.").arg(terminalText(problem)) << "\n";
             rules = QList<Rule>();
         }
 
@@ -63,11 +66,11 @@ protected:
             c.out << terminalText(files.at(i)) << ": ";
             switch (states[i]) {
             case State::Missing:
-                c.out << "not there\n";
+                c.out << CliText::tr("not there") << "\n";
                 failed = true;
                 continue;
             case State::Folder:
-                c.out << "folder\n";
+                c.out << CliText::tr("folder") << "\n";
                 continue;
             case State::Routed:
                 break;
@@ -87,12 +90,13 @@ protected:
                 if (AppResolver::namesKorvane(*result.rule, c.platform)) {
                     c.out << Wording::korvaneOpensNothing() << "\n";
                 } else {
-                    c.out << terminalText(Wording::appName(result.rule->appName))
-                          << " wasn't found\n";
+                    c.out << CliText::tr("%1 wasn't found")
+                                 .arg(terminalText(Wording::appName(result.rule->appName)))
+                          << "\n";
                 }
                 break;
             case RouteResult::None:
-                c.out << "no rule matches\n";
+                c.out << CliText::tr("no rule matches") << "\n";
                 break;
             }
         }

@@ -11,10 +11,13 @@ class RulesCommand : public Command {
 public:
     RulesCommand()
         : Command("rules", "[check | import FILE | export FILE]",
-                  "list or check the rules, import them from FILE or export them to FILE",
-                  "Lists the rules, numbered in routing order; or checks them against this\n"
-                  "desktop, one line per finding, and exits 1 when there is any; or adds the\n"
-                  "rules of FILE at the end of the list; or writes every rule to FILE.") {}
+                  QT_TRANSLATE_NOOP("CliText", "list or check the rules, import them from FILE or "
+                                               "export them to FILE"),
+                  QT_TRANSLATE_NOOP("CliText",
+                                    "Lists the rules, numbered in routing order; or checks them "
+                                    "against this\ndesktop, one line per finding, and exits 1 "
+                                    "when there is any; or adds the\nrules of FILE at the end of "
+                                    "the list; or writes every rule to FILE.")) {}
 
 protected:
     int execute(const QStringList& arguments, Context& c) override {
@@ -27,7 +30,7 @@ protected:
         const QString& verb = arguments.first();
         if (arguments.size() != 2 ||
             (verb != QLatin1String("import") && verb != QLatin1String("export"))) {
-            return usage(c, QStringLiteral("unknown use of rules: ") + arguments.join(u' '));
+            return usage(c, CliText::tr("unknown use of rules: %1").arg(arguments.join(u' ')));
         }
         if (verb == QLatin1String("import") && windowRuns(c)) {
             return 1;

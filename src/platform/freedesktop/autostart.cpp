@@ -39,14 +39,14 @@ QByteArray execArgument(const QByteArray& argument) {
     return quoted + '"';
 }
 
-std::optional<QString> removeFile(const QByteArray& path) {
+Result removeFile(const QByteArray& path) {
     GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
     GErrorHolder error;
     if (!g_file_delete(file.get(), nullptr, error.out()) &&
         !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
-        return error.message();
+        return Result::failed(error.message());
     }
-    return std::nullopt;
+    return Result::done();
 }
 
 } // namespace
@@ -60,17 +60,17 @@ bool enabled() {
     return autostartEnabled(fileName(path())) || autostartEnabled(legacyAutostartPath());
 }
 
-std::optional<QString> setEnabled(bool enabled, const QString& program) {
+Result setEnabled(bool enabled, const QString& program) {
     const QByteArray path = fileName(Autostart::path());
-    if (auto error = removeFile(legacyAutostartPath())) {
-        return error;
+    if (Result removed = removeFile(legacyAutostartPath()); !removed) {
+        return removed;
     }
     if (!enabled) {
         return removeFile(path);
     }
     GCharPtr dir(g_path_get_dirname(path.constData()));
     if (g_mkdir_with_parents(dir.get(), 0700) != 0) {
-        return QString::fromLocal8Bit(g_strerror(errno));
+        return Result::failed(QString::fromLocal8Bit(g_strerror(errno)));
     }
     const KeyFilePtr owner(g_key_file_new());
     GKeyFile* keys = owner.get();
@@ -85,9 +85,9 @@ std::optional<QString> setEnabled(bool enabled, const QString& program) {
     g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", TRUE);
     GErrorHolder error;
     if (!g_key_file_save_to_file(keys, path.constData(), error.out())) {
-        return error.message();
+        return Result::failed(error.message());
     }
-    return std::nullopt;
+    return Result::done();
 }
 
 } // namespace korvane::Autostart

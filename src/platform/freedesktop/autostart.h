@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/result.h"
+
 #include <QString>
 #include <optional>
 
@@ -15,6 +17,6 @@ bool enabled();
 
 // Writes the entry, starting `program` (the running program's path when empty), or removes it;
 // the earlier versions' entry goes either way. Answers why it could not.
-std::optional<QString> setEnabled(bool enabled, const QString& program);
+Result setEnabled(bool enabled, const QString& program);
 
 } // namespace korvane::Autostart

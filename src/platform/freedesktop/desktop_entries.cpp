@@ -4,6 +4,7 @@
 #include "glib_ptr.h"
 #include "glib_strings.h"
 #include "mimeapps_defaults.h"
+#include "platform_logging.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -81,7 +82,7 @@ bool maskedBefore(const QString& id, const QString& found) {
 }
 
 GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
-    if (!path.endsWith(QLatin1String(".desktop")) || MimeappsDefaults::listProblem()) {
+    if (!path.endsWith(QLatin1String(".desktop")) || !MimeappsDefaults::checkLists()) {
         return nullptr;
     }
     return GObjectPtr<GDesktopAppInfo>(
@@ -91,7 +92,7 @@ GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
 } // namespace
 
 std::optional<QString> applicationForIdentifier(const QString& identifier) {
-    if (identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+    if (identifier.isEmpty() || !MimeappsDefaults::checkLists()) {
         return std::nullopt;
     }
     QString id = identifier;
@@ -109,7 +110,7 @@ std::optional<QString> applicationForIdentifier(const QString& identifier) {
 }
 
 std::optional<QString> defaultApplicationForType(const ContentType& type) {
-    if (type.identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+    if (type.identifier.isEmpty() || !MimeappsDefaults::checkLists()) {
         return std::nullopt;
     }
     GObjectPtr<GAppInfo> info(
@@ -118,7 +119,7 @@ std::optional<QString> defaultApplicationForType(const ContentType& type) {
 }
 
 QStringList applicationsForType(const ContentType& type) {
-    if (type.identifier.isEmpty() || MimeappsDefaults::listProblem()) {
+    if (type.identifier.isEmpty() || !MimeappsDefaults::checkLists()) {
         return {};
     }
     if (!ContentTypes::isGroup(type.identifier)) {
@@ -142,7 +143,7 @@ QStringList applicationsForType(const ContentType& type) {
 
 QList<ApplicationEntry> applicationEntries() {
     QList<ApplicationEntry> entries;
-    if (MimeappsDefaults::listProblem()) {
+    if (!MimeappsDefaults::checkLists()) {
         return entries;
     }
     // What the desktop's own app grid shows: no NoDisplay entries, none for other desktops.
@@ -245,7 +246,8 @@ std::shared_ptr<void> watchApplications(std::function<void()> changed) {
         new Watch{GObjectPtr<GAppInfoMonitor>(g_app_info_monitor_get()), std::move(changed)};
     watch->handler = g_signal_connect(
         watch->monitor.get(), "changed", G_CALLBACK(+[](GAppInfoMonitor*, gpointer data) {
-            if (!MimeappsDefaults::listProblem()) {
+            qCDebug(lcPlatform) << "the installed applications changed";
+            if (MimeappsDefaults::checkLists()) {
                 g_list_free_full(g_app_info_get_all(), g_object_unref);
             }
             if (const auto& notify = static_cast<Watch*>(data)->changed) {
@@ -254,7 +256,7 @@ std::shared_ptr<void> watchApplications(std::function<void()> changed) {
         }),
         watch);
     // GIO would block reading a mimeapps list that isn't a file.
-    if (!MimeappsDefaults::listProblem()) {
+    if (MimeappsDefaults::checkLists()) {
         g_list_free_full(g_app_info_get_all(), g_object_unref);
     }
     return std::shared_ptr<void>(watch, [](void* data) {

@@ -13,7 +13,7 @@ namespace korvane::DesktopEntries {
 
 // Applications as their desktop entries, found the way GIO finds them in the XDG application
 // folders; each is named by its entry's path. None is looked up where the mimeapps lists would
-// hang GIO (MimeappsDefaults::listProblem).
+// hang GIO (MimeappsDefaults::checkLists).
 
 std::optional<QString> applicationForIdentifier(const QString& identifier);
 std::optional<QString> defaultApplicationForType(const ContentType& type);

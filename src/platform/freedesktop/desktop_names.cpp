@@ -1,5 +1,7 @@
 #include "desktop_names.h"
 
+#include "platform_text.h"
+
 #include <QHash>
 
 namespace korvane::DesktopNames {
@@ -36,7 +38,7 @@ QString systemName() {
             return *name;
         }
     }
-    return QStringLiteral("your desktop");
+    return PlatformText::tr("your desktop");
 }
 
 } // namespace korvane::DesktopNames

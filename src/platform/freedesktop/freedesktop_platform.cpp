@@ -1,15 +1,19 @@
 #include "freedesktop_platform.h"
 
 #include "autostart.h"
+#include "base/file_names.h"
 #include "content_types.h"
 #include "desktop_entries.h"
 #include "desktop_names.h"
 #include "launching.h"
 #include "mimeapps_defaults.h"
-#include "platform/file_names.h"
 #include "platform/later.h"
+#include "platform_logging.h"
+#include "platform_text.h"
 
 #include <sys/stat.h>
+
+Q_LOGGING_CATEGORY(lcPlatform, "korvane.platform", QtWarningMsg)
 
 namespace korvane {
 
@@ -57,13 +61,13 @@ DefaultPlan FreedesktopPlatform::planDefault(const QString& app, const ContentTy
 }
 
 void FreedesktopPlatform::setDefaultApplication(const QString& app, const ContentType& type,
-                                                const QJsonObject& plan, ErrorCompletion done) {
+                                                const QJsonObject& plan, Completion done) {
     later(std::move(done))(
         MimeappsDefaults::setDefault(app, applicationId(app), type.identifier, plan));
 }
 
 void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                                            ErrorCompletion done) {
+                                            Completion done) {
     later(std::move(done))(MimeappsDefaults::undoChange(type.identifier, change));
 }
 
@@ -77,16 +81,15 @@ std::optional<QString> FreedesktopPlatform::defaultAfterChange(const ContentType
     return defaultApplicationForType(type);
 }
 
-std::optional<QString> FreedesktopPlatform::settingsProblem() const {
-    return MimeappsDefaults::listProblem();
+Result FreedesktopPlatform::checkSettings() const {
+    return MimeappsDefaults::checkLists();
 }
 
 QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
     return MimeappsDefaults::defaultOrigin(type.identifier);
 }
 
-void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app,
-                                    ErrorCompletion done) {
+void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app, Completion done) {
     Launching::openFiles(files, app, later(std::move(done)));
 }
 
@@ -154,7 +157,7 @@ bool FreedesktopPlatform::launchAtLogin() const {
     return Autostart::enabled();
 }
 
-std::optional<QString> FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
+Result FreedesktopPlatform::setLaunchAtLogin(bool enabled) {
     return Autostart::setEnabled(enabled, m_programPath);
 }
 
@@ -166,7 +169,7 @@ QString FreedesktopPlatform::fileManagerName() const {
             return name;
         }
     }
-    return QStringLiteral("the file manager");
+    return PlatformText::tr("the file manager");
 }
 
 QString FreedesktopPlatform::systemName() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform_text.h"
 
 #include <QStringList>
 #include <memory>
@@ -24,14 +25,14 @@ public:
 
     DefaultPlan planDefault(const QString& app, const ContentType& type) const override;
     void setDefaultApplication(const QString& app, const ContentType& type, const QJsonObject& plan,
-                               ErrorCompletion done) override;
+                               Completion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
-                           ErrorCompletion done) override;
+                           Completion done) override;
     std::optional<QString> defaultAfterChange(const ContentType& type,
                                               const QJsonObject& change) const override;
-    std::optional<QString> settingsProblem() const override;
+    Result checkSettings() const override;
     QString defaultOrigin(const ContentType& type) const override;
-    void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) override;
+    void openFiles(const QStringList& files, const QString& app, Completion done) override;
     void openItem(const QString& path) override;
     void revealFiles(const QStringList& paths, RevealCompletion done) override;
 
@@ -48,14 +49,14 @@ public:
     ContentType wellKnownType(WellKnownType type) const override;
 
     bool launchAtLogin() const override;
-    std::optional<QString> setLaunchAtLogin(bool enabled) override;
+    Result setLaunchAtLogin(bool enabled) override;
 
     QString fileManagerName() const override;
     QString systemName() const override;
-    QString altKeyName() const override { return QStringLiteral("Alt"); }
-    QString shiftKeyName() const override { return QStringLiteral("Shift"); }
-    QString trayName() const override { return QStringLiteral("system tray"); }
-    QString taskbarName() const override { return QStringLiteral("taskbar"); }
+    QString altKeyName() const override { return PlatformText::tr("Alt", "the key"); }
+    QString shiftKeyName() const override { return PlatformText::tr("Shift", "the key"); }
+    QString trayName() const override { return PlatformText::tr("system tray"); }
+    QString taskbarName() const override { return PlatformText::tr("taskbar"); }
 
     // The program launch at login starts; the running program's path unless set.
     void setProgramPath(const QString& path) { m_programPath = path; }

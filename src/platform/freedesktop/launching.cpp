@@ -5,6 +5,8 @@
 #include "glib_strings.h"
 #include "mimeapps_defaults.h"
 #include "platform/launch_marker.h"
+#include "platform_logging.h"
+#include "platform_text.h"
 
 #include <QFileInfo>
 #include <cstring>
@@ -24,21 +26,12 @@ QByteArray uriOf(const QString& path) {
     return uri ? QByteArray(uri.get()) : QByteArray();
 }
 
-// The name of the program that owns the file manager's name on the bus: the entry that runs
-// its executable, or the executable's own name.
-QString fileManagerOnBus(GDBusConnection* bus) {
-    const GVariantPtr pid(g_dbus_connection_call_sync(
-        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
-        "GetConnectionUnixProcessID", g_variant_new("(s)", "org.freedesktop.FileManager1"), nullptr,
-        G_DBUS_CALL_FLAGS_NONE, 1000, nullptr, nullptr));
-    if (!pid) {
-        return QStringLiteral("the file manager");
-    }
-    guint32 process = 0;
-    g_variant_get(pid.get(), "(u)", &process);
+// The name of the program with the process ID: the entry that runs its executable, or the
+// executable's own name.
+QString programName(guint32 process) {
     const QString exe = QFileInfo(QStringLiteral("/proc/%1/exe").arg(process)).canonicalFilePath();
     QString name = QFileInfo(exe).fileName();
-    if (MimeappsDefaults::listProblem()) {
+    if (!MimeappsDefaults::checkLists()) {
         return name; // GIO would block reading the app database
     }
     AppInfoList(g_app_info_get_all()).forEach([&](GAppInfo* info) {
@@ -48,11 +41,11 @@ QString fileManagerOnBus(GDBusConnection* bus) {
             name = fromUtf8(g_app_info_get_name(info));
         }
     });
-    return name.isEmpty() ? QStringLiteral("the file manager") : name;
+    return name.isEmpty() ? PlatformText::tr("the file manager") : name;
 }
 
 void openParentsOf(const QStringList& paths) {
-    if (MimeappsDefaults::listProblem()) {
+    if (!MimeappsDefaults::checkLists()) {
         return;
     }
     QStringList parents;
@@ -103,18 +96,18 @@ QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
 
 } // namespace
 
-void openFiles(const QStringList& files, const QString& app, ErrorCompletion done) {
+void openFiles(const QStringList& files, const QString& app, Completion done) {
     if (files.isEmpty()) {
-        done(std::nullopt); // nothing to launch, and nothing waits
+        done(Result::done()); // nothing to launch, and nothing waits
         return;
     }
     // The app's desktop entry; none for another file, or where GIO can't be asked.
     const GObjectPtr<GDesktopAppInfo> entry(
-        app.endsWith(QLatin1String(".desktop")) && !MimeappsDefaults::listProblem()
+        app.endsWith(QLatin1String(".desktop")) && MimeappsDefaults::checkLists()
             ? g_desktop_app_info_new_from_filename(fileName(app).constData())
             : nullptr);
     if (!entry) {
-        done(QStringLiteral("%1 is not an installed application.").arg(app));
+        done(Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app)));
         return;
     }
     // Each launch reports back when GIO has delivered it (for a D-Bus activated app, when the
@@ -122,11 +115,13 @@ void openFiles(const QStringList& files, const QString& app, ErrorCompletion don
     struct Launches {
         int remaining = 0;
         QStringList errors;
-        ErrorCompletion done;
+        Completion done;
     };
     // An app that takes one file at a time is started once per file anyway; each start gets the
     // marker of its own file.
     const QList<Batch> batches = launchBatches(files, DesktopEntries::takesOneFileAtATime(app));
+    qCDebug(lcPlatform) << "launching" << app << "with" << files.size() << "files in"
+                        << batches.size() << "starts";
     auto* launches = new Launches{int(batches.size()), {}, std::move(done)};
     for (const Batch& batch : batches) {
         GList* list = nullptr;
@@ -142,13 +137,14 @@ void openFiles(const QStringList& files, const QString& app, ErrorCompletion don
                 auto* pending = static_cast<Launches*>(data);
                 GErrorHolder error;
                 if (!g_app_info_launch_uris_finish(G_APP_INFO(source), result, error.out())) {
+                    qCInfo(lcPlatform) << "a launch failed:" << error.message();
                     pending->errors.append(error.message());
                 }
                 if (--pending->remaining == 0) {
                     pending->errors.removeDuplicates();
                     pending->done(pending->errors.isEmpty()
-                                      ? std::nullopt
-                                      : std::optional<QString>(pending->errors.join(u' ')));
+                                      ? Result::done()
+                                      : Result::failed(pending->errors.join(u' ')));
                     delete pending;
                 }
             },
@@ -158,37 +154,61 @@ void openFiles(const QStringList& files, const QString& app, ErrorCompletion don
 }
 
 void openItem(const QString& path) {
-    if (MimeappsDefaults::listProblem()) {
+    if (!MimeappsDefaults::checkLists()) {
         return;
     }
     const QByteArray uri = uriOf(path);
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }
 
-void revealFiles(const QStringList& paths, RevealCompletion done) {
-    if (paths.isEmpty()) {
-        done(std::nullopt, {});
-        return;
-    }
-    GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
-    if (!bus) {
+namespace {
+
+// One reveal on its way: the bus is reached, the file manager asked to show the items, and its
+// process asked for its name, each step asynchronous, so the window never waits on the bus.
+struct Reveal {
+    QStringList paths;
+    RevealCompletion done;
+    GObjectPtr<GDBusConnection> bus;
+
+    // No file manager answered: their folders open instead.
+    void openFolders() {
+        qCInfo(lcPlatform) << "no file manager answered on the session bus; folders opened";
         openParentsOf(paths);
-        done(std::nullopt, {});
-        return;
+        done(Result::done(), {});
     }
+};
+
+void askWhoShowed(std::unique_ptr<Reveal> asked) {
+    GDBusConnection* bus = asked->bus.get();
+    g_dbus_connection_call(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", "org.freedesktop.FileManager1"),
+        G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, 1000, nullptr,
+        [](GObject* source, GAsyncResult* result, gpointer data) {
+            std::unique_ptr<Reveal> reveal(static_cast<Reveal*>(data));
+            const GVariantPtr reply(
+                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
+            guint32 process = 0;
+            if (reply) {
+                g_variant_get(reply.get(), "(u)", &process);
+            }
+            reveal->done(Result::done(),
+                         process ? programName(process) : PlatformText::tr("the file manager"));
+        },
+        asked.release());
+}
+
+void askToShow(std::unique_ptr<Reveal> asked) {
     GVariantBuilder uris;
     g_variant_builder_init(&uris, G_VARIANT_TYPE("as"));
-    for (const QString& path : paths) {
+    for (const QString& path : asked->paths) {
         g_variant_builder_add(&uris, "s", uriOf(path).constData());
     }
-    struct Reveal {
-        QStringList paths;
-        RevealCompletion done;
-    };
-    // Asynchronous, and the bus may start the file manager: a cold start takes a moment, and
-    // only a file manager that starts can select the files.
+    GDBusConnection* bus = asked->bus.get();
+    // The bus may start the file manager: a cold start takes a moment, and only a file manager
+    // that starts can select the files.
     g_dbus_connection_call(
-        bus.get(), "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
+        bus, "org.freedesktop.FileManager1", "/org/freedesktop/FileManager1",
         "org.freedesktop.FileManager1", "ShowItems", g_variant_new("(ass)", &uris, ""), nullptr,
         G_DBUS_CALL_FLAGS_NONE, 10000, nullptr,
         [](GObject* source, GAsyncResult* result, gpointer data) {
@@ -196,13 +216,33 @@ void revealFiles(const QStringList& paths, RevealCompletion done) {
             const GVariantPtr reply(
                 g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
             if (reply) {
-                reveal->done(std::nullopt, fileManagerOnBus(G_DBUS_CONNECTION(source)));
+                askWhoShowed(std::move(reveal));
             } else {
-                openParentsOf(reveal->paths);
-                reveal->done(std::nullopt, {});
+                reveal->openFolders();
             }
         },
-        new Reveal{paths, std::move(done)});
+        asked.release());
+}
+
+} // namespace
+
+void revealFiles(const QStringList& paths, RevealCompletion done) {
+    if (paths.isEmpty()) {
+        done(Result::done(), {});
+        return;
+    }
+    g_bus_get(
+        G_BUS_TYPE_SESSION, nullptr,
+        [](GObject*, GAsyncResult* result, gpointer data) {
+            std::unique_ptr<Reveal> reveal(static_cast<Reveal*>(data));
+            reveal->bus.reset(g_bus_get_finish(result, nullptr));
+            if (reveal->bus) {
+                askToShow(std::move(reveal));
+            } else {
+                reveal->openFolders();
+            }
+        },
+        new Reveal{paths, std::move(done), {}});
 }
 
 } // namespace korvane::Launching

@@ -12,7 +12,7 @@ namespace korvane::Launching {
 
 // Launches the app's desktop entry with the files, in as few starts as the argument limit
 // allows; each start carries the launch marker of its files.
-void openFiles(const QStringList& files, const QString& app, ErrorCompletion done);
+void openFiles(const QStringList& files, const QString& app, Completion done);
 
 // Opens a file or folder in its default app.
 void openItem(const QString& path);

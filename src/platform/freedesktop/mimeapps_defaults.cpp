@@ -1,11 +1,13 @@
 #include "mimeapps_defaults.h"
 
+#include "base/durable_file.h"
+#include "base/regular_file.h"
 #include "desktop_names.h"
 #include "glib_ptr.h"
 #include "glib_strings.h"
 #include "mimeapps_list.h"
-#include "platform/durable_file.h"
-#include "platform/regular_file.h"
+#include "platform_logging.h"
+#include "platform_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,7 +92,7 @@ QString mimeappsFileFor(const QString& type) {
 
 // One edit of a list: the change it makes, for the record, and the file's bytes before and after.
 struct ListEdit {
-    std::optional<QString> error = std::nullopt;
+    Result result = Result::done();
     QJsonObject change = {};
     QString target = {}; // the file written: where the list's link points
     std::optional<QByteArray> before = std::nullopt; // nothing when there was no file
@@ -99,17 +101,17 @@ struct ListEdit {
 
 // Makes the app, known by its `id`, the type's default in the user's list that decides it.
 ListEdit defaultEdit(const QString& app, const QString& id, const QString& type) {
-    if (auto problem = listProblem()) {
-        return {problem};
+    if (Result readable = checkLists(); !readable) {
+        return {readable};
     }
     if (id.isEmpty()) {
-        return {QStringLiteral("%1 is not an installed application.").arg(app)};
+        return {Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app))};
     }
     const QString path = mimeappsFileFor(type);
-    ListEdit edit{std::nullopt, {}, linkTarget(path)};
+    ListEdit edit{Result::done(), {}, linkTarget(path)};
     const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
     if (file.status == RegularFile::Contents::Refused) {
-        edit.error = file.error;
+        edit.result = Result::failed(file.error);
         return edit;
     }
     const QByteArray mime = utf8(type);
@@ -150,20 +152,22 @@ ListEdit defaultEdit(const QString& app, const QString& id, const QString& type)
 // Writes a list's new bytes in place of the old ones, through a symbolic link (creating the
 // file it points to) and keeping the mode; removes a file Korvane created that holds nothing
 // now. Writes nothing when nothing changed. Answers why it could not.
-std::optional<QString> writeList(const QString& path, const ListEdit& edit, bool created) {
+Result writeList(const QString& path, const ListEdit& edit, bool created) {
     if (edit.before == edit.after) {
-        return std::nullopt;
+        return Result::done();
     }
     if (created && edit.after.isEmpty()) {
         if (!QFile::remove(edit.target) && QFileInfo::exists(edit.target)) {
-            return QStringLiteral("%1 couldn't be removed.").arg(edit.target);
+            return Result::failed(PlatformText::tr("%1 couldn't be removed.").arg(edit.target));
         }
     } else {
         if (const QString folder = QFileInfo(edit.target).absolutePath(); !QDir().mkpath(folder)) {
-            return QStringLiteral("%1 couldn't be made.").arg(folder);
+            return Result::failed(PlatformText::tr("%1 couldn't be made.").arg(folder));
         }
-        if (const auto error = DurableFile::replace(edit.target, edit.after)) {
-            return QStringLiteral("%1 couldn't be written: %2").arg(path, *error);
+        qCDebug(lcPlatform) << "writing" << edit.target << "for" << edit.change;
+        if (const Result replaced = DurableFile::replace(edit.target, edit.after); !replaced) {
+            return Result::failed(
+                PlatformText::tr("%1 couldn't be written: %2").arg(path, replaced.errorString()));
         }
     }
     if (edit.target != path) {
@@ -172,53 +176,53 @@ std::optional<QString> writeList(const QString& path, const ListEdit& edit, bool
         const struct timespec now[2] = {{0, UTIME_NOW}, {0, UTIME_NOW}};
         utimensat(AT_FDCWD, fileName(path).constData(), now, AT_SYMLINK_NOFOLLOW);
     }
-    return std::nullopt;
+    return Result::done();
 }
 
 } // namespace
 
-std::optional<QString> listProblem() {
+Result checkLists() {
     static const QStringList lists = mimeappsLookupFiles();
     for (const QString& path : lists) {
         struct stat info {};
         if (::stat(fileName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
-            return RegularFile::notRegular(path);
+            return Result::failed(RegularFile::notRegular(path));
         }
     }
-    return std::nullopt;
+    return Result::done();
 }
 
 DefaultPlan planDefault(const QString& app, const QString& id, const QString& type) {
     const ListEdit edit = defaultEdit(app, id, type);
-    return {edit.error, edit.change};
+    return {edit.result, edit.change};
 }
 
-std::optional<QString> setDefault(const QString& app, const QString& id, const QString& type,
-                                  const QJsonObject& plan) {
+Result setDefault(const QString& app, const QString& id, const QString& type,
+                  const QJsonObject& plan) {
     const ListEdit edit = defaultEdit(app, id, type);
     const QString path = plan.value(QStringLiteral("file")).toString();
-    if (edit.error) {
-        return edit.error;
+    if (!edit.result) {
+        return edit.result;
     }
     if (edit.change != plan) {
-        return QStringLiteral("%1 changed meanwhile; try again.").arg(path);
+        return Result::failed(PlatformText::tr("%1 changed meanwhile; try again.").arg(path));
     }
     return writeList(path, edit, false);
 }
 
-std::optional<QString> undoChange(const QString& type, const QJsonObject& change) {
+Result undoChange(const QString& type, const QJsonObject& change) {
     const QString path = change.value(QStringLiteral("file")).toString();
     const QByteArray mime = utf8(type);
     if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type) {
-        return QStringLiteral("the record of the change is incomplete.");
+        return Result::failed(PlatformText::tr("the record of the change is incomplete."));
     }
     // The file the change was made in, whatever the desktop now.
-    ListEdit edit{std::nullopt, change, linkTarget(path)};
+    ListEdit edit{Result::done(), change, linkTarget(path)};
     const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
     if (file.status != RegularFile::Contents::Ok) {
-        return file.status == RegularFile::Contents::Absent
-                   ? QStringLiteral("%1 no longer exists.").arg(path)
-                   : file.error;
+        return Result::failed(file.status == RegularFile::Contents::Absent
+                                  ? PlatformText::tr("%1 no longer exists.").arg(path)
+                                  : file.error);
     }
     edit.before = file.bytes;
     MimeappsList list(file.bytes);
@@ -246,7 +250,7 @@ QStringList idsAfterChange(const QString& type, const QJsonObject& change) {
 }
 
 QString defaultOrigin(const QString& type) {
-    if (listProblem()) {
+    if (!checkLists()) {
         return {};
     }
     for (const QString& path : mimeappsLookupFiles()) {

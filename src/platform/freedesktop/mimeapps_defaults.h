@@ -14,17 +14,17 @@ namespace korvane::MimeappsDefaults {
 
 // Why GIO can't be asked about applications: it reads every list with a blocking read the first
 // time it is asked, and again after each change, so a FIFO would hang it.
-std::optional<QString> listProblem();
+Result checkLists();
 
 // What making the app, known by its desktop-file `id`, the type's default would change.
 DefaultPlan planDefault(const QString& app, const QString& id, const QString& type);
 
 // Makes that change, if it is still the one planned. Answers why it could not.
-std::optional<QString> setDefault(const QString& app, const QString& id, const QString& type,
-                                  const QJsonObject& plan);
+Result setDefault(const QString& app, const QString& id, const QString& type,
+                  const QJsonObject& plan);
 
 // Takes a recorded change back. Answers why it could not.
-std::optional<QString> undoChange(const QString& type, const QJsonObject& change);
+Result undoChange(const QString& type, const QJsonObject& change);
 
 // The desktop-file IDs the changed list names for the type now, first choice first.
 QStringList idsAfterChange(const QString& type, const QJsonObject& change);

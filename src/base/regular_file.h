@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base_text.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -20,11 +22,11 @@ struct Contents {
 };
 
 inline QString notRegular(const QString& path) {
-    return QStringLiteral("%1 is not a regular file.").arg(QDir::toNativeSeparators(path));
+    return BaseText::tr("%1 is not a regular file.").arg(QDir::toNativeSeparators(path));
 }
 
 inline QString tooLarge(const QString& path, qint64 maxSize) {
-    return QStringLiteral("%1 is larger than %2 MiB.")
+    return BaseText::tr("%1 is larger than %2 MiB.")
         .arg(QDir::toNativeSeparators(path))
         .arg(maxSize / (1024 * 1024));
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/regular_file.h"
+#include "regular_file.h"
+#include "result.h"
 
 #include <QByteArray>
 #include <QLockFile>
 #include <QString>
-#include <optional>
 
 namespace korvane {
 
@@ -23,7 +23,7 @@ Contents read(const QString& path, qint64 maxSize = kMaxSize);
 // Replaces the file at `path` with `bytes` durably, or leaves it whole and answers why not, also
 // when the bytes are more than `read` takes. A symbolic link is written through to its target;
 // anything but a regular file is refused.
-std::optional<QString> write(const QString& path, const QByteArray& bytes);
+Result write(const QString& path, const QByteArray& bytes);
 
 // The lock every read-modify-write of `path` holds, so that two processes never lose each
 // other's changes.

@@ -1,4 +1,4 @@
-#include "platform/file_names.h"
+#include "base/file_names.h"
 #include "support/test_data.h"
 
 using namespace korvane;

@@ -1,7 +1,10 @@
 #pragma once
 
-#include "platform/file_names.h"
+#include "base/file_names.h"
+#include "core/type_group.h"
+#include "core/unicode.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,22 +12,38 @@ namespace korvane {
 
 // The shared shapes of user sentences.
 class Wording {
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+
 public:
-    // "1 file", "2 files": the singular exactly when the count is 1.
-    static QString counted(qsizetype n, const char* singular, const char* plural) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? singular : plural));
-    }
     // Parts of one message, joined with a middle dot.
     static QString joined(const QStringList& parts) {
-        return parts.join(QStringLiteral(" \u00b7 "));
+        return parts.join(tr(" · ", "between the parts of one message"));
+    }
+    // A type group as the user reads it: "Images".
+    static QString groupName(TypeGroup group) {
+        switch (group.value()) {
+        case TypeGroup::Text:
+            return tr("Text", "a type group");
+        case TypeGroup::Images:
+            return tr("Images", "a type group");
+        case TypeGroup::Audio:
+            return tr("Audio", "a type group");
+        case TypeGroup::Video:
+            return tr("Video", "a type group");
+        case TypeGroup::Archives:
+            return tr("Archives", "a type group");
+        case TypeGroup::Code:
+            return tr("Code", "a type group");
+        }
+        return group.label();
+    }
+    // Names in a list: "Files, Text Editor".
+    static QString listed(const QStringList& names) {
+        return names.join(tr(", ", "between names in a list"));
     }
     // A name for a message: one far too long keeps its start and end with "…" between.
     static QString elided(const QString& name, qsizetype most = 80) {
-        if (name.size() <= most) {
-            return name;
-        }
-        const qsizetype head = (most - 1) / 2;
-        return name.left(head) + u'\u2026' + name.right(most - 1 - head);
+        return Unicode::elided(name, most);
     }
     // A name that begins a sentence: "your desktop" becomes "Your desktop"; a name with capitals
     // of its own ("LXQt") stays as it is.
@@ -37,11 +56,14 @@ public:
     }
     // Why a rule naming Korvane itself opens nothing.
     static QString korvaneOpensNothing() {
-        return QStringLiteral("Korvane can't open files for its own rules");
+        return tr("Korvane can't open files for its own rules", "a line of its own");
+    }
+    static QString korvaneOpensNothingSentence() {
+        return tr("Korvane can't open files for its own rules.");
     }
     // A rule's app name for a message; "the app" when the rule has none.
     static QString appName(const QString& name) {
-        return name.isEmpty() ? QStringLiteral("the app") : elided(name);
+        return name.isEmpty() ? tr("the app") : elided(name);
     }
     // Characters that change how the text around them reads while showing nothing themselves:
     // bidi controls, zero-width and other format characters, line and paragraph separators.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -9,7 +11,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <optional>
 #include <unistd.h>
 
 namespace korvane::DurableFile {
@@ -18,21 +19,21 @@ namespace korvane::DurableFile {
 // power cut leaves either the old or the new content: the bytes go to a temporary file beside it
 // and reach the disk before the rename, and the folder reaches the disk after it. The old file's
 // permissions are kept. Answers the system's reason when the old file was left as it was.
-inline std::optional<QString> replace(const QString& target, const QByteArray& bytes) {
+inline Result replace(const QString& target, const QByteArray& bytes) {
     QSaveFile file(target);
     // A short write on a full disk must never replace the old file: every step is checked.
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return error;
+        return Result::failed(error);
     }
     if (::fsync(file.handle()) != 0) {
         const QString error = QString::fromLocal8Bit(strerror(errno));
         file.cancelWriting();
-        return error;
+        return Result::failed(error);
     }
     if (!file.commit()) {
-        return file.errorString();
+        return Result::failed(file.errorString());
     }
     const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -40,7 +41,7 @@ inline std::optional<QString> replace(const QString& target, const QByteArray& b
         ::fsync(folder);
         ::close(folder);
     }
-    return std::nullopt;
+    return Result::done();
 }
 
 } // namespace korvane::DurableFile

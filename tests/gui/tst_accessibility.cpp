@@ -1,0 +1,272 @@
+// What a screen reader and a keyboard user find: every control named, names that say which rule
+// a row's control acts on, and a Tab order with no invisible stops.
+#include "core/settings.h"
+#include "gui/app_chooser_dialog.h"
+#include "gui/main_window.h"
+#include "gui/pending_files_dialog.h"
+#include "gui/rule_row.h"
+#include "gui/rules_list.h"
+#include "gui/settings_window.h"
+#include "support/model_fixture.h"
+#include "support/widgets.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QToolButton>
+
+using namespace korvane;
+
+namespace {
+
+struct WindowFixture : ModelFixture {
+    ScriptedChooser chooser;
+    MainWindow window{*model, &chooser};
+};
+
+bool interactive(QAccessible::Role role) {
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::List:
+    case QAccessible::ListItem:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::Link:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Every visible interactive control below `root` without a name, as "role in parent".
+QStringList unnamed(QAccessibleInterface* root) {
+    QStringList found;
+    if (!root || root->state().invisible) {
+        return found;
+    }
+    if (interactive(root->role()) && root->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* object = root->object();
+        found << QStringLiteral("%1 %2 in %3")
+                     .arg(int(root->role()))
+                     .arg(object ? object->objectName() : QStringLiteral("(item)"),
+                          root->parent() && root->parent()->object()
+                              ? root->parent()->object()->objectName()
+                              : QString());
+    }
+    for (int i = 0; i < root->childCount(); ++i) {
+        found << unnamed(root->child(i));
+    }
+    return found;
+}
+
+QStringList unnamedIn(QWidget* window) {
+    return unnamed(QAccessible::queryAccessibleInterface(window));
+}
+
+// The widgets Tab reaches from `start`, once round.
+QList<QWidget*> tabChain(QWidget* start) {
+    QList<QWidget*> chain;
+    start->setFocus(Qt::TabFocusReason);
+    QWidget* at = QApplication::focusWidget();
+    for (int i = 0; at && i < 400; ++i) {
+        if (chain.contains(at)) {
+            break;
+        }
+        chain << at;
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+    }
+    return chain;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QAccessible::setActive(true); }
+
+    // The window with rules, an empty row and a finding; the dialog that asks about a file; the
+    // app chooser; Settings: no interactive control without a name.
+    void everyControlIsNamed() {
+        WindowFixture f;
+        f.addRules({"md,markdown>Xed", "png>Okular", "@"});
+        f.window.resize(720, 640);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QTRY_COMPARE(find<RulesList>(&f.window, "rulesList")->rows().size(), 3);
+        QVERIFY2(unnamedIn(&f.window).isEmpty(), qPrintable(unnamedIn(&f.window).join(" | ")));
+
+        f.model->handle(f.files({"x.md2"}), DropMode::Route);
+        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
+        QVERIFY2(unnamedIn(f.window.pendingFilesDialog()).isEmpty(),
+                 qPrintable(unnamedIn(f.window.pendingFilesDialog()).join(" | ")));
+
+        AppChooserDialog chooser(f.platform, "Choose an App");
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QVERIFY2(unnamedIn(&chooser).isEmpty(), qPrintable(unnamedIn(&chooser).join(" | ")));
+
+        SettingsWindow settings(f.platform, *f.settings);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        QVERIFY2(unnamedIn(&settings).isEmpty(), qPrintable(unnamedIn(&settings).join(" | ")));
+    }
+
+    // Two rows' buttons never share a name: each says its rule.
+    void rowControlsSayTheirRule() {
+        WindowFixture f;
+        f.addRules({"md,markdown>Xed", "png>Okular"});
+        f.window.resize(720, 640);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        const QList<RuleRow*> rows = find<RulesList>(&f.window, "rulesList")->rows();
+        QCOMPARE(rows.size(), 2);
+        QStringList names;
+        for (RuleRow* row : rows) {
+            for (QWidget* control : row->findChildren<QWidget*>()) {
+                if (control->focusPolicy() & Qt::TabFocus && control->isVisible()) {
+                    names << control->accessibleName();
+                }
+            }
+        }
+        QVERIFY2(QSet<QString>(names.begin(), names.end()).size() == names.size(),
+                 qPrintable(names.join(" | ")));
+        QVERIFY2(names.contains("Delete rule 1: md, markdown"), qPrintable(names.join(" | ")));
+    }
+
+    // Tab goes top to bottom through visible controls only, and every stop has a name.
+    void tabOrderHasNoInvisibleStops() {
+        WindowFixture f;
+        f.addRules({"md>Xed", "png>Okular"});
+        f.window.resize(720, 640);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QApplication::setActiveWindow(&f.window);
+        const QList<QWidget*> chain = tabChain(find<QPushButton>(&f.window, "addRule"));
+        QVERIFY(chain.size() > 4);
+        int lastY = -1;
+        int wraps = 0;
+        QStringList path;
+        for (QWidget* stop : chain) {
+            const QString what = stop->objectName() + u' ' + stop->metaObject()->className();
+            QVERIFY2(stop->isVisible(), qPrintable(what));
+            QVERIFY2(
+                !stop->accessibleName().isEmpty() ||
+                    !QAccessible::queryAccessibleInterface(stop)->text(QAccessible::Name).isEmpty(),
+                qPrintable(what));
+            // A row is read as one band: its controls stand side by side in columns.
+            QWidget* band = stop;
+            for (QWidget* up = stop; up; up = up->parentWidget()) {
+                band = qobject_cast<RuleRow*>(up) ? up : band;
+            }
+            const int y = band->mapTo(&f.window, QPoint()).y();
+            path << QStringLiteral("%1@%2").arg(stop->objectName()).arg(y);
+            wraps += y + 2 < lastY ? 1 : 0;
+            lastY = y;
+        }
+        // Once, from the end back to the top.
+        QVERIFY2(wraps <= 1, qPrintable("Tab jumps back up the window: " + path.join(' ')));
+    }
+
+    // Rules move with Alt+Up and Alt+Down and with the row's menu, one undo step each.
+    void rulesMoveByKeyboard() {
+        WindowFixture f;
+        f.addRules({"md>Xed", "png>Okular", "txt>Sublime Text"});
+        f.window.resize(720, 640);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        auto order = [&] {
+            QStringList exts;
+            for (const Rule& rule : f.model->store().rules()) {
+                exts << rule.extensions.join(u',');
+            }
+            return exts.join(u' ');
+        };
+        auto rowOf = [&](const QString& ext) {
+            for (RuleRow* row : find<RulesList>(&f.window, "rulesList")->rows()) {
+                if (row->rule().extensions == QStringList{ext}) {
+                    return row;
+                }
+            }
+            return static_cast<RuleRow*>(nullptr);
+        };
+        QTRY_VERIFY(rowOf("md"));
+        QLineEdit* field = find<QLineEdit>(rowOf("md"), "extensions");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(order(), "png md txt");
+        QVERIFY(field->hasFocus()); // the row moved, the focus with it
+        QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier); // already last: nothing
+        QCOMPARE(order(), "png txt md");
+        QTest::keyClick(field, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(order(), "png md txt");
+        QTest::keySequence(&f.window, QKeySequence::Undo);
+        QCOMPARE(order(), "png txt md");
+
+        // The row's menu: "Move up" on the first rule does nothing and says so by being off.
+        RuleRow* first = rowOf("png");
+        auto* more = find<QToolButton>(first, "more");
+        QVERIFY(more->isVisible());
+        QMenu* menu = more->findChild<QMenu*>("moreMenu");
+        Q_EMIT menu->aboutToShow(); // as when it opens
+        QAction* up = nullptr;
+        QAction* down = nullptr;
+        for (QAction* action : menu->actions()) {
+            up = action->text() == "Move up" ? action : up;
+            down = action->text() == "Move down" ? action : down;
+        }
+        QVERIFY(up && down && !up->isEnabled() && down->isEnabled());
+        down->trigger();
+        QCOMPARE(order(), "txt png md");
+    }
+
+    // Ctrl+, opens Settings from the window, Esc closes it, Ctrl+Q quits from it too; in the
+    // dialog that asks about a file, 2 picks the second suggestion.
+    void windowKeys() {
+        WindowFixture f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QSignalSpy settings(f.window.settingsAction(), &QAction::triggered);
+        QSignalSpy quit(f.window.quitAction(), &QAction::triggered);
+        QTest::keyClick(&f.window, Qt::Key_Comma, Qt::ControlModifier);
+        QCOMPARE(settings.count(), 1);
+
+        SettingsWindow window(f.platform, *f.settings, &f.window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(quit.count(), 1);
+        window.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTRY_VERIFY(!window.isVisible());
+
+        f.model->handle(f.files({"x.txt"}), DropMode::Route);
+        QTRY_VERIFY(f.window.pendingFilesDialog() &&
+                    f.window.pendingFilesDialog()->findChild<QListWidget*>("appList")->count() ==
+                        2);
+        PendingFilesDialog* dialog = f.window.pendingFilesDialog();
+        const QString second =
+            dialog->findChild<QListWidget*>("appList")->item(1)->data(Qt::UserRole).toString();
+        dialog->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), dialog);
+        QTest::keyClick(dialog, Qt::Key_2);
+        QTRY_COMPARE(f.platform.orders(MemoryPlatform::Order::Open).size(), 1);
+        QCOMPARE(f.platform.orders(MemoryPlatform::Order::Open).first().app, second);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
