@@ -17,12 +17,19 @@ namespace korvane {
 // system. Such names are decoded for display only.
 namespace FileNames {
 
-inline bool isEscapedByte(char16_t c) {
-    return c >= 0xdc80 && c <= 0xdcff;
+// Whether text[i] stands for a byte that is not UTF-8: U+DC80..U+DCFF on its own, not as the
+// second half of a character beyond U+FFFF (U+1F4A9 is U+D83D U+DCA9).
+inline bool isEscapedByte(QStringView text, qsizetype i) {
+    const char16_t c = text[i].unicode();
+    return c >= 0xdc80 && c <= 0xdcff && (i == 0 || !text[i - 1].isHighSurrogate());
 }
 
+// A byte-order mark is part of a name like any other character: the decoders keep it.
+constexpr auto kDecoderFlags =
+    QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+
 inline QString decode(const QByteArray& bytes) {
-    QStringDecoder strict(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder strict(QStringDecoder::Utf8, kDecoderFlags);
     QString text = strict.decode(bytes);
     if (!strict.hasError()) {
         return text;
@@ -38,7 +45,7 @@ inline QString decode(const QByteArray& bytes) {
                      : lead >= 0xf0 && lead <= 0xf4 ? 4
                                                     : 0;
         if (length > 1 && i + length <= size) {
-            QStringDecoder one(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            QStringDecoder one(QStringDecoder::Utf8, kDecoderFlags);
             const QString decoded = one.decode(QByteArrayView(bytes.constData() + i, length));
             if (one.hasError()) {
                 length = 0;
@@ -61,8 +68,8 @@ inline QString decode(const QByteArray& bytes) {
 
 inline QByteArray encode(const QString& name) {
     bool escaped = false;
-    for (QChar c : name) {
-        escaped = escaped || isEscapedByte(c.unicode());
+    for (qsizetype i = 0; i < name.size() && !escaped; ++i) {
+        escaped = isEscapedByte(name, i);
     }
     if (!escaped) {
         return name.toUtf8();
@@ -70,7 +77,7 @@ inline QByteArray encode(const QString& name) {
     QByteArray bytes;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= name.size(); ++i) {
-        if (i < name.size() && !isEscapedByte(name[i].unicode())) {
+        if (i < name.size() && !isEscapedByte(name, i)) {
             continue;
         }
         bytes += QStringView(name).mid(start, i - start).toUtf8();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/file_names.h"
 #include "wording/wording.h"
 
 #include <QString>
@@ -14,7 +15,8 @@ namespace korvane {
 inline QString terminalText(const QString& text) {
     QString shown;
     shown.reserve(text.size());
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         const char16_t u = c.unicode();
         if (u == 0x1b) {
             shown += QLatin1String("\\e");
@@ -22,7 +24,7 @@ inline QString terminalText(const QString& text) {
             shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
         } else if (Wording::isInvisible(u)) {
             shown += Wording::escaped(u);
-        } else if (u >= 0xdc80 && u <= 0xdcff) {
+        } else if (FileNames::isEscapedByte(text, i)) {
             shown += QStringLiteral("\\x%1").arg(uint(u - 0xdc00), 2, 16, QLatin1Char('0'));
         } else {
             shown += c;

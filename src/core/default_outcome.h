@@ -22,11 +22,11 @@ struct DefaultOutcome {
         Restored,           // to `app` (none: it had no default before)
         RestoredUnrecorded, // restored, but the record couldn't be updated: `error`
     };
-    QString extension;
+    QString extension{};
     Kind kind = Failed;
-    QString app;
-    QString origin;
-    QString error;
+    QString app{};
+    QString origin{};
+    QString error{};
 
     static DefaultOutcome of(const QString& extension, Kind kind, const QString& app = {}) {
         DefaultOutcome outcome;
@@ -41,6 +41,8 @@ struct DefaultOutcome {
         return outcome;
     }
 
+    friend bool operator==(const DefaultOutcome&, const DefaultOutcome&) = default;
+
     // Whether it did what was asked.
     bool ok() const {
         return kind == AlreadyDefault || kind == Made || kind == NothingToRestore ||
@@ -54,8 +56,10 @@ struct DefaultsReport {
     // app is missing, or it has no extension.
     enum Refusal { None, UnsafeSettings, NoApp, NoExtension };
     Refusal refusal = None;
-    QString problem;
-    QList<DefaultOutcome> outcomes;
+    QString problem{};
+    QList<DefaultOutcome> outcomes{};
+
+    friend bool operator==(const DefaultsReport&, const DefaultsReport&) = default;
 
     int failures() const {
         int failed = 0;

@@ -14,18 +14,20 @@ namespace korvane {
 struct DropReport {
     // One app's launch with its files; `error` when it failed.
     struct Launch {
-        QString appName;
+        QString appName{};
         qsizetype files = 0;
-        QString error;
+        QString error{};
+        friend bool operator==(const Launch&, const Launch&) = default;
     };
     // Items shown in the file manager (`shownBy`); or, with none answering, their `parents`
     // opened in it; or `error`.
     struct Reveal {
         qsizetype items = 0;
         bool folders = false; // dropped folders, not a Reveal drop's items
-        QString shownBy;
+        QString shownBy{};
         qsizetype parents = 0;
-        QString error;
+        QString error{};
+        friend bool operator==(const Reveal&, const Reveal&) = default;
     };
     enum class Folders { None, Opened, Revealed, Ignored };
 
@@ -33,14 +35,16 @@ struct DropReport {
     qsizetype missingFiles = 0;    // dropped, but not there
     bool noneThere = false;        // not one of them was there
     qsizetype handedToDesktop = 0; // a Defaults drop's files no app is known for, and no others
-    QList<Launch> launches;
-    std::optional<Reveal> reveal;
+    QList<Launch> launches{};
+    std::optional<Reveal> reveal{};
     Folders folders = Folders::None;
     qsizetype folderCount = 0;
-    QStringList missingApps;   // the names rules give them, each once, in the order met
+    QStringList missingApps{}; // the names rules give them, each once, in the order met
     bool namesKorvane = false; // a rule that claimed a file names Korvane itself
-    QStringList leftOut;       // the front end's own words for what it couldn't take
+    QStringList leftOut{};     // the front end's own words for what it couldn't take
     bool failed = false;       // something asked couldn't be done
+
+    friend bool operator==(const DropReport&, const DropReport&) = default;
 };
 
 } // namespace korvane

@@ -54,7 +54,9 @@ std::optional<Request> parse(const QByteArray& line) {
     for (const QJsonValue path : message.value(QLatin1String("paths")).toArray()) {
         const auto bytes = QByteArray::fromBase64Encoding(path.toString().toLatin1(),
                                                           QByteArray::AbortOnBase64DecodingErrors);
-        if (!path.isString() || !bytes || !bytes.decoded.startsWith('/')) {
+        // A NUL ends a name for the system: what follows it would be dropped, naming another file.
+        if (!path.isString() || !bytes || !bytes.decoded.startsWith('/') ||
+            bytes.decoded.contains('\0')) {
             return std::nullopt;
         }
         request.files << FileNames::decode(bytes.decoded);

@@ -4,7 +4,7 @@
 
 namespace korvane {
 
-// A content type as the platform names it: a uniform type identifier, a MIME type, ...
+// A content type as the platform names it: a MIME type on freedesktop.
 // `dynamic` is true when the system declares no type for the extension it came from.
 struct ContentType {
     QString identifier;

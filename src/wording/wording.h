@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/file_names.h"
 #include "core/type_group.h"
 #include "core/unicode.h"
 
@@ -105,7 +106,7 @@ public:
                 shown += QChar(char16_t(0x2400 + u));
             } else if (u == 0x7f) {
                 shown += QChar(char16_t(0x2421));
-            } else if ((u >= 0x80 && u < 0xa0) || (u >= 0xdc80 && u <= 0xdcff)) {
+            } else if ((u >= 0x80 && u < 0xa0) || FileNames::isEscapedByte(text, i)) {
                 shown += QChar(char16_t(0xfffd));
             } else if (isInvisible(u)) {
                 shown += escaped(u);

@@ -1,26 +1,24 @@
 #include "support/model_fixture.h"
 #include "support/test_data.h"
-#include "wording/defaults_text.h"
 
 using namespace korvane;
 using Outcome = MemoryPlatform::DefaultOutcome;
+using Kind = DefaultOutcome::Kind;
 
 namespace {
 
-// One extension's outcome, as the front ends say it.
-QString run(DefaultAppManager& manager, bool set, const QString& ext, const QString& app = {}) {
-    QString sentence;
-    auto done = [&](const DefaultOutcome& outcome) {
-        sentence = defaultOutcomeText(outcome, MemoryPlatform().systemName());
-    };
+// One extension's outcome.
+DefaultOutcome run(DefaultAppManager& manager, bool set, const QString& ext,
+                   const QString& app = {}) {
+    std::optional<DefaultOutcome> ended;
+    auto done = [&](const DefaultOutcome& outcome) { ended = outcome; };
     set ? manager.setDefault(ext, app, done) : manager.restore(ext, done);
-    (void)QTest::qWaitFor([&] { return !sentence.isEmpty(); }, 2000);
-    return sentence;
+    (void)QTest::qWaitFor([&] { return ended.has_value(); }, 2000);
+    return ended.value_or(DefaultOutcome::failed(ext, Kind::Failed, "no answer"));
 }
 
-// Runs the make-default or restore command of the window on a rule; answers its report as the
-// front ends say it.
-QString command(ModelFixture& f, bool make, const Rule& rule) {
+// Runs the make-default or restore command of the window on a rule; answers its report.
+DefaultsReport command(ModelFixture& f, bool make, const Rule& rule) {
     std::optional<DefaultsReport> report;
     QEventLoop loop; // as the command line waits: every queued step runs at once
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
@@ -32,7 +30,15 @@ QString command(ModelFixture& f, bool make, const Rule& rule) {
     if (!report) {
         loop.exec();
     }
-    return report ? defaultsReportText(*report, f.platform.systemName()) : "<no report>";
+    return report.value_or(DefaultsReport{.problem = "no report"});
+}
+
+QList<int> kindsOf(const DefaultsReport& report) {
+    QList<int> kinds;
+    for (const DefaultOutcome& outcome : report.outcomes) {
+        kinds << outcome.kind;
+    }
+    return kinds;
 }
 
 } // namespace
@@ -42,26 +48,26 @@ class TestDefaultApps : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // The command over a rule's extensions: one sentence each, failures counted. Only a change
-    // that took is recorded, in the file format older versions read; restore puts back the
-    // default from before the first change, and is quiet when there is nothing to restore.
+    // The command over a rule's extensions: an outcome each, failures counted. Only a change that
+    // took is recorded, in the file format older versions read; restore puts back the default
+    // from before the first change, and passes over what it has no record of.
     void makeDefault_data() {
-        columns<QString, int, QString, int>("rule", "outcome", "alert", "failures");
-        row("done", "png>Sublime", int(Outcome::Applied),
-            ".png: done. Sublime Text is now the default.", 0);
-        row("already", "png>Preview", int(Outcome::Applied),
-            ".png: Preview is already the default.", 0);
+        columns<QString, int, int, QList<int>, bool, int>("rule", "outcome", "refusal", "kinds",
+                                                          "recorded", "failures");
+        row("done", "png>Sublime", int(Outcome::Applied), int(DefaultsReport::None),
+            QList<int>{Kind::Made}, true, 0);
+        row("already", "png>Okular", int(Outcome::Applied), int(DefaultsReport::None),
+            QList<int>{Kind::AlreadyDefault}, false, 0);
         row("a failure does not stop the rest", "qqq,png>Sublime", int(Outcome::Applied),
-            ".qqq: not possible. The test desktop has no registered file type for this extension.\n"
-            ".png: done. Sublime Text is now the default.",
-            1);
-        row("error", "png>Sublime", int(Outcome::Error), ".png: not possible. Not allowed.", 1);
+            int(DefaultsReport::None), QList<int>{Kind::NoType, Kind::Made}, true, 1);
+        row("error", "png>Sublime", int(Outcome::Error), int(DefaultsReport::None),
+            QList<int>{Kind::Failed}, false, 1);
         row("another setting decides", "png>Sublime", int(Outcome::Ignored),
-            ".png: not changed. Preview still opens these files.", 1);
-        row("app missing", "png>Gone", int(Outcome::Applied),
-            "The app for this rule wasn't found. Choose an app first.", 0);
-        row("group only", "@images>Preview", int(Outcome::Applied),
-            "Add at least one extension first. Type groups can't be set as defaults.", 0);
+            int(DefaultsReport::None), QList<int>{Kind::NotChanged}, false, 1);
+        row("app missing", "png>Gone", int(Outcome::Applied), int(DefaultsReport::NoApp),
+            QList<int>(), false, 0);
+        row("group only", "@images>Okular", int(Outcome::Applied), int(DefaultsReport::NoExtension),
+            QList<int>(), false, 0);
     }
 
     void makeDefault() {
@@ -70,29 +76,30 @@ private Q_SLOTS:
         f.writeStoreFile("previous-defaults.json", later);
         f.platform.setDefaultOutcome(Outcome(data<int>("outcome")), "Not allowed.");
         const Rule rule = f.addRule(data<QString>("rule"));
-        const QString& alert = data<QString>("alert");
-        const bool recorded = alert.contains("done");
-        QCOMPARE(command(f, true, rule), alert);
+        const bool recorded = data<bool>("recorded");
+        const DefaultsReport report = command(f, true, rule);
+        QCOMPARE(int(report.refusal), data<int>("refusal"));
+        QCOMPARE(kindsOf(report), data<QList<int>>("kinds"));
         QCOMPARE(f.model->failures(), data<int>("failures"));
-        QCOMPARE(f.model->defaultsVersion(), int(alert.startsWith('.'))); // the platform was asked
+        QCOMPARE(f.model->defaultsVersion(), int(!report.outcomes.isEmpty())); // asked the platform
         QCOMPARE(f.platform.defaultApplicationForType({"image/png"}),
-                 recorded ? ModelFixture::kSublime : ModelFixture::kPreview);
+                 recorded ? ModelFixture::kSublime : ModelFixture::kOkular);
         DefaultAppManager& manager = f.model->defaultManager();
         QCOMPARE(readFile(manager.filePath()),
                  recorded ? QByteArray("{\"png\":{\"changedTo\":\"sublime.desktop\","
-                                       "\"previous\":\"/apps/preview.desktop\","
-                                       "\"previousBundleID\":\"preview.desktop\"},") +
+                                       "\"previous\":\"/apps/okular.desktop\","
+                                       "\"previousBundleID\":\"okular.desktop\"},") +
                                 later.mid(1)
                           : later);
         if (recorded) { // a second change keeps the earlier default, which restore puts back
-            QCOMPARE(run(manager, true, "png", ModelFixture::kTextEdit),
-                     ".png: done. TextEdit is now the default.");
-            QCOMPARE(run(manager, false, "png"), ".png: restored to Preview.");
-            QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
+            QCOMPARE(run(manager, true, "png", ModelFixture::kXed),
+                     DefaultOutcome::of("png", Kind::Made, "Xed"));
+            QCOMPARE(run(manager, false, "png"),
+                     DefaultOutcome::of("png", Kind::Restored, "Okular"));
+            QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kOkular);
         }
-        QCOMPARE(run(manager, false, "png"), ".png: nothing to restore.");
-        f.model->setAlertText({});
-        QCOMPARE(command(f, false, rule), QString());
+        QCOMPARE(run(manager, false, "png"), DefaultOutcome::of("png", Kind::NothingToRestore));
+        QCOMPARE(command(f, false, rule), DefaultsReport());
     }
 
     // Answers that come at once are taken in turn, not by recursion: thousands of extensions
@@ -103,47 +110,51 @@ private Q_SLOTS:
         for (int i = 0; i < 5000; ++i) {
             many << QStringLiteral("qq%1").arg(i);
         }
-        const QString alert = command(f, true, f.addRule(many.join(u',') + ">Sublime"));
-        QCOMPARE(alert.count(u'\n') + 1, 5000);
+        const DefaultsReport report = command(f, true, f.addRule(many.join(u',') + ">Sublime"));
+        QCOMPARE(kindsOf(report), QList<int>(5000, Kind::NoType));
         QCOMPARE(f.model->failures(), 5000);
     }
 
     // Record files as older versions, later versions and a change cut short left them; an entry
     // that is not ours restores nothing and stays as it was, a file that is none is refused.
+    // Then whether the file is as it was, and how many records are left.
     void restore_data() {
-        columns<QByteArray, int, QString>("record", "outcome", "sentence");
+        columns<QByteArray, int, DefaultOutcome, bool, int>("record", "outcome", "ended", "kept",
+                                                            "records");
         auto png = [](const char* members) { return "{\"png\":{" + QByteArray(members) + "}}"; };
+        const auto ended = [](Kind kind, const QString& app = {}) {
+            return DefaultOutcome::of("png", kind, app);
+        };
         row("no previous default known",
-            png("\"previousBundleID\":\"\",\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Applied),
-            ".png: the previous default app is unknown or no longer installed, so it was left "
-            "as is.");
+            png("\"previousBundleID\":\"\",\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Applied), ended(Kind::PreviousUnknown), false, 0);
         row("changed by hand since",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"x\""),
-            int(Outcome::Applied), ".png: left as it is; you changed it to Preview since.");
-        row("error",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Error), ".png: not possible. Not allowed.");
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"x\""), int(Outcome::Applied),
+            ended(Kind::ChangedSince, "Okular"), false, 0);
+        row("error", png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Error), DefaultOutcome::failed("png", Kind::Failed, "Not allowed."), true,
+            1);
         row("older record restored",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: restored to TextEdit.");
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Applied), ended(Kind::Restored, "Xed"), false, 0);
         row("no default before: the change is undone",
-            png("\"previous\":null,\"previousBundleID\":\"\",\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: restored; it had no default app before.");
-        row("an entry without its earlier app", png("\"changedTo\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: nothing to restore.");
+            png("\"previous\":null,\"previousBundleID\":\"\",\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Applied), ended(Kind::Restored), false, 0);
+        row("an entry without its earlier app", png("\"changedTo\":\"okular.desktop\""),
+            int(Outcome::Applied), ended(Kind::NothingToRestore), true, 0);
         row("not a record file", QByteArray("[\"png\"]"), int(Outcome::Applied),
-            ".png: not possible. @/previous-defaults.json isn't a record Korvane can read, so it "
-            "was left as it is.");
+            DefaultOutcome::failed("png", Kind::Failed,
+                                   "@/previous-defaults.json isn't a record Korvane can read, so "
+                                   "it was left as it is."),
+            true, 0);
         row("a change cut short before it was made",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"sublime.desktop\","
                 "\"unconfirmed\":null"),
-            int(Outcome::Applied),
-            ".png: nothing to restore; the change was cut short before it was made.");
+            int(Outcome::Applied), ended(Kind::CutShort), false, 0);
         row("a later change cut short before it was made",
-            png("\"previousBundleID\":\"textedit.desktop\",\"changedTo\":\"sublime.desktop\","
-                "\"unconfirmed\":\"preview.desktop\""),
-            int(Outcome::Applied), ".png: restored to TextEdit.");
+            png("\"previousBundleID\":\"xed.desktop\",\"changedTo\":\"sublime.desktop\","
+                "\"unconfirmed\":\"okular.desktop\""),
+            int(Outcome::Applied), ended(Kind::Restored, "Xed"), false, 0);
     }
 
     void restore() {
@@ -153,13 +164,11 @@ private Q_SLOTS:
         DefaultAppManager manager(f.platform, f.storeDirectory());
         manager.setReadBackDelay(std::chrono::milliseconds(10));
         f.platform.setDefaultOutcome(Outcome(data<int>("outcome")), "Not allowed.");
-        const QString sentence =
-            QString(data<QString>("sentence")).replace('@', f.storeDirectory());
-        QCOMPARE(run(manager, false, "png"), sentence);
-        const bool kept =
-            sentence.contains("not possible") || sentence.endsWith("nothing to restore.");
-        QCOMPARE(readFile(manager.filePath()) == record, kept); // the record goes once used
-        QVERIFY(!sentence.contains("nothing") || manager.records().isEmpty()); // none of it read
+        DefaultOutcome ended = data<DefaultOutcome>("ended");
+        ended.error.replace('@', f.storeDirectory());
+        QCOMPARE(run(manager, false, "png"), ended);
+        QCOMPARE(readFile(manager.filePath()) == record, data<bool>("kept"));
+        QCOMPARE(manager.records().size(), data<int>("records"));
     }
 
     // A set cut short after the change (killed before the read-back) leaves its intent on
@@ -171,8 +180,8 @@ private Q_SLOTS:
         QTRY_COMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kSublime);
         DefaultAppManager next(f.platform, f.storeDirectory());
         next.setReadBackDelay(std::chrono::milliseconds(10));
-        QCOMPARE(run(next, false, "png"), ".png: restored to Preview.");
-        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kPreview);
+        QCOMPARE(run(next, false, "png"), DefaultOutcome::of("png", Kind::Restored, "Okular"));
+        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kOkular);
     }
 };
 

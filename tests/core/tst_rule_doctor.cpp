@@ -38,34 +38,39 @@ private Q_SLOTS:
     // What the check finds, with the rules and extensions it names, in rule order.
     void findings_data() {
         columns<QStringList, QString>("rules", "found");
-        row("a good list", QStringList{"md>TextEdit", "png>Preview"}, "");
-        row("nothing to match", QStringList{">TextEdit"}, "1 matchesNothing");
+        row("a good list", QStringList{"md>Xed", "png>Okular"}, "");
+        row("nothing to match", QStringList{">Xed"}, "1 matchesNothing");
         row("no app", QStringList{"md>"}, "1 chooseApp");
-        row("one extension taken earlier", QStringList{"md,txt>TextEdit", "md,zip>Preview"},
+        row("one extension taken earlier", QStringList{"md,txt>Xed", "md,zip>Okular"},
             "2 overlap md by 1");
-        row("every extension taken", QStringList{"md,txt>TextEdit", "txt,md>Preview"},
+        row("every extension taken", QStringList{"md,txt>Xed", "txt,md>Okular"},
             "2 neverApplies txt@1 md@1");
-        row("the group taken too", QStringList{"@text>TextEdit", "md>Preview", "@text>Preview"},
+        row("the group taken too", QStringList{"@text>Xed", "md>Okular", "@text>Okular"},
             "3 neverApplies text@1");
-        row("an earlier rule that is off takes nothing", QStringList{"!md>TextEdit", "md>Preview"},
-            "");
-        row("an earlier rule without app takes nothing", QStringList{"md>", "md>Preview"},
+        row("an earlier rule that is off takes nothing", QStringList{"!md>Xed", "md>Okular"}, "");
+        row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},
             "1 chooseApp");
         row("the app is gone", QStringList{"md>Gone"}, "1 missingApp Gone");
+        row("one file at a time, by the installed app's name", QStringList{"pdf>Single"},
+            "1 oneFileAtATime Single Window");
+        row("rules that are off need no app and may match nothing", QStringList{"!md>", "!>"}, "");
+        row("no name can end so", QStringList{QString(254, u'x') + ",a" + QChar(0) + ">Xed"},
+            "1 noFileName " + QString(254, u'x') + " | 1 noFileName a" + QChar(0));
         row("Korvane itself", QStringList{"md>Korvane"}, "1 namesKorvane");
-        row("no type, no file name", QStringList{"qqq,a/b>TextEdit"},
+        row("no type, no file name", QStringList{"qqq,a/b>Xed"},
             "1 unknownExtension qqq | 1 noFileName a/b");
         row("the same extension in another Unicode form",
-            QStringList{QString::fromUtf8("caf\xc3\xa9>TextEdit"),
-                        QString::fromUtf8("cafe\xcc\x81>Preview")},
+            QStringList{QString::fromUtf8("caf\xc3\xa9>Xed"),
+                        QString::fromUtf8("cafe\xcc\x81>Okular")},
             QString::fromUtf8("1 unknownExtension caf\xc3\xa9 | 2 neverApplies cafe\xcc\x81@1 | "
                               "2 unknownExtension cafe\xcc\x81"));
     }
     void findings() {
         MemoryPlatform platform;
-        platform.addApplication("/apps/textedit.desktop", "textedit.desktop", "TextEdit",
-                                {"text/plain"});
-        platform.addApplication("/apps/preview.desktop", "preview.desktop", "Preview", {"image/*"});
+        platform.addApplication("/apps/xed.desktop", "xed.desktop", "Xed", {"text/plain"});
+        platform.addApplication("/apps/okular.desktop", "okular.desktop", "Okular", {"image/*"});
+        platform.addApplication("/apps/single.desktop", "single.desktop", "Single Window");
+        platform.setOneFileAtATime("/apps/single.desktop");
         QStringList found;
         for (const RuleDoctor::Finding& finding :
              RuleDoctor::check(rulesFrom(data<QStringList>("rules")), platform)) {

@@ -6,12 +6,14 @@
 #include "support/test_data.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QLockFile>
 #include <QProcess>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -260,15 +262,17 @@ private Q_SLOTS:
     void debounce() {
         auto store = std::make_unique<RuleStore>(platform, dir());
         QSignalSpy saved(store.get(), &RuleStore::saved);
-        for (int i = 0; i < 10; ++i) {
-            QTest::qWait(i > 0 ? 20 : 0);
+        QElapsedTimer sinceLast;
+        qint64 quiet = -1; // from the last change to the write
+        connect(store.get(), &RuleStore::saved, this, [&] { quiet = sinceLast.elapsed(); });
+        for (int i = 0; i < 10; ++i) { // spread over 180 ms, with no event loop to write meanwhile
+            QThread::msleep(i > 0 ? 20 : 0);
             store->insertRule(0, ruleFrom(QString::number(i) + ">"));
+            sinceLast.start();
         }
-        QTest::qWait(250);
-        QCOMPARE(saved.size(), 0);
         QTRY_COMPARE(saved.size(), 1);
-        QTest::qWait(400);
-        QCOMPARE(saved.size(), 1);
+        QVERIFY2(quiet >= 285, qPrintable(QString::number(quiet))); // a coarse timer: 5% early
+        QVERIFY(!store->savePending());                             // nothing left to write later
         QCOMPARE(RulesFile::decode(readFile(file()))->size(), 10);
         store->setRules({ruleFrom("last>")});
         QVERIFY(QDir(dir()).removeRecursively()); // made again when needed

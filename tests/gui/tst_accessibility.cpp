@@ -100,7 +100,7 @@ private Q_SLOTS:
     // app chooser; Settings: no interactive control without a name.
     void everyControlIsNamed() {
         WindowFixture f;
-        f.addRules({"md,markdown>TextEdit", "png>Preview", "@"});
+        f.addRules({"md,markdown>Xed", "png>Okular", "@"});
         f.window.resize(720, 640);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
@@ -126,7 +126,7 @@ private Q_SLOTS:
     // Two rows' buttons never share a name: each says its rule.
     void rowControlsSayTheirRule() {
         WindowFixture f;
-        f.addRules({"md,markdown>TextEdit", "png>Preview"});
+        f.addRules({"md,markdown>Xed", "png>Okular"});
         f.window.resize(720, 640);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
@@ -148,7 +148,7 @@ private Q_SLOTS:
     // Tab goes top to bottom through visible controls only, and every stop has a name.
     void tabOrderHasNoInvisibleStops() {
         WindowFixture f;
-        f.addRules({"md>TextEdit", "png>Preview"});
+        f.addRules({"md>Xed", "png>Okular"});
         f.window.resize(720, 640);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
@@ -182,7 +182,7 @@ private Q_SLOTS:
     // Rules move with Alt+Up and Alt+Down and with the row's menu, one undo step each.
     void rulesMoveByKeyboard() {
         WindowFixture f;
-        f.addRules({"md>TextEdit", "png>Preview", "txt>Sublime Text"});
+        f.addRules({"md>Xed", "png>Okular", "txt>Sublime Text"});
         f.window.resize(720, 640);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));

@@ -101,7 +101,7 @@ private Q_SLOTS:
 
         WindowFixture f;
         f.addRules(
-            {"md,markdown>TextEdit", "md>Preview", "pdf>Missing", "!png>Preview", "@images"});
+            {"md,markdown>Xed", "md>Okular", "pdf>Missing", "!png>Okular", "@images"});
         f.window.resize(640, 800);
         f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));

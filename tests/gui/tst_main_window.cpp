@@ -8,6 +8,8 @@
 #include "support/model_fixture.h"
 #include "support/widgets.h"
 
+#include <QPropertyAnimation>
+
 using namespace korvane;
 
 namespace {
@@ -91,10 +93,10 @@ private Q_SLOTS:
         WindowFixture f;
         QVERIFY(find<QWidget>(&f.window, "noRules")->isVisible());
         QVERIFY(!find<QPushButton>(&f.window, "export")->isEnabled());
-        f.addRule("txt, png, qqq>TextEdit");
+        f.addRule("txt, png, qqq>Xed");
         QTest::mouseClick(find<QPushButton>(&f.window, "addRule"), Qt::LeftButton);
         QVERIFY(find<QPushButton>(&f.window, "export")->isEnabled());
-        QCOMPARE(f.ruleText(), "> txt,png,qqq>TextEdit"); // the blank one first
+        QCOMPARE(f.ruleText(), "> txt,png,qqq>Xed"); // the blank one first
         QLineEdit* extensions = f.in<QLineEdit>(0, "extensions");
         QTest::keyClicks(extensions, "MD, .markdown");
         QCOMPARE(f.model->store().rules().first().extensions, (QStringList{"md", "markdown"}));
@@ -103,21 +105,21 @@ private Q_SLOTS:
         QSignalSpy refreshed(f.row(0), &RuleRow::refreshed);
         QTest::keyClicks(extensions, ", ");
         QCOMPARE(extensions->text(), "MD, .markdown, ");
-        QTRY_COMPARE(f.lines(1), (QStringList{".txt currently opens in TextEdit",
-                                              ".png currently opens in Preview",
-                                              ".qqq currently opens in no app"}));
+        QTRY_COMPARE(f.lines(1),
+                     (QStringList{".txt currently opens in Xed", ".png currently opens in Okular",
+                                  ".qqq currently opens in no app"}));
         QCOMPARE(refreshed.size(), 0); // the same list: no new look-up
     }
 
     // The app menu lists the candidates once each, by name, then Other… through the chooser.
     void appAndGroupMenus() {
         WindowFixture f;
-        f.addRules({"txt, png, jpg>TextEdit", "qqq>"}); // Preview opens both pictures: once
+        f.addRules({"txt, png, jpg>Xed", "qqq>"}); // Okular opens both pictures: once
         QTRY_VERIFY(!f.lines(0).isEmpty() && !f.lines(1).isEmpty());
-        QCOMPARE(f.menu(0, "appButton", "Preview"),
-                 (QStringList{"Preview", "Sublime Text", "TextEdit", "--", "Other\u2026"}));
-        QCOMPARE(f.model->store().rules().first().appPath, ModelFixture::kPreview);
-        QCOMPARE(f.in<QLabel>(0, "appName")->text(), "Preview");
+        QCOMPARE(f.menu(0, "appButton", "Okular"),
+                 (QStringList{"Okular", "Sublime Text", "Xed", "--", "Other\u2026"}));
+        QCOMPARE(f.model->store().rules().first().appPath, ModelFixture::kOkular);
+        QCOMPARE(f.in<QLabel>(0, "appName")->text(), "Okular");
         QCOMPARE(f.menu(1, "appButton", "Other\u2026"), QStringList{"Other\u2026"}); // cancelled
         QVERIFY(!f.model->store().rules().last().hasApp());
         f.chooser.answer = ModelFixture::kSublime;
@@ -140,8 +142,7 @@ private Q_SLOTS:
     // failure is a warning.
     void makeDefaultThenRestore() {
         WindowFixture f;
-        f.addRules(
-            {"png>Sublime", "png, jpg>TextEdit", "md>Gone", "@images>Preview", "qqq>Sublime"});
+        f.addRules({"png>Sublime", "png, jpg>Xed", "md>Gone", "@images>Okular", "qqq>Sublime"});
         QTRY_VERIFY(!f.in<QPushButton>(4, "makeDefault")->isEnabled());
         QVERIFY(f.in<QPushButton>(4, "makeDefault")->toolTip().contains("no registered file type"));
         for (int i = 0; i < 4; ++i) {
@@ -159,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(f.model->alertText(), QString());
         QTest::mouseClick(f.in<QPushButton>(0, "restore"), Qt::LeftButton);
         QTRY_VERIFY(f.window.alert());
-        QCOMPARE(f.window.alert()->text(), ".png: restored to Preview.");
+        QCOMPARE(f.window.alert()->text(), ".png: restored to Okular.");
         QTRY_VERIFY(f.in<QPushButton>(0, "restore")->isHidden());
         f.model->setAlertText("One\nTwo\x1b\u202e");
         QCOMPARE(f.window.alert()->icon(), QMessageBox::Warning);
@@ -170,21 +171,21 @@ private Q_SLOTS:
     // reordering and importing are taken back exactly by Ctrl+Z or the button, and saved.
     void editAndUndo() {
         WindowFixture f;
-        f.addRules({"a>TextEdit", "b>Preview", "c>Gone"});
+        f.addRules({"a>Xed", "b>Okular", "c>Gone"});
         f.in<QCheckBox>(2, "enabled")->click();
         QVERIFY(!f.model->store().rules().last().enabled);
         QVERIFY(f.in<QLineEdit>(2, "extensions")->isEnabled()); // still editable
         const QList<Rule> before = f.model->store().rules();
         RulesList* list = find<RulesList>(&f.window, "rulesList");
         list->moveRow(0, 3);
-        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QCOMPARE(f.ruleText(), "b>Okular c>Gone a>Xed");
         QCOMPARE(f.row(2)->ruleId(), f.model->store().rules().last().id);
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         find<QPushButton>(&f.window, "addRule")->setFocus(); // a text field takes Ctrl+Z itself
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f.model->store().rules(), before);
         QTest::keySequence(&f.window, QKeySequence::Redo);
-        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QCOMPARE(f.ruleText(), "b>Okular c>Gone a>Xed");
         QTest::keyClick(&f.window, Qt::Key_Z, Qt::ControlModifier);
         ScriptedDialogs dialogs(QStringList{f.dir.filePath("import.json")});
         f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}]");
@@ -206,14 +207,14 @@ private Q_SLOTS:
         QVERIFY(marker->isVisible() && marker->y() >= f.row(2)->geometry().bottom());
         QVERIFY(dropOn(list, row, below, {}, Qt::MoveAction));
         QVERIFY(!marker->isVisible());
-        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QCOMPARE(f.ruleText(), "b>Okular c>Gone a>Xed");
         QTest::mouseClick(f.in<QToolButton>(1, "delete"), Qt::LeftButton);
-        QCOMPARE(f.ruleText(), "b>Preview a>TextEdit");
+        QCOMPARE(f.ruleText(), "b>Okular a>Xed");
         QPushButton* undo = find<QPushButton>(&f.window, "undo");
         QVERIFY(undo->isVisible());
         const int messageAt = find<QLabel>(&f.window, "dropMessage")->y();
         undo->click();
-        QCOMPARE(f.ruleText(), "b>Preview c>Gone a>TextEdit");
+        QCOMPARE(f.ruleText(), "b>Okular c>Gone a>Xed");
         QApplication::processEvents(); // laid out without the button: nothing moved
         QCOMPARE(find<QLabel>(&f.window, "dropMessage")->y(), messageAt);
         QVERIFY(f.model->store().saveNow());
@@ -229,7 +230,7 @@ private Q_SLOTS:
     // whenever the rule changes from elsewhere, also by a write in place.
     void undoTakesBackOneStep() {
         WindowFixture f;
-        f.addRules({"md, markdown>TextEdit", "pdf, epub>Preview", "bb>Gone"});
+        f.addRules({"md, markdown>Xed", "pdf, epub>Okular", "bb>Gone"});
         f.model->store().watchFile();
         QAction* undo = find<QAction>(&f.window, "undoAction");
         QTest::mouseClick(f.in<QToolButton>(0, "delete"), Qt::LeftButton);
@@ -244,18 +245,18 @@ private Q_SLOTS:
         undo->trigger();                                             // the typing, as one step
         QCOMPARE(field->text(), "pdf, epub");
         undo->trigger(); // the delete alone
-        QCOMPARE(f.ruleText(), "md,markdown>TextEdit pdf,epub>Preview bb>Gone");
+        QCOMPARE(f.ruleText(), "md,markdown>Xed pdf,epub>Okular bb>Gone");
         f.in<QCheckBox>(0, "enabled")->click();
         QCOMPARE(undo->text(), "Undo Turn off rule md, markdown");
         QTest::mouseClick(f.in<QToolButton>(2, "delete"), Qt::LeftButton);
         QVERIFY(f.model->store().saveNow());
         QList<Rule> theirs = f.model->store().rules(); // another process, writing in place
         theirs[1].extensions << "djvu";
-        theirs.append(ruleFrom("cc>Preview"));
+        theirs.append(ruleFrom("cc>Okular"));
         writeFile(f.storeDirectory() + "/rules.json", RulesFile::encode(theirs));
         QTRY_COMPARE(field->text(), "pdf, epub, djvu");
         undo->trigger();
-        QCOMPARE(f.ruleText(), "md,markdown>TextEdit pdf,epub,djvu>Preview bb>Gone cc>Preview");
+        QCOMPARE(f.ruleText(), "md,markdown>Xed pdf,epub,djvu>Okular bb>Gone cc>Okular");
         QVERIFY(!f.model->store().rules().first().enabled); // the earlier step stays
         field->end(false);
         QTest::keyClicks(field, ", ps");
@@ -266,8 +267,9 @@ private Q_SLOTS:
     // Add Rule shows the new rule, wherever the list was scrolled, ready for its extensions.
     void addRuleWhileScrolledAway() {
         WindowFixture f;
+        f.addRules({"md>Xed", "md>Okular"}); // the second says which rule takes its files
         for (int i = 0; i < 40; ++i) {
-            f.addRule(QStringLiteral("e%1>TextEdit").arg(i));
+            f.addRule(QStringLiteral("e%1>Xed").arg(i));
         }
         QScrollArea* area = find<RulesList>(&f.window, "rulesList")->findChild<QScrollArea*>();
         QScrollBar* bar = area->verticalScrollBar();
@@ -278,8 +280,9 @@ private Q_SLOTS:
         QTRY_COMPARE(QApplication::focusWidget(), f.in<QLineEdit>(0, "extensions"));
         QVERIFY(f.model->store().rules().first().extensions.isEmpty());
         QLabel* finding = f.in<QLabel>(0, "finding");
-        QTest::qWait(100); // the rules are checked meanwhile: the new rule says nothing yet
-        QVERIFY(!finding->isVisible());
+        QTRY_COMPARE(f.in<QLabel>(2, "finding")->text(), // checked with the new rule
+                     "Never applies: earlier rules take all its files (.md by rule 2).");
+        QVERIFY(!finding->isVisible());                      // which says nothing yet
         find<QPushButton>(&f.window, "addRule")->setFocus(); // left: now it says what it lacks
         QTRY_COMPARE(finding->text(), "Matches nothing: it has no extensions and no type group.");
     }
@@ -287,7 +290,7 @@ private Q_SLOTS:
     // A rule with findings says so under its fields, and the line follows the typing.
     void findingsUnderTheFields() {
         WindowFixture f;
-        f.addRules({"md>TextEdit", "md>Preview"});
+        f.addRules({"md>Xed", "md>Okular"});
         QLabel* finding = f.in<QLabel>(1, "finding");
         QTRY_COMPARE(finding->text(),
                      "Never applies: earlier rules take all its files (.md by rule 1).");
@@ -300,7 +303,7 @@ private Q_SLOTS:
     // The chooser filters as typed and takes the first match; Down goes on into the list.
     void chooserDialog() {
         MemoryPlatform platform;
-        platform.setApplicationEntries({{"TextEdit", "/a/TextEdit"}, {"Sublime Text", "/a/ST"}});
+        platform.setApplicationEntries({{"Xed", "/a/Xed"}, {"Sublime Text", "/a/ST"}});
         AppChooserDialog dialog(platform, "Choose an App");
         QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "sub");
         QCOMPARE(dialog.chosen(), "/a/ST");
@@ -322,7 +325,7 @@ private Q_SLOTS:
         QTRY_COMPARE(f.row(0)->height(), f.row(0)->sizeHint().height()); // its own, no more
         const int height = f.row(0)->height();
         for (int i = 0; i < 300; ++i) {
-            f.addRule(QStringLiteral("e%1>TextEdit").arg(i));
+            f.addRule(QStringLiteral("e%1>Xed").arg(i));
         }
         RulesList* list = find<RulesList>(&f.window, "rulesList");
         QScrollArea* scroll = list->findChild<QScrollArea*>();
@@ -347,7 +350,7 @@ private Q_SLOTS:
     // web links among them are left out, saying so.
     void dropPreviewThenDrop() {
         WindowFixture f;
-        f.addRules({"md>TextEdit", "png>Preview"});
+        f.addRules({"md>Xed", "png>Okular"});
         DropZone* zone = find<DropZone>(&f.window, "dropZone");
         QLabel* message = find<QLabel>(zone, "dropMessage");
         QMimeData files, text, web;
@@ -359,7 +362,7 @@ private Q_SLOTS:
         const QPoint at = zone->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);
-        QCOMPARE(message->text(), "3 files \u2192 TextEdit \u00b7 1 \u2192 Preview \u00b7 1 folder "
+        QCOMPARE(message->text(), "3 files \u2192 Xed \u00b7 1 \u2192 Okular \u00b7 1 folder "
                                   "\u2192 open in Test Files \u00b7 1 will ask");
         for (const auto& [modifiers, expected] :
              {std::pair{Qt::KeyboardModifiers(Qt::AltModifier), "Reveal 6 items in Test Files"},
@@ -377,12 +380,13 @@ private Q_SLOTS:
         web.setUrls({QUrl::fromLocalFile(f.file("a.md")), QUrl("https://example.org/page")});
         QVERIFY(!dropOn(zone, text, at));
         QVERIFY(dropOn(zone, web, at)); // its file goes; the summary says what was left out
-        QTRY_COMPARE(message->text(), "Opened 1 file in TextEdit \u00b7 1 web link isn't a file");
-        f.model->setMessageDuration(std::chrono::seconds(3));
+        QTRY_COMPARE(message->text(), "Opened 1 file in Xed \u00b7 1 web link isn't a file");
+        f.model->setMessageDuration(std::chrono::minutes(1));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
         QTRY_COMPARE(message->text(), "Revealed 6 items in Test Files");
-        QTest::qWait(700); // the fades of the drag and of the message are over: it stays
-        QCOMPARE(message->text(), "Revealed 6 items in Test Files");
+        auto* fade = zone->findChild<QPropertyAnimation*>();
+        QTRY_COMPARE(fade->state(), QAbstractAnimation::Stopped);    // the drag's and the message's
+        QCOMPARE(message->text(), "Revealed 6 items in Test Files"); // it stays
         QCOMPARE(f.platform.orders().size(), 2);
     }
 
@@ -394,19 +398,19 @@ private Q_SLOTS:
         QTest::addColumn<Qt::Key>("pressed");
         QTest::addColumn<QString>("preview");
         QTest::addColumn<QString>("summary");
-        const QString rules = "2 files \u2192 Preview";
+        const QString rules = "2 files \u2192 Okular";
         const QString reveal = "Reveal 2 items in Test Files";
         const QString revealed = "Revealed 2 items in Test Files | ";
         const QString defaults = "Open 2 files in their default apps";
         const QString none;
         QTest::newRow("no keys, no target")
             << none << Qt::KeyboardModifiers() << Qt::Key_unknown << rules
-            << "Opened 2 files in Preview | Preview: a.txt, p.png";
+            << "Opened 2 files in Okular | Okular: a.txt, p.png";
         QTest::newRow("the reveal target")
             << "revealTarget" << Qt::KeyboardModifiers() << Qt::Key_unknown << reveal << revealed;
         QTest::newRow("the default apps target")
             << "defaultsTarget" << Qt::KeyboardModifiers() << Qt::Key_unknown << defaults
-            << "Opened 2 files in 2 apps | TextEdit: a.txt; Preview: p.png";
+            << "Opened 2 files in 2 apps | Xed: a.txt; Okular: p.png";
         QTest::newRow("a target wins over keys")
             << "revealTarget" << Qt::KeyboardModifiers(Qt::ShiftModifier) << Qt::Key_unknown
             << reveal << revealed;
@@ -426,7 +430,7 @@ private Q_SLOTS:
         QFETCH(QString, summary);
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        f.addRules({"txt, png>Preview"});
+        f.addRules({"txt, png>Okular"});
         f.model->setMessageDuration(std::chrono::seconds(20));
         auto* zone = find<DropZone>(&f.window, "dropZone");
         auto* message = find<QLabel>(zone, "dropMessage");
@@ -460,7 +464,7 @@ private Q_SLOTS:
     // under the standing line; while shown it takes the import back.
     void undoOfferLastsWithItsMessage() {
         WindowFixture f;
-        f.addRules({"md>TextEdit"});
+        f.addRules({"md>Xed"});
         ScriptedDialogs dialogs(QStringList{f.dir.filePath("import.json")});
         f.writeStoreFile("../import.json", "[{\"extensions\": [\"md\"]}, {}]");
         f.window.setFileDialogs(&dialogs);
@@ -511,7 +515,7 @@ private Q_SLOTS:
         QVERIFY(find<QCheckBox>(dialog, "always")->isEnabled() &&
                 find<QCheckBox>(dialog, "always")->isChecked());
         QListWidget* apps = find<QListWidget>(dialog, "appList");
-        QCOMPARE(apps->item(0)->data(Qt::UserRole).toString(), ModelFixture::kTextEdit);
+        QCOMPARE(apps->item(0)->data(Qt::UserRole).toString(), ModelFixture::kXed);
         QCOMPARE(apps->item(1)->data(Qt::UserRole).toString(), ModelFixture::kSublime);
         QCOMPARE(apps->count(), 2);
         QTest::keyClick(dialog, Qt::Key_Escape);
@@ -534,12 +538,12 @@ private Q_SLOTS:
         QTRY_VERIFY(!find<QLabel>(dialog, "noSuggestions")->isHidden());
         find<QPushButton>(dialog, "chooseOther")->click(); // cancelled: the dialog stays
         QCOMPARE(f.window.pendingFilesDialog(), dialog);
-        f.chooser.answer = ModelFixture::kTextEdit;
+        f.chooser.answer = ModelFixture::kXed;
         find<QCheckBox>(dialog, "always")->setChecked(false);
         find<QPushButton>(dialog, "chooseOther")->click();
         QTRY_VERIFY(!f.window.pendingFilesDialog());
         QVERIFY(f.settle());
-        QCOMPARE(f.openOrders(), (QStringList{"Sublime Text: c.md", "TextEdit: x.qqq"}));
+        QCOMPARE(f.openOrders(), (QStringList{"Sublime Text: c.md", "Xed: x.qqq"}));
         QCOMPARE(f.ruleText(), "md>Sublime Text"); // just once
         QApplication::setStyle(QStringLiteral("Fusion"));
     }

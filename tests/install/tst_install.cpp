@@ -1,7 +1,11 @@
+#include "instance/instance_channel.h"
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
+#include <QLocalSocket>
 #include <QProcess>
+#include <csignal>
+#include <sys/socket.h>
 
 using namespace korvane;
 
@@ -70,7 +74,15 @@ private Q_SLOTS:
         QCOMPARE(gio.exitCode(), 0);
         QCOMPARE(sandbox->launched(2), (QStringList{"editor: " + note, "viewer: " + picture}));
         QCOMPARE(sandbox->launches().size(), 2);
-        QProcess::execute("pkill", {"-f", "korvane " + note});
+        // The window stays: it is stopped by the process that listens for this session.
+        QLocalSocket window;
+        window.connectToServer(InstanceChannel().socketPath());
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        QVERIFY(window.waitForConnected(5000) &&
+                getsockopt(int(window.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &peer, &size) ==
+                    0);
+        QVERIFY(peer.pid > 0 && kill(peer.pid, SIGTERM) == 0);
     }
 };
 

@@ -5,11 +5,13 @@
 #include "support/freedesktop_sandbox.h"
 #include "support/test_data.h"
 
+#include <QDBusConnectionInterface>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
+#include <csignal>
 
 using namespace korvane;
 
@@ -194,7 +196,12 @@ private Q_SLOTS:
             QCOMPARE(sandbox->launched(0), QStringList());
         }
         QFile::remove(service);
-        QProcess::execute("pkill", {"-f", KORVANE_FAKE_FM});
+        if (data<bool>("fileManager")) { // stopped by the process ID the bus knows it by
+            QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+            const QDBusReply<uint> pid = bus->servicePid("org.freedesktop.FileManager1");
+            QVERIFY(pid.isValid() && kill(pid_t(pid.value()), SIGTERM) == 0);
+            QTRY_VERIFY(!bus->isServiceRegistered("org.freedesktop.FileManager1").value());
+        }
     }
 
     void launchAtLogin() {

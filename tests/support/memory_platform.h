@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRecursiveMutex>
+#include <QSet>
 #include <atomic>
 
 namespace korvane {
@@ -179,7 +180,12 @@ public:
         return locked([&] { return m_files.value(path); });
     }
     QString iconName(const QString&) const override { return {}; }
-    bool takesOneFileAtATime(const QString&) const override { return false; }
+    bool takesOneFileAtATime(const QString& app) const override {
+        return locked([&] { return m_oneAtATime.contains(app); });
+    }
+    void setOneFileAtATime(const QString& app) {
+        locked([&] { m_oneAtATime.insert(app); });
+    }
     // A small MIME tree: a type's parent is in kParents, then octet-stream; unknown extensions
     // get a dynamic type, as shared-mime-info gives them.
     std::optional<ContentType> typeForExtension(const QString& extension) const override {
@@ -270,6 +276,7 @@ private:
     QList<App> m_apps; // in the order added
     QHash<QString, QString> m_defaults;
     QHash<QString, bool> m_files; // path: is a folder
+    QSet<QString> m_oneAtATime;
     QList<ApplicationEntry> m_entries;
     QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;

@@ -13,8 +13,8 @@ namespace korvane {
 
 // A model on the in-memory platform with three installed apps, its files in a temporary folder.
 struct ModelFixture {
-    static inline const QString kTextEdit = QStringLiteral("/apps/textedit.desktop");
-    static inline const QString kPreview = QStringLiteral("/apps/preview.desktop");
+    static inline const QString kXed = QStringLiteral("/apps/xed.desktop");
+    static inline const QString kOkular = QStringLiteral("/apps/okular.desktop");
     static inline const QString kSublime = QStringLiteral("/apps/sublime.desktop");
     static inline const QString kHome = QStringLiteral("/home/me/");
 
@@ -24,13 +24,13 @@ struct ModelFixture {
     std::unique_ptr<AppModel> model;
 
     ModelFixture() {
-        platform.addApplication(kTextEdit, "textedit.desktop", "TextEdit", {"text/plain"});
-        platform.addApplication(kPreview, "preview.desktop", "Preview",
+        platform.addApplication(kXed, "xed.desktop", "Xed", {"text/plain"});
+        platform.addApplication(kOkular, "okular.desktop", "Okular",
                                 {"image/*", "application/pdf"});
         platform.addApplication(kSublime, "sublime.desktop", "Sublime Text", {"text/plain"});
-        platform.setDefault("image/png", kPreview);
-        platform.setDefault("image/jpeg", kPreview);
-        platform.setDefault("text/plain", kTextEdit);
+        platform.setDefault("image/png", kOkular);
+        platform.setDefault("image/jpeg", kOkular);
+        platform.setDefault("text/plain", kXed);
         settings = std::make_unique<Settings>(dir.filePath(QStringLiteral("Korvane.conf")));
         writeStoreFile(QStringLiteral("rules.json"), "[]"); // an existing list: no first-run rule
         model = std::make_unique<AppModel>(platform, storeDirectory(), *settings);
@@ -54,7 +54,7 @@ struct ModelFixture {
         writeFile(storeDirectory() + u'/' + name, bytes);
     }
 
-    // Rules by their specs (see ruleFrom); TextEdit, Preview and Sublime are installed.
+    // Rules by their specs (see ruleFrom); Xed, Okular and Sublime are installed.
     Rule addRule(const QString& spec) { return addRules({spec}).first(); }
     QList<Rule> addRules(const QStringList& specs) {
         QList<Rule> added = rulesFrom(specs);
@@ -81,7 +81,7 @@ struct ModelFixture {
         return QTest::qWaitFor([&] { return model->launchesInFlight() == 0; }, 2000);
     }
 
-    // "TextEdit: a.md, b.md" for each open request, in order.
+    // "Xed: a.md, b.md" for each open request, in order.
     QStringList openOrders() const {
         QStringList orders;
         for (const auto& order : platform.orders(MemoryPlatform::Order::Open)) {
