@@ -91,14 +91,14 @@ public:
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text[i];
             const char16_t u = c.unicode();
-            if (u == kFirstStrongIsolate && isolateEnd < i) {
+            if ((u == kLeftToRightEmbedding || u == kRightToLeftEmbedding) && isolateEnd < i) {
                 isolateEnd = isolatedEnd(text, i);
                 if (isolateEnd > i) {
                     shown += c;
                     continue;
                 }
             }
-            if (u == kPopDirectionalIsolate && i == isolateEnd) {
+            if (u == kPopDirectionalFormatting && i == isolateEnd) {
                 shown += c;
                 continue;
             }
@@ -119,6 +119,7 @@ public:
     // A name or extension inside a sentence of the window keeps its own direction: in a
     // right-to-left language ".md" stays ".md" and "Text Editor (2)" keeps its parenthesis.
     // Only in a right-to-left window; the command line and left-to-right text take it as it is.
+    // An embedding in the name's own direction, which Qt's text layout honours.
     static QString isolated(const QString& name) {
         if (!QCoreApplication::instance() ||
             !QCoreApplication::instance()->inherits("QGuiApplication") ||
@@ -126,23 +127,26 @@ public:
                 QLatin1String("RTL")) {
             return name;
         }
-        return QChar(kFirstStrongIsolate) + visible(name) + QChar(kPopDirectionalIsolate);
+        const QString shown = visible(name);
+        return QChar(shown.isRightToLeft() ? kRightToLeftEmbedding : kLeftToRightEmbedding) +
+               shown + QChar(kPopDirectionalFormatting);
     }
     // An extension with its dot, as a sentence names it: ".md".
     static QString extension(const QString& ext) { return isolated(u'.' + ext); }
 
 private:
-    static constexpr char16_t kFirstStrongIsolate = 0x2068;
-    static constexpr char16_t kPopDirectionalIsolate = 0x2069;
-    // The index of the PDI closing the isolate that opens at `open`, with no other isolate or
-    // embedding control inside; -1 when there is none.
+    static constexpr char16_t kLeftToRightEmbedding = 0x202a;
+    static constexpr char16_t kRightToLeftEmbedding = 0x202b;
+    static constexpr char16_t kPopDirectionalFormatting = 0x202c;
+    // The index of the PDF closing the embedding that opens at `open`, with no other embedding
+    // or isolate control inside (as isolated() makes them); -1 when there is none.
     static qsizetype isolatedEnd(const QString& text, qsizetype open) {
         for (qsizetype i = open + 1; i < text.size(); ++i) {
             const char16_t u = text[i].unicode();
-            if (u == kPopDirectionalIsolate) {
+            if (u == kPopDirectionalFormatting) {
                 return i;
             }
-            if ((u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2068)) {
+            if ((u >= 0x202a && u <= 0x202e) || (u >= 0x2066 && u <= 0x2069)) {
                 return -1;
             }
         }
