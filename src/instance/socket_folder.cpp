@@ -76,7 +76,7 @@ Result listenAt(const QString& path, int& listening) {
     if (descriptor < 0 ||
         bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         chmod(name.constData(), 0600) != 0 || listen(descriptor, SOMAXCONN) != 0) {
-        const Result failed =
+        Result failed =
             Result::failed(InstanceText::tr("its socket couldn't be made: %1").arg(errnoText()));
         if (descriptor >= 0) {
             close(descriptor);
