@@ -48,7 +48,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* name = new QLabel(Wording::visible(QFileInfo(file.path).fileName()), this);
+    auto* name = new QLabel(Wording::alone(QFileInfo(file.path).fileName()), this);
     name->setObjectName(QStringLiteral("pendingName"));
     name->setTextFormat(Qt::PlainText);
     name->setWordWrap(true);

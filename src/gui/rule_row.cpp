@@ -128,7 +128,9 @@ RuleRow::RuleRow(AppModel& model, AppChooser* chooser, const Rule& rule, QWidget
     moreMenu->setObjectName(QStringLiteral("moreMenu"));
     connect(moreMenu, &QMenu::aboutToShow, this, &RuleRow::buildMoreMenu);
     connect(m_more, &QToolButton::clicked, this, [this, moreMenu] {
-        moreMenu->popup(m_more->mapToGlobal(QPoint(0, m_more->height())));
+        // Under the button, from its leading edge: its right one in a right-to-left window.
+        const int x = isRightToLeft() ? m_more->width() - moreMenu->sizeHint().width() : 0;
+        moreMenu->popup(m_more->mapToGlobal(QPoint(x, m_more->height())));
     });
     // Menus are built when they open: a list of a thousand rows stays cheap.
     connect(m_groupButton->menu(), &QMenu::aboutToShow, this, &RuleRow::buildGroupMenu);
@@ -367,6 +369,14 @@ void RuleRow::updateView() {
 }
 
 bool RuleRow::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+Z and Ctrl+Shift+Z in the field are the list's undo and redo, which keeps typing as
+    // steps too: the field's own undo would change the text behind the rule's back.
+    if (watched == m_extensions && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            return true; // not taken by the field: the window's shortcut runs
+        }
+    }
     if (watched == m_extensions && event->type() == QEvent::FocusOut && m_fresh) {
         m_fresh = false; // the user left the new rule: now say what it lacks
         showFinding();

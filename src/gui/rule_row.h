@@ -66,6 +66,8 @@ public:
     void bind(const Rule& rule);
     // The rule's place in the list (from 0), which the controls' accessible names say.
     void setPlace(qsizetype place);
+    // The row's controls in the order Tab visits them.
+    QList<QWidget*> tabOrder() const;
     // A row whose command runs, or that has the focus, is kept as it is.
     bool isBusy() const { return m_busy || isAncestorOf(QApplication::focusWidget()); }
 

@@ -19,6 +19,11 @@ void RuleRow::setPlace(qsizetype place) {
     }
 }
 
+QList<QWidget*> RuleRow::tabOrder() const {
+    return {m_enabled,     m_extensions, m_groupButton, m_appButton,
+            m_makeDefault, m_restore,    m_delete,      m_more};
+}
+
 void RuleRow::addMoveKeys() {
     // Alt+Up and Alt+Down anywhere in the row, as list editors do.
     auto* up = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Up), this);
@@ -50,6 +55,8 @@ void RuleRow::updateAccessibleNames() {
     }
     name(m_groupButton, tr("Type group"));
     name(m_appButton, tr("App"));
+    m_appButton->setAccessibleDescription(m_appName->text());          // which app, or that none is
+    m_makeDefault->setAccessibleDescription(m_makeDefault->toolTip()); // why it is off
     name(m_makeDefault, m_makeDefault->text());
     name(m_restore, m_restore->text());
     name(m_more, tr("More"));

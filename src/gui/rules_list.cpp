@@ -257,6 +257,16 @@ void RulesList::relayout() {
     while (m_spare.size() > 40) {
         m_spare.takeFirst()->deleteLater();
     }
+    // Tab follows the rows as they stand, not as they were made.
+    QWidget* previous = nullptr;
+    for (RuleRow* row : std::as_const(rows)) {
+        for (QWidget* control : row->tabOrder()) {
+            if (previous) {
+                QWidget::setTabOrder(previous, control);
+            }
+            previous = control;
+        }
+    }
     m_rows = rows;
     m_canvas->resize(width, m_order.isEmpty() ? 0 : m_tops.last());
     m_canvas->update();

@@ -131,6 +131,12 @@ public:
         return QChar(shown.isRightToLeft() ? kRightToLeftEmbedding : kLeftToRightEmbedding) +
                shown + QChar(kPopDirectionalFormatting);
     }
+    // A name on a line of its own: in a right-to-left window it starts at the right, as the
+    // window's text does, and reads in its own direction.
+    static QString alone(const QString& name) {
+        const QString embedded = isolated(name);
+        return embedded == name ? visible(name) : QChar(kRightToLeftMark) + embedded;
+    }
     // An extension with its dot, as a sentence names it: ".md".
     static QString extension(const QString& ext) { return isolated(u'.' + ext); }
 
@@ -138,6 +144,7 @@ private:
     static constexpr char16_t kLeftToRightEmbedding = 0x202a;
     static constexpr char16_t kRightToLeftEmbedding = 0x202b;
     static constexpr char16_t kPopDirectionalFormatting = 0x202c;
+    static constexpr char16_t kRightToLeftMark = 0x200f;
     // The index of the PDF closing the embedding that opens at `open`, with no other embedding
     // or isolate control inside (as isolated() makes them); -1 when there is none.
     static qsizetype isolatedEnd(const QString& text, qsizetype open) {
