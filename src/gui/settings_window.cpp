@@ -33,7 +33,7 @@ QLabel* caption(const QString& text, QWidget* parent) {
 SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* parent)
     // A dialog of the main window (Wayland places it by its parent), with no minimize or
     // maximize button: it has one size.
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
     , m_platform(platform)
     , m_settings(settings)
@@ -53,9 +53,6 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
     setWindowTitle(tr("Korvane Settings"));
-    // A dialog closes with Esc.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
         m_folders->addItem(folderBehaviorLabel(behavior, platform), behavior.rawValue());
@@ -112,7 +109,7 @@ void SettingsWindow::setLaunchAtLogin(bool on) {
 }
 
 bool SettingsWindow::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
+    const bool handled = QDialog::event(event);
     if (event->type() == QEvent::LayoutRequest) {
         fitToContent(*this, 420); // when a line under a switch comes or goes
     }
@@ -122,7 +119,7 @@ bool SettingsWindow::event(QEvent* event) {
 void SettingsWindow::showEvent(QShowEvent* event) {
     m_login->setChecked(m_platform.launchAtLogin());
     fitToContent(*this, 420);
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
 }
 
 void SettingsWindow::load() {

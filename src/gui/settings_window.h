@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QCheckBox;
 class QComboBox;
@@ -12,7 +12,8 @@ class Platform;
 class Settings;
 
 // The Settings window: dropped folders, launch at login, the status icon and the taskbar entry.
-class SettingsWindow : public QWidget {
+// A dialog, as screen readers and window managers are told; it closes with Esc.
+class SettingsWindow : public QDialog {
     Q_OBJECT
 
 public:
