@@ -70,6 +70,8 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
 
     auto* form = new QFormLayout;
     form->addRow(tr("Dropped folders"), m_folders);
+    m_folders->setAccessibleName(tr("Dropped folders")); // a screen reader says what it sets
+    m_trayIcon->setAccessibleDescription(m_trayReason->text()); // why it may be off
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->addLayout(form);
