@@ -1,13 +1,10 @@
 // The window in other languages: longer German words and Arabic written right to left fit at
 // 640 px, with no text cut and nothing outside its window.
-#include "gui/main_window.h"
 #include "gui/pending_files_dialog.h"
-#include "gui/rules_list.h"
 #include "gui/settings_window.h"
 #include "gui/widgets/drop_down.h"
 #include "gui/widgets/elided_label.h"
 #include "i18n/translations.h"
-#include "support/model_fixture.h"
 #include "support/widgets.h"
 
 #include <QAbstractButton>
@@ -19,11 +16,6 @@
 using namespace korvane;
 
 namespace {
-
-struct WindowFixture : ModelFixture {
-    ScriptedChooser chooser;
-    MainWindow window{*model, &chooser};
-};
 
 // Every shown text of `window` that doesn't fit its widget, or a widget that spills out.
 QStringList faults(QWidget* window) {
@@ -99,16 +91,13 @@ private Q_SLOTS:
             data<bool>("rightToLeft") ? Qt::RightToLeft : Qt::LeftToRight;
         QCOMPARE(QApplication::layoutDirection(), direction);
 
-        WindowFixture f;
-        f.addRules(
-            {"md,markdown>Xed", "md>Okular", "pdf>Missing", "!png>Okular", "@images"});
-        f.window.resize(640, 800);
-        f.window.show();
+        WindowFixture f({640, 800});
+        f.addRules({"md,markdown>Xed", "md>Okular", "pdf>Missing", "!png>Okular", "@images"});
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        QTRY_COMPARE(find<RulesList>(&f.window, "rulesList")->rows().size(), 5);
+        QTRY_COMPARE(f.list()->rows().size(), 5);
         QCOMPARE(f.window.layoutDirection(), direction);
         QTest::qWait(50); // the rows' look-ups land and their lines settle
-        QVERIFY2(faults(&f.window).isEmpty(), qPrintable(faults(&f.window).join('\n')));
+        QCOMPARE(faults(&f.window).join(u'\n'), QString());
 
         // An extension inside a sentence keeps its dot before it, whatever the direction.
         const QLabel* finding = nullptr;
@@ -122,13 +111,12 @@ private Q_SLOTS:
         f.model->handle(f.files({"a long file name for a small window.qqq"}), DropMode::Route);
         QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
         QCOMPARE(f.window.pendingFilesDialog()->layoutDirection(), direction);
-        QVERIFY2(faults(f.window.pendingFilesDialog()).isEmpty(),
-                 qPrintable(faults(f.window.pendingFilesDialog()).join('\n')));
+        QCOMPARE(faults(f.window.pendingFilesDialog()).join(u'\n'), QString());
 
         SettingsWindow settings(f.platform, *f.settings);
         settings.show();
         QVERIFY(QTest::qWaitForWindowExposed(&settings));
-        QVERIFY2(faults(&settings).isEmpty(), qPrintable(faults(&settings).join('\n')));
+        QCOMPARE(faults(&settings).join(u'\n'), QString());
     }
 };
 
