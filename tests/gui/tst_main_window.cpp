@@ -261,38 +261,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.chosen(), QString());
     }
 
-    // Rows keep their natural height at the top of the framed list, which its content never
-    // paints over, and they fit the window's narrowest width without scrolling sideways. A long
-    // list reuses the few rows it makes for the rules scrolled into view.
-    void rowsFitTheList() {
-        WindowFixture f;
-        f.window.resize(600, 760); // narrow, yet wide enough for rows side by side
-        f.addRule("md, markdown, txt, text, notes, rst>" + QString(60, u'W'));
-        f.menu(0, "groupButton", "Archives");
-        QTRY_COMPARE(f.lines(0).size(), 6);
-        QTRY_COMPARE(f.row(0)->height(), f.row(0)->sizeHint().height()); // its own, no more
-        const int height = f.row(0)->height();
-        for (int i = 0; i < 300; ++i) {
-            f.addRule(QStringLiteral("e%1>Xed").arg(i));
-        }
-        RulesList* list = f.list();
-        QScrollArea* scroll = list->findChild<QScrollArea*>();
-        QVERIFY(!scroll->widget()->autoFillBackground());
-        QTRY_COMPARE(f.row(8)->height(), f.row(8)->sizeHint().height());
-        QCOMPARE(f.row(0)->height(), height);
-        QTRY_VERIFY(scroll->verticalScrollBar()->isVisible());
-        QToolButton* remove = f.in<QToolButton>(0, "delete");
-        QTRY_VERIFY2(remove->mapTo(scroll->viewport(), remove->rect().topRight()).x() <
-                         scroll->viewport()->width(),
-                     qPrintable(QString::number(f.row(0)->minimumSizeHint().width())));
-        QVERIFY(!scroll->horizontalScrollBar()->isVisible());
-        QCOMPARE(f.window.width(), 600);
-        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-        QTRY_COMPARE(list->rows().last()->ruleId(), f.model->store().rules().last().id);
-        QCOMPARE(find<QLineEdit>(list->rows().last(), "extensions")->text(), "e299");
-        QVERIFY(list->rows().size() < 40);
-    }
-
     // While files are dragged over the zone it says what the drop will do, and nothing opens;
     // only local files are taken, with the keys held, and web links among them are left out,
     // saying so.
