@@ -12,23 +12,11 @@ using namespace korvane;
 namespace {
 
 bool interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
-    }
+    return QList{QAccessible::PushButton, QAccessible::CheckBox,       QAccessible::RadioButton,
+                 QAccessible::ComboBox,   QAccessible::EditableText,   QAccessible::SpinBox,
+                 QAccessible::Slider,     QAccessible::List,           QAccessible::ListItem,
+                 QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::Link}
+        .contains(role);
 }
 
 // Every visible interactive control below `root` without a name, as "role in parent".
