@@ -369,26 +369,19 @@ private Q_SLOTS:
         }
     }
 
-    // A question for a file handed to a minimized window brings the window back, with the
-    // question over it.
-    void questionRestoresTheWindow() {
+    // A question for files handed to a minimized window brings the window back, with the
+    // question over it. Cancel walks the queue; a file without extension can't make a rule; one
+    // click on a suggestion opens the file once and keeps the rule, whatever the style.
+    void pendingFilesDialogFlow() {
+        QApplication::setStyle(new SingleClickStyle);
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         f.window.showMinimized();
         QTRY_VERIFY(f.window.isMinimized());
-        f.model->handle(f.files({"x.qqq"}), DropMode::Route);
-        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
-        QVERIFY(!f.window.isMinimized() && f.window.isVisible());
-    }
-
-    // Cancel walks the queue; a file without extension can't make a rule; one click on a
-    // suggestion opens the file once and keeps the rule, whatever the style.
-    void pendingFilesDialogFlow() {
-        QApplication::setStyle(new SingleClickStyle);
-        WindowFixture f;
         f.model->handle(f.files({"Notes.MD", "README", "c.md", "x.qqq"}), {});
         QTRY_VERIFY(f.window.pendingFilesDialog() && loaded(f.window.pendingFilesDialog()));
         PendingFilesDialog* dialog = f.window.pendingFilesDialog();
+        QVERIFY(dialog->isVisible() && !f.window.isMinimized() && f.window.isVisible());
         // A dialog of the window, of one size, that window managers offer no maximize for.
         QCOMPARE(dialog->windowHandle()->transientParent(), f.window.windowHandle());
         QVERIFY(!(dialog->windowFlags() &
