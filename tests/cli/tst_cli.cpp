@@ -43,8 +43,6 @@ private Q_SLOTS:
         const QString deep = "@/" + QString(4100, u'd') + ".md"; // longer than PATH_MAX
         row("open a path no app could open", "open " + deep, 1,
             "korvane: " + deep + ": the path is too long to hand to an app\n", 0, 0);
-        row("open a missing app", "open d.pdf", 1,
-            "Gone App wasn't found. Check its rule with 'korvane rules'.\n", 0, 0);
         row("reveal: no file manager answers", "open --reveal d.pdf", 0,
             "Opened 1 folder in Test Files\n", 1, 0);
         row("defaults", "open --with-defaults -- d.pdf", 0, "Opened 1 file in Test Single\n", 1, 0);

@@ -1,50 +1,22 @@
 // What a screen reader and a keyboard user find: every control named, names that say which rule
 // a row's control acts on, and a Tab order with no invisible stops.
-#include "core/settings.h"
 #include "gui/app_chooser_dialog.h"
-#include "gui/main_window.h"
 #include "gui/pending_files_dialog.h"
-#include "gui/rule_row.h"
-#include "gui/rules_list.h"
 #include "gui/settings_window.h"
-#include "support/model_fixture.h"
 #include "support/widgets.h"
 
 #include <QAccessible>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QSignalSpy>
-#include <QToolButton>
 
 using namespace korvane;
 
 namespace {
 
-struct WindowFixture : ModelFixture {
-    ScriptedChooser chooser;
-    MainWindow window{*model, &chooser};
-};
-
 bool interactive(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::List:
-    case QAccessible::ListItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
-    }
+    return QList{QAccessible::PushButton, QAccessible::CheckBox,       QAccessible::RadioButton,
+                 QAccessible::ComboBox,   QAccessible::EditableText,   QAccessible::SpinBox,
+                 QAccessible::Slider,     QAccessible::List,           QAccessible::ListItem,
+                 QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::Link}
+        .contains(role);
 }
 
 // Every visible interactive control below `root` without a name, as "role in parent".
@@ -68,8 +40,8 @@ QStringList unnamed(QAccessibleInterface* root) {
     return found;
 }
 
-QStringList unnamedIn(QWidget* window) {
-    return unnamed(QAccessible::queryAccessibleInterface(window));
+QString unnamedIn(QWidget* window) {
+    return unnamed(QAccessible::queryAccessibleInterface(window)).join(" | ");
 }
 
 // The widgets Tab reaches from `start`, once round.
@@ -97,43 +69,16 @@ private Q_SLOTS:
     void initTestCase() { QAccessible::setActive(true); }
 
     // The window with rules, an empty row and a finding; the dialog that asks about a file; the
-    // app chooser; Settings: no interactive control without a name.
+    // app chooser; Settings: no interactive control without a name. Two rows' buttons never share
+    // a name: each says its rule.
     void everyControlIsNamed() {
-        WindowFixture f;
+        WindowFixture f({720, 640});
         f.addRules({"md,markdown>Xed", "png>Okular", "@"});
-        f.window.resize(720, 640);
-        f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        QTRY_COMPARE(find<RulesList>(&f.window, "rulesList")->rows().size(), 3);
-        QVERIFY2(unnamedIn(&f.window).isEmpty(), qPrintable(unnamedIn(&f.window).join(" | ")));
-
-        f.model->handle(f.files({"x.md2"}), DropMode::Route);
-        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
-        QVERIFY2(unnamedIn(f.window.pendingFilesDialog()).isEmpty(),
-                 qPrintable(unnamedIn(f.window.pendingFilesDialog()).join(" | ")));
-
-        AppChooserDialog chooser(f.platform, "Choose an App");
-        chooser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
-        QVERIFY2(unnamedIn(&chooser).isEmpty(), qPrintable(unnamedIn(&chooser).join(" | ")));
-
-        SettingsWindow settings(f.platform, *f.settings);
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
-        QVERIFY2(unnamedIn(&settings).isEmpty(), qPrintable(unnamedIn(&settings).join(" | ")));
-    }
-
-    // Two rows' buttons never share a name: each says its rule.
-    void rowControlsSayTheirRule() {
-        WindowFixture f;
-        f.addRules({"md,markdown>Xed", "png>Okular"});
-        f.window.resize(720, 640);
-        f.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
-        const QList<RuleRow*> rows = find<RulesList>(&f.window, "rulesList")->rows();
-        QCOMPARE(rows.size(), 2);
+        QTRY_COMPARE(f.list()->rows().size(), 3);
+        QCOMPARE(unnamedIn(&f.window), QString());
         QStringList names;
-        for (RuleRow* row : rows) {
+        for (RuleRow* row : f.list()->rows()) {
             for (QWidget* control : row->findChildren<QWidget*>()) {
                 if (control->focusPolicy() & Qt::TabFocus && control->isVisible()) {
                     names << control->accessibleName();
@@ -143,24 +88,35 @@ private Q_SLOTS:
         QVERIFY2(QSet<QString>(names.begin(), names.end()).size() == names.size(),
                  qPrintable(names.join(" | ")));
         QVERIFY2(names.contains("Delete rule 1: md, markdown"), qPrintable(names.join(" | ")));
+
+        f.model->handle(f.files({"x.md2"}), DropMode::Route);
+        QTRY_VERIFY(f.window.pendingFilesDialog() && f.window.pendingFilesDialog()->isVisible());
+        QCOMPARE(unnamedIn(f.window.pendingFilesDialog()), QString());
+
+        AppChooserDialog chooser(f.platform, "Choose an App");
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        QCOMPARE(unnamedIn(&chooser), QString());
+
+        SettingsWindow settings(f.platform, *f.settings);
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        QCOMPARE(unnamedIn(&settings), QString());
     }
 
     // Tab goes top to bottom through visible controls only, and every stop has a name.
     // Also after a rule moved: Tab follows the rows as they stand, not as they were made.
     void tabOrderHasNoInvisibleStops() {
-        WindowFixture f;
+        WindowFixture f({720, 640});
         f.addRules({"md>Xed", "png>Okular", "txt>Xed"});
-        f.window.resize(720, 640);
-        f.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         QApplication::setActiveWindow(&f.window);
-        QTRY_COMPARE(find<RulesList>(&f.window, "rulesList")->rows().size(), 3);
-        QLineEdit* first =
-            find<QLineEdit>(find<RulesList>(&f.window, "rulesList")->rows()[0], "extensions");
+        QTRY_COMPARE(f.list()->rows().size(), 3);
+        QLineEdit* first = f.in<QLineEdit>(0, "extensions");
         first->setFocus();
         QTest::keyClick(first, Qt::Key_Down, Qt::AltModifier);
         QTest::keyClick(first, Qt::Key_Down, Qt::AltModifier);
-        QCOMPARE(f.model->store().rules().last().extensions, QStringList{"md"});
+        QCOMPARE(f.ruleText(), "png>Okular txt>Xed md>Xed");
         const QList<QWidget*> chain = tabChain(find<QPushButton>(&f.window, "addRule"));
         QVERIFY(chain.size() > 4);
         int lastY = -1;
@@ -189,62 +145,32 @@ private Q_SLOTS:
 
     // Rules move with Alt+Up and Alt+Down and with the row's menu, one undo step each.
     void rulesMoveByKeyboard() {
-        WindowFixture f;
+        WindowFixture f({720, 640});
         f.addRules({"md>Xed", "png>Okular", "txt>Sublime Text"});
-        f.window.resize(720, 640);
-        f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        auto order = [&] {
-            QStringList exts;
-            for (const Rule& rule : f.model->store().rules()) {
-                exts << rule.extensions.join(u',');
-            }
-            return exts.join(u' ');
-        };
-        auto rowOf = [&](const QString& ext) {
-            for (RuleRow* row : find<RulesList>(&f.window, "rulesList")->rows()) {
-                if (row->rule().extensions == QStringList{ext}) {
-                    return row;
-                }
-            }
-            return static_cast<RuleRow*>(nullptr);
-        };
-        QTRY_VERIFY(rowOf("md"));
-        QLineEdit* field = find<QLineEdit>(rowOf("md"), "extensions");
+        QTRY_VERIFY(f.row(0));
+        QLineEdit* field = f.in<QLineEdit>(0, "extensions");
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
-        QCOMPARE(order(), "png md txt");
+        QCOMPARE(f.ruleText(), "png>Okular md>Xed txt>Sublime Text");
         QVERIFY(field->hasFocus()); // the row moved, the focus with it
         QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier);
         QTest::keyClick(field, Qt::Key_Down, Qt::AltModifier); // already last: nothing
-        QCOMPARE(order(), "png txt md");
+        QCOMPARE(f.ruleText(), "png>Okular txt>Sublime Text md>Xed");
         QTest::keyClick(field, Qt::Key_Up, Qt::AltModifier);
-        QCOMPARE(order(), "png md txt");
+        QCOMPARE(f.ruleText(), "png>Okular md>Xed txt>Sublime Text");
         QTest::keySequence(field, QKeySequence::Undo); // the list's undo, from the field too
-        QCOMPARE(order(), "png txt md");
-
+        QCOMPARE(f.ruleText(), "png>Okular txt>Sublime Text md>Xed");
         // The row's menu: "Move up" on the first rule does nothing and says so by being off.
-        RuleRow* first = rowOf("png");
-        auto* more = find<QToolButton>(first, "more");
-        QVERIFY(more->isVisible());
-        QMenu* menu = more->findChild<QMenu*>("moreMenu");
-        Q_EMIT menu->aboutToShow(); // as when it opens
-        QAction* up = nullptr;
-        QAction* down = nullptr;
-        for (QAction* action : menu->actions()) {
-            up = action->text() == "Move up" ? action : up;
-            down = action->text() == "Move down" ? action : down;
-        }
-        QVERIFY(up && down && !up->isEnabled() && down->isEnabled());
-        down->trigger();
-        QCOMPARE(order(), "txt png md");
+        QVERIFY(f.in<QToolButton>(0, "more")->isVisible());
+        QCOMPARE(f.menu(0, "more", "Move down"), (QStringList{"--", "[Move up]", "Move down"}));
+        QCOMPARE(f.ruleText(), "txt>Sublime Text png>Okular md>Xed");
     }
 
     // Ctrl+, opens Settings from the window, Esc closes it, Ctrl+Q quits from it too; in the
     // dialog that asks about a file, 2 picks the second suggestion.
     void windowKeys() {
         WindowFixture f;
-        f.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         QSignalSpy settings(f.window.settingsAction(), &QAction::triggered);
         QSignalSpy quit(f.window.quitAction(), &QAction::triggered);

@@ -1,19 +1,13 @@
 #include "base/file_names.h"
-#include "core/app_model.h"
-#include "core/settings.h"
 #include "gui/gui_app.h"
-#include "gui/main_window.h"
 #include "gui/settings_window.h"
 #include "gui/tray_controller.h"
 #include "instance/instance_channel.h"
-#include "support/memory_platform.h"
-#include "support/test_data.h"
 #include "support/widgets.h"
 
 #include <QLocalSocket>
 #include <QtConcurrent>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace korvane;
@@ -26,8 +20,9 @@ struct ShellFixture {
     Settings settings{dir.filePath("Korvane.conf")};
     std::unique_ptr<GuiApp> gui;
 
-    explicit ShellFixture(bool trayAvailable = true) {
-        writeFile(dir.filePath("Korvane/rules.json"), "[]"); // no first-run rule
+    // "[]" in rules.json: no first-run rule.
+    explicit ShellFixture(bool trayAvailable = true, const QByteArray& rules = "[]") {
+        writeFile(dir.filePath("Korvane/rules.json"), rules);
         gui = std::make_unique<GuiApp>(platform, settings, dir.filePath("Korvane"));
         gui->setTrayProbe([trayAvailable] { return trayAvailable; });
         gui->setTrayAvailable(trayAvailable);
@@ -139,11 +134,10 @@ private Q_SLOTS:
         QCOMPARE(f.box("showTrayIcon")->isEnabled(), data<bool>("tray"));
         QCOMPARE(find<QLabel>(&f.gui->settingsWindow(), "trayReason")->isHidden(),
                  data<bool>("tray"));
-        if (!QApplication::quitOnLastWindowClosed()) {
+        if (!QApplication::quitOnLastWindowClosed()) { // a click on the icon brings it back
             f.gui->mainWindow().close();
             Q_EMIT find<QSystemTrayIcon>(&f.gui->tray(), "trayIcon")
-                ->activated(
-                    QSystemTrayIcon::Trigger); // a click on the icon brings the same window back
+                ->activated(QSystemTrayIcon::Trigger);
             QVERIFY(f.gui->mainWindow().isVisible());
         }
     }
@@ -151,17 +145,13 @@ private Q_SLOTS:
     // A rules file that can't be read is kept aside at the first change, and the window says
     // where.
     void unreadableRulesAreKeptAside() {
-        QTemporaryDir dir;
-        MemoryPlatform platform;
-        Settings settings(dir.filePath("Korvane.conf"));
-        writeFile(dir.filePath("Korvane/rules.json"), "not a rules file");
-        GuiApp gui(platform, settings, dir.filePath("Korvane"));
-        gui.model().store().appendRules(rulesFrom({"md>Xed"}));
-        QTRY_VERIFY(!gui.model().alertText().isEmpty());
-        QCOMPARE(gui.model().alertText(), "Your rules file couldn't be read, so it was kept as " +
-                                              dir.filePath("Korvane/rules.json.unreadable") +
-                                              " and a new one was started.");
-        QCOMPARE(readFile(dir.filePath("Korvane/rules.json.unreadable")), "not a rules file");
+        ShellFixture f(true, "not a rules file");
+        f.gui->model().store().appendRules(rulesFrom({"md>Xed"}));
+        QTRY_VERIFY(!f.gui->model().alertText().isEmpty());
+        QCOMPARE(f.gui->model().alertText(),
+                 "Your rules file couldn't be read, so it was kept as " +
+                     f.dir.filePath("Korvane/rules.json.unreadable") +
+                     " and a new one was started.");
     }
 
     // The switches write the settings; where the window system can't hide a taskbar entry

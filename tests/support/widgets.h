@@ -2,6 +2,10 @@
 
 #include "gui/app_chooser.h"
 #include "gui/file_dialogs.h"
+#include "gui/main_window.h"
+#include "gui/rule_row.h"
+#include "gui/rules_list.h"
+#include "model_fixture.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -47,6 +51,67 @@ private:
         return m_answer && !m_answer->isEmpty() ? std::optional(m_answer->first()) : std::nullopt;
     }
     std::optional<QStringList> m_answer;
+};
+
+// The lines a row shows of what opens each of its extensions now, in any language: its labels
+// without a name that show their whole text as a tooltip.
+inline QStringList openLines(const RuleRow* row) {
+    QStringList shown;
+    for (const QLabel* label : row->findChildren<QLabel*>()) {
+        if (label->isVisible() && label->objectName().isEmpty() && !label->text().isEmpty() &&
+            label->toolTip() == label->text()) {
+            shown << label->text();
+        }
+    }
+    return shown;
+}
+
+// The real main window over a model on the in-memory platform, with a scripted chooser; shown,
+// at `size` when one is given.
+struct WindowFixture : ModelFixture {
+    ScriptedChooser chooser;
+    MainWindow window{*model, &chooser};
+
+    explicit WindowFixture(QSize size = {}) {
+        if (size.isValid()) {
+            window.resize(size);
+        }
+        window.show();
+    }
+    RulesList* list() const { return find<RulesList>(&window, "rulesList"); }
+    // The row of the rule at `i`, among those shown.
+    RuleRow* row(int i) const { return list()->rows().value(i); }
+    template <typename T> T* in(int i, const char* name) const { return find<T>(row(i), name); }
+    QStringList lines(int i) const { return openLines(row(i)); }
+    // The texts of a row's menu as it is about to show: "--" a separator, "* " before the checked
+    // item, brackets round one that is off. Triggers the item `pick` when given.
+    QStringList menu(int i, const char* button, const QString& pick = {}) const {
+        auto* owner = in<QToolButton>(i, button);
+        QMenu* menu = owner->menu() ? owner->menu() : owner->findChild<QMenu*>();
+        Q_EMIT menu->aboutToShow();
+        QStringList texts;
+        QAction* picked = nullptr;
+        for (QAction* action : menu->actions()) {
+            const QString text = action->isSeparator() ? QStringLiteral("--")
+                                 : action->isChecked() ? "* " + action->text()
+                                                       : action->text();
+            texts << (action->isEnabled() ? text : '[' + text + ']');
+            picked = !pick.isEmpty() && action->text() == pick ? action : picked;
+        }
+        if (picked) {
+            picked->trigger();
+        }
+        return texts;
+    }
+    // The rules as "md,txt>Xed", a group as "@images", one after another.
+    QString ruleText() const {
+        QStringList rules;
+        for (const Rule& r : model->store().rules()) {
+            rules << r.extensions.join(u',') + (r.group ? "@" + r.group->rawValue() : "") + ">" +
+                         r.appName;
+        }
+        return rules.join(u' ');
+    }
 };
 
 // A dark theme's palette, as GNOME's dark style has it.

@@ -12,7 +12,6 @@ class TestWording : public QObject {
 
 private Q_SLOTS:
     void dropSummary_data() {
-        using Reveal = DropReport::Reveal;
         columns<DropReport, QString>("report", "summary");
         row("nothing to say", DropReport{}, QString());
         row("opened, a launch failed, folders ignored, files missing",
@@ -25,13 +24,6 @@ private Q_SLOTS:
         row("handed to the desktop; missing files said only for rules",
             DropReport{.mode = DropMode::Defaults, .missingFiles = 1, .handedToDesktop = 2},
             QString("Asked your desktop to open 2 items"));
-        row("revealed by the file manager that answered",
-            DropReport{.mode = DropMode::Reveal,
-                       .reveal = Reveal{.items = 1, .shownBy = "Dolphin"}},
-            QString("Revealed 1 item in Dolphin"));
-        row("no file manager answered: the folders opened",
-            DropReport{.reveal = Reveal{.items = 3, .parents = 1}},
-            QString("Opened 1 folder in the file manager"));
         row("one missing app",
             DropReport{.launches = {{"Xed", 1, {}}}, .missingApps = {"Gone"}, .failed = true},
             QString("Opened 1 file in Xed \u00b7 Gone wasn't found. Fix the rule below."));
@@ -39,8 +31,6 @@ private Q_SLOTS:
             DropReport{.missingApps = {"Gone", "", "Lost", QString()}, .namesKorvane = true},
             QString("3 apps weren't found: Gone, the app, Lost. Korvane can't open files for its "
                     "own rules. Fix the rule below."));
-        row("what the front end left out", DropReport{.leftOut = {"1 web link isn't a file"}},
-            QString("1 web link isn't a file"));
     }
 
     void dropSummary() {
