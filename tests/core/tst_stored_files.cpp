@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <ranges>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -132,9 +133,8 @@ private Q_SLOTS:
         const Rule& r = rules[0];
         QStringList read{r.enabled ? "1" : "0", r.extensions.join(u' '),
                          r.group ? r.group->rawValue() : QString(), r.appId};
-        const QString id = r.id.toString(QUuid::WithoutBraces);
         if (data<QString>("read").count(u',') == 4) {
-            read << id;
+            read << r.id.toString(QUuid::WithoutBraces);
         }
         QCOMPARE(read.join(u','), data<QString>("read"));
         QVERIFY(!r.id.isNull() && r.id != rules[1].id); // always an id, never a shared one
@@ -233,11 +233,9 @@ private Q_SLOTS:
             RuleStore store(platform, dir());
             QCOMPARE(store.rules().size(), data<int>("count"));
             QVERIFY(!store.savePending());
-            QSet<QUuid> ids; // each rule can be edited and deleted alone
-            for (const Rule& rule : store.rules()) {
-                ids.insert(rule.id);
-            }
-            QCOMPARE(ids.size(), store.rules().size());
+            const auto ids = store.rules() | std::views::transform(&Rule::id);
+            // each rule can be edited and deleted alone
+            QCOMPARE(QSet<QUuid>(ids.begin(), ids.end()).size(), store.rules().size());
         }
         QCOMPARE(fileState(file()), before);
         RuleStore store(platform, dir());

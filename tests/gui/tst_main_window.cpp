@@ -5,6 +5,7 @@
 #include "support/widgets.h"
 
 #include <QPropertyAnimation>
+#include <ranges>
 
 using namespace korvane;
 
@@ -259,11 +260,9 @@ private Q_SLOTS:
         DropZone* zone = find<DropZone>(&f.window, "dropZone");
         QLabel* message = find<QLabel>(zone, "dropMessage");
         QMimeData files, text, web;
-        QList<QUrl> urls;
-        for (const QString& file : f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq", "dir/"})) {
-            urls << QUrl::fromLocalFile(file);
-        }
-        files.setUrls(urls);
+        const QStringList paths = f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq", "dir/"});
+        const auto urls = paths | std::views::transform(&QUrl::fromLocalFile);
+        files.setUrls({urls.begin(), urls.end()});
         const QPoint at = zone->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);
