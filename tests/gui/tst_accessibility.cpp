@@ -167,12 +167,11 @@ private Q_SLOTS:
         QTRY_VERIFY(!window.isVisible());
 
         f.model->handle(f.files({"x.txt"}), DropMode::Route);
-        QTRY_VERIFY(f.window.pendingFilesDialog() &&
-                    f.window.pendingFilesDialog()->findChild<QListWidget*>("appList")->count() ==
-                        2);
+        QTRY_VERIFY(f.window.pendingFilesDialog());
         PendingFilesDialog* dialog = f.window.pendingFilesDialog();
+        QTRY_COMPARE(find<QListWidget>(dialog, "appList")->count(), 2);
         const QString second =
-            dialog->findChild<QListWidget*>("appList")->item(1)->data(Qt::UserRole).toString();
+            find<QListWidget>(dialog, "appList")->item(1)->data(Qt::UserRole).toString();
         dialog->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), dialog);
         QTest::keyClick(dialog, Qt::Key_2);
