@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QSet>
 #include <fcntl.h>
-#include <ranges>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(status != 2 || run.out.isEmpty());  // usage errors go to standard error only
         if (const int added = data<int>("added")) { // behind the others, each with an id of its own
             const QList<Rule> rules = sandbox->rules();
-            const auto ids = rules | std::views::transform(&Rule::id);
+            const QList<QUuid> ids = mapped(rules, &Rule::id);
             QCOMPARE(QSet<QUuid>(ids.begin(), ids.end()).size(), 6 + added);
             QCOMPARE(rules.first().extensions, (QStringList{"md", "txt"}));
         } else {

@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
-#include <ranges>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -230,7 +229,7 @@ private Q_SLOTS:
             RuleStore store(platform, dir());
             QCOMPARE(store.rules().size(), data<int>("count"));
             QVERIFY(!store.savePending());
-            const auto ids = store.rules() | std::views::transform(&Rule::id);
+            const QList<QUuid> ids = mapped(store.rules(), &Rule::id);
             // each rule can be edited and deleted alone
             QCOMPARE(QSet<QUuid>(ids.begin(), ids.end()).size(), store.rules().size());
         }

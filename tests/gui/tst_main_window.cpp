@@ -5,7 +5,6 @@
 #include "support/widgets.h"
 
 #include <QPropertyAnimation>
-#include <ranges>
 
 using namespace korvane;
 
@@ -261,8 +260,7 @@ private Q_SLOTS:
         QLabel* message = find<QLabel>(zone, "dropMessage");
         QMimeData files, text, web;
         const QStringList paths = f.files({"a.md", "b.md", "c.md", "p.png", "x.qqq", "dir/"});
-        const auto urls = paths | std::views::transform(&QUrl::fromLocalFile);
-        files.setUrls({urls.begin(), urls.end()});
+        files.setUrls(mapped(paths, [](const QString& path) { return QUrl::fromLocalFile(path); }));
         const QPoint at = zone->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::LeftButton, {});
         QCoreApplication::sendEvent(zone, &enter);

@@ -12,7 +12,7 @@
 #include <QSet>
 #include <QTest>
 #include <csignal>
-#include <ranges>
+#include <algorithm>
 
 using namespace korvane;
 
@@ -83,7 +83,8 @@ private Q_SLOTS:
             const auto conformsTo = [&](const ContentType& to) {
                 return platform.conforms(*type, to);
             };
-            if (std::ranges::any_of(group.contentTypes(platform), conformsTo)) {
+            const QList<ContentType> types = group.contentTypes(platform);
+            if (std::any_of(types.begin(), types.end(), conformsTo)) {
                 conforming << group.rawValue();
             }
         }

@@ -26,6 +26,15 @@ template <typename T> const T& data(const char* column) {
     return *static_cast<T*>(QTest::qData(column, qMetaTypeId<T>()));
 }
 
+// Each item of `list` through `f` (a function or a member).
+template <typename T, typename F> auto mapped(const QList<T>& list, F f) {
+    QList<std::decay_t<std::invoke_result_t<F, const T&>>> out;
+    for (const T& item : list) {
+        out.append(std::invoke(f, item));
+    }
+    return out;
+}
+
 // A file's bytes, "<missing>" when it can't be read.
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
