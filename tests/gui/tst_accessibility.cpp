@@ -11,21 +11,15 @@ using namespace korvane;
 
 namespace {
 
-bool interactive(QAccessible::Role role) {
-    return QList{QAccessible::PushButton, QAccessible::CheckBox,       QAccessible::RadioButton,
-                 QAccessible::ComboBox,   QAccessible::EditableText,   QAccessible::SpinBox,
-                 QAccessible::Slider,     QAccessible::List,           QAccessible::ListItem,
-                 QAccessible::ButtonMenu, QAccessible::ButtonDropDown, QAccessible::Link}
-        .contains(role);
-}
-
 // Every visible interactive control below `root` without a name, as "role:object name".
 QStringList unnamed(QAccessibleInterface* root) {
     QStringList found;
     if (!root || root->state().invisible) {
         return found;
     }
-    if (interactive(root->role()) && root->text(QAccessible::Name).trimmed().isEmpty()) {
+    const QAccessible::State state = root->state(); // a control, or an item of a list
+    if ((state.focusable || state.selectable) &&
+        root->text(QAccessible::Name).trimmed().isEmpty()) {
         found << QStringLiteral("%1:%2")
                      .arg(root->role())
                      .arg(root->object() ? root->object()->objectName() : QString());
