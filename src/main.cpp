@@ -1,119 +1,57 @@
-// Korvane is its window, started bare or with files to drop on it, or its command line.
+// Korvane's command line, and the way to its window: a start with files, or none, hands them to
+// the running window or becomes the window. Only Qt Core and GIO load here, so that a command or
+// a hand-over starts as fast as the desktop's own tools.
 #include "base/file_names.h"
 #include "cli/cli_text.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
-#include "core/app_model.h"
-#include "core/rule_store.h"
-#include "core/settings.h"
-#include "gui/gui_app.h"
 #include "i18n/translations.h"
 #include "instance/instance_channel.h"
+#include "instance/window_start.h"
 #include "platform/freedesktop/freedesktop_platform.h"
 #include "platform/launch_marker.h"
 
-#include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <QTextStream>
-#include <QTimer>
-#include <csignal>
-#include <optional>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <unistd.h>
+
+using namespace korvane;
 
 namespace {
 
-using korvane::DropMode;
-
-// The window's arguments: nothing, or the files a launcher hands over as one drop, optionally
-// led by --reveal or --with-defaults. Nothing when the arguments are a command's.
-struct Drop {
-    QStringList files;
-    DropMode mode = DropMode::Route;
-};
-
-std::optional<Drop> windowArguments(const QStringList& arguments) {
-    Drop drop;
-    bool optionsDone = false;
-    for (const QString& argument : arguments) {
-        if (optionsDone || !argument.startsWith(u'-')) {
-            drop.files << argument;
-        } else if (argument == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (argument == QLatin1String("--reveal") && drop.files.isEmpty()) {
-            drop.mode = DropMode::Reveal;
-        } else if (argument == QLatin1String("--with-defaults") && drop.files.isEmpty()) {
-            drop.mode = DropMode::Defaults;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!arguments.isEmpty() && drop.files.isEmpty() && !optionsDone) {
-        return std::nullopt; // options alone are a command line's business
-    }
-    const QString here = korvane::FileNames::currentFolder();
-    for (QString& file : drop.files) {
-        file = korvane::FileNames::absolute(file, here);
-    }
-    return drop;
-}
-
-int runWindow(int argc, char** argv, const Drop& drop) {
-    // A launcher's output pipe may close long before the window does: writing a warning there
-    // must not end the window.
-    signal(SIGPIPE, SIG_IGN);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvane"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
-    korvane::Translations::install(app, QLocale());
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
-                                                 QIcon(QStringLiteral(":/icons/korvane.svg"))));
-    korvane::InstanceChannel channel;
-    const auto handed = [&] {
-        return drop.files.isEmpty() ? channel.requestShow()
-                                    : channel.handOver(drop.files, drop.mode);
-    };
-    if (handed()) {
+// No window of the session answered the start: it becomes the window by running the window's
+// program with the same arguments. A window that runs but doesn't answer keeps the rules, so
+// none starts beside it.
+int startWindow(char** argv, const WindowStart::Drop& drop) {
+    InstanceChannel channel;
+    if (drop.files.isEmpty() ? channel.requestShow() : channel.handOver(drop.files, drop.mode)) {
         return 0; // the running window came forward, or took the files
     }
-    // A window that runs but doesn't answer keeps the rules: a second one would write them
-    // against it. Where nobody can tell whether one runs, this one starts, and says so.
-    bool unreachable = !channel.socketPath().isEmpty() && !channel.errorString().isEmpty();
-    if (!unreachable && !channel.listen() && channel.errorString().isEmpty()) {
-        if (handed()) {
-            return 0; // another start was a moment ahead
-        }
-        unreachable = true;
-    }
-    if (unreachable) {
-        const QString why = channel.errorString();
+    if (!channel.socketPath().isEmpty() && !channel.errorString().isEmpty()) {
         QTextStream(stderr) << "korvane: "
-                            << korvane::CliText::tr("the Korvane window can't be reached: %1.")
-                                   .arg(korvane::terminalText(
-                                       why.isEmpty() ? korvane::CliText::tr("it doesn't answer")
-                                                     : why))
+                            << CliText::tr("the Korvane window can't be reached: %1.")
+                                   .arg(terminalText(channel.errorString()))
                             << "\n";
         return 1;
     }
-    korvane::FreedesktopPlatform platform;
-    korvane::Settings settings(korvane::Settings::defaultPath());
-    korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
-    gui.serve(channel);
-    if (!channel.isListening()) {
-        QTextStream(stderr) << "korvane: "
-                            << korvane::CliText::tr("the Korvane window can't be reached: %1. "
-                                                    "This one runs on its own; later starts "
-                                                    "can't reach it.")
-                                   .arg(korvane::terminalText(channel.errorString()))
-                            << "\n";
-    }
-    gui.showMainWindow();
-    if (!drop.files.isEmpty()) {
-        QTimer::singleShot(0, &gui.model(),
-                           [&gui, drop] { gui.model().handle(drop.files, drop.mode); });
-    }
-    return app.exec();
+    const QString program = WindowStart::windowProgram();
+    execv(FileNames::encode(program).constData(), argv);
+    QTextStream(stderr) << "korvane: "
+                        << CliText::tr("the Korvane window can't be started: %1: %2.")
+                               .arg(terminalText(program), QString::fromLocal8Bit(strerror(errno)))
+                        << "\n";
+    return 1;
+}
+
+// Ends the process once everything said is written: what is left to free, the kernel frees.
+[[noreturn]] void finish(int status, QTextStream& out, QTextStream& err) {
+    out.flush();
+    err.flush();
+    std::fflush(nullptr);
+    _exit(status);
 }
 
 // The files a start was asked to open, as a drop or by `open`, as absolute paths.
@@ -131,9 +69,9 @@ QStringList filesToOpen(const QStringList& arguments, bool drop) {
     if (!open && !drop) {
         return {};
     }
-    const QString here = korvane::FileNames::currentFolder();
+    const QString here = FileNames::currentFolder();
     for (QString& file : files) {
-        file = korvane::FileNames::absolute(korvane::LaunchMarker::pathOfArgument(file), here);
+        file = FileNames::absolute(LaunchMarker::pathOfArgument(file), here);
     }
     return files;
 }
@@ -147,43 +85,39 @@ int main(int argc, char** argv) {
     // The arguments as their bytes: file names need not be UTF-8.
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments << korvane::FileNames::decode(QByteArray(argv[i]));
+        arguments << FileNames::decode(QByteArray(argv[i]));
     }
     // A word that is neither a command nor a file there is a mistyped command, not a drop.
-    const auto drop = windowArguments(arguments);
+    const auto drop = WindowStart::fromArguments(arguments);
+    const QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    Translations::install(*QCoreApplication::instance(), QLocale());
     // Started by Korvane with the very files it hands on: opening them would start it again.
-    const QByteArray marker = qgetenv(korvane::LaunchMarker::kVariable);
-    qunsetenv(korvane::LaunchMarker::kVariable); // the apps this start launches get their own
-    if (!marker.isEmpty() &&
-        marker == korvane::LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
-        const QCoreApplication app(argc, argv);
-        korvane::Translations::install(*QCoreApplication::instance(), QLocale());
+    const QByteArray marker = qgetenv(LaunchMarker::kVariable);
+    qunsetenv(LaunchMarker::kVariable); // the apps this start launches get their own
+    if (!marker.isEmpty() && marker == LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
         QTextStream(stderr) << "korvane: "
-                            << korvane::CliText::tr(
-                                   "Korvane was started by Korvane to open these files, so it "
-                                   "doesn't hand them on again. Check the rule whose app runs "
-                                   "Korvane.")
+                            << CliText::tr("Korvane was started by Korvane to open these files, "
+                                           "so it doesn't hand them on again. Check the rule "
+                                           "whose app runs Korvane.")
                             << "\n";
         return 1;
     }
     const QString first = arguments.value(0);
-    if (drop && !korvane::CommandLine::isCommand(first) &&
+    if (drop && !CommandLine::isCommand(first) &&
         (drop->files.isEmpty() || first.contains(u'/') || first.startsWith(u'-') ||
-         access(korvane::FileNames::encode(drop->files.first()).constData(), F_OK) == 0)) {
-        return runWindow(argc, argv, *drop);
+         access(FileNames::encode(drop->files.first()).constData(), F_OK) == 0)) {
+        return startWindow(argv, *drop);
     }
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    korvane::Translations::install(app, QLocale());
     QTextStream out(stdout);
-    if (arguments.value(0) == QLatin1String("--man-page")) {
-        out << korvane::CommandLine::manPage(); // for the build, which installs it
-        return 0;
-    }
-    korvane::FreedesktopPlatform platform;
-    korvane::InstanceChannel window;
     QTextStream err(stderr);
+    if (arguments.value(0) == QLatin1String("--man-page")) {
+        out << CommandLine::manPage(); // for the build, which installs it
+        finish(0, out, err);
+    }
+    FreedesktopPlatform platform;
+    InstanceChannel window;
     QTextStream in(stdin);
-    return korvane::CommandLine::run(arguments, platform, out, err, in, &window);
+    finish(CommandLine::run(arguments, platform, out, err, in, &window), out, err);
 }

@@ -424,6 +424,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>شغّل Korvane نفسَه لفتح هذه الملفات، لذا لن يمرّرها مجددًا. تحقق من القاعدة التي يشغّل تطبيقُها Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>يتعذر تشغيل نافذة Korvane: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -409,6 +409,10 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>Korvane wurde von Korvane gestartet, um diese Dateien zu öffnen, und gibt sie daher nicht erneut weiter. Prüfen Sie die Regel, deren Anwendung Korvane startet.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>das Korvane-Fenster kann nicht gestartet werden: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

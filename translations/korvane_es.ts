@@ -407,6 +407,10 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>Korvane fue iniciado por Korvane para abrir estos archivos, así que no vuelve a enviarlos. Compruebe la regla cuya aplicación ejecuta Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>no se puede iniciar la ventana de Korvane: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -408,6 +408,10 @@ les règles dans FILE.</translation>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>Korvane a été lancé par Korvane pour ouvrir ces fichiers, il ne les transmet donc pas à nouveau. Vérifiez la règle dont l&apos;application lance Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>impossible de lancer la fenêtre de Korvane : %1 : %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -408,6 +408,10 @@ regola in FILE.</translation>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>Korvane è stato avviato da Korvane per aprire questi file, quindi non li passa di nuovo. Verifica la regola la cui applicazione esegue Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>impossibile avviare la finestra di Korvane: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

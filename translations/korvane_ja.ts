@@ -402,6 +402,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>これらのファイルを開くために Korvane が Korvane 自身から起動されたため、ファイルを再度渡すことはしません。Korvane を起動するアプリを指定しているルールを確認してください。</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>Korvane のウィンドウを起動できません: %1: %2。</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -408,6 +408,10 @@ regra em FILE.</translation>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>O Korvane foi iniciado pelo próprio Korvane para abrir esses arquivos, então não os encaminha de novo. Verifique a regra cujo aplicativo executa o Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>não foi possível iniciar a janela do Korvane: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

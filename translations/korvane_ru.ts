@@ -413,6 +413,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>Korvane запущен самим Korvane для открытия этих файлов, поэтому не передаёт их дальше. Проверьте правило, приложение которого запускает Korvane.</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>не удаётся запустить окно Korvane: %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

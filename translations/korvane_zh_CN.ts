@@ -399,6 +399,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>Korvane was started by Korvane to open these files, so it doesn&apos;t hand them on again. Check the rule whose app runs Korvane.</source>
         <translation>此 Korvane 是由 Korvane 启动来打开这些文件的，因此不会再次转交它们。请检查应用会运行 Korvane 的那条规则。</translation>
     </message>
+    <message>
+        <source>the Korvane window can&apos;t be started: %1: %2.</source>
+        <translation>无法启动 Korvane 窗口：%1：%2。</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

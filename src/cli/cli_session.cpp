@@ -42,7 +42,8 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
     , m_out(out)
     , m_err(err)
     , m_in(in)
-    , m_settings(std::make_unique<Settings>(Settings::defaultPath()))
+    , m_settings(
+          std::make_unique<Settings>(Settings::defaultPath(), Settings::RecentWrites::Appended))
     , m_model(std::make_unique<AppModel>(platform, RuleStore::defaultDirectory(), *m_settings)) {
     // Each drop's summary, as the command line words it.
     QObject::connect(m_model.get(), &AppModel::dropEnded, m_model.get(),

@@ -33,6 +33,24 @@ QVariant registeredDefault(Settings::Key key) {
     return {};
 }
 
+// The list with the files put first, in the order given (the last first): newest first, each
+// once, ten at most.
+QStringList& added(QStringList& recents, const QStringList& files) {
+    for (const QString& file : files) {
+        recents.removeAll(file);
+        recents.prepend(file);
+        if (recents.size() > Settings::kMostRecentFiles) {
+            recents.resize(Settings::kMostRecentFiles);
+        }
+    }
+    return recents;
+}
+
+QString recentsText(const QStringList& paths) {
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(paths)).toJson(QJsonDocument::Compact));
+}
+
 bool toBool(const QVariant& value, bool fallback) {
     // INI files hold text; accept what QSettings and people write.
     const QString text = value.toString().trimmed().toLower();
@@ -55,9 +73,11 @@ QString Settings::defaultPath() {
     return base + QStringLiteral("/Korvane/Korvane.conf");
 }
 
-Settings::Settings(const QString& path, QObject* parent)
+Settings::Settings(const QString& path, RecentWrites recentWrites, QObject* parent)
     : QObject(parent)
-    , m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+    , m_settings(std::make_unique<QSettings>(path, QSettings::IniFormat))
+    , m_recentWrites(recentWrites)
+    , m_journal(path.section(u'/', 0, -2) + QStringLiteral("/recent-files.jsonl")) {}
 
 Settings::~Settings() = default;
 
@@ -95,7 +115,7 @@ FolderBehavior Settings::folderBehavior() const {
         .value_or(FolderBehavior::OpenInFileManager);
 }
 
-QStringList Settings::recentFiles() const {
+QStringList Settings::storedRecentFiles() const {
     // Kept as a JSON array: an INI list of one entry would read back as a plain text.
     const QJsonDocument document =
         QJsonDocument::fromJson(value(Key::RecentFiles).toString().toUtf8());
@@ -107,6 +127,14 @@ QStringList Settings::recentFiles() const {
         paths.append(item.toString());
     }
     return paths;
+}
+
+QStringList Settings::recentFiles() const {
+    QStringList recents = storedRecentFiles();
+    for (const QStringList& drop : m_journal.drops()) {
+        added(recents, drop);
+    }
+    return recents;
 }
 
 void Settings::setShowTrayIcon(bool show) {
@@ -123,22 +151,27 @@ void Settings::addRecentFiles(const QStringList& files) {
     if (files.isEmpty()) {
         return;
     }
-    // The same list as adding each file in turn, written once: newest first, each once, ten.
-    QStringList recents = recentFiles();
-    for (const QString& file : files) {
-        recents.removeAll(file);
-        recents.prepend(file);
-        if (recents.size() > kMostRecentFiles) {
-            recents.resize(kMostRecentFiles);
-        }
+    const bool appended = m_recentWrites == RecentWrites::Appended && m_journal.append(files);
+    if (appended && m_journal.size() <= kJournalBytes) {
+        Q_EMIT changed(Key::RecentFiles);
+        return;
     }
-    setRecentFiles(recents);
+    // Into the settings file, with whatever commands appended meanwhile.
+    m_journal.take([&](const QList<QStringList>& drops) {
+        QStringList recents = storedRecentFiles();
+        for (const QStringList& drop : drops) {
+            added(recents, drop);
+        }
+        setValue(Key::RecentFiles, recentsText(appended ? recents : added(recents, files)));
+        return m_settings->status() == QSettings::NoError;
+    });
 }
 
 void Settings::setRecentFiles(const QStringList& paths) {
-    setValue(Key::RecentFiles,
-             QString::fromUtf8(
-                 QJsonDocument(QJsonArray::fromStringList(paths)).toJson(QJsonDocument::Compact)));
+    m_journal.take([&](const QList<QStringList>&) {
+        setValue(Key::RecentFiles, recentsText(paths));
+        return m_settings->status() == QSettings::NoError;
+    });
 }
 
 } // namespace korvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "folder_behavior.h"
+#include "recent_journal.h"
 
 #include <QObject>
 #include <QSettings>
@@ -22,7 +23,11 @@ public:
     // `$XDG_CONFIG_HOME/Korvane/Korvane.conf`.
     static QString defaultPath();
 
-    explicit Settings(const QString& path, QObject* parent = nullptr);
+    // How recorded files reach the file: the window writes the list, a command appends them to
+    // a journal beside it, which is cheaper; either reads both.
+    enum class RecentWrites { Written, Appended };
+    explicit Settings(const QString& path, RecentWrites recentWrites = RecentWrites::Written,
+                      QObject* parent = nullptr);
     ~Settings() override;
 
     bool showTrayIcon() const;
@@ -40,6 +45,8 @@ public:
     // Puts the files first among the recent ones, in the order given (the last first).
     void addRecentFiles(const QStringList& files);
     static constexpr qsizetype kMostRecentFiles = 10;
+    // Past this size, a command folds the journal into the file.
+    static constexpr qint64 kJournalBytes = 16 * 1024;
 
     // Reads the file again, for changes made by another process.
     void sync();
@@ -49,10 +56,13 @@ Q_SIGNALS:
     void changed(Settings::Key key);
 
 private:
+    QStringList storedRecentFiles() const;
     QVariant value(Key key) const;
     void setValue(Key key, const QVariant& value);
 
     std::unique_ptr<QSettings> m_settings;
+    RecentWrites m_recentWrites;
+    RecentJournal m_journal;
 };
 
 } // namespace korvane

@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <memory>
 
-class QLocalSocket;
-
 namespace korvane {
+
+class InstanceServer;
 
 // One Korvane window per user session and set of folders: the running window listens on a local
 // socket in a folder only its user can enter; a second start asks it to come forward, and
@@ -43,6 +43,7 @@ public:
         qint64 bytes = 100'000LL * ((4096 + 2) / 3 * 4 + 3) * 3 / 2;
     };
     void setLimits(const Limits& limits) { m_limits = limits; }
+    const Limits& limits() const { return m_limits; }
 
     // The window's side. False when another window already listens, or is starting (then
     // errorString() is empty), or no socket could be made here.
@@ -72,10 +73,9 @@ Q_SIGNALS:
     void openRequested(const QStringList& files, DropMode mode, quint64 reply);
 
 private:
-    class Server;
-
     bool send(QJsonObject message, Outcome* outcome = nullptr) const;
-    bool connectTo(QLocalSocket& socket) const;
+    // A connected socket to the running window, or -1.
+    int connectTo() const;
     bool lockHeld() const;
 
     QString m_path;
@@ -83,7 +83,7 @@ private:
     mutable QString m_error;
     Limits m_limits;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<Server> m_server;
+    std::unique_ptr<InstanceServer> m_server;
 };
 
 } // namespace korvane

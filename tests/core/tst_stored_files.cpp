@@ -1,3 +1,4 @@
+#include "core/recent_journal.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
 #include "core/settings.h"
@@ -14,7 +15,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
+#include <atomic>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace korvane;
@@ -177,6 +180,96 @@ private Q_SLOTS:
         QVERIFY(!settings.showTrayIcon() && !settings.showInTaskbar());
         QCOMPARE(settings.folderBehavior().value(), FolderBehavior::RevealInFileManager);
         QCOMPARE(settings.recentFiles(), QStringList{"/a"});
+    }
+
+    // Commands append what they open to a journal and leave the settings file alone; the window
+    // reads both, and folds the journal into the file when it writes the list.
+    void recentFiles_data() {
+        columns<QStringList, QString, bool>("steps", "recents", "confWritten");
+        // "c …" a command's drop, "w …" the window's, "x" the window clears the list.
+        row("commands only", QStringList{"c /a /b", "c /c /a"}, "/a /c /b", false);
+        row("window folds the commands' files in", QStringList{"c /a", "w /b", "c /c"}, "/c /b /a",
+            true);
+        row("clearing drops what was appended before", QStringList{"c /a", "x", "c /b"}, "/b",
+            true);
+        row("ten at most", QStringList{"c /1 /2 /3 /4 /5 /6", "c /7 /8 /9 /10 /11 /1"},
+            "/1 /11 /10 /9 /8 /7 /6 /5 /4 /3", false);
+        row("unreadable lines skipped", QStringList{"c /a", "junk", "c /b"}, "/b /a", false);
+    }
+
+    void recentFiles() {
+        QDir().mkpath(dir());
+        const QString conf = dir() + "/Korvane.conf";
+        writeFile(conf, "[General]\nshowMenuBar=false\n");
+        Settings window(conf);
+        for (const QString& step : data<QStringList>("steps")) {
+            QStringList files = step.split(u' ');
+            const QString kind = files.takeFirst();
+            if (kind == "c") {
+                Settings(conf, Settings::RecentWrites::Appended).addRecentFiles(files);
+            } else if (kind == "w") {
+                window.addRecentFiles(files);
+            } else if (kind == "x") {
+                window.setRecentFiles({});
+            } else {
+                QFile journal(dir() + "/recent-files.jsonl");
+                QVERIFY(journal.open(QIODevice::Append));
+                journal.write("not a drop\n[1]\n{}\n[\"/half");
+                journal.write("\n");
+            }
+        }
+        QCOMPARE(Settings(conf).recentFiles().join(u' '), data<QString>("recents"));
+        QCOMPARE(readFile(conf) != "[General]\nshowMenuBar=false\n", data<bool>("confWritten"));
+    }
+
+    // A command folds a journal grown past its bound into the file; the list stays whole.
+    void recentJournalStaysSmall() {
+        const QString conf = dir() + "/Korvane.conf";
+        QDir().mkpath(dir());
+        QStringList all;
+        for (int i = 0; i < 2000; ++i) {
+            all.prepend(QStringLiteral("/files/%1 with a longer name").arg(i));
+            Settings(conf, Settings::RecentWrites::Appended).addRecentFiles({all.first()});
+        }
+        QVERIFY(QFileInfo(dir() + "/recent-files.jsonl").size() <= Settings::kJournalBytes);
+        QVERIFY(readFile(conf).contains("recentFiles"));
+        QCOMPARE(Settings(conf).recentFiles(), all.mid(0, Settings::kMostRecentFiles));
+    }
+
+    // Appends from several processes while the list is folded: each drop is taken once.
+    void journalLosesNoDrop() {
+        QDir().mkpath(dir());
+        const RecentJournal journal(dir() + "/recent-files.jsonl");
+        std::atomic<int> writing = 4;
+        std::atomic<int> failed = 0;
+        std::vector<std::thread> writers;
+        for (int w = 0; w < 4; ++w) {
+            writers.emplace_back([&, w] {
+                for (int i = 0; i < 300; ++i) {
+                    failed += journal.append({QStringLiteral("/%1/%2").arg(w).arg(i)}) ? 0 : 1;
+                }
+                --writing;
+            });
+        }
+        QStringList taken;
+        const auto takeAll = [&] {
+            return journal.take([&](const QList<QStringList>& drops) {
+                for (const QStringList& drop : drops) {
+                    taken << drop;
+                }
+                return true;
+            });
+        };
+        while (writing > 0) {
+            QVERIFY(takeAll());
+        }
+        for (std::thread& writer : writers) {
+            writer.join();
+        }
+        QVERIFY(takeAll());
+        QCOMPARE(failed, 0);
+        QCOMPARE(taken.size(), 1200);
+        QCOMPARE(QSet<QString>(taken.begin(), taken.end()).size(), 1200);
     }
 
     // Without a file, the first run makes the default rule, which only the window writes.

@@ -28,7 +28,8 @@ private Q_SLOTS:
     void filesAreInPlaceAndValid() {
         const QString share = destination + "/share/";
         for (const QString& file :
-             {destination + "/bin/korvane", share + "applications/" + kId + ".desktop",
+             {destination + "/bin/korvane", destination + "/libexec/korvane/korvane-window",
+              share + "applications/" + kId + ".desktop",
               share + "icons/hicolor/scalable/apps/" + kId + ".svg",
               share + "icons/hicolor/symbolic/apps/" + kId + "-symbolic.svg",
               share + "metainfo/" + kId + ".metainfo.xml", share + "man/man1/korvane.1",

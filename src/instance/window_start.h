@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/drop_mode.h"
+
+#include <QStringList>
+#include <optional>
+
+// How a start of Korvane reaches its window: the arguments that make a drop on it, and the
+// program that shows it.
+namespace korvane::WindowStart {
+
+struct Drop {
+    QStringList files; // absolute paths
+    DropMode mode = DropMode::Route;
+};
+
+// The window's arguments: nothing, or the files a launcher hands over as one drop, optionally
+// led by --reveal or --with-defaults. Nothing when the arguments are a command's.
+std::optional<Drop> fromArguments(const QStringList& arguments);
+
+// The window's own program: beside this one in a build, else where it is installed.
+QString windowProgram();
+
+} // namespace korvane::WindowStart
