@@ -38,6 +38,25 @@ public:
         m_failed = m_failed || !ok;
     }
 
+    static double median(std::vector<double> times) {
+        std::sort(times.begin(), times.end());
+        return times.empty() ? 0 : times[times.size() / 2];
+    }
+
+    // Two ways to the same end, timed in turns: both medians and their ratio, a miss when ours
+    // takes more than `most` times theirs.
+    void compare(const char* ours, const std::vector<double>& oursMs, const char* theirs,
+                 const std::vector<double>& theirsMs, double most) {
+        const double a = median(oursMs);
+        const double b = median(theirsMs);
+        const double ratio = b > 0 ? a / b : 0;
+        const bool ok = b > 0 && ratio <= most;
+        std::printf("%-34s %8.1f ms | %-24s %8.1f ms | ratio %5.2f (target <= %g) %s\n", ours, a,
+                    theirs, b, ratio, most, ok ? "ok" : "SLOW");
+        std::fflush(stdout);
+        m_failed = m_failed || !ok;
+    }
+
     int exitCode() const { return m_failed ? 1 : 0; }
 
 private:

@@ -2,6 +2,7 @@
 // the running window or becomes the window. Only Qt Core and GIO load here, so that a command or
 // a hand-over starts as fast as the desktop's own tools.
 #include "base/file_names.h"
+#include "base/process_end.h"
 #include "cli/cli_text.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
@@ -16,21 +17,46 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <unistd.h>
 
 using namespace korvane;
 
 namespace {
 
+// The application object and the user's language, made once there is something to say or a
+// command to run: a start that only hands files to the window, or becomes it, needs neither.
+class Application {
+public:
+    Application(int& argc, char** argv)
+        : m_argc(argc)
+        , m_argv(argv) {}
+
+    void make() {
+        if (!m_app) {
+            m_app = std::make_unique<QCoreApplication>(m_argc, m_argv);
+            QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
+            QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+            Translations::install(*m_app, QLocale());
+        }
+    }
+
+private:
+    int& m_argc;
+    char** m_argv;
+    std::unique_ptr<QCoreApplication> m_app;
+};
+
 // No window of the session answered the start: it becomes the window by running the window's
 // program with the same arguments. A window that runs but doesn't answer keeps the rules, so
 // none starts beside it.
-int startWindow(char** argv, const WindowStart::Drop& drop) {
+int startWindow(char** argv, const WindowStart::Drop& drop, Application& application) {
     InstanceChannel channel;
     if (drop.files.isEmpty() ? channel.requestShow() : channel.handOver(drop.files, drop.mode)) {
         return 0; // the running window came forward, or took the files
     }
     if (!channel.socketPath().isEmpty() && !channel.errorString().isEmpty()) {
+        application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("the Korvane window can't be reached: %1.")
                                    .arg(terminalText(channel.errorString()))
@@ -39,19 +65,20 @@ int startWindow(char** argv, const WindowStart::Drop& drop) {
     }
     const QString program = WindowStart::windowProgram();
     execv(FileNames::encode(program).constData(), argv);
+    const int error = errno;
+    application.make();
     QTextStream(stderr) << "korvane: "
                         << CliText::tr("the Korvane window can't be started: %1: %2.")
-                               .arg(terminalText(program), QString::fromLocal8Bit(strerror(errno)))
+                               .arg(terminalText(program), QString::fromLocal8Bit(strerror(error)))
                         << "\n";
     return 1;
 }
 
-// Ends the process once everything said is written: what is left to free, the kernel frees.
+// Ends the command once everything it said is written.
 [[noreturn]] void finish(int status, QTextStream& out, QTextStream& err) {
     out.flush();
     err.flush();
-    std::fflush(nullptr);
-    _exit(status);
+    ProcessEnd::now(status);
 }
 
 // The files a start was asked to open, as a drop or by `open`, as absolute paths.
@@ -89,14 +116,12 @@ int main(int argc, char** argv) {
     }
     // A word that is neither a command nor a file there is a mistyped command, not a drop.
     const auto drop = WindowStart::fromArguments(arguments);
-    const QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Korvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    Translations::install(*QCoreApplication::instance(), QLocale());
+    Application application(argc, argv);
     // Started by Korvane with the very files it hands on: opening them would start it again.
     const QByteArray marker = qgetenv(LaunchMarker::kVariable);
     qunsetenv(LaunchMarker::kVariable); // the apps this start launches get their own
     if (!marker.isEmpty() && marker == LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
+        application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("Korvane was started by Korvane to open these files, "
                                            "so it doesn't hand them on again. Check the rule "
@@ -108,8 +133,9 @@ int main(int argc, char** argv) {
     if (drop && !CommandLine::isCommand(first) &&
         (drop->files.isEmpty() || first.contains(u'/') || first.startsWith(u'-') ||
          access(FileNames::encode(drop->files.first()).constData(), F_OK) == 0)) {
-        return startWindow(argv, *drop);
+        return startWindow(argv, *drop, application);
     }
+    application.make();
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (arguments.value(0) == QLatin1String("--man-page")) {

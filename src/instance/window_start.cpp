@@ -2,7 +2,7 @@
 
 #include "base/file_names.h"
 
-#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
 namespace korvane::WindowStart {
@@ -34,7 +34,7 @@ std::optional<Drop> fromArguments(const QStringList& arguments) {
 }
 
 QString windowProgram() {
-    const QString here = QCoreApplication::applicationDirPath();
+    const QString here = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
     const QString beside = here + QStringLiteral("/korvane-window");
     return QFileInfo::exists(beside)
                ? beside

@@ -4,9 +4,12 @@
 #include "support/test_data.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSet>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace korvane;
@@ -446,6 +449,33 @@ private Q_SLOTS:
         QVERIFY(before.isNull() || (QFileInfo(real).permissions() & 0x0777) == 0x0640);
         QFile::remove(list);
         writeFile(config + "mimeapps.list", sandboxList);
+    }
+
+    // A command that read the app database ends without leaving anything running: what lets go
+    // of GIO's file watches after it ends with it.
+    void leavesNothingRunning() {
+        QCOMPARE(prctl(PR_SET_CHILD_SUBREAPER, 1), 0); // orphans come to this process
+        const auto restore = qScopeGuard([] { prctl(PR_SET_CHILD_SUBREAPER, 0); });
+        const QString file = sandbox->makeFile("left behind.md");
+        for (int i = 0; i < 5; ++i) {
+            const auto run = sandbox->run({"route", file});
+            QCOMPARE(run.status, 0);
+            QCOMPARE(run.out, file + ": Test Editor (" +
+                                  sandbox->entry("korvane-test-editor.desktop") + ")\n");
+        }
+        // Korvane's orphans, by process ID; true once every one has ended (and is reaped).
+        const auto allEnded = [] {
+            bool ended = true;
+            for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+                const QByteArray stat = readFile("/proc/" + pid + "/stat");
+                const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+                if (stat.contains("(korvane)") && fields.value(1).toInt() == getpid()) {
+                    ended = ended && fields.value(0) == "Z" && waitpid(pid.toInt(), nullptr, 0) > 0;
+                }
+            }
+            return ended;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(allEnded(), 5000);
     }
 };
 

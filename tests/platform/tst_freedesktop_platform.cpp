@@ -6,13 +6,14 @@
 #include "support/test_data.h"
 
 #include <QDBusConnectionInterface>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QSet>
 #include <QTest>
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 
 using namespace korvane;
 
@@ -59,6 +60,53 @@ private Q_SLOTS:
         }
         QVERIFY(names.contains("Test Editor") && !names.contains("Helper") &&
                 !names.contains("KDE Only"));
+    }
+
+    // An app by its desktop ID: the ID's first file in the folders' order, read without loading
+    // the app database; a first file that is hidden or no entry hides the later ones.
+    void identifiers_data() {
+        // Files as "user|sys:path:ok|hidden|broken"; the answer as "user|sys:path", or nothing.
+        columns<QStringList, QString, QString>("files", "id", "found");
+        row("the user's entry first", QStringList{"user:dup.desktop:ok", "sys:dup.desktop:ok"},
+            "dup.desktop", "user:dup.desktop");
+        row("hidden by the user", QStringList{"user:hid.desktop:hidden", "sys:hid.desktop:ok"},
+            "hid.desktop", "");
+        row("hidden by a broken entry",
+            QStringList{"user:bad.desktop:broken", "sys:bad.desktop:ok"}, "bad.desktop", "");
+        row("in a subfolder", QStringList{"sys:vendor/tool-x.desktop:ok"}, "vendor-tool-x.desktop",
+            "sys:vendor/tool-x.desktop");
+        row("in a subfolder with a dash", QStringList{"sys:my-vendor/tool.desktop:ok"},
+            "my-vendor-tool.desktop", "sys:my-vendor/tool.desktop");
+        row("without its suffix", QStringList{"user:plain.desktop:ok"}, "plain",
+            "user:plain.desktop");
+        row("a path is no ID", QStringList{"user:p2.desktop:ok"}, "../applications/p2.desktop", "");
+        row("nowhere", QStringList{}, "nowhere.desktop", "");
+    }
+
+    void identifiers() {
+        const auto where = [](const QString& spec) {
+            return (spec.section(u':', 0, 0) == "user" ? sandbox->userApplications()
+                                                       : sandbox->root() + "/sys/applications") +
+                   u'/' + spec.section(u':', 1, 1);
+        };
+        QStringList made;
+        const auto cleanup = qScopeGuard([&] {
+            for (const QString& file : made) {
+                QFile::remove(file);
+            }
+        });
+        for (const QString& spec : data<QStringList>("files")) {
+            const QString kind = spec.section(u':', 2);
+            made << where(spec);
+            QDir().mkpath(QFileInfo(made.last()).path());
+            writeFile(made.last(),
+                      QByteArray("[Desktop Entry]\nType=Application\nName=T\nExec=true %F\n") +
+                          (kind == "broken" ? "TryExec=/nonexistent/t\n" : "") +
+                          (kind == "hidden" ? "Hidden=true\n" : ""));
+        }
+        const QString found = data<QString>("found");
+        QCOMPARE(platform.applicationForIdentifier(data<QString>("id")).value_or(QString()),
+                 found.isEmpty() ? QString() : where(found));
     }
 
     // One row for each way a type is grouped.
