@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
             {QStringLiteral(KORVANE_GIO_ROUTE), {file}}, 1.2, kPairs);
 
     std::vector<double> paints;
+    paints.reserve(11);
     for (int i = 0; i < 11; ++i) {
         paints.push_back(firstPaint());
     }

@@ -58,7 +58,7 @@ QByteArray readLine(int descriptor, QByteArray& buffer) {
     for (;;) {
         const qsizetype end = buffer.indexOf('\n');
         if (end >= 0) {
-            const QByteArray line = buffer.left(end);
+            QByteArray line = buffer.left(end);
             buffer.remove(0, end + 1);
             return line;
         }

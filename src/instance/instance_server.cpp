@@ -31,8 +31,15 @@ PeerSocket::PeerSocket(int descriptor, QObject* parent)
     , m_notifier(descriptor, QSocketNotifier::Read) {}
 
 PeerSocket::~PeerSocket() {
+    close();
+}
+
+void PeerSocket::close() {
     m_notifier.setEnabled(false);
-    close(m_descriptor);
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
 }
 
 void PeerSocket::send(const QByteArray& line) const {
@@ -173,9 +180,13 @@ void InstanceServer::drop(PeerSocket* socket, const QByteArray& answer, bool kee
         socket->send(answer);
     }
     if (keep) {
-        QTimer::singleShot(kReplyWaitMs, socket, [socket] { socket->deleteLater(); });
+        QTimer::singleShot(kReplyWaitMs, socket, [socket] {
+            socket->close();
+            socket->deleteLater();
+        });
         return;
     }
+    socket->close();
     socket->deleteLater();
 }
 
@@ -194,6 +205,7 @@ void InstanceServer::answer(quint64 reply, const QByteArray& line) {
     const QPointer<PeerSocket> socket = m_replies.take(reply);
     if (socket) {
         socket->send(line);
+        socket->close();
         socket->deleteLater();
     }
 }

@@ -26,6 +26,8 @@ public:
     QSocketNotifier& notifier() { return m_notifier; }
     // Sends a short line without waiting: the peer's socket buffer always holds it.
     void send(const QByteArray& line) const;
+    // Lets the peer go at once; the object goes later.
+    void close();
 
 private:
     int m_descriptor;

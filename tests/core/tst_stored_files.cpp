@@ -243,6 +243,7 @@ private Q_SLOTS:
         std::atomic<int> writing = 4;
         std::atomic<int> failed = 0;
         std::vector<std::thread> writers;
+        writers.reserve(4);
         for (int w = 0; w < 4; ++w) {
             writers.emplace_back([&, w] {
                 for (int i = 0; i < 300; ++i) {
