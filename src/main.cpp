@@ -109,11 +109,7 @@ int main(int argc, char** argv) {
     // GIO answers launches and look-ups on GLib's main context, which only Qt's GLib event
     // dispatcher runs: without it every open would wait for ever.
     qunsetenv("QT_NO_GLIB");
-    // The arguments as their bytes: file names need not be UTF-8.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << FileNames::decode(QByteArray(argv[i]));
-    }
+    const QStringList arguments = FileNames::arguments(argc, argv);
     // A word that is neither a command nor a file there is a mistyped command, not a drop.
     const auto drop = WindowStart::fromArguments(arguments);
     Application application(argc, argv);

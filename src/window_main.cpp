@@ -53,12 +53,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(KORVANE_APP_ID));
     korvane::Translations::install(app, QLocale());
-    QStringList arguments; // as their bytes: file names need not be UTF-8
-    for (int i = 1; i < argc; ++i) {
-        arguments << korvane::FileNames::decode(QByteArray(argv[i]));
-    }
-    const auto drop =
-        korvane::WindowStart::fromArguments(arguments).value_or(korvane::WindowStart::Drop());
+    const auto drop = korvane::WindowStart::fromArguments(korvane::FileNames::arguments(argc, argv))
+                          .value_or(korvane::WindowStart::Drop());
     korvane::InstanceChannel channel;
     const auto handed = [&] {
         return drop.files.isEmpty() ? channel.requestShow()

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringList>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -140,6 +141,15 @@ inline QString absolute(const QString& name, const QString& folder) {
         return name;
     }
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+// A program's arguments as their bytes: file names among them need not be UTF-8.
+inline QStringList arguments(int argc, char** argv) {
+    QStringList decoded;
+    for (int i = 1; i < argc; ++i) {
+        decoded << decode(QByteArray(argv[i]));
+    }
+    return decoded;
 }
 
 } // namespace FileNames

@@ -55,23 +55,30 @@ QStringList applicationDirectories() {
     return dirs;
 }
 
-// The file for a desktop-file ID in one applications folder, spelled as GIO spells the files it
-// finds: "a-b-c.desktop" is a-b-c.desktop there, or a/b-c.desktop, a-b/c.desktop…, as GIO names
-// the entries of subfolders.
-std::optional<QByteArray> entryIn(const QByteArray& dir, const QByteArray& id) {
-    const GCharPtr path(g_build_filename(dir.constData(), id.constData(), nullptr));
-    if (g_file_test(path.get(), G_FILE_TEST_IS_REGULAR)) {
-        return QByteArray(path.get());
+// Whether a folder holds a file for the desktop-file ID: "a-b.desktop" is a-b.desktop there, or
+// a/b.desktop, as GIO names entries in subfolders.
+bool holdsEntry(const QString& dir, const QString& id) {
+    if (QFileInfo::exists(dir + id)) {
+        return true;
     }
-    for (qsizetype dash = id.indexOf('-'); dash > 0; dash = id.indexOf('-', dash + 1)) {
-        const GCharPtr sub(g_build_filename(dir.constData(), id.left(dash).constData(), nullptr));
-        if (g_file_test(sub.get(), G_FILE_TEST_IS_DIR)) {
-            if (auto found = entryIn(sub.get(), id.mid(dash + 1))) {
-                return found;
-            }
+    const qsizetype dash = id.indexOf(u'-');
+    return dash > 0 && QFileInfo(dir + id.left(dash)).isDir() &&
+           holdsEntry(dir + id.left(dash) + u'/', id.mid(dash + 1));
+}
+
+// GIO takes an ID's first file in the folders' order; where that file is no usable entry
+// (Hidden=true, even without a type), the ID is gone, though GIO's look-up by ID goes on to a
+// later folder's file. True when such a file comes before `found`.
+bool maskedBefore(const QString& id, const QString& found) {
+    for (const QString& dir : applicationDirectories()) {
+        if (found.startsWith(dir)) {
+            return false;
+        }
+        if (holdsEntry(dir, id)) {
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
 }
 
 GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
@@ -85,33 +92,21 @@ GObjectPtr<GDesktopAppInfo> entryAt(const QString& path) {
 } // namespace
 
 std::optional<QString> applicationForIdentifier(const QString& identifier) {
-    if (identifier.isEmpty() || identifier.contains(u'/') || !MimeappsDefaults::checkLists()) {
+    if (identifier.isEmpty() || !MimeappsDefaults::checkLists()) {
         return std::nullopt;
     }
-    QByteArray id = utf8(identifier);
-    if (!id.endsWith(".desktop")) {
-        id += ".desktop";
+    QString id = identifier;
+    if (!id.endsWith(QLatin1String(".desktop"))) {
+        id += QStringLiteral(".desktop");
     }
-    // The ID's first file in the XDG application folders' order, as GIO takes it, found without
-    // loading (and watching) the whole app database. Where that file is no usable entry
-    // (Hidden=true, even without a type), the application is gone: GIO's own look-up would go
-    // on to a later folder's file, which the user meant to hide.
-    QList<QByteArray> dirs{g_get_user_data_dir()};
-    for (const gchar* const* dir = g_get_system_data_dirs(); *dir; ++dir) {
-        dirs.append(*dir);
+    // By ID, as GIO looks it up in the XDG application folders: a user's Hidden=true entry
+    // removes the application.
+    GObjectPtr<GDesktopAppInfo> info(g_desktop_app_info_new(utf8(id).constData()));
+    if (!info || g_desktop_app_info_get_is_hidden(info.get())) {
+        return std::nullopt;
     }
-    for (const QByteArray& data : dirs) {
-        const GCharPtr applications(g_build_filename(data.constData(), "applications", nullptr));
-        if (const auto path = entryIn(applications.get(), id)) {
-            const GObjectPtr<GDesktopAppInfo> info(
-                g_desktop_app_info_new_from_filename(path->constData()));
-            if (!info || g_desktop_app_info_get_is_hidden(info.get())) {
-                return std::nullopt;
-            }
-            return FileNames::decode(*path);
-        }
-    }
-    return std::nullopt;
+    const auto path = pathOf(G_APP_INFO(info.get()));
+    return path && maskedBefore(id, *path) ? std::nullopt : path;
 }
 
 std::optional<QString> defaultApplicationForType(const ContentType& type) {
