@@ -36,11 +36,11 @@ std::vector<unsigned> fileWatches() {
 void now(int status) {
     std::fflush(nullptr);
     std::vector<unsigned> watches = fileWatches();
+    std::sort(watches.begin(), watches.end());
     const pid_t parent = getpid();
     if (!watches.empty() && fork() == 0) {
         // Only system calls from here: the child of a process with threads. It keeps the
         // watches alone, until the parent has gone.
-        std::sort(watches.begin(), watches.end());
         unsigned from = 0;
         for (const unsigned watch : watches) {
             if (watch > from) {

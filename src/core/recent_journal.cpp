@@ -1,6 +1,7 @@
 #include "recent_journal.h"
 
 #include "base/file_names.h"
+#include "base/regular_file.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -18,9 +19,13 @@ namespace {
 // An open descriptor holding the journal's lock, both let go with the object.
 class Locked {
 public:
+    // Only a regular file: opening never blocks on a FIFO, which is refused like a device.
     Locked(const QString& path, int flags)
-        : m_descriptor(open(FileNames::encode(path).constData(), flags | O_CLOEXEC, 0600)) {
-        if (m_descriptor >= 0 && flock(m_descriptor, LOCK_EX) != 0) {
+        : m_descriptor(
+              open(FileNames::encode(path).constData(), flags | O_CLOEXEC | O_NONBLOCK, 0600)) {
+        struct stat info {};
+        if (m_descriptor >= 0 && (fstat(m_descriptor, &info) != 0 || !S_ISREG(info.st_mode) ||
+                                  flock(m_descriptor, LOCK_EX) != 0)) {
             close(m_descriptor);
             m_descriptor = -1;
         }
@@ -76,8 +81,7 @@ qint64 RecentJournal::size() const {
 }
 
 QList<QStringList> RecentJournal::drops() const {
-    QFile file(m_path);
-    return file.open(QIODevice::ReadOnly) ? parse(file.readAll()) : QList<QStringList>();
+    return parse(RegularFile::read(m_path, kMaxBytes).bytes);
 }
 
 bool RecentJournal::take(const std::function<bool(const QList<QStringList>&)>& write) const {
@@ -87,7 +91,7 @@ bool RecentJournal::take(const std::function<bool(const QList<QStringList>&)>& w
         !file.open(journal.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
         return write({}); // no journal to fold in: the list alone
     }
-    if (!write(parse(file.readAll()))) {
+    if (!write(parse(file.read(kMaxBytes)))) {
         return false;
     }
     return ftruncate(journal.descriptor(), 0) == 0;

@@ -25,6 +25,9 @@ public:
     // journal when `write` succeeded.
     bool take(const std::function<bool(const QList<QStringList>&)>& write) const;
 
+    // What is read of it at most: commands fold it into the settings long before.
+    static constexpr qint64 kMaxBytes = 1024 * 1024;
+
 private:
     QString m_path;
 };

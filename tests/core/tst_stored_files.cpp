@@ -186,7 +186,8 @@ private Q_SLOTS:
     // reads both, and folds the journal into the file when it writes the list.
     void recentFiles_data() {
         columns<QStringList, QString, bool>("steps", "recents", "confWritten");
-        // "c …" a command's drop, "w …" the window's, "x" the window clears the list.
+        // "c …" a command's drop, "w …" the window's, "x" the window clears the list, "fifo"
+        // a FIFO takes the journal's place.
         row("commands only", QStringList{"c /a /b", "c /c /a"}, "/a /c /b", false);
         row("window folds the commands' files in", QStringList{"c /a", "w /b", "c /c"}, "/c /b /a",
             true);
@@ -194,6 +195,8 @@ private Q_SLOTS:
             true);
         row("ten at most", QStringList{"c /1 /2 /3 /4 /5 /6", "c /7 /8 /9 /10 /11 /1"},
             "/1 /11 /10 /9 /8 /7 /6 /5 /4 /3", false);
+        row("a FIFO for a journal: the file instead, without waiting",
+            QStringList{"fifo", "c /a", "c /b"}, "/b /a", true);
         row("unreadable lines skipped", QStringList{"c /a", "junk", "c /b"}, "/b /a", false);
     }
 
@@ -211,6 +214,8 @@ private Q_SLOTS:
                 window.addRecentFiles(files);
             } else if (kind == "x") {
                 window.setRecentFiles({});
+            } else if (kind == "fifo") {
+                QCOMPARE(mkfifo(qPrintable(dir() + "/recent-files.jsonl"), 0600), 0);
             } else {
                 QFile journal(dir() + "/recent-files.jsonl");
                 QVERIFY(journal.open(QIODevice::Append));

@@ -95,7 +95,14 @@ private Q_SLOTS:
                 QFile::remove(file);
             }
         });
-        for (const QString& spec : data<QStringList>("files")) {
+        QStringList files = data<QStringList>("files");
+        // Last, a marker in each folder: once GIO's app database has them (its folder watches
+        // report changes later), it has the row's files too.
+        static int rows = 0;
+        const QString marker = QStringLiteral("marker-%1-").arg(++rows);
+        files << "user:" + marker + "user.desktop:ok"
+              << "sys:" + marker + "sys.desktop:ok";
+        for (const QString& spec : files) {
             const QString kind = spec.section(u':', 2);
             made << where(spec);
             QDir().mkpath(QFileInfo(made.last()).path());
@@ -104,6 +111,8 @@ private Q_SLOTS:
                           (kind == "broken" ? "TryExec=/nonexistent/t\n" : "") +
                           (kind == "hidden" ? "Hidden=true\n" : ""));
         }
+        QTRY_VERIFY(platform.applicationForIdentifier(marker + "user.desktop") &&
+                    platform.applicationForIdentifier(marker + "sys.desktop"));
         const QString found = data<QString>("found");
         QCOMPARE(platform.applicationForIdentifier(data<QString>("id")).value_or(QString()),
                  found.isEmpty() ? QString() : where(found));
