@@ -4,7 +4,10 @@
 #include "platform/platform.h"
 #include "unicode.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 #include <array>
 
 namespace korvane {
@@ -68,6 +71,69 @@ bool listsKey(const QStringList& extensions, const QString& key, const QString& 
     return false;
 }
 
+// A folder as written, with "~" for the home folder.
+QString expanded(const QString& folder) {
+    return folder == u'~'                           ? QDir::homePath()
+           : folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1)
+                                                    : folder;
+}
+
+bool inside(const QString& path, const QString& folder) {
+    return !path.isEmpty() && !folder.isEmpty() && path.startsWith(folder) &&
+           (path.size() == folder.size() || folder.endsWith(u'/') ||
+            path.at(folder.size()) == u'/');
+}
+
+// The rules' folders, each as written and as it resolves, worked out once per routing call.
+class Scopes {
+public:
+    explicit Scopes(const QList<Rule>& rules) {
+        for (const Rule& rule : rules) {
+            QList<std::pair<QString, QString>> folders;
+            for (const QString& folder : rule.folders) {
+                const QString written = expanded(folder);
+                folders.append({written, QFileInfo(written).canonicalFilePath()});
+            }
+            m_any = m_any || !folders.isEmpty();
+            m_folders.append(folders);
+        }
+    }
+
+    bool any() const { return m_any; }
+
+    // For each rule, whether it applies to the file: inside one of its folders, by the path
+    // given or by the one it resolves to; a rule without folders applies everywhere.
+    QList<bool> of(const QString& file) const {
+        QList<bool> applies(m_folders.size(), true);
+        if (!m_any) {
+            return applies;
+        }
+        const QString resolved = QFileInfo(file).canonicalFilePath();
+        for (qsizetype i = 0; i < m_folders.size(); ++i) {
+            applies[i] = m_folders[i].isEmpty() ||
+                         std::any_of(m_folders[i].cbegin(), m_folders[i].cend(),
+                                     [&](const std::pair<QString, QString>& folder) {
+                                         return inside(file, folder.first) ||
+                                                inside(resolved, folder.second);
+                                     });
+        }
+        return applies;
+    }
+
+private:
+    QList<QList<std::pair<QString, QString>>> m_folders;
+    bool m_any = false;
+};
+
+// The applying rules as text, to tell files apart that share an ending.
+QString signature(const QList<bool>& applies) {
+    QString bits;
+    for (const bool one : applies) {
+        bits += one ? u'1' : u'0';
+    }
+    return bits;
+}
+
 } // namespace
 
 RouteResult Router::route(const QString& file, const QList<Rule>& rules, const Platform& platform) {
@@ -75,48 +141,50 @@ RouteResult Router::route(const QString& file, const QList<Rule>& rules, const P
     if (key.contains(u'.')) { // more than one ending: the rules say how many count
         key = extensionKey(file, endingParts(rules));
     }
-    if (key.isEmpty()) {
-        return RouteResult::none();
-    }
-    return routeKey(key, rules, platform);
+    return routeKey(key, rules, platform, Scopes(rules).of(file));
 }
 
 QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>& rules,
                                     const Platform& platform) {
     QList<RouteResult> results;
     results.reserve(files.size());
-    QHash<QString, qsizetype> seen; // key -> index of its first result
+    QHash<QString, qsizetype> seen; // key (and the rules that apply) -> its first result
     const int parts = endingParts(rules);
+    const Scopes scopes(rules);
     for (const QString& file : files) {
         const QString key = extensionKey(file, parts);
-        if (key.isEmpty()) {
+        const QList<bool> applies = scopes.of(file);
+        if (key.isEmpty() && !scopes.any()) {
             results.append(RouteResult::none());
             continue;
         }
-        const auto it = seen.constFind(key);
+        const QString seenKey = scopes.any() ? key + u'/' + signature(applies) : key;
+        const auto it = seen.constFind(seenKey);
         if (it != seen.cend()) {
             results.append(results.at(*it));
             continue;
         }
-        seen.insert(key, results.size());
-        results.append(routeKey(key, rules, platform));
+        seen.insert(seenKey, results.size());
+        results.append(routeKey(key, rules, platform, applies));
     }
     return results;
 }
 
 RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
-                             const Platform& platform) {
-    auto active = [](const Rule& rule) { return rule.enabled && rule.hasApp(); };
+                             const Platform& platform, const QList<bool>& applies) {
+    const auto active = [&](qsizetype i) {
+        return rules[i].enabled && rules[i].hasApp() && applies.value(i, true);
+    };
     // The longest ending any rule names wins ("tar.gz" before "gz"), then the earlier rule; the
     // groups go by the last extension alone.
     const Rule* match = nullptr;
     QString key = endings;
-    while (true) {
+    while (!key.isEmpty()) {
         const QString keyNfc =
             Unicode::isAscii(key) ? QString() : key.normalized(QString::NormalizationForm_C);
-        for (const Rule& rule : rules) {
-            if (active(rule) && listsKey(rule.extensions, key, keyNfc)) {
-                match = &rule;
+        for (qsizetype i = 0; i < rules.size(); ++i) {
+            if (active(i) && listsKey(rules[i].extensions, key, keyNfc)) {
+                match = &rules[i];
                 break;
             }
         }
@@ -128,12 +196,21 @@ RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
     }
     if (!match) {
         // The key's type is the only costly question; ask it once, and only when a group rule
-        // is there to use it. A group's types are looked up once per call too.
+        // is there to use it. A group's types are looked up once per call too. A rule of
+        // folders alone claims any file there, at the same step.
         bool asked = false;
         std::optional<ContentType> type;
         std::array<std::optional<bool>, 6> groupMatches;
-        for (const Rule& rule : rules) {
-            if (!active(rule) || !rule.group) {
+        for (qsizetype i = 0; i < rules.size(); ++i) {
+            const Rule& rule = rules[i];
+            if (!active(i)) {
+                continue;
+            }
+            if (!rule.group && rule.extensions.isEmpty() && !rule.folders.isEmpty()) {
+                match = &rule;
+                break;
+            }
+            if (!rule.group || key.isEmpty()) {
                 continue;
             }
             if (!asked) {
@@ -141,7 +218,7 @@ RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
                 asked = true;
             }
             if (!type) {
-                break;
+                continue;
             }
             std::optional<bool>& matches = groupMatches[rule.group->value()];
             if (!matches) {

@@ -15,7 +15,8 @@ public:
     // Extension matches beat group matches; a rule extension with a dot ("tar.gz") matches names
     // ending in it, and a longer ending beats a shorter one. Otherwise the earlier rule wins. Only
     // enabled rules with an application take part. A matched rule whose application is missing
-    // ends the search.
+    // ends the search. A rule with folders applies only to files inside them; one with folders
+    // alone claims every file there, at the same step as a group.
     static RouteResult route(const QString& file, const QList<Rule>& rules,
                              const Platform& platform);
     // The same decision for many files at once. The decision depends only on a file's key, so
@@ -33,8 +34,9 @@ public:
 private:
     // How many endings the rules' longest extension spans ("tar.gz": 2).
     static int endingParts(const QList<Rule>& rules);
+    // `applies` tells, for each rule, whether the file is inside its folders.
     static RouteResult routeKey(const QString& endings, const QList<Rule>& rules,
-                                const Platform& platform);
+                                const Platform& platform, const QList<bool>& applies);
 };
 
 } // namespace korvane

@@ -104,6 +104,7 @@ constexpr struct {
     const char* appId = "bundleID";
     const char* enabled = "enabled";
     const char* extensions = "extensions";
+    const char* folders = "folders";
     const char* group = "group";
     const char* id = "id";
 } kKeys;
@@ -153,6 +154,20 @@ QStringList Rule::parseExtensions(const QString& text) {
     return result;
 }
 
+QStringList Rule::parseFolders(const QStringList& folders) {
+    QStringList result;
+    for (const QString& written : folders) {
+        QString folder = written.trimmed();
+        while (folder.size() > 1 && folder.endsWith(u'/')) {
+            folder.chop(1);
+        }
+        if (!folder.isEmpty() && !result.contains(folder)) {
+            result << folder;
+        }
+    }
+    return result;
+}
+
 void Rule::setApp(const QString& app, const Platform& platform) {
     appId = platform.applicationId(app);
     appPath = app;
@@ -181,19 +196,28 @@ void Rule::appendJson(QByteArray& out, int indent) const {
     member(kKeys.enabled);
     out += enabled ? "true" : "false";
     out += ",\n";
-    member(kKeys.extensions);
-    if (extensions.isEmpty()) {
-        out += "[]";
-    } else {
+    auto list = [&](const QStringList& texts) {
+        if (texts.isEmpty()) {
+            out += "[]";
+            return;
+        }
         out += "[\n";
-        for (qsizetype i = 0; i < extensions.size(); ++i) {
+        for (qsizetype i = 0; i < texts.size(); ++i) {
             out += inner + "  ";
-            appendJsonString(out, extensions[i]);
-            out += i + 1 < extensions.size() ? ",\n" : "\n";
+            appendJsonString(out, texts[i]);
+            out += i + 1 < texts.size() ? ",\n" : "\n";
         }
         out += inner + "]";
-    }
+    };
+    member(kKeys.extensions);
+    list(extensions);
     out += ",\n";
+    // Only when there are some: rules without stay as earlier versions wrote them.
+    if (!folders.isEmpty()) {
+        member(kKeys.folders);
+        list(folders);
+        out += ",\n";
+    }
     if (group) {
         member(kKeys.group);
         appendJsonString(out, group->rawValue());
@@ -230,6 +254,12 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
         }
     }
 
+    QStringList folders;
+    for (const QJsonValue folder : object.value(QLatin1String(kKeys.folders)).toArray()) {
+        folders << folder.toString(); // anything but text is dropped as empty
+    }
+    rule.folders = parseFolders(folders);
+
     const QJsonValue group = object.value(QLatin1String(kKeys.group));
     if (group.isString()) {
         rule.group = TypeGroup::fromRawValue(group.toString());
@@ -242,8 +272,9 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
 
 bool operator==(const Rule& a, const Rule& b) {
     return a.id == b.id && a.enabled == b.enabled && equivalentLists(a.extensions, b.extensions) &&
-           a.group == b.group && Unicode::equivalent(a.appId, b.appId) &&
-           Unicode::equivalent(a.appPath, b.appPath) && Unicode::equivalent(a.appName, b.appName);
+           equivalentLists(a.folders, b.folders) && a.group == b.group &&
+           Unicode::equivalent(a.appId, b.appId) && Unicode::equivalent(a.appPath, b.appPath) &&
+           Unicode::equivalent(a.appName, b.appName);
 }
 
 } // namespace korvane

@@ -19,6 +19,9 @@ struct Rule {
     bool enabled = true;
     QStringList extensions; // lower case, no leading dot, none empty, no duplicates
     std::optional<TypeGroup> group;
+    // Where the rule applies, as written ("~/Projects", "/srv/photos"); none: everywhere. With
+    // folders and neither extensions nor group, it claims every file in them.
+    QStringList folders;
     QString appId;   // the app's identifier: its desktop-file ID
     QString appPath; // its desktop entry, where it was when chosen
     QString appName;
@@ -26,6 +29,8 @@ struct Rule {
     // Free text to a normalised extension list: split at commas, semicolons and white space,
     // lower-cased, leading stars and dots removed, empties and duplicates dropped.
     static QStringList parseExtensions(const QString& text);
+    // Folders as the rule keeps them: trimmed, without a trailing slash, none empty, each once.
+    static QStringList parseFolders(const QStringList& folders);
 
     bool hasApp() const { return !appId.isEmpty() || !appPath.isEmpty(); }
     // Makes the application at `app` the rule's target.
@@ -36,7 +41,7 @@ struct Rule {
     // A rule from one element of the rules file; nothing when the element is no object.
     static std::optional<Rule> fromJson(const QJsonValue& value);
 
-    // All seven fields equal, strings compared by canonical equivalence.
+    // All fields equal, strings compared by canonical equivalence.
     friend bool operator==(const Rule& a, const Rule& b);
 };
 

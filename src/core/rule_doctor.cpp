@@ -13,7 +13,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
     };
     QList<Finding> findings;
     AppLookups apps(platform);
-    // The first active rule naming each extension (by canonical form), and each group.
+    // The first active rule naming each extension (by canonical form), and each group,
+    // everywhere.
     QHash<QString, int> extensionOwner;
     QHash<int, int> groupOwner;
     for (int i = 0; i < rules.size(); ++i) {
@@ -26,7 +27,7 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             return findings.last();
         };
         const bool active = rule.enabled && rule.hasApp();
-        if (rule.enabled && rule.extensions.isEmpty() && !rule.group) {
+        if (rule.enabled && rule.extensions.isEmpty() && !rule.group && rule.folders.isEmpty()) {
             add(Finding::MatchesNothing);
         } else if (rule.enabled && !rule.hasApp()) {
             add(Finding::ChooseApp);
@@ -74,7 +75,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
                 add(Finding::UnknownExtension).extension = extension;
             }
         }
-        if (active) {
+        // A rule limited to folders takes its extensions and group there only.
+        if (active && rule.folders.isEmpty()) {
             for (const QString& extension : rule.extensions) {
                 if (!extensionOwner.contains(canonical(extension))) {
                     extensionOwner.insert(canonical(extension), i);

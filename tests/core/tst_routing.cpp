@@ -4,6 +4,7 @@
 #include "wording/wording.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace korvane;
 
@@ -62,6 +63,17 @@ private Q_SLOTS:
         row("code descends from text", "@text>Editor", "/d/main.c", 0);
         row("canonically equal key", "caf\u00e9>Editor", "/d/x.CAFE\u0301", 0);
         row("no rules", "", "/d/a.txt", -1);
+        row("inside its folder", "md{/p}>Editor md>Viewer", "/p/n.md", 0);
+        row("outside its folder", "md{/p}>Editor md>Viewer", "/q/n.md", 1);
+        row("a longer name is no folder", "md{/p}>Editor", "/pp/n.md", -1);
+        row("any of its folders, deep inside", "md{/q,/p/}>Editor", "/p/a/b/n.md", 0);
+        row("the home folder", "md{~/p}>Editor", "~/p/n.md", 0);
+        row("folders alone claim any file there", "{/p}>Editor", "/p/README", 0);
+        row("folders alone, only there", "{/p}>Editor", "/q/README", -1);
+        row("an extension before folders alone", "{/p}>Editor md>Viewer", "/p/n.md", 1);
+        row("folders alone before a later group", "{/p}>Editor @text>Viewer", "/p/n.md", 0);
+        row("an earlier group before folders alone", "@text>Viewer {/p}>Editor", "/p/n.md", 0);
+        row("a group only in its folder", "@text{/p}>Viewer", "/q/n.md", -1);
     }
 
     // Each file alone and all of them at once route alike; the costly type question is asked
@@ -69,7 +81,8 @@ private Q_SLOTS:
     void route() {
         const QList<Rule> rules = rulesFrom(data<QString>("rules").split(u' ', Qt::SkipEmptyParts));
         const int index = data<int>("ruleIndex");
-        const RouteResult result = Router::route(data<QString>("file"), rules, platform);
+        const QString file = QString(data<QString>("file")).replace(u'~', QDir::homePath());
+        const RouteResult result = Router::route(file, rules, platform);
         QCOMPARE(ruleId(result), index < 0 ? QUuid() : rules[index].id);
         const bool missing = index >= 0 && rules[index].appName == "Gone";
         QCOMPARE(result.kind, index < 0 ? RouteResult::None
@@ -79,8 +92,8 @@ private Q_SLOTS:
 
         const int before = platform.typeQuestions();
         const QStringList files =
-            (data<QString>("file") +
-             " /d/a.md /d/b.txt /d/README /d/c.JPG /d/d.jpg /d/e.mp3 /d/f.qqq /d/h.txt")
+            (file + " /d/a.md /d/b.txt /d/README /d/c.JPG /d/d.jpg /d/e.mp3 /d/f.qqq /d/h.txt" +
+             " /p/x.md /q/x.md /p/README")
                 .split(u' ');
         const QList<RouteResult> all = Router::routeAll(files + files, rules, platform);
         QVERIFY(platform.typeQuestions() - before <= 6); // once per distinct key
@@ -88,6 +101,22 @@ private Q_SLOTS:
             const RouteResult one = Router::route((files + files)[i], rules, platform);
             QVERIFY2(all[i].kind == one.kind && all[i].app == one.app && all[i].rule == one.rule,
                      qPrintable((files + files)[i]));
+        }
+    }
+
+    // A folder holds a file by the path given and by the one it resolves to, either way round.
+    void foldersByResolvedPath() {
+        const QTemporaryDir temp;
+        const QString real = temp.filePath("real");
+        const QString link = temp.filePath("link");
+        writeFile(real + "/n.md", "");
+        QVERIFY(QFile::link(real, link));
+        for (const auto& [folder, file] : {std::pair{real, link + "/n.md"},
+                                           {link, real + "/n.md"},
+                                           {temp.filePath("other"), real + "/n.md"}}) {
+            const QList<Rule> rules{ruleFrom("md{" + folder + "}>Editor")};
+            QCOMPARE(Router::route(file, rules, platform).kind,
+                     folder.endsWith("other") ? RouteResult::None : RouteResult::App);
         }
     }
 

@@ -46,6 +46,11 @@ private Q_SLOTS:
         row("the group taken too", QStringList{"@text>Xed", "md>Okular", "@text>Okular"},
             "3 neverApplies text@1");
         row("an earlier rule that is off takes nothing", QStringList{"!md>Xed", "md>Okular"}, "");
+        row("a rule in a folder takes nothing elsewhere", QStringList{"md{~/p}>Xed", "md>Okular"},
+            "");
+        row("a rule in a folder, taken everywhere", QStringList{"md>Xed", "md{~/p}>Okular"},
+            "2 neverApplies md@1");
+        row("folders alone match what is in them", QStringList{"{/srv/photos}>Xed"}, "");
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},
             "1 chooseApp");
         row("one file at a time, by the installed app's name", QStringList{"pdf>Single"},

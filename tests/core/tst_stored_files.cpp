@@ -105,8 +105,16 @@ private Q_SLOTS:
         Rule odd = ruleFrom("md, tar.gz, caf\u00e9>\u65e5\u672c");
         odd.group = TypeGroup::Code;
         odd.appName = QString(QChar(0xd800)) + 'x' + QChar(0xdc00) + "\U0001F600\x01";
+        odd.folders = {"~/Projects", "/srv/ph\u00f6tos", "/a\"b"};
         const QList<Rule> rules{editor, video, odd};
         QCOMPARE(RulesFile::decode(RulesFile::encode(rules)).value(), rules);
+        QCOMPARE(RulesFile::encode(rules).count("\"folders\""), 1); // only where there are some
+        // Folders as kept: trimmed, no trailing slash, none empty, each once; text only.
+        QCOMPARE(RulesFile::decode(R"([{"folders": ["/a/", " ~/b ", "", 5, "/a", "/"]}])")
+                     .value()
+                     .value(0)
+                     .folders,
+                 (QStringList{"/a", "~/b", "/"}));
         QVERIFY(!(editor == video));
     }
 

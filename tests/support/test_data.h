@@ -61,12 +61,17 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // A rule from a compact spec: "md,txt>Editor" (extensions), "@text>Editor" (group),
-// "!md>Editor" (switched off), "md>" (no app). The app's identifier is `idOf(name)`, by default
+// "!md>Editor" (switched off), "md>" (no app), "md{/a,~/b}>Editor" or "{/a}>Editor" (only in
+// those folders). The app's identifier is `idOf(name)`, by default
 // "editor.desktop", its path "/apps/editor.desktop"; "Nameless" is an app without a name.
 inline Rule ruleFrom(const QString& spec, const std::function<QString(const QString&)>& idOf = {}) {
     Rule rule;
     rule.enabled = !spec.startsWith(u'!');
-    const QString match = spec.section(u'>', 0, 0).mid(rule.enabled ? 0 : 1);
+    QString match = spec.section(u'>', 0, 0).mid(rule.enabled ? 0 : 1);
+    if (const qsizetype brace = match.indexOf(u'{'); brace >= 0) { // "md{/a,~/b}": folders
+        rule.folders = match.mid(brace + 1).chopped(1).split(u',');
+        match.truncate(brace);
+    }
     const QString app = spec.section(u'>', 1);
     if (match.startsWith(u'@')) {
         rule.group = TypeGroup::fromRawValue(match.mid(1));
