@@ -428,6 +428,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>يتعذر تشغيل نافذة Korvane: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>فقط في %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -730,6 +734,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>ليس لدى %1 نوع ملف مسجّل للامتداد %2، لذا لا يعمل «اجعله المبدئي» معه؛ لكن التوجيه ما زال يعمل.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>المجلد %1 غير موجود.</translation>
     </message>
 </context>
 <context>

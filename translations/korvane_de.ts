@@ -413,6 +413,10 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>das Korvane-Fenster kann nicht gestartet werden: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>nur in %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -671,6 +675,10 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 hat keinen registrierten Typ für %2, daher funktioniert „Als Standard festlegen“ dafür nicht; die Verteilung funktioniert trotzdem.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>der Ordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>

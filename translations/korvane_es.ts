@@ -411,6 +411,10 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>no se puede iniciar la ventana de Korvane: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>solo en %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -669,6 +673,10 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 no tiene ningún tipo de archivo registrado para %2, así que «Establecer como predeterminada» no funciona para ella; el envío de archivos sigue funcionando.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>la carpeta %1 no existe.</translation>
     </message>
 </context>
 <context>

@@ -412,6 +412,10 @@ les règles dans FILE.</translation>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>impossible de lancer la fenêtre de Korvane : %1 : %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>seulement dans %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -670,6 +674,10 @@ les règles dans FILE.</translation>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 n&apos;a aucun type enregistré pour %2, donc « Définir par défaut » ne peut pas fonctionner pour cette extension ; l&apos;acheminement, si.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>le dossier %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>

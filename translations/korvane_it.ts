@@ -412,6 +412,10 @@ regola in FILE.</translation>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>impossibile avviare la finestra di Korvane: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>solo in %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -670,6 +674,10 @@ regola in FILE.</translation>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 non ha alcun tipo registrato per %2, quindi «Imposta come predefinita» non può funzionare per questa estensione; lo smistamento sì.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>la cartella %1 non esiste.</translation>
     </message>
 </context>
 <context>

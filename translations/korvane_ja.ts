@@ -406,6 +406,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>Korvane のウィンドウを起動できません: %1: %2。</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>%1 のみ</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -653,6 +657,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 には %2 に登録されたファイルの種類がないため、「既定に設定」は使えません。振り分けは引き続き機能します。</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>フォルダー %1 は存在しません。</translation>
     </message>
 </context>
 <context>

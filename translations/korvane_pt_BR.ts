@@ -412,6 +412,10 @@ regra em FILE.</translation>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>não foi possível iniciar a janela do Korvane: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>somente em %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -670,6 +674,10 @@ regra em FILE.</translation>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 não tem nenhum tipo de arquivo registrado para %2, então “Tornar padrão” não funciona para ela; o encaminhamento continua funcionando.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>a pasta %1 não existe.</translation>
     </message>
 </context>
 <context>

@@ -417,6 +417,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>не удаётся запустить окно Korvane: %1: %2.</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>только в %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -686,6 +690,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 не имеет зарегистрированного типа файлов для %2, поэтому «Сделать по умолчанию» для него не сработает; распределение файлов по-прежнему работает.</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>папка %1 не существует.</translation>
     </message>
 </context>
 <context>

@@ -403,6 +403,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>the Korvane window can&apos;t be started: %1: %2.</source>
         <translation>无法启动 Korvane 窗口：%1：%2。</translation>
     </message>
+    <message>
+        <source>only in %1</source>
+        <translation>仅限 %1</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -650,6 +654,10 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>%1 has no registered type for %2, so &quot;Make default&quot; can&apos;t work for it; routing still does.</source>
         <comment>%1: the desktop, %2: an extension</comment>
         <translation>%1 没有为 %2 注册文件类型，因此无法对其使用“设为默认”；分派仍然有效。</translation>
+    </message>
+    <message>
+        <source>the folder %1 doesn&apos;t exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,9 @@ int CliSession::listRules() {
         if (rule.group) {
             parts << CliText::tr("group: %1").arg(Wording::groupName(*rule.group));
         }
+        if (!rule.folders.isEmpty()) {
+            parts << CliText::tr("only in %1").arg(Wording::listed(rule.folders));
+        }
         if (!rule.hasApp()) {
             parts << CliText::tr("no app");
         } else if (const auto app = apps.resolve(rule)) {

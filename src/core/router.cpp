@@ -4,7 +4,6 @@
 #include "platform/platform.h"
 #include "unicode.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
@@ -71,13 +70,6 @@ bool listsKey(const QStringList& extensions, const QString& key, const QString& 
     return false;
 }
 
-// A folder as written, with "~" for the home folder.
-QString expanded(const QString& folder) {
-    return folder == u'~'                           ? QDir::homePath()
-           : folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1)
-                                                    : folder;
-}
-
 bool inside(const QString& path, const QString& folder) {
     return !path.isEmpty() && !folder.isEmpty() && path.startsWith(folder) &&
            (path.size() == folder.size() || folder.endsWith(u'/') ||
@@ -91,7 +83,7 @@ public:
         for (const Rule& rule : rules) {
             QList<std::pair<QString, QString>> folders;
             for (const QString& folder : rule.folders) {
-                const QString written = expanded(folder);
+                const QString written = Rule::folderPath(folder);
                 folders.append({written, QFileInfo(written).canonicalFilePath()});
             }
             m_any = m_any || !folders.isEmpty();

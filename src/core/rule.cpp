@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "unicode.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QSet>
@@ -166,6 +167,12 @@ QStringList Rule::parseFolders(const QStringList& folders) {
         }
     }
     return result;
+}
+
+QString Rule::folderPath(const QString& folder) {
+    return folder == u'~'                           ? QDir::homePath()
+           : folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1)
+                                                    : folder;
 }
 
 void Rule::setApp(const QString& app, const Platform& platform) {

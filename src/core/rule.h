@@ -31,6 +31,8 @@ struct Rule {
     static QStringList parseExtensions(const QString& text);
     // Folders as the rule keeps them: trimmed, without a trailing slash, none empty, each once.
     static QStringList parseFolders(const QStringList& folders);
+    // A folder as the system names it: "~" is the home folder.
+    static QString folderPath(const QString& folder);
 
     bool hasApp() const { return !appId.isEmpty() || !appPath.isEmpty(); }
     // Makes the application at `app` the rule's target.

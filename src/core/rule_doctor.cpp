@@ -3,6 +3,7 @@
 #include "app_resolver.h"
 #include "platform/platform.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 namespace korvane {
@@ -73,6 +74,11 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             const auto type = platform.typeForExtension(extension);
             if (!type || type->dynamic) {
                 add(Finding::UnknownExtension).extension = extension;
+            }
+        }
+        for (const QString& folder : rule.folders) {
+            if (!QFileInfo(Rule::folderPath(folder)).isDir()) {
+                add(Finding::MissingFolder).folder = folder;
             }
         }
         // A rule limited to folders takes its extensions and group there only.

@@ -12,7 +12,7 @@ class Platform;
 
 // What is wrong with a rule list on this desktop: rules that can never apply, apps that are
 // missing or take one file at a time, extensions the desktop has no type for or no file name can
-// have, rules that match nothing, and extensions that two rules name.
+// have, rules that match nothing, extensions that two rules name, and folders that aren't there.
 class RuleDoctor {
 public:
     // An extension or a type group, and the earlier rule that takes its files.
@@ -31,7 +31,8 @@ public:
             ChooseApp,        // enabled, with no app
             Overlap,          // `extension` is also in `otherRule`, which wins for it
             NoFileName,       // `extension` can't end a file name
-            NamesKorvane
+            NamesKorvane,
+            MissingFolder // `folder`, one of its folders, is no folder here
         };
         int rule = -1; // its index in the list
         Kind kind = MatchesNothing;
@@ -39,6 +40,7 @@ public:
         int otherRule = -1;
         QList<Taken> taken;
         QString appName;
+        QString folder;
     };
 
     // The findings in rule order; safe off the main thread.

@@ -49,6 +49,9 @@ QString findingText(const RuleDoctor::Finding& finding, const QString& systemNam
     case Finding::NoFileName:
         return FindingText::tr("%1 can't end any file name.", "%1: an extension")
             .arg(Wording::extension(finding.extension));
+    case Finding::MissingFolder:
+        return FindingText::tr("the folder %1 doesn't exist.")
+            .arg(Wording::isolated(finding.folder));
     case Finding::UnknownExtension:
         return FindingText::tr("%1 has no registered type for %2, so \"Make default\" can't "
                                "work for it; routing still does.",

@@ -451,6 +451,27 @@ private Q_SLOTS:
         writeFile(config + "mimeapps.list", sandboxList);
     }
 
+    // Rules limited to folders: listed with them, checked for a folder that isn't there, and
+    // routing only the files inside.
+    void folderRules() {
+        const QString inside = sandbox->makeFile("project/n.md");
+        const QString outside = sandbox->makeFile("n.md");
+        sandbox->writeRules(
+            {sandbox->rooted("md{@/files/project,@/gone}>Test Editor"), "md>Sublime Text"});
+        auto run = sandbox->run("rules");
+        QCOMPARE(run.out.section(u'\n', 0, 0),
+                 sandbox->rooted("1. md; only in @/files/project, @/gone; app: Test Editor; "
+                                 "enabled"));
+        run = sandbox->run("rules check");
+        QVERIFY2(run.out.contains(sandbox->rooted("Rule 1: the folder @/gone doesn't exist")),
+                 qPrintable(run.out));
+        run = sandbox->run({"route", inside, outside});
+        QCOMPARE(run.out, inside + ": Test Editor (" +
+                              sandbox->entry("korvane-test-editor.desktop") + ")\n" + outside +
+                              ": Sublime Text (" + sandbox->entry("korvane-sublime-text.desktop") +
+                              ")\n");
+    }
+
     // A command that read the app database ends without leaving anything running: what lets go
     // of GIO's file watches after it ends with it.
     void leavesNothingRunning() {

@@ -8,9 +8,9 @@ namespace {
 
 // A finding in one line: rule number, kind, then what it carries.
 QString describe(const RuleDoctor::Finding& finding) {
-    static const char* const kinds[] = {"neverApplies",     "missingApp",     "oneFileAtATime",
-                                        "unknownExtension", "matchesNothing", "chooseApp",
-                                        "overlap",          "noFileName",     "namesKorvane"};
+    static const char* const kinds[] = {
+        "neverApplies", "missingApp", "oneFileAtATime", "unknownExtension", "matchesNothing",
+        "chooseApp",    "overlap",    "noFileName",     "namesKorvane",     "missingFolder"};
     QStringList parts{QString::number(finding.rule + 1), QLatin1String(kinds[finding.kind])};
     if (!finding.extension.isEmpty()) {
         parts << finding.extension;
@@ -25,6 +25,9 @@ QString describe(const RuleDoctor::Finding& finding) {
     }
     if (!finding.appName.isEmpty()) {
         parts << finding.appName;
+    }
+    if (!finding.folder.isEmpty()) {
+        parts << finding.folder;
     }
     return parts.join(u' ');
 }
@@ -46,11 +49,13 @@ private Q_SLOTS:
         row("the group taken too", QStringList{"@text>Xed", "md>Okular", "@text>Okular"},
             "3 neverApplies text@1");
         row("an earlier rule that is off takes nothing", QStringList{"!md>Xed", "md>Okular"}, "");
-        row("a rule in a folder takes nothing elsewhere", QStringList{"md{~/p}>Xed", "md>Okular"},
+        row("a rule in a folder takes nothing elsewhere", QStringList{"md{/tmp}>Xed", "md>Okular"},
             "");
-        row("a rule in a folder, taken everywhere", QStringList{"md>Xed", "md{~/p}>Okular"},
+        row("a rule in a folder, taken everywhere", QStringList{"md>Xed", "md{~}>Okular"},
             "2 neverApplies md@1");
-        row("folders alone match what is in them", QStringList{"{/srv/photos}>Xed"}, "");
+        row("folders alone match what is in them", QStringList{"{/tmp}>Xed"}, "");
+        row("a folder that isn't there", QStringList{"md{/tmp,/nonexistent/k}>Xed"},
+            "1 missingFolder /nonexistent/k");
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},
             "1 chooseApp");
         row("one file at a time, by the installed app's name", QStringList{"pdf>Single"},
