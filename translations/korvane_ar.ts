@@ -432,6 +432,82 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>only in %1</source>
         <translation>فقط في %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>اشرح السبب: النهايات والنوع المعتبَرة، ودور كل قاعدة، والأمر الذي سيُشغَّل، واختيار سطح المكتب نفسه.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>تنطبق أيضًا، لكن القاعدة %1 تأخذ الملف أولًا</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>تنطبق: تذكر %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>تنطبق: النوع ضمن مجموعتها</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>تنطبق: الملف داخل مجلداتها</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>متوقفة</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>الملف خارج مجلداتها</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>لا تنطبق</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>النهايات: لا شيء</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>النهايات: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>النوع: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>الأصول: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>يُسمّى أيضًا: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>النوع: غير معروف</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>القاعدة %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>يُشغِّل: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>دون Korvane: لا تطبيق</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>دون Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>دون Korvane: %1، كما يقول %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

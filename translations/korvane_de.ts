@@ -417,6 +417,82 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <source>only in %1</source>
         <translation>nur in %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Begründen: die betrachteten Endungen und der Typ, der Anteil jeder Regel, der Befehl, der laufen würde, und die eigene Wahl der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>trifft auch zu, aber Regel %1 nimmt die Datei zuerst</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>trifft zu: sie nennt %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>trifft zu: der Typ gehört zu ihrer Gruppe</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>trifft zu: die Datei liegt in ihren Ordnern</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>die Datei liegt außerhalb ihrer Ordner</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>trifft nicht zu</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>Endungen: keine</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>Endungen: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>Typ: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>übergeordnet: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>auch: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>Typ: unbekannt</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>Regel %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>führt aus: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>ohne Korvane: keine Anwendung</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>ohne Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>ohne Korvane: %1, laut %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -415,6 +415,82 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <source>only in %1</source>
         <translation>solo en %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Explicar: las terminaciones y el tipo considerados, el papel de cada regla, la orden que se ejecutaría y la elección propia del escritorio.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>también se aplica, pero la regla %1 toma el archivo antes</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>se aplica: nombra %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>se aplica: el tipo está en su grupo</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>se aplica: el archivo está en sus carpetas</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>el archivo está fuera de sus carpetas</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>no se aplica</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>terminaciones: ninguna</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>terminaciones: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>tipo: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>padres: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>también llamado: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>tipo: desconocido</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>regla %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>ejecuta: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sin Korvane: ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sin Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sin Korvane: %1, según %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

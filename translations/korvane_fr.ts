@@ -416,6 +416,82 @@ les règles dans FILE.</translation>
         <source>only in %1</source>
         <translation>seulement dans %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Expliquer : les extensions et le type pris en compte, le rôle de chaque règle, la commande qui serait lancée et le choix propre au bureau.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>s&apos;applique aussi, mais la règle %1 prend le fichier d&apos;abord</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>s&apos;applique : elle nomme %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>s&apos;applique : le type fait partie de son groupe</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>s&apos;applique : le fichier est dans ses dossiers</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>le fichier est hors de ses dossiers</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>ne s&apos;applique pas</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>extensions : aucune</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>extensions : %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>type : %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>parents : %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>aussi appelé : %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>type : inconnu</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>règle %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>lance : %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sans Korvane : aucune application</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sans Korvane : %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sans Korvane : %1, selon %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

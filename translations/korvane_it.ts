@@ -416,6 +416,82 @@ regola in FILE.</translation>
         <source>only in %1</source>
         <translation>solo in %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Spiegare: le estensioni e il tipo considerati, il ruolo di ogni regola, il comando che verrebbe eseguito e la scelta propria del desktop.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>si applica anche, ma la regola %1 prende il file prima</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>si applica: indica %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>si applica: il tipo è nel suo gruppo</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>si applica: il file è nelle sue cartelle</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>disattivata</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>il file è fuori dalle sue cartelle</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>non si applica</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>estensioni: nessuna</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>estensioni: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>tipo: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>genitori: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>detto anche: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>tipo: sconosciuto</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>regola %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>esegue: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>senza Korvane: nessuna applicazione</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>senza Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>senza Korvane: %1, secondo %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

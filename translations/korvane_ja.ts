@@ -410,6 +410,82 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>only in %1</source>
         <translation>%1 のみ</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>理由を示す: 考慮した拡張子と種類、各ルールの役割、実行されるコマンド、デスクトップ自身の選択。</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>これも当てはまりますが、先にルール %1 がファイルを受け取ります</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>当てはまります: %1 を含みます</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>当てはまります: 種類がそのグループに含まれます</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>当てはまります: ファイルがそのフォルダーにあります</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>ファイルはそのフォルダーの外にあります</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>当てはまりません</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>拡張子: なし</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>拡張子: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>種類: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>親: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>別名: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>種類: 不明</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>ルール %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>実行: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>Korvane なし: アプリなし</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>Korvane なし: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>Korvane なし: %1 (%2 による)</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -416,6 +416,82 @@ regra em FILE.</translation>
         <source>only in %1</source>
         <translation>somente em %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Explicar: as terminações e o tipo considerados, o papel de cada regra, o comando que seria executado e a escolha do próprio ambiente.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>também se aplica, mas a regra %1 fica com o arquivo antes</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>se aplica: ela cita %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>se aplica: o tipo está no grupo dela</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>se aplica: o arquivo está nas pastas dela</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>desativada</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>o arquivo está fora das pastas dela</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>não se aplica</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>terminações: nenhuma</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>terminações: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>tipo: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>pais: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>também chamado: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>tipo: desconhecido</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>regra %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>executa: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sem o Korvane: nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sem o Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sem o Korvane: %1, segundo %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

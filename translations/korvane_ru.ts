@@ -421,6 +421,82 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>only in %1</source>
         <translation>только в %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>Объяснить: учтённые окончания и тип, роль каждого правила, команду, которая была бы запущена, и собственный выбор рабочего стола.</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>тоже подходит, но файл раньше забирает правило %1</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>подходит: в нём указано %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>подходит: тип входит в его группу</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>подходит: файл лежит в его папках</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>выключено</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>файл вне его папок</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>не подходит</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>окончания: нет</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>окончания: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>тип: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>родительские: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>также: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>тип: неизвестен</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>правило %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>запускает: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>без Korvane: нет приложения</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>без Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>без Korvane: %1, согласно %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -407,6 +407,82 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <source>only in %1</source>
         <translation>仅限 %1</translation>
     </message>
+    <message>
+        <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
+        <translation>说明原因：所考虑的扩展名和类型、每条规则的作用、将要运行的命令，以及桌面自己的选择。</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>也适用，但规则 %1 先接管了该文件</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>适用：它列出了 %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>适用：该类型属于它的类型组</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>适用：文件位于它的文件夹中</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>已关闭</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>文件不在它的文件夹中</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>不适用</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>扩展名：无</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>扩展名：%1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>类型：%1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>父类型：%1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>别名：%1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>类型：未知</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>规则 %1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>运行：%1</translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>不用 Korvane：无应用</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>不用 Korvane：%1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>不用 Korvane：%1，依据 %2</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>

@@ -16,7 +16,7 @@ _korvane() {
             _filedir
         fi
         ;;
-    route) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--help" -- "$cur")) || _filedir ;;
+    route) [[ $cur == -* ]] && COMPREPLY=($(compgen -W "--explain --help" -- "$cur")) || _filedir ;;
     rules)
         if [[ $cword -eq 2 ]]; then
             COMPREPLY=($(compgen -W "check import export --help" -- "$cur"))

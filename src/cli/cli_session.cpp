@@ -8,6 +8,7 @@
 #include "core/rule_doctor.h"
 #include "core/settings.h"
 #include "platform/platform.h"
+#include "rule_words.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
@@ -184,14 +185,9 @@ int CliSession::listRules() {
     AppLookups apps(m_platform);
     for (qsizetype i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
-        QStringList parts;
-        parts << (rule.extensions.isEmpty() ? CliText::tr("(no extensions)")
-                                            : rule.extensions.join(QStringLiteral(", ")));
-        if (rule.group) {
-            parts << CliText::tr("group: %1").arg(Wording::groupName(*rule.group));
-        }
-        if (!rule.folders.isEmpty()) {
-            parts << CliText::tr("only in %1").arg(Wording::listed(rule.folders));
+        QStringList parts = ruleWords(rule);
+        if (rule.extensions.isEmpty()) {
+            parts.prepend(CliText::tr("(no extensions)"));
         }
         if (!rule.hasApp()) {
             parts << CliText::tr("no app");

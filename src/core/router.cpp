@@ -117,6 +117,27 @@ private:
     bool m_any = false;
 };
 
+bool inGroup(const TypeGroup& group, const ContentType& type, const Platform& platform) {
+    const QList<ContentType> types = group.contentTypes(platform);
+    return std::any_of(types.cbegin(), types.cend(),
+                       [&](const ContentType& member) { return platform.conforms(type, member); });
+}
+
+// The longest of the endings ("tar.gz", then "gz") that the rule names; empty for none.
+QString namedEnding(const Rule& rule, QString endings) {
+    while (!endings.isEmpty()) {
+        const QString nfc = Unicode::isAscii(endings)
+                                ? QString()
+                                : endings.normalized(QString::NormalizationForm_C);
+        if (listsKey(rule.extensions, endings, nfc)) {
+            return endings;
+        }
+        const qsizetype dot = endings.indexOf(u'.');
+        endings = dot < 0 ? QString() : endings.mid(dot + 1);
+    }
+    return {};
+}
+
 // The applying rules as text, to tell files apart that share an ending.
 QString signature(const QList<bool>& applies) {
     QString bits;
@@ -214,13 +235,7 @@ RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
             }
             std::optional<bool>& matches = groupMatches[rule.group->value()];
             if (!matches) {
-                matches = false;
-                for (const ContentType& groupType : rule.group->contentTypes(platform)) {
-                    if (platform.conforms(*type, groupType)) {
-                        matches = true;
-                        break;
-                    }
-                }
+                matches = inGroup(*rule.group, *type, platform);
             }
             if (*matches) {
                 match = &rule;
@@ -235,6 +250,53 @@ RouteResult Router::routeKey(const QString& endings, const QList<Rule>& rules,
         return RouteResult::toApp(*app, *match);
     }
     return RouteResult::missingApp(*match);
+}
+
+RouteExplanation Router::explain(const QString& file, const QList<Rule>& rules,
+                                 const Platform& platform) {
+    using Verdict = RouteExplanation::Verdict;
+    RouteExplanation explanation;
+    QString key = extensionKey(file, 2);
+    if (key.contains(u'.')) {
+        key = extensionKey(file, endingParts(rules));
+    }
+    explanation.endings = key;
+    if (const QString last = extensionKey(file); !last.isEmpty()) {
+        explanation.type = platform.typeForExtension(last);
+    }
+    const QList<bool> applies = Scopes(rules).of(file);
+    explanation.result = routeKey(key, rules, platform, applies);
+    for (qsizetype i = 0; explanation.result.rule && i < rules.size(); ++i) {
+        if (rules[i].id == explanation.result.rule->id) {
+            explanation.winner = int(i);
+            break;
+        }
+    }
+    for (qsizetype i = 0; i < rules.size(); ++i) {
+        const Rule& rule = rules[i];
+        Verdict verdict;
+        if (!rule.enabled) {
+            verdict.kind = Verdict::Off;
+        } else if (!rule.hasApp()) {
+            verdict.kind = Verdict::NoApp;
+        } else if (!applies[i]) {
+            verdict.kind = Verdict::Outside;
+        } else if (verdict.extension = namedEnding(rule, key); !verdict.extension.isEmpty()) {
+            verdict.kind = Verdict::ByExtension;
+        } else if (rule.group && explanation.type &&
+                   inGroup(*rule.group, *explanation.type, platform)) {
+            verdict.kind = Verdict::ByGroup;
+        } else if (!rule.group && rule.extensions.isEmpty() && !rule.folders.isEmpty()) {
+            verdict.kind = Verdict::ByFolders;
+        }
+        const bool claims = verdict.kind == Verdict::ByExtension ||
+                            verdict.kind == Verdict::ByGroup || verdict.kind == Verdict::ByFolders;
+        if (claims && i != explanation.winner) {
+            verdict.beatenBy = explanation.winner;
+        }
+        explanation.verdicts.append(verdict);
+    }
+    return explanation;
 }
 
 } // namespace korvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "route_explanation.h"
 #include "route_result.h"
 
 #include <QList>
@@ -23,6 +24,9 @@ public:
     // each distinct key is routed once.
     static QList<RouteResult> routeAll(const QStringList& files, const QList<Rule>& rules,
                                        const Platform& platform);
+    // The same decision with its reasons: each rule's part, in order.
+    static RouteExplanation explain(const QString& file, const QList<Rule>& rules,
+                                    const Platform& platform);
     // The routing key of a file: the text after the last dot of its name, fully lower-cased.
     // Empty for names without a dot, names ending in a dot and dot-files (".bashrc"). With
     // `parts` above 1, up to that many endings ("tar.gz"), as long as a name is left before them.

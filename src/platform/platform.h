@@ -88,12 +88,28 @@ public:
     virtual bool takesOneFileAtATime(const QString& app) const = 0;
     // An icon-theme name or an image path for the item; empty when there is none.
     virtual QString iconName(const QString& path) const = 0;
+    // The command line the application runs for the files, each word quoted for a shell;
+    // empty where the platform can't tell.
+    virtual QString commandLine(const QString& app, const QStringList& files) const {
+        (void)app;
+        (void)files;
+        return {};
+    }
 
     // Content types
     virtual std::optional<ContentType> typeForExtension(const QString& extension) const = 0;
     // True when `type` is `to` or descends from it.
     virtual bool conforms(const ContentType& type, const ContentType& to) const = 0;
     virtual ContentType wellKnownType(WellKnownType type) const = 0;
+    // The types a type descends from directly, and its other names.
+    struct TypeRelations {
+        QStringList parents;
+        QStringList aliases;
+    };
+    virtual TypeRelations relations(const ContentType& type) const {
+        (void)type;
+        return {};
+    }
 
     // Calls `changed` on the main thread whenever the installed applications change (entries
     // added, removed or edited), until the next call replaces it.

@@ -472,6 +472,25 @@ private Q_SLOTS:
                               ")\n");
     }
 
+    // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.
+    void routeExplains() {
+        const QString file = sandbox->makeFile("why it's here.md", "# Why\n");
+        sandbox->writeRules(
+            {"!md>Test Viewer", "md>Test Editor", "@text>Sublime Text", "png>Test Viewer"});
+        const auto run = sandbox->run({"route", "--explain", file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(
+            run.out.split(u'\n').mid(1),
+            (QStringList{"  endings: md",
+                         "  type: text/markdown; parents: text/plain; also called: text/x-markdown",
+                         "  rule 1 (md): switched off", "  rule 2 (md): applies: it names .md",
+                         "  rule 3 (group: Text): also applies, but rule 2 takes the file first",
+                         "  rule 4 (png): doesn't apply",
+                         "  runs: " + QString(KORVANE_RECORDER) + " " + sandbox->root() +
+                             "/launches.log editor '" + QString(file).replace("'", "'\\''") + "'",
+                         "  without Korvane: Test Editor", ""}));
+    }
+
     // A command that read the app database ends without leaving anything running: what lets go
     // of GIO's file watches after it ends with it.
     void leavesNothingRunning() {

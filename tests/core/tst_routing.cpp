@@ -90,6 +90,12 @@ private Q_SLOTS:
                                         : RouteResult::App);
         QCOMPARE(result.app, index < 0 || missing ? QString() : rules[index].appPath);
 
+        const RouteExplanation why = Router::explain(file, rules, platform);
+        QCOMPARE(why.winner, index);
+        for (const RouteExplanation::Verdict& verdict : why.verdicts) {
+            QVERIFY(verdict.beatenBy < 0 || verdict.beatenBy == index);
+        }
+
         const int before = platform.typeQuestions();
         const QStringList files =
             (file + " /d/a.md /d/b.txt /d/README /d/c.JPG /d/d.jpg /d/e.mp3 /d/f.qqq /d/h.txt" +
@@ -102,6 +108,38 @@ private Q_SLOTS:
             QVERIFY2(all[i].kind == one.kind && all[i].app == one.app && all[i].rule == one.rule,
                      qPrintable((files + files)[i]));
         }
+    }
+
+    // Each rule's part in a decision, in one line: its verdict, the ending it names, the rule
+    // that takes the file before it.
+    void explain_data() {
+        columns<QString, QString, QString>("rules", "file", "verdicts");
+        row("extension, then a group it loses to", "!md>Editor md>Gone @text>Viewer txt>Player md>",
+            "/d/n.md", "off | extension md | group <2 | none | no app");
+        row("the longest ending named", "gz>Editor tar.gz>Other", "/d/b.tar.gz",
+            "extension gz <2 | extension tar.gz");
+        row("folders: outside, and alone", "md{/q}>Editor {/p}>Viewer", "/p/n.md",
+            "outside | folders");
+        row("no ending", "@text>Editor {/p}>Viewer", "/p/README", "none | folders");
+    }
+
+    void explain() {
+        const QList<Rule> rules = rulesFrom(data<QString>("rules").split(u' ', Qt::SkipEmptyParts));
+        static const char* const kinds[] = {"extension", "group",   "folders", "off",
+                                            "no app",    "outside", "none"};
+        QStringList lines;
+        for (const RouteExplanation::Verdict& verdict :
+             Router::explain(data<QString>("file"), rules, platform).verdicts) {
+            QStringList parts{kinds[verdict.kind]};
+            if (!verdict.extension.isEmpty()) {
+                parts << verdict.extension;
+            }
+            if (verdict.beatenBy >= 0) {
+                parts << QStringLiteral("<%1").arg(verdict.beatenBy + 1);
+            }
+            lines << parts.join(u' ');
+        }
+        QCOMPARE(lines.join(" | "), data<QString>("verdicts"));
     }
 
     // A folder holds a file by the path given and by the one it resolves to, either way round.

@@ -208,6 +208,56 @@ bool takesOneFileAtATime(const QString& app) {
            (line.contains(QLatin1String("%f")) || line.contains(QLatin1String("%u")));
 }
 
+QString commandLine(const QString& app, const QStringList& files) {
+    const auto entry = entryAt(app);
+    const GCharPtr exec(entry ? g_desktop_app_info_get_string(entry.get(), "Exec") : nullptr);
+    int count = 0;
+    gchar** words = nullptr;
+    if (!exec || !g_shell_parse_argv(exec.get(), &count, &words, nullptr)) {
+        return {};
+    }
+    const GStrvPtr owned(words);
+    const auto uri = [](const QString& file) {
+        const GCharPtr text(g_filename_to_uri(fileName(file).constData(), nullptr, nullptr));
+        return text ? QByteArray(text.get()) : QByteArray();
+    };
+    // The field codes of the Desktop Entry Specification; deprecated ones are dropped.
+    QList<QByteArray> line;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray word(words[i]);
+        if (word == "%f" || word == "%u") {
+            if (!files.isEmpty()) {
+                line << (word == "%f" ? fileName(files.first()) : uri(files.first()));
+            }
+        } else if (word == "%F" || word == "%U") {
+            for (const QString& file : files) {
+                line << (word == "%F" ? fileName(file) : uri(file));
+            }
+        } else if (word == "%i") {
+            if (const GCharPtr icon(g_desktop_app_info_get_string(entry.get(), "Icon")); icon) {
+                line << "--icon" << icon.get();
+            }
+        } else if (word == "%c") {
+            line << g_app_info_get_name(G_APP_INFO(entry.get()));
+        } else if (word == "%k") {
+            line << fileName(app);
+        } else if (word.size() != 2 || word[0] != '%' || word == "%%") {
+            line << QByteArray(word).replace("%%", "%");
+        }
+    }
+    QStringList quoted;
+    for (const QByteArray& word : line) {
+        // Quoted only where a shell would read the word otherwise.
+        const bool plain = !word.isEmpty() && std::all_of(word.begin(), word.end(), [](char c) {
+            return QByteArrayView("+,-./:=@_%").contains(c) || (c >= '0' && c <= '9') ||
+                   (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        });
+        const GCharPtr text(plain ? g_strdup(word.constData()) : g_shell_quote(word.constData()));
+        quoted << FileNames::decode(text.get());
+    }
+    return quoted.join(u' ');
+}
+
 QString iconName(const QString& path) {
     GIcon* icon = nullptr;
     GObjectPtr<GFileInfo> fileInfo;

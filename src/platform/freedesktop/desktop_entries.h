@@ -25,6 +25,8 @@ QString displayName(const QString& path);
 QString applicationId(const QString& path);
 QString iconName(const QString& path);
 bool takesOneFileAtATime(const QString& app);
+// The entry's Exec line with its field codes filled in for the files, quoted for a shell.
+QString commandLine(const QString& app, const QStringList& files);
 
 // Calls `changed` when the app database changes, as long as the returned watch is kept.
 std::shared_ptr<void> watchApplications(std::function<void()> changed);

@@ -11,6 +11,7 @@
 #include "platform_logging.h"
 #include "platform_text.h"
 
+#include <QMimeDatabase>
 #include <sys/stat.h>
 
 Q_LOGGING_CATEGORY(lcPlatform, "korvane.platform", QtWarningMsg)
@@ -139,6 +140,16 @@ QString FreedesktopPlatform::iconName(const QString& path) const {
 
 std::optional<ContentType> FreedesktopPlatform::typeForExtension(const QString& extension) const {
     return ContentTypes::typeForExtension(extension);
+}
+
+QString FreedesktopPlatform::commandLine(const QString& app, const QStringList& files) const {
+    return DesktopEntries::commandLine(app, files);
+}
+
+Platform::TypeRelations FreedesktopPlatform::relations(const ContentType& type) const {
+    // shared-mime-info's own tables, as Qt reads them; GIO answers only "is it a".
+    const QMimeType mime = QMimeDatabase().mimeTypeForName(type.identifier);
+    return {mime.parentMimeTypes(), mime.aliases()};
 }
 
 bool FreedesktopPlatform::conforms(const ContentType& type, const ContentType& to) const {

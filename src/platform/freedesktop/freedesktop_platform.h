@@ -43,6 +43,8 @@ public:
     bool isFolder(const QString& path) const override;
     QString iconName(const QString& path) const override;
     bool takesOneFileAtATime(const QString& app) const override;
+    QString commandLine(const QString& app, const QStringList& files) const override;
+    TypeRelations relations(const ContentType& type) const override;
 
     std::optional<ContentType> typeForExtension(const QString& extension) const override;
     bool conforms(const ContentType& type, const ContentType& to) const override;

@@ -25,6 +25,11 @@ struct GVariantDeleter {
 };
 using GVariantPtr = std::unique_ptr<GVariant, GVariantDeleter>;
 
+struct GStrvDeleter {
+    void operator()(gchar** strings) const { g_strfreev(strings); }
+};
+using GStrvPtr = std::unique_ptr<gchar*, GStrvDeleter>;
+
 struct GKeyFileDeleter {
     void operator()(GKeyFile* keys) const { g_key_file_free(keys); }
 };
