@@ -54,6 +54,9 @@ void setFields(QList<Rule>& list, const Rule& from, const Rule& to) {
     if (from.group != to.group) {
         rule.group = to.group;
     }
+    if (from.folders != to.folders) {
+        rule.folders = to.folders;
+    }
     if (from.appId != to.appId || from.appPath != to.appPath || from.appName != to.appName) {
         rule.appId = to.appId;
         rule.appPath = to.appPath;

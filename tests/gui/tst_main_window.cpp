@@ -196,6 +196,7 @@ private Q_SLOTS:
         QVERIFY(f.model->store().saveNow());
         QList<Rule> theirs = f.model->store().rules(); // another process, writing in place
         theirs[1].extensions << "djvu";
+        theirs[1].folders = {"~/Documents"}; // a field no row shows yet
         theirs.append(ruleFrom("cc>Okular"));
         writeFile(f.storeDirectory() + "/rules.json", RulesFile::encode(theirs));
         QTRY_COMPARE(field->text(), "pdf, epub, djvu");
@@ -206,6 +207,7 @@ private Q_SLOTS:
         QTest::keyClicks(field, ", ps");
         QCOMPARE(f.model->store().rules()[1].extensions,
                  (QStringList{"pdf", "epub", "djvu", "ps"}));
+        QCOMPARE(f.model->store().rules()[1].folders, QStringList{"~/Documents"});
     }
 
     // Add Rule shows the new rule, wherever the list was scrolled, ready for its extensions. A
