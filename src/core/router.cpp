@@ -79,14 +79,16 @@ bool inside(const QString& path, const QString& folder) {
 // The rules' folders, each as written and as it resolves, worked out once per routing call.
 class Scopes {
 public:
-    explicit Scopes(const QList<Rule>& rules) {
-        for (const Rule& rule : rules) {
+    explicit Scopes(const QList<Rule>& rules)
+        : m_any(std::any_of(rules.cbegin(), rules.cend(),
+                            [](const Rule& rule) { return !rule.folders.isEmpty(); })) {
+        for (qsizetype i = 0; m_any && i < rules.size(); ++i) {
+            const Rule& rule = rules[i];
             QList<std::pair<QString, QString>> folders;
             for (const QString& folder : rule.folders) {
                 const QString written = Rule::folderPath(folder);
                 folders.append({written, QFileInfo(written).canonicalFilePath()});
             }
-            m_any = m_any || !folders.isEmpty();
             m_folders.append(folders);
         }
     }
@@ -94,12 +96,13 @@ public:
     bool any() const { return m_any; }
 
     // For each rule, whether it applies to the file: inside one of its folders, by the path
-    // given or by the one it resolves to; a rule without folders applies everywhere.
+    // given or by the one it resolves to; a rule without folders applies everywhere. Empty when
+    // no rule has folders: every rule applies.
     QList<bool> of(const QString& file) const {
-        QList<bool> applies(m_folders.size(), true);
         if (!m_any) {
-            return applies;
+            return {};
         }
+        QList<bool> applies(m_folders.size(), true);
         const QString resolved = QFileInfo(file).canonicalFilePath();
         for (qsizetype i = 0; i < m_folders.size(); ++i) {
             applies[i] = m_folders[i].isEmpty() ||
@@ -113,8 +116,8 @@ public:
     }
 
 private:
+    bool m_any;
     QList<QList<std::pair<QString, QString>>> m_folders;
-    bool m_any = false;
 };
 
 bool inGroup(const TypeGroup& group, const ContentType& type, const Platform& platform) {
@@ -279,7 +282,7 @@ RouteExplanation Router::explain(const QString& file, const QList<Rule>& rules,
             verdict.kind = Verdict::Off;
         } else if (!rule.hasApp()) {
             verdict.kind = Verdict::NoApp;
-        } else if (!applies[i]) {
+        } else if (!applies.value(i, true)) {
             verdict.kind = Verdict::Outside;
         } else if (verdict.extension = namedEnding(rule, key); !verdict.extension.isEmpty()) {
             verdict.kind = Verdict::ByExtension;
