@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "gui/gui_app.h"
 #include "gui/main_window.h"
+#include "gui/sheet_alone.h"
 #include "i18n/translations.h"
 #include "instance/instance_channel.h"
 #include "instance/window_start.h"
@@ -55,6 +56,13 @@ int main(int argc, char** argv) {
     korvane::Translations::install(app, QLocale());
     const auto drop = korvane::WindowStart::fromArguments(korvane::FileNames::arguments(argc, argv))
                           .value_or(korvane::WindowStart::Drop());
+    if (drop.askAlone) {
+        korvane::FreedesktopPlatform platform;
+        korvane::Settings settings(korvane::Settings::defaultPath(),
+                                   korvane::Settings::RecentWrites::Appended);
+        return korvane::askAlone(platform, settings, korvane::RuleStore::defaultDirectory(),
+                                 drop.files);
+    }
     korvane::InstanceChannel channel;
     const auto handed = [&] {
         return drop.files.isEmpty() ? channel.requestShow()

@@ -39,6 +39,29 @@
             <numerusform>Handed %n files to the Korvane window.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1 now.</source>
+        <comment>%1: the desktop</comment>
+        <translation>
+            <numerusform>Korvane opens %n file type for %1 now.</numerusform>
+            <numerusform>Korvane opens %n file types for %1 now.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
+        <comment>%1: the desktop</comment>
+        <translation>
+            <numerusform>Korvane no longer opens files for %1; %n file type given back.</numerusform>
+            <numerusform>Korvane no longer opens files for %1; %n file types given back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
+        <translation>
+            <numerusform>%n file type could not be given back; &apos;korvane opener off&apos; tries again.</numerusform>
+            <numerusform>%n file types could not be given back; &apos;korvane opener off&apos; tries again.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

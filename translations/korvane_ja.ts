@@ -311,7 +311,7 @@ asked about here: type the number of an application, or nothing to skip.</source
     </message>
     <message>
         <source>--reveal and --with-defaults exclude each other</source>
-        <translation>--reveal と --with-defaults は同時に指定できません</translation>
+        <translation type="vanished">--reveal と --with-defaults は同時に指定できません</translation>
     </message>
     <message>
         <source>open needs at least one FILE</source>
@@ -485,6 +485,101 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>without Korvane: %1, as %2 says</source>
         <translation>Korvane なし: %1 (%2 による)</translation>
+    </message>
+    <message>
+        <source>Korvane doesn&apos;t open files for %1.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
+        <comment>%1: the desktop, %2: why</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1 now.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Korvane opens files for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens files for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in place of no app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in place of %1 (no longer installed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in place of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, as %2 said</source>
+        <comment>%1: in place of an app, %2: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a file type, what it opened with before</comment>
+        <translation type="unfinished">%1: %2</translation>
+    </message>
+    <message>
+        <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open files for the desktop by the rules, or stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -979,6 +1074,17 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SheetText</name>
+    <message>
+        <source>Check its rule in Korvane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane couldn&apos;t open a file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

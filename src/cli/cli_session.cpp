@@ -49,6 +49,9 @@ CliSession::CliSession(Platform& platform, QTextStream& out, QTextStream& err, Q
     // Each drop's summary, as the command line words it.
     QObject::connect(m_model.get(), &AppModel::dropEnded, m_model.get(),
                      [this, &platform](const DropReport& report) {
+                         if (report.mode == DropMode::ForDesktop && !report.failed) {
+                             return; // nobody reads it: the desktop started this
+                         }
                          const QString summary = dropSummary(
                              report, {platform.systemName(), platform.fileManagerName(),
                                       CliText::tr("Check its rule with 'korvane rules'.")});
@@ -69,6 +72,12 @@ void CliSession::settle() {
     if (m_model->launchesInFlight() > 0) {
         QEventLoop loop;
         QObject::connect(m_model.get(), &AppModel::launchesSettled, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    // And the desktop's defaults following a changed rule, while Korvane is its opener.
+    if (m_model->openerBusy()) {
+        QEventLoop loop;
+        QObject::connect(m_model.get(), &AppModel::openerIdle, &loop, &QEventLoop::quit);
         loop.exec();
     }
 }
@@ -110,6 +119,16 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     }
     m_model->handle(paths, mode);
     settle();
+    if (mode == DropMode::ForDesktop) {
+        // No terminal to ask on: what no app takes is asked about in the window's sheet.
+        if (const auto first = m_model->pending()) {
+            m_unanswered << first->path;
+            for (const PendingFile& file : m_model->queue()) {
+                m_unanswered << file.path;
+            }
+        }
+        return withoutRules || refused + m_model->failures() > 0 ? 1 : 0;
+    }
     int reported = 0;
     while (m_model->pending()) {
         ask();
@@ -228,7 +247,10 @@ int CliSession::importRules(const QString& file) {
     if (rulesUnreadable()) {
         return 1;
     }
-    return report(importText, m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
+    const int status =
+        report(importText, m_model->importRulesFrom(QFileInfo(file).absoluteFilePath()));
+    settle();
+    return status;
 }
 
 int CliSession::exportRules(const QString& file) {
@@ -248,6 +270,110 @@ int CliSession::setDefault(int number) {
 }
 int CliSession::restoreDefault(int number) {
     return runDefaults(number, false);
+}
+
+int CliSession::setOpener(bool on) {
+    if (on && rulesUnreadable()) {
+        return 1;
+    }
+    const QString desktop = m_platform.systemName();
+    if (!on && !m_model->opener().isOn() && m_model->opener().held().isEmpty()) {
+        m_out << CliText::tr("Korvane doesn't open files for %1.", "%1: the desktop").arg(desktop)
+              << "\n";
+        return 0; // nothing to give back: nothing is written
+    }
+    QEventLoop loop;
+    std::optional<DesktopOpener::Report> ended;
+    m_model->setOpenForDesktop(on, [&](const DesktopOpener::Report& report) {
+        ended = report;
+        loop.quit();
+    });
+    if (!ended) {
+        loop.exec();
+    }
+    switch (ended->refusal) {
+    case DesktopOpener::Report::UnsafeSettings:
+        m_err << "korvane: " << terminalText(ended->problem) << "\n";
+        return 1;
+    case DesktopOpener::Report::NoOpener:
+        m_err << "korvane: "
+              << (ended->problem.isEmpty()
+                      ? CliText::tr("%1 has no entry for Korvane's opener, so nothing was changed",
+                                    "%1: the desktop")
+                            .arg(desktop)
+                      : CliText::tr("Korvane's opener couldn't be given to %1: %2",
+                                    "%1: the desktop, %2: why")
+                            .arg(desktop, terminalText(ended->problem)))
+              << "\n";
+        return 1;
+    case DesktopOpener::Report::None:
+        break;
+    }
+    int failed = 0;
+    int givenBack = 0;
+    for (const auto* outcomes : {&ended->taken, &ended->givenBack}) {
+        for (const DefaultOutcome& outcome : *outcomes) {
+            givenBack += outcome.kind == DefaultOutcome::Restored ? 1 : 0;
+            if (outcome.ok() && outcome.kind != DefaultOutcome::AlreadyDefault) {
+                continue; // the count says it
+            }
+            // What didn't go as asked, and choices the user made since, which are kept.
+            failed += outcome.kind == DefaultOutcome::ChangedSince ? 0 : 1;
+            m_out << terminalText(defaultOutcomeText(outcome, desktop)) << "\n";
+        }
+    }
+    if (on) {
+        m_out << (ended->types > 0
+                      ? CliText::tr("Korvane opens %n file type(s) for %1 now.", "%1: the desktop",
+                                    ended->types)
+                            .arg(desktop)
+                      : CliText::tr("Korvane opens files for %1 now; no enabled rule names a file "
+                                    "type yet.",
+                                    "%1: the desktop")
+                            .arg(desktop))
+              << "\n";
+    } else {
+        m_out << CliText::tr("Korvane no longer opens files for %1; %n file type(s) given back.",
+                             "%1: the desktop", givenBack)
+                     .arg(desktop)
+              << "\n";
+        if (ended->types > 0) {
+            m_out << CliText::tr("%n file type(s) could not be given back; 'korvane opener off' "
+                                 "tries again.",
+                                 nullptr, ended->types)
+                  << "\n";
+        }
+    }
+    return failed > 0 || (!on && ended->types > 0) ? 1 : 0;
+}
+
+int CliSession::openerStatus() {
+    const QString desktop = m_platform.systemName();
+    const QList<DesktopOpener::Held> held = m_model->opener().held();
+    m_out << (m_model->opener().isOn()
+                  ? CliText::tr("Korvane opens files for %1: on", "%1: the desktop")
+                  : CliText::tr("Korvane opens files for %1: off", "%1: the desktop"))
+                 .arg(desktop)
+          << "\n";
+    for (const DesktopOpener::Held& type : held) {
+        QString replaced;
+        if (type.replacedId.isEmpty()) {
+            replaced = CliText::tr("in place of no app");
+        } else if (type.replacedApp.isEmpty()) {
+            replaced = CliText::tr("in place of %1 (no longer installed)").arg(type.replacedId);
+        } else {
+            replaced = CliText::tr("in place of %1")
+                           .arg(AppResolver::displayName(type.replacedApp, m_platform));
+        }
+        if (!type.origin.isEmpty()) {
+            replaced = CliText::tr("%1, as %2 said", "%1: in place of an app, %2: a file")
+                           .arg(replaced, QDir::toNativeSeparators(type.origin));
+        }
+        m_out << terminalText(CliText::tr("%1: %2", "a file type, what it opened with before")
+                                  .arg(type.type, replaced))
+              << "\n";
+    }
+    return 0;
 }
 
 int CliSession::runDefaults(int number, bool make) {

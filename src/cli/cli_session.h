@@ -23,6 +23,8 @@ public:
     ~CliSession();
 
     int open(const QStringList& files, DropMode mode);
+    // The files of a drop for the desktop that no rule claims and no app would open otherwise.
+    QStringList unanswered() const { return m_unanswered; }
     int listRules();
     int checkRules();
     int importRules(const QString& file);
@@ -30,6 +32,9 @@ public:
     // `number` counts from 1, as `listRules` shows.
     int setDefault(int number);
     int restoreDefault(int number);
+    // Korvane as the desktop's opener.
+    int setOpener(bool on);
+    int openerStatus();
 
 private:
     // Says so on standard error when rules.json can't be read.
@@ -47,6 +52,7 @@ private:
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<AppModel> m_model;
     int m_writeFailures = 0;
+    QStringList m_unanswered;
 };
 
 } // namespace korvane

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QTimer>
+#include <utility>
 
 namespace korvane {
 
@@ -28,6 +29,13 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
     , m_settings(settings)
     , m_store(std::make_unique<RuleStore>(platform, storeDirectory)) {
     m_defaultManager = std::make_unique<DefaultAppManager>(platform, m_store->directory());
+    m_opener = std::make_unique<DesktopOpener>(platform, *m_defaultManager, settings);
+    // While Korvane opens files for the desktop, the types it holds follow the rules.
+    connect(m_store.get(), &RuleStore::saved, this, [this](bool ok) {
+        if (ok && m_opener->isOn()) {
+            followRules();
+        }
+    });
     m_pending = std::make_unique<PendingQueue>(
         *m_store, platform, [this](const QString& app, const QStringList& files) {
             recordRecents(files);
@@ -37,6 +45,59 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
 }
 
 AppModel::~AppModel() = default;
+
+void AppModel::setOpenForDesktop(bool on, OpenerDone done) {
+    auto ended = [this, done](const DesktopOpener::Report& report) {
+        Q_EMIT openerChanged(report);
+        desktopChanged();
+        if (done) {
+            done(report);
+        }
+    };
+    ++m_openerRuns;
+    auto counted = [this, ended](const DesktopOpener::Report& report) {
+        ended(report);
+        openerSettled();
+    };
+    on ? m_opener->turnOn(m_store->rules(), counted) : m_opener->turnOff(counted);
+}
+
+void AppModel::followRules(OpenerDone done) {
+    if (m_openerRuns > 0) {
+        m_followAgain = true; // once the run in flight has ended, on the rules as they are then
+        if (done) {
+            m_afterFollow.append(std::move(done));
+        }
+        return;
+    }
+    ++m_openerRuns;
+    m_opener->follow(m_store->rules(), [this, done](const DesktopOpener::Report& report) {
+        if (!report.taken.isEmpty() || !report.givenBack.isEmpty()) {
+            Q_EMIT openerChanged(report);
+            desktopChanged();
+        }
+        if (done) {
+            done(report);
+        }
+        openerSettled();
+    });
+}
+
+void AppModel::openerSettled() {
+    if (--m_openerRuns > 0) {
+        return;
+    }
+    if (std::exchange(m_followAgain, false)) {
+        const QList<OpenerDone> waiting = std::exchange(m_afterFollow, {});
+        followRules([waiting](const DesktopOpener::Report& report) {
+            for (const OpenerDone& done : waiting) {
+                done(report);
+            }
+        });
+        return;
+    }
+    Q_EMIT openerIdle();
+}
 
 void AppModel::setAlertText(const QString& text, bool problem) {
     if (text == m_alertText && text.isNull() == m_alertText.isNull() &&
@@ -73,7 +134,9 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     if (files.isEmpty()) {
         return conclude(report, done);
     }
-    const DropPlan plan = DropPlan::make(files, mode, m_store->rules(), m_platform);
+    const DropPlan plan =
+        DropPlan::make(files, mode, m_store->rules(), m_platform,
+                       [this](const QString& file) { return m_opener->fallbackFor(file); });
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;
     report.failed = plan.missing > 0;
@@ -81,7 +144,9 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         report.noneThere = true;
         return conclude(report, done);
     }
-    if (plan.mode != DropPlan::Mode::Route) {
+    if (plan.mode == DropPlan::Mode::ForDesktop) {
+        // The desktop's own opens: its recent files, not Korvane's.
+    } else if (plan.mode != DropPlan::Mode::Route) {
         recordRecents(plan.existing); // every one is revealed or opened
     } else {                          // not the files that wait for a question, nor ignored folders
         QStringList opened;
@@ -115,6 +180,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         }
         return;
     case DropPlan::Mode::Route:
+    case DropPlan::Mode::ForDesktop:
         break;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "default_app_manager.h"
+#include "desktop_opener.h"
 #include "drop_plan.h"
 #include "drop_report.h"
 #include "pending_queue.h"
@@ -38,6 +39,7 @@ public:
     Platform& platform() const { return m_platform; }
     RuleStore& store() const { return *m_store; }
     DefaultAppManager& defaultManager() const { return *m_defaultManager; }
+    DesktopOpener& opener() const { return *m_opener; }
     Settings& settings() const { return m_settings; }
 
     // Null when no message is shown.
@@ -95,6 +97,14 @@ public:
     void makeDefault(const Rule& rule, DefaultsDone done = {});
     void restoreDefaults(const Rule& rule, DefaultsDone done = {});
 
+    // Korvane as the desktop's opener: turned on or off, and, while on, following the rules
+    // after every save. `done`, if given, hears how it ended; so does openerChanged.
+    using OpenerDone = std::function<void(const DesktopOpener::Report& report)>;
+    void setOpenForDesktop(bool on, OpenerDone done = {});
+    void followRules(OpenerDone done = {});
+    // Whether a turn of the opener, or a follow of the rules, is still running.
+    bool openerBusy() const { return m_openerRuns > 0; }
+
     // How long a message stays (3.5 s).
     void setMessageDuration(std::chrono::milliseconds duration) { m_messageDuration = duration; }
 
@@ -116,6 +126,10 @@ Q_SIGNALS:
     void attentionNeeded();
     // How a make-default or restore command ended.
     void defaultsReported(const DefaultsReport& report);
+    // The opener was turned, or took or gave back types as the rules changed.
+    void openerChanged(const DesktopOpener::Report& report);
+    // No turn of the opener and no follow of the rules is running any more.
+    void openerIdle();
 
 private:
     struct Tally;
@@ -131,11 +145,16 @@ private:
     void settled();
     void recordRecents(const QStringList& files);
     void runDefaults(const Rule& rule, bool make, DefaultsDone done);
+    void openerSettled();
 
     Platform& m_platform;
     Settings& m_settings;
     std::unique_ptr<RuleStore> m_store;
     std::unique_ptr<DefaultAppManager> m_defaultManager;
+    std::unique_ptr<DesktopOpener> m_opener;
+    int m_openerRuns = 0;
+    bool m_followAgain = false;
+    QList<OpenerDone> m_afterFollow;
     std::unique_ptr<PendingQueue> m_pending;
     QString m_message;
     QString m_alertText;

@@ -23,6 +23,7 @@ const struct {
     QString previousAppId = QStringLiteral("previousBundleID");
     QString changedTo = QStringLiteral("changedTo");
     QString unconfirmed = QStringLiteral("unconfirmed");
+    QString previousOrigin = QStringLiteral("previousOrigin");
 } kKeys;
 
 QString resolved(const QString& path) {
@@ -55,13 +56,15 @@ std::optional<DefaultAppManager::Records> DefaultAppManager::decode(const QByteA
         const QJsonValue previous = entry.take(kKeys.previousAppId);
         const QJsonValue changedTo = entry.take(kKeys.changedTo);
         const QJsonValue unconfirmed = entry.take(kKeys.unconfirmed);
+        const QJsonValue origin = entry.take(kKeys.previousOrigin);
         if (!it.value().isObject() || !previous.isString() || !changedTo.isString() ||
-            !(unconfirmed.isUndefined() || unconfirmed.isNull() || unconfirmed.isString())) {
+            !(unconfirmed.isUndefined() || unconfirmed.isNull() || unconfirmed.isString()) ||
+            !(origin.isUndefined() || origin.isString())) {
             records.unknown.insert(it.key(), it.value()); // perhaps a later version's
             continue;
         }
-        records.entries.insert(
-            it.key(), Record{previous.toString(), changedTo.toString(), entry, unconfirmed});
+        records.entries.insert(it.key(), Record{previous.toString(), changedTo.toString(), entry,
+                                                unconfirmed, origin.toString()});
     }
     return records;
 }
@@ -74,6 +77,9 @@ QByteArray DefaultAppManager::encode(const Records& records) {
         entry.insert(kKeys.changedTo, it->changedTo);
         if (!it->unconfirmed.isUndefined()) {
             entry.insert(kKeys.unconfirmed, it->unconfirmed);
+        }
+        if (!it->previousOrigin.isEmpty()) {
+            entry.insert(kKeys.previousOrigin, it->previousOrigin);
         }
         object.insert(it.key(), entry);
     }
@@ -169,7 +175,7 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     auto failed = [ext](const QString& error) {
         return DefaultOutcome::failed(ext, DefaultOutcome::Failed, error);
     };
-    const auto type = m_platform.typeForExtension(ext);
+    const auto type = isTypeKey(ext) ? std::nullopt : m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
         done(DefaultOutcome::of(ext, DefaultOutcome::NoType));
         return;
@@ -244,7 +250,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         done(failed(m_loaded.errorString()));
         return;
     }
-    if (!m_records.entries.contains(ext)) {
+    if (!m_records.entries.contains(ext) || isTypeKey(ext)) {
         done(DefaultOutcome::of(ext, DefaultOutcome::NothingToRestore));
         return;
     }
@@ -313,6 +319,222 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
         plan.result ? m_platform.setDefaultApplication(*previous, contentType, plan.change, posted)
                     : later(posted)(plan.result);
     }
+}
+
+void DefaultAppManager::answerLater(const Reports& done, const QList<DefaultOutcome>& outcomes) {
+    QTimer::singleShot(0, this, [done, outcomes] { done(outcomes); });
+}
+
+bool DefaultAppManager::loadFor(const QStringList& types, const Reports& done) {
+    load();
+    if (m_loaded) {
+        return true;
+    }
+    QList<DefaultOutcome> outcomes;
+    for (const QString& type : types) {
+        outcomes << DefaultOutcome::failed(type, DefaultOutcome::Failed, m_loaded.errorString());
+    }
+    answerLater(done, outcomes);
+    return false;
+}
+
+void DefaultAppManager::takeTypes(const QList<ContentType>& types, const QString& app,
+                                  Reports done) {
+    QStringList names;
+    for (const ContentType& type : types) {
+        names << type.identifier;
+    }
+    if (!loadFor(names, done)) {
+        return;
+    }
+    QList<DefaultOutcome> outcomes;
+    auto answer = [this, done](const QList<DefaultOutcome>& all) { answerLater(done, all); };
+    const QString id = m_platform.applicationId(app);
+    const QString name = AppResolver::displayName(app, m_platform);
+    QList<ContentType> changed;
+    QList<QJsonObject> plans;
+    QHash<QString, QString> previousIds;
+    QHash<QString, QString> origins;
+    for (const ContentType& type : types) {
+        const auto current = m_platform.defaultApplicationForType(type);
+        if (same(current, app)) {
+            outcomes << DefaultOutcome::of(type.identifier, DefaultOutcome::AlreadyDefault, name);
+            continue;
+        }
+        const DefaultPlan plan = m_platform.planDefault(app, type);
+        if (!plan.result) {
+            outcomes << DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
+                                               plan.result.errorString());
+            continue;
+        }
+        changed << type;
+        plans << plan.change;
+        previousIds.insert(type.identifier,
+                           current ? m_platform.applicationId(*current) : QString());
+        origins.insert(type.identifier, current ? m_platform.defaultOrigin(type) : QString());
+    }
+    if (changed.isEmpty()) {
+        return answer(outcomes);
+    }
+    // The intent is on record before anything changes, as for an extension.
+    const Result noted = update([&](QHash<QString, Record>& records) {
+        // A record of a type that isn't ours now is outdated by the user's own choice since:
+        // what the type goes back to is theirs.
+        for (qsizetype i = 0; i < changed.size(); ++i) {
+            const QString& key = changed[i].identifier;
+            records.insert(key, Record{previousIds.value(key), id, plans[i], QJsonValue(),
+                                       origins.value(key)});
+        }
+    });
+    if (!noted) {
+        for (const ContentType& type : changed) {
+            outcomes << DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
+                                               noted.errorString());
+        }
+        return answer(outcomes);
+    }
+    // Keeps the records of the types made, drops the others.
+    auto settled = [this](const QList<ContentType>& made, const QList<ContentType>& notMade) {
+        return update([&](QHash<QString, Record>& records) {
+            for (const ContentType& type : made) {
+                if (auto it = records.find(type.identifier); it != records.end()) {
+                    it->unconfirmed = QJsonValue(QJsonValue::Undefined);
+                }
+            }
+            for (const ContentType& type : notMade) {
+                records.remove(type.identifier);
+            }
+        });
+    };
+    auto applied = [=, this](const Result& result) {
+        if (!result) {
+            (void)settled({}, changed);
+            QList<DefaultOutcome> all = outcomes;
+            for (const ContentType& type : changed) {
+                all << DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
+                                              result.errorString());
+            }
+            return done(all);
+        }
+        QTimer::singleShot(m_readBack, this, [=, this] {
+            QList<DefaultOutcome> all = outcomes;
+            QList<ContentType> made;
+            QList<ContentType> notMade;
+            QList<Platform::TypeChange> takeBack;
+            for (qsizetype i = 0; i < changed.size(); ++i) {
+                if (same(m_platform.defaultApplicationForType(changed[i]), app)) {
+                    made << changed[i];
+                } else {
+                    notMade << changed[i];
+                    takeBack.append({changed[i], plans[i]});
+                }
+            }
+            if (!takeBack.isEmpty()) {
+                // Changes with no effect are taken back, as for an extension.
+                m_platform.undoDefaultChanges(takeBack, [](const auto&) {});
+            }
+            const Result kept = settled(made, notMade);
+            for (const ContentType& type : made) {
+                all << (kept ? DefaultOutcome::of(type.identifier, DefaultOutcome::Made, name)
+                             : DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
+                                                      kept.errorString()));
+            }
+            for (const ContentType& type : notMade) {
+                all << stillOpens(type.identifier, DefaultOutcome::NotChanged, type);
+            }
+            done(all);
+        });
+    };
+    m_platform.setDefaultApplications(app, changed, plans, guarded(this, applied));
+}
+
+void DefaultAppManager::giveBackTypes(const QStringList& types, Reports done) {
+    if (!loadFor(types, done)) {
+        return;
+    }
+    QList<DefaultOutcome> outcomes;
+    auto answer = [this, done](const QList<DefaultOutcome>& all) { answerLater(done, all); };
+    QStringList forgotten;
+    QList<Platform::TypeChange> undo;
+    QHash<QString, std::optional<QString>> previousApps;
+    QHash<QString, QString> ours;
+    for (const QString& key : types) {
+        if (!isTypeKey(key) || !m_records.entries.contains(key)) {
+            outcomes << DefaultOutcome::of(key, DefaultOutcome::NothingToRestore);
+            continue;
+        }
+        const ContentType type{key};
+        Record record = m_records.entries.value(key);
+        if (!settle(record, type)) {
+            forgotten << key;
+            outcomes << DefaultOutcome::of(key, DefaultOutcome::CutShort);
+            continue;
+        }
+        const auto current = m_platform.defaultAfterChange(type, record.change);
+        if (!current || m_platform.applicationId(*current) != record.changedTo) {
+            forgotten << key; // the user's own choice since: nothing left to give back
+            outcomes << DefaultOutcome::of(key, DefaultOutcome::ChangedSince,
+                                           current ? AppResolver::displayName(*current, m_platform)
+                                                   : QString());
+            continue;
+        }
+        undo.append({type, record.change});
+        ours.insert(key, record.changedTo);
+        previousApps.insert(key, record.previousAppId.isEmpty()
+                                     ? std::nullopt
+                                     : m_platform.applicationForIdentifier(record.previousAppId));
+    }
+    auto forget = [this](const QStringList& keys) {
+        return update([&](QHash<QString, Record>& records) {
+            for (const QString& key : keys) {
+                records.remove(key);
+            }
+        });
+    };
+    if (!forgotten.isEmpty()) {
+        if (const Result dropped = forget(forgotten); !dropped) {
+            qCWarning(lcDefaults) << "records not dropped:" << dropped.errorString();
+        }
+    }
+    if (undo.isEmpty()) {
+        return answer(outcomes);
+    }
+    auto undone = [=, this](const Result& result) {
+        QList<DefaultOutcome> all = outcomes;
+        if (!result) {
+            for (const auto& [type, change] : undo) {
+                all << DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
+                                              result.errorString());
+            }
+            return done(all);
+        }
+        QTimer::singleShot(m_readBack, this, [=, this]() mutable {
+            QStringList back;
+            for (const auto& [type, change] : undo) {
+                const auto now = m_platform.defaultAfterChange(type, change);
+                const auto& previous = previousApps.value(type.identifier);
+                if (previous
+                        ? same(now, previous)
+                        : !now || m_platform.applicationId(*now) != ours.value(type.identifier)) {
+                    back << type.identifier;
+                } else {
+                    all << stillOpens(type.identifier, DefaultOutcome::NotRestored, type);
+                }
+            }
+            const Result dropped = forget(back);
+            for (const QString& key : back) {
+                const auto& previous = previousApps.value(key);
+                all << (dropped ? DefaultOutcome::of(
+                                      key, DefaultOutcome::Restored,
+                                      previous ? AppResolver::displayName(*previous, m_platform)
+                                               : QString())
+                                : DefaultOutcome::failed(key, DefaultOutcome::RestoredUnrecorded,
+                                                         dropped.errorString()));
+            }
+            done(all);
+        });
+    };
+    m_platform.undoDefaultChanges(undo, guarded(this, undone));
 }
 
 namespace {

@@ -32,6 +32,8 @@ public:
         // Set while the change is only intended: the app the record expected before (null for a
         // new record). A change cut short is settled by whether it happened.
         QJsonValue unconfirmed{QJsonValue::Undefined};
+        // Where the earlier default was set (a settings file); empty when unknown.
+        QString previousOrigin{};
         friend bool operator==(const Record&, const Record&) = default;
     };
     struct Records {
@@ -54,7 +56,21 @@ public:
     void runAll(const QStringList& extensions, const std::optional<QString>& app,
                 std::function<void(const QList<DefaultOutcome>& outcomes)> done);
 
+    // Whole content types, as the opener takes them: `app` made the default of every type in one
+    // change of the settings and read back once; recorded by type beside the extensions. `done`
+    // gets one outcome per type, the type in place of the extension, later, on this object's
+    // thread. A type whose record the user's own choice has outdated is recorded anew.
+    using Reports = std::function<void(const QList<DefaultOutcome>& outcomes)>;
+    void takeTypes(const QList<ContentType>& types, const QString& app, Reports done);
+    // Gives back the defaults the types' records replaced, in one change; a type whose default
+    // was changed since is left as it is, and its record dropped.
+    void giveBackTypes(const QStringList& types, Reports done);
+    // Records of whole types are keyed by the type, which no extension can be.
+    static bool isTypeKey(const QString& key) { return key.contains(u'/'); }
+
     const QHash<QString, Record>& records() const { return m_records.entries; }
+    // Reads the record file again, for changes made by another process.
+    void reload() { load(); }
     QString filePath() const { return m_filePath; }
     // How long the system gets before a change is read back (0.7 s).
     void setReadBackDelay(std::chrono::milliseconds delay) { m_readBack = delay; }
@@ -75,6 +91,9 @@ private:
     // happened is a record like any; one that didn't leaves the record as it was before.
     // False when that leaves no record.
     bool settle(Record& record, const ContentType& type) const;
+    // Loads the record file; where it can't be read, answers a failure for each type, later.
+    bool loadFor(const QStringList& types, const Reports& done);
+    void answerLater(const Reports& done, const QList<DefaultOutcome>& outcomes);
     // Which app still opens the type, and which file says so.
     DefaultOutcome stillOpens(const QString& ext, DefaultOutcome::Kind kind,
                               const ContentType& type) const;

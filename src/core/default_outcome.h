@@ -43,6 +43,9 @@ struct DefaultOutcome {
 
     friend bool operator==(const DefaultOutcome&, const DefaultOutcome&) = default;
 
+    // Whether the outcome is a whole content type's (the opener's) rather than an extension's.
+    bool isType() const { return extension.contains(u'/'); }
+
     // Whether it did what was asked.
     bool ok() const {
         return kind == AlreadyDefault || kind == Made || kind == NothingToRestore ||

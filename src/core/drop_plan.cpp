@@ -16,7 +16,7 @@ void AppGroups::add(const QString& app, const QString& file) {
 }
 
 DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
-                        const Platform& platform) {
+                        const Platform& platform, const Fallback& fallback) {
     DropPlan plan;
     plan.mode = mode;
     for (const QString& file : files) {
@@ -44,17 +44,22 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
         (platform.isFolder(file) ? plan.folders : routed).append(file);
     }
     const QList<RouteResult> results = Router::routeAll(routed, rules, platform);
+    const bool forDesktop = mode == Mode::ForDesktop;
     for (qsizetype i = 0; i < routed.size(); ++i) {
-        switch (results[i].kind) {
-        case RouteResult::App:
+        const RouteResult::Kind kind = results[i].kind;
+        if (kind == RouteResult::App) {
             plan.groups.add(results[i].app, routed[i]);
-            break;
-        case RouteResult::MissingApp:
+        } else if (forDesktop && fallback) {
+            // The desktop asked Korvane to open it: the app it would have used instead.
+            if (const auto app = fallback(routed[i])) {
+                plan.groups.add(*app, routed[i]);
+            } else {
+                plan.unmatched.append(routed[i]);
+            }
+        } else if (kind == RouteResult::MissingApp) {
             plan.missingApps.append(*results[i].rule);
-            break;
-        case RouteResult::None:
+        } else {
             plan.unmatched.append(routed[i]);
-            break;
         }
     }
     return plan;

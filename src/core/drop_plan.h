@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace korvane {
 
@@ -42,8 +44,10 @@ struct DropPlan {
     QStringList unmatched;   // no rule claims them, or they have no default app
     QList<Rule> missingApps; // rules whose app is not installed, once per file
 
+    // The app that opens a file no rule claims, for the desktop; none: the user is asked.
+    using Fallback = std::function<std::optional<QString>(const QString& file)>;
     static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
-                         const Platform& platform);
+                         const Platform& platform, const Fallback& fallback = {});
 };
 
 } // namespace korvane

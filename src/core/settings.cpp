@@ -14,10 +14,9 @@ namespace {
 // The keys in Korvane.conf, as earlier versions named them; every read and write goes through
 // this table.
 constexpr StoredName<Settings::Key> kStoredKeys[] = {
-    {Settings::Key::ShowTrayIcon, "showMenuBar"},
-    {Settings::Key::ShowInTaskbar, "showDock"},
-    {Settings::Key::FolderBehavior, "folderBehavior"},
-    {Settings::Key::RecentFiles, "recentFiles"},
+    {Settings::Key::ShowTrayIcon, "showMenuBar"},      {Settings::Key::ShowInTaskbar, "showDock"},
+    {Settings::Key::FolderBehavior, "folderBehavior"}, {Settings::Key::RecentFiles, "recentFiles"},
+    {Settings::Key::OpenForDesktop, "openForDesktop"},
 };
 
 QVariant registeredDefault(Settings::Key key) {
@@ -27,6 +26,8 @@ QVariant registeredDefault(Settings::Key key) {
         return true;
     case Settings::Key::FolderBehavior:
         return FolderBehavior(FolderBehavior::OpenInFileManager).rawValue();
+    case Settings::Key::OpenForDesktop:
+        return false;
     case Settings::Key::RecentFiles:
         break;
     }
@@ -145,6 +146,12 @@ void Settings::setShowInTaskbar(bool show) {
 }
 void Settings::setFolderBehavior(const QString& raw) {
     setValue(Key::FolderBehavior, raw);
+}
+bool Settings::openForDesktop() const {
+    return toBool(value(Key::OpenForDesktop), false);
+}
+void Settings::setOpenForDesktop(bool on) {
+    setValue(Key::OpenForDesktop, on);
 }
 
 void Settings::addRecentFiles(const QStringList& files) {

@@ -18,7 +18,7 @@ class Settings : public QObject {
 
 public:
     // Each setting; its key in the file is in settings.cpp.
-    enum class Key { ShowTrayIcon, ShowInTaskbar, FolderBehavior, RecentFiles };
+    enum class Key { ShowTrayIcon, ShowInTaskbar, FolderBehavior, RecentFiles, OpenForDesktop };
 
     // `$XDG_CONFIG_HOME/Korvane/Korvane.conf`.
     static QString defaultPath();
@@ -37,10 +37,13 @@ public:
     QString folderBehaviorRaw() const;
     // Empty when missing or not a list of texts.
     QStringList recentFiles() const;
+    // Whether Korvane is to open files for the desktop (it follows the rules while on).
+    bool openForDesktop() const;
 
     void setShowTrayIcon(bool show);
     void setShowInTaskbar(bool show);
     void setFolderBehavior(const QString& raw);
+    void setOpenForDesktop(bool on);
     void setRecentFiles(const QStringList& paths);
     // Puts the files first among the recent ones, in the order given (the last first).
     void addRecentFiles(const QStringList& files);

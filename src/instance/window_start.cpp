@@ -19,6 +19,9 @@ std::optional<Drop> fromArguments(const QStringList& arguments) {
             drop.mode = DropMode::Reveal;
         } else if (argument == QLatin1String("--with-defaults") && drop.files.isEmpty()) {
             drop.mode = DropMode::Defaults;
+        } else if (argument == QLatin1String("--ask") && drop.files.isEmpty()) {
+            drop.mode = DropMode::ForDesktop;
+            drop.askAlone = true;
         } else {
             return std::nullopt;
         }

@@ -12,10 +12,13 @@ namespace korvane::WindowStart {
 struct Drop {
     QStringList files; // absolute paths
     DropMode mode = DropMode::Route;
+    // Only ask which apps open the files, in a sheet of its own, with no main window: for files
+    // the desktop handed over that nothing else opens.
+    bool askAlone = false;
 };
 
 // The window's arguments: nothing, or the files a launcher hands over as one drop, optionally
-// led by --reveal or --with-defaults. Nothing when the arguments are a command's.
+// led by --reveal, --with-defaults or --ask. Nothing when the arguments are a command's.
 std::optional<Drop> fromArguments(const QStringList& arguments);
 
 // The window's own program: beside this one in a build, else where it is installed.

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace korvane {
 
@@ -59,6 +60,12 @@ public:
     // Puts back what a change made by setDefaultApplication altered, and nothing else.
     virtual void undoDefaultChange(const ContentType& type, const QJsonObject& change,
                                    Completion done) = 0;
+    // The same for many types at once: each type planned by planDefault (`plans` in the order of
+    // `types`), made in one change of the settings; taken back the same way.
+    virtual void setDefaultApplications(const QString& app, const QList<ContentType>& types,
+                                        const QList<QJsonObject>& plans, Completion done) = 0;
+    using TypeChange = std::pair<ContentType, QJsonObject>;
+    virtual void undoDefaultChanges(const QList<TypeChange>& changes, Completion done) = 0;
     // The default as the setting a change altered names it now, whatever else decides (another
     // desktop's settings); the type's default where the change names no setting.
     virtual std::optional<QString> defaultAfterChange(const ContentType& type,
@@ -110,6 +117,17 @@ public:
         (void)type;
         return {};
     }
+
+    // Every content type the desktop knows.
+    virtual QList<ContentType> registeredTypes() const = 0;
+
+    // The opener: the application through which the desktop hands files to Korvane to open
+    // without a window. Its path; none while the desktop doesn't have it.
+    virtual std::optional<QString> openerApplication() const = 0;
+    // Gives the desktop the opener where none is installed (an entry of this user's own, which
+    // withdrawOpener removes again). Both answer why they could not.
+    virtual Result provideOpener() = 0;
+    virtual Result withdrawOpener() = 0;
 
     // Calls `changed` on the main thread whenever the installed applications change (entries
     // added, removed or edited), until the next call replaces it.

@@ -78,7 +78,9 @@ QString said(const DefaultOutcome& outcome, const QString& systemName) {
 
 QString defaultOutcomeText(const DefaultOutcome& outcome, const QString& systemName) {
     return DefaultsText::tr("%1: %2", "an extension, what became of its default")
-        .arg(Wording::extension(outcome.extension), said(outcome, systemName));
+        .arg(outcome.isType() ? Wording::isolated(outcome.extension)
+                              : Wording::extension(outcome.extension),
+             said(outcome, systemName));
 }
 
 QString defaultsReportText(const DefaultsReport& report, const QString& systemName) {

@@ -69,8 +69,10 @@ private Q_SLOTS:
             0, 0);
         row("help", "--help", 0, "Usage: korvane", 0, 0);
         row("unknown command", "frobnicate", 2, "korvane: unknown command", 0, 0);
-        row("both flags", "open --reveal --with-defaults a", 2,
-            "korvane: --reveal and --with-defaults", 0, 0);
+        row("two ways at once", "open --with-defaults --for-desktop a", 2,
+            "korvane: --reveal, --with-defaults and --for-desktop exclude each other", 0, 0);
+        row("opener: no such word", "opener maybe", 2,
+            "korvane: opener takes 'on', 'off' or 'status'", 0, 0);
         row("no such rule", "default set 9", 1, "korvane: there is no rule 9 (there are 6 rules)",
             0, 0);
         row("an extension not possible", "default set 6", 1, ".qqqzz: not possible.", 0, 0);
@@ -413,42 +415,16 @@ private Q_SLOTS:
     }
 
     void defaultsLeaveMimeappsAsTheyWere() {
-        const QByteArray& before = data<QByteArray>("before");
-        const QString config = sandbox->configHome() + "/";
-        const QString list = config + data<QString>("list").section(u' ', 0, 0);
-        const bool symlinked = data<QString>("list").contains("-> dotfiles");
-        const QByteArray sandboxList = readFile(config + "mimeapps.list");
-        QFile::remove(config + "mimeapps.list");
-        QString real = list;
-        if (symlinked) {
-            real = sandbox->makeFile("dotfiles/mimeapps.list");
-            QFile::remove(real);
-            QVERIFY(QFile::link(real, list));
-        }
-        if (!before.isNull()) {
-            writeFile(real, before);
-            QVERIFY(QFile::setPermissions(real,
-                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-        }
-        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
-        sandbox->writeRules({"md>Sublime Text"});
-        auto run = sandbox->run("default set 1");
-        QCOMPARE(run.out, ".md: done. Sublime Text is now the default.\n");
-        QCOMPARE(run.status, 0);
-        QCOMPARE(QFileInfo::exists(config + "mimeapps.list"), list == config + "mimeapps.list");
-        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
-        if (data<QString>("list").contains(u'@')) {
-            qputenv("XDG_CURRENT_DESKTOP", data<QString>("list").section(u'@', 1).toLatin1());
-        }
-        run = sandbox->run("default restore 1");
-        qputenv("XDG_CURRENT_DESKTOP", desktop);
-        QCOMPARE(run.out, ".md: restored to Test Editor.\n");
-        QCOMPARE(run.status, 0);
-        QCOMPARE(readFile(real), before.isNull() ? QByteArray("<missing>") : before);
-        QCOMPARE(QFileInfo(list).isSymLink(), symlinked);
-        QVERIFY(before.isNull() || (QFileInfo(real).permissions() & 0x0777) == 0x0640);
-        QFile::remove(list);
-        writeFile(config + "mimeapps.list", sandboxList);
+        leavesMimeappsAsItWas("default set 1", ".md: done. Sublime Text is now the default.\n",
+                              "default restore 1", ".md: restored to Test Editor.\n");
+    }
+
+    // The same for the opener, which takes and gives back many types in one edit.
+    void openerLeavesMimeappsAsItWas_data() { defaultsLeaveMimeappsAsTheyWere_data(); }
+    void openerLeavesMimeappsAsItWas() {
+        leavesMimeappsAsItWas(
+            "opener on", "Korvane opens 3 file types for GNOME now.\n", "opener off",
+            "Korvane no longer opens files for GNOME; 3 file types given back.\n");
     }
 
     // Rules limited to folders: listed with them, checked for a folder that isn't there, and
@@ -470,6 +446,70 @@ private Q_SLOTS:
                               sandbox->entry("korvane-test-editor.desktop") + ")\n" + outside +
                               ": Sublime Text (" + sandbox->entry("korvane-sublime-text.desktop") +
                               ")\n");
+    }
+
+    // Korvane as the desktop's opener: on takes the types the rules name in the user's list, and
+    // `gio open` then goes through Korvane to the rule's app, or to the app Korvane replaced;
+    // status says what it replaced; off gives the list back byte for byte, and the entry it
+    // provided goes with it. A second on or off changes nothing.
+    void openerRoundTrip() {
+        const QString list = sandbox->mimeappsList();
+        const QString record = sandbox->rulesDirectory() + "/previous-defaults.json";
+        const QString entry = sandbox->userApplications() + "/org.korvane.Korvane.Opener.desktop";
+        const QByteArray saved = readFile(list);
+        const auto restore = qScopeGuard([&] { writeFile(list, saved); });
+        const QByteArray before = "# mine\r\n[Default Applications]\r\n"
+                                  "text/plain = korvane-sublime-text.desktop;\r\n";
+        writeFile(list, before);
+        QFile::remove(record);
+        const QString notes = sandbox->makeFile("notes/n.txt");
+        const QString other = sandbox->makeFile("other.txt");
+        const QString note = sandbox->makeFile("a.md");
+        sandbox->writeRules({"md>Test Editor", sandbox->rooted("txt{@/files/notes}>Test Editor"),
+                             "!png>Test Viewer"});
+
+        auto run = sandbox->run("opener status");
+        QCOMPARE(run.out, "Korvane opens files for GNOME: off\n");
+        run = sandbox->run("opener on");
+        QCOMPARE(run.out, "Korvane opens 2 file types for GNOME now.\n");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readFile(list), "# mine\r\n[Default Applications]\r\n"
+                                 "text/plain = org.korvane.Korvane.Opener.desktop;"
+                                 "korvane-sublime-text.desktop;\r\n"
+                                 "text/markdown=org.korvane.Korvane.Opener.desktop;\r\n");
+        QVERIFY(QFileInfo::exists(entry));
+        const QByteArray taken = readFile(list);
+        const QByteArray recorded = readFile(record);
+        run = sandbox->run("opener on");
+        QCOMPARE(run.out, "Korvane opens 2 file types for GNOME now.\n");
+        QCOMPARE(readFile(list), taken);
+        QCOMPARE(readFile(record), recorded);
+        run = sandbox->run("opener status");
+        QCOMPARE(run.out, "Korvane opens files for GNOME: on\n"
+                          "text/markdown: in place of Test Editor\n"
+                          "text/plain: in place of Sublime Text, as " +
+                              list + " said\n");
+
+        run = sandbox->run({"route", "--explain", other});
+        QVERIFY2(run.out.endsWith("  the desktop: opens it through Korvane, as " + list +
+                                  " says\n  without Korvane: Sublime Text\n"),
+                 qPrintable(run.out));
+
+        // Through the desktop: the rule's app, inside and outside a rule's folder.
+        for (const QString& file : {note, notes, other}) {
+            QCOMPARE(sandbox->run(QStringList{"open", file}, {}, "gio").status, 0);
+        }
+        QCOMPARE(sandbox->launched(3),
+                 QStringList({"editor: " + note, "editor: " + notes, "sublime: " + other}));
+
+        run = sandbox->run("opener off");
+        QCOMPARE(run.out, "Korvane no longer opens files for GNOME; 2 file types given "
+                          "back.\n");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readFile(list), before);
+        QVERIFY(!QFileInfo::exists(entry));
+        QCOMPARE(sandbox->run("opener off").out, "Korvane doesn't open files for GNOME.\n");
+        QCOMPARE(readFile(list), before);
     }
 
     // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.
@@ -516,6 +556,53 @@ private Q_SLOTS:
             return ended;
         };
         QTRY_VERIFY_WITH_TIMEOUT(allEnded(), 5000);
+    }
+
+private:
+    // Runs `change` and then `back` on the user's list of the row (see
+    // defaultsLeaveMimeappsAsTheyWere_data), and checks that the list is as it was.
+    void leavesMimeappsAsItWas(const QString& change, const QString& changed, const QString& back,
+                               const QString& restored) {
+        const QByteArray& before = data<QByteArray>("before");
+        const QString config = sandbox->configHome() + "/";
+        const QString list = config + data<QString>("list").section(u' ', 0, 0);
+        const bool symlinked = data<QString>("list").contains("-> dotfiles");
+        const QByteArray sandboxList = readFile(config + "mimeapps.list");
+        const auto cleanUp = qScopeGuard([=] {
+            QFile::remove(list);
+            writeFile(config + "mimeapps.list", sandboxList);
+        });
+        QFile::remove(config + "mimeapps.list");
+        QString real = list;
+        if (symlinked) {
+            real = sandbox->makeFile("dotfiles/mimeapps.list");
+            QFile::remove(real);
+            QVERIFY(QFile::link(real, list));
+        }
+        if (!before.isNull()) {
+            writeFile(real, before);
+            QVERIFY(QFile::setPermissions(real,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        }
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        sandbox->writeRules({"md>Sublime Text", "!txt>Test Editor", "rs, c>Sublime Text"});
+        auto run = sandbox->run(change);
+        QCOMPARE(run.out, changed);
+        QCOMPARE(run.status, 0);
+        const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
+        if (data<QString>("list").contains(u'@')) {
+            qputenv("XDG_CURRENT_DESKTOP", data<QString>("list").section(u'@', 1).toLatin1());
+        }
+        run = sandbox->run(back);
+        qputenv("XDG_CURRENT_DESKTOP", desktop);
+        QCOMPARE(run.out, QString(restored).replace(
+                              "GNOME", data<QString>("list").contains(u'@') ? "Xfce" : "GNOME"));
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readFile(real), before.isNull() ? QByteArray("<missing>") : before);
+        // A list made on the way for types the desktop's own list didn't name is gone again.
+        QVERIFY(list == config + "mimeapps.list" || !QFileInfo::exists(config + "mimeapps.list"));
+        QCOMPARE(QFileInfo(list).isSymLink(), symlinked);
+        QVERIFY(before.isNull() || (QFileInfo(real).permissions() & 0x0777) == 0x0640);
     }
 };
 

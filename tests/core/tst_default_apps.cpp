@@ -33,12 +33,37 @@ DefaultsReport command(ModelFixture& f, bool make, const Rule& rule) {
     return report.value_or(DefaultsReport{.problem = "no report"});
 }
 
-QList<int> kindsOf(const DefaultsReport& report) {
+QList<int> kindsOf(const QList<DefaultOutcome>& outcomes) {
     QList<int> kinds;
-    for (const DefaultOutcome& outcome : report.outcomes) {
+    for (const DefaultOutcome& outcome : outcomes) {
         kinds << outcome.kind;
     }
     return kinds;
+}
+QList<int> kindsOf(const DefaultsReport& report) {
+    return kindsOf(report.outcomes);
+}
+
+// Turns the opener on or off (or, with neither, follows the rules); answers its report.
+DesktopOpener::Report turnOpener(ModelFixture& f, std::optional<bool> on) {
+    std::optional<DesktopOpener::Report> report;
+    auto done = [&](const DesktopOpener::Report& r) { report = r; };
+    on ? f.model->setOpenForDesktop(*on, done) : f.model->followRules(done);
+    (void)QTest::qWaitFor([&] { return report.has_value() && !f.model->openerBusy(); }, 5000);
+    return report.value_or(DesktopOpener::Report{.problem = "no report"});
+}
+
+// "type: outcome kind" for each type, sorted.
+QStringList outcomesOf(const QList<DefaultOutcome>& outcomes) {
+    QStringList lines;
+    for (const DefaultOutcome& outcome : outcomes) {
+        lines << QStringLiteral("%1: %2 %3")
+                     .arg(outcome.extension)
+                     .arg(outcome.kind)
+                     .arg(outcome.app);
+    }
+    lines.sort();
+    return lines;
 }
 
 } // namespace
@@ -169,6 +194,113 @@ private Q_SLOTS:
         QCOMPARE(run(manager, false, "png"), ended);
         QCOMPARE(readFile(manager.filePath()) == record, data<bool>("kept"));
         QCOMPARE(manager.records().size(), data<int>("records"));
+    }
+
+    // The types the opener takes for the rules: enabled rules with an app that isn't Korvane, by
+    // their extensions' declared types and their groups' registered types, each once.
+    void coveredTypes_data() {
+        columns<QStringList, QStringList>("rules", "types");
+        row("an extension", QStringList{"md>Xed"}, QStringList{"text/markdown"});
+        row("two extensions of one type, and another", QStringList{"md,markdown,txt>Xed"},
+            QStringList{"text/markdown", "text/plain"});
+        row("a group's registered types", QStringList{"@images>Okular"},
+            QStringList{"image/jpeg", "image/png"});
+        row("a group and an extension in it, from two rules",
+            QStringList{"@text>Xed", "md>Sublime"},
+            QStringList{"application/json", "text/markdown", "text/plain", "text/x-csrc"});
+        row("switched off", QStringList{"!md>Xed"}, QStringList());
+        row("no app", QStringList{"md"}, QStringList());
+        row("Korvane itself", QStringList{"md>Korvane"}, QStringList());
+        row("no declared type", QStringList{"qqq>Xed"}, QStringList());
+        row("folders alone", QStringList{"{/srv/notes}>Xed"}, QStringList());
+        row("an extension in folders", QStringList{"md{/srv/notes}>Xed"},
+            QStringList{"text/markdown"});
+    }
+
+    void coveredTypes() {
+        MemoryPlatform platform;
+        QStringList types;
+        for (const ContentType& type :
+             DesktopOpener::coveredTypes(rulesFrom(data<QStringList>("rules")), platform)) {
+            types << type.identifier;
+        }
+        QCOMPARE(types, data<QStringList>("types"));
+    }
+
+    // On, the opener takes the rules' types in one edit; while on, a new rule's types are
+    // taken and a deleted rule's given back; off gives back every one, keeping what the user
+    // chose since, and a type another setting decides is neither claimed nor recorded.
+    void openerFollowsRules() {
+        ModelFixture f;
+        const QString opener = "/apps/korvane-opener.desktop";
+        f.platform.setIgnoredTypes({"image/jpeg"});
+        const Rule notes = f.addRule("md,txt>Sublime");
+        QVERIFY(!f.model->opener().isOn());
+        QTRY_VERIFY(!f.model->openerBusy());
+        QCOMPARE(f.platform.defaultEdits(), 0); // nothing taken without the opt-in
+
+        DesktopOpener::Report report = turnOpener(f, true);
+        QCOMPARE(int(report.refusal), int(DesktopOpener::Report::None));
+        QCOMPARE(outcomesOf(report.taken),
+                 QStringList({"text/markdown: 5 Korvane", "text/plain: 5 Korvane"}));
+        QCOMPARE(f.platform.defaultEdits(), 1);
+        QCOMPARE(f.platform.defaultApplicationForType({"text/plain"}), opener);
+        QCOMPARE(report.types, 2);
+        QVERIFY(f.settings->openForDesktop());
+
+        int edits = f.platform.defaultEdits();
+        f.addRule("@images>Okular"); // saved, then followed
+        QTRY_COMPARE(f.model->opener().held().size(), 3);
+        QTRY_VERIFY(!f.model->openerBusy());
+        QCOMPARE(f.platform.defaultEdits(), edits + 2); // one to take, one to take back jpeg's
+        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), opener);
+        QCOMPARE(f.platform.defaultApplicationForType({"image/jpeg"}), ModelFixture::kOkular);
+        QCOMPARE(f.model->opener().held().first().replacedApp, ModelFixture::kOkular);
+
+        f.model->store().removeRule(notes.id);
+        QTRY_COMPARE(f.model->opener().held().size(), 1);
+        QTRY_VERIFY(!f.model->openerBusy());
+        QCOMPARE(f.platform.defaultApplicationForType({"text/plain"}), ModelFixture::kXed);
+        QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}), std::nullopt);
+
+        f.platform.setDefault("image/png", ModelFixture::kSublime); // the user's own choice
+        report = turnOpener(f, false);
+        QCOMPARE(outcomesOf(report.givenBack), QStringList{"image/png: 9 Sublime Text"});
+        QCOMPARE(f.platform.defaultApplicationForType({"image/png"}), ModelFixture::kSublime);
+        QCOMPARE(report.types, 0);
+        QVERIFY(!f.settings->openForDesktop());
+        QCOMPARE(f.platform.openerApplication(), std::nullopt); // the entry it provided is gone
+        QCOMPARE(readFile(f.model->defaultManager().filePath()), "{}");
+        edits = f.platform.defaultEdits();
+        f.addRule("png>Xed"); // off: rules change nothing of the desktop's
+        QTest::qWait(50);
+        QCOMPARE(f.platform.defaultEdits(), edits);
+    }
+
+    // Opened by the desktop: claimed files go to their rule's app, the others to the app the
+    // opener replaced for their type, else to the desktop's next choice that isn't Korvane; only
+    // a file nothing opens waits for the user. A rule naming Korvane falls back too.
+    void openedForTheDesktop() {
+        ModelFixture f;
+        f.platform.addApplication("/apps/korvane.desktop", MemoryPlatform::kKorvaneId, "Korvane",
+                                  {"application/pdf"});
+        f.addRules({"md>Xed", "c>Korvane"});
+        QCOMPARE(int(turnOpener(f, true).refusal), int(DesktopOpener::Report::None));
+        // What the opener replaced: Sublime Text for png, and for jpeg Korvane's own entry, which
+        // is passed over.
+        f.writeStoreFile("previous-defaults.json",
+                         R"({"image/png":{"changedTo":"korvane-opener.desktop",)"
+                         R"("previousBundleID":"sublime.desktop"},)"
+                         R"("image/jpeg":{"changedTo":"korvane-opener.desktop",)"
+                         R"("previousBundleID":"korvane.desktop"}})");
+        f.model->defaultManager().reload();
+        f.model->handle(f.files({"a.md", "b.png", "c.pdf", "d.c", "e.qqq", "f.jpg"}),
+                        DropMode::ForDesktop);
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders(),
+                 QStringList({"Xed: a.md, d.c", "Sublime Text: b.png", "Okular: c.pdf, f.jpg"}));
+        QCOMPARE(f.model->pending()->path, ModelFixture::kHome + "e.qqq");
+        QVERIFY(f.model->recents().isEmpty()); // the desktop's opens, not Korvane's
     }
 
     // A set cut short after the change (killed before the read-back) leaves its intent on

@@ -30,6 +30,7 @@ private Q_SLOTS:
         for (const QString& file :
              {destination + "/bin/korvane", destination + "/libexec/korvane/korvane-window",
               share + "applications/" + kId + ".desktop",
+              share + "applications/" + kId + ".Opener.desktop",
               share + "icons/hicolor/scalable/apps/" + kId + ".svg",
               share + "icons/hicolor/symbolic/apps/" + kId + "-symbolic.svg",
               share + "metainfo/" + kId + ".metainfo.xml", share + "man/man1/korvane.1",
@@ -38,7 +39,9 @@ private Q_SLOTS:
               share + "fish/vendor_completions.d/korvane.fish"}) {
             QVERIFY2(QFileInfo::exists(file), qPrintable(file));
         }
-        auto result = run("desktop-file-validate", {share + "applications/" + kId + ".desktop"});
+        auto result =
+            run("desktop-file-validate", {share + "applications/" + kId + ".desktop",
+                                          share + "applications/" + kId + ".Opener.desktop"});
         QVERIFY2(result.status == 0, qPrintable(result.out + result.err));
         result = run("appstreamcli",
                      {"validate", "--no-net", share + "metainfo/" + kId + ".metainfo.xml"});
@@ -57,6 +60,25 @@ private Q_SLOTS:
             const auto result = run("gio", {"mime", QString::fromLatin1(type)});
             QVERIFY2(!result.out.contains(kId), qPrintable(result.out));
         }
+    }
+
+    // The opener installed is the one the desktop gets: none is written for the user, and a
+    // file the desktop opens through it goes by the rules, with no window.
+    void installedOpenerIsUsed() {
+        sandbox->writeRules(QStringList{"md>Test Editor"});
+        sandbox->clearLaunches();
+        const QByteArray list = readFile(sandbox->mimeappsList());
+        QCOMPARE(run(destination + "/bin/korvane", {"opener", "on"}).status, 0);
+        QVERIFY(!QFileInfo::exists(sandbox->userApplications() + "/" + kId + ".Opener.desktop"));
+        QVERIFY(readFile(sandbox->mimeappsList())
+                    .contains("text/markdown=" + kId.toUtf8() + ".Opener.desktop;"));
+        // With content: GIO takes an empty file for plain text, whatever its name.
+        const QString note = sandbox->makeFile("opened by the desktop.md", "# Note\n");
+        QCOMPARE(run("gio", {"open", note}).status, 0);
+        QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
+        QVERIFY(!InstanceChannel().isRunning());
+        QCOMPARE(run(destination + "/bin/korvane", {"opener", "off"}).status, 0);
+        QCOMPARE(readFile(sandbox->mimeappsList()), list);
     }
 
     // The launcher's two files become one drop: each app launched once, by the rules.

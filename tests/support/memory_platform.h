@@ -135,7 +135,64 @@ public:
                             : void(m_defaults.remove(type.identifier));
         done(Result::done());
     }
+    void setDefaultApplications(const QString& app, const QList<ContentType>& types,
+                                const QList<QJsonObject>&, Completion asked) override {
+        const Completion done = later(std::move(asked));
+        const QMutexLocker lock(&m_mutex);
+        ++m_defaultEdits;
+        for (const ContentType& type : types) {
+            if (m_defaultOutcome == DefaultOutcome::Applied &&
+                !m_ignoredTypes.contains(type.identifier)) {
+                m_defaults.insert(type.identifier, app);
+            }
+        }
+        done(m_defaultOutcome == DefaultOutcome::Error ? Result::failed(m_defaultError)
+                                                       : Result::done());
+    }
+    void undoDefaultChanges(const QList<TypeChange>& changes, Completion asked) override {
+        const Completion done = later(std::move(asked));
+        const QMutexLocker lock(&m_mutex);
+        ++m_defaultEdits;
+        if (m_defaultOutcome == DefaultOutcome::Error) {
+            return done(Result::failed(m_defaultError));
+        }
+        for (const auto& [type, change] : changes) {
+            const QJsonValue previous = change.value("previous");
+            previous.isString() ? void(m_defaults.insert(type.identifier, previous.toString()))
+                                : void(m_defaults.remove(type.identifier));
+        }
+        done(Result::done());
+    }
+    // Types whose default no change reaches (another setting decides them).
+    void setIgnoredTypes(const QStringList& types) {
+        locked([&] { m_ignoredTypes = types; });
+    }
+    // How many times the settings were edited for many types at once.
+    int defaultEdits() const { return m_defaultEdits; }
     QString defaultOrigin(const ContentType&) const override { return {}; }
+    QList<ContentType> registeredTypes() const override {
+        QList<ContentType> types;
+        for (const QString& type : QSet<QString>(kTypes.cbegin(), kTypes.cend())) {
+            types.append(ContentType{type});
+        }
+        std::sort(types.begin(), types.end(),
+                  [](const auto& a, const auto& b) { return a.identifier < b.identifier; });
+        return types;
+    }
+    static constexpr const char* kOpenerId = "korvane-opener.desktop";
+    std::optional<QString> openerApplication() const override {
+        return applicationForIdentifier(kOpenerId);
+    }
+    Result provideOpener() override {
+        if (!openerApplication()) {
+            addApplication("/apps/korvane-opener.desktop", kOpenerId, "Korvane");
+        }
+        return Result::done();
+    }
+    Result withdrawOpener() override {
+        locked([&] { m_apps.removeIf([](const App& a) { return a.id == kOpenerId; }); });
+        return Result::done();
+    }
     void openFiles(const QStringList& files, const QString& app, Completion asked) override {
         Completion done = later(std::move(asked)); // kept, when held, until released
         const QMutexLocker lock(&m_mutex);
@@ -166,7 +223,9 @@ public:
             return found ? found->id : QString();
         });
     }
-    bool isKorvane(const QString& identifier) const override { return identifier == kKorvaneId; }
+    bool isKorvane(const QString& identifier) const override {
+        return identifier == kKorvaneId || identifier == kOpenerId;
+    }
     void watchApplications(std::function<void()> changed) override {
         m_applicationsChanged = std::move(changed);
     }
@@ -281,6 +340,8 @@ private:
     QHash<QString, QPair<Outcome, QString>> m_openOutcomes;
     DefaultOutcome m_defaultOutcome = DefaultOutcome::Applied;
     QString m_defaultError;
+    QStringList m_ignoredTypes;
+    std::atomic<int> m_defaultEdits = 0;
     QList<Completion> m_held;
     QList<Order> m_orders;
     bool m_launchAtLogin = false;

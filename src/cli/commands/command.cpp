@@ -57,6 +57,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     all.push_back(makeRouteCommand());
     all.push_back(makeRulesCommand());
     all.push_back(makeDefaultCommand());
+    all.push_back(makeOpenerCommand());
     return all;
 }
 

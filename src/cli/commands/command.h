@@ -79,5 +79,6 @@ std::unique_ptr<Command> makeOpenCommand();
 std::unique_ptr<Command> makeRouteCommand();
 std::unique_ptr<Command> makeRulesCommand();
 std::unique_ptr<Command> makeDefaultCommand();
+std::unique_ptr<Command> makeOpenerCommand();
 
 } // namespace korvane

@@ -3,8 +3,13 @@
 #include "cli/terminal_text.h"
 #include "command.h"
 #include "instance/instance_channel.h"
+#include "instance/window_start.h"
 
 #include <QTextStream>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
 
 namespace korvane {
 
@@ -13,7 +18,7 @@ namespace {
 class OpenCommand : public Command {
 public:
     OpenCommand()
-        : Command("open", "[--reveal | --with-defaults] [--] FILE...",
+        : Command("open", "[--reveal | --with-defaults | --for-desktop] [--] FILE...",
                   QT_TRANSLATE_NOOP("CliText", "open the files as one drop"),
                   QT_TRANSLATE_NOOP("CliText",
                                     "Opens the files as one drop: each in the application your "
@@ -24,6 +29,9 @@ public:
             {QStringLiteral("reveal"), CliText::tr("Show the files in the file manager instead.")});
         addOption({QStringLiteral("with-defaults"),
                    CliText::tr("Open them with their usual default applications.")});
+        addOption({QStringLiteral("for-desktop"),
+                   CliText::tr("Open them for the desktop, as its opener: without a window; a file "
+                               "no rule claims opens in the app Korvane replaced.")});
         m_parser.addPositionalArgument(QStringLiteral("FILE"), CliText::tr("a file to open"));
     }
 
@@ -31,15 +39,21 @@ protected:
     int execute(const QStringList& files, Context& c) override {
         const bool reveal = m_parser.isSet(QStringLiteral("reveal"));
         const bool defaults = m_parser.isSet(QStringLiteral("with-defaults"));
-        if (reveal && defaults) {
-            return usage(c, CliText::tr("--reveal and --with-defaults exclude each other"));
+        const bool forDesktop = m_parser.isSet(QStringLiteral("for-desktop"));
+        if (int(reveal) + int(defaults) + int(forDesktop) > 1) {
+            return usage(c, CliText::tr("--reveal, --with-defaults and --for-desktop exclude each "
+                                        "other"));
         }
         if (files.isEmpty()) {
             return usage(c, CliText::tr("open needs at least one FILE"));
         }
-        const DropMode mode = reveal     ? DropMode::Reveal
-                              : defaults ? DropMode::Defaults
-                                         : DropMode::Route;
+        const DropMode mode = reveal       ? DropMode::Reveal
+                              : defaults   ? DropMode::Defaults
+                              : forDesktop ? DropMode::ForDesktop
+                                           : DropMode::Route;
+        if (forDesktop) {
+            return openForDesktop(files, c);
+        }
         if (c.window) {
             QStringList paths;
             const QString here = FileNames::currentFolder();
@@ -70,6 +84,39 @@ protected:
             }
         }
         return CliSession(c.platform, c.out, c.err, c.in).open(files, mode);
+    }
+
+private:
+    // Opened by the desktop: no window, unless a file is left that only the user can place.
+    static int openForDesktop(const QStringList& files, Context& c) {
+        QStringList unanswered;
+        int status = 0;
+        {
+            CliSession session(c.platform, c.out, c.err, c.in);
+            status = session.open(files, DropMode::ForDesktop);
+            unanswered = session.unanswered();
+        }
+        if (unanswered.isEmpty()) {
+            return status;
+        }
+        c.out.flush();
+        c.err.flush();
+        const QString program = WindowStart::windowProgram();
+        std::vector<QByteArray> words{FileNames::encode(program), "--ask", "--"};
+        for (const QString& file : unanswered) {
+            words.push_back(FileNames::encode(file));
+        }
+        std::vector<char*> argv;
+        for (QByteArray& word : words) {
+            argv.push_back(word.data());
+        }
+        argv.push_back(nullptr);
+        execv(argv.front(), argv.data());
+        c.err << "korvane: "
+              << CliText::tr("the Korvane window can't be started: %1: %2.")
+                     .arg(terminalText(program), QString::fromLocal8Bit(strerror(errno)))
+              << "\n";
+        return 1;
     }
 };
 

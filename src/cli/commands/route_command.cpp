@@ -3,6 +3,8 @@
 #include "cli/terminal_text.h"
 #include "command.h"
 #include "core/app_resolver.h"
+#include "core/default_app_manager.h"
+#include "core/desktop_opener.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
@@ -93,9 +95,19 @@ private:
             }
         }
         // For the type shown, and the file that decides it.
-        const auto app = why.type ? c.platform.defaultApplicationForType(*why.type)
-                                  : c.platform.defaultApplicationForFile(path);
-        const QString origin = why.type ? c.platform.defaultOrigin(*why.type) : QString();
+        auto app = why.type ? c.platform.defaultApplicationForType(*why.type)
+                            : c.platform.defaultApplicationForFile(path);
+        QString origin = why.type ? c.platform.defaultOrigin(*why.type) : QString();
+        if (app && c.platform.isKorvane(c.platform.applicationId(*app))) {
+            // Korvane is the desktop's opener: what opened these files before it.
+            line(
+                origin.isEmpty()
+                    ? CliText::tr("the desktop: opens it through Korvane")
+                    : CliText::tr("the desktop: opens it through Korvane, as %1 says").arg(origin));
+            const DefaultAppManager record(c.platform, RuleStore::defaultDirectory());
+            app = DesktopOpener::replacedApp(c.platform, record.records(), why.type, path);
+            origin.clear();
+        }
         if (!app) {
             line(CliText::tr("without Korvane: no app"));
         } else if (origin.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "autostart.h"
 
+#include "desktop_entries.h"
 #include "glib_ptr.h"
 #include "glib_strings.h"
 
@@ -26,29 +27,6 @@ bool autostartEnabled(const QByteArray& path) {
                                            G_KEY_FILE_DESKTOP_KEY_HIDDEN, nullptr);
 }
 
-// One Exec argument as the Desktop Entry Specification quotes it: in double quotes, with ", `,
-// $ and \ escaped by a backslash, and % doubled.
-QByteArray execArgument(const QByteArray& argument) {
-    QByteArray quoted = "\"";
-    for (char c : argument) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') {
-            quoted += '\\';
-        }
-        quoted += c == '%' ? QByteArray("%%") : QByteArray(1, c);
-    }
-    return quoted + '"';
-}
-
-Result removeFile(const QByteArray& path) {
-    GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
-    GErrorHolder error;
-    if (!g_file_delete(file.get(), nullptr, error.out()) &&
-        !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
-        return Result::failed(error.message());
-    }
-    return Result::done();
-}
-
 } // namespace
 
 QString path() {
@@ -62,32 +40,15 @@ bool enabled() {
 
 Result setEnabled(bool enabled, const QString& program) {
     const QByteArray path = fileName(Autostart::path());
-    if (Result removed = removeFile(legacyAutostartPath()); !removed) {
+    if (Result removed = DesktopEntries::removeFile(legacyAutostartPath()); !removed) {
         return removed;
     }
     if (!enabled) {
-        return removeFile(path);
+        return DesktopEntries::removeFile(path);
     }
-    GCharPtr dir(g_path_get_dirname(path.constData()));
-    if (g_mkdir_with_parents(dir.get(), 0700) != 0) {
-        return Result::failed(QString::fromLocal8Bit(g_strerror(errno)));
-    }
-    const KeyFilePtr owner(g_key_file_new());
-    GKeyFile* keys = owner.get();
-    const QByteArray exec = execArgument(fileName(programPath(program)));
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE,
-                          G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME, "Korvane");
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_ICON,
-                          KORVANE_APP_ID);
-    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC,
-                          exec.constData());
-    g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, "X-GNOME-Autostart-enabled", TRUE);
-    GErrorHolder error;
-    if (!g_key_file_save_to_file(keys, path.constData(), error.out())) {
-        return Result::failed(error.message());
-    }
-    return Result::done();
+    return DesktopEntries::writeKorvaneEntry(
+        path, DesktopEntries::execArgument(fileName(programPath(program))),
+        {"X-GNOME-Autostart-enabled"});
 }
 
 } // namespace korvane::Autostart

@@ -152,6 +152,15 @@ bool conforms(const ContentType& type, const ContentType& to) {
     return isA(type.identifier, to.identifier);
 }
 
+QList<ContentType> registeredTypes() {
+    QList<ContentType> types;
+    GStringListPtr names(g_content_types_get_registered());
+    for (GList* name = names.get(); name; name = name->next) {
+        types.append(ContentType{fromUtf8(static_cast<const char*>(name->data))});
+    }
+    return types;
+}
+
 ContentType wellKnownType(WellKnownType type) {
     switch (type) {
     case WellKnownType::Text:

@@ -2,6 +2,7 @@
 
 #include "platform/content_type.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -23,5 +24,7 @@ QString typeOfFile(const QString& file);
 std::optional<ContentType> typeForExtension(const QString& extension);
 bool conforms(const ContentType& type, const ContentType& to);
 ContentType wellKnownType(WellKnownType type);
+// Every type shared-mime-info declares.
+QList<ContentType> registeredTypes();
 
 } // namespace korvane::ContentTypes

@@ -7,7 +7,9 @@
 #include "platform_logging.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
 
@@ -27,11 +29,74 @@ std::optional<QString> pathOf(GAppInfo* info) {
     return FileNames::decode(file);
 }
 
-// Korvane itself is never a candidate: handing a file to Korvane would only ask again.
 bool isKorvaneEntry(GAppInfo* info) {
     const char* id = g_app_info_get_id(info);
-    return id && qstrcmp(id, KORVANE_APP_ID ".desktop") == 0;
+    return id && isKorvaneId(fromUtf8(id));
 }
+
+} // namespace
+
+bool isKorvaneId(const QString& id) {
+    return id == QLatin1String(KORVANE_APP_ID ".desktop") ||
+           id == QLatin1String(KORVANE_APP_ID ".Opener.desktop");
+}
+
+QByteArray execArgument(const QByteArray& argument) {
+    QByteArray quoted = "\"";
+    for (char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c == '%' ? QByteArray("%%") : QByteArray(1, c);
+    }
+    return quoted + '"';
+}
+
+Result writeKorvaneEntry(const QByteArray& path, const QByteArray& exec,
+                         const QList<const char*>& flags) {
+    const KeyFilePtr owner(g_key_file_new());
+    GKeyFile* keys = owner.get();
+    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_TYPE,
+                          G_KEY_FILE_DESKTOP_TYPE_APPLICATION);
+    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_NAME, "Korvane");
+    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_ICON,
+                          KORVANE_APP_ID);
+    g_key_file_set_string(keys, G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_EXEC,
+                          exec.constData());
+    for (const char* flag : flags) {
+        g_key_file_set_boolean(keys, G_KEY_FILE_DESKTOP_GROUP, flag, TRUE);
+    }
+    gsize size = 0;
+    const GCharPtr text(g_key_file_to_data(keys, &size, nullptr));
+    const QByteArray bytes(text.get(), qsizetype(size));
+    QFile old(FileNames::decode(path));
+    if (QFileInfo(old).isFile() && old.size() == bytes.size() && old.open(QIODevice::ReadOnly) &&
+        old.readAll() == bytes) {
+        return Result::done(); // as it should be
+    }
+    GCharPtr dir(g_path_get_dirname(path.constData()));
+    if (g_mkdir_with_parents(dir.get(), 0700) != 0) {
+        return Result::failed(QString::fromLocal8Bit(g_strerror(errno)));
+    }
+    GErrorHolder error;
+    if (!g_file_set_contents(path.constData(), bytes.constData(), gssize(bytes.size()),
+                             error.out())) {
+        return Result::failed(error.message());
+    }
+    return Result::done();
+}
+
+Result removeFile(const QByteArray& path) {
+    GObjectPtr<GFile> file(g_file_new_for_path(path.constData()));
+    GErrorHolder error;
+    if (!g_file_delete(file.get(), nullptr, error.out()) &&
+        !g_error_matches(*error.out(), G_IO_ERROR, G_IO_ERROR_NOT_FOUND)) {
+        return Result::failed(error.message());
+    }
+    return Result::done();
+}
+
+namespace {
 
 QStringList pathsOf(GList* list) {
     QStringList paths;

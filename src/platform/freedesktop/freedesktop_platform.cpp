@@ -7,6 +7,7 @@
 #include "desktop_names.h"
 #include "launching.h"
 #include "mimeapps_defaults.h"
+#include "opener_entry.h"
 #include "platform/later.h"
 #include "platform_logging.h"
 #include "platform_text.h"
@@ -72,6 +73,24 @@ void FreedesktopPlatform::undoDefaultChange(const ContentType& type, const QJson
     later(std::move(done))(MimeappsDefaults::undoChange(type.identifier, change));
 }
 
+void FreedesktopPlatform::setDefaultApplications(const QString& app,
+                                                 const QList<ContentType>& types,
+                                                 const QList<QJsonObject>& plans, Completion done) {
+    QStringList names;
+    for (const ContentType& type : types) {
+        names.append(type.identifier);
+    }
+    later(std::move(done))(MimeappsDefaults::setDefaults(app, applicationId(app), names, plans));
+}
+
+void FreedesktopPlatform::undoDefaultChanges(const QList<TypeChange>& changes, Completion done) {
+    QList<std::pair<QString, QJsonObject>> byName;
+    for (const auto& [type, change] : changes) {
+        byName.append({type.identifier, change});
+    }
+    later(std::move(done))(MimeappsDefaults::undoChanges(byName));
+}
+
 std::optional<QString> FreedesktopPlatform::defaultAfterChange(const ContentType& type,
                                                                const QJsonObject& change) const {
     for (const QString& id : MimeappsDefaults::idsAfterChange(type.identifier, change)) {
@@ -107,8 +126,8 @@ void FreedesktopPlatform::watchApplications(std::function<void()> changed) {
 }
 
 bool FreedesktopPlatform::isKorvane(const QString& identifier) const {
-    return identifier == QLatin1String(KORVANE_APP_ID ".desktop") ||
-           identifier == QLatin1String(KORVANE_APP_ID);
+    return DesktopEntries::isKorvaneId(identifier) ||
+           DesktopEntries::isKorvaneId(identifier + QStringLiteral(".desktop"));
 }
 
 QString FreedesktopPlatform::displayName(const QString& path) const {
@@ -158,6 +177,25 @@ bool FreedesktopPlatform::conforms(const ContentType& type, const ContentType& t
 
 ContentType FreedesktopPlatform::wellKnownType(WellKnownType type) const {
     return ContentTypes::wellKnownType(type);
+}
+
+QList<ContentType> FreedesktopPlatform::registeredTypes() const {
+    return ContentTypes::registeredTypes();
+}
+
+std::optional<QString> FreedesktopPlatform::openerApplication() const {
+    return MimeappsDefaults::checkLists() ? OpenerEntry::path() : std::nullopt;
+}
+
+Result FreedesktopPlatform::provideOpener() {
+    if (Result readable = MimeappsDefaults::checkLists(); !readable) {
+        return readable;
+    }
+    return OpenerEntry::provide(m_commandPath);
+}
+
+Result FreedesktopPlatform::withdrawOpener() {
+    return OpenerEntry::withdraw();
 }
 
 QString FreedesktopPlatform::autostartPath() {

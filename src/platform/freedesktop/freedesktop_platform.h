@@ -28,6 +28,9 @@ public:
                                Completion done) override;
     void undoDefaultChange(const ContentType& type, const QJsonObject& change,
                            Completion done) override;
+    void setDefaultApplications(const QString& app, const QList<ContentType>& types,
+                                const QList<QJsonObject>& plans, Completion done) override;
+    void undoDefaultChanges(const QList<TypeChange>& changes, Completion done) override;
     std::optional<QString> defaultAfterChange(const ContentType& type,
                                               const QJsonObject& change) const override;
     Result checkSettings() const override;
@@ -50,6 +53,11 @@ public:
     bool conforms(const ContentType& type, const ContentType& to) const override;
     ContentType wellKnownType(WellKnownType type) const override;
 
+    QList<ContentType> registeredTypes() const override;
+    std::optional<QString> openerApplication() const override;
+    Result provideOpener() override;
+    Result withdrawOpener() override;
+
     bool launchAtLogin() const override;
     Result setLaunchAtLogin(bool enabled) override;
 
@@ -62,6 +70,8 @@ public:
 
     // The program launch at login starts; the running program's path unless set.
     void setProgramPath(const QString& path) { m_programPath = path; }
+    // The command-line program the opener's entry starts; the running program unless set.
+    void setCommandPath(const QString& path) { m_commandPath = path; }
     // The autostart entry's path.
     static QString autostartPath();
     // The MIME types counted as archives and as source code, which have no common parent.
@@ -72,6 +82,7 @@ public:
 
 private:
     QString m_programPath;
+    QString m_commandPath;
     std::shared_ptr<void> m_applicationsWatch; // GIO's app-info monitor and its handler
 };
 

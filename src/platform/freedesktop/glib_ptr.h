@@ -63,6 +63,12 @@ private:
     GError* m_error = nullptr;
 };
 
+// A GList of strings, freed with the list.
+struct GStringListDeleter {
+    void operator()(GList* list) const { g_list_free_full(list, g_free); }
+};
+using GStringListPtr = std::unique_ptr<GList, GStringListDeleter>;
+
 // A GList of owned GObjects, unreferenced with the list.
 class AppInfoList {
 public:

@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QMap>
 #include <fcntl.h>
 #include <gio/gdesktopappinfo.h>
 #include <gio/gio.h>
@@ -93,36 +95,23 @@ QString mimeappsFileFor(const QString& type) {
 // One edit of a list: the change it makes, for the record, and the file's bytes before and after.
 struct ListEdit {
     Result result = Result::done();
-    QJsonObject change = {};
-    QString target = {}; // the file written: where the list's link points
+    QList<QJsonObject> changes = {}; // one per type
+    QString target = {};             // the file written: where the list's link points
     std::optional<QByteArray> before = std::nullopt; // nothing when there was no file
     QByteArray after = {};
 };
 
-// Makes the app, known by its `id`, the type's default in the user's list that decides it.
-ListEdit defaultEdit(const QString& app, const QString& id, const QString& type) {
-    if (Result readable = checkLists(); !readable) {
-        return {readable};
-    }
-    if (id.isEmpty()) {
-        return {Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app))};
-    }
-    const QString path = mimeappsFileFor(type);
-    ListEdit edit{Result::done(), {}, linkTarget(path)};
-    const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
-    if (file.status == RegularFile::Contents::Refused) {
-        edit.result = Result::failed(file.error);
-        return edit;
-    }
+// Makes `id` the type's default in `list`, the user's list at `path`; answers the change for
+// the record. `created` and `addedGroup` say how the list was before the edit began, so that
+// the changes of one edit can be taken back in any order.
+QJsonObject makeDefault(MimeappsList& list, const QString& path, bool created, bool addedGroup,
+                        const QString& id, const QString& type) {
     const QByteArray mime = utf8(type);
-    MimeappsList list(file.bytes);
     QJsonObject change{{QStringLiteral("file"), path}, {QStringLiteral("type"), type}};
-    if (file.status == RegularFile::Contents::Absent) {
+    if (created) {
         change.insert(QStringLiteral("created"), true);
-    } else {
-        edit.before = file.bytes;
     }
-    if (!list.hasGroup(kDefault)) {
+    if (addedGroup) {
         change.insert(QStringLiteral("addedGroup"), true);
     }
     // The app goes first; the user's other choices stay behind it as fallbacks.
@@ -144,7 +133,34 @@ ListEdit defaultEdit(const QString& app, const QString& id, const QString& type)
         list.setValue(kRemoved, mime,
                       stillRemoved.isEmpty() ? QByteArray() : utf8(joinList(stillRemoved)));
     }
-    edit.change = change;
+    return change;
+}
+
+// Makes the app, known by its `id`, the default of each type in the user's list that decides
+// it; all the types must be decided by the same list.
+ListEdit defaultEdit(const QString& app, const QString& id, const QStringList& types) {
+    if (Result readable = checkLists(); !readable) {
+        return {readable};
+    }
+    if (id.isEmpty()) {
+        return {Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app))};
+    }
+    const QString path = mimeappsFileFor(types.value(0));
+    ListEdit edit{Result::done(), {}, linkTarget(path)};
+    const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
+    if (file.status == RegularFile::Contents::Refused) {
+        edit.result = Result::failed(file.error);
+        return edit;
+    }
+    MimeappsList list(file.bytes);
+    const bool created = file.status == RegularFile::Contents::Absent;
+    if (!created) {
+        edit.before = file.bytes;
+    }
+    const bool addedGroup = !list.hasGroup(kDefault);
+    for (const QString& type : types) {
+        edit.changes.append(makeDefault(list, path, created, addedGroup, id, type));
+    }
     edit.after = list.bytes();
     return edit;
 }
@@ -164,7 +180,7 @@ Result writeList(const QString& path, const ListEdit& edit, bool created) {
         if (const QString folder = QFileInfo(edit.target).absolutePath(); !QDir().mkpath(folder)) {
             return Result::failed(PlatformText::tr("%1 couldn't be made.").arg(folder));
         }
-        qCDebug(lcPlatform) << "writing" << edit.target << "for" << edit.change;
+        qCDebug(lcPlatform) << "writing" << edit.target << "for" << edit.changes;
         if (const Result replaced = DurableFile::replace(edit.target, edit.after); !replaced) {
             return Result::failed(
                 PlatformText::tr("%1 couldn't be written: %2").arg(path, replaced.errorString()));
@@ -193,54 +209,101 @@ Result checkLists() {
 }
 
 DefaultPlan planDefault(const QString& app, const QString& id, const QString& type) {
-    const ListEdit edit = defaultEdit(app, id, type);
-    return {edit.result, edit.change};
+    const ListEdit edit = defaultEdit(app, id, {type});
+    return {edit.result, edit.changes.value(0)};
+}
+
+Result setDefaults(const QString& app, const QString& id, const QStringList& types,
+                   const QList<QJsonObject>& plans) {
+    // One edit of each list that decides some of the types, all checked against their plans
+    // before any is written.
+    QMap<QString, QStringList> typesOfList;
+    QHash<QString, QJsonObject> planOf;
+    for (qsizetype i = 0; i < types.size(); ++i) {
+        const QJsonObject& plan = plans.value(i);
+        typesOfList[plan.value(QStringLiteral("file")).toString()].append(types[i]);
+        planOf.insert(types[i], plan);
+    }
+    QList<std::pair<QString, ListEdit>> edits;
+    for (auto it = typesOfList.cbegin(); it != typesOfList.cend(); ++it) {
+        ListEdit edit = defaultEdit(app, id, *it);
+        if (!edit.result) {
+            return edit.result;
+        }
+        for (const QJsonObject& change : edit.changes) {
+            if (change != planOf.value(change.value(QStringLiteral("type")).toString())) {
+                return Result::failed(
+                    PlatformText::tr("%1 changed meanwhile; try again.").arg(it.key()));
+            }
+        }
+        edits.append({it.key(), std::move(edit)});
+    }
+    for (const auto& [path, edit] : edits) {
+        if (Result written = writeList(path, edit, false); !written) {
+            return written;
+        }
+    }
+    return Result::done();
 }
 
 Result setDefault(const QString& app, const QString& id, const QString& type,
                   const QJsonObject& plan) {
-    const ListEdit edit = defaultEdit(app, id, type);
-    const QString path = plan.value(QStringLiteral("file")).toString();
-    if (!edit.result) {
-        return edit.result;
+    return setDefaults(app, id, {type}, {plan});
+}
+
+Result undoChanges(const QList<std::pair<QString, QJsonObject>>& changes) {
+    // Changes of one list are taken back in one edit, the last made first.
+    QMap<QString, QList<std::pair<QString, QJsonObject>>> changesOfList;
+    for (const auto& [type, change] : changes) {
+        const QString path = change.value(QStringLiteral("file")).toString();
+        if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type) {
+            return Result::failed(PlatformText::tr("the record of the change is incomplete."));
+        }
+        changesOfList[path].prepend({type, change});
     }
-    if (edit.change != plan) {
-        return Result::failed(PlatformText::tr("%1 changed meanwhile; try again.").arg(path));
+    for (auto it = changesOfList.cbegin(); it != changesOfList.cend(); ++it) {
+        const QString& path = it.key();
+        // The file the changes were made in, whatever the desktop now.
+        ListEdit edit{Result::done(), {}, linkTarget(path)};
+        const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
+        if (file.status != RegularFile::Contents::Ok) {
+            return Result::failed(file.status == RegularFile::Contents::Absent
+                                      ? PlatformText::tr("%1 no longer exists.").arg(path)
+                                      : file.error);
+        }
+        edit.before = file.bytes;
+        MimeappsList list(file.bytes);
+        bool addedGroup = false;
+        bool created = false;
+        for (const auto& [type, change] : *it) {
+            const QByteArray mime = utf8(type);
+            const QJsonValue previous = change.value(QStringLiteral("previous"));
+            if (previous.isString()) {
+                list.setValue(kDefault, mime, utf8(previous.toString()));
+            } else {
+                list.removeKey(kDefault, mime);
+            }
+            const QJsonValue removed = change.value(QStringLiteral("removed"));
+            if (removed.isString()) {
+                list.setValue(kRemoved, mime, utf8(removed.toString()));
+            }
+            addedGroup = addedGroup || change.value(QStringLiteral("addedGroup")).toBool();
+            created = created || change.value(QStringLiteral("created")).toBool();
+            edit.changes.append(change);
+        }
+        if (addedGroup) {
+            list.removeEmptyGroup(kDefault);
+        }
+        edit.after = list.bytes();
+        if (Result written = writeList(path, edit, created); !written) {
+            return written;
+        }
     }
-    return writeList(path, edit, false);
+    return Result::done();
 }
 
 Result undoChange(const QString& type, const QJsonObject& change) {
-    const QString path = change.value(QStringLiteral("file")).toString();
-    const QByteArray mime = utf8(type);
-    if (path.isEmpty() || change.value(QStringLiteral("type")).toString() != type) {
-        return Result::failed(PlatformText::tr("the record of the change is incomplete."));
-    }
-    // The file the change was made in, whatever the desktop now.
-    ListEdit edit{Result::done(), change, linkTarget(path)};
-    const RegularFile::Contents file = RegularFile::read(edit.target, kMaxListSize);
-    if (file.status != RegularFile::Contents::Ok) {
-        return Result::failed(file.status == RegularFile::Contents::Absent
-                                  ? PlatformText::tr("%1 no longer exists.").arg(path)
-                                  : file.error);
-    }
-    edit.before = file.bytes;
-    MimeappsList list(file.bytes);
-    const QJsonValue previous = change.value(QStringLiteral("previous"));
-    if (previous.isString()) {
-        list.setValue(kDefault, mime, utf8(previous.toString()));
-    } else {
-        list.removeKey(kDefault, mime);
-        if (change.value(QStringLiteral("addedGroup")).toBool()) {
-            list.removeEmptyGroup(kDefault);
-        }
-    }
-    const QJsonValue removed = change.value(QStringLiteral("removed"));
-    if (removed.isString()) {
-        list.setValue(kRemoved, mime, utf8(removed.toString()));
-    }
-    edit.after = list.bytes();
-    return writeList(path, edit, change.value(QStringLiteral("created")).toBool());
+    return undoChanges({{type, change}});
 }
 
 QStringList idsAfterChange(const QString& type, const QJsonObject& change) {

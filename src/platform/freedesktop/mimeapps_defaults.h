@@ -3,9 +3,11 @@
 #include "platform/platform.h"
 
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 namespace korvane::MimeappsDefaults {
 
@@ -23,8 +25,15 @@ DefaultPlan planDefault(const QString& app, const QString& id, const QString& ty
 Result setDefault(const QString& app, const QString& id, const QString& type,
                   const QJsonObject& plan);
 
+// Makes the app the default of every type, each as planned, in one edit of each list; changes
+// nothing when any list is no longer as planned.
+Result setDefaults(const QString& app, const QString& id, const QStringList& types,
+                   const QList<QJsonObject>& plans);
+
 // Takes a recorded change back. Answers why it could not.
 Result undoChange(const QString& type, const QJsonObject& change);
+// Takes recorded changes back, in one edit of each list: by type, in the order they were made.
+Result undoChanges(const QList<std::pair<QString, QJsonObject>>& changes);
 
 // The desktop-file IDs the changed list names for the type now, first choice first.
 QStringList idsAfterChange(const QString& type, const QJsonObject& change);

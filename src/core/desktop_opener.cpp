@@ -1,0 +1,222 @@
+#include "desktop_opener.h"
+
+#include "app_resolver.h"
+#include "default_app_manager.h"
+#include "logging.h"
+#include "platform/platform.h"
+#include "router.h"
+#include "rule.h"
+#include "settings.h"
+
+#include <QSet>
+#include <QTimer>
+#include <algorithm>
+
+namespace korvane {
+
+int DesktopOpener::Report::failures() const {
+    int failed = refusal == None ? 0 : 1;
+    for (const auto* outcomes : {&taken, &givenBack}) {
+        for (const DefaultOutcome& outcome : *outcomes) {
+            failed += outcome.ok() ? 0 : 1;
+        }
+    }
+    return failed;
+}
+
+DesktopOpener::DesktopOpener(Platform& platform, DefaultAppManager& defaults, Settings& settings,
+                             QObject* parent)
+    : QObject(parent)
+    , m_platform(platform)
+    , m_defaults(defaults)
+    , m_settings(settings) {}
+
+bool DesktopOpener::isOn() const {
+    return m_settings.openForDesktop();
+}
+
+QList<ContentType> DesktopOpener::coveredTypes(const QList<Rule>& rules, const Platform& platform) {
+    QSet<QString> seen;
+    QList<ContentType> types;
+    auto add = [&](const ContentType& type) {
+        if (!type.dynamic && !type.identifier.isEmpty() && !seen.contains(type.identifier)) {
+            seen.insert(type.identifier);
+            types.append(type);
+        }
+    };
+    QList<ContentType> registered; // asked for once, and only for a group
+    for (const Rule& rule : rules) {
+        if (!rule.enabled || !rule.hasApp() || AppResolver::namesKorvane(rule, platform)) {
+            continue;
+        }
+        for (const QString& ext : rule.extensions) {
+            if (const auto type = platform.typeForExtension(ext)) {
+                add(*type);
+            }
+        }
+        if (!rule.group) {
+            continue;
+        }
+        if (registered.isEmpty()) {
+            registered = platform.registeredTypes();
+        }
+        const QList<ContentType> groupTypes = rule.group->contentTypes(platform);
+        for (const ContentType& type : registered) {
+            if (std::any_of(groupTypes.begin(), groupTypes.end(),
+                            [&](const ContentType& to) { return platform.conforms(type, to); })) {
+                add(type);
+            }
+        }
+    }
+    std::sort(types.begin(), types.end(), [](const ContentType& a, const ContentType& b) {
+        return a.identifier < b.identifier;
+    });
+    return types;
+}
+
+QString DesktopOpener::openerId() const {
+    const auto opener = m_platform.openerApplication();
+    return opener ? m_platform.applicationId(*opener) : QString();
+}
+
+QList<DesktopOpener::Held> DesktopOpener::held() const {
+    m_defaults.reload();
+    QList<Held> list;
+    const auto& records = m_defaults.records();
+    for (auto it = records.begin(); it != records.end(); ++it) {
+        if (!DefaultAppManager::isTypeKey(it.key()) || !m_platform.isKorvane(it->changedTo)) {
+            continue;
+        }
+        const auto replaced = it->previousAppId.isEmpty()
+                                  ? std::nullopt
+                                  : m_platform.applicationForIdentifier(it->previousAppId);
+        list.append(
+            {it.key(), replaced.value_or(QString()), it->previousAppId, it->previousOrigin});
+    }
+    std::sort(list.begin(), list.end(),
+              [](const Held& a, const Held& b) { return a.type < b.type; });
+    return list;
+}
+
+void DesktopOpener::turnOn(const QList<Rule>& rules, Done done) {
+    sync(rules, true, std::move(done));
+}
+
+void DesktopOpener::turnOff(Done done) {
+    sync({}, false, std::move(done));
+}
+
+void DesktopOpener::follow(const QList<Rule>& rules, Done done) {
+    if (!isOn()) {
+        QTimer::singleShot(0, this, [done = std::move(done)] { done(Report{}); });
+        return;
+    }
+    sync(rules, true, std::move(done));
+}
+
+void DesktopOpener::sync(const QList<Rule>& rules, bool on, Done done) {
+    Report report;
+    report.on = on;
+    auto answer = [this, done](const Report& ended) {
+        QTimer::singleShot(0, this, [done, ended] { done(ended); });
+    };
+    if (const Result readable = m_platform.checkSettings(); !readable) {
+        report.on = isOn();
+        report.refusal = Report::UnsafeSettings;
+        report.problem = readable.errorString();
+        return answer(report);
+    }
+    std::optional<QString> opener;
+    if (on) {
+        const Result provided = m_platform.provideOpener();
+        opener = m_platform.openerApplication();
+        if (!provided || !opener) {
+            report.on = isOn();
+            report.refusal = Report::NoOpener;
+            report.problem = provided.errorString();
+            return answer(report);
+        }
+    }
+    if (isOn() != on) {
+        m_settings.setOpenForDesktop(on);
+    }
+    const QList<ContentType> wanted = on ? coveredTypes(rules, m_platform) : QList<ContentType>();
+    QSet<QString> wantedNames;
+    for (const ContentType& type : wanted) {
+        wantedNames.insert(type.identifier);
+    }
+    QSet<QString> heldNames;
+    QStringList toGiveBack;
+    for (const Held& held : held()) {
+        heldNames.insert(held.type);
+        if (!wantedNames.contains(held.type)) {
+            toGiveBack << held.type;
+        }
+    }
+    QList<ContentType> toTake;
+    for (const ContentType& type : wanted) {
+        if (!heldNames.contains(type.identifier)) {
+            toTake << type;
+        }
+    }
+    qCDebug(lcDefaults) << "opener" << (on ? "on" : "off") << "takes" << toTake.size()
+                        << "gives back" << toGiveBack.size();
+    auto finish = [this, answer](Report ended) {
+        ended.types = int(held().size());
+        if (!ended.on && ended.types == 0) {
+            if (const Result withdrawn = m_platform.withdrawOpener(); !withdrawn) {
+                qCWarning(lcDefaults) << "opener entry left:" << withdrawn.errorString();
+            }
+        }
+        answer(ended);
+    };
+    auto giveBack = [this, toGiveBack, finish](Report sofar) {
+        if (toGiveBack.isEmpty()) {
+            return finish(sofar);
+        }
+        m_defaults.giveBackTypes(toGiveBack,
+                                 [sofar, finish](const QList<DefaultOutcome>& outcomes) {
+                                     Report ended = sofar;
+                                     ended.givenBack = outcomes;
+                                     finish(ended);
+                                 });
+    };
+    if (toTake.isEmpty()) {
+        return giveBack(report);
+    }
+    m_defaults.takeTypes(toTake, *opener,
+                         [report, giveBack](const QList<DefaultOutcome>& outcomes) {
+                             Report sofar = report;
+                             sofar.taken = outcomes;
+                             giveBack(sofar);
+                         });
+}
+
+std::optional<QString> DesktopOpener::fallbackFor(const QString& file) const {
+    return replacedApp(m_platform, m_defaults.records(),
+                       m_platform.typeForExtension(Router::extensionKey(file)), file);
+}
+
+std::optional<QString>
+DesktopOpener::replacedApp(const Platform& platform,
+                           const QHash<QString, DefaultAppManager::Record>& records,
+                           const std::optional<ContentType>& type, const QString& file) {
+    auto usable = [&](const std::optional<QString>& app) {
+        return app && !platform.isKorvane(platform.applicationId(*app));
+    };
+    if (const auto it = type ? records.constFind(type->identifier) : records.cend();
+        it != records.cend() && !it->previousAppId.isEmpty()) {
+        if (auto replaced = platform.applicationForIdentifier(it->previousAppId);
+            usable(replaced)) {
+            return replaced;
+        }
+    }
+    for (const QString& app : platform.applicationsForFile(file)) {
+        if (usable(app)) {
+            return app;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace korvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "default_app_manager.h"
+#include "default_outcome.h"
+#include "platform/content_type.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace korvane {
+
+class Platform;
+class Settings;
+struct Rule;
+
+// Korvane as the desktop's opener: while on, it is the default of every content type that an
+// enabled rule covers, so that double-clicks follow the rules too. The types are taken and given
+// back through the default-app record, so that turning it off leaves each settings file as it
+// was, save for the choices the user made since.
+class DesktopOpener : public QObject {
+    Q_OBJECT
+
+public:
+    struct Report {
+        // Why nothing was tried: the desktop's settings can't be read safely, or it has no
+        // opener (`problem` says why).
+        enum Refusal { None, UnsafeSettings, NoOpener };
+        Refusal refusal = None;
+        QString problem{};
+        QList<DefaultOutcome> taken{};     // one per type, the type in place of the extension
+        QList<DefaultOutcome> givenBack{}; // likewise
+        bool on = false;                   // whether it is on now
+        int types = 0;                     // how many types are the opener's now
+
+        int failures() const;
+    };
+    using Done = std::function<void(const Report& report)>;
+
+    // One type the opener holds, and what it replaced.
+    struct Held {
+        QString type;
+        QString replacedApp; // its path; empty when none, or no longer installed
+        QString replacedId;  // its desktop-file ID; empty when there was no default
+        QString origin;      // where that default was set; empty when unknown
+    };
+
+    DesktopOpener(Platform& platform, DefaultAppManager& defaults, Settings& settings,
+                  QObject* parent = nullptr);
+
+    bool isOn() const;
+    // Each answers once, later, on this object's thread.
+    void turnOn(const QList<Rule>& rules, Done done);
+    void turnOff(Done done);
+    // While on, takes the types the rules cover that it doesn't hold, and gives back those they
+    // no longer cover. Nothing while off.
+    void follow(const QList<Rule>& rules, Done done);
+    // The types it holds, sorted.
+    QList<Held> held() const;
+
+    // The types the enabled rules with an app cover by their extensions and groups, each once,
+    // sorted. A rule with folders only covers no type: it claims files by where they are.
+    static QList<ContentType> coveredTypes(const QList<Rule>& rules, const Platform& platform);
+
+    // The app that opens a file no rule claims, as if Korvane were not the opener: the app it
+    // replaced for the file's type, else the desktop's next choice that isn't Korvane.
+    std::optional<QString> fallbackFor(const QString& file) const;
+    // The same for a file of the type (none: unknown), as the records say.
+    static std::optional<QString>
+    replacedApp(const Platform& platform, const QHash<QString, DefaultAppManager::Record>& records,
+                const std::optional<ContentType>& type, const QString& file);
+
+private:
+    void sync(const QList<Rule>& rules, bool on, Done done);
+    QString openerId() const;
+
+    Platform& m_platform;
+    DefaultAppManager& m_defaults;
+    Settings& m_settings;
+};
+
+} // namespace korvane
