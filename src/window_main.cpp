@@ -93,6 +93,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(KORVANE_APP_ID),
                                                  QIcon(QStringLiteral(":/icons/korvane.svg"))));
     korvane::FreedesktopPlatform platform;
+    platform.setCommandPath(korvane::WindowStart::commandProgram()); // what the opener runs
     korvane::Settings settings(korvane::Settings::defaultPath());
     korvane::GuiApp gui(platform, settings, korvane::RuleStore::defaultDirectory());
     gui.serve(channel);

@@ -283,4 +283,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>korvane::SettingsWindow</name>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation>
+            <numerusform>Korvane opens %n file type for %1.</numerusform>
+            <numerusform>Korvane opens %n file types for %1.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -55,6 +55,7 @@ GuiApp::GuiApp(Platform& platform, Settings& settings, const QString& storeDirec
     m_mainWindow->setFileDialogs(m_dialogs.get());
     m_settingsWindow = std::make_unique<SettingsWindow>(platform, settings, m_mainWindow.get());
     m_settingsWindow->setTrayAvailable(m_trayAvailable);
+    m_settingsWindow->setModel(*m_model);
     m_tray = std::make_unique<TrayController>(*m_model);
 
     connect(m_mainWindow->settingsAction(), &QAction::triggered, this, &GuiApp::showSettings);

@@ -1,12 +1,15 @@
 #include "settings_window.h"
 
+#include "core/app_model.h"
 #include "core/folder_behavior.h"
 #include "core/settings.h"
 #include "dialog_size.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "style.h"
+#include "wording/defaults_text.h"
 #include "wording/preview_text.h"
+#include "wording/wording.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +46,9 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     , m_loginError(caption({}, this))
     , m_trayIcon(new QCheckBox(tr("Show in the %1").arg(platform.trayName()), this))
     , m_trayReason(caption(tr("This desktop has no %1.").arg(platform.trayName()), this))
-    , m_inTaskbar(new QCheckBox(tr("Keep the %1 icon").arg(platform.taskbarName()), this)) {
+    , m_inTaskbar(new QCheckBox(tr("Keep the %1 icon").arg(platform.taskbarName()), this))
+    , m_opener(new QCheckBox(tr("Open files for the desktop"), this))
+    , m_openerNote(caption({}, this)) {
     setObjectName(QStringLiteral("settingsWindow"));
     // Names by which tests and accessibility tools find the widgets.
     m_folders->setObjectName(QStringLiteral("folderPicker"));
@@ -52,6 +57,8 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_trayIcon->setObjectName(QStringLiteral("showTrayIcon"));
     m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
+    m_opener->setObjectName(QStringLiteral("openForDesktop"));
+    m_openerNote->setObjectName(QStringLiteral("openerNote"));
     setWindowTitle(tr("Korvane Settings"));
 
     for (FolderBehavior behavior : FolderBehavior::allCases()) {
@@ -70,7 +77,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
 
     auto* form = new QFormLayout;
     form->addRow(tr("Dropped folders"), m_folders);
-    m_folders->setAccessibleName(tr("Dropped folders")); // a screen reader says what it sets
+    m_folders->setAccessibleName(tr("Dropped folders"));        // a screen reader says what it sets
     m_trayIcon->setAccessibleDescription(m_trayReason->text()); // why it may be off
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
@@ -81,6 +88,10 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     layout->addWidget(m_trayReason);
     layout->addWidget(m_inTaskbar);
     layout->addWidget(note);
+    layout->addWidget(m_opener);
+    layout->addWidget(m_openerNote);
+    m_opener->hide(); // until there is a model to turn
+    m_openerNote->hide();
 
     connect(m_folders, &QComboBox::activated, this, [this](int index) {
         m_settings.setFolderBehavior(m_folders->itemData(index).toString());
@@ -110,6 +121,61 @@ void SettingsWindow::setLaunchAtLogin(bool on) {
     m_login->setChecked(m_platform.launchAtLogin()); // always the system's real state
 }
 
+QString SettingsWindow::openerIntro() const {
+    return tr("Double-clicks in %1 and other apps follow your rules too. Turned off, every "
+              "default Korvane replaced is put back.")
+        .arg(m_platform.fileManagerName());
+}
+
+void SettingsWindow::setModel(AppModel& model) {
+    m_model = &model;
+    m_opener->setChecked(model.opener().isOn());
+    m_opener->setAccessibleDescription(openerIntro());
+    m_openerNote->setText(openerIntro());
+    m_openerNote->setForegroundRole(QPalette::PlaceholderText);
+    m_opener->show();
+    m_openerNote->show();
+    connect(m_opener, &QCheckBox::clicked, this, &SettingsWindow::setOpenForDesktop);
+}
+
+void SettingsWindow::setOpenForDesktop(bool on) {
+    if (!m_model || m_model->openerBusy()) {
+        return;
+    }
+    m_opener->setEnabled(false); // the change takes a moment: the desktop reads it back
+    m_openerNote->setText(on ? tr("Taking over the types your rules name…")
+                             : tr("Putting back the defaults Korvane replaced…"));
+    m_model->setOpenForDesktop(on, [this](const DesktopOpener::Report& report) {
+        m_opener->setEnabled(true);
+        m_opener->setChecked(report.on);
+        QStringList lines;
+        if (report.refusal != DesktopOpener::Report::None) {
+            lines << (report.problem.isEmpty()
+                          ? tr("%1 has no entry for Korvane's opener, so nothing was changed.")
+                                .arg(Wording::capitalised(m_platform.systemName()))
+                          : report.problem);
+        } else {
+            lines << (report.on ? tr("Korvane opens %n file type(s) for %1.", nullptr, report.types)
+                                      .arg(m_platform.systemName())
+                                : openerIntro());
+            for (const auto* outcomes : {&report.taken, &report.givenBack}) {
+                for (const DefaultOutcome& outcome : *outcomes) {
+                    if (!outcome.ok() || outcome.kind == DefaultOutcome::AlreadyDefault) {
+                        lines << defaultOutcomeText(outcome, m_platform.systemName());
+                    }
+                }
+            }
+        }
+        const bool problem = report.failures() > 0;
+        QPalette palette = m_openerNote->palette();
+        palette.setColor(QPalette::WindowText, problem
+                                                   ? Style::warningText(palette, QPalette::Window)
+                                                   : palette.color(QPalette::PlaceholderText));
+        m_openerNote->setPalette(palette);
+        m_openerNote->setText(lines.join(u'\n'));
+    });
+}
+
 bool SettingsWindow::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::LayoutRequest) {
@@ -136,6 +202,9 @@ void SettingsWindow::load() {
     const bool iconShown = trayIcon && m_trayAvailable;
     m_inTaskbar->setChecked(m_settings.showInTaskbar() || !iconShown);
     m_inTaskbar->setEnabled(iconShown);
+    if (m_model && !m_model->openerBusy()) {
+        m_opener->setChecked(m_model->opener().isOn());
+    }
 }
 
 } // namespace korvane

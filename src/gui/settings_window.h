@@ -8,10 +8,12 @@ class QLabel;
 
 namespace korvane {
 
+class AppModel;
 class Platform;
 class Settings;
 
-// The Settings window: dropped folders, launch at login, the status icon and the taskbar entry.
+// The Settings window: dropped folders, launch at login, the status icon and the taskbar entry,
+// and, once given the model, whether Korvane opens files for the desktop.
 // A dialog, as screen readers and window managers are told; it closes with Esc.
 class SettingsWindow : public QDialog {
     Q_OBJECT
@@ -22,6 +24,9 @@ public:
     // Whether the desktop shows tray icons; tests may pretend either way.
     void setTrayAvailable(bool available);
     void setLaunchAtLogin(bool on);
+    // Shows the switch "Open files for the desktop", which turns the model's opener.
+    void setModel(AppModel& model);
+    void setOpenForDesktop(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -29,6 +34,7 @@ protected:
 
 private:
     void load();
+    QString openerIntro() const;
 
     Platform& m_platform;
     Settings& m_settings;
@@ -39,6 +45,9 @@ private:
     QCheckBox* m_trayIcon;
     QLabel* m_trayReason;
     QCheckBox* m_inTaskbar;
+    AppModel* m_model = nullptr;
+    QCheckBox* m_opener;
+    QLabel* m_openerNote; // what the switch does, then how its last turn ended
 };
 
 } // namespace korvane

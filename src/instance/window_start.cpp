@@ -36,12 +36,24 @@ std::optional<Drop> fromArguments(const QStringList& arguments) {
     return drop;
 }
 
-QString windowProgram() {
+namespace {
+
+// The program beside this one in a build, else the one at `installed`, relative to this one.
+QString sibling(const QString& name, const QString& installed) {
     const QString here = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).path();
-    const QString beside = here + QStringLiteral("/korvane-window");
-    return QFileInfo::exists(beside)
-               ? beside
-               : QFileInfo(here + QStringLiteral("/" KORVANE_WINDOW_FROM_BIN)).absoluteFilePath();
+    const QString beside = here + u'/' + name;
+    return QFileInfo::exists(beside) ? beside
+                                     : QFileInfo(here + u'/' + installed).absoluteFilePath();
+}
+
+} // namespace
+
+QString commandProgram() {
+    return sibling(QStringLiteral("korvane"), QStringLiteral(KORVANE_BIN_FROM_WINDOW));
+}
+
+QString windowProgram() {
+    return sibling(QStringLiteral("korvane-window"), QStringLiteral(KORVANE_WINDOW_FROM_BIN));
 }
 
 } // namespace korvane::WindowStart

@@ -23,5 +23,8 @@ std::optional<Drop> fromArguments(const QStringList& arguments);
 
 // The window's own program: beside this one in a build, else where it is installed.
 QString windowProgram();
+// The command line's program, seen from the window's: beside it in a build, else where it is
+// installed.
+QString commandProgram();
 
 } // namespace korvane::WindowStart

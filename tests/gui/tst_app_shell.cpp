@@ -1,6 +1,8 @@
 #include "base/file_names.h"
 #include "gui/gui_app.h"
+#include "gui/pending_files_dialog.h"
 #include "gui/settings_window.h"
+#include "gui/sheet_alone.h"
 #include "gui/tray_controller.h"
 #include "instance/instance_channel.h"
 #include "support/widgets.h"
@@ -182,6 +184,58 @@ private Q_SLOTS:
         f.box("login")->click(); // off fails: springs back on, and says why
         QVERIFY(f.box("login")->isChecked());
         QVERIFY(error->text().endsWith("Permission denied") && !error->isHidden());
+    }
+
+    // The switch "Open files for the desktop", by keyboard: it waits while the desktop takes the
+    // change, then says what became of it; off puts the default back.
+    void openerSwitch() {
+        ShellFixture f;
+        f.platform.addApplication("/apps/xed.desktop", "xed.desktop", "Xed", {"text/plain"});
+        f.platform.setDefault("text/markdown", "/apps/xed.desktop");
+        f.gui->model().store().appendRules(rulesFrom({"md>Xed"}));
+        QCheckBox* opener = f.box("openForDesktop");
+        QLabel* note = find<QLabel>(&f.gui->settingsWindow(), "openerNote");
+        QVERIFY(!opener->isHidden() && !opener->isChecked() &&
+                opener->focusPolicy() & Qt::TabFocus);
+        QTest::keyClick(opener, Qt::Key_Space);
+        QVERIFY(!opener->isEnabled()); // until the desktop has read it back
+        QTRY_VERIFY(opener->isEnabled());
+        QVERIFY(opener->isChecked() && f.settings.openForDesktop());
+        QCOMPARE(note->text(), "Korvane opens 1 file type for the test desktop.");
+        QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}),
+                 "/apps/korvane-opener.desktop");
+        QTest::keyClick(opener, Qt::Key_Space);
+        QTRY_VERIFY(opener->isEnabled());
+        QVERIFY(!opener->isChecked() && !f.settings.openForDesktop());
+        QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}), "/apps/xed.desktop");
+    }
+
+    // A file the desktop handed over that nothing opens is asked about in the sheet alone: no
+    // main window; the answer opens it, and the sheet's end ends the program.
+    void sheetAlone() {
+        QTemporaryDir dir;
+        MemoryPlatform platform;
+        platform.addApplication("/apps/xed.desktop", "xed.desktop", "Xed", {"text/plain"});
+        platform.addFile("/home/me/e.qqq");
+        Settings settings(dir.filePath("Korvane.conf"));
+        writeFile(dir.filePath("Korvane/rules.json"), "[]");
+        bool windowShown = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                windowShown =
+                    windowShown || (qobject_cast<QMainWindow*>(widget) && widget->isVisible());
+                if (auto* sheet = qobject_cast<PendingFilesDialog*>(widget);
+                    sheet && sheet->isVisible()) {
+                    sheet->choose("/apps/xed.desktop");
+                }
+            }
+        });
+        poll.start(20);
+        QCOMPARE(askAlone(platform, settings, dir.filePath("Korvane"), {"/home/me/e.qqq"}), 0);
+        QCOMPARE(platform.orders(MemoryPlatform::Order::Open).size(), 1);
+        QCOMPARE(platform.orders().first().files, QStringList{"/home/me/e.qqq"});
+        QVERIFY(!windowShown);
     }
 
     // The tray's recent files: newest first, each once, ten at most, kept across starts; one
