@@ -4,6 +4,7 @@
 // 1,000 files at once.
 #include "bench_util.h"
 #include "support/freedesktop_sandbox.h"
+#include "support/test_data.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -18,12 +19,17 @@ namespace {
 
 FreedesktopSandbox* desktop = nullptr;
 
-// A whole process's wall time, in milliseconds; failed runs count as failures of the bench.
-double timed(const QString& program, const QStringList& arguments, bool* failed) {
-    QProcess process;
+// A process in the private desktop's files folder, its output dropped.
+void prepare(QProcess& process) {
     process.setWorkingDirectory(desktop->root() + QStringLiteral("/files"));
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
+}
+
+// A whole process's wall time, in milliseconds; failed runs count as failures of the bench.
+double timed(const QString& program, const QStringList& arguments, bool* failed) {
+    QProcess process;
+    prepare(process);
     QElapsedTimer timer;
     timer.start();
     process.start(program, arguments);
@@ -59,7 +65,31 @@ struct Way {
     QString program;
     QStringList arguments;
     qsizetype launches = 0; // launch requests each run makes
+    // Timed until the apps are started, not until the program ends: `gio open` ends before the
+    // opener it starts has launched anything.
+    bool untilLaunched = false;
+    QByteArray mimeapps = {}; // the user's list for this way, written before each run, untimed
 };
+
+// Milliseconds from a process's start until the recorders logged `count` launches.
+double timedToLaunch(const Way& way, bool* failed) {
+    QProcess process;
+    prepare(process);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(way.program, way.arguments);
+    while (desktop->launches().size() < way.launches && timer.elapsed() < 20'000) {
+        QThread::usleep(200);
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    process.waitForFinished(20'000);
+    if (desktop->launches().size() < way.launches || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s %s launched nothing\n", qPrintable(way.program),
+                     qPrintable(way.arguments.join(u' ')));
+        *failed = true;
+    }
+    return ms;
+}
 
 // Runs both ways in turns, `pairs` times each (the first of each pair alternating), and
 // compares the medians of their wall times.
@@ -70,7 +100,12 @@ void compare(bench::Bench& bench, const char* ours, const Way& a, const char* th
     bool failed = false;
     const auto once = [&](const Way& way, std::vector<double>& times) {
         desktop->clearLaunches();
-        times.push_back(timed(way.program, way.arguments, &failed));
+        if (!way.mimeapps.isNull()) {
+            QFile list(desktop->mimeappsList());
+            failed = !list.open(QIODevice::WriteOnly) || list.write(way.mimeapps) < 0 || failed;
+        }
+        times.push_back(way.untilLaunched ? timedToLaunch(way, &failed)
+                                          : timed(way.program, way.arguments, &failed));
         failed = !launched(way.launches) || failed;
     };
     for (int i = 0; i < pairs && !failed; ++i) {
@@ -161,6 +196,25 @@ int main(int argc, char** argv) {
             {gio, {"open", file}, 1}, 1.0, kPairs);
     window->terminate();
     window->waitForFinished(10'000);
+
+    // Opened by the desktop with Korvane as its opener, against the desktop opening it in the
+    // rule's app itself, timed until the app is started.
+    const QByteArray direct =
+        readFile(sandbox.mimeappsList()).replace("korvane-sublime-text", "korvane-test-editor");
+    writeFile(sandbox.mimeappsList(), direct);
+    bool failed = false;
+    timed(korvane, {"opener", "on"}, &failed);
+    const QByteArray throughKorvane = readFile(sandbox.mimeappsList());
+    if (failed || throughKorvane == direct) {
+        std::fprintf(stderr, "korvane opener on failed\n");
+        return 1;
+    }
+    compare(bench, "gio open FILE, Korvane the opener",
+            {gio, {"open", file}, 1, true, throughKorvane},
+            "gio open FILE, the rule's app the default", {gio, {"open", file}, 1, true, direct},
+            1.2, kPairs);
+    writeFile(sandbox.mimeappsList(), throughKorvane);
+    timed(korvane, {"opener", "off"}, &failed);
 
     // 1,000 files of 5 kinds: one launch per app (4 apps) against one per file.
     const QStringList kinds{"md", "png", "jpg", "mp3", "zip"};

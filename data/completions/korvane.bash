@@ -2,7 +2,7 @@
 _korvane() {
     local cur prev words cword
     _init_completion || return
-    local commands="open route rules default"
+    local commands="open route rules default opener"
     if [[ $cword -eq 1 ]]; then
         COMPREPLY=($(compgen -W "$commands --reveal --with-defaults --help --version" -- "$cur"))
         [[ $cur != -* ]] && _filedir
@@ -11,7 +11,7 @@ _korvane() {
     case ${words[1]} in
     open)
         if [[ $cur == -* ]]; then
-            COMPREPLY=($(compgen -W "--reveal --with-defaults --help" -- "$cur"))
+            COMPREPLY=($(compgen -W "--reveal --with-defaults --for-desktop --help" -- "$cur"))
         else
             _filedir
         fi
@@ -26,6 +26,9 @@ _korvane() {
         ;;
     default)
         [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "set restore --help" -- "$cur"))
+        ;;
+    opener)
+        [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "on off status --help" -- "$cur"))
         ;;
     *) _filedir ;;
     esac

@@ -7,6 +7,7 @@
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
+#include "instance/window_start.h"
 #include "platform/platform.h"
 #include "rule_words.h"
 #include "terminal_text.h"
@@ -20,7 +21,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTextStream>
+#include <QTimer>
 #include <climits>
 
 namespace korvane {
@@ -121,12 +124,7 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     settle();
     if (mode == DropMode::ForDesktop) {
         // No terminal to ask on: what no app takes is asked about in the window's sheet.
-        if (const auto first = m_model->pending()) {
-            m_unanswered << first->path;
-            for (const PendingFile& file : m_model->queue()) {
-                m_unanswered << file.path;
-            }
-        }
+        m_unanswered = takeUnanswered();
         return withoutRules || refused + m_model->failures() > 0 ? 1 : 0;
     }
     int reported = 0;
@@ -143,6 +141,54 @@ int CliSession::open(const QStringList& files, DropMode mode) {
         settle();
     }
     return withoutRules || refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
+}
+
+QStringList CliSession::takeUnanswered() {
+    QStringList files;
+    while (const auto file = m_model->pending()) {
+        files << file->path;
+        m_model->cancelPending();
+        m_model->pendingDismissed(); // the next one, if any
+    }
+    return files;
+}
+
+int CliSession::serveOpener() {
+    m_model->store().watchFile(); // the window's changes count at once
+    QEventLoop loop;
+    int status = 0;
+    QTimer idle;
+    idle.setSingleShot(true);
+    idle.setInterval(kServeIdle);
+    QObject::connect(&idle, &QTimer::timeout, &loop,
+                     [&] { m_model->launchesInFlight() > 0 ? idle.start() : loop.quit(); });
+    const auto serving = m_platform.serveOpener(
+        [&](const QStringList& files) {
+            idle.start();
+            m_model->defaultManager().reload(); // what the opener replaced may have changed
+            m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
+                if (const QStringList unanswered = takeUnanswered(); !unanswered.isEmpty()) {
+                    QStringList arguments{QStringLiteral("--ask"), QStringLiteral("--")};
+                    if (!QProcess::startDetached(WindowStart::windowProgram(),
+                                                 arguments + unanswered)) {
+                        m_err << "korvane: "
+                              << CliText::tr("the Korvane window can't be started: %1.")
+                                     .arg(terminalText(WindowStart::windowProgram()))
+                              << Qt::endl;
+                    }
+                }
+            });
+        },
+        [&](const Result& why) {
+            if (!why) {
+                m_err << "korvane: " << terminalText(why.errorString()) << Qt::endl;
+                status = 1;
+            }
+            loop.quit();
+        });
+    idle.start();
+    loop.exec();
+    return status;
 }
 
 void CliSession::ask() {

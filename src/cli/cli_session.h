@@ -4,6 +4,7 @@
 #include "core/rules_transfer.h"
 
 #include <QStringList>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -35,12 +36,18 @@ public:
     // Korvane as the desktop's opener.
     int setOpener(bool on);
     int openerStatus();
+    // Opens what the desktop asks the opener to open, until it has been idle for
+    // kServeIdle or another process serves it.
+    int serveOpener();
+    static constexpr std::chrono::minutes kServeIdle{30};
 
 private:
     // Says so on standard error when rules.json can't be read.
     bool rulesUnreadable();
     void settle();
     void ask();
+    // Takes the files waiting for an answer out of the queue.
+    QStringList takeUnanswered();
     int runDefaults(int number, bool make);
     // Prints how an import or export ended; answers the exit status.
     int report(QString (*text)(const TransferReport&), const TransferReport& report);

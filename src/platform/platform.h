@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -128,6 +129,11 @@ public:
     // withdrawOpener removes again). Both answer why they could not.
     virtual Result provideOpener() = 0;
     virtual Result withdrawOpener() = 0;
+    // Answers the desktop's requests to open files through the opener while the returned holder
+    // lives: `open` hears each request's files, later, on this thread; `ended` hears once, with
+    // why, when the opener can't be served or no longer is.
+    using OpenRequest = std::function<void(const QStringList& files)>;
+    virtual std::shared_ptr<void> serveOpener(OpenRequest open, Completion ended) = 0;
 
     // Calls `changed` on the main thread whenever the installed applications change (entries
     // added, removed or edited), until the next call replaces it.

@@ -72,7 +72,7 @@ private Q_SLOTS:
         row("two ways at once", "open --with-defaults --for-desktop a", 2,
             "korvane: --reveal, --with-defaults and --for-desktop exclude each other", 0, 0);
         row("opener: no such word", "opener maybe", 2,
-            "korvane: opener takes 'on', 'off' or 'status'", 0, 0);
+            "korvane: opener takes 'on', 'off', 'status' or 'serve'", 0, 0);
         row("no such rule", "default set 9", 1, "korvane: there is no rule 9 (there are 6 rules)",
             0, 0);
         row("an extension not possible", "default set 6", 1, ".qqqzz: not possible.", 0, 0);

@@ -260,6 +260,58 @@ private Q_SLOTS:
         }
     }
 
+    // The opener on the session bus: an Open call is answered at once and its files reach the
+    // core as paths (a location with no path is passed over); while one process serves the
+    // name, another can't, and says why; a holder let go gives the name up.
+    void openerServesTheBus() {
+        QStringList heard;
+        std::optional<Result> ended;
+        auto serving = platform.serveOpener([&](const QStringList& files) { heard << files; },
+                                            [&](const Result& why) { ended = why; });
+        const QString name = "org.korvane.Korvane.Opener";
+        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        QTRY_VERIFY(bus->isServiceRegistered(name));
+        QProcess call;
+        call.start("gdbus",
+                   {"call", "--session", "--dest", name, "--object-path",
+                    "/org/korvane/Korvane/Opener", "--method", "org.freedesktop.Application.Open",
+                    "['file:///notes/a%20b.md', 'https://example.org/', '/notes/c']", "{}"});
+        QTRY_VERIFY(call.state() == QProcess::NotRunning);
+        QCOMPARE(call.exitCode(), 0);
+        QTRY_COMPARE(heard, (QStringList{"/notes/a b.md", "/notes/c"}));
+        const auto second = sandbox->run({"opener", "serve"});
+        QCOMPARE(second.status, 1);
+        QCOMPARE(second.err, "korvane: another process answers for " + name + "\n");
+        QVERIFY(!ended);
+        serving.reset();
+        QTRY_VERIFY(!bus->isServiceRegistered(name));
+    }
+
+    // The whole way: once the opener is on, `gio open` has the bus start `korvane opener
+    // serve`, which opens the file by the rules; the next open goes to the same process.
+    void openerStartedByTheBus() {
+        const QByteArray list = readFile(sandbox->mimeappsList());
+        sandbox->writeRules(QStringList{"md>Test Editor"});
+        QCOMPARE(sandbox->run({"opener", "on"}).status, 0);
+        const QString note = sandbox->makeFile("by the bus.md", "# Note\n");
+        QCOMPARE(sandbox->run({"open", note}, {}, "gio").status, 0);
+        QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
+        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        const uint server = bus->servicePid("org.korvane.Korvane.Opener");
+        QVERIFY(server > 0);
+        const auto stop = qScopeGuard([server] { kill(pid_t(server), SIGTERM); });
+        QCOMPARE(readFile(QString("/proc/%1/cmdline").arg(server)).split('\0').mid(1, 2),
+                 (QList<QByteArray>{"opener", "serve"}));
+        sandbox->clearLaunches();
+        QCOMPARE(sandbox->run({"open", note}, {}, "gio").status, 0);
+        QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
+        QCOMPARE(bus->servicePid("org.korvane.Korvane.Opener").value(), server);
+        QCOMPARE(sandbox->run({"opener", "off"}).status, 0);
+        QCOMPARE(readFile(sandbox->mimeappsList()), list);
+        QVERIFY(!QFile::exists(sandbox->dataHome() +
+                               "/dbus-1/services/org.korvane.Korvane.Opener.service"));
+    }
+
     void launchAtLogin() {
         // An entry of an earlier version counts, and goes with the new one.
         sandbox->makeFile("../config/autostart/korvane.desktop",

@@ -10,7 +10,7 @@ namespace {
 class OpenerCommand : public Command {
 public:
     OpenerCommand()
-        : Command("opener", "on | off | status",
+        : Command("opener", "on | off | status | serve",
                   QT_TRANSLATE_NOOP("CliText", "open files for the desktop by the rules, or stop"),
                   QT_TRANSLATE_NOOP(
                       "CliText",
@@ -18,15 +18,19 @@ public:
                       "rule\nnames, so that double-clicks follow the rules too; while on, the "
                       "types follow\nthe rules. 'off' puts back every default it replaced, "
                       "keeping those you\nchanged since. 'status' lists each type with the app "
-                      "Korvane replaced.")) {}
+                      "Korvane replaced.\n'serve' answers the desktop's requests over its "
+                      "message bus; the bus starts it.")) {}
 
 protected:
     int execute(const QStringList& arguments, Context& c) override {
         const QString verb = arguments.value(0);
-        if (arguments.size() != 1 ||
-            !QStringList{QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("status")}
-                 .contains(verb)) {
-            return usage(c, CliText::tr("opener takes 'on', 'off' or 'status'"));
+        if (arguments.size() != 1 || !QStringList{QStringLiteral("on"), QStringLiteral("off"),
+                                                  QStringLiteral("status"), QStringLiteral("serve")}
+                                          .contains(verb)) {
+            return usage(c, CliText::tr("opener takes 'on', 'off', 'status' or 'serve'"));
+        }
+        if (verb == QLatin1String("serve")) {
+            return CliSession(c.platform, c.out, c.err, c.in).serveOpener();
         }
         if (verb != QLatin1String("status") && windowRuns(c)) {
             return 1;

@@ -8,6 +8,7 @@
 #include "launching.h"
 #include "mimeapps_defaults.h"
 #include "opener_entry.h"
+#include "opener_service.h"
 #include "platform/later.h"
 #include "platform_logging.h"
 #include "platform_text.h"
@@ -196,6 +197,10 @@ Result FreedesktopPlatform::provideOpener() {
 
 Result FreedesktopPlatform::withdrawOpener() {
     return OpenerEntry::withdraw();
+}
+
+std::shared_ptr<void> FreedesktopPlatform::serveOpener(OpenRequest open, Completion ended) {
+    return OpenerService::serve(std::move(open), std::move(ended));
 }
 
 QString FreedesktopPlatform::autostartPath() {

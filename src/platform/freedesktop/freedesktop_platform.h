@@ -57,6 +57,7 @@ public:
     std::optional<QString> openerApplication() const override;
     Result provideOpener() override;
     Result withdrawOpener() override;
+    std::shared_ptr<void> serveOpener(OpenRequest open, Completion ended) override;
 
     bool launchAtLogin() const override;
     Result setLaunchAtLogin(bool enabled) override;

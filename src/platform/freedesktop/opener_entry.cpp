@@ -3,6 +3,7 @@
 #include "desktop_entries.h"
 #include "glib_ptr.h"
 #include "glib_strings.h"
+#include "platform_text.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -17,6 +18,36 @@ constexpr const char* kProvided = "X-Korvane-Provided";
 
 QByteArray providedPath() {
     return QByteArray(g_get_user_data_dir()) + "/applications/" KORVANE_APP_ID ".Opener.desktop";
+}
+
+// The bus starts the opener by this file: the desktop asks it over the bus, as the entry says.
+QByteArray servicePath() {
+    return QByteArray(g_get_user_data_dir()) + "/dbus-1/services/" KORVANE_APP_ID ".Opener.service";
+}
+
+Result writeService(const QString& program) {
+    const GCharPtr quoted(g_shell_quote(fileName(program).constData()));
+    const QByteArray bytes =
+        "[D-BUS Service]\nName=" KORVANE_APP_ID ".Opener\nExec=" + QByteArray(quoted.get()) +
+        " opener serve\n";
+    GErrorHolder error;
+    const GCharPtr dir(g_path_get_dirname(servicePath().constData()));
+    gchar* old = nullptr;
+    gsize size = 0;
+    if (g_file_get_contents(servicePath().constData(), &old, &size, nullptr)) {
+        const GCharPtr held(old);
+        if (QByteArrayView(old, qsizetype(size)) == bytes) {
+            return Result::done(); // as it should be
+        }
+    }
+    if (g_mkdir_with_parents(dir.get(), 0700) != 0 ||
+        !g_file_set_contents(servicePath().constData(), bytes.constData(), gssize(bytes.size()),
+                             error.out())) {
+        return Result::failed(
+            error ? error.message()
+                  : PlatformText::tr("%1 couldn't be made.").arg(fromUtf8(dir.get())));
+    }
+    return Result::done();
 }
 
 bool isProvided(const KeyFilePtr& keys) {
@@ -48,17 +79,26 @@ Result provide(const QString& program) {
     if (installed && QFileInfo(*installed) != QFileInfo(FileNames::decode(path))) {
         return Result::done(); // the package's own
     }
+    const QString command = program.isEmpty() ? QCoreApplication::applicationFilePath() : program;
     const QByteArray exec =
-        DesktopEntries::execArgument(
-            fileName(program.isEmpty() ? QCoreApplication::applicationFilePath() : program)) +
-        " open --for-desktop %F";
-    return DesktopEntries::writeKorvaneEntry(path, exec,
-                                             {G_KEY_FILE_DESKTOP_KEY_NO_DISPLAY, kProvided});
+        DesktopEntries::execArgument(fileName(command)) + " open --for-desktop %F";
+    if (Result service = writeService(command); !service) {
+        return service;
+    }
+    return DesktopEntries::writeKorvaneEntry(
+        path, exec,
+        {G_KEY_FILE_DESKTOP_KEY_NO_DISPLAY, G_KEY_FILE_DESKTOP_KEY_DBUS_ACTIVATABLE, kProvided});
 }
 
 Result withdraw() {
     const QByteArray path = providedPath();
-    return isProvided(loadKeyFile(path)) ? DesktopEntries::removeFile(path) : Result::done();
+    if (!isProvided(loadKeyFile(path))) {
+        return Result::done();
+    }
+    if (Result removed = DesktopEntries::removeFile(servicePath()); !removed) {
+        return removed;
+    }
+    return DesktopEntries::removeFile(path);
 }
 
 } // namespace korvane::OpenerEntry

@@ -1,0 +1,136 @@
+#include "opener_service.h"
+
+#include "glib_ptr.h"
+#include "glib_strings.h"
+#include "opener_entry.h"
+#include "platform/later.h"
+#include "platform_logging.h"
+#include "platform_text.h"
+
+#include <gio/gio.h>
+
+namespace korvane::OpenerService {
+
+namespace {
+
+constexpr const char* kInterface = R"(<node>
+  <interface name="org.freedesktop.Application">
+    <method name="Activate"><arg type="a{sv}" name="platform_data" direction="in"/></method>
+    <method name="Open">
+      <arg type="as" name="uris" direction="in"/>
+      <arg type="a{sv}" name="platform_data" direction="in"/>
+    </method>
+    <method name="ActivateAction">
+      <arg type="s" name="action_name" direction="in"/>
+      <arg type="av" name="parameter" direction="in"/>
+      <arg type="a{sv}" name="platform_data" direction="in"/>
+    </method>
+  </interface>
+</node>)";
+
+// The bus name and object path the Desktop Entry Specification derives from the entry's ID.
+QByteArray busName() {
+    return utf8(OpenerEntry::id().chopped(int(qstrlen(".desktop"))));
+}
+
+QByteArray objectPath() {
+    return '/' + busName().replace('.', '/');
+}
+
+struct Service {
+    Platform::OpenRequest open;
+    Completion ended;
+    GObjectPtr<GDBusConnection> bus;
+    guint object = 0;
+    guint name = 0;
+    bool over = false;
+
+    void end(const Result& why) {
+        if (!std::exchange(over, true)) {
+            later(ended)(why);
+        }
+    }
+
+    ~Service() {
+        if (name != 0) {
+            g_bus_unown_name(name);
+        }
+        if (object != 0) {
+            g_dbus_connection_unregister_object(bus.get(), object);
+        }
+    }
+};
+
+// The files of an Open call, as paths.
+QStringList pathsOf(GVariant* uris) {
+    QStringList paths;
+    GVariantIter iter;
+    g_variant_iter_init(&iter, uris);
+    const gchar* uri = nullptr;
+    while (g_variant_iter_next(&iter, "&s", &uri)) {
+        GObjectPtr<GFile> file(g_file_new_for_commandline_arg(uri));
+        const GCharPtr path(g_file_get_path(file.get()));
+        if (path) {
+            paths.append(FileNames::decode(path.get()));
+        } else {
+            qCWarning(lcPlatform) << "the opener was given a location with no path:" << uri;
+        }
+    }
+    return paths;
+}
+
+void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method,
+            GVariant* parameters, GDBusMethodInvocation* invocation, gpointer data) {
+    auto* service = static_cast<Service*>(data);
+    if (qstrcmp(method, "Open") == 0) {
+        GVariantPtr uris(g_variant_get_child_value(parameters, 0));
+        const QStringList files = pathsOf(uris.get());
+        // Answered first: the desktop waits for the answer, not for the apps.
+        g_dbus_method_invocation_return_value(invocation, nullptr);
+        later(service->open)(files);
+    } else if (qstrcmp(method, "Activate") == 0) {
+        g_dbus_method_invocation_return_value(invocation, nullptr); // nothing to show
+    } else {
+        g_dbus_method_invocation_return_error(invocation, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD,
+                                              "no such action");
+    }
+}
+
+} // namespace
+
+std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended) {
+    auto service = std::make_shared<Service>();
+    service->open = std::move(open);
+    service->ended = std::move(ended);
+    GErrorHolder error;
+    service->bus.reset(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
+    if (!service->bus) {
+        service->end(
+            Result::failed(PlatformText::tr("the desktop's message bus can't be reached: %1")
+                               .arg(error.message())));
+        return service;
+    }
+    GErrorHolder parsed;
+    const std::unique_ptr<GDBusNodeInfo, void (*)(GDBusNodeInfo*)> node(
+        g_dbus_node_info_new_for_xml(kInterface, parsed.out()), g_dbus_node_info_unref);
+    static const GDBusInterfaceVTable table{called, nullptr, nullptr, {}};
+    // The object first: a call may come the moment the name is ours.
+    GErrorHolder registered;
+    service->object = g_dbus_connection_register_object(
+        service->bus.get(), objectPath().constData(), node->interfaces[0], &table, service.get(),
+        nullptr, registered.out());
+    if (service->object == 0) {
+        service->end(Result::failed(registered.message()));
+        return service;
+    }
+    service->name = g_bus_own_name_on_connection(
+        service->bus.get(), busName().constData(), G_BUS_NAME_OWNER_FLAGS_DO_NOT_QUEUE, nullptr,
+        [](GDBusConnection*, const gchar* name, gpointer data) {
+            static_cast<Service*>(data)->end(Result::failed(
+                PlatformText::tr("another process answers for %1").arg(fromUtf8(name))));
+        },
+        service.get(), nullptr);
+    return service;
+}
+
+} // namespace korvane::OpenerService

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace korvane::OpenerService {
+
+// The opener on the session bus, as the desktop asks a D-Bus activatable entry to open files
+// (org.freedesktop.Application): the bus starts Korvane once, and later opens cost no start.
+
+// Serves while the returned holder lives: each Open call is answered at once, and its files
+// (local paths; a location with none is passed over) reach `open` afterwards. `ended` hears
+// once, with why, when the name can't be had or is lost.
+std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended);
+
+} // namespace korvane::OpenerService
