@@ -18,6 +18,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
     // everywhere.
     QHash<QString, int> extensionOwner;
     QHash<int, int> groupOwner;
+    // The earlier active rules limited to folders that name each extension.
+    QHash<QString, QList<int>> folderOwners;
     for (int i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
         auto add = [&](Finding::Kind kind) -> Finding& {
@@ -55,6 +57,21 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
                 overlap.otherRule = one.rule;
             }
         }
+        if (active) {
+            // Taken first only inside an earlier rule's folders: said once per rule and
+            // extension, naming the first of its folders.
+            for (const QString& extension : rule.extensions) {
+                if (extensionOwner.contains(canonical(extension))) {
+                    continue; // taken everywhere: said above
+                }
+                for (const int owner : folderOwners.value(canonical(extension))) {
+                    Finding& shadowed = add(Finding::ShadowedInFolder);
+                    shadowed.extension = extension;
+                    shadowed.otherRule = owner;
+                    shadowed.folder = rules[owner].folders.first();
+                }
+            }
+        }
         if (rule.hasApp()) {
             const auto app = apps.resolve(rule);
             if (AppResolver::namesKorvane(rule, platform)) {
@@ -82,6 +99,11 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             }
         }
         // A rule limited to folders takes its extensions and group there only.
+        if (active && !rule.folders.isEmpty()) {
+            for (const QString& extension : rule.extensions) {
+                folderOwners[canonical(extension)].append(i);
+            }
+        }
         if (active && rule.folders.isEmpty()) {
             for (const QString& extension : rule.extensions) {
                 if (!extensionOwner.contains(canonical(extension))) {

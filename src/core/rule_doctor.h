@@ -12,7 +12,8 @@ class Platform;
 
 // What is wrong with a rule list on this desktop: rules that can never apply, apps that are
 // missing or take one file at a time, extensions the desktop has no type for or no file name can
-// have, rules that match nothing, extensions that two rules name, and folders that aren't there.
+// have, rules that match nothing, extensions that two rules name, folders that aren't there, and
+// extensions an earlier rule takes inside its folders.
 class RuleDoctor {
 public:
     // An extension or a type group, and the earlier rule that takes its files.
@@ -32,7 +33,8 @@ public:
             Overlap,          // `extension` is also in `otherRule`, which wins for it
             NoFileName,       // `extension` can't end a file name
             NamesKorvane,
-            MissingFolder // `folder`, one of its folders, is no folder here
+            MissingFolder,   // `folder`, one of its folders, is no folder here
+            ShadowedInFolder // inside `folder`, `otherRule` takes its `extension` files first
         };
         int rule = -1; // its index in the list
         Kind kind = MatchesNothing;

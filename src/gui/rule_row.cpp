@@ -270,6 +270,9 @@ void RuleRow::refreshIfNeeded() {
 
 QStringList RuleRow::infoLines() const {
     QStringList lines;
+    if (!m_rule.folders.isEmpty()) {
+        lines << tr("Only in %1", "%1: folders").arg(Wording::listed(m_rule.folders));
+    }
     for (const RuleLookup::CurrentDefault& info : m_infos) {
         lines << tr("%1 currently opens in %2", "%1: an extension, %2: an app")
                      .arg(Wording::extension(info.extension),

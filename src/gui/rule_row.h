@@ -89,6 +89,8 @@ private:
         140;                                 // the least the extensions field gets beside the app
     static constexpr int kFieldsWidth = 480; // a wide window spreads the row, not the fields
     void write(const Rule& rule);
+    // "Only in Folders…": where the rule applies.
+    void editFolders();
     void showFinding();
     void showExtensions();
     QStringList infoLines() const;

@@ -3,6 +3,7 @@
 #include "app_chooser.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
+#include "folders_dialog.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
@@ -30,6 +31,8 @@ void RuleRow::buildMoreMenu() {
         action->setEnabled(button->isEnabled());
         action->setToolTip(button->toolTip());
     }
+    QAction* folders = menu->addAction(tr("Only in Folders…"), this, &RuleRow::editFolders);
+    folders->setObjectName(QStringLiteral("editFolders"));
     menu->addSeparator();
     // Moves the keyboard makes with Alt+Up and Alt+Down, for the menu's users.
     QAction* up =
@@ -40,6 +43,21 @@ void RuleRow::buildMoreMenu() {
         menu->addAction(tr("Move down"), this, [this] { Q_EMIT moveRequested(m_rule.id, 1); });
     down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
     menu->setToolTipsVisible(true);
+}
+
+void RuleRow::editFolders() {
+    auto* dialog = new FoldersDialog(m_rule.folders, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const QUuid id = m_rule.id;
+    connect(dialog, &QDialog::accepted, this, [this, dialog, id] {
+        if (m_rule.id != id || dialog->folders() == m_rule.folders) {
+            return; // the row shows another rule now, or nothing changed
+        }
+        Rule rule = m_rule;
+        rule.folders = dialog->folders();
+        write(rule);
+    });
+    dialog->open();
 }
 
 void RuleRow::write(const Rule& rule) {

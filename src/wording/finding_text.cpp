@@ -49,6 +49,12 @@ QString findingText(const RuleDoctor::Finding& finding, const QString& systemNam
     case Finding::NoFileName:
         return FindingText::tr("%1 can't end any file name.", "%1: an extension")
             .arg(Wording::extension(finding.extension));
+    case Finding::ShadowedInFolder:
+        return FindingText::tr("inside %1, rule %2 takes its %3 files first.",
+                               "%1: a folder, %3: an extension")
+            .arg(Wording::isolated(finding.folder))
+            .arg(finding.otherRule + 1)
+            .arg(Wording::extension(finding.extension));
     case Finding::MissingFolder:
         return FindingText::tr("the folder %1 doesn't exist.")
             .arg(Wording::isolated(finding.folder));

@@ -8,9 +8,10 @@ namespace {
 
 // A finding in one line: rule number, kind, then what it carries.
 QString describe(const RuleDoctor::Finding& finding) {
-    static const char* const kinds[] = {
-        "neverApplies", "missingApp", "oneFileAtATime", "unknownExtension", "matchesNothing",
-        "chooseApp",    "overlap",    "noFileName",     "namesKorvane",     "missingFolder"};
+    static const char* const kinds[] = {"neverApplies",     "missingApp",      "oneFileAtATime",
+                                        "unknownExtension", "matchesNothing",  "chooseApp",
+                                        "overlap",          "noFileName",      "namesKorvane",
+                                        "missingFolder",    "shadowedInFolder"};
     QStringList parts{QString::number(finding.rule + 1), QLatin1String(kinds[finding.kind])};
     if (!finding.extension.isEmpty()) {
         parts << finding.extension;
@@ -49,8 +50,14 @@ private Q_SLOTS:
         row("the group taken too", QStringList{"@text>Xed", "md>Okular", "@text>Okular"},
             "3 neverApplies text@1");
         row("an earlier rule that is off takes nothing", QStringList{"!md>Xed", "md>Okular"}, "");
-        row("a rule in a folder takes nothing elsewhere", QStringList{"md{/tmp}>Xed", "md>Okular"},
-            "");
+        row("a rule in a folder takes its extensions there first",
+            QStringList{"md,txt{/tmp,/srv}>Xed", "md>Okular", "txt{/srv}>Okular"},
+            "2 shadowedInFolder md by 1 /tmp | 3 shadowedInFolder txt by 1 /tmp");
+        row("taken everywhere, not only in a folder",
+            QStringList{"md{/tmp}>Xed", "md>Okular", "md>Xed"},
+            "2 shadowedInFolder md by 1 /tmp | 3 neverApplies md@2");
+        row("a rule in a folder that is off takes nothing",
+            QStringList{"!md{/tmp}>Xed", "md>Okular"}, "");
         row("a rule in a folder, taken everywhere", QStringList{"md>Xed", "md{~}>Okular"},
             "2 neverApplies md@1");
         row("folders alone match what is in them", QStringList{"{/tmp}>Xed"}, "");

@@ -66,6 +66,39 @@ private Q_SLOTS:
         QCOMPARE(refreshed.size(), 0); // the same list: no new look-up
     }
 
+    // "Only in Folders…", by keyboard: the folders typed, one per line, become the rule's as it
+    // keeps them, the row says where it applies, and one undo takes them back. Cancel changes
+    // nothing.
+    void foldersOfARule() {
+        WindowFixture f;
+        f.addRule("md>Xed");
+        f.menu(0, "more", "Only in Folders…");
+        auto* dialog = f.window.findChild<QDialog*>("foldersDialog");
+        QVERIFY(dialog && dialog->isVisible());
+        QPlainTextEdit* folders = find<QPlainTextEdit>(dialog, "folderList");
+        QVERIFY(folders->hasFocus() || folders->focusPolicy() & Qt::TabFocus);
+        for (const char* line : {" ~/Projects ", "/srv/photos/", "", "~/Projects"}) {
+            QTest::keyClicks(folders, line);
+            QTest::keyClick(folders, Qt::Key_Return);
+        }
+        QTest::keyClick(folders, Qt::Key_Tab); // out of the list, to the buttons
+        QCOMPARE(folders->toPlainText().count(u'\t'), 0);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(f.model->store().rules().first().folders,
+                 (QStringList{"~/Projects", "/srv/photos"}));
+        QVERIFY(f.lines(0).contains("Only in ~/Projects, /srv/photos"));
+        QTRY_VERIFY(!f.window.findChild<QDialog*>("foldersDialog")); // closed, and gone
+        f.menu(0, "more", "Only in Folders…");
+        dialog = f.window.findChild<QDialog*>("foldersDialog");
+        QCOMPARE(find<QPlainTextEdit>(dialog, "folderList")->toPlainText(),
+                 "~/Projects\n/srv/photos");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QCOMPARE(f.model->store().rules().first().folders.size(), 2);
+        find<QAction>(&f.window, "undoAction")->trigger();
+        QCOMPARE(f.model->store().rules().first().folders, QStringList());
+        QVERIFY(!f.lines(0).join(u' ').contains("Only in"));
+    }
+
     // The app menu lists the candidates once each, by name, then Other… through the chooser.
     void appAndGroupMenus() {
         WindowFixture f;
