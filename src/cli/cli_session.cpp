@@ -9,11 +9,11 @@
 #include "core/settings.h"
 #include "instance/window_start.h"
 #include "platform/platform.h"
-#include "rule_words.h"
 #include "terminal_text.h"
 #include "wording/defaults_text.h"
 #include "wording/drop_text.h"
 #include "wording/finding_text.h"
+#include "wording/rule_words.h"
 #include "wording/transfer_text.h"
 #include "wording/wording.h"
 

@@ -144,6 +144,9 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
         report.noneThere = true;
         return conclude(report, done);
     }
+    if (plan.mode == DropPlan::Mode::Route) {
+        m_lastRouted = plan.existing;
+    }
     if (plan.mode == DropPlan::Mode::ForDesktop) {
         // The desktop's own opens: its recent files, not Korvane's.
     } else if (plan.mode != DropPlan::Mode::Route) {

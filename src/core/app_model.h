@@ -74,6 +74,8 @@ public:
     // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
     // opened.
     DropPlan planDrop(const QStringList& files, DropMode mode) const;
+    // The files of the last drop opened by the rules that were there, for "Why this app?".
+    QStringList lastRoutedFiles() const { return m_lastRouted; }
     static constexpr qsizetype kMostPlanned = 500;
     void flash(const QString& text);
 
@@ -152,6 +154,7 @@ private:
     std::unique_ptr<RuleStore> m_store;
     std::unique_ptr<DefaultAppManager> m_defaultManager;
     std::unique_ptr<DesktopOpener> m_opener;
+    QStringList m_lastRouted;
     int m_openerRuns = 0;
     bool m_followAgain = false;
     QList<OpenerDone> m_afterFollow;

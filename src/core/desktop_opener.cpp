@@ -197,6 +197,29 @@ std::optional<QString> DesktopOpener::fallbackFor(const QString& file) const {
                        m_platform.typeForExtension(Router::extensionKey(file)), file);
 }
 
+RouteExplanation DesktopOpener::explain(const QString& file, const QList<Rule>& rules,
+                                        const Platform& platform,
+                                        const QHash<QString, DefaultAppManager::Record>& records) {
+    RouteExplanation why = Router::explain(file, rules, platform);
+    if (why.type) {
+        const Platform::TypeRelations relations = platform.relations(*why.type);
+        why.typeParents = relations.parents;
+        why.typeAliases = relations.aliases;
+    }
+    if (why.result.kind == RouteResult::App) {
+        why.command = platform.commandLine(why.result.app, {file});
+    }
+    why.desktopApp = why.type ? platform.defaultApplicationForType(*why.type)
+                              : platform.defaultApplicationForFile(file);
+    why.desktopOrigin = why.type ? platform.defaultOrigin(*why.type) : QString();
+    why.throughKorvane =
+        why.desktopApp && platform.isKorvane(platform.applicationId(*why.desktopApp));
+    if (why.throughKorvane) {
+        why.withoutKorvane = replacedApp(platform, records, why.type, file);
+    }
+    return why;
+}
+
 std::optional<QString>
 DesktopOpener::replacedApp(const Platform& platform,
                            const QHash<QString, DefaultAppManager::Record>& records,

@@ -3,6 +3,7 @@
 #include "default_app_manager.h"
 #include "default_outcome.h"
 #include "platform/content_type.h"
+#include "route_explanation.h"
 
 #include <QHash>
 #include <QList>
@@ -65,6 +66,13 @@ public:
     // The types the enabled rules with an app cover by their extensions and groups, each once,
     // sorted. A rule with folders only covers no type: it claims files by where they are.
     static QList<ContentType> coveredTypes(const QList<Rule>& rules, const Platform& platform);
+
+    // Why the file goes where it goes (Router::explain), with what the desktop says of it: its
+    // type's relations, the command the app would run, and the desktop's own choice, or, where
+    // Korvane is its opener, the app it replaced.
+    static RouteExplanation explain(const QString& file, const QList<Rule>& rules,
+                                    const Platform& platform,
+                                    const QHash<QString, DefaultAppManager::Record>& records);
 
     // The app that opens a file no rule claims, as if Korvane were not the opener: the app it
     // replaced for the file's type, else the desktop's next choice that isn't Korvane.

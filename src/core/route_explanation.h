@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace korvane {
@@ -22,6 +23,15 @@ struct RouteExplanation {
     QList<Verdict> verdicts;         // one for each rule, in order
     int winner = -1;                 // the rule that takes the file
     RouteResult result;
+
+    // What the desktop says about the file (DesktopOpener::explain fills them in).
+    QStringList typeParents{};
+    QStringList typeAliases{};
+    QString command{};                       // what the winner's app would run; empty: unknown
+    std::optional<QString> desktopApp{};     // the desktop's own choice for the type
+    QString desktopOrigin{};                 // the file that says so; empty: unknown
+    bool throughKorvane = false;             // the desktop's choice is Korvane, its opener:
+    std::optional<QString> withoutKorvane{}; // then what opened these files before it
 };
 
 } // namespace korvane

@@ -115,23 +115,36 @@ DropZone::DropZone(QWidget* parent)
     messageArea->setContentsMargins(20, 0, 20, 0);
     messageArea->addWidget(m_standing, 0, 0);
     messageArea->addWidget(m_message, 0, 0);
-    m_undo = new QPushButton(tr("Undo"), this);
-    m_undo->setObjectName(QStringLiteral("undo"));
-    // A link under the message: it keeps its place while hidden, so nothing moves when it shows.
-    m_undo->setFlat(true);
-    m_undo->setCursor(Qt::PointingHandCursor);
-    QPalette linkColor = m_undo->palette();
-    linkColor.setColor(QPalette::ButtonText, Style::accentText(linkColor));
-    m_undo->setPalette(linkColor);
-    QFont link = m_undo->font();
-    link.setUnderline(true);
-    m_undo->setFont(link);
-    QSizePolicy keepPlace = m_undo->sizePolicy();
-    keepPlace.setRetainSizeWhenHidden(true);
-    m_undo->setSizePolicy(keepPlace);
-    m_undo->hide();
+    // Links under the message: they keep their place while hidden, so nothing moves when one
+    // shows.
+    auto link = [this](const QString& text, const QString& name) {
+        auto* button = new QPushButton(text, this);
+        button->setObjectName(name);
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        QPalette linkColor = button->palette();
+        linkColor.setColor(QPalette::ButtonText, Style::accentText(linkColor));
+        button->setPalette(linkColor);
+        QFont underlined = button->font();
+        underlined.setUnderline(true);
+        button->setFont(underlined);
+        QSizePolicy keepPlace = button->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(keepPlace);
+        button->hide();
+        return button;
+    };
+    m_undo = link(tr("Undo"), QStringLiteral("undo"));
     connect(m_undo, &QPushButton::clicked, this, &DropZone::undoClicked);
-    messageArea->addWidget(m_undo, 1, 0, Qt::AlignCenter);
+    m_why = link(tr("Why this app?"), QStringLiteral("why"));
+    m_why->setToolTip(tr("Why each file of the drop went where it went"));
+    connect(m_why, &QPushButton::clicked, this, &DropZone::whyClicked);
+    auto* links = new QHBoxLayout;
+    links->addStretch();
+    links->addWidget(m_undo);
+    links->addWidget(m_why);
+    links->addStretch();
+    messageArea->addLayout(links, 1, 0);
     // The targets take the Undo link's place while a drag is over the zone.
     m_targets = new QWidget(this);
     m_defaultsTarget = new DropTarget(QStringLiteral("defaultsTarget"), m_targets);
@@ -208,6 +221,11 @@ void DropZone::setUndoOffered(bool offered) {
     m_undo->setVisible(offered && !m_targeted);
 }
 
+void DropZone::setWhyOffered(bool offered) {
+    m_whyOffered = offered;
+    m_why->setVisible(offered && !m_targeted);
+}
+
 void DropZone::setFileManagerName(const QString& name) {
     m_revealTarget->setText(tr("Reveal in %1").arg(name));
     m_revealTarget->setToolTip(tr("Drop here to just reveal in %1").arg(name));
@@ -240,6 +258,7 @@ void DropZone::setTargeted(bool targeted) {
     m_icon->setPixmap(Icons::drop(targeted).pixmap(44, 44));
     m_targets->setVisible(targeted);
     m_undo->setHidden(targeted || !m_undoOffered);
+    m_why->setHidden(targeted || !m_whyOffered);
     update();
     Q_EMIT targetedChanged(targeted);
 }

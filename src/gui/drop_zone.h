@@ -41,6 +41,8 @@ public:
 
     // Shows or hides the "Undo" button beside the message.
     void setUndoOffered(bool offered);
+    // Shows or hides the "Why this app?" link under a drop's summary.
+    void setWhyOffered(bool offered);
     // Names the file manager on the target that reveals.
     void setFileManagerName(const QString& name);
 
@@ -54,6 +56,7 @@ Q_SIGNALS:
     void filesDropped(const QStringList& files, DropMode mode, int links);
     void targetedChanged(bool targeted);
     void undoClicked();
+    void whyClicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +77,7 @@ private:
 
     bool m_targeted = false;
     bool m_undoOffered = false;
+    bool m_whyOffered = false;
     QLabel* m_icon;
     QLabel* m_standing;
     QLabel* m_message;
@@ -82,6 +86,7 @@ private:
     QPropertyAnimation* m_fade;
     Previewer m_previewer;
     QPushButton* m_undo;
+    QPushButton* m_why;
     QWidget* m_targets;
     QLabel* m_defaultsTarget;
     QLabel* m_revealTarget;

@@ -3,6 +3,7 @@
 #include "core/app_model.h"
 #include "core/settings.h"
 #include "drop_zone.h"
+#include "explain_dialog.h"
 #include "file_dialogs.h"
 #include "icons.h"
 #include "pending_files_dialog.h"
@@ -170,6 +171,7 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         }
         if (m_model.message().isNull()) {
             m_dropZone->setUndoOffered(false); // the offer goes with the message that made it
+            m_dropZone->setWhyOffered(false);
         }
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
@@ -178,7 +180,16 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     connect(&m_model, &AppModel::dropEnded, this, [this](const DropReport& report) {
         if (const QString summary = dropSummaryOf(report); !summary.isEmpty()) {
             m_model.flash(summary);
+            // A drop by the rules says why each file went where it went, while its summary shows.
+            m_explained =
+                report.mode == DropMode::Route ? m_model.lastRoutedFiles() : QStringList();
+            m_dropZone->setWhyOffered(!m_explained.isEmpty());
         }
+    });
+    connect(m_dropZone, &DropZone::whyClicked, this, [this] {
+        auto* dialog = new ExplainDialog(m_model, m_explained, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->open();
     });
     connect(&m_model, &AppModel::defaultsReported, this, [this](const DefaultsReport& report) {
         const QString text = defaultsReportText(report, m_model.platform().systemName());

@@ -66,6 +66,7 @@ private:
     AppModel& m_model;
     AppChooser* m_chooser;
     FileDialogs* m_dialogs = nullptr;
+    QStringList m_explained; // the files "Why this app?" explains
     DropZone* m_dropZone;
     RuleHistory* m_history;
     RulesList* m_rules;

@@ -1,6 +1,7 @@
 #include "core/rules_file.h"
 #include "gui/app_chooser_dialog.h"
 #include "gui/drop_zone.h"
+#include "gui/explain_dialog.h"
 #include "gui/pending_files_dialog.h"
 #include "support/widgets.h"
 
@@ -283,6 +284,38 @@ private Q_SLOTS:
         QCOMPARE(dialog.focusWidget(), find<QListView>(&dialog, "apps"));
         QTest::keyClicks(find<QLineEdit>(&dialog, "filter"), "zz"); // no app matches: none chosen
         QCOMPARE(dialog.chosen(), QString());
+    }
+
+    // "Why this app?" under a drop's summary says, for each file, where it went and why; a drop
+    // that only reveals offers none, and the offer goes with the summary.
+    void whyThisApp() {
+        WindowFixture f;
+        f.addRules({"!md>Okular", "md>Xed", "@text>Sublime"});
+        f.model->setMessageDuration(std::chrono::minutes(1));
+        f.model->handle(f.files({"a.md", "x.qqq"}), DropMode::Route);
+        QVERIFY(f.settle());
+        f.model->cancelPending();
+        QPushButton* why = find<QPushButton>(&f.window, "why");
+        QTRY_VERIFY(why->isVisible());
+        QCOMPARE(why->accessibleName().isEmpty() ? why->text() : why->accessibleName(),
+                 "Why this app?");
+        why->click();
+        auto* dialog = f.window.findChild<ExplainDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->text().split(u'\n'),
+                 (QStringList{
+                     "a.md opens in Xed", "    endings: md", "    type: text/markdown",
+                     "    rule 1 (md): switched off", "    rule 2 (md): applies: it names .md",
+                     "    rule 3 (group: Text): also applies, but rule 2 takes the file "
+                     "first",
+                     "    without Korvane: no app", "", "x.qqq: no rule matches",
+                     "    endings: qqq", "    type: application/octet-stream",
+                     "    rule 1 (md): switched off", "    rule 2 (md): doesn't apply",
+                     "    rule 3 (group: Text): doesn't apply", "    without Korvane: no app"}));
+        dialog->close();
+        f.model->handle(f.files({"a.md"}), DropMode::Reveal);
+        QVERIFY(f.settle());
+        QTRY_VERIFY(!why->isVisible());
     }
 
     // While files are dragged over the zone it says what the drop will do, and nothing opens;

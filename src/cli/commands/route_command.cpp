@@ -1,5 +1,4 @@
 #include "base/file_names.h"
-#include "cli/rule_words.h"
 #include "cli/terminal_text.h"
 #include "command.h"
 #include "core/app_resolver.h"
@@ -9,6 +8,7 @@
 #include "core/rule_store.h"
 #include "core/rules_file.h"
 #include "platform/platform.h"
+#include "wording/explain_text.h"
 #include "wording/wording.h"
 
 #include <QTextStream>
@@ -32,90 +32,13 @@ public:
     }
 
 private:
-    // What a rule is about, in the words `korvane rules` uses.
-    static QString about(const Rule& rule) {
-        const QStringList parts = ruleWords(rule);
-        return parts.isEmpty() ? CliText::tr("(no extensions)")
-                               : parts.join(CliText::tr("; ", "between a rule's parts"));
-    }
-
-    static QString verdictText(const RouteExplanation::Verdict& verdict) {
-        using Verdict = RouteExplanation::Verdict;
-        if (verdict.beatenBy >= 0) {
-            return CliText::tr("also applies, but rule %1 takes the file first")
-                .arg(verdict.beatenBy + 1);
-        }
-        switch (verdict.kind) {
-        case Verdict::ByExtension:
-            return CliText::tr("applies: it names %1").arg(Wording::extension(verdict.extension));
-        case Verdict::ByGroup:
-            return CliText::tr("applies: the type is in its group");
-        case Verdict::ByFolders:
-            return CliText::tr("applies: the file is in its folders");
-        case Verdict::Off:
-            return CliText::tr("switched off");
-        case Verdict::NoApp:
-            return CliText::tr("no app");
-        case Verdict::Outside:
-            return CliText::tr("the file is outside its folders");
-        case Verdict::NoMatch:
-            break;
-        }
-        return CliText::tr("doesn't apply");
-    }
-
     // The reasons for one file, indented under its line.
     static void explain(const QString& path, const QList<Rule>& rules, Context& c) {
-        const RouteExplanation why = Router::explain(path, rules, c.platform);
-        const auto line = [&](const QString& text) { c.out << "  " << terminalText(text) << "\n"; };
-        line(why.endings.isEmpty() ? CliText::tr("endings: none")
-                                   : CliText::tr("endings: %1").arg(why.endings));
-        if (why.type) {
-            const Platform::TypeRelations relations = c.platform.relations(*why.type);
-            QStringList parts{CliText::tr("type: %1").arg(why.type->identifier)};
-            if (!relations.parents.isEmpty()) {
-                parts << CliText::tr("parents: %1").arg(Wording::listed(relations.parents));
-            }
-            if (!relations.aliases.isEmpty()) {
-                parts << CliText::tr("also called: %1").arg(Wording::listed(relations.aliases));
-            }
-            line(parts.join(CliText::tr("; ", "between a rule's parts")));
-        } else {
-            line(CliText::tr("type: unknown"));
-        }
-        for (qsizetype i = 0; i < rules.size(); ++i) {
-            line(CliText::tr("rule %1 (%2): %3")
-                     .arg(i + 1)
-                     .arg(about(rules[i]), verdictText(why.verdicts[i])));
-        }
-        if (why.result.kind == RouteResult::App) {
-            if (const QString command = c.platform.commandLine(why.result.app, {path});
-                !command.isEmpty()) {
-                line(CliText::tr("runs: %1").arg(command));
-            }
-        }
-        // For the type shown, and the file that decides it.
-        auto app = why.type ? c.platform.defaultApplicationForType(*why.type)
-                            : c.platform.defaultApplicationForFile(path);
-        QString origin = why.type ? c.platform.defaultOrigin(*why.type) : QString();
-        if (app && c.platform.isKorvane(c.platform.applicationId(*app))) {
-            // Korvane is the desktop's opener: what opened these files before it.
-            line(
-                origin.isEmpty()
-                    ? CliText::tr("the desktop: opens it through Korvane")
-                    : CliText::tr("the desktop: opens it through Korvane, as %1 says").arg(origin));
-            const DefaultAppManager record(c.platform, RuleStore::defaultDirectory());
-            app = DesktopOpener::replacedApp(c.platform, record.records(), why.type, path);
-            origin.clear();
-        }
-        if (!app) {
-            line(CliText::tr("without Korvane: no app"));
-        } else if (origin.isEmpty()) {
-            line(
-                CliText::tr("without Korvane: %1").arg(AppResolver::displayName(*app, c.platform)));
-        } else {
-            line(CliText::tr("without Korvane: %1, as %2 says")
-                     .arg(AppResolver::displayName(*app, c.platform), origin));
+        const DefaultAppManager record(c.platform, RuleStore::defaultDirectory());
+        const RouteExplanation why =
+            DesktopOpener::explain(path, rules, c.platform, record.records());
+        for (const QString& line : explanationLines(why, rules, c.platform)) {
+            c.out << "  " << terminalText(line) << "\n";
         }
     }
 
