@@ -89,10 +89,6 @@
         <translation>(بلا امتدادات)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>المجموعة: %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>بلا تطبيق</translation>
     </message>
@@ -328,10 +324,6 @@ asked about here: type the number of an application, or nothing to skip.</source
         <translation>ملف لفتحه</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">لا يجتمع الخياران --reveal و--with-defaults</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>يحتاج الأمر open إلى FILE واحد على الأقل</translation>
     </message>
@@ -429,84 +421,8 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>يتعذر تشغيل نافذة Korvane: %1: %2.</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>فقط في %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>اشرح السبب: النهايات والنوع المعتبَرة، ودور كل قاعدة، والأمر الذي سيُشغَّل، واختيار سطح المكتب نفسه.</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>تنطبق أيضًا، لكن القاعدة %1 تأخذ الملف أولًا</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>تنطبق: تذكر %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>تنطبق: النوع ضمن مجموعتها</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>تنطبق: الملف داخل مجلداتها</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>متوقفة</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>الملف خارج مجلداتها</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>لا تنطبق</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>النهايات: لا شيء</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>النهايات: %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>النوع: %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>الأصول: %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>يُسمّى أيضًا: %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>النوع: غير معروف</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>القاعدة %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>يُشغِّل: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>دون Korvane: لا تطبيق</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>دون Korvane: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>دون Korvane: %1، كما يقول %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -608,14 +524,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -880,6 +801,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">؛ </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(بلا امتدادات)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>تنطبق أيضًا، لكن القاعدة %1 تأخذ الملف أولًا</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>تنطبق: تذكر %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>تنطبق: النوع ضمن مجموعتها</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>تنطبق: الملف داخل مجلداتها</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>متوقفة</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>الملف خارج مجلداتها</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>لا تنطبق</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>النهايات: لا شيء</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>النهايات: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>النوع: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>الأصول: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>يُسمّى أيضًا: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>النوع: غير معروف</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>القاعدة %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>يُشغِّل: %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>دون Korvane: لا تطبيق</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>دون Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>دون Korvane: %1، كما يقول %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -924,6 +941,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>المجلد %1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1069,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 no longer exists.</source>
         <translation>لم يعد %1 موجودًا.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1251,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>المجموعة: %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>فقط في %1</translation>
     </message>
 </context>
 <context>
@@ -1428,6 +1469,74 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>أفلت هنا للإظهار فقط في %1</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1734,6 +1843,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>انقل لأسفل</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1783,6 +1901,37 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>تعذّر تغيير «شغّل عند الولوج»: %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

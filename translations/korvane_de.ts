@@ -89,10 +89,6 @@
         <translation>(keine Endungen)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>Gruppe: %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>keine Anwendung</translation>
     </message>
@@ -316,10 +312,6 @@ Sie die Nummer einer Anwendung ein oder nichts, um sie zu überspringen.</transl
         <translation>eine zu öffnende Datei</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal und --with-defaults schließen sich gegenseitig aus</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open benötigt mindestens eine Datei (FILE)</translation>
     </message>
@@ -414,84 +406,8 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation>das Korvane-Fenster kann nicht gestartet werden: %1: %2.</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>nur in %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>Begründen: die betrachteten Endungen und der Typ, der Anteil jeder Regel, der Befehl, der laufen würde, und die eigene Wahl der Arbeitsumgebung.</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>trifft auch zu, aber Regel %1 nimmt die Datei zuerst</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>trifft zu: sie nennt %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>trifft zu: der Typ gehört zu ihrer Gruppe</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>trifft zu: die Datei liegt in ihren Ordnern</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>ausgeschaltet</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>die Datei liegt außerhalb ihrer Ordner</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>trifft nicht zu</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>Endungen: keine</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>Endungen: %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>Typ: %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>übergeordnet: %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>auch: %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>Typ: unbekannt</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>Regel %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>führt aus: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>ohne Korvane: keine Anwendung</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>ohne Korvane: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>ohne Korvane: %1, laut %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -581,14 +497,19 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -809,6 +730,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(keine Endungen)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>trifft auch zu, aber Regel %1 nimmt die Datei zuerst</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>trifft zu: sie nennt %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>trifft zu: der Typ gehört zu ihrer Gruppe</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>trifft zu: die Datei liegt in ihren Ordnern</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>ausgeschaltet</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished">keine Anwendung</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>die Datei liegt außerhalb ihrer Ordner</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>trifft nicht zu</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>Endungen: keine</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>Endungen: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>Typ: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>übergeordnet: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>auch: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>Typ: unbekannt</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>Regel %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>führt aus: %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>ohne Korvane: keine Anwendung</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>ohne Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>ohne Korvane: %1, laut %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -853,6 +870,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -976,6 +998,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 no longer exists.</source>
         <translation>%1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1136,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>Gruppe: %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>nur in %1</translation>
     </message>
 </context>
 <context>
@@ -1297,6 +1338,70 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>Hier ablegen, um nur in %1 anzuzeigen</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1599,6 +1704,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>Nach unten verschieben</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1648,6 +1762,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>„Bei der Anmeldung starten“ konnte nicht geändert werden: %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -274,6 +274,16 @@
     </message>
 </context>
 <context>
+    <name>korvane::ExplainDialog</name>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation>
+            <numerusform>%n more file not explained here.</numerusform>
+            <numerusform>%n more files not explained here.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>korvane::RuleHistory</name>
     <message numerus="yes">
         <source>Import %n rule(s)</source>

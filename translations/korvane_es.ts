@@ -89,10 +89,6 @@
         <translation>(sin extensiones)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>grupo: %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>sin aplicación</translation>
     </message>
@@ -315,10 +311,6 @@ de una aplicación, o nada para omitirlo.</translation>
         <translation>un archivo que abrir</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal y --with-defaults se excluyen mutuamente</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open necesita al menos un FILE</translation>
     </message>
@@ -412,84 +404,8 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation>no se puede iniciar la ventana de Korvane: %1: %2.</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>solo en %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>Explicar: las terminaciones y el tipo considerados, el papel de cada regla, la orden que se ejecutaría y la elección propia del escritorio.</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>también se aplica, pero la regla %1 toma el archivo antes</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>se aplica: nombra %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>se aplica: el tipo está en su grupo</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>se aplica: el archivo está en sus carpetas</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>desactivada</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>el archivo está fuera de sus carpetas</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>no se aplica</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>terminaciones: ninguna</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>terminaciones: %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>tipo: %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>padres: %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>también llamado: %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>tipo: desconocido</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>regla %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>ejecuta: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>sin Korvane: ninguna aplicación</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>sin Korvane: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>sin Korvane: %1, según %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -579,14 +495,19 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -807,6 +728,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(sin extensiones)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>también se aplica, pero la regla %1 toma el archivo antes</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>se aplica: nombra %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>se aplica: el tipo está en su grupo</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>se aplica: el archivo está en sus carpetas</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>desactivada</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>el archivo está fuera de sus carpetas</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>no se aplica</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>terminaciones: ninguna</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>terminaciones: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>tipo: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>padres: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>también llamado: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>tipo: desconocido</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>regla %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>ejecuta: %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sin Korvane: ninguna aplicación</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sin Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sin Korvane: %1, según %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -851,6 +868,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>la carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -974,6 +996,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 no longer exists.</source>
         <translation>%1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1134,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>grupo: %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>solo en %1</translation>
     </message>
 </context>
 <context>
@@ -1295,6 +1336,70 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>Suelte aquí para solo mostrar en %1</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1702,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>Bajar</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1646,6 +1760,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>No se pudo cambiar «Ejecutar al iniciar la sesión»: %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

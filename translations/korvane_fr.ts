@@ -89,10 +89,6 @@
         <translation>(aucune extension)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>groupe : %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>aucune application</translation>
     </message>
@@ -315,10 +311,6 @@ saisissez le numéro d&apos;une application, ou rien pour l&apos;ignorer.</trans
         <translation>un fichier à ouvrir</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal et --with-defaults s&apos;excluent mutuellement</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open nécessite au moins un FILE</translation>
     </message>
@@ -413,84 +405,8 @@ les règles dans FILE.</translation>
         <translation>impossible de lancer la fenêtre de Korvane : %1 : %2.</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>seulement dans %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>Expliquer : les extensions et le type pris en compte, le rôle de chaque règle, la commande qui serait lancée et le choix propre au bureau.</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>s&apos;applique aussi, mais la règle %1 prend le fichier d&apos;abord</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>s&apos;applique : elle nomme %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>s&apos;applique : le type fait partie de son groupe</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>s&apos;applique : le fichier est dans ses dossiers</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>désactivée</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>le fichier est hors de ses dossiers</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>ne s&apos;applique pas</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>extensions : aucune</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>extensions : %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>type : %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>parents : %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>aussi appelé : %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>type : inconnu</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>règle %1 (%2) : %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>lance : %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>sans Korvane : aucune application</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>sans Korvane : %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>sans Korvane : %1, selon %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -580,14 +496,19 @@ les règles dans FILE.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -808,6 +729,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished"> ; </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(aucune extension)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>s&apos;applique aussi, mais la règle %1 prend le fichier d&apos;abord</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>s&apos;applique : elle nomme %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>s&apos;applique : le type fait partie de son groupe</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>s&apos;applique : le fichier est dans ses dossiers</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished">aucune application</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>le fichier est hors de ses dossiers</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>ne s&apos;applique pas</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>extensions : aucune</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>extensions : %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>type : %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>parents : %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>aussi appelé : %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>type : inconnu</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>règle %1 (%2) : %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>lance : %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sans Korvane : aucune application</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sans Korvane : %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sans Korvane : %1, selon %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -852,6 +869,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -975,6 +997,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 no longer exists.</source>
         <translation>%1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1135,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>groupe : %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>seulement dans %1</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1337,70 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>Déposez ici pour simplement afficher dans %1</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1703,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>Déplacer vers le bas</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1647,6 +1761,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>Impossible de modifier « Lancer à la connexion » : %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
         <translation>(拡張子なし)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>種類グループ: %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>アプリなし</translation>
     </message>
@@ -310,10 +306,6 @@ asked about here: type the number of an application, or nothing to skip.</source
         <translation>開くファイル</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal と --with-defaults は同時に指定できません</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open には FILE が 1 つ以上必要です</translation>
     </message>
@@ -407,84 +399,8 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>Korvane のウィンドウを起動できません: %1: %2。</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>%1 のみ</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>理由を示す: 考慮した拡張子と種類、各ルールの役割、実行されるコマンド、デスクトップ自身の選択。</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>これも当てはまりますが、先にルール %1 がファイルを受け取ります</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>当てはまります: %1 を含みます</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>当てはまります: 種類がそのグループに含まれます</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>当てはまります: ファイルがそのフォルダーにあります</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>オフ</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>ファイルはそのフォルダーの外にあります</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>当てはまりません</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>拡張子: なし</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>拡張子: %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>種類: %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>親: %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>別名: %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>種類: 不明</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>ルール %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>実行: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>Korvane なし: アプリなし</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>Korvane なし: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>Korvane なし: %1 (%2 による)</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -571,14 +487,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -788,6 +709,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(拡張子なし)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>これも当てはまりますが、先にルール %1 がファイルを受け取ります</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>当てはまります: %1 を含みます</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>当てはまります: 種類がそのグループに含まれます</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>当てはまります: ファイルがそのフォルダーにあります</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished">アプリなし</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>ファイルはそのフォルダーの外にあります</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>当てはまりません</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>拡張子: なし</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>拡張子: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>種類: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>親: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>別名: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>種類: 不明</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>ルール %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>実行: %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>Korvane なし: アプリなし</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>Korvane なし: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>Korvane なし: %1 (%2 による)</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -832,6 +849,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>フォルダー %1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -956,6 +978,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>%1 no longer exists.</source>
         <translation>%1 はもう存在しません。</translation>
     </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewText</name>
@@ -1074,6 +1104,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>種類グループ: %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>%1 のみ</translation>
     </message>
 </context>
 <context>
@@ -1261,6 +1302,69 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>ここにドロップすると %1 で表示するだけです</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1562,6 +1666,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>下へ移動</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1611,6 +1724,32 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>「ログイン時に起動」を変更できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
         <translation>(sem extensões)</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>grupo: %1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>sem aplicativo</translation>
     </message>
@@ -315,10 +311,6 @@ digite o número de um aplicativo, ou nada para pular.</translation>
         <translation>um arquivo para abrir</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal e --with-defaults são mutuamente exclusivas</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open precisa de pelo menos um FILE</translation>
     </message>
@@ -413,84 +405,8 @@ regra em FILE.</translation>
         <translation>não foi possível iniciar a janela do Korvane: %1: %2.</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>somente em %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>Explicar: as terminações e o tipo considerados, o papel de cada regra, o comando que seria executado e a escolha do próprio ambiente.</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>também se aplica, mas a regra %1 fica com o arquivo antes</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>se aplica: ela cita %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>se aplica: o tipo está no grupo dela</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>se aplica: o arquivo está nas pastas dela</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>desativada</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>o arquivo está fora das pastas dela</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>não se aplica</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>terminações: nenhuma</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>terminações: %1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>tipo: %1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>pais: %1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>também chamado: %1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>tipo: desconhecido</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>regra %1 (%2): %3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>executa: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>sem o Korvane: nenhum aplicativo</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>sem o Korvane: %1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>sem o Korvane: %1, segundo %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -580,14 +496,19 @@ regra em FILE.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -808,6 +729,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">(sem extensões)</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>também se aplica, mas a regra %1 fica com o arquivo antes</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>se aplica: ela cita %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>se aplica: o tipo está no grupo dela</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>se aplica: o arquivo está nas pastas dela</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>desativada</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>o arquivo está fora das pastas dela</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>não se aplica</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>terminações: nenhuma</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>terminações: %1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>tipo: %1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>pais: %1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>também chamado: %1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>tipo: desconhecido</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>regra %1 (%2): %3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>executa: %1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>sem o Korvane: nenhum aplicativo</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>sem o Korvane: %1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>sem o Korvane: %1, segundo %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -852,6 +869,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>a pasta %1 não existe.</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -975,6 +997,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 no longer exists.</source>
         <translation>%1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1135,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>grupo: %1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>somente em %1</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1337,70 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>Solte aqui para apenas mostrar no %1</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1703,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>Mover para baixo</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1647,6 +1761,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>Não foi possível alterar “Executar ao iniciar a sessão”: %1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@
         <translation>（无扩展名）</translation>
     </message>
     <message>
-        <source>group: %1</source>
-        <translation>类型组：%1</translation>
-    </message>
-    <message>
         <source>no app</source>
         <translation>无应用</translation>
     </message>
@@ -308,10 +304,6 @@ asked about here: type the number of an application, or nothing to skip.</source
         <translation>要打开的文件</translation>
     </message>
     <message>
-        <source>--reveal and --with-defaults exclude each other</source>
-        <translation type="vanished">--reveal 和 --with-defaults 不能同时使用</translation>
-    </message>
-    <message>
         <source>open needs at least one FILE</source>
         <translation>open 需要至少一个 FILE</translation>
     </message>
@@ -404,84 +396,8 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation>无法启动 Korvane 窗口：%1：%2。</translation>
     </message>
     <message>
-        <source>only in %1</source>
-        <translation>仅限 %1</translation>
-    </message>
-    <message>
         <source>Say why: the endings and type considered, each rule&apos;s part, the command that would run and the desktop&apos;s own choice.</source>
         <translation>说明原因：所考虑的扩展名和类型、每条规则的作用、将要运行的命令，以及桌面自己的选择。</translation>
-    </message>
-    <message>
-        <source>also applies, but rule %1 takes the file first</source>
-        <translation>也适用，但规则 %1 先接管了该文件</translation>
-    </message>
-    <message>
-        <source>applies: it names %1</source>
-        <translation>适用：它列出了 %1</translation>
-    </message>
-    <message>
-        <source>applies: the type is in its group</source>
-        <translation>适用：该类型属于它的类型组</translation>
-    </message>
-    <message>
-        <source>applies: the file is in its folders</source>
-        <translation>适用：文件位于它的文件夹中</translation>
-    </message>
-    <message>
-        <source>switched off</source>
-        <translation>已关闭</translation>
-    </message>
-    <message>
-        <source>the file is outside its folders</source>
-        <translation>文件不在它的文件夹中</translation>
-    </message>
-    <message>
-        <source>doesn&apos;t apply</source>
-        <translation>不适用</translation>
-    </message>
-    <message>
-        <source>endings: none</source>
-        <translation>扩展名：无</translation>
-    </message>
-    <message>
-        <source>endings: %1</source>
-        <translation>扩展名：%1</translation>
-    </message>
-    <message>
-        <source>type: %1</source>
-        <translation>类型：%1</translation>
-    </message>
-    <message>
-        <source>parents: %1</source>
-        <translation>父类型：%1</translation>
-    </message>
-    <message>
-        <source>also called: %1</source>
-        <translation>别名：%1</translation>
-    </message>
-    <message>
-        <source>type: unknown</source>
-        <translation>类型：未知</translation>
-    </message>
-    <message>
-        <source>rule %1 (%2): %3</source>
-        <translation>规则 %1（%2）：%3</translation>
-    </message>
-    <message>
-        <source>runs: %1</source>
-        <translation>运行：%1</translation>
-    </message>
-    <message>
-        <source>without Korvane: no app</source>
-        <translation>不用 Korvane：无应用</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1</source>
-        <translation>不用 Korvane：%1</translation>
-    </message>
-    <message>
-        <source>without Korvane: %1, as %2 says</source>
-        <translation>不用 Korvane：%1，依据 %2</translation>
     </message>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
@@ -568,14 +484,19 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
-names, so that double-clicks follow the rules too; while on, the types follow
-the rules. &apos;off&apos; puts back every default it replaced, keeping those you
-changed since. &apos;status&apos; lists each type with the app Korvane replaced.</source>
+        <source>the Korvane window can&apos;t be started: %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>opener takes &apos;on&apos;, &apos;off&apos; or &apos;status&apos;</source>
+        <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
+names, so that double-clicks follow the rules too; while on, the types follow
+the rules. &apos;off&apos; puts back every default it replaced, keeping those you
+changed since. &apos;status&apos; lists each type with the app Korvane replaced.
+&apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -785,6 +706,102 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>ExplainText</name>
+    <message>
+        <source>; </source>
+        <comment>between a rule&apos;s parts</comment>
+        <translation type="unfinished">；</translation>
+    </message>
+    <message>
+        <source>(no extensions)</source>
+        <translation type="unfinished">（无扩展名）</translation>
+    </message>
+    <message>
+        <source>also applies, but rule %1 takes the file first</source>
+        <translation>也适用，但规则 %1 先接管了该文件</translation>
+    </message>
+    <message>
+        <source>applies: it names %1</source>
+        <translation>适用：它列出了 %1</translation>
+    </message>
+    <message>
+        <source>applies: the type is in its group</source>
+        <translation>适用：该类型属于它的类型组</translation>
+    </message>
+    <message>
+        <source>applies: the file is in its folders</source>
+        <translation>适用：文件位于它的文件夹中</translation>
+    </message>
+    <message>
+        <source>switched off</source>
+        <translation>已关闭</translation>
+    </message>
+    <message>
+        <source>no app</source>
+        <translation type="unfinished">无应用</translation>
+    </message>
+    <message>
+        <source>the file is outside its folders</source>
+        <translation>文件不在它的文件夹中</translation>
+    </message>
+    <message>
+        <source>doesn&apos;t apply</source>
+        <translation>不适用</translation>
+    </message>
+    <message>
+        <source>endings: none</source>
+        <translation>扩展名：无</translation>
+    </message>
+    <message>
+        <source>endings: %1</source>
+        <translation>扩展名：%1</translation>
+    </message>
+    <message>
+        <source>type: %1</source>
+        <translation>类型：%1</translation>
+    </message>
+    <message>
+        <source>parents: %1</source>
+        <translation>父类型：%1</translation>
+    </message>
+    <message>
+        <source>also called: %1</source>
+        <translation>别名：%1</translation>
+    </message>
+    <message>
+        <source>type: unknown</source>
+        <translation>类型：未知</translation>
+    </message>
+    <message>
+        <source>rule %1 (%2): %3</source>
+        <translation>规则 %1（%2）：%3</translation>
+    </message>
+    <message>
+        <source>runs: %1</source>
+        <translation>运行：%1</translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the desktop: opens it through Korvane, as %1 says</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without Korvane: no app</source>
+        <translation>不用 Korvane：无应用</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1</source>
+        <translation>不用 Korvane：%1</translation>
+    </message>
+    <message>
+        <source>without Korvane: %1, as %2 says</source>
+        <translation>不用 Korvane：%1，依据 %2</translation>
+    </message>
+</context>
+<context>
     <name>FindingText</name>
     <message>
         <source>matches nothing: it has no extensions and no type group.</source>
@@ -829,6 +846,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the folder %1 doesn&apos;t exist.</source>
         <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>inside %1, rule %2 takes its %3 files first.</source>
+        <comment>%1: a folder, %3: an extension</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -953,6 +975,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>%1 no longer exists.</source>
         <translation>%1 已不存在。</translation>
     </message>
+    <message>
+        <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another process answers for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreviewText</name>
@@ -1071,6 +1101,17 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>RuleText</name>
+    <message>
+        <source>group: %1</source>
+        <translation>类型组：%1</translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>仅限 %1</translation>
     </message>
 </context>
 <context>
@@ -1258,6 +1299,69 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Drop here to just reveal in %1</source>
         <translation>拖放到此处，仅在 %1 中显示</translation>
+    </message>
+    <message>
+        <source>Why this app?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file of the drop went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>korvane::ExplainDialog</name>
+    <message>
+        <source>Why This App?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why each file went where it went</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 opens in %2</source>
+        <comment>%1: a file, %2: an app</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: its rule&apos;s app wasn&apos;t found</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no rule matches</source>
+        <comment>%1: a file</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more file(s) not explained here.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>korvane::FoldersDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1663,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Move down</source>
         <translation>下移</translation>
     </message>
+    <message>
+        <source>Only in %1</source>
+        <comment>%1: folders</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only in Folders…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1608,6 +1721,32 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Couldn&apos;t change Launch at Login: %1</source>
         <translation>无法更改“登录时启动”：%1</translation>
+    </message>
+    <message>
+        <source>Open files for the desktop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taking over the types your rules name…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Putting back the defaults Korvane replaced…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Korvane opens %n file type(s) for %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
