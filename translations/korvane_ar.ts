@@ -427,105 +427,105 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يفتح Korvane الملفات نيابةً عن %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>ليس لدى %1 مدخل لمعالج الملفات في Korvane، لذا لم يُغيَّر شيء</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تسجيل معالج الملفات في Korvane لدى %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يفتح Korvane الآن أي نوع من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane الآن نوعًا واحدًا من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane الآن نوعين من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane الآن %n أنواع من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane الآن %n نوعًا من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane الآن %n نوع من الملفات نيابةً عن %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Korvane الآن الملفات نيابةً عن %1؛ لكن لا تذكر أي قاعدة مُفعّلة نوع ملف بعد.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ لم يُعَد أي نوع من الملفات.</numerusform>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ أُعيد نوع واحد من الملفات.</numerusform>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ أُعيد نوعان من الملفات.</numerusform>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ أُعيدت %n أنواع من الملفات.</numerusform>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ أُعيد %n نوعًا من الملفات.</numerusform>
+            <numerusform>لم يعد Korvane يفتح الملفات نيابةً عن %1؛ أُعيد %n نوع من الملفات.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا أنواع ملفات تعذّرت إعادتها؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
+            <numerusform>تعذّرت إعادة نوع واحد من الملفات؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
+            <numerusform>تعذّرت إعادة نوعين من الملفات؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
+            <numerusform>تعذّرت إعادة %n أنواع من الملفات؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
+            <numerusform>تعذّرت إعادة %n نوعًا من الملفات؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
+            <numerusform>تعذّرت إعادة %n نوع من الملفات؛ يعيد الأمر «korvane opener off» المحاولة.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Korvane الملفات نيابةً عن %1: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Korvane الملفات نيابةً عن %1: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا تطبيق سابق</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>بدلًا من %1 (لم يعد مثبّتًا)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>بدلًا من %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1، حسب %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتحها نيابةً عن سطح المكتب بوصفه معالج الملفات لديه: دون نافذة؛ ويُفتح الملف الذي لا تطابقه أي قاعدة في التطبيق الذي استبدله Korvane.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن الجمع بين الخيارات --reveal و --with-defaults و --for-desktop</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح الملفات نيابةً عن سطح المكتب حسب القواعد، أو يتوقف عن ذلك</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر تشغيل نافذة Korvane: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -533,11 +533,15 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع «on» يصبح Korvane التطبيق المبدئي لسطح المكتب لكل نوع ملف تذكره قاعدة
+مُفعّلة، لكي يتبع النقر المزدوج القواعد أيضًا؛ وما دام مُفعّلًا، تتبع الأنواع
+القواعد. ومع «off» يعيد كل تطبيق مبدئي استبدله، مع إبقاء ما غيّرته أنت
+منذ ذلك الحين. ومع «status» يسرد كل نوع مع التطبيق الذي استبدله Korvane.
+ومع «serve» يجيب عن طلبات سطح المكتب عبر ناقل رسائله؛ والناقل هو من يشغّله.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>يقبل الأمر opener «on» أو «off» أو «status» أو «serve»</translation>
     </message>
 </context>
 <context>
@@ -805,11 +809,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">؛ </translation>
+        <translation>؛ </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(بلا امتدادات)</translation>
+        <translation>(بلا امتدادات)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -833,7 +837,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا تطبيق</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -877,11 +881,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح المكتب: يفتحه عبر Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>سطح المكتب: يفتحه عبر Korvane، كما يقول %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -945,7 +949,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>داخل %1، تسبقها القاعدة %2 إلى ملفات %3.</translation>
     </message>
 </context>
 <context>
@@ -1072,11 +1076,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>يتعذر الوصول إلى ناقل رسائل سطح المكتب: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تستجيب عملية أخرى باسم %1</translation>
     </message>
 </context>
 <context>
@@ -1268,11 +1272,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>تحقق من قاعدته في Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر على Korvane فتح ملف</translation>
     </message>
 </context>
 <context>
@@ -1472,47 +1476,47 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>لماذا هذا التطبيق؟</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>لماذا ذهب كل ملف من الإفلات إلى حيث ذهب</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>لماذا هذا التطبيق؟</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>لماذا ذهب كل ملف إلى حيث ذهب</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>يُفتح %1 في %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: لم يُعثر على تطبيق قاعدته</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: لا تطابقه أي قاعدة</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا ملفات أخرى غير مشروحة هنا.</numerusform>
+            <numerusform>ملف آخر غير مشروح هنا.</numerusform>
+            <numerusform>ملفان آخران غير مشروحين هنا.</numerusform>
+            <numerusform>%n ملفات أخرى غير مشروحة هنا.</numerusform>
+            <numerusform>%n ملفًا آخر غير مشروح هنا.</numerusform>
+            <numerusform>%n ملف آخر غير مشروح هنا.</numerusform>
         </translation>
     </message>
 </context>
@@ -1520,23 +1524,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>في مجلدات معيّنة فقط</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تنطبق القاعدة إلا على الملفات داخل هذه المجلدات، مجلد في كل سطر (~ هو مجلد المنزل). وإن لم يوجد أي مجلد، تنطبق في كل مكان.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلدات</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;اختر مجلدًا…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر مجلدًا</translation>
     </message>
 </context>
 <context>
@@ -1846,11 +1850,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>فقط في %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>في مجلدات معيّنة فقط…</translation>
     </message>
 </context>
 <context>
@@ -1904,33 +1908,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح الملفات نيابةً عن سطح المكتب</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>يتبع النقر المزدوج في %1 والتطبيقات الأخرى قواعدك أيضًا. وعند الإيقاف، يُعاد كل تطبيق مبدئي استبدله Korvane.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تولّي الأنواع التي تذكرها قواعدك…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ إعادة التطبيقات المبدئية التي استبدلها Korvane…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس لدى %1 مدخل لمعالج الملفات في Korvane، لذا لم يُغيَّر شيء.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا يفتح Korvane أي نوع من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane نوعًا واحدًا من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane نوعين من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane %n أنواع من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane %n نوعًا من الملفات نيابةً عن %1.</numerusform>
+            <numerusform>يفتح Korvane %n نوع من الملفات نيابةً عن %1.</numerusform>
         </translation>
     </message>
 </context>

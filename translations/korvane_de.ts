@@ -412,93 +412,93 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet keine Dateien für %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Eintrag für den Öffnungsdienst von Korvane, daher wurde nichts geändert</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>Der Öffnungsdienst von Korvane konnte nicht an %1 übergeben werden: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane öffnet jetzt %n Dateityp für %1.</numerusform>
+            <numerusform>Korvane öffnet jetzt %n Dateitypen für %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet jetzt Dateien für %1; noch nennt keine aktivierte Regel einen Dateityp.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane öffnet keine Dateien mehr für %1; %n Dateityp zurückgegeben.</numerusform>
+            <numerusform>Korvane öffnet keine Dateien mehr für %1; %n Dateitypen zurückgegeben.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Dateityp konnte nicht zurückgegeben werden; „korvane opener off“ versucht es erneut.</numerusform>
+            <numerusform>%n Dateitypen konnten nicht zurückgegeben werden; „korvane opener off“ versucht es erneut.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet Dateien für %1: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet Dateien für %1: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>zuvor ohne Anwendung</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>anstelle von %1 (nicht mehr installiert)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>anstelle von %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, laut %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateien als Öffnungsdienst der Arbeitsumgebung öffnen: ohne Fenster; eine Datei, auf die keine Regel zutrifft, wird in der Anwendung geöffnet, die Korvane ersetzt hat.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults und --for-desktop schließen sich gegenseitig aus</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien für die Arbeitsumgebung nach den Regeln öffnen oder damit aufhören</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Korvane-Fenster kann nicht gestartet werden: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -506,11 +506,17 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>„on“ macht Korvane für jeden Dateityp, den eine aktivierte Regel nennt, zur
+Standardanwendung der Arbeitsumgebung, damit auch Doppelklicks den Regeln
+folgen; solange eingeschaltet, folgen die Typen den Regeln. „off“ stellt
+jede ersetzte Standardanwendung wieder her und behält die, die Sie
+inzwischen geändert haben. „status“ listet jeden Typ mit der Anwendung auf,
+die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebung
+über deren Nachrichtenbus; der Bus startet es.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener erwartet „on“, „off“, „status“ oder „serve“</translation>
     </message>
 </context>
 <context>
@@ -734,11 +740,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(keine Endungen)</translation>
+        <translation>(keine Endungen)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -762,7 +768,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished">keine Anwendung</translation>
+        <translation>keine Anwendung</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -806,11 +812,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsumgebung: öffnet sie über Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsumgebung: öffnet sie über Korvane, laut %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -874,7 +880,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>in %1 erfasst Regel %2 die Dateien mit %3 zuerst.</translation>
     </message>
 </context>
 <context>
@@ -1001,11 +1007,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Nachrichtenbus der Arbeitsumgebung ist nicht erreichbar: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderer Prozess antwortet für %1</translation>
     </message>
 </context>
 <context>
@@ -1153,11 +1159,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie die zugehörige Regel in Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane konnte eine Datei nicht öffnen</translation>
     </message>
 </context>
 <context>
@@ -1341,43 +1347,43 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum diese Anwendung?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin jede abgelegte Datei ging und warum</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum diese Anwendung?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Wohin jede Datei ging und warum</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird in %2 geöffnet</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Anwendung ihrer Regel wurde nicht gefunden</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Regel trifft zu</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weitere Datei wird hier nicht erklärt.</numerusform>
+            <numerusform>%n weitere Dateien werden hier nicht erklärt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1385,23 +1391,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in Ordnern</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel gilt nur für Dateien in diesen Ordnern, einer pro Zeile (~ ist Ihr persönlicher Ordner). Ohne Ordner gilt sie überall.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner aus&amp;wählen …</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>
@@ -1707,11 +1713,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nur in %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur in Ordnern …</translation>
     </message>
 </context>
 <context>
@@ -1765,29 +1771,29 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien für die Arbeitsumgebung öffnen</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doppelklicks in %1 und anderen Anwendungen folgen ebenfalls Ihren Regeln. Beim Ausschalten werden alle von Korvane ersetzten Standardanwendungen wiederhergestellt.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Ihren Regeln genannten Typen werden übernommen …</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Die von Korvane ersetzten Standardanwendungen werden wiederhergestellt …</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keinen Eintrag für den Öffnungsdienst von Korvane, daher wurde nichts geändert.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane öffnet %n Dateityp für %1.</numerusform>
+            <numerusform>Korvane öffnet %n Dateitypen für %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -410,93 +410,93 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane no abre archivos para %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ninguna entrada para el servicio de apertura de Korvane, así que no se cambió nada</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo registrar el servicio de apertura de Korvane en %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane abre ahora %n tipo de archivo para %1.</numerusform>
+            <numerusform>Korvane abre ahora %n tipos de archivo para %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane abre ahora archivos para %1; todavía ninguna regla activada indica un tipo de archivo.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane ya no abre archivos para %1; se devolvió %n tipo de archivo.</numerusform>
+            <numerusform>Korvane ya no abre archivos para %1; se devolvieron %n tipos de archivo.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo devolver %n tipo de archivo; «korvane opener off» lo vuelve a intentar.</numerusform>
+            <numerusform>No se pudieron devolver %n tipos de archivo; «korvane opener off» lo vuelve a intentar.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane abre archivos para %1: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane abre archivos para %1: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>antes sin aplicación</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>en lugar de %1 (ya no está instalada)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en lugar de %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, según %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los abre para el escritorio, como su servicio de apertura: sin ventana; un archivo que ninguna regla reclama se abre con la aplicación que Korvane reemplazó.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults y --for-desktop se excluyen mutuamente</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>abrir archivos para el escritorio según las reglas, o dejar de hacerlo</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede iniciar la ventana de Korvane: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -504,11 +504,17 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«on» hace que Korvane sea la aplicación predeterminada del escritorio para
+cada tipo de archivo que indica una regla activada, para que también los
+dobles clics sigan las reglas; mientras está activo, los tipos siguen las
+reglas. «off» restaura cada aplicación predeterminada que reemplazó, salvo
+las que usted haya cambiado después. «status» lista cada tipo con la
+aplicación que Korvane reemplazó. «serve» responde a las peticiones del
+escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener acepta «on», «off», «status» o «serve»</translation>
     </message>
 </context>
 <context>
@@ -732,11 +738,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(sin extensiones)</translation>
+        <translation>(sin extensiones)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -760,7 +766,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished"></translation>
+        <translation>sin aplicación</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -804,11 +810,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>el escritorio: lo abre mediante Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>el escritorio: lo abre mediante Korvane, según %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -872,7 +878,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1, la regla %2 se queda antes con sus archivos %3.</translation>
     </message>
 </context>
 <context>
@@ -999,11 +1005,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede contactar con el bus de mensajes del escritorio: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>otro proceso responde por %1</translation>
     </message>
 </context>
 <context>
@@ -1151,11 +1157,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe la regla correspondiente en Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane no pudo abrir un archivo</translation>
     </message>
 </context>
 <context>
@@ -1339,43 +1345,43 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué esta aplicación?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde fue cada archivo soltado y por qué</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Por qué esta aplicación?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde fue cada archivo y por qué</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se abre con %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se encontró la aplicación de su regla</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ninguna regla coincide</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo más no se explica aquí.</numerusform>
+            <numerusform>%n archivos más no se explican aquí.</numerusform>
         </translation>
     </message>
 </context>
@@ -1383,23 +1389,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo en carpetas</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla solo se aplica a los archivos que están dentro de estas carpetas, una por línea (~ es su carpeta personal). Si no hay ninguna, se aplica en todas partes.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir carpeta…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una carpeta</translation>
     </message>
 </context>
 <context>
@@ -1705,11 +1711,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solo en %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo en carpetas…</translation>
     </message>
 </context>
 <context>
@@ -1763,29 +1769,29 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivos para el escritorio</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los dobles clics en %1 y en otras aplicaciones también siguen sus reglas. Al desactivarlo, se restauran todas las aplicaciones predeterminadas que Korvane reemplazó.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Asumiendo los tipos que indican sus reglas…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando las aplicaciones predeterminadas que Korvane reemplazó…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene ninguna entrada para el servicio de apertura de Korvane, así que no se cambió nada.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane abre %n tipo de archivo para %1.</numerusform>
+            <numerusform>Korvane abre %n tipos de archivo para %1.</numerusform>
         </translation>
     </message>
 </context>

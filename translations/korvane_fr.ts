@@ -411,93 +411,93 @@ les règles dans FILE.</translation>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane n&apos;ouvre pas les fichiers pour %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucune entrée pour le service d&apos;ouverture de Korvane ; rien n&apos;a donc été modifié</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de confier le service d&apos;ouverture de Korvane à %1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane ouvre désormais %n type de fichier pour %1.</numerusform>
+            <numerusform>Korvane ouvre désormais %n types de fichiers pour %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ouvre désormais les fichiers pour %1 ; aucune règle activée ne désigne encore de type de fichier.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane n&apos;ouvre plus les fichiers pour %1 ; %n type de fichier restitué.</numerusform>
+            <numerusform>Korvane n&apos;ouvre plus les fichiers pour %1 ; %n types de fichiers restitués.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n type de fichier n&apos;a pas pu être restitué ; « korvane opener off » fera une nouvelle tentative.</numerusform>
+            <numerusform>%n types de fichiers n&apos;ont pas pu être restitués ; « korvane opener off » fera une nouvelle tentative.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ouvre les fichiers pour %1 : on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ouvre les fichiers pour %1 : off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>auparavant sans application</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>à la place de %1 (qui n&apos;est plus installée)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>à la place de %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, selon %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1 : %2</translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ouvrir pour le bureau, en tant que son service d&apos;ouverture : sans fenêtre ; un fichier qu&apos;aucune règle ne prend en charge s&apos;ouvre dans l&apos;application que Korvane a remplacée.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults et --for-desktop s&apos;excluent mutuellement</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>ouvrir les fichiers pour le bureau selon les règles, ou arrêter</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lancer la fenêtre de Korvane : %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -505,11 +505,17 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>« on » fait de Korvane l&apos;application par défaut du bureau pour chaque type de
+fichier désigné par une règle activée, afin que les doubles-clics suivent
+aussi les règles ; tant qu&apos;il est actif, les types suivent les règles.
+« off » restaure chaque application par défaut remplacée, en gardant celles
+que vous avez modifiées depuis. « status » liste chaque type avec
+l&apos;application que Korvane a remplacée. « serve » répond aux requêtes du
+bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener attend « on », « off », « status » ou « serve »</translation>
     </message>
 </context>
 <context>
@@ -733,11 +739,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished"> ; </translation>
+        <translation> ; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(aucune extension)</translation>
+        <translation>(aucune extension)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -761,7 +767,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished">aucune application</translation>
+        <translation>aucune application</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -805,11 +811,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>le bureau : l&apos;ouvre via Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>le bureau : l&apos;ouvre via Korvane, selon %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -873,7 +879,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>dans %1, la règle %2 prend d&apos;abord ses fichiers %3.</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1006,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de joindre le bus de messages du bureau : %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre processus répond pour %1</translation>
     </message>
 </context>
 <context>
@@ -1152,11 +1158,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez sa règle dans Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane n&apos;a pas pu ouvrir un fichier</translation>
     </message>
 </context>
 <context>
@@ -1340,43 +1346,43 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi cette application ?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Où est allé chaque fichier déposé, et pourquoi</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi cette application ?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Où est allé chaque fichier, et pourquoi</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;ouvre dans %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;application de sa règle est introuvable</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune règle ne correspond</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre fichier n&apos;est pas expliqué ici.</numerusform>
+            <numerusform>%n autres fichiers ne sont pas expliqués ici.</numerusform>
         </translation>
     </message>
 </context>
@@ -1384,23 +1390,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans des dossiers</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle ne s&apos;applique qu&apos;aux fichiers situés dans ces dossiers, un par ligne (~ désigne votre dossier personnel). Sans dossier, elle s&apos;applique partout.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossiers</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un &amp;dossier…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>
@@ -1706,11 +1712,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement dans des dossiers…</translation>
     </message>
 </context>
 <context>
@@ -1764,29 +1770,29 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les fichiers pour le bureau</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les doubles-clics dans %1 et dans les autres applications suivent aussi vos règles. Une fois l&apos;option désactivée, chaque application par défaut remplacée par Korvane est restaurée.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Prise en charge des types désignés par vos règles…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restauration des applications par défaut remplacées par Korvane…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a aucune entrée pour le service d&apos;ouverture de Korvane ; rien n&apos;a donc été modifié.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane ouvre %n type de fichier pour %1.</numerusform>
+            <numerusform>Korvane ouvre %n types de fichiers pour %1.</numerusform>
         </translation>
     </message>
 </context>

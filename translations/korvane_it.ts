@@ -411,93 +411,93 @@ regola in FILE.</translation>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane non apre i file per %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha alcuna voce per il servizio di apertura di Korvane, quindi non è stato modificato nulla</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile registrare il servizio di apertura di Korvane presso %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane ora apre %n tipo di file per %1.</numerusform>
+            <numerusform>Korvane ora apre %n tipi di file per %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ora apre i file per %1; nessuna regola attiva indica ancora un tipo di file.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane non apre più i file per %1; %n tipo di file restituito.</numerusform>
+            <numerusform>Korvane non apre più i file per %1; %n tipi di file restituiti.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossibile restituire %n tipo di file; «korvane opener off» riprova.</numerusform>
+            <numerusform>Impossibile restituire %n tipi di file; «korvane opener off» riprova.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane apre i file per %1: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane apre i file per %1: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>prima senza applicazione</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>al posto di %1 (non più installata)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al posto di %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, secondo %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre i file per il desktop, come suo servizio di apertura: senza finestra; un file che nessuna regola gestisce si apre nell&apos;applicazione sostituita da Korvane.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults e --for-desktop si escludono a vicenda</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>apre i file per il desktop secondo le regole, o smette di farlo</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare la finestra di Korvane: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -505,11 +505,17 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«on» rende Korvane l&apos;applicazione predefinita del desktop per ogni tipo di
+file indicato da una regola attiva, così anche i doppi clic seguono le
+regole; finché è attivo, i tipi seguono le regole. «off» ripristina ogni
+applicazione predefinita sostituita, mantenendo quelle che hai cambiato nel
+frattempo. «status» elenca ogni tipo con l&apos;applicazione sostituita da
+Korvane. «serve» risponde alle richieste del desktop tramite il suo bus dei
+messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener accetta «on», «off», «status» o «serve»</translation>
     </message>
 </context>
 <context>
@@ -733,11 +739,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(nessuna estensione)</translation>
+        <translation>(nessuna estensione)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -761,7 +767,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished">nessuna applicazione</translation>
+        <translation>nessuna applicazione</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -805,11 +811,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>il desktop: lo apre tramite Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>il desktop: lo apre tramite Korvane, secondo %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -873,7 +879,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>dentro %1, la regola %2 prende per prima i suoi file %3.</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1006,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile raggiungere il bus dei messaggi del desktop: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un altro processo risponde per %1</translation>
     </message>
 </context>
 <context>
@@ -1152,11 +1158,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la sua regola in Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane non è riuscito ad aprire un file</translation>
     </message>
 </context>
 <context>
@@ -1340,43 +1346,43 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché questa applicazione?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove è andato ogni file rilasciato e perché</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>Perché questa applicazione?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove è andato ogni file e perché</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 si apre con %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: l&apos;applicazione della sua regola non è stata trovata</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessuna regola corrisponde</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Altro %n file non spiegato qui.</numerusform>
+            <numerusform>Altri %n file non spiegati qui.</numerusform>
         </translation>
     </message>
 </context>
@@ -1384,23 +1390,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo in cartelle</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola si applica solo ai file all&apos;interno di queste cartelle, una per riga (~ è la tua cartella home). Senza cartelle, si applica ovunque.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartelle</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scegli cartella…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella</translation>
     </message>
 </context>
 <context>
@@ -1706,11 +1712,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solo in %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo in cartelle…</translation>
     </message>
 </context>
 <context>
@@ -1764,29 +1770,29 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri i file per il desktop</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche i doppi clic con %1 e con le altre applicazioni seguono le tue regole. Se disattivato, viene ripristinata ogni applicazione predefinita sostituita da Korvane.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisizione dei tipi indicati dalle tue regole…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristino delle applicazioni predefinite sostituite da Korvane…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha alcuna voce per il servizio di apertura di Korvane, quindi non è stato modificato nulla.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane apre %n tipo di file per %1.</numerusform>
+            <numerusform>Korvane apre %n tipi di file per %1.</numerusform>
         </translation>
     </message>
 </context>

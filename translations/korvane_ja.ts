@@ -405,90 +405,90 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane は %1 に代わってファイルを開いていません。</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 に Korvane のファイルハンドラーのエントリーがないため、何も変更しませんでした</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane のファイルハンドラーを %1 に登録できませんでした: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane が %1 に代わって %n 種類のファイルを開くようになりました。</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane が %1 に代わってファイルを開くようになりました。ただし、ファイルの種類を指定している有効なルールはまだありません。</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane は %1 に代わってファイルを開かなくなりました。%n 種類のファイルを元に戻しました。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 種類のファイルを元に戻せませんでした。&apos;korvane opener off&apos; で再試行できます。</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane が %1 に代わってファイルを開く: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane が %1 に代わってファイルを開く: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え前はアプリなし</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え前は %1 (もうインストールされていません)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>置き換え前は %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 による)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップのファイルハンドラーとして、デスクトップに代わってファイルを開きます。ウィンドウは表示しません。どのルールにも一致しないファイルは、Korvane が置き換えたアプリで開きます。</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal、--with-defaults、--for-desktop は同時に指定できません</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップに代わってルールどおりにファイルを開く、またはそれをやめる</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane のウィンドウを起動できません: %1。</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -496,11 +496,16 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;on&apos; は、有効なルールが指定するすべてのファイルの種類について、Korvane を
+デスクトップの既定にし、ダブルクリックでもルールに従うようにします。オンの間は、
+種類がルールに合わせて変わります。&apos;off&apos; は置き換えたすべての既定を元に
+戻します (その後に変更したものはそのままです)。&apos;status&apos; は各種類を、Korvane が
+置き換えたアプリとともに一覧表示します。
+&apos;serve&apos; はデスクトップのメッセージバス経由で要求に応答します。バスから起動されます。</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener には &apos;on&apos;、&apos;off&apos;、&apos;status&apos; または &apos;serve&apos; を指定してください</translation>
     </message>
 </context>
 <context>
@@ -713,11 +718,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(拡張子なし)</translation>
+        <translation>(拡張子なし)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -741,7 +746,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished">アプリなし</translation>
+        <translation>アプリなし</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -785,11 +790,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ: Korvane 経由で開く</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ: Korvane 経由で開く (%1 による)</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -853,7 +858,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 の中では、ルール %2 がこのルールの %3 ファイルを先に受け持ちます。</translation>
     </message>
 </context>
 <context>
@@ -980,11 +985,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップのメッセージバスに接続できません: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 には別のプロセスが応答しています</translation>
     </message>
 </context>
 <context>
@@ -1121,11 +1126,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane でそのルールを確認してください。</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane はファイルを開けませんでした</translation>
     </message>
 </context>
 <context>
@@ -1305,42 +1310,42 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリが選ばれた理由</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>ドロップした各ファイルがその行き先になった理由</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>このアプリが選ばれた理由</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>各ファイルがその行き先になった理由</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 は %2 で開きます</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: ルールのアプリが見つかりませんでした</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 一致するルールがありません</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ほかの %n 個のファイルはここでは説明していません。</numerusform>
         </translation>
     </message>
 </context>
@@ -1348,23 +1353,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したフォルダーのみ</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>このルールは、これらのフォルダー内のファイルにのみ適用されます。1 行に 1 つずつ指定します (~ はホームフォルダー)。指定がない場合は、どこにでも適用されます。</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーを選択(&amp;C)…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの選択</translation>
     </message>
 </context>
 <context>
@@ -1669,11 +1674,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 のみ</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>指定したフォルダーのみ…</translation>
     </message>
 </context>
 <context>
@@ -1727,28 +1732,28 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップに代わってファイルを開く</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 やその他のアプリでのダブルクリックもルールに従います。オフにすると、Korvane が置き換えた既定のアプリはすべて元に戻ります。</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>ルールで指定した種類を引き継いでいます…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane が置き換えた既定のアプリを元に戻しています…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 に Korvane のファイルハンドラーのエントリーがないため、何も変更しませんでした。</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Korvane は %1 に代わって %n 種類のファイルを開きます。</numerusform>
         </translation>
     </message>
 </context>

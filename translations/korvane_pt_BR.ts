@@ -411,93 +411,93 @@ regra em FILE.</translation>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane não abre arquivos para %1.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem nenhuma entrada para o serviço de abertura do Korvane, então nada foi alterado</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível registrar o serviço de abertura do Korvane em %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O Korvane agora abre %n tipo de arquivo para %1.</numerusform>
+            <numerusform>O Korvane agora abre %n tipos de arquivo para %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane agora abre arquivos para %1; nenhuma regra ativada indica um tipo de arquivo ainda.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O Korvane não abre mais arquivos para %1; %n tipo de arquivo devolvido.</numerusform>
+            <numerusform>O Korvane não abre mais arquivos para %1; %n tipos de arquivo devolvidos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível devolver %n tipo de arquivo; “korvane opener off” tenta novamente.</numerusform>
+            <numerusform>Não foi possível devolver %n tipos de arquivo; “korvane opener off” tenta novamente.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane abre arquivos para %1: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane abre arquivos para %1: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>antes sem aplicativo</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>no lugar de %1 (não está mais instalado)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no lugar de %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, segundo %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre-os para o ambiente de trabalho, como seu serviço de abertura: sem janela; um arquivo que nenhuma regra reivindica abre no aplicativo que o Korvane substituiu.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults e --for-desktop são mutuamente exclusivas</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>abre arquivos para o ambiente de trabalho segundo as regras, ou deixa de abrir</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível iniciar a janela do Korvane: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -505,11 +505,17 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>“on” torna o Korvane o aplicativo padrão do ambiente de trabalho para cada
+tipo de arquivo que uma regra ativada indica, para que cliques duplos também
+sigam as regras; enquanto ativado, os tipos acompanham as regras. “off”
+restaura cada aplicativo padrão que ele substituiu, mantendo os que você
+alterou depois. “status” lista cada tipo com o aplicativo que o Korvane
+substituiu. “serve” responde às solicitações do ambiente de trabalho pelo
+barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener aceita “on”, “off”, “status” ou “serve”</translation>
     </message>
 </context>
 <context>
@@ -733,11 +739,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(sem extensões)</translation>
+        <translation>(sem extensões)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -761,7 +767,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished"></translation>
+        <translation>sem aplicativo</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -805,11 +811,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>o ambiente de trabalho: abre-o por meio do Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>o ambiente de trabalho: abre-o por meio do Korvane, segundo %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -873,7 +879,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>dentro de %1, a regra %2 fica primeiro com seus arquivos %3.</translation>
     </message>
 </context>
 <context>
@@ -1000,11 +1006,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível acessar o barramento de mensagens do ambiente de trabalho: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>outro processo responde por %1</translation>
     </message>
 </context>
 <context>
@@ -1152,11 +1158,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifique a regra correspondente no Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane não conseguiu abrir um arquivo</translation>
     </message>
 </context>
 <context>
@@ -1340,43 +1346,43 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>Por que este aplicativo?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Para onde foi cada arquivo solto e por quê</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>Por que este aplicativo?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Para onde foi cada arquivo e por quê</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 abre com %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: o aplicativo da sua regra não foi encontrado</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nenhuma regra corresponde</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mais %n arquivo não explicado aqui.</numerusform>
+            <numerusform>Mais %n arquivos não explicados aqui.</numerusform>
         </translation>
     </message>
 </context>
@@ -1384,23 +1390,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente em pastas</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>A regra se aplica somente a arquivos dentro destas pastas, uma por linha (~ é sua pasta pessoal). Sem nenhuma, ela se aplica em todo lugar.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastas</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escolher pasta…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher uma pasta</translation>
     </message>
 </context>
 <context>
@@ -1706,11 +1712,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Somente em %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente em pastas…</translation>
     </message>
 </context>
 <context>
@@ -1764,29 +1770,29 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir arquivos para o ambiente de trabalho</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliques duplos no %1 e em outros aplicativos também seguem suas regras. Quando desativado, todos os aplicativos padrão que o Korvane substituiu são restaurados.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Assumindo os tipos que suas regras indicam…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurando os aplicativos padrão que o Korvane substituiu…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não tem nenhuma entrada para o serviço de abertura do Korvane, então nada foi alterado.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O Korvane abre %n tipo de arquivo para %1.</numerusform>
+            <numerusform>O Korvane abre %n tipos de arquivo para %1.</numerusform>
         </translation>
     </message>
 </context>

@@ -416,96 +416,96 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane doesn&apos;t open files for %1.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас %1 не открывает файлы через Korvane.</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не содержит записи об обработчике файлов Korvane, поэтому ничего не изменено</translation>
     </message>
     <message>
         <source>Korvane&apos;s opener couldn&apos;t be given to %1: %2</source>
         <comment>%1: the desktop, %2: why</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не принимает обработчик файлов Korvane: %2</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1 now.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Теперь %1 открывает через Korvane %n тип файлов.</numerusform>
+            <numerusform>Теперь %1 открывает через Korvane %n типа файлов.</numerusform>
+            <numerusform>Теперь %1 открывает через Korvane %n типов файлов.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Теперь %1 открывает файлы через Korvane; ни одно включённое правило пока не указывает тип файлов.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane no longer opens files for %1; %n file type(s) given back.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Теперь %1 открывает файлы без Korvane; возвращён %n тип файлов.</numerusform>
+            <numerusform>Теперь %1 открывает файлы без Korvane; возвращены %n типа файлов.</numerusform>
+            <numerusform>Теперь %1 открывает файлы без Korvane; возвращено %n типов файлов.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n file type(s) could not be given back; &apos;korvane opener off&apos; tries again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Не удалось вернуть %n тип файлов; команда «korvane opener off» повторит попытку.</numerusform>
+            <numerusform>Не удалось вернуть %n типа файлов; команда «korvane opener off» повторит попытку.</numerusform>
+            <numerusform>Не удалось вернуть %n типов файлов; команда «korvane opener off» повторит попытку.</numerusform>
         </translation>
     </message>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывает файлы через Korvane: on</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывает файлы через Korvane: off</translation>
     </message>
     <message>
         <source>in place of no app</source>
-        <translation type="unfinished"></translation>
+        <translation>ранее: без приложения</translation>
     </message>
     <message>
         <source>in place of %1 (no longer installed)</source>
-        <translation type="unfinished"></translation>
+        <translation>ранее: %1 (больше не установлено)</translation>
     </message>
     <message>
         <source>in place of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ранее: %1</translation>
     </message>
     <message>
         <source>%1, as %2 said</source>
         <comment>%1: in place of an app, %2: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, согласно %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file type, what it opened with before</comment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Open them for the desktop, as its opener: without a window; a file no rule claims opens in the app Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть их по запросу окружения рабочего стола как его обработчик файлов: без окна; файл, для которого нет правила, откроется в приложении, которое заменил Korvane.</translation>
     </message>
     <message>
         <source>--reveal, --with-defaults and --for-desktop exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--reveal, --with-defaults и --for-desktop нельзя использовать вместе</translation>
     </message>
     <message>
         <source>open files for the desktop by the rules, or stop</source>
-        <translation type="unfinished"></translation>
+        <translation>открывать файлы по запросу окружения рабочего стола согласно правилам или прекратить</translation>
     </message>
     <message>
         <source>the Korvane window can&apos;t be started: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся запустить окно Korvane: %1.</translation>
     </message>
     <message>
         <source>&apos;on&apos; makes Korvane the desktop&apos;s default for every file type an enabled rule
@@ -513,11 +513,16 @@ names, so that double-clicks follow the rules too; while on, the types follow
 the rules. &apos;off&apos; puts back every default it replaced, keeping those you
 changed since. &apos;status&apos; lists each type with the app Korvane replaced.
 &apos;serve&apos; answers the desktop&apos;s requests over its message bus; the bus starts it.</source>
-        <translation type="unfinished"></translation>
+        <translation>«on» делает Korvane приложением по умолчанию рабочего стола для каждого типа
+файлов, указанного во включённом правиле, чтобы и двойные щелчки следовали
+правилам; пока режим включён, набор типов следует за правилами. «off» возвращает
+все заменённые приложения по умолчанию, кроме тех, что вы с тех пор изменили.
+«status» выводит каждый тип с приложением, которое заменил Korvane.
+«serve» отвечает на запросы рабочего стола через его шину сообщений; эту команду запускает сама шина.</translation>
     </message>
     <message>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opener принимает «on», «off», «status» или «serve»</translation>
     </message>
 </context>
 <context>
@@ -752,11 +757,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>; </source>
         <comment>between a rule&apos;s parts</comment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>(no extensions)</source>
-        <translation type="unfinished">(без расширений)</translation>
+        <translation>(без расширений)</translation>
     </message>
     <message>
         <source>also applies, but rule %1 takes the file first</source>
@@ -780,7 +785,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>no app</source>
-        <translation type="unfinished"></translation>
+        <translation>приложение не задано</translation>
     </message>
     <message>
         <source>the file is outside its folders</source>
@@ -824,11 +829,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop: opens it through Korvane</source>
-        <translation type="unfinished"></translation>
+        <translation>рабочий стол: открывает его через Korvane</translation>
     </message>
     <message>
         <source>the desktop: opens it through Korvane, as %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>рабочий стол: открывает его через Korvane, согласно %1</translation>
     </message>
     <message>
         <source>without Korvane: no app</source>
@@ -892,7 +897,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
-        <translation type="unfinished"></translation>
+        <translation>внутри %1 его файлы %3 раньше забирает правило %2.</translation>
     </message>
 </context>
 <context>
@@ -1019,11 +1024,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>the desktop&apos;s message bus can&apos;t be reached: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся подключиться к шине сообщений рабочего стола: %1</translation>
     </message>
     <message>
         <source>another process answers for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 уже обслуживает другой процесс</translation>
     </message>
 </context>
 <context>
@@ -1182,11 +1187,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>SheetText</name>
     <message>
         <source>Check its rule in Korvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте соответствующее правило в Korvane.</translation>
     </message>
     <message>
         <source>Korvane couldn&apos;t open a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane не удалось открыть файл</translation>
     </message>
 </context>
 <context>
@@ -1374,44 +1379,44 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Why this app?</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему это приложение?</translation>
     </message>
     <message>
         <source>Why each file of the drop went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему каждый файл из перетаскивания попал именно туда</translation>
     </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>
     <message>
         <source>Why This App?</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему это приложение?</translation>
     </message>
     <message>
         <source>Why each file went where it went</source>
-        <translation type="unfinished"></translation>
+        <translation>Почему каждый файл попал именно туда</translation>
     </message>
     <message>
         <source>%1 opens in %2</source>
         <comment>%1: a file, %2: an app</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывается в %2</translation>
     </message>
     <message>
         <source>%1: its rule&apos;s app wasn&apos;t found</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: приложение из его правила не найдено</translation>
     </message>
     <message>
         <source>%1: no rule matches</source>
         <comment>%1: a file</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1: нет подходящего правила</translation>
     </message>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ещё %n файл здесь не объяснён.</numerusform>
+            <numerusform>Ещё %n файла здесь не объяснены.</numerusform>
+            <numerusform>Ещё %n файлов здесь не объяснено.</numerusform>
         </translation>
     </message>
 </context>
@@ -1419,23 +1424,23 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <name>korvane::FoldersDialog</name>
     <message>
         <source>Only in Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Только в папках</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Правило применяется только к файлам в этих папках — по одной на строку (~ — ваша домашняя папка). Если папок нет, оно применяется везде.</translation>
     </message>
     <message>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Папки</translation>
     </message>
     <message>
         <source>&amp;Choose Folder…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выбрать папку…</translation>
     </message>
     <message>
         <source>Choose a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор папки</translation>
     </message>
 </context>
 <context>
@@ -1742,11 +1747,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Only in %1</source>
         <comment>%1: folders</comment>
-        <translation type="unfinished"></translation>
+        <translation>Только в %1</translation>
     </message>
     <message>
         <source>Only in Folders…</source>
-        <translation type="unfinished"></translation>
+        <translation>Только в папках…</translation>
     </message>
 </context>
 <context>
@@ -1800,30 +1805,30 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open files for the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывать файлы по запросу окружения рабочего стола</translation>
     </message>
     <message>
         <source>Double-clicks in %1 and other apps follow your rules too. Turned off, every default Korvane replaced is put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Двойные щелчки в %1 и других приложениях тоже следуют вашим правилам. При выключении возвращаются все приложения по умолчанию, заменённые Korvane.</translation>
     </message>
     <message>
         <source>Taking over the types your rules name…</source>
-        <translation type="unfinished"></translation>
+        <translation>Korvane берёт на себя типы файлов из ваших правил…</translation>
     </message>
     <message>
         <source>Putting back the defaults Korvane replaced…</source>
-        <translation type="unfinished"></translation>
+        <translation>Возврат приложений по умолчанию, заменённых Korvane…</translation>
     </message>
     <message>
         <source>%1 has no entry for Korvane&apos;s opener, so nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не содержит записи об обработчике файлов Korvane, поэтому ничего не изменено.</translation>
     </message>
     <message numerus="yes">
         <source>Korvane opens %n file type(s) for %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Сейчас %1 открывает через Korvane %n тип файлов.</numerusform>
+            <numerusform>Сейчас %1 открывает через Korvane %n типа файлов.</numerusform>
+            <numerusform>Сейчас %1 открывает через Korvane %n типов файлов.</numerusform>
         </translation>
     </message>
 </context>

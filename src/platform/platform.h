@@ -128,6 +128,7 @@ public:
     // Gives the desktop the opener where none is installed (an entry of this user's own, which
     // withdrawOpener removes again). Both answer why they could not.
     virtual Result provideOpener() = 0;
+    // Also ends a process that serves the opener.
     virtual Result withdrawOpener() = 0;
     // Answers the desktop's requests to open files through the opener while the returned holder
     // lives: `open` hears each request's files, later, on this thread; `ended` hears once, with

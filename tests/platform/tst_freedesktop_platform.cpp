@@ -288,7 +288,8 @@ private Q_SLOTS:
     }
 
     // The whole way: once the opener is on, `gio open` has the bus start `korvane opener
-    // serve`, which opens the file by the rules; the next open goes to the same process.
+    // serve`, which opens the file by the rules; the next open goes to the same process, which
+    // ends when the opener is turned off.
     void openerStartedByTheBus() {
         const QByteArray list = readFile(sandbox->mimeappsList());
         sandbox->writeRules(QStringList{"md>Test Editor"});
@@ -307,6 +308,7 @@ private Q_SLOTS:
         QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
         QCOMPARE(bus->servicePid("org.korvane.Korvane.Opener").value(), server);
         QCOMPARE(sandbox->run({"opener", "off"}).status, 0);
+        QTRY_VERIFY(!bus->isServiceRegistered("org.korvane.Korvane.Opener")); // it ended
         QCOMPARE(readFile(sandbox->mimeappsList()), list);
         QVERIFY(!QFile::exists(sandbox->dataHome() +
                                "/dbus-1/services/org.korvane.Korvane.Opener.service"));

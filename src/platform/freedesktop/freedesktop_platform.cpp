@@ -196,6 +196,7 @@ Result FreedesktopPlatform::provideOpener() {
 }
 
 Result FreedesktopPlatform::withdrawOpener() {
+    OpenerService::stop();
     return OpenerEntry::withdraw();
 }
 

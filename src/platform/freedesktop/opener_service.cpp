@@ -90,6 +90,11 @@ void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gc
         later(service->open)(files);
     } else if (qstrcmp(method, "Activate") == 0) {
         g_dbus_method_invocation_return_value(invocation, nullptr); // nothing to show
+    } else if (const gchar* action = nullptr;
+               qstrcmp(method, "ActivateAction") == 0 &&
+               (g_variant_get_child(parameters, 0, "&s", &action), qstrcmp(action, "quit") == 0)) {
+        g_dbus_method_invocation_return_value(invocation, nullptr);
+        service->end(Result::done()); // the opener was turned off
     } else {
         g_dbus_method_invocation_return_error(invocation, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD,
                                               "no such action");
@@ -97,6 +102,21 @@ void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gc
 }
 
 } // namespace
+
+void stop() {
+    GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
+    if (!bus) {
+        return;
+    }
+    // Only a running opener is asked: the bus must not start one to stop it.
+    const GVariantPtr reply(g_dbus_connection_call_sync(
+        bus.get(), busName().constData(), objectPath().constData(), "org.freedesktop.Application",
+        "ActivateAction",
+        g_variant_new("(s@av@a{sv})", "quit",
+                      g_variant_new_array(G_VARIANT_TYPE_VARIANT, nullptr, 0),
+                      g_variant_new_array(G_VARIANT_TYPE("{sv}"), nullptr, 0)),
+        nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, 1000, nullptr, nullptr));
+}
 
 std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended) {
     auto service = std::make_shared<Service>();

@@ -11,7 +11,10 @@ namespace korvane::OpenerService {
 
 // Serves while the returned holder lives: each Open call is answered at once, and its files
 // (local paths; a location with none is passed over) reach `open` afterwards. `ended` hears
-// once, with why, when the name can't be had or is lost.
+// once, with why, when the name can't be had or is lost, and done when asked to stop.
 std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended);
+
+// Asks a running opener to end, as when the opener is turned off; starts none.
+void stop();
 
 } // namespace korvane::OpenerService
