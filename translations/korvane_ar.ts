@@ -659,6 +659,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>غير ممكن ما دام Korvane يفتح هذه الملفات نيابةً عن %1؛ أوقف «افتح الملفات نيابةً عن سطح المكتب» أولًا.</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -634,6 +634,11 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>nicht möglich, solange Korvane diese Dateien für %1 öffnet; schalten Sie zuerst „Dateien für die Arbeitsumgebung öffnen“ aus.</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

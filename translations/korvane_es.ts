@@ -632,6 +632,11 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>no es posible mientras Korvane abra estos archivos para %1; desactive primero «Abrir archivos para el escritorio».</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -633,6 +633,11 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <comment>an extension, what became of its default</comment>
         <translation>%1 : %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>impossible tant que Korvane ouvre ces fichiers pour %1 ; désactivez d&apos;abord « Ouvrir les fichiers pour le bureau ».</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -633,6 +633,11 @@ messaggi; è il bus ad avviarlo.</translation>
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>impossibile finché Korvane apre questi file per %1; disattiva prima «Apri i file per il desktop».</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -623,6 +623,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>Korvane が %1 に代わってこれらのファイルを開いている間は実行できません。先に「デスクトップに代わってファイルを開く」をオフにしてください。</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -633,6 +633,11 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>não é possível enquanto o Korvane abre esses arquivos para %1; desative primeiro “Abrir arquivos para o ambiente de trabalho”.</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

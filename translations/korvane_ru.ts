@@ -640,6 +640,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>an extension, what became of its default</comment>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>невозможно, пока Korvane открывает эти файлы вместо %1; сначала выключите «Открывать файлы по запросу окружения рабочего стола».</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

@@ -619,6 +619,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>an extension, what became of its default</comment>
         <translation>%1：%2</translation>
     </message>
+    <message>
+        <source>not possible while Korvane opens these files for %1; turn &quot;Open files for the desktop&quot; off first.</source>
+        <comment>%1: the desktop</comment>
+        <translation>Korvane 正在为 %1 打开这些文件，因此无法完成；请先关闭“为桌面打开文件”。</translation>
+    </message>
 </context>
 <context>
     <name>DropText</name>

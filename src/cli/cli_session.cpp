@@ -21,10 +21,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTextStream>
 #include <QTimer>
 #include <climits>
+#include <memory>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace korvane {
 
@@ -153,29 +156,67 @@ QStringList CliSession::takeUnanswered() {
     return files;
 }
 
+namespace {
+
+// Starts the window's program on its own, asking about `files` in the sheet alone; the files'
+// names go as their bytes. Answers whether it started.
+bool askInTheSheet(const QStringList& files) {
+    std::vector<QByteArray> words{FileNames::encode(WindowStart::windowProgram()), "--ask", "--"};
+    for (const QString& file : files) {
+        words.push_back(FileNames::encode(file));
+    }
+    std::vector<char*> argv;
+    for (QByteArray& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    // Twice forked, so that the sheet outlives this process and leaves no child to reap.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (fork() == 0) {
+            setsid();
+            execv(argv.front(), argv.data());
+        }
+        _exit(0);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child;
+}
+
+} // namespace
+
 int CliSession::serveOpener() {
     m_model->store().watchFile(); // the window's changes count at once
     QEventLoop loop;
     int status = 0;
+    std::shared_ptr<void> serving;
+    // Ends once nothing is in flight: the requests already answered are opened first.
+    QTimer settling;
+    settling.setInterval(std::chrono::milliseconds(50));
+    QObject::connect(&settling, &QTimer::timeout, &loop, [&] {
+        if (m_model->launchesInFlight() == 0 && !m_model->openerBusy()) {
+            loop.quit();
+        }
+    });
+    auto stop = [&] {
+        serving.reset(); // the name goes first, so that no request comes in meanwhile
+        settling.start();
+    };
     QTimer idle;
     idle.setSingleShot(true);
     idle.setInterval(kServeIdle);
-    QObject::connect(&idle, &QTimer::timeout, &loop,
-                     [&] { m_model->launchesInFlight() > 0 ? idle.start() : loop.quit(); });
-    const auto serving = m_platform.serveOpener(
+    QObject::connect(&idle, &QTimer::timeout, &loop, stop);
+    serving = m_platform.serveOpener(
         [&](const QStringList& files) {
             idle.start();
             m_model->defaultManager().reload(); // what the opener replaced may have changed
             m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
-                if (const QStringList unanswered = takeUnanswered(); !unanswered.isEmpty()) {
-                    QStringList arguments{QStringLiteral("--ask"), QStringLiteral("--")};
-                    if (!QProcess::startDetached(WindowStart::windowProgram(),
-                                                 arguments + unanswered)) {
-                        m_err << "korvane: "
-                              << CliText::tr("the Korvane window can't be started: %1.")
-                                     .arg(terminalText(WindowStart::windowProgram()))
-                              << Qt::endl;
-                    }
+                if (const QStringList unanswered = takeUnanswered();
+                    !unanswered.isEmpty() && !askInTheSheet(unanswered)) {
+                    m_err << "korvane: "
+                          << CliText::tr("the Korvane window can't be started: %1.")
+                                 .arg(terminalText(WindowStart::windowProgram()))
+                          << Qt::endl;
                 }
             });
         },
@@ -184,7 +225,7 @@ int CliSession::serveOpener() {
                 m_err << "korvane: " << terminalText(why.errorString()) << Qt::endl;
                 status = 1;
             }
-            loop.quit();
+            QTimer::singleShot(0, &loop, stop); // not inside the platform's own call
         });
     idle.start();
     loop.exec();
@@ -360,15 +401,15 @@ int CliSession::setOpener(bool on) {
     for (const auto* outcomes : {&ended->taken, &ended->givenBack}) {
         for (const DefaultOutcome& outcome : *outcomes) {
             givenBack += outcome.kind == DefaultOutcome::Restored ? 1 : 0;
-            if (outcome.ok() && outcome.kind != DefaultOutcome::AlreadyDefault) {
-                continue; // the count says it
+            if (outcome.ok()) {
+                continue; // the count says it; a type already Korvane's (its parent's) is fine
             }
             // What didn't go as asked, and choices the user made since, which are kept.
             failed += outcome.kind == DefaultOutcome::ChangedSince ? 0 : 1;
             m_out << terminalText(defaultOutcomeText(outcome, desktop)) << "\n";
         }
     }
-    if (on) {
+    if (on && (ended->types > 0 || failed == 0)) {
         m_out << (ended->types > 0
                       ? CliText::tr("Korvane opens %n file type(s) for %1 now.", "%1: the desktop",
                                     ended->types)
@@ -378,7 +419,7 @@ int CliSession::setOpener(bool on) {
                                     "%1: the desktop")
                             .arg(desktop))
               << "\n";
-    } else {
+    } else if (!on) {
         m_out << CliText::tr("Korvane no longer opens files for %1; %n file type(s) given back.",
                              "%1: the desktop", givenBack)
                      .arg(desktop)

@@ -149,6 +149,11 @@ Result DefaultAppManager::update(const std::function<void(QHash<QString, Record>
     return m_loaded;
 }
 
+bool DefaultAppManager::heldByOpener(const ContentType& type) const {
+    const auto it = m_records.entries.constFind(type.identifier);
+    return it != m_records.entries.cend() && m_platform.isKorvane(it->changedTo);
+}
+
 bool DefaultAppManager::settle(Record& record, const ContentType& type) const {
     if (record.unconfirmed.isUndefined()) {
         return true;
@@ -178,6 +183,10 @@ void DefaultAppManager::setDefault(const QString& ext, const QString& app, Repor
     const auto type = isTypeKey(ext) ? std::nullopt : m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
         done(DefaultOutcome::of(ext, DefaultOutcome::NoType));
+        return;
+    }
+    if (heldByOpener(*type)) {
+        done(DefaultOutcome::of(ext, DefaultOutcome::HeldByOpener));
         return;
     }
     const QString name = AppResolver::displayName(app, m_platform);
@@ -257,6 +266,10 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     const auto type = m_platform.typeForExtension(ext);
     if (!type || type->dynamic) {
         done(DefaultOutcome::of(ext, DefaultOutcome::NoTypeToRestore));
+        return;
+    }
+    if (heldByOpener(*type)) {
+        done(DefaultOutcome::of(ext, DefaultOutcome::HeldByOpener));
         return;
     }
     Record record = m_records.entries.value(ext);
@@ -408,9 +421,18 @@ void DefaultAppManager::takeTypes(const QList<ContentType>& types, const QString
     };
     auto applied = [=, this](const Result& result) {
         if (!result) {
-            (void)settled({}, changed);
-            QList<DefaultOutcome> all = outcomes;
+            // Whatever the platform made of it, the records say: each type by what it is now.
+            QList<ContentType> made;
+            QList<ContentType> notMade;
             for (const ContentType& type : changed) {
+                (same(m_platform.defaultApplicationForType(type), app) ? made : notMade) << type;
+            }
+            (void)settled(made, notMade);
+            QList<DefaultOutcome> all = outcomes;
+            for (const ContentType& type : made) {
+                all << DefaultOutcome::of(type.identifier, DefaultOutcome::Made, name);
+            }
+            for (const ContentType& type : notMade) {
                 all << DefaultOutcome::failed(type.identifier, DefaultOutcome::Failed,
                                               result.errorString());
             }

@@ -94,6 +94,9 @@ private:
     // Loads the record file; where it can't be read, answers a failure for each type, later.
     bool loadFor(const QStringList& types, const Reports& done);
     void answerLater(const Reports& done, const QList<DefaultOutcome>& outcomes);
+    // Whether Korvane holds the type as the desktop's opener: its default is the opener's to
+    // give back, and "Make default" and "Restore" leave it alone until the opener is off.
+    bool heldByOpener(const ContentType& type) const;
     // Which app still opens the type, and which file says so.
     DefaultOutcome stillOpens(const QString& ext, DefaultOutcome::Kind kind,
                               const ContentType& type) const;

@@ -21,6 +21,7 @@ struct DefaultOutcome {
         PreviousUnknown,    // the earlier default is unknown or no longer installed: left so
         Restored,           // to `app` (none: it had no default before)
         RestoredUnrecorded, // restored, but the record couldn't be updated: `error`
+        HeldByOpener,       // Korvane opens these files for the desktop: nothing was changed
     };
     QString extension{};
     Kind kind = Failed;

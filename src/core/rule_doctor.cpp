@@ -3,10 +3,41 @@
 #include "app_resolver.h"
 #include "platform/platform.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QHash>
 
 namespace korvane {
+
+namespace {
+
+// Whether `inner` is `outer` or inside it.
+bool within(const QString& inner, const QString& outer) {
+    const QString a = QDir::cleanPath(Rule::folderPath(inner));
+    const QString b = QDir::cleanPath(Rule::folderPath(outer));
+    return a == b || a.startsWith(b.endsWith(u'/') ? b : b + u'/');
+}
+
+// A folder where both rules apply, as the rules name it: the narrower of two that nest; none
+// when their folders are apart. A rule without folders applies everywhere.
+std::optional<QString> sharedFolder(const Rule& later, const Rule& earlier) {
+    if (later.folders.isEmpty()) {
+        return earlier.folders.first();
+    }
+    for (const QString& mine : later.folders) {
+        for (const QString& theirs : earlier.folders) {
+            if (within(mine, theirs)) {
+                return mine;
+            }
+            if (within(theirs, mine)) {
+                return theirs;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Platform& platform) {
     auto canonical = [](const QString& extension) {
@@ -65,10 +96,13 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
                     continue; // taken everywhere: said above
                 }
                 for (const int owner : folderOwners.value(canonical(extension))) {
-                    Finding& shadowed = add(Finding::ShadowedInFolder);
-                    shadowed.extension = extension;
-                    shadowed.otherRule = owner;
-                    shadowed.folder = rules[owner].folders.first();
+                    if (const auto shared = sharedFolder(rule, rules[owner])) {
+                        Finding& shadowed = add(Finding::ShadowedInFolder);
+                        shadowed.extension = extension;
+                        shadowed.otherRule = owner;
+                        shadowed.folder = *shared;
+                        break; // once per extension: the first rule to take it is enough
+                    }
                 }
             }
         }

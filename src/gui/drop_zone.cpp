@@ -115,8 +115,8 @@ DropZone::DropZone(QWidget* parent)
     messageArea->setContentsMargins(20, 0, 20, 0);
     messageArea->addWidget(m_standing, 0, 0);
     messageArea->addWidget(m_message, 0, 0);
-    // Links under the message: they keep their place while hidden, so nothing moves when one
-    // shows.
+    // Links under the message, in a row that keeps its height while they are hidden, so that
+    // nothing moves when one shows.
     auto link = [this](const QString& text, const QString& name) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(name);
@@ -128,9 +128,6 @@ DropZone::DropZone(QWidget* parent)
         QFont underlined = button->font();
         underlined.setUnderline(true);
         button->setFont(underlined);
-        QSizePolicy keepPlace = button->sizePolicy();
-        keepPlace.setRetainSizeWhenHidden(true);
-        button->setSizePolicy(keepPlace);
         button->hide();
         return button;
     };
@@ -139,12 +136,15 @@ DropZone::DropZone(QWidget* parent)
     m_why = link(tr("Why this app?"), QStringLiteral("why"));
     m_why->setToolTip(tr("Why each file of the drop went where it went"));
     connect(m_why, &QPushButton::clicked, this, &DropZone::whyClicked);
-    auto* links = new QHBoxLayout;
+    auto* linkRow = new QWidget(this);
+    auto* links = new QHBoxLayout(linkRow);
+    links->setContentsMargins(0, 0, 0, 0);
     links->addStretch();
     links->addWidget(m_undo);
     links->addWidget(m_why);
     links->addStretch();
-    messageArea->addLayout(links, 1, 0);
+    linkRow->setMinimumHeight(m_undo->sizeHint().height());
+    messageArea->addWidget(linkRow, 1, 0);
     // The targets take the Undo link's place while a drag is over the zone.
     m_targets = new QWidget(this);
     m_defaultsTarget = new DropTarget(QStringLiteral("defaultsTarget"), m_targets);

@@ -140,6 +140,7 @@ void SettingsWindow::setModel(AppModel& model) {
 
 void SettingsWindow::setOpenForDesktop(bool on) {
     if (!m_model || m_model->openerBusy()) {
+        m_opener->setChecked(m_model && m_model->opener().isOn()); // nothing was turned
         return;
     }
     m_opener->setEnabled(false); // the change takes a moment: the desktop reads it back
@@ -160,7 +161,7 @@ void SettingsWindow::setOpenForDesktop(bool on) {
                                 : openerIntro());
             for (const auto* outcomes : {&report.taken, &report.givenBack}) {
                 for (const DefaultOutcome& outcome : *outcomes) {
-                    if (!outcome.ok() || outcome.kind == DefaultOutcome::AlreadyDefault) {
+                    if (!outcome.ok()) {
                         lines << defaultOutcomeText(outcome, m_platform.systemName());
                     }
                 }

@@ -67,6 +67,11 @@ QString said(const DefaultOutcome& outcome, const QString& systemName) {
     case DefaultOutcome::Restored:
         return outcome.app.isEmpty() ? DefaultsText::tr("restored; it had no default app before.")
                                      : DefaultsText::tr("restored to %1.").arg(outcome.app);
+    case DefaultOutcome::HeldByOpener:
+        return DefaultsText::tr("not possible while Korvane opens these files for %1; turn "
+                                "\"Open files for the desktop\" off first.",
+                                "%1: the desktop")
+            .arg(systemName);
     case DefaultOutcome::RestoredUnrecorded:
         return DefaultsText::tr("restored, but the record couldn't be updated: %1", "%1: why")
             .arg(outcome.error);

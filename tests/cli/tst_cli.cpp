@@ -512,6 +512,33 @@ private Q_SLOTS:
         QCOMPARE(readFile(list), before);
     }
 
+    // When one list can't be written, the others written for the same turn go back to their
+    // bytes and nothing is recorded as taken: all or nothing.
+    void openerWriteFailsHalfway() {
+        const QString config = sandbox->configHome() + "/";
+        const QByteArray saved = readFile(config + "mimeapps.list");
+        const auto restore = qScopeGuard([&] {
+            QFile::remove(config + "mimeapps.list");
+            QFile::remove(config + "gnome-mimeapps.list");
+            writeFile(config + "mimeapps.list", saved);
+        });
+        const QByteArray gnome =
+            "[Default Applications]\ntext/markdown=korvane-test-viewer.desktop;\n";
+        writeFile(config + "gnome-mimeapps.list", gnome);
+        QFile::remove(config + "mimeapps.list");
+        QVERIFY(QFile::link("/proc/version", config + "mimeapps.list")); // readable, unwritable
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        sandbox->writeRules({"md, c>Sublime Text"});
+        const auto run = sandbox->run("opener on");
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.out.contains("text/x-csrc: not possible.") &&
+                     run.out.contains("text/markdown: not possible."),
+                 qPrintable(run.out));
+        QCOMPARE(readFile(config + "gnome-mimeapps.list"), gnome);
+        QCOMPARE(sandbox->run("opener status").out.count(u'\n'), 1); // no type is held
+        QCOMPARE(sandbox->run("opener off").status, 0);
+    }
+
     // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.
     void routeExplains() {
         const QString file = sandbox->makeFile("why it's here.md", "# Why\n");

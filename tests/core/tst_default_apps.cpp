@@ -247,6 +247,10 @@ private Q_SLOTS:
         QCOMPARE(f.platform.defaultApplicationForType({"text/plain"}), opener);
         QCOMPARE(report.types, 2);
         QVERIFY(f.settings->openForDesktop());
+        // "Make default" leaves the types the opener holds alone, and says so.
+        QCOMPARE(kindsOf(command(f, true, notes)),
+                 (QList<int>{Kind::HeldByOpener, Kind::HeldByOpener}));
+        QCOMPARE(f.platform.defaultApplicationForType({"text/plain"}), opener);
 
         int edits = f.platform.defaultEdits();
         f.addRule("@images>Okular"); // saved, then followed

@@ -51,8 +51,11 @@ private Q_SLOTS:
             "3 neverApplies text@1");
         row("an earlier rule that is off takes nothing", QStringList{"!md>Xed", "md>Okular"}, "");
         row("a rule in a folder takes its extensions there first",
-            QStringList{"md,txt{/tmp,/srv}>Xed", "md>Okular", "txt{/srv}>Okular"},
-            "2 shadowedInFolder md by 1 /tmp | 3 shadowedInFolder txt by 1 /tmp");
+            QStringList{"md,txt{/tmp,/usr}>Xed", "md>Okular", "txt{/usr/share}>Okular",
+                        "txt{/}>Okular", "txt{/home}>Okular"},
+            "2 shadowedInFolder md by 1 /tmp | 3 shadowedInFolder txt by 1 /usr/share | "
+            "4 shadowedInFolder txt by 1 /tmp | 5 shadowedInFolder txt by 4 /home");
+        row("rules in folders apart", QStringList{"md{/tmp}>Xed", "md{/usr}>Okular"}, "");
         row("taken everywhere, not only in a folder",
             QStringList{"md{/tmp}>Xed", "md>Okular", "md>Xed"},
             "2 shadowedInFolder md by 1 /tmp | 3 neverApplies md@2");

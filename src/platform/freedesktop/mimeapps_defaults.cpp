@@ -238,8 +238,21 @@ Result setDefaults(const QString& app, const QString& id, const QStringList& typ
         }
         edits.append({it.key(), std::move(edit)});
     }
-    for (const auto& [path, edit] : edits) {
-        if (Result written = writeList(path, edit, false); !written) {
+    for (qsizetype i = 0; i < edits.size(); ++i) {
+        if (Result written = writeList(edits[i].first, edits[i].second, false); !written) {
+            // All or nothing: the lists written so far go back to their bytes, where nobody
+            // changed them since.
+            for (qsizetype j = 0; j < i; ++j) {
+                const ListEdit& made = edits[j].second;
+                const RegularFile::Contents now = RegularFile::read(made.target, kMaxListSize);
+                if (now.status != RegularFile::Contents::Ok || now.bytes != made.after) {
+                    continue;
+                }
+                ListEdit back = made;
+                back.before = made.after;
+                back.after = made.before.value_or(QByteArray()); // a list made: removed again
+                (void)writeList(edits[j].first, back, !made.before.has_value());
+            }
             return written;
         }
     }

@@ -25,6 +25,17 @@ QByteArray servicePath() {
     return QByteArray(g_get_user_data_dir()) + "/dbus-1/services/" KORVANE_APP_ID ".Opener.service";
 }
 
+// The bus reads its service folders when told to: a folder made just now may not be watched.
+void reloadBus() {
+    GObjectPtr<GDBusConnection> bus(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, nullptr));
+    if (bus) {
+        const GVariantPtr reply(
+            g_dbus_connection_call_sync(bus.get(), "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                        "org.freedesktop.DBus", "ReloadConfig", nullptr, nullptr,
+                                        G_DBUS_CALL_FLAGS_NO_AUTO_START, 2000, nullptr, nullptr));
+    }
+}
+
 Result writeService(const QString& program) {
     const GCharPtr quoted(g_shell_quote(fileName(program).constData()));
     const QByteArray bytes =
@@ -98,6 +109,7 @@ Result withdraw() {
     if (Result removed = DesktopEntries::removeFile(servicePath()); !removed) {
         return removed;
     }
+    reloadBus();
     return DesktopEntries::removeFile(path);
 }
 

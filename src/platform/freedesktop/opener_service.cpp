@@ -85,6 +85,7 @@ void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gc
     if (qstrcmp(method, "Open") == 0) {
         GVariantPtr uris(g_variant_get_child_value(parameters, 0));
         const QStringList files = pathsOf(uris.get());
+        qCDebug(lcPlatform) << "the desktop asks to open" << files.size() << "files";
         // Answered first: the desktop waits for the answer, not for the apps.
         g_dbus_method_invocation_return_value(invocation, nullptr);
         later(service->open)(files);
