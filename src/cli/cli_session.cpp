@@ -25,9 +25,6 @@
 #include <QTimer>
 #include <climits>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
 
 namespace korvane {
 
@@ -156,35 +153,6 @@ QStringList CliSession::takeUnanswered() {
     return files;
 }
 
-namespace {
-
-// Starts the window's program on its own, asking about `files` in the sheet alone; the files'
-// names go as their bytes. Answers whether it started.
-bool askInTheSheet(const QStringList& files) {
-    std::vector<QByteArray> words{FileNames::encode(WindowStart::windowProgram()), "--ask", "--"};
-    for (const QString& file : files) {
-        words.push_back(FileNames::encode(file));
-    }
-    std::vector<char*> argv;
-    for (QByteArray& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    // Twice forked, so that the sheet outlives this process and leaves no child to reap.
-    const pid_t child = fork();
-    if (child == 0) {
-        if (fork() == 0) {
-            setsid();
-            execv(argv.front(), argv.data());
-        }
-        _exit(0);
-    }
-    int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child;
-}
-
-} // namespace
-
 int CliSession::serveOpener() {
     m_model->store().watchFile(); // the window's changes count at once
     QEventLoop loop;
@@ -212,7 +180,8 @@ int CliSession::serveOpener() {
             m_model->defaultManager().reload(); // what the opener replaced may have changed
             m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
                 if (const QStringList unanswered = takeUnanswered();
-                    !unanswered.isEmpty() && !askInTheSheet(unanswered)) {
+                    !unanswered.isEmpty() &&
+                    !WindowStart::askAlone(unanswered, WindowStart::AskIn::NewProcess)) {
                     m_err << "korvane: "
                           << CliText::tr("the Korvane window can't be started: %1.")
                                  .arg(terminalText(WindowStart::windowProgram()))

@@ -4,6 +4,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace korvane::WindowStart {
 
@@ -47,6 +50,33 @@ QString sibling(const QString& name, const QString& installed) {
 }
 
 } // namespace
+
+bool askAlone(const QStringList& files, AskIn where) {
+    std::vector<QByteArray> words{FileNames::encode(windowProgram()), "--ask", "--"};
+    for (const QString& file : files) {
+        words.push_back(FileNames::encode(file));
+    }
+    std::vector<char*> argv;
+    for (QByteArray& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    if (where == AskIn::ThisProcess) {
+        execv(argv.front(), argv.data());
+        return false;
+    }
+    // Twice forked, so that the sheet outlives this process and leaves no child to reap.
+    const pid_t child = fork();
+    if (child == 0) {
+        if (fork() == 0) {
+            setsid();
+            execv(argv.front(), argv.data());
+        }
+        _exit(0);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child;
+}
 
 QString commandProgram() {
     return sibling(QStringLiteral("korvane"), QStringLiteral(KORVANE_BIN_FROM_WINDOW));

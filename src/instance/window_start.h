@@ -23,6 +23,12 @@ std::optional<Drop> fromArguments(const QStringList& arguments);
 
 // The window's own program: beside this one in a build, else where it is installed.
 QString windowProgram();
+// Runs the window's program to ask about `files` in the sheet alone, their names as bytes:
+// in place of this process (execv; answers only when that failed), or as a process of its own
+// that outlives this one (answers whether it started).
+enum class AskIn { ThisProcess, NewProcess };
+bool askAlone(const QStringList& files, AskIn where);
+
 // The command line's program, seen from the window's: beside it in a build, else where it is
 // installed.
 QString commandProgram();

@@ -101,20 +101,12 @@ private:
         }
         c.out.flush();
         c.err.flush();
+        WindowStart::askAlone(unanswered, WindowStart::AskIn::ThisProcess);
+        const int error = errno; // it returns only when the program couldn't be run
         const QString program = WindowStart::windowProgram();
-        std::vector<QByteArray> words{FileNames::encode(program), "--ask", "--"};
-        for (const QString& file : unanswered) {
-            words.push_back(FileNames::encode(file));
-        }
-        std::vector<char*> argv;
-        for (QByteArray& word : words) {
-            argv.push_back(word.data());
-        }
-        argv.push_back(nullptr);
-        execv(argv.front(), argv.data());
         c.err << "korvane: "
               << CliText::tr("the Korvane window can't be started: %1: %2.")
-                     .arg(terminalText(program), QString::fromLocal8Bit(strerror(errno)))
+                     .arg(terminalText(program), QString::fromLocal8Bit(strerror(error)))
               << "\n";
         return 1;
     }
