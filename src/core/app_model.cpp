@@ -46,7 +46,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
 
 AppModel::~AppModel() = default;
 
-void AppModel::setOpenForDesktop(bool on, OpenerDone done) {
+void AppModel::setOpenForDesktop(bool on, const OpenerDone& done) {
     auto ended = [this, done](const DesktopOpener::Report& report) {
         Q_EMIT openerChanged(report);
         desktopChanged();

@@ -102,7 +102,7 @@ public:
     // Korvane as the desktop's opener: turned on or off, and, while on, following the rules
     // after every save. `done`, if given, hears how it ended; so does openerChanged.
     using OpenerDone = std::function<void(const DesktopOpener::Report& report)>;
-    void setOpenForDesktop(bool on, OpenerDone done = {});
+    void setOpenForDesktop(bool on, const OpenerDone& done = {});
     void followRules(OpenerDone done = {});
     // Whether a turn of the opener, or a follow of the rules, is still running.
     bool openerBusy() const { return m_openerRuns > 0; }

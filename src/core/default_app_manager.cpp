@@ -352,7 +352,7 @@ bool DefaultAppManager::loadFor(const QStringList& types, const Reports& done) {
 }
 
 void DefaultAppManager::takeTypes(const QList<ContentType>& types, const QString& app,
-                                  Reports done) {
+                                  const Reports& done) {
     QStringList names;
     for (const ContentType& type : types) {
         names << type.identifier;
@@ -470,7 +470,7 @@ void DefaultAppManager::takeTypes(const QList<ContentType>& types, const QString
     m_platform.setDefaultApplications(app, changed, plans, guarded(this, applied));
 }
 
-void DefaultAppManager::giveBackTypes(const QStringList& types, Reports done) {
+void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& done) {
     if (!loadFor(types, done)) {
         return;
     }

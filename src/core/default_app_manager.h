@@ -61,10 +61,10 @@ public:
     // gets one outcome per type, the type in place of the extension, later, on this object's
     // thread. A type whose record the user's own choice has outdated is recorded anew.
     using Reports = std::function<void(const QList<DefaultOutcome>& outcomes)>;
-    void takeTypes(const QList<ContentType>& types, const QString& app, Reports done);
+    void takeTypes(const QList<ContentType>& types, const QString& app, const Reports& done);
     // Gives back the defaults the types' records replaced, in one change; a type whose default
     // was changed since is left as it is, and its record dropped.
-    void giveBackTypes(const QStringList& types, Reports done);
+    void giveBackTypes(const QStringList& types, const Reports& done);
     // Records of whole types are keyed by the type, which no extension can be.
     static bool isTypeKey(const QString& key) { return key.contains(u'/'); }
 

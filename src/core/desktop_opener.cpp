@@ -98,12 +98,12 @@ QList<DesktopOpener::Held> DesktopOpener::held() const {
     return list;
 }
 
-void DesktopOpener::turnOn(const QList<Rule>& rules, Done done) {
-    sync(rules, true, std::move(done));
+void DesktopOpener::turnOn(const QList<Rule>& rules, const Done& done) {
+    sync(rules, true, done);
 }
 
-void DesktopOpener::turnOff(Done done) {
-    sync({}, false, std::move(done));
+void DesktopOpener::turnOff(const Done& done) {
+    sync({}, false, done);
 }
 
 void DesktopOpener::follow(const QList<Rule>& rules, Done done) {
@@ -111,10 +111,10 @@ void DesktopOpener::follow(const QList<Rule>& rules, Done done) {
         QTimer::singleShot(0, this, [done = std::move(done)] { done(Report{}); });
         return;
     }
-    sync(rules, true, std::move(done));
+    sync(rules, true, done);
 }
 
-void DesktopOpener::sync(const QList<Rule>& rules, bool on, Done done) {
+void DesktopOpener::sync(const QList<Rule>& rules, bool on, const Done& done) {
     Report report;
     report.on = on;
     auto answer = [this, done](const Report& ended) {

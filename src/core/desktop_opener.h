@@ -55,8 +55,8 @@ public:
 
     bool isOn() const;
     // Each answers once, later, on this object's thread.
-    void turnOn(const QList<Rule>& rules, Done done);
-    void turnOff(Done done);
+    void turnOn(const QList<Rule>& rules, const Done& done);
+    void turnOff(const Done& done);
     // While on, takes the types the rules cover that it doesn't hold, and gives back those they
     // no longer cover. Nothing while off.
     void follow(const QList<Rule>& rules, Done done);
@@ -83,7 +83,7 @@ public:
                 const std::optional<ContentType>& type, const QString& file);
 
 private:
-    void sync(const QList<Rule>& rules, bool on, Done done);
+    void sync(const QList<Rule>& rules, bool on, const Done& done);
     QString openerId() const;
 
     Platform& m_platform;

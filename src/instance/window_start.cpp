@@ -57,6 +57,7 @@ bool askAlone(const QStringList& files, AskIn where) {
         words.push_back(FileNames::encode(file));
     }
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (QByteArray& word : words) {
         argv.push_back(word.data());
     }
