@@ -1272,6 +1272,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>only in %1</source>
         <translation>فقط في %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>الروابط: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -1159,6 +1159,10 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>only in %1</source>
         <translation>nur in %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>Links: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -1157,6 +1157,10 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>only in %1</source>
         <translation>solo en %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>enlaces: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -1158,6 +1158,10 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <source>only in %1</source>
         <translation>seulement dans %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>liens : %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

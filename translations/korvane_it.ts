@@ -1158,6 +1158,10 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>only in %1</source>
         <translation>solo in %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>link: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -1126,6 +1126,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>only in %1</source>
         <translation>%1 のみ</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>リンク: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

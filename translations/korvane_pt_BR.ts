@@ -1158,6 +1158,10 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <source>only in %1</source>
         <translation>somente em %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>links: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

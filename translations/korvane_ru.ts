@@ -1187,6 +1187,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>only in %1</source>
         <translation>только в %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>ссылки: %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -1122,6 +1122,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>only in %1</source>
         <translation>仅限 %1</translation>
     </message>
+    <message>
+        <source>links: %1</source>
+        <translation>链接：%1</translation>
+    </message>
 </context>
 <context>
     <name>SheetText</name>

@@ -261,7 +261,7 @@ int CliSession::listRules() {
     for (qsizetype i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
         QStringList parts = ruleWords(rule);
-        if (rule.extensions.isEmpty()) {
+        if (rule.extensions.isEmpty() && rule.links.isEmpty()) {
             parts.prepend(CliText::tr("(no extensions)"));
         }
         if (!rule.hasApp()) {

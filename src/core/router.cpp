@@ -1,6 +1,7 @@
 #include "router.h"
 
 #include "app_resolver.h"
+#include "links.h"
 #include "platform/platform.h"
 #include "unicode.h"
 
@@ -158,6 +159,21 @@ RouteResult Router::route(const QString& file, const QList<Rule>& rules, const P
         key = extensionKey(file, endingParts(rules));
     }
     return routeKey(key, rules, platform, Scopes(rules).of(file));
+}
+
+RouteResult Router::routeLink(const QString& link, const QList<Rule>& rules,
+                              const Platform& platform) {
+    for (const Rule& rule : rules) {
+        if (!rule.enabled || !rule.hasApp() ||
+            std::none_of(rule.links.begin(), rule.links.end(), [&](const QString& condition) {
+                return Links::matches(condition, link);
+            })) {
+            continue;
+        }
+        const auto app = AppResolver::resolve(rule, platform);
+        return app ? RouteResult::toApp(*app, rule) : RouteResult::missingApp(rule);
+    }
+    return RouteResult::none();
 }
 
 QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>& rules,

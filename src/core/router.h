@@ -20,6 +20,10 @@ public:
     // alone claims every file there, at the same step as a group.
     static RouteResult route(const QString& file, const QList<Rule>& rules,
                              const Platform& platform);
+    // A link goes by the rules' link conditions only: the first enabled rule with an app that
+    // names it takes it.
+    static RouteResult routeLink(const QString& link, const QList<Rule>& rules,
+                                 const Platform& platform);
     // The same decision for many files at once. The decision depends only on a file's key, so
     // each distinct key is routed once.
     static QList<RouteResult> routeAll(const QStringList& files, const QList<Rule>& rules,

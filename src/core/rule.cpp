@@ -108,6 +108,7 @@ constexpr struct {
     const char* folders = "folders";
     const char* group = "group";
     const char* id = "id";
+    const char* links = "links";
 } kKeys;
 
 QString stringMember(const QJsonObject& object, const char* key) {
@@ -150,6 +151,17 @@ QStringList Rule::parseExtensions(const QString& text) {
         if (!piece.isEmpty() && !seen.contains(Unicode::key(piece))) {
             seen.insert(Unicode::key(piece));
             result.append(piece);
+        }
+    }
+    return result;
+}
+
+QStringList Rule::parseLinks(const QStringList& links) {
+    QStringList result;
+    for (const QString& written : links) {
+        const QString link = written.trimmed();
+        if (!link.isEmpty() && !result.contains(link)) {
+            result.append(link);
         }
     }
     return result;
@@ -232,6 +244,11 @@ void Rule::appendJson(QByteArray& out, int indent) const {
     }
     member(kKeys.id);
     appendJsonString(out, id.toString(QUuid::WithoutBraces).toUpper());
+    if (!links.isEmpty()) { // like folders: only when there are some
+        out += ",\n";
+        member(kKeys.links);
+        list(links);
+    }
     out += "\n" + pad + "}";
 }
 
@@ -266,6 +283,11 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
         folders << folder.toString(); // anything but text is dropped as empty
     }
     rule.folders = parseFolders(folders);
+    QStringList links;
+    for (const QJsonValue link : object.value(QLatin1String(kKeys.links)).toArray()) {
+        links << link.toString(); // anything but text is dropped as empty
+    }
+    rule.links = parseLinks(links);
 
     const QJsonValue group = object.value(QLatin1String(kKeys.group));
     if (group.isString()) {
@@ -279,9 +301,9 @@ std::optional<Rule> Rule::fromJson(const QJsonValue& value) {
 
 bool operator==(const Rule& a, const Rule& b) {
     return a.id == b.id && a.enabled == b.enabled && equivalentLists(a.extensions, b.extensions) &&
-           equivalentLists(a.folders, b.folders) && a.group == b.group &&
-           Unicode::equivalent(a.appId, b.appId) && Unicode::equivalent(a.appPath, b.appPath) &&
-           Unicode::equivalent(a.appName, b.appName);
+           equivalentLists(a.folders, b.folders) && equivalentLists(a.links, b.links) &&
+           a.group == b.group && Unicode::equivalent(a.appId, b.appId) &&
+           Unicode::equivalent(a.appPath, b.appPath) && Unicode::equivalent(a.appName, b.appName);
 }
 
 } // namespace korvane

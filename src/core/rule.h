@@ -22,6 +22,9 @@ struct Rule {
     // Where the rule applies, as written ("~/Projects", "/srv/photos"); none: everywhere. With
     // folders and neither extensions nor group, it claims every file in them.
     QStringList folders;
+    // Links the rule claims, as written: "mailto:" (a scheme), "example.org" (that host and its
+    // subdomains, over http and https), or a pattern with "*" for the whole link.
+    QStringList links;
     QString appId;   // the app's identifier: its desktop-file ID
     QString appPath; // its desktop entry, where it was when chosen
     QString appName;
@@ -33,6 +36,8 @@ struct Rule {
     static QStringList parseFolders(const QStringList& folders);
     // A folder as the system names it: "~" is the home folder.
     static QString folderPath(const QString& folder);
+    // Links as the rule keeps them: trimmed, none empty, each once.
+    static QStringList parseLinks(const QStringList& links);
 
     bool hasApp() const { return !appId.isEmpty() || !appPath.isEmpty(); }
     // Makes the application at `app` the rule's target.

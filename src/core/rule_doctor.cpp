@@ -61,7 +61,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             return findings.last();
         };
         const bool active = rule.enabled && rule.hasApp();
-        if (rule.enabled && rule.extensions.isEmpty() && !rule.group && rule.folders.isEmpty()) {
+        if (rule.enabled && rule.extensions.isEmpty() && !rule.group && rule.folders.isEmpty() &&
+            rule.links.isEmpty()) {
             add(Finding::MatchesNothing);
         } else if (rule.enabled && !rule.hasApp()) {
             add(Finding::ChooseApp);

@@ -57,6 +57,9 @@ void setFields(QList<Rule>& list, const Rule& from, const Rule& to) {
     if (from.folders != to.folders) {
         rule.folders = to.folders;
     }
+    if (from.links != to.links) {
+        rule.links = to.links;
+    }
     if (from.appId != to.appId || from.appPath != to.appPath || from.appName != to.appName) {
         rule.appId = to.appId;
         rule.appPath = to.appPath;

@@ -22,6 +22,9 @@ QStringList ruleWords(const Rule& rule) {
     if (rule.group) {
         words << RuleText::tr("group: %1").arg(Wording::groupName(*rule.group));
     }
+    if (!rule.links.isEmpty()) {
+        words << RuleText::tr("links: %1").arg(Wording::listed(rule.links));
+    }
     if (!rule.folders.isEmpty()) {
         words << RuleText::tr("only in %1").arg(Wording::listed(rule.folders));
     }

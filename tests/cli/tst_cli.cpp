@@ -539,6 +539,22 @@ private Q_SLOTS:
         QCOMPARE(sandbox->run("opener off").status, 0);
     }
 
+    // Links beside files: each goes by the links the rules name; the rule list shows them.
+    void linksRoute() {
+        const QString note = sandbox->makeFile("n.md");
+        sandbox->writeRules(QStringList{"[example.org mailto:]>Test Viewer", "md>Test Editor"});
+        QCOMPARE(sandbox->run("rules").out.section(u'\n', 0, 0),
+                 "1. links: example.org, mailto:; app: Test Viewer; enabled");
+        const auto run = sandbox->run(
+            {"route", "https://www.Example.org/a", note, "mailto:x@y.z", "https://b.net/"});
+        const QString viewer =
+            ": Test Viewer (" + sandbox->entry("korvane-test-viewer.desktop") + ")\n";
+        QCOMPARE(run.out, "https://www.Example.org/a" + viewer + note + ": Test Editor (" +
+                              sandbox->entry("korvane-test-editor.desktop") + ")\nmailto:x@y.z" +
+                              viewer + "https://b.net/: no rule matches\n");
+        QCOMPARE(run.status, 0);
+    }
+
     // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.
     void routeExplains() {
         const QString file = sandbox->makeFile("why it's here.md", "# Why\n");

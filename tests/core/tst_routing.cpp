@@ -1,4 +1,5 @@
 #include "core/app_resolver.h"
+#include "core/links.h"
 #include "core/router.h"
 #include "support/model_fixture.h"
 #include "wording/wording.h"
@@ -112,6 +113,57 @@ private Q_SLOTS:
 
     // Each rule's part in a decision, in one line: its verdict, the ending it names, the rule
     // that takes the file before it.
+    // Which link conditions name which links: schemes and hosts without regard to case, a host
+    // with its subdomains over http and https only, a pattern for the whole link; a file's path
+    // or a file: link is no link.
+    void linkConditions_data() {
+        columns<QString, QString, bool>("condition", "link", "matches");
+        row("a scheme", "mailto:", "mailto:x@y.z", true);
+        row("a scheme in capitals", "mailto:", "MAILTO:x@y.z", true);
+        row("a host named like the scheme", "mailto:", "https://mailto.org/", false);
+        row("a subdomain", "example.org", "https://www.example.org/a", true);
+        row("a host in capitals", "Example.ORG", "http://EXAMPLE.org", true);
+        row("a host that only ends alike", "example.org", "https://notexample.org/", false);
+        row("a host that only starts alike", "example.org", "https://example.org.evil.com/", false);
+        row("a host over another scheme", "example.org", "ftp://example.org/", false);
+        row("a host in a mail address", "example.org", "mailto:a@example.org", false);
+        row("a pattern", "https://github.com/*/pull/*", "https://GitHub.com/o/r/pull/12", true);
+        row("a pattern that doesn't fit", "https://github.com/*/pull/*",
+            "https://github.com/o/r/issues/1", false);
+        row("a pattern's path keeps its case", "https://a.org/Docs/*", "https://a.org/docs/x",
+            false);
+        row("a pattern with signs of its own", "https://a.org/?q=(1)*", "https://a.org/?q=(1)x",
+            true);
+        row("a pattern at both ends", "*.pdf", "https://x.org/a.pdf", true);
+        row("a file's path", "example.org", "/home/me/example.org", false);
+        row("a file: link", "file:", "file:///home/me/a.md", false);
+        row("a drive-like start", "c:", "c:/x", false);
+    }
+
+    void linkConditions() {
+        QCOMPARE(Links::matches(data<QString>("condition"), data<QString>("link")),
+                 data<bool>("matches"));
+    }
+
+    // A link goes by the links rules name, the first enabled rule with an app first; extensions
+    // and groups never take links.
+    void routeLinks() {
+        const QList<Rule> rules =
+            rulesFrom({"!md[example.org]>Editor", "@text>Editor", "[mailto: example.org]>Viewer",
+                       "[*.org/*]>Player", "[other.net]>Gone"});
+        auto routed = [&](const QString& link) {
+            const RouteResult result = Router::routeLink(link, rules, platform);
+            return result.kind == RouteResult::App          ? result.rule->appName
+                   : result.kind == RouteResult::MissingApp ? "missing " + result.rule->appName
+                                                            : QString("none");
+        };
+        QCOMPARE(routed("https://www.example.org/a.md"), "Viewer");
+        QCOMPARE(routed("mailto:x@y.z"), "Viewer");
+        QCOMPARE(routed("https://kde.org/x"), "Player");
+        QCOMPARE(routed("https://other.net/b"), "missing Gone");
+        QCOMPARE(routed("https://a.com/readme.txt"), "none");
+    }
+
     void explain_data() {
         columns<QString, QString, QString>("rules", "file", "verdicts");
         row("extension, then a group it loses to", "!md>Editor md>Gone @text>Viewer txt>Player md>",

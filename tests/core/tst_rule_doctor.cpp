@@ -64,6 +64,7 @@ private Q_SLOTS:
         row("a rule in a folder, taken everywhere", QStringList{"md>Xed", "md{~}>Okular"},
             "2 neverApplies md@1");
         row("folders alone match what is in them", QStringList{"{/tmp}>Xed"}, "");
+        row("links alone match links", QStringList{"[mailto:]>Xed"}, "");
         row("a folder that isn't there", QStringList{"md{/tmp,/nonexistent/k}>Xed"},
             "1 missingFolder /nonexistent/k");
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},

@@ -106,9 +106,20 @@ private Q_SLOTS:
         odd.group = TypeGroup::Code;
         odd.appName = QString(QChar(0xd800)) + 'x' + QChar(0xdc00) + "\U0001F600\x01";
         odd.folders = {"~/Projects", "/srv/ph\u00f6tos", "/a\"b"};
+        odd.links = {"mailto:", "https://github.com/*/pull/*", "\u00e9xample.org"};
         const QList<Rule> rules{editor, video, odd};
         QCOMPARE(RulesFile::decode(RulesFile::encode(rules)).value(), rules);
         QCOMPARE(RulesFile::encode(rules).count("\"folders\""), 1); // only where there are some
+        QCOMPARE(RulesFile::encode(rules).count("\"links\""), 1);
+        QVERIFY(RulesFile::encode({odd}).endsWith("\"links\" : [\n      \"mailto:\",\n      "
+                                                  "\"https:\\/\\/github.com\\/*\\/pull\\/*\",\n"
+                                                  "      \"\xc3\xa9xample.org\"\n    ]\n  }\n]"));
+        // Links as kept: trimmed, none empty, each once; text only.
+        QCOMPARE(RulesFile::decode(R"([{"links": [" mailto: ", "", 5, "mailto:", "a.org"]}])")
+                     .value()
+                     .value(0)
+                     .links,
+                 (QStringList{"mailto:", "a.org"}));
         // Folders as kept: trimmed, no trailing slash, none empty, each once; text only.
         QCOMPARE(RulesFile::decode(R"([{"folders": ["/a/", " ~/b ", "", 5, "/a", "/"]}])")
                      .value()

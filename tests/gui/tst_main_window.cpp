@@ -230,7 +230,8 @@ private Q_SLOTS:
         QVERIFY(f.model->store().saveNow());
         QList<Rule> theirs = f.model->store().rules(); // another process, writing in place
         theirs[1].extensions << "djvu";
-        theirs[1].folders = {"~/Documents"}; // a field no row shows yet
+        theirs[1].folders = {"~/Documents"};
+        theirs[1].links = {"example.org"}; // a field no row shows yet
         theirs.append(ruleFrom("cc>Okular"));
         writeFile(f.storeDirectory() + "/rules.json", RulesFile::encode(theirs));
         QTRY_COMPARE(field->text(), "pdf, epub, djvu");
@@ -242,6 +243,7 @@ private Q_SLOTS:
         QCOMPARE(f.model->store().rules()[1].extensions,
                  (QStringList{"pdf", "epub", "djvu", "ps"}));
         QCOMPARE(f.model->store().rules()[1].folders, QStringList{"~/Documents"});
+        QCOMPARE(f.model->store().rules()[1].links, QStringList{"example.org"});
     }
 
     // Add Rule shows the new rule, wherever the list was scrolled, ready for its extensions. A

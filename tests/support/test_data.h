@@ -68,6 +68,10 @@ inline Rule ruleFrom(const QString& spec, const std::function<QString(const QStr
     Rule rule;
     rule.enabled = !spec.startsWith(u'!');
     QString match = spec.section(u'>', 0, 0).mid(rule.enabled ? 0 : 1);
+    if (const qsizetype bracket = match.indexOf(u'['); bracket >= 0) { // "[example.org mailto:]"
+        rule.links = match.mid(bracket + 1).chopped(1).split(u' ');
+        match.truncate(bracket);
+    }
     if (const qsizetype brace = match.indexOf(u'{'); brace >= 0) { // "md{/a,~/b}": folders
         rule.folders = match.mid(brace + 1).chopped(1).split(u',');
         match.truncate(brace);

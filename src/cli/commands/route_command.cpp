@@ -4,6 +4,7 @@
 #include "core/app_resolver.h"
 #include "core/default_app_manager.h"
 #include "core/desktop_opener.h"
+#include "core/links.h"
 #include "core/router.h"
 #include "core/rule_store.h"
 #include "core/rules_file.h"
@@ -58,11 +59,15 @@ protected:
         }
 
         // Existence and folders first; the rest is routed in one batch.
-        enum class State { Missing, Folder, Routed };
+        enum class State { Missing, Folder, Routed, Link };
         QList<State> states;
         QStringList routed;
         const QString here = FileNames::currentFolder();
         for (const QString& file : files) {
+            if (Links::isLink(file)) {
+                states.append(State::Link); // by the rules' links, one by one
+                continue;
+            }
             const QString path = FileNames::absolute(file, here);
             if (!c.platform.exists(path)) {
                 states.append(State::Missing);
@@ -91,9 +96,12 @@ protected:
                 c.out << CliText::tr("folder") << "\n";
                 continue;
             case State::Routed:
+            case State::Link:
                 break;
             }
-            const RouteResult& result = results[next++];
+            const bool link = states[i] == State::Link;
+            const RouteResult& result =
+                link ? Router::routeLink(files.at(i), *rules, c.platform) : results[next++];
             switch (result.kind) {
             case RouteResult::App: {
                 auto it = names.find(result.app);
@@ -117,7 +125,7 @@ protected:
                 c.out << CliText::tr("no rule matches") << "\n";
                 break;
             }
-            if (m_parser.isSet(QStringLiteral("explain"))) {
+            if (m_parser.isSet(QStringLiteral("explain")) && !link) {
                 explain(routed[next - 1], *rules, c);
             }
         }
