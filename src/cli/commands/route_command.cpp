@@ -13,6 +13,7 @@
 #include "wording/wording.h"
 
 #include <QTextStream>
+#include <optional>
 
 namespace korvane {
 
@@ -34,8 +35,8 @@ public:
 
 private:
     // The reasons for one file, indented under its line.
-    static void explain(const QString& path, const QList<Rule>& rules, Context& c) {
-        const DefaultAppManager record(c.platform, RuleStore::defaultDirectory());
+    static void explain(const QString& path, const QList<Rule>& rules,
+                        const DefaultAppManager& record, Context& c) {
         const RouteExplanation why =
             DesktopOpener::explain(path, rules, c.platform, record.records());
         for (const QString& line : explanationLines(why, rules, c.platform)) {
@@ -82,7 +83,8 @@ protected:
         }
         const QList<RouteResult> results = Router::routeAll(routed, *rules, c.platform);
 
-        QHash<QString, QString> names; // app path -> display name
+        QHash<QString, QString> names;           // app path -> display name
+        std::optional<DefaultAppManager> record; // what the opener replaced
         qsizetype next = 0;
         bool failed = false;
         for (qsizetype i = 0; i < files.size(); ++i) {
@@ -126,7 +128,10 @@ protected:
                 break;
             }
             if (m_parser.isSet(QStringLiteral("explain")) && !link) {
-                explain(routed[next - 1], *rules, c);
+                if (!record) { // read once, for every file explained
+                    record.emplace(c.platform, RuleStore::defaultDirectory());
+                }
+                explain(routed[next - 1], *rules, *record, c);
             }
         }
         return failed || withoutRules ? 1 : 0;
