@@ -482,12 +482,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>يفتح Korvane الملفات نيابةً عن %1: on</translation>
+        <translation>يفتح Korvane الملفات نيابةً عن %1: مفعّل</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>يفتح Korvane الملفات نيابةً عن %1: off</translation>
+        <translation>يفتح Korvane الملفات نيابةً عن %1: معطّل</translation>
     </message>
     <message>
         <source>in place of no app</source>

@@ -455,12 +455,12 @@ Liste an; oder schreibt alle Regeln nach FILE.</translation>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane öffnet Dateien für %1: on</translation>
+        <translation>Korvane öffnet Dateien für %1: ein</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane öffnet Dateien für %1: off</translation>
+        <translation>Korvane öffnet Dateien für %1: aus</translation>
     </message>
     <message>
         <source>in place of no app</source>

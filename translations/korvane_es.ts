@@ -453,12 +453,12 @@ las reglas de FILE al final de la lista; o escribe cada regla en FILE.</translat
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane abre archivos para %1: on</translation>
+        <translation>Korvane abre archivos para %1: activado</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane abre archivos para %1: off</translation>
+        <translation>Korvane abre archivos para %1: desactivado</translation>
     </message>
     <message>
         <source>in place of no app</source>

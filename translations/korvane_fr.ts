@@ -454,12 +454,12 @@ les règles dans FILE.</translation>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane ouvre les fichiers pour %1 : on</translation>
+        <translation>Korvane ouvre les fichiers pour %1 : activé</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane ouvre les fichiers pour %1 : off</translation>
+        <translation>Korvane ouvre les fichiers pour %1 : désactivé</translation>
     </message>
     <message>
         <source>in place of no app</source>

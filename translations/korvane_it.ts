@@ -454,12 +454,12 @@ regola in FILE.</translation>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane apre i file per %1: on</translation>
+        <translation>Korvane apre i file per %1: attivo</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane apre i file per %1: off</translation>
+        <translation>Korvane apre i file per %1: disattivo</translation>
     </message>
     <message>
         <source>in place of no app</source>

@@ -445,12 +445,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane が %1 に代わってファイルを開く: on</translation>
+        <translation>Korvane が %1 に代わってファイルを開く: オン</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane が %1 に代わってファイルを開く: off</translation>
+        <translation>Korvane が %1 に代わってファイルを開く: オフ</translation>
     </message>
     <message>
         <source>in place of no app</source>

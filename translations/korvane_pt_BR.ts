@@ -454,12 +454,12 @@ regra em FILE.</translation>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>O Korvane abre arquivos para %1: on</translation>
+        <translation>O Korvane abre arquivos para %1: ativado</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>O Korvane abre arquivos para %1: off</translation>
+        <translation>O Korvane abre arquivos para %1: desativado</translation>
     </message>
     <message>
         <source>in place of no app</source>

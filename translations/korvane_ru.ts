@@ -462,12 +462,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>%1 открывает файлы через Korvane: on</translation>
+        <translation>%1 открывает файлы через Korvane: включено</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>%1 открывает файлы через Korvane: off</translation>
+        <translation>%1 открывает файлы через Korvane: выключено</translation>
     </message>
     <message>
         <source>in place of no app</source>

@@ -442,12 +442,12 @@ rules of FILE at the end of the list; or writes every rule to FILE.</source>
     <message>
         <source>Korvane opens files for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane 为 %1 打开文件：on</translation>
+        <translation>Korvane 为 %1 打开文件：已开启</translation>
     </message>
     <message>
         <source>Korvane opens files for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation>Korvane 为 %1 打开文件：off</translation>
+        <translation>Korvane 为 %1 打开文件：已关闭</translation>
     </message>
     <message>
         <source>in place of no app</source>
