@@ -6,6 +6,7 @@
 #include "cli/cli_text.h"
 #include "cli/command_line.h"
 #include "cli/terminal_text.h"
+#include "core/links.h"
 #include "i18n/translations.h"
 #include "instance/instance_channel.h"
 #include "instance/window_start.h"
@@ -98,7 +99,8 @@ QStringList filesToOpen(const QStringList& arguments, bool drop) {
     }
     const QString here = FileNames::currentFolder();
     for (QString& file : files) {
-        file = FileNames::absolute(LaunchMarker::pathOfArgument(file), here);
+        file = Links::isLink(file) ? file
+                                   : FileNames::absolute(LaunchMarker::pathOfArgument(file), here);
     }
     return files;
 }

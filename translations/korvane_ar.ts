@@ -808,6 +808,42 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>%n ملف مفقود</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>لا ملفات في %1</numerusform>
+            <numerusform>ملف واحد في %1</numerusform>
+            <numerusform>ملفان في %1</numerusform>
+            <numerusform>%n ملفات في %1</numerusform>
+            <numerusform>%n ملفًا في %1</numerusform>
+            <numerusform>%n ملف في %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>لم يُفتح أي رابط في %1</numerusform>
+            <numerusform>فُتح رابط واحد في %1</numerusform>
+            <numerusform>فُتح رابطان في %1</numerusform>
+            <numerusform>فُتحت %n روابط في %1</numerusform>
+            <numerusform>فُتح %n رابطًا في %1</numerusform>
+            <numerusform>فُتح %n رابط في %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>لا روابط في %1</numerusform>
+            <numerusform>رابط واحد في %1</numerusform>
+            <numerusform>رابطان في %1</numerusform>
+            <numerusform>%n روابط في %1</numerusform>
+            <numerusform>%n رابطًا في %1</numerusform>
+            <numerusform>%n رابط في %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

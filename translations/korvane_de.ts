@@ -739,6 +739,30 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
             <numerusform>%n fehlen</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n Datei in %1</numerusform>
+            <numerusform>%n Dateien in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n Link in %1 geöffnet</numerusform>
+            <numerusform>%n Links in %1 geöffnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n Link in %1</numerusform>
+            <numerusform>%n Links in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

@@ -150,6 +150,30 @@
             <numerusform>%n missing</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n file in %1</numerusform>
+            <numerusform>%n files in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>Opened %n link in %1</numerusform>
+            <numerusform>Opened %n links in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n link in %1</numerusform>
+            <numerusform>%n links in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PreviewText</name>

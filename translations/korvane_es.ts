@@ -737,6 +737,30 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
             <numerusform>faltan %n</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n archivo con %1</numerusform>
+            <numerusform>%n archivos con %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n enlace abierto con %1</numerusform>
+            <numerusform>%n enlaces abiertos con %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n enlace con %1</numerusform>
+            <numerusform>%n enlaces con %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

@@ -738,6 +738,30 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
             <numerusform>%n manquants</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n fichier dans %1</numerusform>
+            <numerusform>%n fichiers dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n lien ouvert dans %1</numerusform>
+            <numerusform>%n liens ouverts dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n lien dans %1</numerusform>
+            <numerusform>%n liens dans %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

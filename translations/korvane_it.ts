@@ -738,6 +738,30 @@ messaggi; è il bus ad avviarlo.</translation>
             <numerusform>%n mancanti</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n file con %1</numerusform>
+            <numerusform>%n file con %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n collegamento aperto con %1</numerusform>
+            <numerusform>%n collegamenti aperti con %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n collegamento con %1</numerusform>
+            <numerusform>%n collegamenti con %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

@@ -717,6 +717,27 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>%n 個が見つかりません</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1 で %n 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n 個のリンクを %1 で開きました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1 で %n 個のリンク</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

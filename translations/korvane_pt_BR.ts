@@ -738,6 +738,30 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
             <numerusform>%n ausentes</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n arquivo com %1</numerusform>
+            <numerusform>%n arquivos com %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n link aberto com %1</numerusform>
+            <numerusform>%n links abertos com %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%n link com %1</numerusform>
+            <numerusform>%n links com %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

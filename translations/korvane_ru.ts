@@ -756,6 +756,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>%n отсутствуют</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1: %n файл</numerusform>
+            <numerusform>%1: %n файла</numerusform>
+            <numerusform>%1: %n файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1: открыта %n ссылка</numerusform>
+            <numerusform>%1: открыты %n ссылки</numerusform>
+            <numerusform>%1: открыто %n ссылок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1: %n ссылка</numerusform>
+            <numerusform>%1: %n ссылки</numerusform>
+            <numerusform>%1: %n ссылок</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

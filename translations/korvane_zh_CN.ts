@@ -713,6 +713,27 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>缺失 %n 个</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n file(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1 中 %n 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Opened %n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>已在 %1 中打开 %n 个链接</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in %1</source>
+        <comment>%1: an app&apos;s name</comment>
+        <translation>
+            <numerusform>%1 中 %n 个链接</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>

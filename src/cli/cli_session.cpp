@@ -4,6 +4,7 @@
 #include "cli_text.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
+#include "core/links.h"
 #include "core/router.h"
 #include "core/rule_doctor.h"
 #include "core/settings.h"
@@ -109,7 +110,7 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     QStringList paths;
     int refused = 0;
     for (const QString& file : files) {
-        const QString path = FileNames::absolute(file, here);
+        const QString path = Links::isLink(file) ? file : FileNames::absolute(file, here);
         if (FileNames::encode(path).size() >= PATH_MAX) {
             m_err
                 << "korvane: "
@@ -203,7 +204,9 @@ int CliSession::serveOpener() {
 
 void CliSession::ask() {
     const PendingFile file = *m_model->pending();
-    const QStringList apps = m_platform.applicationsForFile(file.path);
+    const bool link = Links::isLink(file.path);
+    const QStringList apps = link ? m_platform.applicationsForType(Links::schemeType(file.path))
+                                  : m_platform.applicationsForFile(file.path);
     m_out << terminalText(Wording::elided(QFileInfo(file.path).fileName())) << "\n"
           << CliText::tr("No rule matches this file. Which app should open it?") << "\n";
     if (apps.isEmpty()) {
@@ -234,7 +237,7 @@ void CliSession::ask() {
         m_model->cancelPending();
         return;
     }
-    const QString extension = Router::ruleKey(file.path, m_platform);
+    const QString extension = link ? QString() : Router::ruleKey(file.path, m_platform);
     bool always = false;
     if (!extension.isEmpty()) {
         m_out << CliText::tr("Always use this app for .%1? [Y/n] ").arg(terminalText(extension))

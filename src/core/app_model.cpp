@@ -3,6 +3,7 @@
 #include "app_resolver.h"
 #include "completion.h"
 #include "launch.h"
+#include "links.h"
 #include "logging.h"
 #include "platform/platform.h"
 #include "rules_transfer.h"
@@ -140,7 +141,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QS
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;
     report.failed = plan.missing > 0;
-    if (plan.existing.isEmpty()) {
+    if (plan.existing.isEmpty() && (plan.links.isEmpty() || mode == DropMode::Reveal)) {
         report.noneThere = true;
         return conclude(report, done);
     }
@@ -240,7 +241,9 @@ void AppModel::clearRecents() {
     Q_EMIT recentsChanged();
 }
 
-void AppModel::recordRecents(const QStringList& files) {
+void AppModel::recordRecents(const QStringList& items) {
+    QStringList files = items;
+    files.removeIf([](const QString& item) { return Links::isLink(item); }); // files only
     if (!files.isEmpty()) {
         m_settings.addRecentFiles(files);
         Q_EMIT recentsChanged();
@@ -304,8 +307,9 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
     }
     for (qsizetype i = 0; i < groups.size(); ++i) {
         const AppGroup& group = groups[i];
-        tally->report.launches[i] = {AppResolver::displayName(group.app, m_platform),
-                                     group.files.size(), QString()};
+        tally->report.launches[i] = {
+            AppResolver::displayName(group.app, m_platform), group.files.size(), QString(),
+            std::count_if(group.files.begin(), group.files.end(), Links::isLink)};
         Launch::start(m_platform, group.files, group.app, this,
                       [this, tally, i, reported](const Result& result) {
                           if (!result) {

@@ -1,6 +1,7 @@
 #include "drop_plan.h"
 
 #include "app_resolver.h"
+#include "links.h"
 #include "platform/platform.h"
 #include "router.h"
 
@@ -15,12 +16,35 @@ void AppGroups::add(const QString& app, const QString& file) {
     m_groups[*it].files.append(file);
 }
 
+void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform) {
+    for (const QString& link : links) {
+        const RouteResult result = Router::routeLink(link, rules, platform);
+        if (result.kind == RouteResult::App) {
+            groups.add(result.app, link);
+            continue;
+        }
+        if (result.kind == RouteResult::MissingApp) {
+            missingApps.append(*result.rule);
+            continue;
+        }
+        // The desktop's app for the link's scheme, never Korvane; else the user is asked.
+        const auto app = platform.defaultApplicationForType(Links::schemeType(link));
+        if (app && !platform.isKorvane(platform.applicationId(*app))) {
+            groups.add(*app, link);
+        } else {
+            unmatched.append(link);
+        }
+    }
+}
+
 DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
                         const Platform& platform, const Fallback& fallback) {
     DropPlan plan;
     plan.mode = mode;
     for (const QString& file : files) {
-        if (platform.exists(file)) {
+        if (Links::isLink(file)) {
+            plan.links.append(file);
+        } else if (platform.exists(file)) {
             plan.existing.append(file);
         } else {
             ++plan.missing;
@@ -29,6 +53,7 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
     if (plan.mode == Mode::Reveal) {
         return plan;
     }
+    plan.routeLinks(plan.mode == Mode::Defaults ? QList<Rule>() : rules, platform);
     if (plan.mode == Mode::Defaults) {
         for (const QString& file : plan.existing) {
             if (const auto app = platform.defaultApplicationForFile(file)) {

@@ -38,6 +38,7 @@ struct DropPlan {
 
     Mode mode = Mode::Route;
     QStringList existing; // the files that are there, in the order dropped
+    QStringList links;    // the links dropped beside them, in the order dropped
     qsizetype missing = 0;
     AppGroups groups;        // by rule, or by default app
     QStringList folders;     // routing only
@@ -48,6 +49,10 @@ struct DropPlan {
     using Fallback = std::function<std::optional<QString>(const QString& file)>;
     static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
                          const Platform& platform, const Fallback& fallback = {});
+
+private:
+    // Links go by the rules' links, else to the desktop's app for their scheme.
+    void routeLinks(const QList<Rule>& rules, const Platform& platform);
 };
 
 } // namespace korvane

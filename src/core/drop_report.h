@@ -15,8 +15,9 @@ struct DropReport {
     // One app's launch with its files; `error` when it failed.
     struct Launch {
         QString appName{};
-        qsizetype files = 0;
+        qsizetype files = 0; // links included
         QString error{};
+        qsizetype links = 0;
         friend bool operator==(const Launch&, const Launch&) = default;
     };
     // Items shown in the file manager (`shownBy`); or, with none answering, their `parents`

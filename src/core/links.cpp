@@ -26,6 +26,10 @@ QString normalised(const QString& link) {
 
 } // namespace
 
+ContentType schemeType(const QString& link) {
+    return {QStringLiteral("x-scheme-handler/") + link.left(link.indexOf(u':')).toLower()};
+}
+
 bool isLink(const QString& text) {
     const qsizetype colon = text.indexOf(u':');
     if (colon < 2 || !text[0].isLetter()) {

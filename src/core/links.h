@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/content_type.h"
+
 #include <QString>
 
 namespace korvane::Links {
@@ -14,5 +16,8 @@ bool isLink(const QString& text);
 // and its subdomains over http and https, a text with "*" a pattern for the whole link (each
 // "*" any run of characters). Schemes and hosts match without regard to case.
 bool matches(const QString& condition, const QString& link);
+
+// The content type the desktop files a link's handlers under: "x-scheme-handler/https".
+ContentType schemeType(const QString& link);
 
 } // namespace korvane::Links

@@ -1,6 +1,7 @@
 #include "pending_queue.h"
 
 #include "drop_plan.h"
+#include "links.h"
 #include "platform/platform.h"
 #include "router.h"
 #include "rule_store.h"
@@ -39,7 +40,9 @@ void PendingQueue::resolve(const PendingFile& file, const QString& app, bool alw
     if (!m_current || m_current->id != file.id) {
         return;
     }
-    const QString extension = Router::ruleKey(file.path, m_platform);
+    // A link's answer isn't kept as a rule of extensions.
+    const QString extension =
+        Links::isLink(file.path) ? QString() : Router::ruleKey(file.path, m_platform);
     QStringList files{file.path};
     if (always && !extension.isEmpty()) {
         Rule rule;
@@ -69,10 +72,12 @@ void PendingQueue::dismissed() {
     AppGroups claimed; // by the rules as they are now, one launch per app
     while (!m_current && !m_waiting.isEmpty()) {
         const PendingFile next = m_waiting.takeFirst();
-        if (!m_platform.exists(next.path)) {
+        const bool link = Links::isLink(next.path);
+        if (!link && !m_platform.exists(next.path)) {
             continue;
         }
-        const RouteResult result = Router::route(next.path, m_store.rules(), m_platform);
+        const RouteResult result = link ? Router::routeLink(next.path, m_store.rules(), m_platform)
+                                        : Router::route(next.path, m_store.rules(), m_platform);
         if (result.kind == RouteResult::App) {
             claimed.add(result.app, next.path);
             continue;

@@ -1,6 +1,7 @@
 #include "window_start.h"
 
 #include "base/file_names.h"
+#include "core/links.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +35,7 @@ std::optional<Drop> fromArguments(const QStringList& arguments) {
     }
     const QString here = FileNames::currentFolder();
     for (QString& file : drop.files) {
-        file = FileNames::absolute(file, here);
+        file = Links::isLink(file) ? file : FileNames::absolute(file, here);
     }
     return drop;
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace korvane {
 
@@ -49,7 +50,35 @@ QString missingAppsText(const DropReport& report, const DropWords& words) {
     return parts.join(u' ') + u' ' + words.missingAppHint;
 }
 
+// With links among them: what each app opened, links counted as links.
+QString openedByApp(const DropReport& report) {
+    QStringList parts;
+    for (const DropReport::Launch& launch : report.launches) {
+        if (!launch.error.isEmpty()) {
+            continue;
+        }
+        const QString app = Wording::isolated(launch.appName);
+        if (const int files = int(launch.files - launch.links); files > 0) {
+            parts << (parts.isEmpty()
+                          ? DropText::tr("Opened %n file(s) in %1", "%1: an app's name", files)
+                          : DropText::tr("%n file(s) in %1", "%1: an app's name", files))
+                         .arg(app);
+        }
+        if (const int links = int(launch.links); links > 0) {
+            parts << (parts.isEmpty()
+                          ? DropText::tr("Opened %n link(s) in %1", "%1: an app's name", links)
+                          : DropText::tr("%n link(s) in %1", "%1: an app's name", links))
+                         .arg(app);
+        }
+    }
+    return Wording::joined(parts);
+}
+
 QString openedText(const DropReport& report) {
+    if (std::any_of(report.launches.begin(), report.launches.end(),
+                    [](const DropReport::Launch& launch) { return launch.links > 0; })) {
+        return openedByApp(report);
+    }
     qsizetype openedFiles = 0;
     QStringList apps;
     for (const DropReport::Launch& launch : report.launches) {

@@ -555,6 +555,24 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
     }
 
+    // Links and files in one drop: links a rule names go to its app, with its files, in one
+    // launch; another link goes to the desktop's browser; the summary counts links as links.
+    void openLinks() {
+        const QString note = sandbox->makeFile("with links.md");
+        sandbox->writeRules(QStringList{"[example.org mailto:]>Other Browser", "md>Test Editor"});
+        const auto run = sandbox->run(
+            {"open", "https://www.example.org/a", note, "https://other.net/b", "mailto:x@y.z"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, "Opened 2 links in Other Browser \u00b7 1 link in Test Browser \u00b7 1 "
+                          "file in Test Editor\n");
+        QCOMPARE(sandbox->launched(4),
+                 (QStringList{"browser: https://other.net/b", "editor: " + note,
+                              "other-browser: https://www.example.org/a",
+                              "other-browser: mailto:x@y.z"}));
+        QCOMPARE(sandbox->launches().size(), 3); // one launch per app
+        QVERIFY(!readFile(sandbox->configHome() + "/Korvane/recent-files.jsonl").contains("https"));
+    }
+
     // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.
     void routeExplains() {
         const QString file = sandbox->makeFile("why it's here.md", "# Why\n");

@@ -164,6 +164,32 @@ private Q_SLOTS:
         QCOMPARE(routed("https://a.com/readme.txt"), "none");
     }
 
+    // Links in a drop: by the rules' links, else to the desktop's app for the scheme (never
+    // Korvane), else asked about; an answer for a link is no rule of extensions, and links are
+    // no recent files.
+    void dropWithLinks() {
+        ModelFixture f;
+        f.platform.addApplication("/apps/korvane.desktop", MemoryPlatform::kKorvaneId, "Korvane");
+        f.platform.setDefault("x-scheme-handler/https", ModelFixture::kSublime);
+        f.platform.setDefault("x-scheme-handler/gopher", "/apps/korvane.desktop");
+        f.addRules({"[example.org]>Okular", "md>Xed"});
+        f.model->handle(
+            {"https://www.example.org/x", f.file("a.md"), "https://b.net/", "gopher://g.org/"},
+            DropMode::Route);
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders(), (QStringList{"Okular: https://www.example.org/x",
+                                              "Sublime Text: https://b.net/", "Xed: a.md"}));
+        QCOMPARE(f.model->pending()->path, "gopher://g.org/");
+        f.model->resolvePending(*f.model->pending(), ModelFixture::kXed, true);
+        QVERIFY(f.settle());
+        QCOMPARE(f.model->store().rules().size(), 2); // nothing kept for the link
+        QCOMPARE(f.openOrders().last(), "Xed: gopher://g.org/");
+        QCOMPARE(f.model->recents(), QStringList{ModelFixture::kHome + "a.md"});
+        f.model->handle({"mailto:x@y.z"}, DropMode::Reveal); // nothing to show for a link
+        QVERIFY(f.settle());
+        QCOMPARE(f.platform.orders(MemoryPlatform::Order::Reveal).size(), 0);
+    }
+
     void explain_data() {
         columns<QString, QString, QString>("rules", "file", "verdicts");
         row("extension, then a group it loses to", "!md>Editor md>Gone @text>Viewer txt>Player md>",

@@ -27,6 +27,11 @@ const char* const kEntries[][4] = {
     {"Sub", "sys/applications/kde/korvane-sub.desktop", "sub %F", "MimeType=application/zip;"},
     {"Helper", "", "helper %F", "NoDisplay=true"},
     {"KDE Only", "", "kde %F", "OnlyShowIn=KDE;"},
+    // Two browsers: the first is the desktop's for web links, being the first that takes them.
+    {"Test Browser", "", "browser %U",
+     "MimeType=x-scheme-handler/http;x-scheme-handler/https;text/html;"},
+    {"Other Browser", "", "other-browser %U",
+     "MimeType=x-scheme-handler/http;x-scheme-handler/https;x-scheme-handler/mailto;"},
 };
 
 } // namespace
@@ -69,8 +74,8 @@ FreedesktopSandbox::FreedesktopSandbox() {
                       .toUtf8());
     }
     // The user's entries do not count as defaults for the files app unless asked.
-    writeFile(mimeappsList(),
-              "[Default Applications]\ninode/directory=korvane-test-files.desktop\n");
+    writeFile(mimeappsList(), "[Default Applications]\ninode/directory=korvane-test-files.desktop\n"
+                              "x-scheme-handler/https=korvane-test-browser.desktop\n");
     if (runTool(QStringLiteral("update-mime-database"), {sys + QStringLiteral("/mime")})) {
         for (const QString& dir :
              {userApplications(), sys + "/applications", sys + "/applications/kde"}) {

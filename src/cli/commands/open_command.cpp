@@ -2,6 +2,7 @@
 #include "cli/cli_session.h"
 #include "cli/terminal_text.h"
 #include "command.h"
+#include "core/links.h"
 #include "instance/instance_channel.h"
 #include "instance/window_start.h"
 
@@ -58,7 +59,7 @@ protected:
             QStringList paths;
             const QString here = FileNames::currentFolder();
             for (const QString& file : files) {
-                paths << FileNames::absolute(file, here);
+                paths << (Links::isLink(file) ? file : FileNames::absolute(file, here));
             }
             InstanceChannel::Outcome outcome;
             if (c.window->handOver(paths, mode, &outcome)) {

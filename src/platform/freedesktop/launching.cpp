@@ -81,7 +81,8 @@ QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
     QList<Batch> batches;
     qint64 used = 0;
     for (const QString& file : files) {
-        QByteArray uri = uriOf(file);
+        // A path becomes a file: URI; anything else reaching here is a link, passed as it is.
+        QByteArray uri = file.startsWith(u'/') ? uriOf(file) : file.toUtf8();
         const qint64 cost = uri.size() + 1 + qint64(sizeof(char*));
         if (batches.isEmpty() || used + cost > budget || oneEach) {
             batches.append(Batch());
