@@ -940,6 +940,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>without Korvane: %1, as %2 says</source>
         <translation>دون Korvane: %1، كما يقول %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>تنطبق: تذكره روابطها (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -859,6 +859,10 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>without Korvane: %1, as %2 says</source>
         <translation>ohne Korvane: %1, laut %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>trifft zu: ihre Links nennen ihn (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

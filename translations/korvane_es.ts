@@ -857,6 +857,10 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>without Korvane: %1, as %2 says</source>
         <translation>sin Korvane: %1, según %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>se aplica: sus enlaces lo nombran (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

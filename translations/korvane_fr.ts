@@ -858,6 +858,10 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <source>without Korvane: %1, as %2 says</source>
         <translation>sans Korvane : %1, selon %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>s&apos;applique : ses liens le nomment (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -858,6 +858,10 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>without Korvane: %1, as %2 says</source>
         <translation>senza Korvane: %1, secondo %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>si applica: i suoi collegamenti lo indicano (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -834,6 +834,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>without Korvane: %1, as %2 says</source>
         <translation>Korvane なし: %1 (%2 による)</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>当てはまります: リンクの条件に合います (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

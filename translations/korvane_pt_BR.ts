@@ -858,6 +858,10 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <source>without Korvane: %1, as %2 says</source>
         <translation>sem o Korvane: %1, segundo %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>se aplica: os links dela o citam (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -879,6 +879,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>without Korvane: %1, as %2 says</source>
         <translation>без Korvane: %1, согласно %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>подходит: его называют ссылки правила (%1)</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -830,6 +830,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>without Korvane: %1, as %2 says</source>
         <translation>不用 Korvane：%1，依据 %2</translation>
     </message>
+    <message>
+        <source>applies: its links name it (%1)</source>
+        <translation>适用：它的链接列出了它（%1）</translation>
+    </message>
 </context>
 <context>
     <name>FindingText</name>

@@ -2,6 +2,7 @@
 
 #include "app_resolver.h"
 #include "default_app_manager.h"
+#include "links.h"
 #include "logging.h"
 #include "platform/platform.h"
 #include "router.h"
@@ -200,8 +201,9 @@ std::optional<QString> DesktopOpener::fallbackFor(const QString& file) const {
 RouteExplanation DesktopOpener::explain(const QString& file, const QList<Rule>& rules,
                                         const Platform& platform,
                                         const QHash<QString, DefaultAppManager::Record>& records) {
-    RouteExplanation why = Router::explain(file, rules, platform);
-    if (why.type) {
+    RouteExplanation why = Links::isLink(file) ? Router::explainLink(file, rules, platform)
+                                               : Router::explain(file, rules, platform);
+    if (why.type && !why.link) {
         const Platform::TypeRelations relations = platform.relations(*why.type);
         why.typeParents = relations.parents;
         why.typeAliases = relations.aliases;

@@ -13,11 +13,12 @@ namespace korvane {
 // Why a file goes where it goes: the endings and the type considered, and each rule's part.
 struct RouteExplanation {
     struct Verdict {
-        enum Kind { ByExtension, ByGroup, ByFolders, Off, NoApp, Outside, NoMatch };
+        enum Kind { ByExtension, ByGroup, ByFolders, Off, NoApp, Outside, NoMatch, ByLink };
         Kind kind = NoMatch;
-        QString extension; // ByExtension: the ending the rule names
+        QString extension; // ByExtension: the ending the rule names; ByLink: its condition
         int beatenBy = -1; // a rule that applies, but an earlier one takes the file first
     };
+    bool link = false;               // a link's: by the rules' links, its type its scheme's
     QString endings;                 // the routing key ("tar.gz"); empty when the name has none
     std::optional<ContentType> type; // of the last ending
     QList<Verdict> verdicts;         // one for each rule, in order

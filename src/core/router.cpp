@@ -176,6 +176,36 @@ RouteResult Router::routeLink(const QString& link, const QList<Rule>& rules,
     return RouteResult::none();
 }
 
+RouteExplanation Router::explainLink(const QString& link, const QList<Rule>& rules,
+                                     const Platform& platform) {
+    using Verdict = RouteExplanation::Verdict;
+    RouteExplanation explanation;
+    explanation.link = true;
+    explanation.type = Links::schemeType(link);
+    explanation.result = routeLink(link, rules, platform);
+    for (qsizetype i = 0; i < rules.size(); ++i) {
+        const Rule& rule = rules[i];
+        Verdict verdict;
+        const auto named = std::find_if(rule.links.begin(), rule.links.end(),
+                                        [&](const QString& c) { return Links::matches(c, link); });
+        if (!rule.enabled) {
+            verdict.kind = Verdict::Off;
+        } else if (!rule.hasApp()) {
+            verdict.kind = Verdict::NoApp;
+        } else if (named != rule.links.end()) {
+            verdict.kind = Verdict::ByLink;
+            verdict.extension = *named;
+            if (explanation.winner < 0) {
+                explanation.winner = int(i);
+            } else {
+                verdict.beatenBy = explanation.winner;
+            }
+        }
+        explanation.verdicts.append(verdict);
+    }
+    return explanation;
+}
+
 QList<RouteResult> Router::routeAll(const QStringList& files, const QList<Rule>& rules,
                                     const Platform& platform) {
     QList<RouteResult> results;

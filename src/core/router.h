@@ -24,6 +24,9 @@ public:
     // names it takes it.
     static RouteResult routeLink(const QString& link, const QList<Rule>& rules,
                                  const Platform& platform);
+    // Why a link goes where it goes: each rule's part, by its links.
+    static RouteExplanation explainLink(const QString& link, const QList<Rule>& rules,
+                                        const Platform& platform);
     // The same decision for many files at once. The decision depends only on a file's key, so
     // each distinct key is routed once.
     static QList<RouteResult> routeAll(const QStringList& files, const QList<Rule>& rules,

@@ -44,6 +44,8 @@ QString verdictText(const RouteExplanation::Verdict& verdict) {
         return ExplainText::tr("no app");
     case Verdict::Outside:
         return ExplainText::tr("the file is outside its folders");
+    case Verdict::ByLink:
+        return ExplainText::tr("applies: its links name it (%1)").arg(verdict.extension);
     case Verdict::NoMatch:
         break;
     }
@@ -55,8 +57,10 @@ QString verdictText(const RouteExplanation::Verdict& verdict) {
 QStringList explanationLines(const RouteExplanation& why, const QList<Rule>& rules,
                              const Platform& platform) {
     QStringList lines;
-    lines << (why.endings.isEmpty() ? ExplainText::tr("endings: none")
-                                    : ExplainText::tr("endings: %1").arg(why.endings));
+    if (!why.link) {
+        lines << (why.endings.isEmpty() ? ExplainText::tr("endings: none")
+                                        : ExplainText::tr("endings: %1").arg(why.endings));
+    }
     if (why.type) {
         QStringList type{ExplainText::tr("type: %1").arg(why.type->identifier)};
         if (!why.typeParents.isEmpty()) {

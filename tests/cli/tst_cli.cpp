@@ -553,6 +553,17 @@ private Q_SLOTS:
                               sandbox->entry("korvane-test-editor.desktop") + ")\nmailto:x@y.z" +
                               viewer + "https://b.net/: no rule matches\n");
         QCOMPARE(run.status, 0);
+        const auto why = sandbox->run({"route", "--explain", "https://www.Example.org/a"});
+        QCOMPARE(
+            why.out.split(u'\n').mid(1),
+            (QStringList{"  type: x-scheme-handler/https",
+                         "  rule 1 (links: example.org, mailto:): applies: its links name it "
+                         "(example.org)",
+                         "  rule 2 (md): doesn't apply",
+                         "  runs: " + QString(KORVANE_RECORDER) + " " + sandbox->root() +
+                             "/launches.log viewer https://www.Example.org/a",
+                         "  without Korvane: Test Browser, as " + sandbox->mimeappsList() + " says",
+                         ""}));
     }
 
     // Links and files in one drop: links a rule names go to its app, with its files, in one

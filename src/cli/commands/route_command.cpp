@@ -127,11 +127,11 @@ protected:
                 c.out << CliText::tr("no rule matches") << "\n";
                 break;
             }
-            if (m_parser.isSet(QStringLiteral("explain")) && !link) {
+            if (m_parser.isSet(QStringLiteral("explain"))) {
                 if (!record) { // read once, for every file explained
                     record.emplace(c.platform, RuleStore::defaultDirectory());
                 }
-                explain(routed[next - 1], *rules, *record, c);
+                explain(link ? files.at(i) : routed[next - 1], *rules, *record, c);
             }
         }
         return failed || withoutRules ? 1 : 0;
