@@ -3,7 +3,7 @@
 
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-svg-dev \
-            libglib2.0-dev libglib2.0-bin \
+            libglib2.0-dev libglib2.0-bin libpsl-dev \
             desktop-file-utils shared-mime-info dbus xdg-utils fonts-dejavu-core \
             appstream man-db groff-base dpkg-dev \
             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n gettext

@@ -518,6 +518,25 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation>opener erwartet „on“, „off“, „status“ oder „serve“</translation>
     </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1 links? [Y/n] </source>
+        <comment>%1: as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1? [Y/n] </source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -763,6 +782,14 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
             <numerusform>%n Links in %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed in %1</source>
+        <comment>%1: the file manager</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>
@@ -914,6 +941,26 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
         <translation>in %1 erfasst Regel %2 die Dateien mit %3 zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
+        <comment>%1: a web link, %2: its host</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1 takes its %2 links first.</source>
+        <comment>%2: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1154,6 +1201,28 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <comment>folders</comment>
         <translation>Ignorieren</translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in their default apps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) → %1</source>
+        <comment>%1: an app</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1369,7 +1438,7 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message numerus="yes">
         <source>%n web link(s) aren&apos;t files</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n Weblink ist keine Datei</numerusform>
             <numerusform>%n Weblinks sind keine Dateien</numerusform>
         </translation>
@@ -1575,6 +1644,24 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
         <translation>Diese Anwendung immer für %1 verwenden</translation>
+    </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <comment>%1: a scheme, as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished">Diese Anwendung immer für %1 verwenden</translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,14 @@
             <numerusform>%n links in %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed in %1</source>
+        <comment>%1: the file manager</comment>
+        <translation>
+            <numerusform>%n link can&apos;t be revealed in %1</numerusform>
+            <numerusform>%n links can&apos;t be revealed in %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PreviewText</name>
@@ -262,6 +270,28 @@
             <numerusform>%n will ask</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed</source>
+        <translation>
+            <numerusform>%n link can&apos;t be revealed</numerusform>
+            <numerusform>%n links can&apos;t be revealed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in their default apps</source>
+        <translation>
+            <numerusform>%n link in its default app</numerusform>
+            <numerusform>%n links in their default apps</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) → %1</source>
+        <comment>%1: an app</comment>
+        <translation>
+            <numerusform>%n link → %1</numerusform>
+            <numerusform>%n links → %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TransferText</name>
@@ -289,13 +319,6 @@
 </context>
 <context>
     <name>korvane::DropZone</name>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation>
-            <numerusform>%n web link isn&apos;t a file</numerusform>
-            <numerusform>%n web links aren&apos;t files</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>korvane::ExplainDialog</name>

@@ -516,6 +516,25 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation>opener acepta «on», «off», «status» o «serve»</translation>
     </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1 links? [Y/n] </source>
+        <comment>%1: as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1? [Y/n] </source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -761,6 +780,14 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
             <numerusform>%n enlaces con %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed in %1</source>
+        <comment>%1: the file manager</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>
@@ -912,6 +939,26 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
         <translation>dentro de %1, la regla %2 se queda antes con sus archivos %3.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
+        <comment>%1: a web link, %2: its host</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1 takes its %2 links first.</source>
+        <comment>%2: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1199,28 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <comment>folders</comment>
         <translation>Ignorar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in their default apps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) → %1</source>
+        <comment>%1: an app</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1367,7 +1436,7 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message numerus="yes">
         <source>%n web link(s) aren&apos;t files</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n enlace web no es un archivo</numerusform>
             <numerusform>%n enlaces web no son archivos</numerusform>
         </translation>
@@ -1573,6 +1642,24 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
         <translation>Usar siempre esta aplicación para %1</translation>
+    </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <comment>%1: a scheme, as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished">Usar siempre esta aplicación para %1</translation>
     </message>
 </context>
 <context>

@@ -517,6 +517,25 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation>opener accetta «on», «off», «status» o «serve»</translation>
     </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1 links? [Y/n] </source>
+        <comment>%1: as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1? [Y/n] </source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -762,6 +781,14 @@ messaggi; è il bus ad avviarlo.</translation>
             <numerusform>%n collegamenti con %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed in %1</source>
+        <comment>%1: the file manager</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>
@@ -913,6 +940,26 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
         <translation>dentro %1, la regola %2 prende per prima i suoi file %3.</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
+        <comment>%1: a web link, %2: its host</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1 takes its %2 links first.</source>
+        <comment>%2: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1200,28 @@ messaggi; è il bus ad avviarlo.</translation>
         <comment>folders</comment>
         <translation>Ignora</translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in their default apps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) → %1</source>
+        <comment>%1: an app</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1368,7 +1437,7 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message numerus="yes">
         <source>%n web link(s) aren&apos;t files</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n collegamento web non è un file</numerusform>
             <numerusform>%n collegamenti web non sono file</numerusform>
         </translation>
@@ -1574,6 +1643,24 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
         <translation>Usa sempre questa applicazione per %1</translation>
+    </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <comment>%1: a scheme, as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished">Usa sempre questa applicazione per %1</translation>
     </message>
 </context>
 <context>

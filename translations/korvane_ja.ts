@@ -507,6 +507,25 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>opener takes &apos;on&apos;, &apos;off&apos;, &apos;status&apos; or &apos;serve&apos;</source>
         <translation>opener には &apos;on&apos;、&apos;off&apos;、&apos;status&apos; または &apos;serve&apos; を指定してください</translation>
     </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1 links? [Y/n] </source>
+        <comment>%1: as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1? [Y/n] </source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -738,6 +757,13 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>%1 で %n 個のリンク</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed in %1</source>
+        <comment>%1: the file manager</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExplainText</name>
@@ -889,6 +915,26 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>inside %1, rule %2 takes its %3 files first.</source>
         <comment>%1: a folder, %3: an extension</comment>
         <translation>%1 の中では、ルール %2 がこのルールの %3 ファイルを先に受け持ちます。</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
+        <comment>%1: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
+        <comment>%1: a web link, %2: its host</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rule %1 takes its %2 links first.</source>
+        <comment>%2: a rule&apos;s link condition</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1118,6 +1164,25 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>folders</comment>
         <translation>無視する</translation>
     </message>
+    <message numerus="yes">
+        <source>%n link(s) can&apos;t be revealed</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) in their default apps</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n link(s) → %1</source>
+        <comment>%1: an app</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1330,7 +1395,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message numerus="yes">
         <source>%n web link(s) aren&apos;t files</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n 個のウェブリンクはファイルではありません</numerusform>
         </translation>
     </message>
@@ -1534,6 +1599,24 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Always use this app for %1</source>
         <comment>%1: an extension</comment>
         <translation>%1 には常にこのアプリを使う</translation>
+    </message>
+    <message>
+        <source>No rule matches this link. Which app should open it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t suggest any apps for this link.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <comment>%1: a scheme, as mailto:</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Always use this app for %1</source>
+        <comment>%1: a site, as example.org</comment>
+        <translation type="unfinished">%1 には常にこのアプリを使う</translation>
     </message>
 </context>
 <context>

@@ -207,11 +207,17 @@ void CliSession::ask() {
     const bool link = Links::isLink(file.path);
     const QStringList apps = link ? m_platform.applicationsForType(Links::schemeType(file.path))
                                   : m_platform.applicationsForFile(file.path);
-    m_out << terminalText(Wording::elided(QFileInfo(file.path).fileName())) << "\n"
-          << CliText::tr("No rule matches this file. Which app should open it?") << "\n";
+    m_out << terminalText(Wording::elided(link ? file.path : QFileInfo(file.path).fileName()))
+          << "\n"
+          << (link ? CliText::tr("No rule matches this link. Which app should open it?")
+                   : CliText::tr("No rule matches this file. Which app should open it?"))
+          << "\n";
     if (apps.isEmpty()) {
-        m_out << CliText::tr("%1 didn't suggest any apps for this file.", "%1: the desktop")
-                     .arg(terminalText(Wording::capitalised(m_platform.systemName())))
+        const QString desktop = terminalText(Wording::capitalised(m_platform.systemName()));
+        m_out << (link
+                      ? CliText::tr("%1 didn't suggest any apps for this link.", "%1: the desktop")
+                      : CliText::tr("%1 didn't suggest any apps for this file.", "%1: the desktop"))
+                     .arg(desktop)
               << "\n";
     }
     for (qsizetype i = 0; i < apps.size(); ++i) {
@@ -237,11 +243,20 @@ void CliSession::ask() {
         m_model->cancelPending();
         return;
     }
-    const QString extension = link ? QString() : Router::ruleKey(file.path, m_platform);
+    const QString key = link ? Links::learnedCondition(file.path, m_platform)
+                             : Router::ruleKey(file.path, m_platform);
     bool always = false;
-    if (!extension.isEmpty()) {
-        m_out << CliText::tr("Always use this app for .%1? [Y/n] ").arg(terminalText(extension))
-              << Qt::flush;
+    if (!key.isEmpty()) {
+        if (!link) {
+            m_out << CliText::tr("Always use this app for .%1? [Y/n] ").arg(terminalText(key));
+        } else if (key.endsWith(u':')) {
+            m_out << CliText::tr("Always use this app for %1 links? [Y/n] ", "%1: as mailto:")
+                         .arg(terminalText(key));
+        } else {
+            m_out << CliText::tr("Always use this app for %1? [Y/n] ", "%1: a site, as example.org")
+                         .arg(terminalText(key));
+        }
+        m_out << Qt::flush;
         const QString answer = m_in.readLine().trimmed().toLower();
         // English answers count in every language, beside the language's own.
         const QStringList yes{QStringLiteral("y"), QStringLiteral("yes"),

@@ -111,7 +111,8 @@ void AppModel::setAlertText(const QString& text, bool problem) {
 }
 
 DropPlan AppModel::planDrop(const QStringList& files, DropMode mode) const {
-    return DropPlan::make(files.mid(0, kMostPlanned), mode, m_store->rules(), m_platform);
+    return DropPlan::make(files.mid(0, kMostPlanned), mode, m_store->rules(), m_platform, {},
+                          m_unclaimedLinks);
 }
 
 void AppModel::flash(const QString& text) {
@@ -127,26 +128,27 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, DropMode mode, DropDone done, QStringList leftOut) {
-    leftOut.removeAll(QString());
+void AppModel::handle(const QStringList& files, DropMode mode, DropDone done) {
     DropReport report;
     report.mode = mode;
-    report.leftOut = leftOut;
     if (files.isEmpty()) {
         return conclude(report, done);
     }
-    const DropPlan plan =
-        DropPlan::make(files, mode, m_store->rules(), m_platform,
-                       [this](const QString& file) { return m_opener->fallbackFor(file); });
+    const DropPlan plan = DropPlan::make(
+        files, mode, m_store->rules(), m_platform,
+        [this](const QString& file) { return m_opener->fallbackFor(file); }, m_unclaimedLinks);
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;
     report.failed = plan.missing > 0;
+    if (mode == DropMode::Reveal) {
+        report.linksNotRevealed = plan.links.size();
+    }
     if (plan.existing.isEmpty() && (plan.links.isEmpty() || mode == DropMode::Reveal)) {
-        report.noneThere = true;
+        report.noneThere = plan.missing > 0;
         return conclude(report, done);
     }
     if (plan.mode == DropPlan::Mode::Route) {
-        m_lastRouted = plan.existing;
+        m_lastRouted = plan.links + plan.existing;
     }
     if (plan.mode == DropPlan::Mode::ForDesktop) {
         // The desktop's own opens: its recent files, not Korvane's.

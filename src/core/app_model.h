@@ -67,13 +67,13 @@ public:
     // How a drop ended, as dropEnded says it too.
     using DropDone = std::function<void(const DropReport& report)>;
     // `done`, if given, hears the drop's end once its launches have reported back.
-    // `leftOut` is the front end's words for what it couldn't take of the drop.
-    void handle(const QStringList& files, DropMode mode, DropDone done = {},
-                QStringList leftOut = {});
+    void handle(const QStringList& files, DropMode mode, DropDone done = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
     // opened.
     DropPlan planDrop(const QStringList& files, DropMode mode) const;
+    // Where links no rule claims go; the front end decides.
+    void setUnclaimedLinks(UnclaimedLinks where) { m_unclaimedLinks = where; }
     // The files of the last drop opened by the rules that were there, for "Why this app?".
     QStringList lastRoutedFiles() const { return m_lastRouted; }
     static constexpr qsizetype kMostPlanned = 500;
@@ -155,6 +155,7 @@ private:
     std::unique_ptr<DefaultAppManager> m_defaultManager;
     std::unique_ptr<DesktopOpener> m_opener;
     QStringList m_lastRouted;
+    UnclaimedLinks m_unclaimedLinks = UnclaimedLinks::SchemeDefault;
     int m_openerRuns = 0;
     bool m_followAgain = false;
     QList<OpenerDone> m_afterFollow;

@@ -16,7 +16,8 @@ void AppGroups::add(const QString& app, const QString& file) {
     m_groups[*it].files.append(file);
 }
 
-void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform) {
+void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform,
+                          UnclaimedLinks unclaimed) {
     for (const QString& link : links) {
         const RouteResult result = Router::routeLink(link, rules, platform);
         if (result.kind == RouteResult::App) {
@@ -28,7 +29,9 @@ void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform) {
             continue;
         }
         // The desktop's app for the link's scheme, never Korvane; else the user is asked.
-        const auto app = platform.defaultApplicationForType(Links::schemeType(link));
+        const auto app = unclaimed == UnclaimedLinks::Asked
+                             ? std::nullopt
+                             : platform.defaultApplicationForType(Links::schemeType(link));
         if (app && !platform.isKorvane(platform.applicationId(*app))) {
             groups.add(*app, link);
         } else {
@@ -38,7 +41,8 @@ void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform) {
 }
 
 DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
-                        const Platform& platform, const Fallback& fallback) {
+                        const Platform& platform, const Fallback& fallback,
+                        UnclaimedLinks unclaimed) {
     DropPlan plan;
     plan.mode = mode;
     for (const QString& file : files) {
@@ -53,7 +57,10 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
     if (plan.mode == Mode::Reveal) {
         return plan;
     }
-    plan.routeLinks(plan.mode == Mode::Defaults ? QList<Rule>() : rules, platform);
+    if (mode == Mode::Defaults || mode == Mode::ForDesktop) {
+        unclaimed = UnclaimedLinks::SchemeDefault; // nobody to ask, or asked for the default
+    }
+    plan.routeLinks(plan.mode == Mode::Defaults ? QList<Rule>() : rules, platform, unclaimed);
     if (plan.mode == Mode::Defaults) {
         for (const QString& file : plan.existing) {
             if (const auto app = platform.defaultApplicationForFile(file)) {

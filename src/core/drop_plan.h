@@ -32,6 +32,10 @@ private:
     QHash<QString, qsizetype> m_index;
 };
 
+// Where a link no rule claims goes: to the desktop's app for its scheme, or to the question (a
+// link dropped on the window came to be routed; its browser is where it came from).
+enum class UnclaimedLinks { SchemeDefault, Asked };
+
 // What a drop does, worked out without doing any of it.
 struct DropPlan {
     using Mode = DropMode;
@@ -48,11 +52,12 @@ struct DropPlan {
     // The app that opens a file no rule claims, for the desktop; none: the user is asked.
     using Fallback = std::function<std::optional<QString>(const QString& file)>;
     static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
-                         const Platform& platform, const Fallback& fallback = {});
+                         const Platform& platform, const Fallback& fallback = {},
+                         UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
 
 private:
-    // Links go by the rules' links, else to the desktop's app for their scheme.
-    void routeLinks(const QList<Rule>& rules, const Platform& platform);
+    // Links go by the rules' links, else as `unclaimed` says.
+    void routeLinks(const QList<Rule>& rules, const Platform& platform, UnclaimedLinks unclaimed);
 };
 
 } // namespace korvane

@@ -33,16 +33,16 @@ struct DropReport {
     enum class Folders { None, Opened, Revealed, Ignored };
 
     DropMode mode = DropMode::Route;
-    qsizetype missingFiles = 0;    // dropped, but not there
-    bool noneThere = false;        // not one of them was there
-    qsizetype handedToDesktop = 0; // a Defaults drop's files no app is known for, and no others
+    qsizetype missingFiles = 0;     // dropped, but not there
+    bool noneThere = false;         // not one of them was there
+    qsizetype handedToDesktop = 0;  // a Defaults drop's files no app is known for, and no others
+    qsizetype linksNotRevealed = 0; // a Reveal drop's links: the file manager shows files
     QList<Launch> launches{};
     std::optional<Reveal> reveal{};
     Folders folders = Folders::None;
     qsizetype folderCount = 0;
     QStringList missingApps{}; // the names rules give them, each once, in the order met
     bool namesKorvane = false; // a rule that claimed a file names Korvane itself
-    QStringList leftOut{};     // the front end's own words for what it couldn't take
     bool failed = false;       // something asked couldn't be done
 
     friend bool operator==(const DropReport&, const DropReport&) = default;

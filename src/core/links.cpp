@@ -1,5 +1,7 @@
 #include "links.h"
 
+#include "platform/platform.h"
+
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -24,10 +26,93 @@ QString normalised(const QString& link) {
     return text;
 }
 
+bool isPattern(const QString& condition) {
+    return condition.contains(u'*');
+}
+
+bool isScheme(const QString& condition) {
+    return !isPattern(condition) && condition.endsWith(u':');
+}
+
+// Whether `host` is `site` or one of its subdomains.
+bool under(const QString& host, const QString& site) {
+    return host == site || host.endsWith(u'.' + site);
+}
+
+// The web host a pattern spells out before its first "*" ("https://a.org/*" gives a.org);
+// empty when the host itself holds a "*".
+QString patternHost(const QString& pattern) {
+    const QString prefix = normalised(pattern).section(u'*', 0, 0);
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
+        if (prefix.startsWith(scheme)) {
+            const qsizetype end = prefix.indexOf(u'/', scheme.size());
+            return end < 0 ? QString() : prefix.mid(scheme.size(), end - scheme.size());
+        }
+    }
+    return {};
+}
+
 } // namespace
+
+bool canMatch(const QString& condition) {
+    if (condition.isEmpty() || !hostWrittenAsLink(condition).isEmpty()) {
+        return false;
+    }
+    if (isPattern(condition)) {
+        const QString prefix = condition.section(u'*', 0, 0);
+        if (prefix.isEmpty()) {
+            return true;
+        }
+        // Before its colon, a scheme; a prefix cut short inside the scheme is one in the making.
+        return prefix.contains(u':') ? isLink(prefix) : isLink(prefix + QStringLiteral("x:"));
+    }
+    if (isScheme(condition)) {
+        return isLink(condition + u'x');
+    }
+    return !condition.contains(u'/') && !condition.contains(u':') && !condition.contains(u' ');
+}
+
+QString hostWrittenAsLink(const QString& condition) {
+    if (isPattern(condition) || !condition.contains(QLatin1String("://"))) {
+        return {};
+    }
+    const QUrl url(condition);
+    const QString scheme = url.scheme().toLower();
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ? url.host()
+                                                                               : QString();
+}
+
+bool covers(const QString& earlier, const QString& later) {
+    if (isPattern(earlier)) {
+        return normalised(earlier) == normalised(later);
+    }
+    if (isScheme(earlier)) {
+        const QString scheme = earlier.toLower();
+        return later.toLower() == scheme ||
+               (isPattern(later) && normalised(later).startsWith(scheme));
+    }
+    const QString site = earlier.toLower();
+    if (isPattern(later)) {
+        const QString host = patternHost(later);
+        return !host.isEmpty() && under(host, site);
+    }
+    return !isScheme(later) && under(later.toLower(), site);
+}
 
 ContentType schemeType(const QString& link) {
     return {QStringLiteral("x-scheme-handler/") + link.left(link.indexOf(u':')).toLower()};
+}
+
+QString learnedCondition(const QString& link, const Platform& platform) {
+    if (!isLink(link)) {
+        return {};
+    }
+    const QString scheme = link.left(link.indexOf(u':')).toLower();
+    const QString host = QUrl(link).host();
+    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !host.isEmpty()) {
+        return platform.siteOf(host);
+    }
+    return scheme + u':';
 }
 
 bool isLink(const QString& text) {
@@ -66,8 +151,7 @@ bool matches(const QString& condition, const QString& link) {
         return false;
     }
     const QString host = QUrl(link).host().toLower();
-    const QString wanted = condition.toLower();
-    return !host.isEmpty() && (host == wanted || host.endsWith(u'.' + wanted));
+    return !host.isEmpty() && under(host, condition.toLower());
 }
 
 } // namespace korvane::Links

@@ -4,6 +4,10 @@
 
 #include <QString>
 
+namespace korvane {
+class Platform;
+}
+
 namespace korvane::Links {
 
 // Links beside files: web and mail links that rules may claim.
@@ -19,5 +23,21 @@ bool matches(const QString& condition, const QString& link);
 
 // The content type the desktop files a link's handlers under: "x-scheme-handler/https".
 ContentType schemeType(const QString& link);
+
+// Whether a condition can match some link: a pattern must start as a link does, with a
+// scheme other than "file:" (or with "*"); a host can't hold a "/"; a scheme isn't "file:".
+bool canMatch(const QString& condition);
+
+// The host of a condition written as a web link with no pattern ("https://example.org/"),
+// which as written matches nothing: the host alone matches it over http and https.
+QString hostWrittenAsLink(const QString& condition);
+
+// Whether every link `later` matches, `earlier` matches too: the same condition, a scheme and
+// its patterns, a host and its subdomains and the patterns on them.
+bool covers(const QString& earlier, const QString& later);
+
+// The condition an "always use this app" answer keeps for a link: a web link's site
+// ("example.org" for https://www.example.org/a), else its scheme ("mailto:").
+QString learnedCondition(const QString& link, const Platform& platform);
 
 } // namespace korvane::Links

@@ -40,20 +40,20 @@ void PendingQueue::resolve(const PendingFile& file, const QString& app, bool alw
     if (!m_current || m_current->id != file.id) {
         return;
     }
-    // A link's answer isn't kept as a rule of extensions.
-    const QString extension =
-        Links::isLink(file.path) ? QString() : Router::ruleKey(file.path, m_platform);
+    const bool link = Links::isLink(file.path);
+    const QString key = link ? Links::learnedCondition(file.path, m_platform)
+                             : Router::ruleKey(file.path, m_platform);
     QStringList files{file.path};
-    if (always && !extension.isEmpty()) {
+    if (always && !key.isEmpty()) {
         Rule rule;
-        rule.extensions = {extension};
+        (link ? rule.links : rule.extensions) = QStringList{key};
         rule.setApp(app, m_platform);
         m_store.insertRule(0, rule);
         // The waiting files the new rule claims go with this one, in one launch.
         m_waiting.removeIf([&](const PendingFile& next) {
-            const RouteResult result = Router::route(next.path, m_store.rules(), m_platform);
+            const RouteResult result = route(next.path);
             const bool claimed = result.kind == RouteResult::App && result.app == app &&
-                                 m_platform.exists(next.path);
+                                 (Links::isLink(next.path) || m_platform.exists(next.path));
             if (claimed) {
                 files << next.path;
             }
@@ -62,6 +62,11 @@ void PendingQueue::resolve(const PendingFile& file, const QString& app, bool alw
     }
     setCurrent(std::nullopt);
     m_launch(app, files);
+}
+
+RouteResult PendingQueue::route(const QString& item) const {
+    return Links::isLink(item) ? Router::routeLink(item, m_store.rules(), m_platform)
+                               : Router::route(item, m_store.rules(), m_platform);
 }
 
 void PendingQueue::cancel() {
@@ -76,8 +81,7 @@ void PendingQueue::dismissed() {
         if (!link && !m_platform.exists(next.path)) {
             continue;
         }
-        const RouteResult result = link ? Router::routeLink(next.path, m_store.rules(), m_platform)
-                                        : Router::route(next.path, m_store.rules(), m_platform);
+        const RouteResult result = route(next.path);
         if (result.kind == RouteResult::App) {
             claimed.add(result.app, next.path);
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pending_file.h"
+#include "route_result.h"
 
 #include <QList>
 #include <QObject>
@@ -33,7 +34,8 @@ public:
     // whether it is asked at once.
     bool add(const QString& path);
     // The answer to the current question: opens the file, and with `always` adds a rule for its
-    // extension first. An answer to a question no longer asked changes nothing.
+    // extension (a link: its site or scheme) first. An answer to a question no longer asked
+    // changes nothing.
     void resolve(const PendingFile& file, const QString& app, bool always);
     void cancel();
     // Called each time the question closes: asks about the next file that is still there and
@@ -45,6 +47,7 @@ Q_SIGNALS:
 
 private:
     void setCurrent(const std::optional<PendingFile>& file);
+    RouteResult route(const QString& item) const;
 
     RuleStore& m_store;
     const Platform& m_platform;

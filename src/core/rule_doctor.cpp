@@ -1,6 +1,7 @@
 #include "rule_doctor.h"
 
 #include "app_resolver.h"
+#include "links.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -51,6 +52,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
     QHash<int, int> groupOwner;
     // The earlier active rules limited to folders that name each extension.
     QHash<QString, QList<int>> folderOwners;
+    // The earlier active rules' link conditions, with their rules.
+    QList<QPair<QString, int>> linkOwners;
     for (int i = 0; i < rules.size(); ++i) {
         const Rule& rule = rules[i];
         auto add = [&](Finding::Kind kind) -> Finding& {
@@ -75,7 +78,8 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
             }
         }
         const int groupTaker = rule.group ? groupOwner.value(rule.group->value(), -1) : -1;
-        const bool wholly = !rule.extensions.isEmpty() || rule.group;
+        // With links, a rule whose files are all taken still takes its links.
+        const bool wholly = (!rule.extensions.isEmpty() || rule.group) && rule.links.isEmpty();
         if (active && wholly && taken.size() == rule.extensions.size() &&
             (!rule.group || groupTaker >= 0)) {
             if (rule.group) {
@@ -131,6 +135,30 @@ QList<RuleDoctor::Finding> RuleDoctor::check(const QList<Rule>& rules, const Pla
         for (const QString& folder : rule.folders) {
             if (!QFileInfo(Rule::folderPath(folder)).isDir()) {
                 add(Finding::MissingFolder).folder = folder;
+            }
+        }
+        for (const QString& link : rule.links) {
+            if (const QString site = Links::hostWrittenAsLink(link); !site.isEmpty()) {
+                Finding& written = add(Finding::LinkWrittenAsLink);
+                written.link = link;
+                written.site = site;
+            } else if (!Links::canMatch(link)) {
+                add(Finding::LinkCantMatch).link = link;
+            } else if (active) {
+                const auto owner =
+                    std::find_if(linkOwners.begin(), linkOwners.end(), [&](const auto& earlier) {
+                        return Links::covers(earlier.first, link);
+                    });
+                if (owner != linkOwners.end()) {
+                    Finding& shadowed = add(Finding::LinkShadowed);
+                    shadowed.link = link;
+                    shadowed.otherRule = owner->second;
+                }
+            }
+        }
+        if (active) {
+            for (const QString& link : rule.links) {
+                linkOwners.append({link, i});
             }
         }
         // A rule limited to folders takes its extensions and group there only.

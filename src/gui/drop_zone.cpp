@@ -2,6 +2,7 @@
 
 #include "base/file_names.h"
 #include "core/app_model.h"
+#include "core/links.h"
 #include "icons.h"
 #include "style.h"
 #include "wording/wording.h"
@@ -171,32 +172,25 @@ DropZone::DropZone(QWidget* parent)
     layout->addStretch();
 }
 
-QString DropZone::linksLeftOut(int links) {
-    return links == 0 ? QString() : tr("%n web link(s) aren't files", nullptr, links);
-}
-
-QStringList DropZone::localFiles(const QMimeData* data, int* links) {
-    QStringList files;
-    if (links) {
-        *links = 0;
-    }
+QStringList DropZone::droppedItems(const QMimeData* data) {
+    QStringList items;
     if (!data || !data->hasUrls()) {
-        return files;
+        return items;
     }
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile()) {
-            if (links) {
-                ++*links; // left out; the files among them still go
+            if (url.isValid() && Links::isLink(url.toString())) {
+                items << url.toString(QUrl::FullyEncoded); // as the app should get it
             }
             continue;
         }
         // The path's bytes, percent-decoded: file names need not be UTF-8.
         const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
-        files << (here ? FileNames::decode(QByteArray::fromPercentEncoding(
+        items << (here ? FileNames::decode(QByteArray::fromPercentEncoding(
                              url.path(QUrl::FullyEncoded).toLatin1()))
                        : url.toLocalFile());
     }
-    return files;
+    return items;
 }
 
 void DropZone::setMessage(const QString& message) {
@@ -285,7 +279,7 @@ void DropZone::paintEvent(QPaintEvent*) {
 }
 
 void DropZone::dragEnterEvent(QDragEnterEvent* event) {
-    m_dragFiles = localFiles(event->mimeData(), &m_dragLinks);
+    m_dragFiles = droppedItems(event->mimeData());
     if (m_dragFiles.isEmpty()) {
         event->ignore();
         return;
@@ -316,10 +310,7 @@ void DropZone::showPreview(DropMode mode) {
     if (!m_previewer) {
         return;
     }
-    QString preview = m_previewer(m_dragFiles, mode);
-    if (m_dragLinks > 0) {
-        preview = Wording::joined({preview, linksLeftOut(m_dragLinks)});
-    }
+    const QString preview = m_previewer(m_dragFiles, mode);
     m_message->setText(Wording::visible(preview));
     m_fade->stop();
     m_messageOpacity->setOpacity(preview.isEmpty() ? 0.0 : 1.0);
@@ -338,15 +329,14 @@ void DropZone::endDrag() {
 void DropZone::dropEvent(QDropEvent* event) {
     const DropMode mode = modeAt(event->position(), event->modifiers());
     endDrag();
-    int links = 0;
-    const QStringList files = localFiles(event->mimeData(), &links);
-    if (files.isEmpty()) {
+    const QStringList items = droppedItems(event->mimeData());
+    if (items.isEmpty()) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT filesDropped(files, mode, links);
+    Q_EMIT filesDropped(items, mode);
 }
 
 } // namespace korvane

@@ -46,14 +46,12 @@ public:
     // Names the file manager on the target that reveals.
     void setFileManagerName(const QString& name);
 
-    // The local files of a drag, or nothing when it carries anything else.
-    // The dragged local files; `links` counts the web links among them, which are left out.
-    static QStringList localFiles(const QMimeData* data, int* links = nullptr);
-    // "1 web link isn't a file", for a drop's summary; empty for none.
-    static QString linksLeftOut(int links);
+    // What a drag carries, in its order: local files as paths, anything else (a browser's
+    // web link, a mail link) as the link.
+    static QStringList droppedItems(const QMimeData* data);
 
 Q_SIGNALS:
-    void filesDropped(const QStringList& files, DropMode mode, int links);
+    void filesDropped(const QStringList& items, DropMode mode);
     void targetedChanged(bool targeted);
     void undoClicked();
     void whyClicked();
@@ -91,7 +89,6 @@ private:
     QLabel* m_defaultsTarget;
     QLabel* m_revealTarget;
     QStringList m_dragFiles;
-    int m_dragLinks = 0;
     std::optional<DropMode> m_previewMode;
     QString m_lastMessage;
 };

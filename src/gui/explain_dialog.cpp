@@ -3,6 +3,7 @@
 #include "core/app_model.h"
 #include "core/app_resolver.h"
 #include "core/desktop_opener.h"
+#include "core/links.h"
 #include "platform/platform.h"
 #include "wording/explain_text.h"
 #include "wording/wording.h"
@@ -30,7 +31,8 @@ ExplainDialog::ExplainDialog(const AppModel& model, const QStringList& files, QW
     for (const QString& file : files.mid(0, kMostExplained)) {
         const RouteExplanation why =
             DesktopOpener::explain(file, rules, platform, model.defaultManager().records());
-        const QString name = Wording::visible(QFileInfo(file).fileName());
+        const QString name = Wording::visible(Links::isLink(file) ? Wording::elided(file)
+                                                                  : QFileInfo(file).fileName());
         switch (why.result.kind) {
         case RouteResult::App:
             lines << tr("%1 opens in %2", "%1: a file, %2: an app")

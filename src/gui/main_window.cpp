@@ -153,12 +153,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     auto updateExport = [this] { m_export->setEnabled(!m_model.store().rules().isEmpty()); };
     connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
     updateExport();
+    // A link dragged here came to be routed: with no rule for it, the question, not the browser
+    // it came from.
+    m_model.setUnclaimedLinks(UnclaimedLinks::Asked);
     // Drops reach the model after the drag callback has returned.
     connect(
         m_dropZone, &DropZone::filesDropped, this,
-        [this](const QStringList& files, DropMode mode, int links) {
-            m_model.handle(files, mode, {}, {DropZone::linksLeftOut(links)});
-        },
+        [this](const QStringList& items, DropMode mode) { m_model.handle(items, mode); },
         Qt::QueuedConnection);
     m_dropZone->setPreviewer([this](const QStringList& files, DropMode mode) {
         return dropPreview(m_model.planDrop(files, mode), files.size() > AppModel::kMostPlanned,

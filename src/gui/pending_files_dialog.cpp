@@ -3,6 +3,7 @@
 #include "app_chooser.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
+#include "core/links.h"
 #include "core/router.h"
 #include "dialog_size.h"
 #include "icons.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -28,7 +30,9 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     , m_model(model)
     , m_chooser(chooser)
     , m_file(file)
-    , m_extension(Router::ruleKey(file.path, model.platform()))
+    , m_link(Links::isLink(file.path))
+    , m_key(m_link ? Links::learnedCondition(file.path, model.platform())
+                   : Router::ruleKey(file.path, model.platform()))
     , m_list(new QListWidget(this))
     , m_empty(new QLabel(this))
     , m_always(new QCheckBox(this))
@@ -48,7 +52,9 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    auto* name = new QLabel(Wording::alone(QFileInfo(file.path).fileName()), this);
+    auto* name = new QLabel(
+        Wording::alone(m_link ? Wording::elided(file.path) : QFileInfo(file.path).fileName()),
+        this);
     name->setObjectName(QStringLiteral("pendingName"));
     name->setTextFormat(Qt::PlainText);
     name->setWordWrap(true);
@@ -56,7 +62,9 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     headline.setBold(true);
     name->setFont(headline);
     name->setMaximumHeight(name->fontMetrics().lineSpacing() * 2 + 2); // at most two lines
-    auto* question = new QLabel(tr("No rule matches this file. Which app should open it?"), this);
+    auto* question = new QLabel(m_link ? tr("No rule matches this link. Which app should open it?")
+                                       : tr("No rule matches this file. Which app should open it?"),
+                                this);
     question->setForegroundRole(QPalette::PlaceholderText);
     question->setWordWrap(true);
 
@@ -64,20 +72,28 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     m_list->setIconSize(QSize(28, 28));
     m_list->setSpacing(1);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_empty->setText(tr("%1 didn't suggest any apps for this file.")
-                         .arg(Wording::capitalised(model.platform().systemName())));
+    const QString desktop = Wording::capitalised(model.platform().systemName());
+    m_empty->setText(m_link ? tr("%1 didn't suggest any apps for this link.").arg(desktop)
+                            : tr("%1 didn't suggest any apps for this file.").arg(desktop));
     m_empty->setForegroundRole(QPalette::PlaceholderText);
     m_empty->setContentsMargins(8, 8, 8, 8);
     m_empty->hide();
     auto* listLayout = new QVBoxLayout(m_list->viewport());
     listLayout->addWidget(m_empty, 0, Qt::AlignTop | Qt::AlignLeft);
 
-    if (m_extension.isEmpty()) {
+    if (m_link) {
+        // A site, or a scheme's links: "mailto: links".
+        const QString what =
+            m_key.endsWith(u':') ? tr("%1 links", "%1: a scheme, as mailto:").arg(m_key) : m_key;
+        m_always->setText(tr("Always use this app for %1", "%1: a site, as example.org")
+                              .arg(Wording::mnemonicSafe(what)));
+        m_always->setChecked(true);
+    } else if (m_key.isEmpty()) {
         m_always->setText(tr("Always use this app (file has no extension)"));
         m_always->setEnabled(false); // nothing to keep: never shown ticked
     } else {
         m_always->setText(tr("Always use this app for %1", "%1: an extension")
-                              .arg(Wording::mnemonicSafe(Wording::extension(m_extension))));
+                              .arg(Wording::mnemonicSafe(Wording::extension(m_key))));
         m_always->setChecked(true);
     }
 
@@ -118,15 +134,13 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     // has it), and on a single click even where the style wants two: one click means once.
     auto take = [this](QListWidgetItem* item) { choose(item->data(Qt::UserRole).toString()); };
     connect(m_list, &QListWidget::itemActivated, this, take);
-    // 1 to 9 pick the suggestion at that place, as the command line's numbers do.
+    // 1 to 9 pick the suggestion at that place, as the command line's numbers do; in the list
+    // too, where typing would otherwise search its names.
     for (int n = 1; n <= 9; ++n) {
-        auto* pick = new QShortcut(QKeySequence(QKeyCombination(Qt::Key(Qt::Key_0 + n))), this);
-        connect(pick, &QShortcut::activated, this, [this, take, n] {
-            if (QListWidgetItem* item = m_list->item(n - 1)) {
-                take(item);
-            }
-        });
+        auto* key = new QShortcut(QKeySequence(QKeyCombination(Qt::Key(Qt::Key_0 + n))), this);
+        connect(key, &QShortcut::activated, this, [this, n] { pick(n); });
     }
+    m_list->installEventFilter(this);
     if (!m_list->style()->styleHint(QStyle::SH_ItemView_ActivateItemOnSingleClick, nullptr,
                                     m_list)) {
         connect(m_list, &QListWidget::itemClicked, this, take);
@@ -142,6 +156,7 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     // The suggestions come from the platform off the main thread.
     const Platform* platform = &model.platform();
     const QString path = file.path;
+    const bool link = m_link;
     connect(&m_watcher, &QFutureWatcher<QStringList>::finished, this, [this] {
         const QStringList apps = m_watcher.result();
         const Platform& system = m_model.platform();
@@ -154,8 +169,28 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
         m_empty->setVisible(apps.isEmpty());
         Q_EMIT suggestionsLoaded();
     });
-    m_watcher.setFuture(
-        QtConcurrent::run([platform, path] { return platform->applicationsForFile(path); }));
+    m_watcher.setFuture(QtConcurrent::run([platform, path, link] {
+        return link ? platform->applicationsForType(Links::schemeType(path))
+                    : platform->applicationsForFile(path);
+    }));
+}
+
+void PendingFilesDialog::pick(int number) {
+    if (QListWidgetItem* item = m_list->item(number - 1)) {
+        choose(item->data(Qt::UserRole).toString());
+    }
+}
+
+bool PendingFilesDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && key->key() >= Qt::Key_1 && key->key() <= Qt::Key_9) {
+            pick(key->key() - Qt::Key_0);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool PendingFilesDialog::event(QEvent* event) {
@@ -174,7 +209,7 @@ void PendingFilesDialog::choose(const QString& app) {
     if (std::exchange(m_chosen, true)) {
         return;
     }
-    const bool always = m_always->isChecked() && !m_extension.isEmpty();
+    const bool always = m_always->isChecked() && !m_key.isEmpty();
     m_model.resolvePending(m_file, app, always); // the model closes the dialog
 }
 

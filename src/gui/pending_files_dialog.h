@@ -35,12 +35,17 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The suggestion at that place, counted from 1.
+    void pick(int number);
+
     AppModel& m_model;
     AppChooser* m_chooser;
     PendingFile m_file;
-    QString m_extension;
+    bool m_link;
+    QString m_key; // what "always" keeps: the extension, or a link's site or scheme
     bool m_chosen = false;
     QFutureWatcher<QStringList> m_watcher;
     QListWidget* m_list;

@@ -122,6 +122,12 @@ public:
     // Every content type the desktop knows.
     virtual QList<ContentType> registeredTypes() const = 0;
 
+    // Links
+    // The site a web host belongs to, as browsers draw it by the public suffix list:
+    // "www.example.co.uk" gives "example.co.uk". An address, a single name or a public suffix
+    // gives the host itself, in lower case.
+    virtual QString siteOf(const QString& host) const = 0;
+
     // The opener: the application through which the desktop hands files to Korvane to open
     // without a window. Its path; none while the desktop doesn't have it.
     virtual std::optional<QString> openerApplication() const = 0;

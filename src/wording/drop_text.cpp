@@ -120,6 +120,11 @@ QString dropSummary(const DropReport& report, const DropWords& words) {
     if (report.reveal) {
         parts << revealText(*report.reveal, words);
     }
+    if (report.linksNotRevealed > 0) {
+        parts << DropText::tr("%n link(s) can't be revealed in %1", "%1: the file manager",
+                              int(report.linksNotRevealed))
+                     .arg(Wording::isolated(words.fileManagerName));
+    }
     const int folders = int(report.folderCount);
     if (report.folders == DropReport::Folders::Opened) {
         parts << DropText::tr("Opened %n folder(s) in %1", "%1: the file manager", folders)
@@ -133,7 +138,6 @@ QString dropSummary(const DropReport& report, const DropWords& words) {
     if (report.mode == DropMode::Route && report.missingFiles > 0 && !report.noneThere) {
         parts << DropText::tr("%n missing", "files", int(report.missingFiles));
     }
-    parts << report.leftOut;
     parts.removeAll(QString());
     return Wording::joined(parts);
 }

@@ -58,6 +58,23 @@ QString findingText(const RuleDoctor::Finding& finding, const QString& systemNam
     case Finding::MissingFolder:
         return FindingText::tr("the folder %1 doesn't exist.")
             .arg(Wording::isolated(finding.folder));
+    case Finding::LinkCantMatch:
+        return (finding.link.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)
+                    ? FindingText::tr("%1 can't match any link: a file: link opens as a file.",
+                                      "%1: a rule's link condition")
+                    : FindingText::tr("%1 can't match any link: a link starts with its scheme, "
+                                      "as https://.",
+                                      "%1: a rule's link condition"))
+            .arg(Wording::isolated(finding.link));
+    case Finding::LinkWrittenAsLink:
+        return FindingText::tr("%1 matches no link as written; write the site alone, as %2, "
+                               "and it matches over http and https.",
+                               "%1: a web link, %2: its host")
+            .arg(Wording::isolated(finding.link), Wording::isolated(finding.site));
+    case Finding::LinkShadowed:
+        return FindingText::tr("rule %1 takes its %2 links first.", "%2: a rule's link condition")
+            .arg(finding.otherRule + 1)
+            .arg(Wording::isolated(finding.link));
     case Finding::UnknownExtension:
         return FindingText::tr("%1 has no registered type for %2, so \"Make default\" can't "
                                "work for it; routing still does.",

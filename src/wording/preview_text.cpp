@@ -1,11 +1,13 @@
 #include "preview_text.h"
 
 #include "core/app_resolver.h"
+#include "core/links.h"
 #include "platform/platform.h"
 #include "wording/wording.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 
 namespace korvane {
 
@@ -35,26 +37,56 @@ QString foldersText(qsizetype count, FolderBehavior behavior, const Platform& pl
 QString dropPreview(const DropPlan& plan, bool more, FolderBehavior folderBehavior,
                     const Platform& platform) {
     const int existing = int(plan.existing.size());
+    const int links = int(plan.links.size());
     if (plan.mode == DropMode::Reveal) {
-        return more ? PreviewText::tr("Reveal %n item(s) and more in %1", "%1: the file manager",
-                                      existing)
-                          .arg(Wording::isolated(platform.fileManagerName()))
-                    : PreviewText::tr("Reveal %n item(s) in %1", "%1: the file manager", existing)
-                          .arg(Wording::isolated(platform.fileManagerName()));
+        const QString manager = Wording::isolated(platform.fileManagerName());
+        QStringList parts;
+        if (existing > 0 || links == 0) {
+            parts << (more ? PreviewText::tr("Reveal %n item(s) and more in %1",
+                                             "%1: the file manager", existing)
+                           : PreviewText::tr("Reveal %n item(s) in %1", "%1: the file manager",
+                                             existing))
+                         .arg(manager);
+        }
+        if (links > 0) {
+            parts << PreviewText::tr("%n link(s) can't be revealed", nullptr, links);
+        }
+        return Wording::joined(parts);
     }
     if (plan.mode == DropMode::Defaults) {
-        return more ? PreviewText::tr("Open %n file(s) and more in their default apps", nullptr,
-                                      existing)
-                    : PreviewText::tr("Open %n file(s) in their default apps", nullptr, existing);
+        QStringList parts;
+        if (existing > 0 || links == 0) {
+            parts << (more ? PreviewText::tr("Open %n file(s) and more in their default apps",
+                                             nullptr, existing)
+                           : PreviewText::tr("Open %n file(s) in their default apps", nullptr,
+                                             existing));
+        }
+        if (links > 0) {
+            parts << PreviewText::tr("%n link(s) in their default apps", nullptr, links);
+        }
+        return Wording::joined(parts);
     }
     QStringList parts;
     for (const AppGroup& group : plan.groups.list()) {
         const QString app = Wording::isolated(AppResolver::displayName(group.app, platform));
-        const int files = int(group.files.size());
-        // The first part names files; the ones after it only count them.
-        parts << (parts.isEmpty() ? PreviewText::tr("%n file(s) → %1", "%1: an app", files)
-                                  : PreviewText::tr("%n → %1", "files, %1: an app", files))
-                     .arg(app);
+        const auto linkCount =
+            std::count_if(group.files.begin(), group.files.end(),
+                          [](const QString& item) { return Links::isLink(item); });
+        const int files = int(group.files.size() - linkCount);
+        // A drop of files alone: the first part names files, the ones after it only count them.
+        // With links, each part names what it counts.
+        if (links == 0) {
+            parts << (parts.isEmpty() ? PreviewText::tr("%n file(s) → %1", "%1: an app", files)
+                                      : PreviewText::tr("%n → %1", "files, %1: an app", files))
+                         .arg(app);
+            continue;
+        }
+        if (linkCount > 0) {
+            parts << PreviewText::tr("%n link(s) → %1", "%1: an app", int(linkCount)).arg(app);
+        }
+        if (files > 0) {
+            parts << PreviewText::tr("%n file(s) → %1", "%1: an app", files).arg(app);
+        }
     }
     if (!plan.missingApps.isEmpty()) {
         parts << PreviewText::tr("%n for a missing app", "files", int(plan.missingApps.size()));

@@ -557,8 +557,8 @@ private Q_SLOTS:
         QCOMPARE(
             why.out.split(u'\n').mid(1),
             (QStringList{"  type: x-scheme-handler/https",
-                         "  rule 1 (links: example.org, mailto:): applies: its links name it "
-                         "(example.org)",
+                         QString("  rule 1 (links: example.org, mailto:): applies: its links "
+                                 "name it (example.org)"),
                          "  rule 2 (md): doesn't apply",
                          "  runs: " + QString(KORVANE_RECORDER) + " " + sandbox->root() +
                              "/launches.log viewer https://www.Example.org/a",
@@ -582,6 +582,16 @@ private Q_SLOTS:
                               "other-browser: mailto:x@y.z"}));
         QCOMPARE(sandbox->launches().size(), 3); // one launch per app
         QVERIFY(!readFile(sandbox->configHome() + "/Korvane/recent-files.jsonl").contains("https"));
+    }
+
+    // A link that no rule and no app claims is asked about as a link.
+    void askAboutLink() {
+        sandbox->writeRules(QStringList());
+        const auto run = sandbox->run({"open", "gopher://g.org/x"}, "\n");
+        QVERIFY(run.out.startsWith("gopher://g.org/x\nNo rule matches this link. Which app should "
+                                   "open it?\n"));
+        QVERIFY(run.out.contains("didn't suggest any apps for this link."));
+        QVERIFY(sandbox->rules().isEmpty());
     }
 
     // Why a file goes where it goes: each rule's part, the command, the desktop's own choice.

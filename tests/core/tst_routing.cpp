@@ -180,14 +180,68 @@ private Q_SLOTS:
         QCOMPARE(f.openOrders(), (QStringList{"Okular: https://www.example.org/x",
                                               "Sublime Text: https://b.net/", "Xed: a.md"}));
         QCOMPARE(f.model->pending()->path, "gopher://g.org/");
-        f.model->resolvePending(*f.model->pending(), ModelFixture::kXed, true);
+        f.model->resolvePending(*f.model->pending(), ModelFixture::kXed, false);
         QVERIFY(f.settle());
-        QCOMPARE(f.model->store().rules().size(), 2); // nothing kept for the link
+        QCOMPARE(f.model->store().rules().size(), 2); // answered once: no rule
         QCOMPARE(f.openOrders().last(), "Xed: gopher://g.org/");
         QCOMPARE(f.model->recents(), QStringList{ModelFixture::kHome + "a.md"});
         f.model->handle({"mailto:x@y.z"}, DropMode::Reveal); // nothing to show for a link
         QVERIFY(f.settle());
         QCOMPARE(f.platform.orders(MemoryPlatform::Order::Reveal).size(), 0);
+        QCOMPARE(f.model->message(), "1 link can't be revealed in Test Files");
+
+        // The window asks about a link no rule claims; the desktop's opener never does.
+        f.model->setUnclaimedLinks(UnclaimedLinks::Asked);
+        f.model->handle({"https://b.net/"}, DropMode::Route);
+        QVERIFY(f.settle());
+        QCOMPARE(f.model->pending()->path, "https://b.net/");
+        f.model->handle({"https://c.net/"}, DropMode::ForDesktop);
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders().last(), "Sublime Text: https://c.net/");
+    }
+
+    // "Always" for a link keeps its site (subdomains folded by the public suffixes) or its
+    // scheme; the waiting links the new rule claims go with it in one launch, and files never.
+    void learnLinks_data() {
+        columns<QString, bool, QString, QString, QString>("drop", "always", "kept", "opens",
+                                                          "waiting");
+        row("a site and its other subdomains",
+            "https://www.example.co.uk/a a.md https://shop.Example.co.uk/b https://other.net/c",
+            true, "example.co.uk",
+            "Okular: https://www.example.co.uk/a, https://shop.Example.co.uk/b",
+            "https://other.net/c a.md");
+        row("a mail link keeps its scheme", "mailto:a@b.c https://b.c/ mailto:d@e.f", true,
+            "mailto:", "Okular: mailto:a@b.c, mailto:d@e.f", "https://b.c/");
+        row("an address is its own site", "https://192.168.1.2:8080/x https://192.168.1.2/y", true,
+            "192.168.1.2", "Okular: https://192.168.1.2:8080/x, https://192.168.1.2/y", "");
+        row("another scheme with a host keeps the scheme", "ftp://www.example.org/f", true,
+            "ftp:", "Okular: ftp://www.example.org/f", "");
+        row("once keeps nothing", "https://www.example.org/a https://example.org/b", false, "",
+            "Okular: https://www.example.org/a", "https://example.org/b");
+    }
+
+    void learnLinks() {
+        ModelFixture f;
+        f.platform.setDefault("x-scheme-handler/https", ModelFixture::kSublime);
+        f.model->setUnclaimedLinks(UnclaimedLinks::Asked);
+        QStringList items = data<QString>("drop").split(u' ');
+        for (QString& item : items) {
+            item = Links::isLink(item) ? item : f.file(item);
+        }
+        f.model->handle(items, DropMode::Route);
+        QVERIFY(f.settle());
+        f.model->resolvePending(*f.model->pending(), ModelFixture::kOkular, data<bool>("always"));
+        QVERIFY(f.settle());
+        const QList<Rule>& rules = f.model->store().rules();
+        QCOMPARE(rules.isEmpty() ? QString() : rules.first().links.join(u' '),
+                 data<QString>("kept"));
+        QVERIFY(rules.isEmpty() || rules.first().extensions.isEmpty());
+        QCOMPARE(f.openOrders().join(" | "), data<QString>("opens"));
+        QStringList waiting;
+        for (const PendingFile& item : f.model->queue()) {
+            waiting << QString(item.path).remove(ModelFixture::kHome);
+        }
+        QCOMPARE(waiting.join(u' '), data<QString>("waiting"));
     }
 
     void explain_data() {

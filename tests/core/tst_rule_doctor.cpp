@@ -8,10 +8,11 @@ namespace {
 
 // A finding in one line: rule number, kind, then what it carries.
 QString describe(const RuleDoctor::Finding& finding) {
-    static const char* const kinds[] = {"neverApplies",     "missingApp",      "oneFileAtATime",
-                                        "unknownExtension", "matchesNothing",  "chooseApp",
-                                        "overlap",          "noFileName",      "namesKorvane",
-                                        "missingFolder",    "shadowedInFolder"};
+    static const char* const kinds[] = {"neverApplies",      "missingApp",       "oneFileAtATime",
+                                        "unknownExtension",  "matchesNothing",   "chooseApp",
+                                        "overlap",           "noFileName",       "namesKorvane",
+                                        "missingFolder",     "shadowedInFolder", "linkCantMatch",
+                                        "linkWrittenAsLink", "linkShadowed"};
     QStringList parts{QString::number(finding.rule + 1), QLatin1String(kinds[finding.kind])};
     if (!finding.extension.isEmpty()) {
         parts << finding.extension;
@@ -29,6 +30,9 @@ QString describe(const RuleDoctor::Finding& finding) {
     }
     if (!finding.folder.isEmpty()) {
         parts << finding.folder;
+    }
+    if (!finding.link.isEmpty()) {
+        parts << finding.link + (finding.site.isEmpty() ? "" : " as " + finding.site);
     }
     return parts.join(u' ');
 }
@@ -65,6 +69,26 @@ private Q_SLOTS:
             "2 neverApplies md@1");
         row("folders alone match what is in them", QStringList{"{/tmp}>Xed"}, "");
         row("links alone match links", QStringList{"[mailto:]>Xed"}, "");
+        row("links that can't match",
+            QStringList{"[github.com/*/pull/* file:///tmp/* file: example.org/docs 1http:]>Xed"},
+            "1 linkCantMatch github.com/*/pull/* | 1 linkCantMatch file:///tmp/* | "
+            "1 linkCantMatch file: | 1 linkCantMatch example.org/docs | 1 linkCantMatch 1http:");
+        row("patterns that start as links do", QStringList{"[*.pdf http*://a.org/* ftp://x/*]>Xed"},
+            "");
+        row("a site written as a link", QStringList{"[https://www.Example.org/ ftp://x.org]>Xed"},
+            "1 linkWrittenAsLink https://www.Example.org/ as www.example.org | "
+            "1 linkCantMatch ftp://x.org");
+        row("links an earlier rule takes first",
+            QStringList{"[example.org Mailto:]>Xed", "[docs.example.org EXAMPLE.org]>Okular",
+                        "[https://example.org/a/* mailto:*@x.org notexample.org]>Okular"},
+            "2 linkShadowed by 1 docs.example.org | 2 linkShadowed by 1 EXAMPLE.org | "
+            "3 linkShadowed by 1 https://example.org/a/* | 3 linkShadowed by 1 mailto:*@x.org");
+        row("a scheme doesn't take a site's http links",
+            QStringList{"[https:]>Xed", "[a.org]>Okular"}, "");
+        row("an earlier rule that is off takes no links",
+            QStringList{"![example.org]>Xed", "[example.org]>Okular"}, "");
+        row("files taken, links still its own", QStringList{"md>Xed", "md[a.org]>Okular"},
+            "2 overlap md by 1");
         row("a folder that isn't there", QStringList{"md{/tmp,/nonexistent/k}>Xed"},
             "1 missingFolder /nonexistent/k");
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},

@@ -236,7 +236,8 @@ private Q_SLOTS:
         writeFile(f.storeDirectory() + "/rules.json", RulesFile::encode(theirs));
         QTRY_COMPARE(field->text(), "pdf, epub, djvu");
         undo->trigger();
-        QCOMPARE(f.ruleText(), "md,markdown>Xed pdf,epub,djvu>Okular bb>Gone cc>Okular");
+        QCOMPARE(f.ruleText(),
+                 "md,markdown>Xed pdf,epub,djvu[example.org]>Okular bb>Gone cc>Okular");
         QVERIFY(!f.model->store().rules().first().enabled); // the earlier step stays
         field->end(false);
         QTest::keyClicks(field, ", ps");
@@ -308,8 +309,8 @@ private Q_SLOTS:
                  (QStringList{
                      "a.md opens in Xed", "    endings: md", "    type: text/markdown",
                      "    rule 1 (md): switched off", "    rule 2 (md): applies: it names .md",
-                     "    rule 3 (group: Text): also applies, but rule 2 takes the file "
-                     "first",
+                     QString("    rule 3 (group: Text): also applies, but rule 2 takes the "
+                             "file first"),
                      "    without Korvane: no app", "", "x.qqq: no rule matches",
                      "    endings: qqq", "    type: application/octet-stream",
                      "    rule 1 (md): switched off", "    rule 2 (md): doesn't apply",
@@ -341,17 +342,62 @@ private Q_SLOTS:
         QTRY_COMPARE(message->text(), QString());
         QCOMPARE(f.platform.orders().size(), 0);
         text.setText("just words");
-        web.setUrls({QUrl::fromLocalFile(f.file("a.md")), QUrl("https://example.org/page")});
+        web.setUrls({QUrl::fromLocalFile(f.file("a.md")), QUrl("https://www.example.org/page")});
         QVERIFY(!dropOn(zone, text, at));
-        QVERIFY(dropOn(zone, web, at)); // its file goes; the summary says what was left out
-        QTRY_COMPARE(message->text(), "Opened 1 file in Xed \u00b7 1 web link isn't a file");
+        f.addRule("[example.org]>Okular");
+        QDragEnterEvent webEnter(at, Qt::CopyAction, &web, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(zone, &webEnter);
+        QCOMPARE(message->text(), "1 link \u2192 Okular \u00b7 1 file \u2192 Xed");
+        QCoreApplication::sendEvent(zone, &leave);
+        QVERIFY(dropOn(zone, web, at)); // the link by its rule, beside the file
+        QTRY_COMPARE(message->text(), "Opened 1 link in Okular \u00b7 1 file in Xed");
         f.model->setMessageDuration(std::chrono::minutes(1));
         QVERIFY(dropOn(zone, files, at, Qt::AltModifier));
         QTRY_COMPARE(message->text(), "Revealed 6 items in Test Files");
         auto* fade = zone->findChild<QPropertyAnimation*>();
         QTRY_COMPARE(fade->state(), QAbstractAnimation::Stopped);    // the drag's and the message's
         QCOMPARE(message->text(), "Revealed 6 items in Test Files"); // it stays
-        QCOMPARE(f.platform.orders().size(), 2);
+        QCOMPARE(f.platform.orders().size(), 3);
+    }
+
+    // A browser's drag of a link (text/uri-list alone) is taken; with no rule for it the window
+    // asks, even with a default browser, offers the scheme's apps and keeps the site by number key.
+    void learnSiteFromDraggedLink() {
+        WindowFixture f;
+        const QString browser = "/apps/browser.desktop";
+        f.platform.addApplication(browser, "browser.desktop", "Web Browser",
+                                  {"x-scheme-handler/http", "x-scheme-handler/https"});
+        f.platform.setDefault("x-scheme-handler/https", ModelFixture::kSublime);
+        DropZone* zone = find<DropZone>(&f.window, "dropZone");
+        QMimeData drag;
+        drag.setData("text/uri-list", "https://www.example.org/a?q=1%20x\r\n");
+        drag.setText("https://www.example.org/a?q=1 x");
+        const QPoint at = zone->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &drag, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(zone, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(find<QLabel>(zone, "dropMessage")->text(), "1 will ask");
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(zone, &leave);
+        QVERIFY(dropOn(zone, drag, at));
+        QTRY_VERIFY(f.window.pendingFilesDialog() && loaded(f.window.pendingFilesDialog()));
+        PendingFilesDialog* dialog = f.window.pendingFilesDialog();
+        QCOMPARE(dialog->file().path, "https://www.example.org/a?q=1%20x");
+        QCOMPARE(find<QCheckBox>(dialog, "always")->text(), "Always use this app for example.org");
+        QListWidget* apps = find<QListWidget>(dialog, "appList");
+        QCOMPARE(apps->count(), 1);
+        QCOMPARE(apps->item(0)->data(Qt::UserRole).toString(), browser);
+        QTest::keyClick(apps, Qt::Key_1); // in the list too, where typing searches names
+        QTRY_VERIFY(!f.window.pendingFilesDialog());
+        QVERIFY(f.settle());
+        QCOMPARE(f.ruleText(), "[example.org]>Web Browser");
+        // The site's other pages go by the new rule, with no question.
+        drag.setData("text/uri-list", "https://docs.example.org/b\r\n");
+        QVERIFY(dropOn(zone, drag, at));
+        QVERIFY(QTest::qWaitFor([&] { return f.openOrders().size() == 2; }, 2000));
+        QVERIFY(!f.window.pendingFilesDialog());
+        QCOMPARE(f.openOrders(), (QStringList{"Web Browser: https://www.example.org/a?q=1%20x",
+                                              "Web Browser: https://docs.example.org/b"}));
     }
 
     // The other ways of dropping work without keys in the event, as on Wayland: by the zone's

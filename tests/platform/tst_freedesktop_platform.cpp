@@ -149,6 +149,21 @@ private Q_SLOTS:
         QVERIFY(platform.conforms(*type, platform.wellKnownType(WellKnownType::Data)));
     }
 
+    // A host's site by the public suffix list, as a learned rule keeps it.
+    void sites_data() {
+        columns<QString, QString>("host", "site");
+        row("www folded", "www.example.org", "example.org");
+        row("a suffix of two labels", "a.b.example.co.uk", "example.co.uk");
+        row("a private suffix", "me.github.io", "me.github.io");
+        row("capitals", "WWW.Example.ORG", "example.org");
+        row("a public suffix alone", "co.uk", "co.uk");
+        row("a single name", "localhost", "localhost");
+        row("an IPv4 address", "192.168.1.20", "192.168.1.20");
+        row("an IPv6 address", "::1", "::1");
+    }
+
+    void sites() { QCOMPARE(platform.siteOf(data<QString>("host")), data<QString>("site")); }
+
     void open_data() {
         columns<QStringList, QString, int>("names", "app", "launches"); // -1: fails
         row("odd names, one launch",

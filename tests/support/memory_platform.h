@@ -284,6 +284,16 @@ public:
                                      kData,        "application/json", "application/x-desktop"};
         return {QString::fromLatin1(types[int(type)])};
     }
+    // The last two labels, or three under one of the few suffixes the tests use.
+    QString siteOf(const QString& host) const override {
+        const QStringList labels = host.toLower().split(u'.');
+        const bool address = host.contains(u':') || (labels.size() == 4 && labels.last().toInt());
+        if (address || labels.size() <= 2) {
+            return host.toLower();
+        }
+        const bool suffix = kSuffixes.contains(labels.mid(labels.size() - 2).join(u'.'));
+        return labels.mid(labels.size() - (suffix ? 3 : 2)).join(u'.');
+    }
     bool launchAtLogin() const override { return m_launchAtLogin; }
     Result setLaunchAtLogin(bool enabled) override {
         m_launchAtLogin = m_loginError.isEmpty() ? enabled : m_launchAtLogin;
@@ -319,6 +329,7 @@ private:
         {"pdf", "application/pdf"},
         {"tar.gz", "application/x-compressed-tar"},
     };
+    static inline const QStringList kSuffixes{"co.uk", "github.io"};
     static inline const QHash<QString, QString> kParents{
         {"text/markdown", "text/plain"},    {"text/x-csrc", "text/plain"},
         {"application/json", "text/plain"}, {"application/zip", "x-archive"},

@@ -107,7 +107,8 @@ struct WindowFixture : ModelFixture {
     QString ruleText() const {
         QStringList rules;
         for (const Rule& r : model->store().rules()) {
-            rules << r.extensions.join(u',') + (r.group ? "@" + r.group->rawValue() : "") + ">" +
+            rules << r.extensions.join(u',') + (r.group ? "@" + r.group->rawValue() : "") +
+                         (r.links.isEmpty() ? "" : "[" + r.links.join(u' ') + "]") + ">" +
                          r.appName;
         }
         return rules.join(u' ');

@@ -12,6 +12,7 @@
 #include "platform/later.h"
 #include "platform_logging.h"
 #include "platform_text.h"
+#include "public_suffixes.h"
 
 #include <QMimeDatabase>
 #include <sys/stat.h>
@@ -182,6 +183,10 @@ ContentType FreedesktopPlatform::wellKnownType(WellKnownType type) const {
 
 QList<ContentType> FreedesktopPlatform::registeredTypes() const {
     return ContentTypes::registeredTypes();
+}
+
+QString FreedesktopPlatform::siteOf(const QString& host) const {
+    return PublicSuffixes::siteOf(host);
 }
 
 std::optional<QString> FreedesktopPlatform::openerApplication() const {

@@ -54,6 +54,7 @@ public:
     ContentType wellKnownType(WellKnownType type) const override;
 
     QList<ContentType> registeredTypes() const override;
+    QString siteOf(const QString& host) const override;
     std::optional<QString> openerApplication() const override;
     Result provideOpener() override;
     Result withdrawOpener() override;
