@@ -562,6 +562,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1564,6 +1591,37 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>في مجلدات معيّنة فقط</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>لا تنطبق القاعدة إلا على الملفات داخل هذه المجلدات، مجلد في كل سطر (~ هو مجلد المنزل). وإن لم يوجد أي مجلد، تنطبق في كل مكان.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>المجلدات</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>&amp;اختر مجلدًا…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>اختر مجلدًا</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1588,17 +1646,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the file manager</source>
         <translation>مدير الملفات</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>روابط الويب ليست ملفات</numerusform>
-            <numerusform>رابط الويب ليس ملفًا</numerusform>
-            <numerusform>رابطا الويب ليسا ملفين</numerusform>
-            <numerusform>%n روابط ويب ليست ملفات</numerusform>
-            <numerusform>%n رابطًا للويب ليست ملفات</numerusform>
-            <numerusform>%n رابط ويب ليست ملفات</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1652,29 +1699,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>%n ملفًا آخر غير مشروح هنا.</numerusform>
             <numerusform>%n ملف آخر غير مشروح هنا.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>في مجلدات معيّنة فقط</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>لا تنطبق القاعدة إلا على الملفات داخل هذه المجلدات، مجلد في كل سطر (~ هو مجلد المنزل). وإن لم يوجد أي مجلد، تنطبق في كل مكان.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>المجلدات</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>&amp;اختر مجلدًا…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>اختر مجلدًا</translation>
     </message>
 </context>
 <context>
@@ -2008,6 +2032,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Only in Folders…</source>
         <translation>في مجلدات معيّنة فقط…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -2088,6 +2121,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>يفتح Korvane %n نوعًا من الملفات نيابةً عن %1.</numerusform>
             <numerusform>يفتح Korvane %n نوع من الملفات نيابةً عن %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,33 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1411,6 +1438,37 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Nur in Ordnern</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>Die Regel gilt nur für Dateien in diesen Ordnern, einer pro Zeile (~ ist Ihr persönlicher Ordner). Ohne Ordner gilt sie überall.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>Ordner aus&amp;wählen …</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1435,13 +1493,6 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     <message>
         <source>the file manager</source>
         <translation>dem Dateimanager</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n Weblink ist keine Datei</numerusform>
-            <numerusform>%n Weblinks sind keine Dateien</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1491,29 +1542,6 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
             <numerusform>%n weitere Datei wird hier nicht erklärt.</numerusform>
             <numerusform>%n weitere Dateien werden hier nicht erklärt.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Nur in Ordnern</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>Die Regel gilt nur für Dateien in diesen Ordnern, einer pro Zeile (~ ist Ihr persönlicher Ordner). Ohne Ordner gilt sie überall.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>Ordner aus&amp;wählen …</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>
@@ -1843,6 +1871,15 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>Only in Folders…</source>
         <translation>Nur in Ordnern …</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1919,6 +1956,14 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
             <numerusform>Korvane öffnet %n Dateityp für %1.</numerusform>
             <numerusform>Korvane öffnet %n Dateitypen für %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

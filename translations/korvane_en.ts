@@ -318,9 +318,6 @@
     </message>
 </context>
 <context>
-    <name>korvane::DropZone</name>
-</context>
-<context>
     <name>korvane::ExplainDialog</name>
     <message numerus="yes">
         <source>%n more file(s) not explained here.</source>

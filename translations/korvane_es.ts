@@ -535,6 +535,33 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1409,6 +1436,37 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Solo en carpetas</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>La regla solo se aplica a los archivos que están dentro de estas carpetas, una por línea (~ es su carpeta personal). Si no hay ninguna, se aplica en todas partes.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Carpetas</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>&amp;Elegir carpeta…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Elegir una carpeta</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1433,13 +1491,6 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     <message>
         <source>the file manager</source>
         <translation>el gestor de archivos</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n enlace web no es un archivo</numerusform>
-            <numerusform>%n enlaces web no son archivos</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1489,29 +1540,6 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
             <numerusform>%n archivo más no se explica aquí.</numerusform>
             <numerusform>%n archivos más no se explican aquí.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Solo en carpetas</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>La regla solo se aplica a los archivos que están dentro de estas carpetas, una por línea (~ es su carpeta personal). Si no hay ninguna, se aplica en todas partes.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Carpetas</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>&amp;Elegir carpeta…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Elegir una carpeta</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1869,15 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>Only in Folders…</source>
         <translation>Solo en carpetas…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1917,6 +1954,14 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
             <numerusform>Korvane abre %n tipo de archivo para %1.</numerusform>
             <numerusform>Korvane abre %n tipos de archivo para %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,33 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1410,6 +1437,37 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Seulement dans des dossiers</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>La règle ne s&apos;applique qu&apos;aux fichiers situés dans ces dossiers, un par ligne (~ désigne votre dossier personnel). Sans dossier, elle s&apos;applique partout.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>Choisir un &amp;dossier…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1434,13 +1492,6 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     <message>
         <source>the file manager</source>
         <translation>le gestionnaire de fichiers</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n lien web n&apos;est pas un fichier</numerusform>
-            <numerusform>%n liens web ne sont pas des fichiers</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1490,29 +1541,6 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
             <numerusform>%n autre fichier n&apos;est pas expliqué ici.</numerusform>
             <numerusform>%n autres fichiers ne sont pas expliqués ici.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Seulement dans des dossiers</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>La règle ne s&apos;applique qu&apos;aux fichiers situés dans ces dossiers, un par ligne (~ désigne votre dossier personnel). Sans dossier, elle s&apos;applique partout.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Dossiers</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>Choisir un &amp;dossier…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Choisir un dossier</translation>
     </message>
 </context>
 <context>
@@ -1842,6 +1870,15 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <source>Only in Folders…</source>
         <translation>Seulement dans des dossiers…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1918,6 +1955,14 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
             <numerusform>Korvane ouvre %n type de fichier pour %1.</numerusform>
             <numerusform>Korvane ouvre %n types de fichiers pour %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -536,6 +536,33 @@ messaggi; è il bus ad avviarlo.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1410,6 +1437,37 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Solo in cartelle</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>La regola si applica solo ai file all&apos;interno di queste cartelle, una per riga (~ è la tua cartella home). Senza cartelle, si applica ovunque.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Cartelle</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>&amp;Scegli cartella…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Scegli una cartella</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1434,13 +1492,6 @@ messaggi; è il bus ad avviarlo.</translation>
     <message>
         <source>the file manager</source>
         <translation>il gestore di file</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n collegamento web non è un file</numerusform>
-            <numerusform>%n collegamenti web non sono file</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1490,29 +1541,6 @@ messaggi; è il bus ad avviarlo.</translation>
             <numerusform>Altro %n file non spiegato qui.</numerusform>
             <numerusform>Altri %n file non spiegati qui.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Solo in cartelle</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>La regola si applica solo ai file all&apos;interno di queste cartelle, una per riga (~ è la tua cartella home). Senza cartelle, si applica ovunque.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Cartelle</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>&amp;Scegli cartella…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Scegli una cartella</translation>
     </message>
 </context>
 <context>
@@ -1842,6 +1870,15 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>Only in Folders…</source>
         <translation>Solo in cartelle…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1918,6 +1955,14 @@ messaggi; è il bus ad avviarlo.</translation>
             <numerusform>Korvane apre %n tipo di file per %1.</numerusform>
             <numerusform>Korvane apre %n tipi di file per %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -526,6 +526,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1368,6 +1395,37 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>指定したフォルダーのみ</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>このルールは、これらのフォルダー内のファイルにのみ適用されます。1 行に 1 つずつ指定します (~ はホームフォルダー)。指定がない場合は、どこにでも適用されます。</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>フォルダーを選択(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>フォルダーの選択</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1392,12 +1450,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the file manager</source>
         <translation>ファイルマネージャー</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n 個のウェブリンクはファイルではありません</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1446,29 +1498,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <translation>
             <numerusform>ほかの %n 個のファイルはここでは説明していません。</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>指定したフォルダーのみ</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>このルールは、これらのフォルダー内のファイルにのみ適用されます。1 行に 1 つずつ指定します (~ はホームフォルダー)。指定がない場合は、どこにでも適用されます。</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>フォルダー</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>フォルダーを選択(&amp;C)…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>フォルダーの選択</translation>
     </message>
 </context>
 <context>
@@ -1797,6 +1826,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Only in Folders…</source>
         <translation>指定したフォルダーのみ…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1872,6 +1910,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <translation>
             <numerusform>Korvane は %1 に代わって %n 種類のファイルを開きます。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

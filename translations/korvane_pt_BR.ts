@@ -536,6 +536,33 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1410,6 +1437,37 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Somente em pastas</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>A regra se aplica somente a arquivos dentro destas pastas, uma por linha (~ é sua pasta pessoal). Sem nenhuma, ela se aplica em todo lugar.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Pastas</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>&amp;Escolher pasta…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Escolher uma pasta</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1434,13 +1492,6 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     <message>
         <source>the file manager</source>
         <translation>gerenciador de arquivos</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n link da web não é um arquivo</numerusform>
-            <numerusform>%n links da web não são arquivos</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1490,29 +1541,6 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
             <numerusform>Mais %n arquivo não explicado aqui.</numerusform>
             <numerusform>Mais %n arquivos não explicados aqui.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Somente em pastas</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>A regra se aplica somente a arquivos dentro destas pastas, uma por linha (~ é sua pasta pessoal). Sem nenhuma, ela se aplica em todo lugar.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Pastas</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>&amp;Escolher pasta…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Escolher uma pasta</translation>
     </message>
 </context>
 <context>
@@ -1842,6 +1870,15 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <source>Only in Folders…</source>
         <translation>Somente em pastas…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1918,6 +1955,14 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
             <numerusform>O Korvane abre %n tipo de arquivo para %1.</numerusform>
             <numerusform>O Korvane abre %n tipos de arquivo para %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

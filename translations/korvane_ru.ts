@@ -543,6 +543,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1449,6 +1476,37 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>Только в папках</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>Правило применяется только к файлам в этих папках — по одной на строку (~ — ваша домашняя папка). Если папок нет, оно применяется везде.</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Папки</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>&amp;Выбрать папку…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Выбор папки</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1473,14 +1531,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the file manager</source>
         <translation>файловом менеджере</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n веб-ссылка не является файлом</numerusform>
-            <numerusform>%n веб-ссылки не являются файлами</numerusform>
-            <numerusform>%n веб-ссылок не являются файлами</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1531,29 +1581,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>Ещё %n файла здесь не объяснены.</numerusform>
             <numerusform>Ещё %n файлов здесь не объяснено.</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>Только в папках</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>Правило применяется только к файлам в этих папках — по одной на строку (~ — ваша домашняя папка). Если папок нет, оно применяется везде.</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Папки</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>&amp;Выбрать папку…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>Выбор папки</translation>
     </message>
 </context>
 <context>
@@ -1884,6 +1911,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Only in Folders…</source>
         <translation>Только в папках…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1961,6 +1997,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
             <numerusform>Сейчас %1 открывает через Korvane %n типа файлов.</numerusform>
             <numerusform>Сейчас %1 открывает через Korvane %n типов файлов.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

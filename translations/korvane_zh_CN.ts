@@ -522,6 +522,33 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no web browser to start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It opens links for %1 too: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: on</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korvane opens links for %1: off</source>
+        <comment>%1: the desktop</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--links goes with &apos;opener on&apos; only</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -1364,6 +1391,37 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
 </context>
 <context>
+    <name>korvane::ConditionsDialog</name>
+    <message>
+        <source>Only in Folders</source>
+        <translation>仅限指定文件夹</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
+        <translation>此规则仅适用于这些文件夹中的文件，每行一个（~ 表示您的主文件夹）。如果没有任何文件夹，则适用于所有位置。</translation>
+    </message>
+    <message>
+        <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>文件夹</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Folder…</source>
+        <translation>选择文件夹(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>选择文件夹</translation>
+    </message>
+</context>
+<context>
     <name>korvane::DropZone</name>
     <message>
         <source>Each file opens in the app its rule names</source>
@@ -1388,12 +1446,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>the file manager</source>
         <translation>文件管理器</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n web link(s) aren&apos;t files</source>
-        <translation type="vanished">
-            <numerusform>%n 个网页链接不是文件</numerusform>
-        </translation>
     </message>
     <message>
         <source>Reveal in %1</source>
@@ -1442,29 +1494,6 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <translation>
             <numerusform>另有 %n 个文件未在此说明。</numerusform>
         </translation>
-    </message>
-</context>
-<context>
-    <name>korvane::FoldersDialog</name>
-    <message>
-        <source>Only in Folders</source>
-        <translation>仅限指定文件夹</translation>
-    </message>
-    <message>
-        <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
-        <translation>此规则仅适用于这些文件夹中的文件，每行一个（~ 表示您的主文件夹）。如果没有任何文件夹，则适用于所有位置。</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>文件夹</translation>
-    </message>
-    <message>
-        <source>&amp;Choose Folder…</source>
-        <translation>选择文件夹(&amp;C)…</translation>
-    </message>
-    <message>
-        <source>Choose a Folder</source>
-        <translation>选择文件夹</translation>
     </message>
 </context>
 <context>
@@ -1793,6 +1822,15 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Only in Folders…</source>
         <translation>仅限指定文件夹…</translation>
     </message>
+    <message>
+        <source>Links: %1</source>
+        <comment>%1: a rule&apos;s links</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>korvane::RulesList</name>
@@ -1868,6 +1906,14 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <translation>
             <numerusform>Korvane 正在为 %1 打开 %n 种文件类型。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Open web and mail links too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -28,7 +28,11 @@ _korvane() {
         [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "set restore --help" -- "$cur"))
         ;;
     opener)
-        [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "on off status --help" -- "$cur"))
+        if [[ $cword -eq 2 ]]; then
+            COMPREPLY=($(compgen -W "on off status --help" -- "$cur"))
+        elif [[ ${words[2]} == on ]]; then
+            COMPREPLY=($(compgen -W "--links" -- "$cur"))
+        fi
         ;;
     *) _filedir ;;
     esac

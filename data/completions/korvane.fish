@@ -14,3 +14,4 @@ complete -c korvane -n "__fish_seen_subcommand_from route" -l explain -d 'Say wh
 complete -c korvane -n "__fish_seen_subcommand_from rules" -x -a 'check import export'
 complete -c korvane -n "__fish_seen_subcommand_from default" -x -a 'set restore'
 complete -c korvane -n "__fish_seen_subcommand_from opener" -x -a 'on off status'
+complete -c korvane -n "__fish_seen_subcommand_from on" -l links -d 'Web and mail links too'

@@ -135,10 +135,28 @@ inline bool statPath(const QString& path, struct stat* info) {
     return false;
 }
 
-// `name` as an absolute path from `folder`; no folder is looked at.
+// The path of a local "file:" URI (no host, or localhost), its escapes decoded as bytes; empty
+// for anything else.
+inline QString fromFileUri(const QString& uri) {
+    const QLatin1String scheme("file://");
+    if (!uri.startsWith(scheme, Qt::CaseInsensitive)) {
+        return {};
+    }
+    const qsizetype slash = uri.indexOf(u'/', scheme.size());
+    const QStringView host = QStringView(uri).mid(scheme.size(), slash - scheme.size());
+    if (slash < 0 || !(host.isEmpty() || host.compare(u"localhost", Qt::CaseInsensitive) == 0)) {
+        return {};
+    }
+    return decode(QByteArray::fromPercentEncoding(encode(uri.mid(slash))));
+}
+
+// `name` as an absolute path from `folder`; a "file:" URI as its path. No folder is looked at.
 inline QString absolute(const QString& name, const QString& folder) {
     if (name.startsWith(u'/')) {
         return name;
+    }
+    if (QString local = fromFileUri(name); !local.isEmpty()) {
+        return local;
     }
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }

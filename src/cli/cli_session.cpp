@@ -144,6 +144,22 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     return withoutRules || refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
 }
 
+int CliSession::openBrowser() {
+    if (!startBrowser()) {
+        return 1;
+    }
+    settle();
+    return m_model->failures() > 0 ? 1 : 0;
+}
+
+bool CliSession::startBrowser() {
+    if (m_model->startBrowserForDesktop()) {
+        return true;
+    }
+    m_err << "korvane: " << CliText::tr("there is no web browser to start") << Qt::endl;
+    return false;
+}
+
 QStringList CliSession::takeUnanswered() {
     QStringList files;
     while (const auto file = m_model->pending()) {
@@ -179,6 +195,10 @@ int CliSession::serveOpener() {
         [&](const QStringList& files) {
             idle.start();
             m_model->defaultManager().reload(); // what the opener replaced may have changed
+            if (files.isEmpty()) {
+                startBrowser();
+                return;
+            }
             m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
                 if (const QStringList unanswered = takeUnanswered();
                     !unanswered.isEmpty() &&
@@ -346,7 +366,12 @@ int CliSession::restoreDefault(int number) {
     return runDefaults(number, false);
 }
 
-int CliSession::setOpener(bool on) {
+namespace {
+const QLatin1String kSchemeTypes("x-scheme-handler/");
+} // namespace
+
+int CliSession::setOpener(DesktopOpener::Scope scope) {
+    const bool on = scope != DesktopOpener::Scope::Off;
     if (on && rulesUnreadable()) {
         return 1;
     }
@@ -358,7 +383,7 @@ int CliSession::setOpener(bool on) {
     }
     QEventLoop loop;
     std::optional<DesktopOpener::Report> ended;
-    m_model->setOpenForDesktop(on, [&](const DesktopOpener::Report& report) {
+    m_model->setOpenForDesktop(scope, [&](const DesktopOpener::Report& report) {
         ended = report;
         loop.quit();
     });
@@ -396,16 +421,28 @@ int CliSession::setOpener(bool on) {
             m_out << terminalText(defaultOutcomeText(outcome, desktop)) << "\n";
         }
     }
-    if (on && (ended->types > 0 || failed == 0)) {
-        m_out << (ended->types > 0
+    QStringList schemes; // the link types it holds, by scheme
+    for (const DesktopOpener::Held& held : m_model->opener().held()) {
+        if (held.type.startsWith(kSchemeTypes)) {
+            schemes << held.type.mid(kSchemeTypes.size());
+        }
+    }
+    const int fileTypes = ended->types - int(schemes.size());
+    if (on && (fileTypes > 0 || failed == 0)) {
+        m_out << (fileTypes > 0
                       ? CliText::tr("Korvane opens %n file type(s) for %1 now.", "%1: the desktop",
-                                    ended->types)
+                                    fileTypes)
                             .arg(desktop)
                       : CliText::tr("Korvane opens files for %1 now; no enabled rule names a file "
                                     "type yet.",
                                     "%1: the desktop")
                             .arg(desktop))
               << "\n";
+        if (!schemes.isEmpty()) {
+            m_out << CliText::tr("It opens links for %1 too: %2.", "%1: the desktop, %2: schemes")
+                         .arg(desktop, terminalText(Wording::listed(schemes)))
+                  << "\n";
+        }
     } else if (!on) {
         m_out << CliText::tr("Korvane no longer opens files for %1; %n file type(s) given back.",
                              "%1: the desktop", givenBack)
@@ -429,6 +466,13 @@ int CliSession::openerStatus() {
                   : CliText::tr("Korvane opens files for %1: off", "%1: the desktop"))
                  .arg(desktop)
           << "\n";
+    if (m_model->opener().isOn()) {
+        m_out << (m_model->opener().linksOn()
+                      ? CliText::tr("Korvane opens links for %1: on", "%1: the desktop")
+                      : CliText::tr("Korvane opens links for %1: off", "%1: the desktop"))
+                     .arg(desktop)
+              << "\n";
+    }
     for (const DesktopOpener::Held& type : held) {
         QString replaced;
         if (type.replacedId.isEmpty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/desktop_opener.h"
 #include "core/drop_mode.h"
 #include "core/rules_transfer.h"
 
@@ -33,8 +34,10 @@ public:
     // `number` counts from 1, as `listRules` shows.
     int setDefault(int number);
     int restoreDefault(int number);
-    // Korvane as the desktop's opener.
-    int setOpener(bool on);
+    // The desktop started its opener with nothing to open: the browser Korvane replaced starts.
+    int openBrowser();
+    // Korvane as the desktop's opener: off, for files, or for files and links.
+    int setOpener(DesktopOpener::Scope scope);
     int openerStatus();
     // Opens what the desktop asks the opener to open, until it has been idle for
     // kServeIdle or another process serves it.
@@ -48,6 +51,8 @@ private:
     void ask();
     // Takes the files waiting for an answer out of the queue.
     QStringList takeUnanswered();
+    // Starts the browser the opener replaced, or says there is none.
+    bool startBrowser();
     int runDefaults(int number, bool make);
     // Prints how an import or export ended; answers the exit status.
     int report(QString (*text)(const TransferReport&), const TransferReport& report);

@@ -47,7 +47,7 @@ AppModel::AppModel(Platform& platform, const QString& storeDirectory, Settings& 
 
 AppModel::~AppModel() = default;
 
-void AppModel::setOpenForDesktop(bool on, const OpenerDone& done) {
+void AppModel::setOpenForDesktop(DesktopOpener::Scope scope, const OpenerDone& done) {
     auto ended = [this, done](const DesktopOpener::Report& report) {
         Q_EMIT openerChanged(report);
         desktopChanged();
@@ -60,7 +60,22 @@ void AppModel::setOpenForDesktop(bool on, const OpenerDone& done) {
         ended(report);
         openerSettled();
     };
-    on ? m_opener->turnOn(m_store->rules(), counted) : m_opener->turnOff(counted);
+    if (scope == DesktopOpener::Scope::Off) {
+        m_opener->turnOff(counted);
+    } else {
+        m_opener->turnOn(m_store->rules(), scope == DesktopOpener::Scope::FilesAndLinks, counted);
+    }
+}
+
+bool AppModel::startBrowserForDesktop(DropDone done) {
+    const auto browser = m_opener->browser();
+    if (!browser) {
+        return false;
+    }
+    DropReport report;
+    report.mode = DropMode::ForDesktop;
+    launch({{*browser, {}}}, report, {}, std::move(done));
+    return true;
 }
 
 void AppModel::followRules(OpenerDone done) {

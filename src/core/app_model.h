@@ -102,8 +102,11 @@ public:
     // Korvane as the desktop's opener: turned on or off, and, while on, following the rules
     // after every save. `done`, if given, hears how it ended; so does openerChanged.
     using OpenerDone = std::function<void(const DesktopOpener::Report& report)>;
-    void setOpenForDesktop(bool on, const OpenerDone& done = {});
+    void setOpenForDesktop(DesktopOpener::Scope scope, const OpenerDone& done = {});
     void followRules(OpenerDone done = {});
+    // The desktop started its opener with nothing to open, as its "web browser" command does:
+    // the browser Korvane replaced starts. False when there is none.
+    bool startBrowserForDesktop(DropDone done = {});
     // Whether a turn of the opener, or a follow of the rules, is still running.
     bool openerBusy() const { return m_openerRuns > 0; }
 

@@ -36,7 +36,8 @@ bool DesktopOpener::isOn() const {
     return m_settings.openForDesktop();
 }
 
-QList<ContentType> DesktopOpener::coveredTypes(const QList<Rule>& rules, const Platform& platform) {
+QList<ContentType> DesktopOpener::coveredTypes(const QList<Rule>& rules, const Platform& platform,
+                                               bool links) {
     QSet<QString> seen;
     QList<ContentType> types;
     auto add = [&](const ContentType& type) {
@@ -46,9 +47,20 @@ QList<ContentType> DesktopOpener::coveredTypes(const QList<Rule>& rules, const P
         }
     };
     QList<ContentType> registered; // asked for once, and only for a group
+    if (links) {
+        add(Links::schemeType(QStringLiteral("http:")));
+        add(Links::schemeType(QStringLiteral("https:")));
+    }
     for (const Rule& rule : rules) {
         if (!rule.enabled || !rule.hasApp() || AppResolver::namesKorvane(rule, platform)) {
             continue;
+        }
+        for (const QString& link : rule.links) {
+            // A scheme it names, or a pattern's; a site's are the web's, taken above.
+            const QString scheme = link.section(u'*', 0, 0).section(u':', 0, 0);
+            if (links && link.section(u'*', 0, 0).contains(u':') && Links::isLink(scheme + u':')) {
+                add(Links::schemeType(scheme + u':'));
+            }
         }
         for (const QString& ext : rule.extensions) {
             if (const auto type = platform.typeForExtension(ext)) {
@@ -99,12 +111,20 @@ QList<DesktopOpener::Held> DesktopOpener::held() const {
     return list;
 }
 
-void DesktopOpener::turnOn(const QList<Rule>& rules, const Done& done) {
-    sync(rules, true, done);
+bool DesktopOpener::linksOn() const {
+    return isOn() && m_settings.openLinksForDesktop();
+}
+
+DesktopOpener::Scope DesktopOpener::scope() const {
+    return linksOn() ? Scope::FilesAndLinks : isOn() ? Scope::Files : Scope::Off;
+}
+
+void DesktopOpener::turnOn(const QList<Rule>& rules, bool links, const Done& done) {
+    sync(rules, true, links, done);
 }
 
 void DesktopOpener::turnOff(const Done& done) {
-    sync({}, false, done);
+    sync({}, false, false, done);
 }
 
 void DesktopOpener::follow(const QList<Rule>& rules, Done done) {
@@ -112,17 +132,19 @@ void DesktopOpener::follow(const QList<Rule>& rules, Done done) {
         QTimer::singleShot(0, this, [done = std::move(done)] { done(Report{}); });
         return;
     }
-    sync(rules, true, done);
+    sync(rules, true, linksOn(), done);
 }
 
-void DesktopOpener::sync(const QList<Rule>& rules, bool on, const Done& done) {
+void DesktopOpener::sync(const QList<Rule>& rules, bool on, bool links, const Done& done) {
     Report report;
     report.on = on;
+    report.links = on && links;
     auto answer = [this, done](const Report& ended) {
         QTimer::singleShot(0, this, [done, ended] { done(ended); });
     };
     if (const Result readable = m_platform.checkSettings(); !readable) {
         report.on = isOn();
+        report.links = linksOn();
         report.refusal = Report::UnsafeSettings;
         report.problem = readable.errorString();
         return answer(report);
@@ -133,6 +155,7 @@ void DesktopOpener::sync(const QList<Rule>& rules, bool on, const Done& done) {
         opener = m_platform.openerApplication();
         if (!provided || !opener) {
             report.on = isOn();
+            report.links = linksOn();
             report.refusal = Report::NoOpener;
             report.problem = provided.errorString();
             return answer(report);
@@ -141,7 +164,11 @@ void DesktopOpener::sync(const QList<Rule>& rules, bool on, const Done& done) {
     if (isOn() != on) {
         m_settings.setOpenForDesktop(on);
     }
-    const QList<ContentType> wanted = on ? coveredTypes(rules, m_platform) : QList<ContentType>();
+    if (m_settings.openLinksForDesktop() != report.links) {
+        m_settings.setOpenLinksForDesktop(report.links);
+    }
+    const QList<ContentType> wanted =
+        on ? coveredTypes(rules, m_platform, report.links) : QList<ContentType>();
     QSet<QString> wantedNames;
     for (const ContentType& type : wanted) {
         wantedNames.insert(type.identifier);
@@ -195,7 +222,19 @@ void DesktopOpener::sync(const QList<Rule>& rules, bool on, const Done& done) {
 
 std::optional<QString> DesktopOpener::fallbackFor(const QString& file) const {
     return replacedApp(m_platform, m_defaults.records(),
-                       m_platform.typeForExtension(Router::extensionKey(file)), file);
+                       Links::isLink(file)
+                           ? std::optional(Links::schemeType(file))
+                           : m_platform.typeForExtension(Router::extensionKey(file)),
+                       file);
+}
+
+std::optional<QString> DesktopOpener::browser() const {
+    for (const QString& scheme : {QStringLiteral("https:"), QStringLiteral("http:")}) {
+        if (auto app = fallbackFor(scheme)) {
+            return app;
+        }
+    }
+    return std::nullopt;
 }
 
 RouteExplanation DesktopOpener::explain(const QString& file, const QList<Rule>& rules,
@@ -236,7 +275,14 @@ DesktopOpener::replacedApp(const Platform& platform,
             return replaced;
         }
     }
-    for (const QString& app : platform.applicationsForFile(file)) {
+    // The desktop's own choice, where it isn't Korvane (a type the opener doesn't hold).
+    if (auto chosen = type ? platform.defaultApplicationForType(*type) : std::nullopt;
+        usable(chosen)) {
+        return chosen;
+    }
+    const QStringList candidates = Links::isLink(file) && type ? platform.applicationsForType(*type)
+                                                               : platform.applicationsForFile(file);
+    for (const QString& app : candidates) {
         if (usable(app)) {
             return app;
         }

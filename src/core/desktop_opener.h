@@ -36,6 +36,7 @@ public:
         QList<DefaultOutcome> taken{};     // one per type, the type in place of the extension
         QList<DefaultOutcome> givenBack{}; // likewise
         bool on = false;                   // whether it is on now
+        bool links = false;                // whether it opens links too now
         int types = 0;                     // how many types are the opener's now
 
         int failures() const;
@@ -53,9 +54,15 @@ public:
     DesktopOpener(Platform& platform, DefaultAppManager& defaults, Settings& settings,
                   QObject* parent = nullptr);
 
+    // What it opens for the desktop: nothing, files, or files and web and mail links.
+    enum class Scope { Off, Files, FilesAndLinks };
+
     bool isOn() const;
-    // Each answers once, later, on this object's thread.
-    void turnOn(const QList<Rule>& rules, const Done& done);
+    // Whether it opens web and mail links too.
+    bool linksOn() const;
+    Scope scope() const;
+    // Each answers once, later, on this object's thread. `links`: web and mail links too.
+    void turnOn(const QList<Rule>& rules, bool links, const Done& done);
     void turnOff(const Done& done);
     // While on, takes the types the rules cover that it doesn't hold, and gives back those they
     // no longer cover. Nothing while off.
@@ -64,8 +71,10 @@ public:
     QList<Held> held() const;
 
     // The types the enabled rules with an app cover by their extensions and groups, each once,
-    // sorted. A rule with folders only covers no type: it claims files by where they are.
-    static QList<ContentType> coveredTypes(const QList<Rule>& rules, const Platform& platform);
+    // sorted. A rule with folders only covers no type: it claims files by where they are. With
+    // `links`, the web's schemes too (a browser's), and every other scheme a rule's links name.
+    static QList<ContentType> coveredTypes(const QList<Rule>& rules, const Platform& platform,
+                                           bool links = false);
 
     // Why the file goes where it goes (Router::explain), with what the desktop says of it: its
     // type's relations, the command the app would run, and the desktop's own choice, or, where
@@ -74,16 +83,20 @@ public:
                                     const Platform& platform,
                                     const QHash<QString, DefaultAppManager::Record>& records);
 
-    // The app that opens a file no rule claims, as if Korvane were not the opener: the app it
-    // replaced for the file's type, else the desktop's next choice that isn't Korvane.
+    // The app that opens a file or link no rule claims, as if Korvane were not the opener: the
+    // app it replaced for the type (a link's: its scheme's), else the desktop's next choice that
+    // isn't Korvane.
     std::optional<QString> fallbackFor(const QString& file) const;
+    // The browser the desktop starts without a link (its "web browser"), as if Korvane were not
+    // the opener.
+    std::optional<QString> browser() const;
     // The same for a file of the type (none: unknown), as the records say.
     static std::optional<QString>
     replacedApp(const Platform& platform, const QHash<QString, DefaultAppManager::Record>& records,
                 const std::optional<ContentType>& type, const QString& file);
 
 private:
-    void sync(const QList<Rule>& rules, bool on, const Done& done);
+    void sync(const QList<Rule>& rules, bool on, bool links, const Done& done);
     QString openerId() const;
 
     Platform& m_platform;

@@ -17,7 +17,7 @@ void AppGroups::add(const QString& app, const QString& file) {
 }
 
 void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform,
-                          UnclaimedLinks unclaimed) {
+                          UnclaimedLinks unclaimed, const Fallback& fallback) {
     for (const QString& link : links) {
         const RouteResult result = Router::routeLink(link, rules, platform);
         if (result.kind == RouteResult::App) {
@@ -28,9 +28,11 @@ void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform,
             missingApps.append(*result.rule);
             continue;
         }
-        // The desktop's app for the link's scheme, never Korvane; else the user is asked.
-        const auto app = unclaimed == UnclaimedLinks::Asked
-                             ? std::nullopt
+        // The desktop's app for the link's scheme, never Korvane (for the desktop: the one
+        // Korvane replaced); else the user is asked.
+        const auto app = unclaimed == UnclaimedLinks::Asked ? std::nullopt
+                         : mode == Mode::ForDesktop && fallback
+                             ? fallback(link)
                              : platform.defaultApplicationForType(Links::schemeType(link));
         if (app && !platform.isKorvane(platform.applicationId(*app))) {
             groups.add(*app, link);
@@ -60,7 +62,8 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
     if (mode == Mode::Defaults || mode == Mode::ForDesktop) {
         unclaimed = UnclaimedLinks::SchemeDefault; // nobody to ask, or asked for the default
     }
-    plan.routeLinks(plan.mode == Mode::Defaults ? QList<Rule>() : rules, platform, unclaimed);
+    plan.routeLinks(plan.mode == Mode::Defaults ? QList<Rule>() : rules, platform, unclaimed,
+                    fallback);
     if (plan.mode == Mode::Defaults) {
         for (const QString& file : plan.existing) {
             if (const auto app = platform.defaultApplicationForFile(file)) {

@@ -56,8 +56,10 @@ struct DropPlan {
                          UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
 
 private:
-    // Links go by the rules' links, else as `unclaimed` says.
-    void routeLinks(const QList<Rule>& rules, const Platform& platform, UnclaimedLinks unclaimed);
+    // Links go by the rules' links, else as `unclaimed` says; for the desktop, to `fallback`'s
+    // app.
+    void routeLinks(const QList<Rule>& rules, const Platform& platform, UnclaimedLinks unclaimed,
+                    const Fallback& fallback);
 };
 
 } // namespace korvane

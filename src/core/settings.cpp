@@ -14,9 +14,12 @@ namespace {
 // The keys in Korvane.conf, as earlier versions named them; every read and write goes through
 // this table.
 constexpr StoredName<Settings::Key> kStoredKeys[] = {
-    {Settings::Key::ShowTrayIcon, "showMenuBar"},      {Settings::Key::ShowInTaskbar, "showDock"},
-    {Settings::Key::FolderBehavior, "folderBehavior"}, {Settings::Key::RecentFiles, "recentFiles"},
+    {Settings::Key::ShowTrayIcon, "showMenuBar"},
+    {Settings::Key::ShowInTaskbar, "showDock"},
+    {Settings::Key::FolderBehavior, "folderBehavior"},
+    {Settings::Key::RecentFiles, "recentFiles"},
     {Settings::Key::OpenForDesktop, "openForDesktop"},
+    {Settings::Key::OpenLinksForDesktop, "openLinksForDesktop"},
 };
 
 QVariant registeredDefault(Settings::Key key) {
@@ -27,6 +30,7 @@ QVariant registeredDefault(Settings::Key key) {
     case Settings::Key::FolderBehavior:
         return FolderBehavior(FolderBehavior::OpenInFileManager).rawValue();
     case Settings::Key::OpenForDesktop:
+    case Settings::Key::OpenLinksForDesktop:
         return false;
     case Settings::Key::RecentFiles:
         break;
@@ -152,6 +156,12 @@ bool Settings::openForDesktop() const {
 }
 void Settings::setOpenForDesktop(bool on) {
     setValue(Key::OpenForDesktop, on);
+}
+bool Settings::openLinksForDesktop() const {
+    return toBool(value(Key::OpenLinksForDesktop), false);
+}
+void Settings::setOpenLinksForDesktop(bool on) {
+    setValue(Key::OpenLinksForDesktop, on);
 }
 
 void Settings::addRecentFiles(const QStringList& files) {

@@ -18,7 +18,14 @@ class Settings : public QObject {
 
 public:
     // Each setting; its key in the file is in settings.cpp.
-    enum class Key { ShowTrayIcon, ShowInTaskbar, FolderBehavior, RecentFiles, OpenForDesktop };
+    enum class Key {
+        ShowTrayIcon,
+        ShowInTaskbar,
+        FolderBehavior,
+        RecentFiles,
+        OpenForDesktop,
+        OpenLinksForDesktop
+    };
 
     // `$XDG_CONFIG_HOME/Korvane/Korvane.conf`.
     static QString defaultPath();
@@ -39,11 +46,14 @@ public:
     QStringList recentFiles() const;
     // Whether Korvane is to open files for the desktop (it follows the rules while on).
     bool openForDesktop() const;
+    // Whether it opens web and mail links for the desktop too.
+    bool openLinksForDesktop() const;
 
     void setShowTrayIcon(bool show);
     void setShowInTaskbar(bool show);
     void setFolderBehavior(const QString& raw);
     void setOpenForDesktop(bool on);
+    void setOpenLinksForDesktop(bool on);
     void setRecentFiles(const QStringList& paths);
     // Puts the files first among the recent ones, in the order given (the last first).
     void addRecentFiles(const QStringList& files);

@@ -185,10 +185,8 @@ QStringList DropZone::droppedItems(const QMimeData* data) {
             continue;
         }
         // The path's bytes, percent-decoded: file names need not be UTF-8.
-        const bool here = url.host().isEmpty() || url.host() == QLatin1String("localhost");
-        items << (here ? FileNames::decode(QByteArray::fromPercentEncoding(
-                             url.path(QUrl::FullyEncoded).toLatin1()))
-                       : url.toLocalFile());
+        const QString here = FileNames::fromFileUri(url.toString(QUrl::FullyEncoded));
+        items << (here.isEmpty() ? url.toLocalFile() : here);
     }
     return items;
 }

@@ -270,6 +270,9 @@ void RuleRow::refreshIfNeeded() {
 
 QStringList RuleRow::infoLines() const {
     QStringList lines;
+    if (!m_rule.links.isEmpty()) {
+        lines << tr("Links: %1", "%1: a rule's links").arg(Wording::listed(m_rule.links));
+    }
     if (!m_rule.folders.isEmpty()) {
         lines << tr("Only in %1", "%1: folders").arg(Wording::listed(m_rule.folders));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditions_dialog.h"
 #include "core/rule.h"
 #include "core/rule_lookup.h"
 
@@ -89,8 +90,8 @@ private:
         140;                                 // the least the extensions field gets beside the app
     static constexpr int kFieldsWidth = 480; // a wide window spreads the row, not the fields
     void write(const Rule& rule);
-    // "Only in Folders…": where the rule applies.
-    void editFolders();
+    // "Only in Folders…" and "Links…": where the rule applies, and the links it takes.
+    void editConditions(ConditionsDialog::Kind kind);
     void showFinding();
     void showExtensions();
     QStringList infoLines() const;

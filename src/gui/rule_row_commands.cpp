@@ -1,9 +1,9 @@
 // The row's commands: its menus (type group, app, and the narrow row's menu), Make default and
 // Restore, and every edit written through the history.
 #include "app_chooser.h"
+#include "conditions_dialog.h"
 #include "core/app_model.h"
 #include "core/app_resolver.h"
-#include "folders_dialog.h"
 #include "icons.h"
 #include "platform/platform.h"
 #include "rule_history.h"
@@ -31,8 +31,12 @@ void RuleRow::buildMoreMenu() {
         action->setEnabled(button->isEnabled());
         action->setToolTip(button->toolTip());
     }
-    QAction* folders = menu->addAction(tr("Only in Folders…"), this, &RuleRow::editFolders);
+    QAction* folders = menu->addAction(tr("Only in Folders…"), this,
+                                       [this] { editConditions(ConditionsDialog::Kind::Folders); });
     folders->setObjectName(QStringLiteral("editFolders"));
+    QAction* links = menu->addAction(tr("Links…"), this,
+                                     [this] { editConditions(ConditionsDialog::Kind::Links); });
+    links->setObjectName(QStringLiteral("editLinks"));
     menu->addSeparator();
     // Moves the keyboard makes with Alt+Up and Alt+Down, for the menu's users.
     QAction* up =
@@ -45,16 +49,18 @@ void RuleRow::buildMoreMenu() {
     menu->setToolTipsVisible(true);
 }
 
-void RuleRow::editFolders() {
-    auto* dialog = new FoldersDialog(m_rule.folders, this);
+void RuleRow::editConditions(ConditionsDialog::Kind kind) {
+    QStringList Rule::*member =
+        kind == ConditionsDialog::Kind::Folders ? &Rule::folders : &Rule::links;
+    auto* dialog = new ConditionsDialog(kind, m_rule.*member, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     const QUuid id = m_rule.id;
-    connect(dialog, &QDialog::accepted, this, [this, dialog, id] {
-        if (m_rule.id != id || dialog->folders() == m_rule.folders) {
+    connect(dialog, &QDialog::accepted, this, [this, dialog, id, member] {
+        if (m_rule.id != id || dialog->values() == m_rule.*member) {
             return; // the row shows another rule now, or nothing changed
         }
         Rule rule = m_rule;
-        rule.folders = dialog->folders();
+        rule.*member = dialog->values();
         write(rule);
     });
     dialog->open();

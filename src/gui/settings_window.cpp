@@ -15,8 +15,10 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
@@ -48,6 +50,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     , m_trayReason(caption(tr("This desktop has no %1.").arg(platform.trayName()), this))
     , m_inTaskbar(new QCheckBox(tr("Keep the %1 icon").arg(platform.taskbarName()), this))
     , m_opener(new QCheckBox(tr("Open files for the desktop"), this))
+    , m_openerLinks(new QCheckBox(tr("Open web and mail links too"), this))
     , m_openerNote(caption({}, this)) {
     setObjectName(QStringLiteral("settingsWindow"));
     // Names by which tests and accessibility tools find the widgets.
@@ -58,6 +61,7 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     m_inTaskbar->setObjectName(QStringLiteral("showInTaskbar"));
     m_trayReason->setObjectName(QStringLiteral("trayReason"));
     m_opener->setObjectName(QStringLiteral("openForDesktop"));
+    m_openerLinks->setObjectName(QStringLiteral("openLinksForDesktop"));
     m_openerNote->setObjectName(QStringLiteral("openerNote"));
     setWindowTitle(tr("Korvane Settings"));
 
@@ -89,8 +93,15 @@ SettingsWindow::SettingsWindow(Platform& platform, Settings& settings, QWidget* 
     layout->addWidget(m_inTaskbar);
     layout->addWidget(note);
     layout->addWidget(m_opener);
+    // Under the switch it depends on, as a part of it.
+    auto* links = new QHBoxLayout;
+    links->addSpacing(style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                      style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    links->addWidget(m_openerLinks);
+    layout->addLayout(links);
     layout->addWidget(m_openerNote);
     m_opener->hide(); // until there is a model to turn
+    m_openerLinks->hide();
     m_openerNote->hide();
 
     connect(m_folders, &QComboBox::activated, this, [this](int index) {
@@ -129,26 +140,50 @@ QString SettingsWindow::openerIntro() const {
 
 void SettingsWindow::setModel(AppModel& model) {
     m_model = &model;
-    m_opener->setChecked(model.opener().isOn());
+    showOpener();
     m_opener->setAccessibleDescription(openerIntro());
+    m_openerLinks->setAccessibleDescription(linksIntro());
     m_openerNote->setText(openerIntro());
     m_openerNote->setForegroundRole(QPalette::PlaceholderText);
     m_opener->show();
+    m_openerLinks->show();
     m_openerNote->show();
-    connect(m_opener, &QCheckBox::clicked, this, &SettingsWindow::setOpenForDesktop);
+    connect(m_opener, &QCheckBox::clicked, this, [this](bool on) {
+        turnOpener(on ? DesktopOpener::Scope::Files : DesktopOpener::Scope::Off);
+    });
+    connect(m_openerLinks, &QCheckBox::clicked, this, [this](bool on) {
+        turnOpener(on ? DesktopOpener::Scope::FilesAndLinks : DesktopOpener::Scope::Files);
+    });
 }
 
-void SettingsWindow::setOpenForDesktop(bool on) {
+QString SettingsWindow::linksIntro() const {
+    return tr("Links go by your rules too; a link no rule names opens in the browser Korvane "
+              "replaced.");
+}
+
+void SettingsWindow::showOpener() {
+    const DesktopOpener::Scope scope = m_model->opener().scope();
+    m_opener->setChecked(scope != DesktopOpener::Scope::Off);
+    m_openerLinks->setChecked(scope == DesktopOpener::Scope::FilesAndLinks);
+    m_openerLinks->setEnabled(scope != DesktopOpener::Scope::Off);
+}
+
+void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
     if (!m_model || m_model->openerBusy()) {
-        m_opener->setChecked(m_model && m_model->opener().isOn()); // nothing was turned
+        if (m_model) {
+            showOpener(); // nothing was turned
+        }
         return;
     }
-    m_opener->setEnabled(false); // the change takes a moment: the desktop reads it back
-    m_openerNote->setText(on ? tr("Taking over the types your rules name…")
-                             : tr("Putting back the defaults Korvane replaced…"));
-    m_model->setOpenForDesktop(on, [this](const DesktopOpener::Report& report) {
+    // The change takes a moment: the desktop reads it back.
+    m_opener->setEnabled(false);
+    m_openerLinks->setEnabled(false);
+    const bool taking = scope > m_model->opener().scope();
+    m_openerNote->setText(taking ? tr("Taking over the types your rules name…")
+                                 : tr("Putting back the defaults Korvane replaced…"));
+    m_model->setOpenForDesktop(scope, [this](const DesktopOpener::Report& report) {
         m_opener->setEnabled(true);
-        m_opener->setChecked(report.on);
+        showOpener();
         QStringList lines;
         if (report.refusal != DesktopOpener::Report::None) {
             lines << (report.problem.isEmpty()
@@ -159,6 +194,9 @@ void SettingsWindow::setOpenForDesktop(bool on) {
             lines << (report.on ? tr("Korvane opens %n file type(s) for %1.", nullptr, report.types)
                                       .arg(m_platform.systemName())
                                 : openerIntro());
+            if (report.links) {
+                lines << linksIntro();
+            }
             for (const auto* outcomes : {&report.taken, &report.givenBack}) {
                 for (const DefaultOutcome& outcome : *outcomes) {
                     if (!outcome.ok()) {
@@ -204,7 +242,7 @@ void SettingsWindow::load() {
     m_inTaskbar->setChecked(m_settings.showInTaskbar() || !iconShown);
     m_inTaskbar->setEnabled(iconShown);
     if (m_model && !m_model->openerBusy()) {
-        m_opener->setChecked(m_model->opener().isOn());
+        showOpener();
     }
 }
 

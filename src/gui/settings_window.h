@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/desktop_opener.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -24,9 +26,10 @@ public:
     // Whether the desktop shows tray icons; tests may pretend either way.
     void setTrayAvailable(bool available);
     void setLaunchAtLogin(bool on);
-    // Shows the switch "Open files for the desktop", which turns the model's opener.
+    // Shows the switches "Open files for the desktop" and "Open web and mail links too", which
+    // turn the model's opener.
     void setModel(AppModel& model);
-    void setOpenForDesktop(bool on);
+    void turnOpener(DesktopOpener::Scope scope);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,6 +38,9 @@ protected:
 private:
     void load();
     QString openerIntro() const;
+    QString linksIntro() const;
+    // The switches as the opener stands.
+    void showOpener();
 
     Platform& m_platform;
     Settings& m_settings;
@@ -47,6 +53,7 @@ private:
     QCheckBox* m_inTaskbar;
     AppModel* m_model = nullptr;
     QCheckBox* m_opener;
+    QCheckBox* m_openerLinks;
     QLabel* m_openerNote; // what the switch does, then how its last turn ended
 };
 

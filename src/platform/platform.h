@@ -76,7 +76,7 @@ public:
     // Where the current default for the type is set (a settings file), for messages; empty when
     // unknown.
     virtual QString defaultOrigin(const ContentType& type) const = 0;
-    // Hands all files to the one application in one request.
+    // Hands all files to the one application in one request; with none, starts it.
     virtual void openFiles(const QStringList& files, const QString& app, Completion done) = 0;
     // Opens one item with its default application (a folder in the file manager).
     virtual void openItem(const QString& path) = 0;
@@ -137,8 +137,9 @@ public:
     // Also ends a process that serves the opener.
     virtual Result withdrawOpener() = 0;
     // Answers the desktop's requests to open files through the opener while the returned holder
-    // lives: `open` hears each request's files, later, on this thread; `ended` hears once, with
-    // why, when the opener can't be served or no longer is.
+    // lives: `open` hears each request's files and links (none: the desktop only started it),
+    // later, on this thread; `ended` hears once, with why, when the opener can't be served or no
+    // longer is.
     using OpenRequest = std::function<void(const QStringList& files)>;
     virtual std::shared_ptr<void> serveOpener(OpenRequest open, Completion ended) = 0;
 

@@ -486,6 +486,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(record), recorded);
         run = sandbox->run("opener status");
         QCOMPARE(run.out, "Korvane opens files for GNOME: on\n"
+                          "Korvane opens links for GNOME: off\n"
                           "text/markdown: in place of Test Editor\n"
                           "text/plain: in place of Sublime Text, as " +
                               list + " said\n");
@@ -512,6 +513,38 @@ private Q_SLOTS:
         QCOMPARE(readFile(list), before);
     }
 
+    // The opener for links too: `gio open LINK` goes through Korvane to the rule's app, or to
+    // the browser it replaced; started with nothing, as a desktop's "web browser" command, the
+    // replaced browser starts; off gives the list back byte for byte.
+    void openerForLinks() {
+        const QString list = sandbox->mimeappsList();
+        const QByteArray saved = readFile(list);
+        const auto restore = qScopeGuard([&] { writeFile(list, saved); });
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        sandbox->writeRules(QStringList{"[example.org mailto:]>Other Browser", "md>Test Editor"});
+        auto run = sandbox->run({"opener", "on", "--links"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, "Korvane opens 1 file type for GNOME now.\n"
+                          "It opens links for GNOME too: http, https, mailto.\n");
+        QVERIFY(sandbox->run("opener status").out.contains("Korvane opens links for GNOME: on\n"));
+        for (const QString link :
+             {"https://www.example.org/a", "https://other.net/b", "mailto:x@y.z"}) {
+            QCOMPARE(sandbox->run(QStringList{"open", link}, {}, "gio").status, 0);
+        }
+        QCOMPARE(sandbox->launched(3), QStringList({"browser: https://other.net/b",
+                                                    "other-browser: https://www.example.org/a",
+                                                    "other-browser: mailto:x@y.z"}));
+        sandbox->clearLaunches();
+        QCOMPARE(sandbox->run({"open", "--for-desktop"}).status, 0);
+        QTRY_COMPARE(sandbox->launches().size(), 1);
+        QCOMPARE(sandbox->launches().first().as, "browser");
+        QVERIFY(sandbox->launches().first().raw.isEmpty());
+        QCOMPARE(sandbox->run({"opener", "off", "--links"}).status, 2);
+        run = sandbox->run("opener off");
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readFile(list), saved);
+    }
+
     // When one list can't be written, the others written for the same turn go back to their
     // bytes and nothing is recorded as taken: all or nothing.
     void openerWriteFailsHalfway() {
@@ -535,7 +568,7 @@ private Q_SLOTS:
                      run.out.contains("text/markdown: not possible."),
                  qPrintable(run.out));
         QCOMPARE(readFile(config + "gnome-mimeapps.list"), gnome);
-        QCOMPARE(sandbox->run("opener status").out.count(u'\n'), 1); // no type is held
+        QCOMPARE(sandbox->run("opener status").out.count(u'\n'), 2); // on and links; no type held
         QCOMPARE(sandbox->run("opener off").status, 0);
     }
 

@@ -44,13 +44,18 @@ QList<int> kindsOf(const DefaultsReport& report) {
     return kindsOf(report.outcomes);
 }
 
-// Turns the opener on or off (or, with neither, follows the rules); answers its report.
-DesktopOpener::Report turnOpener(ModelFixture& f, std::optional<bool> on) {
+// Turns the opener on (for files) or off, or to `scope`; with none, follows the rules. Answers
+// its report.
+DesktopOpener::Report turnOpener(ModelFixture& f, std::optional<DesktopOpener::Scope> scope) {
     std::optional<DesktopOpener::Report> report;
     auto done = [&](const DesktopOpener::Report& r) { report = r; };
-    on ? f.model->setOpenForDesktop(*on, done) : f.model->followRules(done);
+    scope ? f.model->setOpenForDesktop(*scope, done) : f.model->followRules(done);
     (void)QTest::qWaitFor([&] { return report.has_value() && !f.model->openerBusy(); }, 5000);
     return report.value_or(DesktopOpener::Report{.problem = "no report"});
+}
+
+DesktopOpener::Report turnOpener(ModelFixture& f, bool on) {
+    return turnOpener(f, on ? DesktopOpener::Scope::Files : DesktopOpener::Scope::Off);
 }
 
 // "type: outcome kind" for each type, sorted.
@@ -279,6 +284,43 @@ private Q_SLOTS:
         f.addRule("png>Xed"); // off: rules change nothing of the desktop's
         QTest::qWait(50);
         QCOMPARE(f.platform.defaultEdits(), edits);
+    }
+
+    // With links, the opener takes the web's schemes and every scheme an enabled rule's links
+    // name; links the rules claim go to their app, the others to the browser it replaced, which
+    // also starts when the desktop starts the opener with nothing. Back to files alone, the
+    // schemes are given back.
+    void openerTakesLinks() {
+        ModelFixture f;
+        f.platform.setDefault("x-scheme-handler/https", ModelFixture::kSublime);
+        f.addRules({"[example.org mailto: gopher://g.org/* file:///*]>Okular", "md>Xed",
+                    "![news:]>Okular"});
+        auto held = [&] {
+            QStringList types;
+            for (const DesktopOpener::Held& type : f.model->opener().held()) {
+                types << type.type;
+            }
+            return types.join(u' ');
+        };
+        DesktopOpener::Report report = turnOpener(f, DesktopOpener::Scope::FilesAndLinks);
+        QVERIFY(report.on && report.links && f.model->opener().linksOn());
+        QCOMPARE(held(), "text/markdown x-scheme-handler/gopher x-scheme-handler/http "
+                         "x-scheme-handler/https x-scheme-handler/mailto");
+        f.model->handle({"https://www.example.org/a", "https://b.net/", "mailto:x@y.z"},
+                        DropMode::ForDesktop);
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders(), (QStringList{"Okular: https://www.example.org/a, mailto:x@y.z",
+                                              "Sublime Text: https://b.net/"}));
+        QVERIFY(f.model->startBrowserForDesktop());
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders().last(), "Sublime Text: ");
+
+        report = turnOpener(f, DesktopOpener::Scope::Files);
+        QVERIFY(report.on && !report.links);
+        QCOMPARE(held(), "text/markdown");
+        QCOMPARE(f.platform.defaultApplicationForType({"x-scheme-handler/https"}),
+                 ModelFixture::kSublime);
+        QCOMPARE(turnOpener(f, false).types, 0);
     }
 
     // Opened by the desktop: claimed files go to their rule's app, the others to the app the

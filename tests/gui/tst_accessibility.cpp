@@ -116,7 +116,7 @@ private Q_SLOTS:
         // The row's menu: "Move up" on the first rule does nothing and says so by being off.
         QVERIFY(f.in<QToolButton>(0, "more")->isVisible());
         QCOMPARE(f.menu(0, "more", "Move down"),
-                 (QStringList{"Only in Folders…", "--", "[Move up]", "Move down"}));
+                 (QStringList{"Only in Folders…", "Links…", "--", "[Move up]", "Move down"}));
         QCOMPARE(f.ruleText(), "txt>Sublime Text png>Okular md>Xed");
 
         QStringList path;

@@ -204,10 +204,20 @@ private Q_SLOTS:
         QCOMPARE(note->text(), "Korvane opens 1 file type for the test desktop.");
         QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}),
                  "/apps/korvane-opener.desktop");
+        // Links too, by the switch under it, which only the opener's being on enables.
+        QCheckBox* links = f.box("openLinksForDesktop");
+        QVERIFY(links->isEnabled() && !links->isChecked());
+        QTest::keyClick(links, Qt::Key_Space);
+        QTRY_VERIFY(links->isEnabled());
+        QVERIFY(links->isChecked() && f.settings.openLinksForDesktop());
+        QCOMPARE(f.platform.defaultApplicationForType({"x-scheme-handler/https"}),
+                 "/apps/korvane-opener.desktop");
         QTest::keyClick(opener, Qt::Key_Space);
         QTRY_VERIFY(opener->isEnabled());
         QVERIFY(!opener->isChecked() && !f.settings.openForDesktop());
+        QVERIFY(!links->isChecked() && !links->isEnabled() && !f.settings.openLinksForDesktop());
         QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}), "/apps/xed.desktop");
+        QCOMPARE(f.platform.defaultApplicationForType({"x-scheme-handler/https"}), std::nullopt);
     }
 
     // A file the desktop handed over that nothing opens is asked about in the sheet alone: no

@@ -67,37 +67,54 @@ private Q_SLOTS:
         QCOMPARE(refreshed.size(), 0); // the same list: no new look-up
     }
 
-    // "Only in Folders…", by keyboard: the folders typed, one per line, become the rule's as it
-    // keeps them, the row says where it applies, and one undo takes them back. Cancel changes
-    // nothing.
-    void foldersOfARule() {
+    // "Only in Folders…" and "Links…", by keyboard: the lines typed become the rule's as it
+    // keeps them, the row says so, and one undo takes them back. Cancel changes nothing.
+    void conditionsOfARule_data() {
+        columns<QString, QString, QStringList, QStringList, QString>("command", "dialog", "typed",
+                                                                     "kept", "rowLine");
+        row("folders", "Only in Folders…", "foldersDialog",
+            QStringList{" ~/Projects ", "/srv/photos/", "", "~/Projects"},
+            QStringList{"~/Projects", "/srv/photos"}, "Only in ~/Projects, /srv/photos");
+        row("links", "Links…", "linksDialog",
+            QStringList{" example.org ", "mailto:", "example.org", "https://a.org/*"},
+            QStringList{"example.org", "mailto:", "https://a.org/*"},
+            "Links: example.org, mailto:, https://a.org/*");
+    }
+
+    void conditionsOfARule() {
         WindowFixture f;
         f.addRule("md>Xed");
-        f.menu(0, "more", "Only in Folders…");
-        auto* dialog = f.window.findChild<QDialog*>("foldersDialog");
+        const QString command = data<QString>("command");
+        const QString name = data<QString>("dialog");
+        const QStringList kept = data<QStringList>("kept");
+        auto values = [&] {
+            const Rule rule = f.model->store().rules().first();
+            return name == "foldersDialog" ? rule.folders : rule.links;
+        };
+        f.menu(0, "more", command);
+        auto* dialog = f.window.findChild<QDialog*>(name);
         QVERIFY(dialog && dialog->isVisible());
-        QPlainTextEdit* folders = find<QPlainTextEdit>(dialog, "folderList");
-        QVERIFY(folders->hasFocus() || folders->focusPolicy() & Qt::TabFocus);
-        for (const char* line : {" ~/Projects ", "/srv/photos/", "", "~/Projects"}) {
-            QTest::keyClicks(folders, line);
-            QTest::keyClick(folders, Qt::Key_Return);
+        auto* list = dialog->findChild<QPlainTextEdit*>();
+        QVERIFY(!list->accessibleName().isEmpty());
+        QVERIFY(list->hasFocus() || list->focusPolicy() & Qt::TabFocus);
+        for (const QString& line : data<QStringList>("typed")) {
+            QTest::keyClicks(list, line);
+            QTest::keyClick(list, Qt::Key_Return);
         }
-        QTest::keyClick(folders, Qt::Key_Tab); // out of the list, to the buttons
-        QCOMPARE(folders->toPlainText().count(u'\t'), 0);
+        QTest::keyClick(list, Qt::Key_Tab); // out of the list, to the buttons
+        QCOMPARE(list->toPlainText().count(u'\t'), 0);
         dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        QCOMPARE(f.model->store().rules().first().folders,
-                 (QStringList{"~/Projects", "/srv/photos"}));
-        QVERIFY(f.lines(0).contains("Only in ~/Projects, /srv/photos"));
-        QTRY_VERIFY(!f.window.findChild<QDialog*>("foldersDialog")); // closed, and gone
-        f.menu(0, "more", "Only in Folders…");
-        dialog = f.window.findChild<QDialog*>("foldersDialog");
-        QCOMPARE(find<QPlainTextEdit>(dialog, "folderList")->toPlainText(),
-                 "~/Projects\n/srv/photos");
+        QCOMPARE(values(), kept);
+        QVERIFY(f.lines(0).contains(data<QString>("rowLine")));
+        QTRY_VERIFY(!f.window.findChild<QDialog*>(name)); // closed, and gone
+        f.menu(0, "more", command);
+        dialog = f.window.findChild<QDialog*>(name);
+        QCOMPARE(dialog->findChild<QPlainTextEdit*>()->toPlainText(), kept.join(u'\n'));
         QTest::keyClick(dialog, Qt::Key_Escape);
-        QCOMPARE(f.model->store().rules().first().folders.size(), 2);
+        QCOMPARE(values(), kept);
         find<QAction>(&f.window, "undoAction")->trigger();
-        QCOMPARE(f.model->store().rules().first().folders, QStringList());
-        QVERIFY(!f.lines(0).join(u' ').contains("Only in"));
+        QCOMPARE(values(), QStringList());
+        QVERIFY(!f.lines(0).contains(data<QString>("rowLine")));
     }
 
     // The app menu lists the candidates once each, by name, then Other… through the chooser.

@@ -173,8 +173,8 @@ private Q_SLOTS:
         row("one process per file for %f", QStringList{"one.pdf", "two.pdf"},
             "korvane-test-single.desktop", 2);
         row("program gone", QStringList{"x.txt"}, "korvane-gone-app.desktop", -1);
-        row("no files: nothing launched, still answered", QStringList{},
-            "korvane-test-editor.desktop", 0);
+        row("no files: the app starts with nothing to open", QStringList{},
+            "korvane-test-editor.desktop", 1);
     }
 
     void open() {
@@ -279,7 +279,7 @@ private Q_SLOTS:
     // core as paths (a location with no path is passed over); while one process serves the
     // name, another can't, and says why; a holder let go gives the name up.
     void openerServesTheBus() {
-        QStringList heard;
+        QList<QStringList> heard;
         std::optional<Result> ended;
         auto serving = platform.serveOpener([&](const QStringList& files) { heard << files; },
                                             [&](const Result& why) { ended = why; });
@@ -293,7 +293,16 @@ private Q_SLOTS:
                     "['file:///notes/a%20b.md', 'https://example.org/', '/notes/c']", "{}"});
         QTRY_VERIFY(call.state() == QProcess::NotRunning);
         QCOMPARE(call.exitCode(), 0);
-        QTRY_COMPARE(heard, (QStringList{"/notes/a b.md", "/notes/c"}));
+        QTRY_COMPARE(heard,
+                     (QList<QStringList>{{"/notes/a b.md", "https://example.org/", "/notes/c"}}));
+        // Started with nothing to open, as a desktop's "web browser" command does.
+        call.start("gdbus", {"call", "--session", "--dest", name, "--object-path",
+                             "/org/korvane/Korvane/Opener", "--method",
+                             "org.freedesktop.Application.Activate", "{}"});
+        QTRY_VERIFY(call.state() == QProcess::NotRunning);
+        QCOMPARE(call.exitCode(), 0);
+        QTRY_COMPARE(heard.size(), 2);
+        QCOMPARE(heard.last(), QStringList());
         const auto second = sandbox->run({"opener", "serve"});
         QCOMPARE(second.status, 1);
         QCOMPARE(second.err, "korvane: another process answers for " + name + "\n");

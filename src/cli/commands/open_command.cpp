@@ -45,6 +45,10 @@ protected:
             return usage(c, CliText::tr("--reveal, --with-defaults and --for-desktop exclude each "
                                         "other"));
         }
+        if (files.isEmpty() && forDesktop) {
+            // Started by the desktop with nothing to open, as its "web browser".
+            return CliSession(c.platform, c.out, c.err, c.in).openBrowser();
+        }
         if (files.isEmpty()) {
             return usage(c, CliText::tr("open needs at least one FILE"));
         }

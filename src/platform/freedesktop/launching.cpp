@@ -98,10 +98,6 @@ QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
 } // namespace
 
 void openFiles(const QStringList& files, const QString& app, Completion done) {
-    if (files.isEmpty()) {
-        done(Result::done()); // nothing to launch, and nothing waits
-        return;
-    }
     // The app's desktop entry; none for another file, or where GIO can't be asked.
     const GObjectPtr<GDesktopAppInfo> entry(
         app.endsWith(QLatin1String(".desktop")) && MimeappsDefaults::checkLists()
@@ -120,7 +116,10 @@ void openFiles(const QStringList& files, const QString& app, Completion done) {
     };
     // An app that takes one file at a time is started once per file anyway; each start gets the
     // marker of its own file.
-    const QList<Batch> batches = launchBatches(files, DesktopEntries::takesOneFileAtATime(app));
+    // No files: the app starts with nothing to open.
+    const QList<Batch> batches =
+        files.isEmpty() ? QList<Batch>{Batch{}}
+                        : launchBatches(files, DesktopEntries::takesOneFileAtATime(app));
     qCDebug(lcPlatform) << "launching" << app << "with" << files.size() << "files in"
                         << batches.size() << "starts";
     auto* launches = new Launches{int(batches.size()), {}, std::move(done)};

@@ -11,7 +11,7 @@ namespace korvane::Launching {
 // manager over D-Bus (FileManager1).
 
 // Launches the app's desktop entry with the files, in as few starts as the argument limit
-// allows; each start carries the launch marker of its files.
+// allows; each start carries the launch marker of its files. With no files, starts it.
 void openFiles(const QStringList& files, const QString& app, Completion done);
 
 // Opens a file or folder in its default app.

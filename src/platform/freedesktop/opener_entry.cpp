@@ -92,7 +92,7 @@ Result provide(const QString& program) {
     }
     const QString command = program.isEmpty() ? QCoreApplication::applicationFilePath() : program;
     const QByteArray exec =
-        DesktopEntries::execArgument(fileName(command)) + " open --for-desktop %F";
+        DesktopEntries::execArgument(fileName(command)) + " open --for-desktop %U";
     if (Result service = writeService(command); !service) {
         return service;
     }

@@ -61,9 +61,10 @@ struct Service {
     }
 };
 
-// The files of an Open call, as paths.
-QStringList pathsOf(GVariant* uris) {
-    QStringList paths;
+// The items of an Open call: local files as paths, other locations (web and mail links) as
+// given.
+QStringList itemsOf(GVariant* uris) {
+    QStringList items;
     GVariantIter iter;
     g_variant_iter_init(&iter, uris);
     const gchar* uri = nullptr;
@@ -71,12 +72,14 @@ QStringList pathsOf(GVariant* uris) {
         GObjectPtr<GFile> file(g_file_new_for_commandline_arg(uri));
         const GCharPtr path(g_file_get_path(file.get()));
         if (path) {
-            paths.append(FileNames::decode(path.get()));
+            items.append(FileNames::decode(path.get()));
+        } else if (g_uri_is_valid(uri, G_URI_FLAGS_NONE, nullptr)) {
+            items.append(QString::fromUtf8(uri));
         } else {
-            qCWarning(lcPlatform) << "the opener was given a location with no path:" << uri;
+            qCWarning(lcPlatform) << "the opener was given a location it can't read:" << uri;
         }
     }
-    return paths;
+    return items;
 }
 
 void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method,
@@ -84,13 +87,15 @@ void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gc
     auto* service = static_cast<Service*>(data);
     if (qstrcmp(method, "Open") == 0) {
         GVariantPtr uris(g_variant_get_child_value(parameters, 0));
-        const QStringList files = pathsOf(uris.get());
+        const QStringList files = itemsOf(uris.get());
         qCDebug(lcPlatform) << "the desktop asks to open" << files.size() << "files";
         // Answered first: the desktop waits for the answer, not for the apps.
         g_dbus_method_invocation_return_value(invocation, nullptr);
         later(service->open)(files);
     } else if (qstrcmp(method, "Activate") == 0) {
-        g_dbus_method_invocation_return_value(invocation, nullptr); // nothing to show
+        // Started with nothing to open, as the desktop's "web browser" command does.
+        g_dbus_method_invocation_return_value(invocation, nullptr);
+        later(service->open)(QStringList());
     } else if (const gchar* action = nullptr;
                qstrcmp(method, "ActivateAction") == 0 &&
                (g_variant_get_child(parameters, 0, "&s", &action), qstrcmp(action, "quit") == 0)) {
