@@ -545,49 +545,54 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تطابق أي قاعدة هذا الرابط. أي تطبيق تريد أن يفتحه؟</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>لم يقترح %1 أي تطبيقات لهذا الرابط.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>أأستخدم هذا التطبيق دائمًا لروابط %1؟ [ن/ل] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>أأستخدم هذا التطبيق دائمًا للموقع %1؟ [ن/ل] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد متصفح ويب لتشغيله</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>ويفتح أيضًا الروابط نيابةً عن %1: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Korvane الروابط نيابةً عن %1: مفعّل</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Korvane الروابط نيابةً عن %1: معطّل</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>مع «on»: روابط الويب والبريد أيضًا (http و https وكل مخطط تذكره روابط قاعدة ما)؛ ويُفتح الرابط الذي لا تطابقه أي قاعدة في المتصفح الذي استبدله Korvane.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يُستخدم الخيار --links إلا مع «opener on»</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>ولم يعد يفتح الروابط نيابةً عن %1؛ أُعيد: %2.</translation>
     </message>
 </context>
 <context>
@@ -893,13 +898,13 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا روابط يتعذر إظهارها في %1</numerusform>
+            <numerusform>يتعذر إظهار رابط واحد في %1</numerusform>
+            <numerusform>يتعذر إظهار رابطين في %1</numerusform>
+            <numerusform>يتعذر إظهار %n روابط في %1</numerusform>
+            <numerusform>يتعذر إظهار %n رابطًا في %1</numerusform>
+            <numerusform>يتعذر إظهار %n رابط في %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1057,22 +1062,22 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يطابق %1 أي رابط: فالرابط file: يُفتح كملف.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يطابق %1 أي رابط: فالرابط يبدأ بمخططه، مثل https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>لا يطابق %1 أي رابط بصيغته المكتوبة؛ اكتب الموقع وحده، مثل %2، فيطابق عبر http و https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>تسبقها القاعدة %1 إلى روابط %2.</translation>
     </message>
 </context>
 <context>
@@ -1359,36 +1364,36 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا روابط يتعذر إظهارها</numerusform>
+            <numerusform>يتعذر إظهار رابط واحد</numerusform>
+            <numerusform>يتعذر إظهار رابطين</numerusform>
+            <numerusform>يتعذر إظهار %n روابط</numerusform>
+            <numerusform>يتعذر إظهار %n رابطًا</numerusform>
+            <numerusform>يتعذر إظهار %n رابط</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا روابط في تطبيقاتها المبدئية</numerusform>
+            <numerusform>رابط واحد في تطبيقه المبدئي</numerusform>
+            <numerusform>رابطان في تطبيقاتهما المبدئية</numerusform>
+            <numerusform>%n روابط في تطبيقاتها المبدئية</numerusform>
+            <numerusform>%n رابطًا في تطبيقاتها المبدئية</numerusform>
+            <numerusform>%n رابط في تطبيقاتها المبدئية</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا روابط ← %1</numerusform>
+            <numerusform>رابط واحد ← %1</numerusform>
+            <numerusform>رابطان ← %1</numerusform>
+            <numerusform>%n روابط ← %1</numerusform>
+            <numerusform>%n رابطًا ← %1</numerusform>
+            <numerusform>%n رابط ← %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1598,7 +1603,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1606,7 +1611,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>تفتح القاعدة أيضًا هذه الروابط، رابط في كل سطر: مخطط (mailto:)، أو موقع ونطاقاته الفرعية (example.org)، أو نمط تمثّل فيه * أي نص (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1832,21 +1837,21 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تطابق أي قاعدة هذا الرابط. أي تطبيق تريد أن يفتحه؟</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يقترح %1 أي تطبيقات لهذا الرابط.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>روابط %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">استخدم هذا التطبيق دائمًا لملفات %1</translation>
+        <translation>استخدم هذا التطبيق دائمًا لفتح %1</translation>
     </message>
 </context>
 <context>
@@ -2035,11 +2040,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>الروابط: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>الروابط…</translation>
     </message>
 </context>
 <context>
@@ -2124,11 +2129,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح روابط الويب والبريد أيضًا</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبع الروابط قواعدك أيضًا؛ ويُفتح الرابط الذي لا تذكره أي قاعدة في المتصفح الذي استبدله Korvane.</translation>
     </message>
 </context>
 <context>

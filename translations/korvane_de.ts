@@ -520,49 +520,54 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Regel trifft auf diesen Link zu. Mit welcher Anwendung soll er geöffnet werden?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Anwendungen für diesen Link vorgeschlagen.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anwendung immer für %1-Links verwenden? [J/n] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anwendung immer für %1 verwenden? [J/n] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Webbrowser, der gestartet werden könnte</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Es öffnet auch Links für %1: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet Links für %1: ein</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane öffnet Links für %1: aus</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit „on“: auch Web- und Mail-Links (http, https und jedes Schema, das die Links einer Regel nennen); ein Link, auf den keine Regel zutrifft, wird im Browser geöffnet, den Korvane ersetzt hat.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links ist nur zusammen mit „opener on“ möglich</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Es öffnet keine Links mehr für %1; zurückgegeben: %2.</translation>
     </message>
 </context>
 <context>
@@ -812,9 +817,9 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Link kann nicht in %1 angezeigt werden</numerusform>
+            <numerusform>%n Links können nicht in %1 angezeigt werden</numerusform>
         </translation>
     </message>
 </context>
@@ -972,22 +977,22 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann auf keinen Link zutreffen: Ein file:-Link wird als Datei geöffnet.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann auf keinen Link zutreffen: Ein Link beginnt mit seinem Schema, etwa https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 trifft in dieser Schreibweise auf keinen Link zu; schreiben Sie nur die Website, etwa %2, dann trifft sie über http und https zu.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 erfasst die zu %2 passenden Links zuerst.</translation>
     </message>
 </context>
 <context>
@@ -1230,24 +1235,24 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Link kann nicht angezeigt werden</numerusform>
+            <numerusform>%n Links können nicht angezeigt werden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Link in seiner Standardanwendung</numerusform>
+            <numerusform>%n Links in ihren Standardanwendungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Link → %1</numerusform>
+            <numerusform>%n Links → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1445,7 +1450,7 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1453,7 +1458,7 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Regel öffnet auch diese Links, einer pro Zeile: ein Schema (mailto:), eine Website samt ihren Subdomains (example.org) oder ein Muster, in dem * für beliebigen Text steht (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1675,21 +1680,21 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Regel trifft auf diesen Link zu. Mit welcher Anwendung soll er geöffnet werden?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Anwendungen für diesen Link vorgeschlagen.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Links</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Diese Anwendung immer für %1 verwenden</translation>
+        <translation>Diese Anwendung immer für %1 verwenden</translation>
     </message>
 </context>
 <context>
@@ -1874,11 +1879,11 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Links …</translation>
     </message>
 </context>
 <context>
@@ -1959,11 +1964,11 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Web- und Mail-Links öffnen</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch Links folgen Ihren Regeln; ein Link, den keine Regel nennt, wird im Browser geöffnet, den Korvane ersetzt hat.</translation>
     </message>
 </context>
 <context>

@@ -518,49 +518,54 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna regla coincide con este enlace. ¿Qué aplicación debería abrirlo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no sugirió ninguna aplicación para este enlace.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Usar siempre esta aplicación para los enlaces %1? [S/n] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Usar siempre esta aplicación para %1? [S/n] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún navegador web que iniciar</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>También abre enlaces para %1: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane abre enlaces para %1: activado</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane abre enlaces para %1: desactivado</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con «on»: también los enlaces web y de correo (http, https y cada esquema que nombran los enlaces de una regla); un enlace que ninguna regla reclama se abre con el navegador que Korvane reemplazó.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links solo se puede usar con «opener on»</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Ya no abre enlaces para %1; se devolvió: %2.</translation>
     </message>
 </context>
 <context>
@@ -810,9 +815,9 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enlace no se puede mostrar en %1</numerusform>
+            <numerusform>%n enlaces no se pueden mostrar en %1</numerusform>
         </translation>
     </message>
 </context>
@@ -970,22 +975,22 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede coincidir con ningún enlace: un enlace file: se abre como archivo.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no puede coincidir con ningún enlace: un enlace empieza por su esquema, como https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no coincide con ningún enlace tal como está escrito; escriba solo el sitio, como %2, y coincidirá por http y https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>la regla %1 se queda antes con sus enlaces %2.</translation>
     </message>
 </context>
 <context>
@@ -1228,24 +1233,24 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enlace no se puede mostrar</numerusform>
+            <numerusform>%n enlaces no se pueden mostrar</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enlace con su aplicación predeterminada</numerusform>
+            <numerusform>%n enlaces con sus aplicaciones predeterminadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enlace → %1</numerusform>
+            <numerusform>%n enlaces → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1443,7 +1448,7 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1451,7 +1456,7 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>La regla también abre estos enlaces, uno por línea: un esquema (mailto:), un sitio y sus subdominios (example.org) o un patrón en el que * representa cualquier texto (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1673,21 +1678,21 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna regla coincide con este enlace. ¿Qué aplicación debería abrirlo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no sugirió ninguna aplicación para este enlace.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>enlaces %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Usar siempre esta aplicación para %1</translation>
+        <translation>Usar siempre esta aplicación para %1</translation>
     </message>
 </context>
 <context>
@@ -1872,11 +1877,11 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlaces…</translation>
     </message>
 </context>
 <context>
@@ -1957,11 +1962,11 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir también enlaces web y de correo</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los enlaces también siguen sus reglas; un enlace que ninguna regla indica se abre con el navegador que Korvane reemplazó.</translation>
     </message>
 </context>
 <context>

@@ -519,49 +519,54 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune règle ne correspond à ce lien. Quelle application doit l&apos;ouvrir ?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a proposé aucune application pour ce lien.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toujours utiliser cette application pour les liens %1 ? [O/n] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>Toujours utiliser cette application pour %1 ? [O/n] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucun navigateur web à lancer</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il ouvre aussi les liens pour %1 : %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ouvre les liens pour %1 : activé</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane ouvre les liens pour %1 : désactivé</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec « on » : ouvrir aussi les liens web et de messagerie (http, https et chaque schéma désigné par les liens d&apos;une règle) ; un lien qu&apos;aucune règle ne prend en charge s&apos;ouvre dans le navigateur que Korvane a remplacé.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links ne s&apos;utilise qu&apos;avec « opener on »</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Il n&apos;ouvre plus les liens pour %1 ; restitués : %2.</translation>
     </message>
 </context>
 <context>
@@ -811,9 +816,9 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien ne peut pas être affiché dans %1</numerusform>
+            <numerusform>%n liens ne peuvent pas être affichés dans %1</numerusform>
         </translation>
     </message>
 </context>
@@ -971,22 +976,22 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut correspondre à aucun lien : un lien file: s&apos;ouvre comme un fichier.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut correspondre à aucun lien : un lien commence par son schéma, comme https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne correspond à aucun lien tel qu&apos;il est écrit ; écrivez le site seul, comme %2, et il correspondra en http comme en https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>la règle %1 prend d&apos;abord ses liens %2.</translation>
     </message>
 </context>
 <context>
@@ -1229,24 +1234,24 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien ne peut pas être affiché</numerusform>
+            <numerusform>%n liens ne peuvent pas être affichés</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien dans son application par défaut</numerusform>
+            <numerusform>%n liens dans leurs applications par défaut</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n lien → %1</numerusform>
+            <numerusform>%n liens → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1444,7 +1449,7 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1452,7 +1457,7 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>La règle ouvre aussi ces liens, un par ligne : un schéma (mailto:), un site et ses sous-domaines (example.org), ou un modèle où * remplace n&apos;importe quel texte (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1674,21 +1679,21 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune règle ne correspond à ce lien. Quelle application doit l&apos;ouvrir ?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a proposé aucune application pour ce lien.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>les liens %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Toujours utiliser cette application pour %1</translation>
+        <translation>Toujours utiliser cette application pour %1</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1878,11 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Liens : %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liens…</translation>
     </message>
 </context>
 <context>
@@ -1958,11 +1963,11 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir aussi les liens web et de messagerie</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les liens suivent aussi vos règles ; un lien qu&apos;aucune règle ne désigne s&apos;ouvre dans le navigateur que Korvane a remplacé.</translation>
     </message>
 </context>
 <context>

@@ -519,49 +519,54 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna regola corrisponde a questo collegamento. Quale applicazione deve aprirlo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha suggerito alcuna applicazione per questo collegamento.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>Usare sempre questa applicazione per i collegamenti %1? [S/n] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>Usare sempre questa applicazione per %1? [S/n] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è alcun browser web da avviare</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apre anche i collegamenti per %1: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane apre i collegamenti per %1: attivo</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Korvane apre i collegamenti per %1: disattivo</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con «on»: apre anche i collegamenti web e di posta (http, https e ogni schema indicato dai collegamenti di una regola); un collegamento che nessuna regola gestisce si apre nel browser sostituito da Korvane.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links si usa solo con «opener on»</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Non apre più i collegamenti per %1; restituiti: %2.</translation>
     </message>
 </context>
 <context>
@@ -811,9 +816,9 @@ messaggi; è il bus ad avviarlo.</translation>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n collegamento non può essere mostrato con %1</numerusform>
+            <numerusform>%n collegamenti non possono essere mostrati con %1</numerusform>
         </translation>
     </message>
 </context>
@@ -971,22 +976,22 @@ messaggi; è il bus ad avviarlo.</translation>
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può corrispondere ad alcun collegamento: un collegamento file: si apre come file.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può corrispondere ad alcun collegamento: un collegamento inizia con il suo schema, come https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, così come è scritto, non corrisponde ad alcun collegamento; scrivi solo il sito, come %2, e corrisponderà sia con http sia con https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>la regola %1 prende per prima i suoi collegamenti %2.</translation>
     </message>
 </context>
 <context>
@@ -1229,24 +1234,24 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n collegamento non può essere mostrato</numerusform>
+            <numerusform>%n collegamenti non possono essere mostrati</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n collegamento nella sua applicazione predefinita</numerusform>
+            <numerusform>%n collegamenti nelle loro applicazioni predefinite</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n collegamento → %1</numerusform>
+            <numerusform>%n collegamenti → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1444,7 +1449,7 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1452,7 +1457,7 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>La regola apre anche questi collegamenti, uno per riga: uno schema (mailto:), un sito e i suoi sottodomini (example.org), o un modello in cui * sta per qualsiasi testo (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1674,21 +1679,21 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna regola corrisponde a questo collegamento. Quale applicazione deve aprirlo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non ha suggerito alcuna applicazione per questo collegamento.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>i collegamenti %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Usa sempre questa applicazione per %1</translation>
+        <translation>Usa sempre questa applicazione per %1</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1878,11 @@ messaggi; è il bus ad avviarlo.</translation>
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegamenti…</translation>
     </message>
 </context>
 <context>
@@ -1958,11 +1963,11 @@ messaggi; è il bus ad avviarlo.</translation>
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri anche i collegamenti web e di posta</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche i collegamenti seguono le tue regole; un collegamento che nessuna regola indica si apre nel browser sostituito da Korvane.</translation>
     </message>
 </context>
 <context>

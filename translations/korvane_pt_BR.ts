@@ -519,49 +519,54 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma regra corresponde a este link. Qual aplicativo deve abri-lo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não sugeriu nenhum aplicativo para este link.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sempre usar este aplicativo para links %1? [S/n] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sempre usar este aplicativo para %1? [S/n] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nenhum navegador web para iniciar</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ele também abre links para %1: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane abre links para %1: ativado</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>O Korvane abre links para %1: desativado</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com “on”: também links da web e de e-mail (http, https e cada esquema que os links de uma regra indicam); um link que nenhuma regra reivindica abre no navegador que o Korvane substituiu.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links só pode ser usada com “opener on”</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Ele não abre mais links para %1; devolvidos: %2.</translation>
     </message>
 </context>
 <context>
@@ -811,9 +816,9 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link não pode ser mostrado no %1</numerusform>
+            <numerusform>%n links não podem ser mostrados no %1</numerusform>
         </translation>
     </message>
 </context>
@@ -971,22 +976,22 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode corresponder a nenhum link: um link file: abre como arquivo.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode corresponder a nenhum link: um link começa com seu esquema, como https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não corresponde a nenhum link do jeito que está escrito; escreva só o site, como %2, e ele corresponderá por http e https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>a regra %1 fica primeiro com seus links %2.</translation>
     </message>
 </context>
 <context>
@@ -1229,24 +1234,24 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link não pode ser mostrado</numerusform>
+            <numerusform>%n links não podem ser mostrados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link em seu aplicativo padrão</numerusform>
+            <numerusform>%n links em seus aplicativos padrão</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n link → %1</numerusform>
+            <numerusform>%n links → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1444,7 +1449,7 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1452,7 +1457,7 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>A regra também abre estes links, um por linha: um esquema (mailto:), um site e seus subdomínios (example.org) ou um padrão em que * representa qualquer texto (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1674,21 +1679,21 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma regra corresponde a este link. Qual aplicativo deve abri-lo?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não sugeriu nenhum aplicativo para este link.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>links %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Sempre usar este aplicativo para %1</translation>
+        <translation>Sempre usar este aplicativo para %1</translation>
     </message>
 </context>
 <context>
@@ -1873,11 +1878,11 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Links: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Links…</translation>
     </message>
 </context>
 <context>
@@ -1958,11 +1963,11 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir também links da web e de e-mail</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os links também seguem suas regras; um link que nenhuma regra indica abre no navegador que o Korvane substituiu.</translation>
     </message>
 </context>
 <context>

@@ -526,49 +526,54 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Для этой ссылки нет подходящего правила. В каком приложении её открыть?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не предлагает приложений для этой ссылки.</translation>
     </message>
     <message>
         <source>Always use this app for %1 links? [Y/n] </source>
         <comment>%1: as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всегда использовать это приложение для ссылок %1? [Д/н] </translation>
     </message>
     <message>
         <source>Always use this app for %1? [Y/n] </source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished"></translation>
+        <translation>Всегда использовать это приложение для %1? [Д/н] </translation>
     </message>
     <message>
         <source>there is no web browser to start</source>
-        <translation type="unfinished"></translation>
+        <translation>нет веб-браузера, который можно запустить</translation>
     </message>
     <message>
         <source>It opens links for %1 too: %2.</source>
         <comment>%1: the desktop, %2: schemes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Также %1 открывает через Korvane ссылки: %2.</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: on</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывает ссылки через Korvane: включено</translation>
     </message>
     <message>
         <source>Korvane opens links for %1: off</source>
         <comment>%1: the desktop</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 открывает ссылки через Korvane: выключено</translation>
     </message>
     <message>
         <source>With &apos;on&apos;: web and mail links too (http, https and every scheme a rule&apos;s links name); a link no rule claims opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Вместе с «on»: также веб- и почтовые ссылки (http, https и каждая схема, указанная в ссылках правил); ссылка, для которой нет правила, откроется в браузере, который заменил Korvane.</translation>
     </message>
     <message>
         <source>--links goes with &apos;opener on&apos; only</source>
-        <translation type="unfinished"></translation>
+        <translation>--links используется только с «opener on»</translation>
+    </message>
+    <message>
+        <source>It no longer opens links for %1; given back: %2.</source>
+        <comment>%1: the desktop, %2: schemes</comment>
+        <translation>Теперь %1 открывает ссылки без Korvane; возвращены: %2.</translation>
     </message>
 </context>
 <context>
@@ -832,10 +837,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed in %1</source>
         <comment>%1: the file manager</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ссылку нельзя показать в %1</numerusform>
+            <numerusform>%n ссылки нельзя показать в %1</numerusform>
+            <numerusform>%n ссылок нельзя показать в %1</numerusform>
         </translation>
     </message>
 </context>
@@ -993,22 +998,22 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>%1 can&apos;t match any link: a file: link opens as a file.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не может соответствовать ни одной ссылке: ссылка вида file: открывается как файл.</translation>
     </message>
     <message>
         <source>%1 can&apos;t match any link: a link starts with its scheme, as https://.</source>
         <comment>%1: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 не может соответствовать ни одной ссылке: ссылка начинается со схемы, например https://.</translation>
     </message>
     <message>
         <source>%1 matches no link as written; write the site alone, as %2, and it matches over http and https.</source>
         <comment>%1: a web link, %2: its host</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 в таком виде не соответствует ни одной ссылке; укажите только сайт, то есть %2, и он будет соответствовать ссылкам по http и https.</translation>
     </message>
     <message>
         <source>rule %1 takes its %2 links first.</source>
         <comment>%2: a rule&apos;s link condition</comment>
-        <translation type="unfinished"></translation>
+        <translation>его ссылки %2 раньше забирает правило %1.</translation>
     </message>
 </context>
 <context>
@@ -1262,27 +1267,27 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message numerus="yes">
         <source>%n link(s) can&apos;t be revealed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ссылку нельзя показать</numerusform>
+            <numerusform>%n ссылки нельзя показать</numerusform>
+            <numerusform>%n ссылок нельзя показать</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) in their default apps</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ссылка — в приложениях по умолчанию</numerusform>
+            <numerusform>%n ссылки — в приложениях по умолчанию</numerusform>
+            <numerusform>%n ссылок — в приложениях по умолчанию</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n link(s) → %1</source>
         <comment>%1: an app</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ссылка → %1</numerusform>
+            <numerusform>%n ссылки → %1</numerusform>
+            <numerusform>%n ссылок → %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1483,7 +1488,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Links</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки</translation>
     </message>
     <message>
         <source>The rule applies only to files inside these folders, one per line (~ is your home folder). With none, it applies everywhere.</source>
@@ -1491,7 +1496,7 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>The rule also opens these links, one per line: a scheme (mailto:), a site and its subdomains (example.org), or a pattern where * stands for any text (https://github.com/*/pull/*).</source>
-        <translation type="unfinished"></translation>
+        <translation>Правило также открывает эти ссылки — по одной на строку: схема (mailto:), сайт вместе с его поддоменами (example.org) или шаблон, в котором * означает любой текст (https://github.com/*/pull/*).</translation>
     </message>
     <message>
         <source>Folders</source>
@@ -1714,21 +1719,21 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>No rule matches this link. Which app should open it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Для этой ссылки нет подходящего правила. В каком приложении её открыть?</translation>
     </message>
     <message>
         <source>%1 didn&apos;t suggest any apps for this link.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не предлагает приложений для этой ссылки.</translation>
     </message>
     <message>
         <source>%1 links</source>
         <comment>%1: a scheme, as mailto:</comment>
-        <translation type="unfinished"></translation>
+        <translation>ссылок %1</translation>
     </message>
     <message>
         <source>Always use this app for %1</source>
         <comment>%1: a site, as example.org</comment>
-        <translation type="unfinished">Всегда использовать это приложение для %1</translation>
+        <translation>Всегда использовать это приложение для %1</translation>
     </message>
 </context>
 <context>
@@ -1914,11 +1919,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     <message>
         <source>Links: %1</source>
         <comment>%1: a rule&apos;s links</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки: %1</translation>
     </message>
     <message>
         <source>Links…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки…</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +2005,11 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
     </message>
     <message>
         <source>Open web and mail links too</source>
-        <translation type="unfinished"></translation>
+        <translation>Открывать также веб- и почтовые ссылки</translation>
     </message>
     <message>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ссылки тоже следуют вашим правилам; ссылка, для которой нет правила, откроется в браузере, который заменил Korvane.</translation>
     </message>
 </context>
 <context>

@@ -410,9 +410,16 @@ int CliSession::setOpener(DesktopOpener::Scope scope) {
     }
     int failed = 0;
     int givenBack = 0;
+    QStringList schemesGivenBack;
     for (const auto* outcomes : {&ended->taken, &ended->givenBack}) {
         for (const DefaultOutcome& outcome : *outcomes) {
-            givenBack += outcome.kind == DefaultOutcome::Restored ? 1 : 0;
+            if (outcome.kind == DefaultOutcome::Restored) {
+                if (outcome.extension.startsWith(kSchemeTypes)) {
+                    schemesGivenBack << outcome.extension.mid(kSchemeTypes.size());
+                } else {
+                    ++givenBack;
+                }
+            }
             if (outcome.ok()) {
                 continue; // the count says it; a type already Korvane's (its parent's) is fine
             }
@@ -448,6 +455,14 @@ int CliSession::setOpener(DesktopOpener::Scope scope) {
                              "%1: the desktop", givenBack)
                      .arg(desktop)
               << "\n";
+    }
+    if (!schemesGivenBack.isEmpty()) {
+        m_out << CliText::tr("It no longer opens links for %1; given back: %2.",
+                             "%1: the desktop, %2: schemes")
+                     .arg(desktop, terminalText(Wording::listed(schemesGivenBack)))
+              << "\n";
+    }
+    if (!on) {
         if (ended->types > 0) {
             m_out << CliText::tr("%n file type(s) could not be given back; 'korvane opener off' "
                                  "tries again.",

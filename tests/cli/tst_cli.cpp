@@ -597,6 +597,11 @@ private Q_SLOTS:
                              "/launches.log viewer https://www.Example.org/a",
                          "  without Korvane: Test Browser, as " + sandbox->mimeappsList() + " says",
                          ""}));
+        // An app that takes URIs gets the link as it is.
+        sandbox->writeRules(QStringList{"[mailto:]>Other Browser"});
+        QVERIFY(sandbox->run({"route", "--explain", "mailto:x@y.z"})
+                    .out.contains("  runs: " + QString(KORVANE_RECORDER) + " " + sandbox->root() +
+                                  "/launches.log other-browser mailto:x@y.z\n"));
     }
 
     // Links and files in one drop: links a rule names go to its app, with its files, in one

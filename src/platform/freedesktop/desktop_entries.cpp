@@ -283,6 +283,9 @@ QString commandLine(const QString& app, const QStringList& files) {
     }
     const GStrvPtr owned(words);
     const auto uri = [](const QString& file) {
+        if (!file.startsWith(u'/')) {
+            return file.toUtf8(); // a link goes as it is
+        }
         const GCharPtr text(g_filename_to_uri(fileName(file).constData(), nullptr, nullptr));
         return text ? QByteArray(text.get()) : QByteArray();
     };
