@@ -118,7 +118,12 @@ int main(int argc, char** argv) {
     // Started by Korvane with the very files it hands on: opening them would start it again.
     const QByteArray marker = qgetenv(LaunchMarker::kVariable);
     qunsetenv(LaunchMarker::kVariable); // the apps this start launches get their own
-    if (!marker.isEmpty() && marker == LaunchMarker::of(filesToOpen(arguments, drop.has_value()))) {
+    const QStringList toOpen = filesToOpen(arguments, drop.has_value());
+    const bool startsNothing = toOpen.isEmpty() && arguments.value(0) == QLatin1String("open") &&
+                               arguments.contains(QLatin1String("--for-desktop"));
+    if (marker == LaunchMarker::kNothing
+            ? startsNothing
+            : !marker.isEmpty() && marker == LaunchMarker::of(toOpen)) {
         application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("Korvane was started by Korvane to open these files, "

@@ -1853,6 +1853,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation>استخدم هذا التطبيق دائمًا لفتح %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>استخدم هذا التطبيق دائمًا (الرابط لا يسمّي موقعًا)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1696,6 +1696,10 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <comment>%1: a site, as example.org</comment>
         <translation>Diese Anwendung immer für %1 verwenden</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Diese Anwendung immer verwenden (der Link nennt keine Website)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1694,6 +1694,10 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <comment>%1: a site, as example.org</comment>
         <translation>Usar siempre esta aplicación para %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Usar siempre esta aplicación (el enlace no indica ningún sitio)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1695,6 +1695,10 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation>Toujours utiliser cette application pour %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Toujours utiliser cette application (le lien ne nomme aucun site)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1695,6 +1695,10 @@ messaggi; è il bus ad avviarlo.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation>Usa sempre questa applicazione per %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Usa sempre questa applicazione (il collegamento non indica alcun sito)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1652,6 +1652,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation>%1 には常にこのアプリを使う</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>常にこのアプリを使う (サイトを示さないリンク)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

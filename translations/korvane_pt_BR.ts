@@ -1695,6 +1695,10 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <comment>%1: a site, as example.org</comment>
         <translation>Sempre usar este aplicativo para %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Sempre usar este aplicativo (o link não indica nenhum site)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1735,6 +1735,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation>Всегда использовать это приложение для %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>Всегда использовать это приложение (в ссылке нет сайта)</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -1648,6 +1648,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <comment>%1: a site, as example.org</comment>
         <translation>始终使用此应用打开 %1</translation>
     </message>
+    <message>
+        <source>Always use this app (the link names no site)</source>
+        <translation>始终使用此应用（链接未指明网站）</translation>
+    </message>
 </context>
 <context>
     <name>korvane::RuleHistory</name>

@@ -110,7 +110,9 @@ int CliSession::open(const QStringList& files, DropMode mode) {
     QStringList paths;
     int refused = 0;
     for (const QString& file : files) {
-        const QString path = Links::isLink(file) ? file : FileNames::absolute(file, here);
+        // A remote file the desktop mounts is a file, through its mount; a link is a link.
+        const QString path = !Links::isLink(file) ? FileNames::absolute(file, here)
+                                                  : m_platform.localPath(file).value_or(file);
         if (FileNames::encode(path).size() >= PATH_MAX) {
             m_err
                 << "korvane: "
@@ -142,6 +144,10 @@ int CliSession::open(const QStringList& files, DropMode mode) {
         settle();
     }
     return withoutRules || refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
+}
+
+bool CliSession::opensLinks() const {
+    return m_model->opener().linksOn();
 }
 
 int CliSession::openBrowser() {
@@ -196,7 +202,9 @@ int CliSession::serveOpener() {
             idle.start();
             m_model->defaultManager().reload(); // what the opener replaced may have changed
             if (files.isEmpty()) {
-                startBrowser();
+                if (m_model->opener().linksOn()) { // as the desktop's web browser
+                    startBrowser();
+                }
                 return;
             }
             m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
@@ -366,10 +374,6 @@ int CliSession::restoreDefault(int number) {
     return runDefaults(number, false);
 }
 
-namespace {
-const QLatin1String kSchemeTypes("x-scheme-handler/");
-} // namespace
-
 int CliSession::setOpener(DesktopOpener::Scope scope) {
     const bool on = scope != DesktopOpener::Scope::Off;
     if (on && rulesUnreadable()) {
@@ -414,8 +418,9 @@ int CliSession::setOpener(DesktopOpener::Scope scope) {
     for (const auto* outcomes : {&ended->taken, &ended->givenBack}) {
         for (const DefaultOutcome& outcome : *outcomes) {
             if (outcome.kind == DefaultOutcome::Restored) {
-                if (outcome.extension.startsWith(kSchemeTypes)) {
-                    schemesGivenBack << outcome.extension.mid(kSchemeTypes.size());
+                if (const QString scheme = Links::schemeOfType(outcome.extension);
+                    !scheme.isEmpty()) {
+                    schemesGivenBack << scheme;
                 } else {
                     ++givenBack;
                 }
@@ -430,8 +435,8 @@ int CliSession::setOpener(DesktopOpener::Scope scope) {
     }
     QStringList schemes; // the link types it holds, by scheme
     for (const DesktopOpener::Held& held : m_model->opener().held()) {
-        if (held.type.startsWith(kSchemeTypes)) {
-            schemes << held.type.mid(kSchemeTypes.size());
+        if (const QString scheme = Links::schemeOfType(held.type); !scheme.isEmpty()) {
+            schemes << scheme;
         }
     }
     const int fileTypes = ended->types - int(schemes.size());

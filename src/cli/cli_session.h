@@ -34,6 +34,8 @@ public:
     // `number` counts from 1, as `listRules` shows.
     int setDefault(int number);
     int restoreDefault(int number);
+    // Whether Korvane opens links for the desktop, as its web browser too.
+    bool opensLinks() const;
     // The desktop started its opener with nothing to open: the browser Korvane replaced starts.
     int openBrowser();
     // Korvane as the desktop's opener: off, for files, or for files and links.

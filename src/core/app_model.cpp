@@ -125,9 +125,11 @@ void AppModel::setAlertText(const QString& text, bool problem) {
     Q_EMIT alertTextChanged();
 }
 
-DropPlan AppModel::planDrop(const QStringList& files, DropMode mode) const {
-    return DropPlan::make(files.mid(0, kMostPlanned), mode, m_store->rules(), m_platform, {},
-                          m_unclaimedLinks);
+DropPlan AppModel::planDrop(const QStringList& files, DropMode mode,
+                            UnclaimedLinks unclaimed) const {
+    return DropPlan::make(
+        files.mid(0, kMostPlanned), mode, m_store->rules(), m_platform,
+        [this](const QString& file) { return m_opener->fallbackFor(file); }, unclaimed);
 }
 
 void AppModel::flash(const QString& text) {
@@ -143,7 +145,8 @@ void AppModel::flash(const QString& text) {
     });
 }
 
-void AppModel::handle(const QStringList& files, DropMode mode, DropDone done) {
+void AppModel::handle(const QStringList& files, DropMode mode, DropDone done,
+                      UnclaimedLinks unclaimed) {
     DropReport report;
     report.mode = mode;
     if (files.isEmpty()) {
@@ -151,7 +154,7 @@ void AppModel::handle(const QStringList& files, DropMode mode, DropDone done) {
     }
     const DropPlan plan = DropPlan::make(
         files, mode, m_store->rules(), m_platform,
-        [this](const QString& file) { return m_opener->fallbackFor(file); }, m_unclaimedLinks);
+        [this](const QString& file) { return m_opener->fallbackFor(file); }, unclaimed);
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;
     report.failed = plan.missing > 0;

@@ -66,14 +66,16 @@ public:
 
     // How a drop ended, as dropEnded says it too.
     using DropDone = std::function<void(const DropReport& report)>;
-    // `done`, if given, hears the drop's end once its launches have reported back.
-    void handle(const QStringList& files, DropMode mode, DropDone done = {});
+    // `done`, if given, hears the drop's end once its launches have reported back. `unclaimed`
+    // says where links no rule claims go (a front end's choice: a link dragged onto the window
+    // came to be routed).
+    void handle(const QStringList& files, DropMode mode, DropDone done = {},
+                UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
     // opened.
-    DropPlan planDrop(const QStringList& files, DropMode mode) const;
-    // Where links no rule claims go; the front end decides.
-    void setUnclaimedLinks(UnclaimedLinks where) { m_unclaimedLinks = where; }
+    DropPlan planDrop(const QStringList& files, DropMode mode,
+                      UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault) const;
     // The files of the last drop opened by the rules that were there, for "Why this app?".
     QStringList lastRoutedFiles() const { return m_lastRouted; }
     static constexpr qsizetype kMostPlanned = 500;
@@ -158,7 +160,6 @@ private:
     std::unique_ptr<DefaultAppManager> m_defaultManager;
     std::unique_ptr<DesktopOpener> m_opener;
     QStringList m_lastRouted;
-    UnclaimedLinks m_unclaimedLinks = UnclaimedLinks::SchemeDefault;
     int m_openerRuns = 0;
     bool m_followAgain = false;
     QList<OpenerDone> m_afterFollow;

@@ -56,9 +56,11 @@ QList<ContentType> DesktopOpener::coveredTypes(const QList<Rule>& rules, const P
             continue;
         }
         for (const QString& link : rule.links) {
-            // A scheme it names, or a pattern's; a site's are the web's, taken above.
+            // A scheme it names, or a pattern's; a site's are the web's, taken above. A
+            // condition that can't match takes nothing.
             const QString scheme = link.section(u'*', 0, 0).section(u':', 0, 0);
-            if (links && link.section(u'*', 0, 0).contains(u':') && Links::isLink(scheme + u':')) {
+            if (links && Links::canMatch(link) && link.section(u'*', 0, 0).contains(u':') &&
+                Links::isLink(scheme + u':')) {
                 add(Links::schemeType(scheme + u':'));
             }
         }
@@ -190,7 +192,11 @@ void DesktopOpener::sync(const QList<Rule>& rules, bool on, bool links, const Do
     qCDebug(lcDefaults) << "opener" << (on ? "on" : "off") << "takes" << toTake.size()
                         << "gives back" << toGiveBack.size();
     auto finish = [this, answer](Report ended) {
-        ended.types = int(held().size());
+        const QList<Held> holding = held();
+        ended.types = int(holding.size());
+        ended.linkTypes = int(std::count_if(holding.begin(), holding.end(), [](const Held& type) {
+            return !Links::schemeOfType(type.type).isEmpty();
+        }));
         if (!ended.on && ended.types == 0) {
             if (const Result withdrawn = m_platform.withdrawOpener(); !withdrawn) {
                 qCWarning(lcDefaults) << "opener entry left:" << withdrawn.errorString();

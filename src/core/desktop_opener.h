@@ -38,6 +38,7 @@ public:
         bool on = false;                   // whether it is on now
         bool links = false;                // whether it opens links too now
         int types = 0;                     // how many types are the opener's now
+        int linkTypes = 0;                 // how many of them are links' (by scheme)
 
         int failures() const;
     };

@@ -28,12 +28,11 @@ void DropPlan::routeLinks(const QList<Rule>& rules, const Platform& platform,
             missingApps.append(*result.rule);
             continue;
         }
-        // The desktop's app for the link's scheme, never Korvane (for the desktop: the one
-        // Korvane replaced); else the user is asked.
+        // The desktop's app for the link's scheme, never Korvane (where Korvane is the opener:
+        // the one it replaced); else the user is asked.
         const auto app = unclaimed == UnclaimedLinks::Asked ? std::nullopt
-                         : mode == Mode::ForDesktop && fallback
-                             ? fallback(link)
-                             : platform.defaultApplicationForType(Links::schemeType(link));
+                         : fallback                         ? fallback(link)
+                                    : platform.defaultApplicationForType(Links::schemeType(link));
         if (app && !platform.isKorvane(platform.applicationId(*app))) {
             groups.add(*app, link);
         } else {

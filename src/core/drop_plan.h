@@ -49,15 +49,16 @@ struct DropPlan {
     QStringList unmatched;   // no rule claims them, or they have no default app
     QList<Rule> missingApps; // rules whose app is not installed, once per file
 
-    // The app that opens a file no rule claims, for the desktop; none: the user is asked.
+    // The app that opens a file no rule claims, for the desktop, and a link no rule claims, as
+    // if Korvane were not the opener; none: the user is asked.
     using Fallback = std::function<std::optional<QString>(const QString& file)>;
     static DropPlan make(const QStringList& files, DropMode mode, const QList<Rule>& rules,
                          const Platform& platform, const Fallback& fallback = {},
                          UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
 
 private:
-    // Links go by the rules' links, else as `unclaimed` says; for the desktop, to `fallback`'s
-    // app.
+    // Links go by the rules' links, else as `unclaimed` says: to `fallback`'s app where given,
+    // else to the desktop's app for their scheme.
     void routeLinks(const QList<Rule>& rules, const Platform& platform, UnclaimedLinks unclaimed,
                     const Fallback& fallback);
 };

@@ -99,8 +99,16 @@ bool covers(const QString& earlier, const QString& later) {
     return !isScheme(later) && under(later.toLower(), site);
 }
 
+namespace {
+const QLatin1String kSchemeTypes("x-scheme-handler/");
+} // namespace
+
 ContentType schemeType(const QString& link) {
-    return {QStringLiteral("x-scheme-handler/") + link.left(link.indexOf(u':')).toLower()};
+    return {kSchemeTypes + link.left(link.indexOf(u':')).toLower()};
+}
+
+QString schemeOfType(const QString& type) {
+    return type.startsWith(kSchemeTypes) ? type.mid(kSchemeTypes.size()) : QString();
 }
 
 QString learnedCondition(const QString& link, const Platform& platform) {
@@ -108,11 +116,13 @@ QString learnedCondition(const QString& link, const Platform& platform) {
         return {};
     }
     const QString scheme = link.left(link.indexOf(u':')).toLower();
-    const QString host = QUrl(link).host();
-    if ((scheme == QLatin1String("http") || scheme == QLatin1String("https")) && !host.isEmpty()) {
-        return platform.siteOf(host);
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
+        return scheme + u':';
     }
-    return scheme + u':';
+    // A web link keeps its site; one with no host a site condition could name (none, or an
+    // IPv6 address) keeps nothing: its scheme would take every web link.
+    const QString host = QUrl(link).host();
+    return host.isEmpty() || host.contains(u':') ? QString() : platform.siteOf(host);
 }
 
 bool isLink(const QString& text) {

@@ -23,6 +23,8 @@ bool matches(const QString& condition, const QString& link);
 
 // The content type the desktop files a link's handlers under: "x-scheme-handler/https".
 ContentType schemeType(const QString& link);
+// The scheme of such a type ("https"); empty for a type of files.
+QString schemeOfType(const QString& type);
 
 // Whether a condition can match some link: a pattern must start as a link does, with a
 // scheme other than "file:" (or with "*"); a host can't hold a "/"; a scheme isn't "file:".
@@ -37,7 +39,8 @@ QString hostWrittenAsLink(const QString& condition);
 bool covers(const QString& earlier, const QString& later);
 
 // The condition an "always use this app" answer keeps for a link: a web link's site
-// ("example.org" for https://www.example.org/a), else its scheme ("mailto:").
+// ("example.org" for https://www.example.org/a), else its scheme ("mailto:"). Empty for a web
+// link without a host a site can name.
 QString learnedCondition(const QString& link, const Platform& platform);
 
 } // namespace korvane::Links

@@ -153,16 +153,17 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     auto updateExport = [this] { m_export->setEnabled(!m_model.store().rules().isEmpty()); };
     connect(&m_model.store(), &RuleStore::rulesChanged, this, updateExport);
     updateExport();
-    // A link dragged here came to be routed: with no rule for it, the question, not the browser
-    // it came from.
-    m_model.setUnclaimedLinks(UnclaimedLinks::Asked);
-    // Drops reach the model after the drag callback has returned.
+    // Drops reach the model after the drag callback has returned. A link dragged here came to be
+    // routed: with no rule for it, the question, not the browser it came from.
     connect(
         m_dropZone, &DropZone::filesDropped, this,
-        [this](const QStringList& items, DropMode mode) { m_model.handle(items, mode); },
+        [this](const QStringList& items, DropMode mode) {
+            m_model.handle(items, mode, {}, UnclaimedLinks::Asked);
+        },
         Qt::QueuedConnection);
     m_dropZone->setPreviewer([this](const QStringList& files, DropMode mode) {
-        return dropPreview(m_model.planDrop(files, mode), files.size() > AppModel::kMostPlanned,
+        return dropPreview(m_model.planDrop(files, mode, UnclaimedLinks::Asked),
+                           files.size() > AppModel::kMostPlanned,
                            m_model.settings().folderBehavior(), m_model.platform());
     });
     // While a question is asked, the drop's summary stays behind it.

@@ -81,7 +81,10 @@ PendingFilesDialog::PendingFilesDialog(AppModel& model, AppChooser* chooser,
     auto* listLayout = new QVBoxLayout(m_list->viewport());
     listLayout->addWidget(m_empty, 0, Qt::AlignTop | Qt::AlignLeft);
 
-    if (m_link) {
+    if (m_link && m_key.isEmpty()) {
+        m_always->setText(tr("Always use this app (the link names no site)"));
+        m_always->setEnabled(false); // nothing to keep: never shown ticked
+    } else if (m_link) {
         // A site, or a scheme's links: "mailto: links".
         const QString what =
             m_key.endsWith(u':') ? tr("%1 links", "%1: a scheme, as mailto:").arg(m_key) : m_key;

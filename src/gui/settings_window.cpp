@@ -191,7 +191,8 @@ void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
                                 .arg(Wording::capitalised(m_platform.systemName()))
                           : report.problem);
         } else {
-            lines << (report.on ? tr("Korvane opens %n file type(s) for %1.", nullptr, report.types)
+            const int fileTypes = report.types - report.linkTypes;
+            lines << (report.on ? tr("Korvane opens %n file type(s) for %1.", nullptr, fileTypes)
                                       .arg(m_platform.systemName())
                                 : openerIntro());
             if (report.links) {

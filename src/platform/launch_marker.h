@@ -15,6 +15,10 @@ namespace korvane::LaunchMarker {
 // start. A Korvane the user starts later from such an app gets other files, and works.
 inline constexpr const char* kVariable = "KORVANE_LAUNCHED_WITH";
 
+// The marker of an app started with nothing to open (the browser the opener replaced): only a
+// Korvane asked to do the same, `open --for-desktop` with nothing, refuses on it.
+inline constexpr const char* kNothing = "nothing";
+
 inline QByteArray of(QStringList paths) {
     std::sort(paths.begin(), paths.end());
     QCryptographicHash hash(QCryptographicHash::Sha256);

@@ -78,7 +78,11 @@ public:
     virtual QString defaultOrigin(const ContentType& type) const = 0;
     // Hands all files to the one application in one request; with none, starts it.
     virtual void openFiles(const QStringList& files, const QString& app, Completion done) = 0;
-    // Opens one item with its default application (a folder in the file manager).
+    // The local path of a location handed over as a URI: a "file:" URI, and a remote file the
+    // desktop mounts (sftp:, smb:…); none for a web or mail link.
+    virtual std::optional<QString> localPath(const QString& location) const = 0;
+    // Opens one item (a path, or a link) with its default application (a folder in the file
+    // manager).
     virtual void openItem(const QString& path) = 0;
     // Shows the items in the file manager (or, failing that, opens their folders).
     virtual void revealFiles(const QStringList& paths, RevealCompletion done) = 0;

@@ -539,10 +539,22 @@ private Q_SLOTS:
         QTRY_COMPARE(sandbox->launches().size(), 1);
         QCOMPARE(sandbox->launches().first().as, "browser");
         QVERIFY(sandbox->launches().first().raw.isEmpty());
+        // What that browser starts: a Korvane asked to start it again refuses; any other works.
+        auto fromBrowser = [&](const QString& command) {
+            return sandbox->run(
+                {"-c", "KORVANE_LAUNCHED_WITH=nothing exec \"$0\" " + command, KORVANE_BINARY}, {},
+                "sh");
+        };
+        QCOMPARE(fromBrowser("open --for-desktop").status, 1);
+        QCOMPARE(fromBrowser("rules").status, 0);
         QCOMPARE(sandbox->run({"opener", "off", "--links"}).status, 2);
         run = sandbox->run("opener off");
         QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, "Korvane no longer opens files for GNOME; 1 file type given back.\n"
+                          "It no longer opens links for GNOME; given back: http, https, mailto.\n");
         QCOMPARE(readFile(list), saved);
+        // Off, nothing starts a browser.
+        QCOMPARE(sandbox->run({"open", "--for-desktop"}).status, 2);
     }
 
     // When one list can't be written, the others written for the same turn go back to their

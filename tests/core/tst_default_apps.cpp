@@ -314,6 +314,11 @@ private Q_SLOTS:
         QVERIFY(f.model->startBrowserForDesktop());
         QVERIFY(f.settle());
         QCOMPARE(f.openOrders().last(), "Sublime Text: ");
+        // Dropped on "Default apps": the browser it replaced, not the opener again.
+        f.model->handle({"https://c.net/"}, DropMode::Defaults);
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders().last(), "Sublime Text: https://c.net/");
+        QCOMPARE(report.types - report.linkTypes, 1);
 
         report = turnOpener(f, DesktopOpener::Scope::Files);
         QVERIFY(report.on && !report.links);

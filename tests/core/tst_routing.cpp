@@ -191,8 +191,7 @@ private Q_SLOTS:
         QCOMPARE(f.model->message(), "1 link can't be revealed in Test Files");
 
         // The window asks about a link no rule claims; the desktop's opener never does.
-        f.model->setUnclaimedLinks(UnclaimedLinks::Asked);
-        f.model->handle({"https://b.net/"}, DropMode::Route);
+        f.model->handle({"https://b.net/"}, DropMode::Route, {}, UnclaimedLinks::Asked);
         QVERIFY(f.settle());
         QCOMPARE(f.model->pending()->path, "https://b.net/");
         f.model->handle({"https://c.net/"}, DropMode::ForDesktop);
@@ -216,6 +215,8 @@ private Q_SLOTS:
             "192.168.1.2", "Okular: https://192.168.1.2:8080/x, https://192.168.1.2/y", "");
         row("another scheme with a host keeps the scheme", "ftp://www.example.org/f", true,
             "ftp:", "Okular: ftp://www.example.org/f", "");
+        row("a web link with no site keeps nothing", "https://[2001:db8::1]/x", true, "",
+            "Okular: https://[2001:db8::1]/x", "");
         row("once keeps nothing", "https://www.example.org/a https://example.org/b", false, "",
             "Okular: https://www.example.org/a", "https://example.org/b");
     }
@@ -223,12 +224,11 @@ private Q_SLOTS:
     void learnLinks() {
         ModelFixture f;
         f.platform.setDefault("x-scheme-handler/https", ModelFixture::kSublime);
-        f.model->setUnclaimedLinks(UnclaimedLinks::Asked);
         QStringList items = data<QString>("drop").split(u' ');
         for (QString& item : items) {
             item = Links::isLink(item) ? item : f.file(item);
         }
-        f.model->handle(items, DropMode::Route);
+        f.model->handle(items, DropMode::Route, {}, UnclaimedLinks::Asked);
         QVERIFY(f.settle());
         f.model->resolvePending(*f.model->pending(), ModelFixture::kOkular, data<bool>("always"));
         QVERIFY(f.settle());

@@ -415,6 +415,11 @@ private Q_SLOTS:
         QVERIFY(!f.window.pendingFilesDialog());
         QCOMPARE(f.openOrders(), (QStringList{"Web Browser: https://www.example.org/a?q=1%20x",
                                               "Web Browser: https://docs.example.org/b"}));
+        // Handed over, not dragged here: the desktop's browser, unasked.
+        f.model->handle({"https://other.org/x"}, DropMode::Route);
+        QVERIFY(QTest::qWaitFor([&] { return f.openOrders().size() == 3; }, 2000));
+        QVERIFY(!f.window.pendingFilesDialog());
+        QCOMPARE(f.openOrders().last(), "Sublime Text: https://other.org/x");
     }
 
     // The other ways of dropping work without keys in the event, as on Wayland: by the zone's

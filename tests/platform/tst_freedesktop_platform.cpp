@@ -287,14 +287,23 @@ private Q_SLOTS:
         QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
         QTRY_VERIFY(bus->isServiceRegistered(name));
         QProcess call;
-        call.start("gdbus",
-                   {"call", "--session", "--dest", name, "--object-path",
-                    "/org/korvane/Korvane/Opener", "--method", "org.freedesktop.Application.Open",
-                    "['file:///notes/a%20b.md', 'https://example.org/', '/notes/c']", "{}"});
+        const QString locations = "['file:///notes/a%20b.md', 'https://example.org/', "
+                                  "'/notes/c', 'mailto:a@b.c?subject=Hi there', 'not a location']";
+        call.start("gdbus", {"call", "--session", "--dest", name, "--object-path",
+                             "/org/korvane/Korvane/Opener", "--method",
+                             "org.freedesktop.Application.Open", locations, "{}"});
         QTRY_VERIFY(call.state() == QProcess::NotRunning);
         QCOMPARE(call.exitCode(), 0);
-        QTRY_COMPARE(heard,
-                     (QList<QStringList>{{"/notes/a b.md", "https://example.org/", "/notes/c"}}));
+        QTRY_COMPARE(heard, (QList<QStringList>{{"/notes/a b.md", "https://example.org/",
+                                                 "/notes/c", "mailto:a@b.c?subject=Hi there"}}));
+        // Nothing it can read: no request, and never mistaken for a start with nothing.
+        call.start("gdbus", {"call", "--session", "--dest", name, "--object-path",
+                             "/org/korvane/Korvane/Opener", "--method",
+                             "org.freedesktop.Application.Open", "['not a location']", "{}"});
+        QTRY_VERIFY(call.state() == QProcess::NotRunning);
+        QCOMPARE(call.exitCode(), 0);
+        QTest::qWait(200);
+        QCOMPARE(heard.size(), 1);
         // Started with nothing to open, as a desktop's "web browser" command does.
         call.start("gdbus", {"call", "--session", "--dest", name, "--object-path",
                              "/org/korvane/Korvane/Opener", "--method",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/file_names.h"
 #include "core/router.h"
 #include "platform/later.h"
 #include "platform/platform.h"
@@ -212,6 +213,10 @@ public:
             return m_held.append(std::move(done));
         }
         done(outcome == Outcome::Error ? Result::failed(error) : Result::done());
+    }
+    std::optional<QString> localPath(const QString& location) const override {
+        const QString path = FileNames::fromFileUri(location);
+        return path.isEmpty() ? std::nullopt : std::optional(path);
     }
     void openItem(const QString& path) override { order({Order::OpenItem, {}, {path}}); }
     void revealFiles(const QStringList& paths, RevealCompletion done) override {

@@ -47,7 +47,9 @@ protected:
         }
         if (files.isEmpty() && forDesktop) {
             // Started by the desktop with nothing to open, as its "web browser".
-            return CliSession(c.platform, c.out, c.err, c.in).openBrowser();
+            if (CliSession session(c.platform, c.out, c.err, c.in); session.opensLinks()) {
+                return session.openBrowser();
+            }
         }
         if (files.isEmpty()) {
             return usage(c, CliText::tr("open needs at least one FILE"));

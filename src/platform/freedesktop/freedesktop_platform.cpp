@@ -111,6 +111,10 @@ QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
     return MimeappsDefaults::defaultOrigin(type.identifier);
 }
 
+std::optional<QString> FreedesktopPlatform::localPath(const QString& location) const {
+    return Launching::localPath(FileNames::encode(location));
+}
+
 void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app, Completion done) {
     Launching::openFiles(files, app, later(std::move(done)));
 }

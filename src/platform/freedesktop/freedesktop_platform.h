@@ -36,6 +36,7 @@ public:
     Result checkSettings() const override;
     QString defaultOrigin(const ContentType& type) const override;
     void openFiles(const QStringList& files, const QString& app, Completion done) override;
+    std::optional<QString> localPath(const QString& location) const override;
     void openItem(const QString& path) override;
     void revealFiles(const QStringList& paths, RevealCompletion done) override;
 

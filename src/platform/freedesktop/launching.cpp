@@ -130,7 +130,9 @@ void openFiles(const QStringList& files, const QString& app, Completion done) {
         }
         GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
         g_app_launch_context_setenv(context.get(), LaunchMarker::kVariable,
-                                    LaunchMarker::of(batch.paths).constData());
+                                    batch.uris.isEmpty()
+                                        ? LaunchMarker::kNothing
+                                        : LaunchMarker::of(batch.paths).constData());
         g_app_info_launch_uris_async(
             G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {
@@ -153,11 +155,28 @@ void openFiles(const QStringList& files, const QString& app, Completion done) {
     }
 }
 
+std::optional<QString> localPath(const QByteArray& location) {
+    const char* scheme = g_uri_peek_scheme(location.constData()); // lower case, interned
+    if (!scheme) {
+        return location.startsWith('/') ? std::optional(FileNames::decode(location)) : std::nullopt;
+    }
+    const bool file = qstrcmp(scheme, "file") == 0;
+    const bool web = qstrcmp(scheme, "http") == 0 || qstrcmp(scheme, "https") == 0;
+    const gchar* const* mounted = g_vfs_get_supported_uri_schemes(g_vfs_get_default());
+    if (!file && (web || !g_strv_contains(mounted, scheme))) {
+        return std::nullopt; // a link, never a mounted copy of a page
+    }
+    const GObjectPtr<GFile> item(g_file_new_for_uri(location.constData()));
+    const GCharPtr path(g_file_get_path(item.get()));
+    return path ? std::optional(FileNames::decode(path.get())) : std::nullopt;
+}
+
 void openItem(const QString& path) {
     if (!MimeappsDefaults::checkLists()) {
         return;
     }
-    const QByteArray uri = uriOf(path);
+    // A link goes as it is; a path as its URI.
+    const QByteArray uri = path.startsWith(u'/') ? uriOf(path) : path.toUtf8();
     g_app_info_launch_default_for_uri(uri.constData(), nullptr, nullptr);
 }
 

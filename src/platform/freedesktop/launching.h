@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace korvane::Launching {
 
@@ -16,6 +17,9 @@ void openFiles(const QStringList& files, const QString& app, Completion done);
 
 // Opens a file or folder in its default app.
 void openItem(const QString& path);
+// The local path of a location the desktop hands over: a "file:" URI or a path, and a remote
+// file the desktop mounts (sftp:, smb:…) through its mount; none for a web or mail link.
+std::optional<QString> localPath(const QByteArray& location);
 
 // Selects the files in the file manager, or opens their folders where none answers.
 void revealFiles(const QStringList& paths, RevealCompletion done);

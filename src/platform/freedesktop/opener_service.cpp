@@ -2,6 +2,7 @@
 
 #include "glib_ptr.h"
 #include "glib_strings.h"
+#include "launching.h"
 #include "opener_entry.h"
 #include "platform/later.h"
 #include "platform_logging.h"
@@ -61,19 +62,18 @@ struct Service {
     }
 };
 
-// The items of an Open call: local files as paths, other locations (web and mail links) as
-// given.
+// The items of an Open call: local files as paths (remote ones through their mount), other
+// locations (web and mail links) as given.
 QStringList itemsOf(GVariant* uris) {
     QStringList items;
     GVariantIter iter;
     g_variant_iter_init(&iter, uris);
     const gchar* uri = nullptr;
     while (g_variant_iter_next(&iter, "&s", &uri)) {
-        GObjectPtr<GFile> file(g_file_new_for_commandline_arg(uri));
-        const GCharPtr path(g_file_get_path(file.get()));
-        if (path) {
-            items.append(FileNames::decode(path.get()));
-        } else if (g_uri_is_valid(uri, G_URI_FLAGS_NONE, nullptr)) {
+        if (auto path = Launching::localPath(QByteArray(uri))) {
+            items.append(*path);
+        } else if (const char* scheme = g_uri_peek_scheme(uri);
+                   scheme && qstrcmp(scheme, "file") != 0) {
             items.append(QString::fromUtf8(uri));
         } else {
             qCWarning(lcPlatform) << "the opener was given a location it can't read:" << uri;
@@ -88,10 +88,12 @@ void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gc
     if (qstrcmp(method, "Open") == 0) {
         GVariantPtr uris(g_variant_get_child_value(parameters, 0));
         const QStringList files = itemsOf(uris.get());
-        qCDebug(lcPlatform) << "the desktop asks to open" << files.size() << "files";
+        qCDebug(lcPlatform) << "the desktop asks to open" << files.size() << "items";
         // Answered first: the desktop waits for the answer, not for the apps.
         g_dbus_method_invocation_return_value(invocation, nullptr);
-        later(service->open)(files);
+        if (!files.isEmpty()) { // none: only a start, which Activate asks for
+            later(service->open)(files);
+        }
     } else if (qstrcmp(method, "Activate") == 0) {
         // Started with nothing to open, as the desktop's "web browser" command does.
         g_dbus_method_invocation_return_value(invocation, nullptr);
