@@ -99,8 +99,7 @@ QStringList filesToOpen(const QStringList& arguments, bool drop) {
     }
     const QString here = FileNames::currentFolder();
     for (QString& file : files) {
-        file = Links::isLink(file) ? file
-                                   : FileNames::absolute(LaunchMarker::pathOfArgument(file), here);
+        file = Links::isLink(file) ? file : FileNames::absolute(file, here); // file: URIs too
     }
     return files;
 }

@@ -29,12 +29,4 @@ inline QByteArray of(QStringList paths) {
     return hash.result().toHex().left(32);
 }
 
-// A launched app's argument as a path: file: URIs (%U) are decoded byte for byte.
-inline QString pathOfArgument(const QString& argument) {
-    if (!argument.startsWith(QLatin1String("file:///"))) {
-        return argument;
-    }
-    return FileNames::decode(QByteArray::fromPercentEncoding(FileNames::encode(argument.mid(7))));
-}
-
 } // namespace korvane::LaunchMarker
