@@ -2139,6 +2139,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>تتبع الروابط قواعدك أيضًا؛ ويُفتح الرابط الذي لا تذكره أي قاعدة في المتصفح الذي استبدله Korvane.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>يفتح Korvane الآن الملفات نيابةً عن %1؛ لكن لا تذكر أي قاعدة مُفعّلة نوع ملف بعد.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

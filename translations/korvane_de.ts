@@ -1974,6 +1974,10 @@ die Korvane ersetzt hat. „serve“ beantwortet die Anfragen der Arbeitsumgebun
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Auch Links folgen Ihren Regeln; ein Link, den keine Regel nennt, wird im Browser geöffnet, den Korvane ersetzt hat.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane öffnet jetzt Dateien für %1; noch nennt keine aktivierte Regel einen Dateityp.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

@@ -1972,6 +1972,10 @@ escritorio a través de su bus de mensajes; es el bus quien lo inicia.</translat
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Los enlaces también siguen sus reglas; un enlace que ninguna regla indica se abre con el navegador que Korvane reemplazó.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane abre ahora archivos para %1; todavía ninguna regla activada indica un tipo de archivo.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

@@ -1973,6 +1973,10 @@ bureau via son bus de messages ; c&apos;est le bus qui le lance.</translation>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Les liens suivent aussi vos règles ; un lien qu&apos;aucune règle ne désigne s&apos;ouvre dans le navigateur que Korvane a remplacé.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane ouvre désormais les fichiers pour %1 ; aucune règle activée ne désigne encore de type de fichier.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

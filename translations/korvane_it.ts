@@ -1973,6 +1973,10 @@ messaggi; è il bus ad avviarlo.</translation>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Anche i collegamenti seguono le tue regole; un collegamento che nessuna regola indica si apre nel browser sostituito da Korvane.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane ora apre i file per %1; nessuna regola attiva indica ancora un tipo di file.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

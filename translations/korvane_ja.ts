@@ -1928,6 +1928,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>リンクもルールに従います。どのルールにも指定されていないリンクは、Korvane が置き換えたブラウザーで開きます。</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane が %1 に代わってファイルを開くようになりました。ただし、ファイルの種類を指定している有効なルールはまだありません。</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

@@ -1973,6 +1973,10 @@ barramento de mensagens dele; é o barramento que o inicia.</translation>
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Os links também seguem suas regras; um link que nenhuma regra indica abre no navegador que o Korvane substituiu.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>O Korvane agora abre arquivos para %1; nenhuma regra ativada indica um tipo de arquivo ainda.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

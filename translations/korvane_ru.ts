@@ -2015,6 +2015,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>Ссылки тоже следуют вашим правилам; ссылка, для которой нет правила, откроется в браузере, который заменил Korvane.</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Теперь %1 открывает файлы через Korvane; ни одно включённое правило пока не указывает тип файлов.</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

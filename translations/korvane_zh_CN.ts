@@ -1924,6 +1924,10 @@ changed since. &apos;status&apos; lists each type with the app Korvane replaced.
         <source>Links go by your rules too; a link no rule names opens in the browser Korvane replaced.</source>
         <translation>链接也会遵循您的规则；没有规则指定的链接将在 Korvane 所替换的浏览器中打开。</translation>
     </message>
+    <message>
+        <source>Korvane opens files for %1 now; no enabled rule names a file type yet.</source>
+        <translation>Korvane 现在为 %1 打开文件；但尚无已启用的规则指定文件类型。</translation>
+    </message>
 </context>
 <context>
     <name>korvane::TrayController</name>

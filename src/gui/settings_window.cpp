@@ -175,15 +175,21 @@ void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
         }
         return;
     }
-    // The change takes a moment: the desktop reads it back.
+    // The change takes a moment: the desktop reads it back. The switch turned keeps the focus
+    // through it, for the keyboard's next step.
+    QWidget* turned = focusWidget() == m_openerLinks ? m_openerLinks : m_opener;
+    const bool focused = focusWidget() == turned;
     m_opener->setEnabled(false);
     m_openerLinks->setEnabled(false);
     const bool taking = scope > m_model->opener().scope();
     m_openerNote->setText(taking ? tr("Taking over the types your rules name…")
                                  : tr("Putting back the defaults Korvane replaced…"));
-    m_model->setOpenForDesktop(scope, [this](const DesktopOpener::Report& report) {
+    m_model->setOpenForDesktop(scope, [this, turned, focused](const DesktopOpener::Report& report) {
         m_opener->setEnabled(true);
         showOpener();
+        if (focused) {
+            (turned->isEnabled() ? turned : m_opener)->setFocus();
+        }
         QStringList lines;
         if (report.refusal != DesktopOpener::Report::None) {
             lines << (report.problem.isEmpty()
@@ -192,9 +198,13 @@ void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
                           : report.problem);
         } else {
             const int fileTypes = report.types - report.linkTypes;
-            lines << (report.on ? tr("Korvane opens %n file type(s) for %1.", nullptr, fileTypes)
-                                      .arg(m_platform.systemName())
-                                : openerIntro());
+            lines << (!report.on ? openerIntro()
+                      : fileTypes > 0
+                          ? tr("Korvane opens %n file type(s) for %1.", nullptr, fileTypes)
+                                .arg(m_platform.systemName())
+                          : tr("Korvane opens files for %1 now; no enabled rule names a file type "
+                               "yet.")
+                                .arg(m_platform.systemName()));
             if (report.links) {
                 lines << linksIntro();
             }

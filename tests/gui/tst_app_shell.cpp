@@ -197,10 +197,14 @@ private Q_SLOTS:
         QLabel* note = find<QLabel>(&f.gui->settingsWindow(), "openerNote");
         QVERIFY(!opener->isHidden() && !opener->isChecked() &&
                 opener->focusPolicy() & Qt::TabFocus);
+        f.gui->settingsWindow().show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.gui->settingsWindow()));
+        opener->setFocus();
         QTest::keyClick(opener, Qt::Key_Space);
         QVERIFY(!opener->isEnabled()); // until the desktop has read it back
         QTRY_VERIFY(opener->isEnabled());
         QVERIFY(opener->isChecked() && f.settings.openForDesktop());
+        QVERIFY(opener->hasFocus()); // kept through the wait, for the keyboard's next step
         QCOMPARE(note->text(), "Korvane opens 1 file type for the test desktop.");
         QCOMPARE(f.platform.defaultApplicationForType({"text/markdown"}),
                  "/apps/korvane-opener.desktop");
