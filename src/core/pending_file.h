@@ -5,7 +5,8 @@
 
 namespace korvane {
 
-// A dropped file that no rule claims, waiting for the user to name an application.
+// A dropped file or link that no rule claims, waiting for the user to name an application;
+// `path` holds the link for a link.
 struct PendingFile {
     QUuid id = QUuid::createUuid();
     QString path;

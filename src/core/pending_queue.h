@@ -13,7 +13,8 @@ namespace korvane {
 class Platform;
 class RuleStore;
 
-// Files no rule claims, asked about one at a time: the current question and those waiting.
+// Files and links no rule claims, asked about one at a time: the current question and those
+// waiting.
 class PendingQueue : public QObject {
     Q_OBJECT
 
