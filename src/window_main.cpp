@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
                           .value_or(korvane::WindowStart::Drop());
     if (drop.askAlone) {
         korvane::FreedesktopPlatform platform;
+        // A rule kept here makes the opener follow the rules, which may rewrite its entry.
+        platform.setCommandPath(korvane::WindowStart::commandProgram());
         korvane::Settings settings(korvane::Settings::defaultPath(),
                                    korvane::Settings::RecentWrites::Appended);
         return korvane::askAlone(platform, settings, korvane::RuleStore::defaultDirectory(),

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace korvane {
@@ -23,6 +24,12 @@ struct SheetText {
 
 int askAlone(Platform& platform, Settings& settings, const QString& rulesDirectory,
              const QStringList& files) {
+    // The program ends when its work does: a sheet closed with a launch still in flight would
+    // otherwise end it before the app starts.
+    const bool quitOnClose = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    const auto restore =
+        qScopeGuard([quitOnClose] { QApplication::setQuitOnLastWindowClosed(quitOnClose); });
     AppModel model(platform, rulesDirectory, settings);
     model.store().setSaveDelay(std::chrono::milliseconds(0)); // saved before the sheet ends
     GuiAppChooser chooser(platform);

@@ -225,11 +225,14 @@ private Q_SLOTS:
     }
 
     // A file the desktop handed over that nothing opens is asked about in the sheet alone: no
-    // main window; the answer opens it, and the sheet's end ends the program.
+    // main window; the answer opens it, and the program ends once the launch is reported back,
+    // not when the sheet closes (a launch still in flight then would never start).
     void sheetAlone() {
         QTemporaryDir dir;
         MemoryPlatform platform;
         platform.addApplication("/apps/xed.desktop", "xed.desktop", "Xed", {"text/plain"});
+        platform.setOpenOutcome("/apps/xed.desktop", MemoryPlatform::Outcome::Hold);
+        bool released = false;
         platform.addFile("/home/me/e.qqq");
         Settings settings(dir.filePath("Korvane.conf"));
         writeFile(dir.filePath("Korvane/rules.json"), "[]");
@@ -242,11 +245,16 @@ private Q_SLOTS:
                 if (auto* sheet = qobject_cast<PendingFilesDialog*>(widget);
                     sheet && sheet->isVisible()) {
                     sheet->choose("/apps/xed.desktop");
+                    QTimer::singleShot(200, this, [&] {
+                        released = true;
+                        platform.releaseHeld();
+                    });
                 }
             }
         });
         poll.start(20);
         QCOMPARE(askAlone(platform, settings, dir.filePath("Korvane"), {"/home/me/e.qqq"}), 0);
+        QVERIFY(released);
         QCOMPARE(platform.orders(MemoryPlatform::Order::Open).size(), 1);
         QCOMPARE(platform.orders().first().files, QStringList{"/home/me/e.qqq"});
         QVERIFY(!windowShown);
