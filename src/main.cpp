@@ -118,11 +118,14 @@ int main(int argc, char** argv) {
     const QByteArray marker = qgetenv(LaunchMarker::kVariable);
     qunsetenv(LaunchMarker::kVariable); // the apps this start launches get their own
     const QStringList toOpen = filesToOpen(arguments, drop.has_value());
-    const bool startsNothing = toOpen.isEmpty() && arguments.value(0) == QLatin1String("open") &&
-                               arguments.contains(QLatin1String("--for-desktop"));
-    if (marker == LaunchMarker::kNothing
-            ? startsNothing
-            : !marker.isEmpty() && marker == LaunchMarker::of(toOpen)) {
+    const bool forDesktop = arguments.value(0) == QLatin1String("open") &&
+                            arguments.contains(QLatin1String("--for-desktop"));
+    const bool handedBack =
+        !marker.isEmpty() && marker != LaunchMarker::kNothing && marker == LaunchMarker::of(toOpen);
+    // Handed back to the desktop's opener, they open as if no rule claimed them; anywhere else
+    // they are refused.
+    if (marker == LaunchMarker::kNothing ? forDesktop && toOpen.isEmpty()
+                                         : handedBack && !forDesktop) {
         application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("Korvane was started by Korvane to open these files, "
@@ -147,5 +150,5 @@ int main(int argc, char** argv) {
     FreedesktopPlatform platform;
     InstanceChannel window;
     QTextStream in(stdin);
-    finish(CommandLine::run(arguments, platform, out, err, in, &window), out, err);
+    finish(CommandLine::run(arguments, platform, out, err, in, &window, handedBack), out, err);
 }

@@ -94,7 +94,7 @@ bool CliSession::rulesUnreadable() {
     return !problem.isEmpty();
 }
 
-int CliSession::open(const QStringList& files, DropMode mode) {
+int CliSession::open(const QStringList& files, DropMode mode, bool handedBack) {
     const bool withoutRules = rulesUnreadable();
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
@@ -123,7 +123,11 @@ int CliSession::open(const QStringList& files, DropMode mode) {
         }
         paths << path;
     }
-    m_model->handle(paths, mode);
+    if (handedBack) {
+        m_model->handleHandedBack(paths);
+    } else {
+        m_model->handle(paths, mode);
+    }
     settle();
     if (mode == DropMode::ForDesktop) {
         // No terminal to ask on: what no app takes is asked about in the window's sheet.
@@ -198,16 +202,17 @@ int CliSession::serveOpener() {
     idle.setInterval(kServeIdle);
     QObject::connect(&idle, &QTimer::timeout, &loop, stop);
     serving = m_platform.serveOpener(
-        [&](const QStringList& files) {
+        [&](const Platform::OpenerRequest& request) {
             idle.start();
             m_model->defaultManager().reload(); // what the opener replaced may have changed
-            if (files.isEmpty()) {
-                if (m_model->opener().linksOn()) { // as the desktop's web browser
+            if (request.items.isEmpty()) {
+                // As the desktop's web browser; not for the browser it would start itself.
+                if (m_model->opener().linksOn() && !request.handedBack) {
                     startBrowser();
                 }
                 return;
             }
-            m_model->handle(files, DropMode::ForDesktop, [this](const DropReport&) {
+            const auto asked = [this](const DropReport&) {
                 if (const QStringList unanswered = takeUnanswered();
                     !unanswered.isEmpty() &&
                     !WindowStart::askAlone(unanswered, WindowStart::AskIn::NewProcess)) {
@@ -216,7 +221,12 @@ int CliSession::serveOpener() {
                                  .arg(terminalText(WindowStart::windowProgram()))
                           << Qt::endl;
                 }
-            });
+            };
+            if (request.handedBack) {
+                m_model->handleHandedBack(request.items, asked);
+            } else {
+                m_model->handle(request.items, DropMode::ForDesktop, asked);
+            }
         },
         [&](const Result& why) {
             if (!why) {

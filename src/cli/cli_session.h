@@ -24,7 +24,9 @@ public:
     CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in);
     ~CliSession();
 
-    int open(const QStringList& files, DropMode mode);
+    // `handedBack`: files an app Korvane started hands back to the desktop, opened without the
+    // rules.
+    int open(const QStringList& files, DropMode mode, bool handedBack = false);
     // The files of a drop for the desktop that no rule claims and no app would open otherwise.
     QStringList unanswered() const { return m_unanswered; }
     int listRules();

@@ -123,7 +123,8 @@ QString CommandLine::helpText() {
 }
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                     QTextStream& err, QTextStream& in, const InstanceChannel* window) {
+                     QTextStream& err, QTextStream& in, const InstanceChannel* window,
+                     bool handedBack) {
     const QString first = arguments.value(0);
     if (arguments.isEmpty() || first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << helpText();
@@ -133,7 +134,7 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
         out << "korvane " << KORVANE_VERSION << "\n";
         return 0;
     }
-    Context context{platform, out, err, in, window};
+    Context context{platform, out, err, in, window, handedBack};
     for (const auto& command : allCommands()) {
         if (command->name() == first) {
             return command->run(arguments.mid(1), context);

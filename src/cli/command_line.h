@@ -17,7 +17,8 @@ public:
     // With `window`, `open` hands the files to a running window, and commands that would write
     // what the window owns refuse while it runs.
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
-                   QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr);
+                   QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr,
+                   bool handedBack = false);
     static QString helpText();
     // Whether `word` names a command ("open", "rules", ...).
     static bool isCommand(const QString& word);

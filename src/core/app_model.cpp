@@ -147,13 +147,22 @@ void AppModel::flash(const QString& text) {
 
 void AppModel::handle(const QStringList& files, DropMode mode, DropDone done,
                       UnclaimedLinks unclaimed) {
+    handle(files, mode, m_store->rules(), std::move(done), unclaimed);
+}
+
+void AppModel::handleHandedBack(const QStringList& files, DropDone done) {
+    handle(files, DropMode::ForDesktop, {}, std::move(done), UnclaimedLinks::SchemeDefault);
+}
+
+void AppModel::handle(const QStringList& files, DropMode mode, const QList<Rule>& rules,
+                      DropDone done, UnclaimedLinks unclaimed) {
     DropReport report;
     report.mode = mode;
     if (files.isEmpty()) {
         return conclude(report, done);
     }
     const DropPlan plan = DropPlan::make(
-        files, mode, m_store->rules(), m_platform,
+        files, mode, rules, m_platform,
         [this](const QString& file) { return m_opener->fallbackFor(file); }, unclaimed);
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;

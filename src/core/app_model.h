@@ -71,6 +71,9 @@ public:
     // came to be routed).
     void handle(const QStringList& files, DropMode mode, DropDone done = {},
                 UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
+    // Files an app Korvane started hands back to the desktop (a rule's app that runs the
+    // desktop's opener): opened for the desktop as if no rule claimed them, so nothing loops.
+    void handleHandedBack(const QStringList& files, DropDone done = {});
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
     // opened.
@@ -141,6 +144,8 @@ Q_SIGNALS:
 private:
     struct Tally;
 
+    void handle(const QStringList& files, DropMode mode, const QList<Rule>& rules, DropDone done,
+                UnclaimedLinks unclaimed);
     // Opens each group in its app and, where given, reveals the folders; one report at the end.
     void launch(const QList<AppGroup>& groups, const DropReport& report,
                 const QStringList& foldersToReveal, DropDone done = {});

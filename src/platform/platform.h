@@ -140,11 +140,17 @@ public:
     virtual Result provideOpener() = 0;
     // Also ends a process that serves the opener.
     virtual Result withdrawOpener() = 0;
+    // A request to the opener: its files and links (none: the desktop only started it).
+    // `handedBack`: it comes from an app Korvane started with these very items, such as a rule's
+    // app that hands its files back to the desktop; routing them by the rules again would loop.
+    struct OpenerRequest {
+        QStringList items;
+        bool handedBack = false;
+    };
     // Answers the desktop's requests to open files through the opener while the returned holder
-    // lives: `open` hears each request's files and links (none: the desktop only started it),
-    // later, on this thread; `ended` hears once, with why, when the opener can't be served or no
-    // longer is.
-    using OpenRequest = std::function<void(const QStringList& files)>;
+    // lives: `open` hears each request, later, on this thread; `ended` hears once, with why, when
+    // the opener can't be served or no longer is.
+    using OpenRequest = std::function<void(const OpenerRequest& request)>;
     virtual std::shared_ptr<void> serveOpener(OpenRequest open, Completion ended) = 0;
 
     // Calls `changed` on the main thread whenever the installed applications change (entries

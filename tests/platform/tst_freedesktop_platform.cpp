@@ -281,8 +281,9 @@ private Q_SLOTS:
     void openerServesTheBus() {
         QList<QStringList> heard;
         std::optional<Result> ended;
-        auto serving = platform.serveOpener([&](const QStringList& files) { heard << files; },
-                                            [&](const Result& why) { ended = why; });
+        auto serving = platform.serveOpener(
+            [&](const Platform::OpenerRequest& request) { heard << request.items; },
+            [&](const Result& why) { ended = why; });
         const QString name = "org.korvane.Korvane.Opener";
         QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
         QTRY_VERIFY(bus->isServiceRegistered(name));
@@ -340,6 +341,23 @@ private Q_SLOTS:
         QCOMPARE(sandbox->run({"open", note}, {}, "gio").status, 0);
         QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
         QCOMPARE(bus->servicePid("org.korvane.Korvane.Opener").value(), server);
+        // A rule's app that hands its file back to the desktop gets it once; the opener then
+        // opens it as if no rule claimed it, instead of starting that app again and again.
+        const QString log = sandbox->root() + "/wrapper.log";
+        const QString wrapper = sandbox->makeFile(
+            "wrapper.sh", "#!/bin/sh\necho x >> '" + log.toUtf8() + "'\n[ $(wc -l < '" +
+                              log.toUtf8() + "') -gt 3 ] && exit 9\nexec gio open \"$@\"\n");
+        QVERIFY(QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::ExeOwner));
+        writeFile(sandbox->userApplications() + "/korvane-wrapper.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Wrapper\nExec=" + wrapper.toUtf8() +
+                      " %F\n");
+        sandbox->writeRules(QStringList{"md>Wrapper"});
+        QTest::qWait(300); // the opener reads the changed rules
+        sandbox->clearLaunches();
+        QCOMPARE(sandbox->run({"open", note}, {}, "gio").status, 0);
+        QCOMPARE(sandbox->launched(1), QStringList{"editor: " + note});
+        QCOMPARE(readFile(log), "x\n");
+        QFile::remove(sandbox->userApplications() + "/korvane-wrapper.desktop");
         QCOMPARE(sandbox->run({"opener", "off"}).status, 0);
         QTRY_VERIFY(!bus->isServiceRegistered("org.korvane.Korvane.Opener")); // it ended
         QCOMPARE(readFile(sandbox->mimeappsList()), list);

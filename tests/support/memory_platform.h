@@ -190,15 +190,8 @@ public:
         }
         return Result::done();
     }
-    std::shared_ptr<void> serveOpener(OpenRequest open, Completion) override {
-        m_openerRequests = std::move(open);
+    std::shared_ptr<void> serveOpener(OpenRequest, Completion) override {
         return std::make_shared<int>(0);
-    }
-    // As the desktop asks the opener to open files.
-    void askOpener(const QStringList& files) const {
-        if (m_openerRequests) {
-            later(m_openerRequests)(files);
-        }
     }
     Result withdrawOpener() override {
         locked([&] { m_apps.removeIf([](const App& a) { return a.id == kOpenerId; }); });
@@ -374,7 +367,6 @@ private:
     QString m_loginError;
     QString m_revealer = QStringLiteral("Test Files");
     std::function<void()> m_applicationsChanged;
-    OpenRequest m_openerRequests;
     mutable std::atomic<int> m_typeQuestions = 0;
     mutable QRecursiveMutex m_mutex;
 };

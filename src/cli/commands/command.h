@@ -22,6 +22,8 @@ struct Context {
     QTextStream& err;
     QTextStream& in;
     const InstanceChannel* window;
+    // Started by Korvane with the very files to open: an app that hands them back.
+    bool handedBack = false;
 };
 
 // One command: its options and arguments, parsed by QCommandLineParser, and what it does.

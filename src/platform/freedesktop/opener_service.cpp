@@ -5,6 +5,7 @@
 #include "launching.h"
 #include "opener_entry.h"
 #include "platform/later.h"
+#include "platform/launch_marker.h"
 #include "platform_logging.h"
 #include "platform_text.h"
 
@@ -39,6 +40,7 @@ QByteArray objectPath() {
 }
 
 struct Service {
+    std::weak_ptr<Service> self;
     Platform::OpenRequest open;
     Completion ended;
     GObjectPtr<GDBusConnection> bus;
@@ -82,22 +84,94 @@ QStringList itemsOf(GVariant* uris) {
     return items;
 }
 
-void called(GDBusConnection*, const gchar*, const gchar*, const gchar*, const gchar* method,
+// The launch marker in the environment of the process behind a bus name: the sender of a
+// request waits for the answer, so it is still there to be read.
+QByteArray markerOf(const char* environment, gsize size) {
+    const QByteArrayView all(environment, qsizetype(size));
+    const QByteArray key = QByteArray(LaunchMarker::kVariable) + '=';
+    for (qsizetype start = 0; start < all.size();) {
+        qsizetype end = all.indexOf('\0', start);
+        end = end < 0 ? all.size() : end;
+        if (all.sliced(start, end - start).startsWith(key)) {
+            return all.sliced(start + key.size(), end - start - key.size()).toByteArray();
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
+// A request waiting for its sender's process to be known.
+struct Asked {
+    std::weak_ptr<Service> service;
+    GObjectPtr<GDBusMethodInvocation> invocation;
+    Platform::OpenerRequest request;
+};
+
+void answer(std::unique_ptr<Asked> asked) {
+    // Answered first: the desktop waits for the answer, not for the apps.
+    g_dbus_method_invocation_return_value(asked->invocation.get(), nullptr);
+    if (auto service = asked->service.lock(); service && !service->over) {
+        if (asked->request.handedBack) {
+            qCInfo(lcPlatform) << "an app Korvane started hands its items back to the desktop";
+        }
+        later(service->open)(asked->request);
+    }
+}
+
+// Asks the bus for the sender's process, then reads its launch marker: a request from an app
+// Korvane started with the same items is handed back.
+void answerWithSender(GDBusConnection* bus, std::unique_ptr<Asked> asked) {
+    const gchar* sender = g_dbus_method_invocation_get_sender(asked->invocation.get());
+    if (!sender) {
+        return answer(std::move(asked));
+    }
+    g_dbus_connection_call(
+        bus, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+        "GetConnectionUnixProcessID", g_variant_new("(s)", sender), G_VARIANT_TYPE("(u)"),
+        G_DBUS_CALL_FLAGS_NONE, 2000, nullptr,
+        [](GObject* source, GAsyncResult* result, gpointer data) {
+            std::unique_ptr<Asked> waiting(static_cast<Asked*>(data));
+            const GVariantPtr reply(
+                g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, nullptr));
+            guint32 pid = 0;
+            if (reply) {
+                g_variant_get(reply.get(), "(u)", &pid);
+            }
+            gchar* environment = nullptr;
+            gsize size = 0;
+            const QByteArray path = "/proc/" + QByteArray::number(pid) + "/environ";
+            if (pid != 0 && g_file_get_contents(path.constData(), &environment, &size, nullptr)) {
+                const GCharPtr held(environment);
+                const QByteArray marker = markerOf(environment, size);
+                const QStringList& items = waiting->request.items;
+                waiting->request.handedBack =
+                    !marker.isEmpty() &&
+                    marker == (items.isEmpty() ? QByteArray(LaunchMarker::kNothing)
+                                               : LaunchMarker::of(items));
+            }
+            answer(std::move(waiting));
+        },
+        asked.release());
+}
+
+void called(GDBusConnection* bus, const gchar*, const gchar*, const gchar*, const gchar* method,
             GVariant* parameters, GDBusMethodInvocation* invocation, gpointer data) {
     auto* service = static_cast<Service*>(data);
+    auto asked = std::make_unique<Asked>();
+    asked->service = service->self;
+    asked->invocation.reset(G_DBUS_METHOD_INVOCATION(g_object_ref(invocation)));
     if (qstrcmp(method, "Open") == 0) {
         GVariantPtr uris(g_variant_get_child_value(parameters, 0));
-        const QStringList files = itemsOf(uris.get());
-        qCDebug(lcPlatform) << "the desktop asks to open" << files.size() << "items";
-        // Answered first: the desktop waits for the answer, not for the apps.
-        g_dbus_method_invocation_return_value(invocation, nullptr);
-        if (!files.isEmpty()) { // none: only a start, which Activate asks for
-            later(service->open)(files);
+        asked->request.items = itemsOf(uris.get());
+        qCDebug(lcPlatform) << "the desktop asks to open" << asked->request.items.size() << "items";
+        if (asked->request.items.isEmpty()) { // only a start, which Activate asks for
+            g_dbus_method_invocation_return_value(invocation, nullptr);
+            return;
         }
+        answerWithSender(bus, std::move(asked));
     } else if (qstrcmp(method, "Activate") == 0) {
         // Started with nothing to open, as the desktop's "web browser" command does.
-        g_dbus_method_invocation_return_value(invocation, nullptr);
-        later(service->open)(QStringList());
+        answerWithSender(bus, std::move(asked));
     } else if (const gchar* action = nullptr;
                qstrcmp(method, "ActivateAction") == 0 &&
                (g_variant_get_child(parameters, 0, "&s", &action), qstrcmp(action, "quit") == 0)) {
@@ -128,6 +202,7 @@ void stop() {
 
 std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended) {
     auto service = std::make_shared<Service>();
+    service->self = service;
     service->open = std::move(open);
     service->ended = std::move(ended);
     GErrorHolder error;
