@@ -149,6 +149,20 @@ Result DefaultAppManager::update(const std::function<void(QHash<QString, Record>
     return m_loaded;
 }
 
+void DefaultAppManager::drop(QHash<QString, Record>& records, const QStringList& keys) const {
+    for (const QString& key : keys) {
+        const auto it = records.constFind(key);
+        if (it == records.cend()) {
+            continue;
+        }
+        const QJsonObject gone = it->change;
+        records.erase(it);
+        for (Record& kept : records) {
+            kept.change = m_platform.carriedChange(gone, kept.change);
+        }
+    }
+}
+
 bool DefaultAppManager::heldByOpener(const ContentType& type) const {
     const auto it = m_records.entries.constFind(type.identifier);
     return it != m_records.entries.cend() && m_platform.isKorvane(it->changedTo);
@@ -274,7 +288,7 @@ void DefaultAppManager::restore(const QString& ext, Report done) {
     }
     Record record = m_records.entries.value(ext);
     auto forget = [this, ext] {
-        return update([&](QHash<QString, Record>& records) { records.remove(ext); });
+        return update([&](QHash<QString, Record>& records) { drop(records, {ext}); });
     };
     if (!settle(record, *type)) {
         (void)forget(); // an intent that never happened: nothing to restore either way
@@ -369,10 +383,16 @@ void DefaultAppManager::takeTypes(const QList<ContentType>& types, const QString
     QHash<QString, QString> previousIds;
     QHash<QString, QString> origins;
     for (const ContentType& type : types) {
-        const auto current = m_platform.defaultApplicationForType(type);
-        if (same(current, app)) {
+        // Korvane's only where the settings name it for this very type: a default inherited from
+        // a parent type goes when the parent is given back.
+        const auto own = m_platform.ownDefault(type);
+        if (same(own, app)) {
             outcomes << DefaultOutcome::of(type.identifier, DefaultOutcome::AlreadyDefault, name);
             continue;
+        }
+        auto current = own ? own : m_platform.defaultApplicationForType(type);
+        if (current && m_platform.isKorvane(m_platform.applicationId(*current))) {
+            current.reset(); // through the parent: replaced nothing of the type's own
         }
         const DefaultPlan plan = m_platform.planDefault(app, type);
         if (!plan.result) {
@@ -507,11 +527,7 @@ void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& d
                                      : m_platform.applicationForIdentifier(record.previousAppId));
     }
     auto forget = [this](const QStringList& keys) {
-        return update([&](QHash<QString, Record>& records) {
-            for (const QString& key : keys) {
-                records.remove(key);
-            }
-        });
+        return update([&](QHash<QString, Record>& records) { drop(records, keys); });
     };
     if (!forgotten.isEmpty()) {
         if (const Result dropped = forget(forgotten); !dropped) {
@@ -533,8 +549,11 @@ void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& d
         QTimer::singleShot(m_readBack, this, [=, this]() mutable {
             QStringList back;
             for (const auto& [type, change] : undo) {
-                const auto now = m_platform.defaultAfterChange(type, change);
                 const auto& previous = previousApps.value(type.identifier);
+                // With nothing before, only the type's own setting counts: its parent type may
+                // still be Korvane's.
+                const auto now = previous ? m_platform.defaultAfterChange(type, change)
+                                          : m_platform.ownDefault(type);
                 if (previous
                         ? same(now, previous)
                         : !now || m_platform.applicationId(*now) != ours.value(type.identifier)) {

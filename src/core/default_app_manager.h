@@ -87,6 +87,9 @@ private:
     // Changes the record file under its lock, on what it holds now; a file that can't be read
     // is left as it is. Answers the error.
     Result update(const std::function<void(QHash<QString, Record>&)>& change);
+    // Drops the records of `keys`; what each one's change knew of the settings before Korvane
+    // changed them passes to the records that stay.
+    void drop(QHash<QString, Record>& records, const QStringList& keys) const;
     // Settles an intended change by whether the setting it altered names its app: one that
     // happened is a record like any; one that didn't leaves the record as it was before.
     // False when that leaves no record.

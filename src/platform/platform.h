@@ -71,6 +71,16 @@ public:
     // desktop's settings); the type's default where the change names no setting.
     virtual std::optional<QString> defaultAfterChange(const ContentType& type,
                                                       const QJsonObject& change) const = 0;
+    // The default the settings name for exactly this type, not one it inherits from a parent
+    // type or takes from an app that merely handles it; none when no setting names one.
+    virtual std::optional<QString> ownDefault(const ContentType& type) const {
+        return defaultApplicationForType(type);
+    }
+    // A change given back passes to `kept`, a change that stays, what it knew of the settings
+    // before Korvane first changed them, where both altered the same settings.
+    virtual QJsonObject carriedChange(const QJsonObject& /*gone*/, const QJsonObject& kept) const {
+        return kept;
+    }
     // Whether the system's default settings can be read safely, and why not.
     virtual Result checkSettings() const { return Result::done(); }
     // Where the current default for the type is set (a settings file), for messages; empty when

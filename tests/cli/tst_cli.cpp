@@ -529,6 +529,28 @@ private Q_SLOTS:
         QCOMPARE(readFile(list), before);
     }
 
+    // Rules changed in steps: a type whose default comes from its parent type's (C source from
+    // plain text) is taken in its own right, and stays taken when the parent is given back; a
+    // list Korvane made is gone again once the last of its types is given back, whichever turn
+    // took it.
+    void openerFollowsInSteps() {
+        const QString list = sandbox->mimeappsList();
+        const QByteArray saved = readFile(list);
+        const auto restore = qScopeGuard([&] { writeFile(list, saved); });
+        QFile::remove(list);
+        QFile::remove(sandbox->rulesDirectory() + "/previous-defaults.json");
+        for (const QStringList& rules :
+             {QStringList{"txt>Test Editor"}, QStringList{"txt>Test Editor", "c>Sublime Text"},
+              QStringList{"c>Sublime Text"}}) {
+            sandbox->writeRules(rules);
+            QCOMPARE(sandbox->run("opener on").status, 0);
+        }
+        QCOMPARE(sandbox->run("opener status").out.section(u'\n', 2),
+                 "text/x-csrc: in place of no app\n");
+        QCOMPARE(sandbox->run("opener off").status, 0);
+        QVERIFY2(!QFile::exists(list), readFile(list).constData());
+    }
+
     // The opener for links too: `gio open LINK` goes through Korvane to the rule's app, or to
     // the browser it replaced; started with nothing, as a desktop's "web browser" command, the
     // replaced browser starts; off gives the list back byte for byte.

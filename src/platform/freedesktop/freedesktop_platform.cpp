@@ -111,6 +111,16 @@ QString FreedesktopPlatform::defaultOrigin(const ContentType& type) const {
     return MimeappsDefaults::defaultOrigin(type.identifier);
 }
 
+std::optional<QString> FreedesktopPlatform::ownDefault(const ContentType& type) const {
+    const QString id = MimeappsDefaults::ownDefaultId(type.identifier);
+    return id.isEmpty() ? std::nullopt : applicationForIdentifier(id);
+}
+
+QJsonObject FreedesktopPlatform::carriedChange(const QJsonObject& gone,
+                                               const QJsonObject& kept) const {
+    return MimeappsDefaults::carriedChange(gone, kept);
+}
+
 std::optional<QString> FreedesktopPlatform::localPath(const QString& location) const {
     return Launching::localPath(FileNames::encode(location));
 }

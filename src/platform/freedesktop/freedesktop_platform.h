@@ -35,6 +35,8 @@ public:
                                               const QJsonObject& change) const override;
     Result checkSettings() const override;
     QString defaultOrigin(const ContentType& type) const override;
+    std::optional<QString> ownDefault(const ContentType& type) const override;
+    QJsonObject carriedChange(const QJsonObject& gone, const QJsonObject& kept) const override;
     void openFiles(const QStringList& files, const QString& app, Completion done) override;
     std::optional<QString> localPath(const QString& location) const override;
     void openItem(const QString& path) override;

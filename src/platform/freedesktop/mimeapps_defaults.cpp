@@ -325,7 +325,10 @@ QStringList idsAfterChange(const QString& type, const QJsonObject& change) {
     return list ? listValue(list->value(kDefault, utf8(type))) : QStringList();
 }
 
-QString defaultOrigin(const QString& type) {
+namespace {
+
+// The list that names an installed app for exactly the type, and that app's ID.
+std::pair<QString, QString> ownDefault(const QString& type) {
     if (!checkLists()) {
         return {};
     }
@@ -334,11 +337,35 @@ QString defaultOrigin(const QString& type) {
         for (const QString& id :
              listValue(list ? list->value(kDefault, utf8(type)) : std::nullopt)) {
             if (GObjectPtr<GDesktopAppInfo>(g_desktop_app_info_new(utf8(id).constData()))) {
-                return path;
+                return {path, id};
             }
         }
     }
     return {};
+}
+
+} // namespace
+
+QString defaultOrigin(const QString& type) {
+    return ownDefault(type).first;
+}
+
+QString ownDefaultId(const QString& type) {
+    return ownDefault(type).second;
+}
+
+QJsonObject carriedChange(const QJsonObject& gone, const QJsonObject& kept) {
+    const QString file = QStringLiteral("file");
+    if (gone.value(file) != kept.value(file)) {
+        return kept;
+    }
+    QJsonObject carried = kept;
+    for (const QString& key : {QStringLiteral("created"), QStringLiteral("addedGroup")}) {
+        if (gone.value(key).toBool()) {
+            carried.insert(key, true);
+        }
+    }
+    return carried;
 }
 
 } // namespace korvane::MimeappsDefaults

@@ -40,5 +40,12 @@ QStringList idsAfterChange(const QString& type, const QJsonObject& change);
 
 // The list whose entry decides the type's default, or empty when none names an installed app.
 QString defaultOrigin(const QString& type);
+// The installed app the lists name for exactly this type (not its parent types): the first
+// that one of them names, in the desktop's order; its desktop-file ID, or empty.
+QString ownDefaultId(const QString& type);
+
+// A change given back passes to `kept`, a change of the same list that stays, what it knew of
+// the list before Korvane first changed it: that Korvane made the file, or its group.
+QJsonObject carriedChange(const QJsonObject& gone, const QJsonObject& kept);
 
 } // namespace korvane::MimeappsDefaults
