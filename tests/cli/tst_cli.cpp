@@ -428,6 +428,10 @@ private Q_SLOTS:
                 editor + "\n");
         row("no group for defaults, no final newline", "mimeapps.list",
             "[Added Associations]\n" + editor);
+        row("bytes that aren't UTF-8", "mimeapps.list",
+            QByteArray("[Default Applications]\n" + editor +
+                       "\ntext/plain=caf\xe9.desktop;\n[Removed Associations]\n"
+                       "text/markdown=korvane-sublime-text.desktop;\xe9t\xe9.desktop;\n"));
     }
 
     void defaultsLeaveMimeappsAsTheyWere() {

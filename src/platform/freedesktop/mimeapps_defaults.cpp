@@ -60,8 +60,41 @@ QStringList listValue(const std::optional<QByteArray>& value) {
     return items;
 }
 
-QString joinList(const QStringList& items) {
-    return items.join(u';') + u';';
+// A list value with `id` first and the other items behind it, each kept byte for byte.
+QByteArray withFirst(const QByteArray& id, const std::optional<QByteArray>& value) {
+    QByteArrayList items{id};
+    for (const QByteArray& item : value.value_or(QByteArray()).split(';')) {
+        if (const QByteArray trimmed = item.trimmed(); !trimmed.isEmpty() && trimmed != id) {
+            items.append(trimmed);
+        }
+    }
+    return items.join(';') + ';';
+}
+
+// A list value without `id`; empty when nothing else is left.
+QByteArray without(const QByteArray& id, const QByteArray& value) {
+    QByteArrayList items;
+    for (const QByteArray& item : value.split(';')) {
+        if (const QByteArray trimmed = item.trimmed(); !trimmed.isEmpty() && trimmed != id) {
+            items.append(trimmed);
+        }
+    }
+    return items.isEmpty() ? QByteArray() : items.join(';') + ';';
+}
+
+// A value of the list as the record keeps it: text where it is UTF-8, else its bytes in base64,
+// so that taking a change back writes the very bytes it replaced.
+QJsonValue recorded(const QByteArray& value) {
+    if (QString::fromUtf8(value).toUtf8() == value) {
+        return QString::fromUtf8(value);
+    }
+    return QJsonObject{{QStringLiteral("base64"), QString::fromLatin1(value.toBase64())}};
+}
+
+QByteArray fromRecord(const QJsonValue& value) {
+    return value.isObject()
+               ? QByteArray::fromBase64(value[QStringLiteral("base64")].toString().toLatin1())
+               : value.toString().toUtf8();
 }
 
 constexpr qint64 kMaxListSize = 16 * 1024 * 1024;
@@ -116,22 +149,13 @@ QJsonObject makeDefault(MimeappsList& list, const QString& path, bool created, b
     }
     // The app goes first; the user's other choices stay behind it as fallbacks.
     const auto previous = list.value(kDefault, mime);
-    change.insert(QStringLiteral("previous"),
-                  previous ? QJsonValue(fromUtf8(previous->constData())) : QJsonValue());
-    QStringList apps{id};
-    for (const QString& other : listValue(previous)) {
-        if (other != id) {
-            apps.append(other);
-        }
-    }
-    list.setValue(kDefault, mime, utf8(joinList(apps)));
+    change.insert(QStringLiteral("previous"), previous ? recorded(*previous) : QJsonValue());
+    list.setValue(kDefault, mime, withFirst(utf8(id), previous));
     // A removal of this very app would keep it from being the default: lift it, and note it.
     const auto removed = list.value(kRemoved, mime);
-    QStringList stillRemoved = listValue(removed);
-    if (stillRemoved.removeAll(id) > 0) {
-        change.insert(QStringLiteral("removed"), fromUtf8(removed->constData()));
-        list.setValue(kRemoved, mime,
-                      stillRemoved.isEmpty() ? QByteArray() : utf8(joinList(stillRemoved)));
+    if (listValue(removed).contains(id)) {
+        change.insert(QStringLiteral("removed"), recorded(*removed));
+        list.setValue(kRemoved, mime, without(utf8(id), *removed));
     }
     return change;
 }
@@ -291,14 +315,14 @@ Result undoChanges(const QList<std::pair<QString, QJsonObject>>& changes) {
         for (const auto& [type, change] : *it) {
             const QByteArray mime = utf8(type);
             const QJsonValue previous = change.value(QStringLiteral("previous"));
-            if (previous.isString()) {
-                list.setValue(kDefault, mime, utf8(previous.toString()));
+            if (previous.isString() || previous.isObject()) {
+                list.setValue(kDefault, mime, fromRecord(previous));
             } else {
                 list.removeKey(kDefault, mime);
             }
             const QJsonValue removed = change.value(QStringLiteral("removed"));
-            if (removed.isString()) {
-                list.setValue(kRemoved, mime, utf8(removed.toString()));
+            if (removed.isString() || removed.isObject()) {
+                list.setValue(kRemoved, mime, fromRecord(removed));
             }
             addedGroup = addedGroup || change.value(QStringLiteral("addedGroup")).toBool();
             created = created || change.value(QStringLiteral("created")).toBool();
