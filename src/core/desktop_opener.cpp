@@ -263,6 +263,12 @@ RouteExplanation DesktopOpener::explain(const QString& file, const QList<Rule>& 
         why.desktopApp && platform.isKorvane(platform.applicationId(*why.desktopApp));
     if (why.throughKorvane) {
         why.withoutKorvane = replacedApp(platform, records, why.type, file);
+        // Where the app Korvane replaced was the default, if that is the one named.
+        if (const auto it = why.type ? records.constFind(why.type->identifier) : records.cend();
+            it != records.cend() && why.withoutKorvane && !it->previousAppId.isEmpty() &&
+            platform.applicationForIdentifier(it->previousAppId) == why.withoutKorvane) {
+            why.withoutKorvaneOrigin = it->previousOrigin;
+        }
     }
     return why;
 }

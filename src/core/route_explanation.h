@@ -33,6 +33,7 @@ struct RouteExplanation {
     QString desktopOrigin{};                 // the file that says so; empty: unknown
     bool throughKorvane = false;             // the desktop's choice is Korvane, its opener:
     std::optional<QString> withoutKorvane{}; // then what opened these files before it
+    QString withoutKorvaneOrigin{};          // the file that named that app; empty: unknown
 };
 
 } // namespace korvane

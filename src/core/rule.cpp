@@ -182,9 +182,11 @@ QStringList Rule::parseFolders(const QStringList& folders) {
 }
 
 QString Rule::folderPath(const QString& folder) {
+    // A relative folder would depend on where Korvane was started: it names none.
     return folder == u'~'                           ? QDir::homePath()
            : folder.startsWith(QLatin1String("~/")) ? QDir::homePath() + folder.mid(1)
-                                                    : folder;
+           : folder.startsWith(u'/')                ? folder
+                                                    : QString();
 }
 
 void Rule::setApp(const QString& app, const Platform& platform) {

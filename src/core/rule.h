@@ -34,7 +34,7 @@ struct Rule {
     static QStringList parseExtensions(const QString& text);
     // Folders as the rule keeps them: trimmed, without a trailing slash, none empty, each once.
     static QStringList parseFolders(const QStringList& folders);
-    // A folder as the system names it: "~" is the home folder.
+    // A folder as the system names it: "~" is the home folder; empty for a relative one.
     static QString folderPath(const QString& folder);
     // Links as the rule keeps them: trimmed, none empty, each once.
     static QStringList parseLinks(const QStringList& links);

@@ -12,11 +12,12 @@ namespace korvane {
 
 namespace {
 
-// Whether `inner` is `outer` or inside it.
+// Whether `inner` is `outer` or inside it; a relative folder holds nothing.
 bool within(const QString& inner, const QString& outer) {
     const QString a = QDir::cleanPath(Rule::folderPath(inner));
     const QString b = QDir::cleanPath(Rule::folderPath(outer));
-    return a == b || a.startsWith(b.endsWith(u'/') ? b : b + u'/');
+    return !a.isEmpty() && !b.isEmpty() &&
+           (a == b || a.startsWith(b.endsWith(u'/') ? b : b + u'/'));
 }
 
 // A folder where both rules apply, as the rules name it: the narrower of two that nest; none

@@ -7,6 +7,7 @@
 #include "style.h"
 #include "wording/wording.h"
 
+#include <QApplication>
 #include <QDragEnterEvent>
 #include <QGraphicsOpacityEffect>
 #include <QGridLayout>
@@ -137,6 +138,8 @@ DropZone::DropZone(QWidget* parent)
     m_why = link(tr("Why this app?"), QStringLiteral("why"));
     m_why->setToolTip(tr("Why each file of the drop went where it went"));
     connect(m_why, &QPushButton::clicked, this, &DropZone::whyClicked);
+    m_why->installEventFilter(this); // the pointer leaving it
+    connect(qApp, &QApplication::focusChanged, this, [this] { syncWhy(m_why->underMouse()); });
     auto* linkRow = new QWidget(this);
     auto* links = new QHBoxLayout(linkRow);
     links->setContentsMargins(0, 0, 0, 0);
@@ -215,7 +218,20 @@ void DropZone::setUndoOffered(bool offered) {
 
 void DropZone::setWhyOffered(bool offered) {
     m_whyOffered = offered;
-    m_why->setVisible(offered && !m_targeted);
+    syncWhy(m_why->underMouse());
+}
+
+void DropZone::syncWhy(bool hovered) {
+    // Keyboard and screen-reader users reach the link after its summary has gone.
+    const bool held = m_why->isVisible() && (hovered || window()->focusWidget() == m_why);
+    m_why->setVisible(!m_targeted && (m_whyOffered || held));
+}
+
+bool DropZone::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_why && event->type() == QEvent::Leave) {
+        syncWhy(false);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DropZone::setFileManagerName(const QString& name) {

@@ -41,7 +41,8 @@ public:
 
     // Shows or hides the "Undo" button beside the message.
     void setUndoOffered(bool offered);
-    // Shows or hides the "Why this app?" link under a drop's summary.
+    // Shows or hides the "Why this app?" link under a drop's summary. Once the offer ends, the
+    // link stays while it has the window's focus or the pointer, so that it can still be used.
     void setWhyOffered(bool offered);
     // Names the file manager on the target that reveals.
     void setFileManagerName(const QString& name);
@@ -63,6 +64,7 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static constexpr int kTall = 190;
@@ -72,6 +74,7 @@ private:
     // has them, or the keyboard as Qt last saw it): Alt reveals, Shift opens in default apps.
     DropMode modeAt(const QPointF& position, Qt::KeyboardModifiers held) const;
     void endDrag();
+    void syncWhy(bool hovered);
 
     bool m_targeted = false;
     bool m_undoOffered = false;

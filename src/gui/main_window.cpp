@@ -142,6 +142,13 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
     redo->setObjectName(QStringLiteral("redoAction"));
     redo->setShortcuts(QKeySequence::Redo); // every binding the platform has
     editMenu->addActions({undo, redo});
+    editMenu->addSeparator();
+    // The last drop by the rules, explained after its summary and link have gone; the item bears
+    // the dialog's title.
+    m_explainDrop =
+        editMenu->addAction(ExplainDialog::tr("Why This App?"), this, &MainWindow::explainDrop);
+    m_explainDrop->setObjectName(QStringLiteral("explainDropAction"));
+    m_explainDrop->setEnabled(false);
     m_undoOffer.setSingleShot(true);
     m_undoOffer.setInterval(std::chrono::seconds(5));
     connect(&m_undoOffer, &QTimer::timeout, this, [this] { m_dropZone->setUndoOffered(false); });
@@ -173,26 +180,26 @@ MainWindow::MainWindow(AppModel& model, AppChooser* chooser, QWidget* parent)
         }
         if (m_model.message().isNull()) {
             m_dropZone->setUndoOffered(false); // the offer goes with the message that made it
-            m_dropZone->setWhyOffered(false);
+            m_dropZone->setWhyOffered(false);  // the link stays while the user is on it
         }
     });
     connect(&m_model, &AppModel::pendingChanged, this, &MainWindow::syncPending);
     connect(&m_model, &AppModel::alertTextChanged, this, &MainWindow::syncAlert);
     // Each drop's summary in the message line.
     connect(&m_model, &AppModel::dropEnded, this, [this](const DropReport& report) {
+        // The menu says why each file of the last drop by the rules went where it went; the
+        // link under the summary too, while the summary shows.
+        const bool routed = report.mode == DropMode::Route;
+        if (routed) {
+            m_explained = m_model.lastRoutedFiles();
+            m_explainDrop->setEnabled(!m_explained.isEmpty());
+        }
         if (const QString summary = dropSummaryOf(report); !summary.isEmpty()) {
             m_model.flash(summary);
-            // A drop by the rules says why each file went where it went, while its summary shows.
-            m_explained =
-                report.mode == DropMode::Route ? m_model.lastRoutedFiles() : QStringList();
-            m_dropZone->setWhyOffered(!m_explained.isEmpty());
+            m_dropZone->setWhyOffered(routed && !m_explained.isEmpty());
         }
     });
-    connect(m_dropZone, &DropZone::whyClicked, this, [this] {
-        auto* dialog = new ExplainDialog(m_model, m_explained, this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->open();
-    });
+    connect(m_dropZone, &DropZone::whyClicked, this, &MainWindow::explainDrop);
     connect(&m_model, &AppModel::defaultsReported, this, [this](const DefaultsReport& report) {
         const QString text = defaultsReportText(report, m_model.platform().systemName());
         if (!text.isEmpty()) {
@@ -221,6 +228,12 @@ QString MainWindow::dropSummaryOf(const DropReport& report) const {
     const Platform& platform = m_model.platform();
     return dropSummary(
         report, {platform.systemName(), platform.fileManagerName(), tr("Fix the rule below.")});
+}
+
+void MainWindow::explainDrop() {
+    auto* dialog = new ExplainDialog(m_model, m_explained, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void MainWindow::importRules() {

@@ -61,12 +61,14 @@ private:
     QString m_activationToken;
     QTimer m_undoOffer;
     void pendingDialogClosed();
+    // "Why this app?" for the last drop by the rules.
+    void explainDrop();
     void syncAlert();
 
     AppModel& m_model;
     AppChooser* m_chooser;
     FileDialogs* m_dialogs = nullptr;
-    QStringList m_explained; // the files "Why this app?" explains
+    QStringList m_explained; // the files of the last drop by the rules, for "Why this app?"
     DropZone* m_dropZone;
     RuleHistory* m_history;
     RulesList* m_rules;
@@ -75,6 +77,7 @@ private:
     QPushButton* m_export;
     QLabel* m_hint;
     QAction* m_openFile;
+    QAction* m_explainDrop;
     QAction* m_settings;
     QAction* m_quit;
     QPointer<PendingFilesDialog> m_pendingDialog;

@@ -89,7 +89,7 @@ QStringList explanationLines(const RouteExplanation& why, const QList<Rule>& rul
                       : ExplainText::tr("the desktop: opens it through Korvane, as %1 says")
                             .arg(origin));
         app = why.withoutKorvane;
-        origin.clear();
+        origin = why.withoutKorvaneOrigin;
     }
     if (!app) {
         lines << ExplainText::tr("without Korvane: no app");

@@ -470,8 +470,8 @@ private Q_SLOTS:
 
     // Korvane as the desktop's opener: on takes the types the rules name in the user's list, and
     // `gio open` then goes through Korvane to the rule's app, or to the app Korvane replaced;
-    // status says what it replaced; off gives the list back byte for byte, and the entry it
-    // provided goes with it. A second on or off changes nothing.
+    // status and --explain say what it replaced, and which list named it; off gives the list back
+    // byte for byte, and the entry it provided goes with it. A second on or off changes nothing.
     void openerRoundTrip() {
         const QString list = sandbox->mimeappsList();
         const QString record = sandbox->rulesDirectory() + "/previous-defaults.json";
@@ -513,7 +513,7 @@ private Q_SLOTS:
 
         run = sandbox->run({"route", "--explain", other});
         QVERIFY2(run.out.endsWith("  the desktop: opens it through Korvane, as " + list +
-                                  " says\n  without Korvane: Sublime Text\n"),
+                                  " says\n  without Korvane: Sublime Text, as " + list + " says\n"),
                  qPrintable(run.out));
 
         // Through the desktop: the rule's app, inside and outside a rule's folder.

@@ -69,6 +69,7 @@ private Q_SLOTS:
         row("a longer name is no folder", "md{/p}>Editor", "/pp/n.md", -1);
         row("any of its folders, deep inside", "md{/q,/p/}>Editor", "/p/a/b/n.md", 0);
         row("the home folder", "md{~/p}>Editor", "~/p/n.md", 0);
+        row("a relative folder holds nothing", "md{p,.}>Editor", "p/n.md", -1);
         row("folders alone claim any file there", "{/p}>Editor", "/p/README", 0);
         row("folders alone, only there", "{/p}>Editor", "/q/README", -1);
         row("an extension before folders alone", "{/p}>Editor md>Viewer", "/p/n.md", 1);

@@ -91,6 +91,8 @@ private Q_SLOTS:
             "2 overlap md by 1");
         row("a folder that isn't there", QStringList{"md{/tmp,/nonexistent/k}>Xed"},
             "1 missingFolder /nonexistent/k");
+        row("a relative folder is none", QStringList{"md{/tmp,.}>Xed", "md{.}>Okular"},
+            "1 missingFolder . | 2 missingFolder .");
         row("an earlier rule without app takes nothing", QStringList{"md>", "md>Okular"},
             "1 chooseApp");
         row("one file at a time, by the installed app's name", QStringList{"pdf>Single"},

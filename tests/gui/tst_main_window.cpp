@@ -306,23 +306,30 @@ private Q_SLOTS:
         QCOMPARE(dialog.chosen(), QString());
     }
 
-    // "Why this app?" under a drop's summary says, for each file, where it went and why; a drop
-    // that only reveals offers none, and the offer goes with the summary.
+    // "Why this app?" under a drop's summary says, for each file, where it went and why; after
+    // the summary goes, the link stays while the user is on it, and the Edit menu still explains
+    // the last drop by the rules. A drop that only reveals offers no link.
     void whyThisApp() {
         WindowFixture f;
         f.addRules({"!md>Okular", "md>Xed", "@text>Sublime"});
-        f.model->setMessageDuration(std::chrono::minutes(1));
+        auto* menuItem = find<QAction>(&f.window, "explainDropAction");
+        QVERIFY(!menuItem->isEnabled());
+        f.model->setMessageDuration(std::chrono::seconds(1));
         f.model->handle(f.files({"a.md", "x.qqq"}), DropMode::Route);
         QVERIFY(f.settle());
-        f.model->cancelPending();
         QPushButton* why = find<QPushButton>(&f.window, "why");
         QTRY_VERIFY(why->isVisible());
+        why->setFocus(Qt::TabFocusReason);
+        f.model->cancelPending();
         QCOMPARE(why->accessibleName().isEmpty() ? why->text() : why->accessibleName(),
                  "Why this app?");
+        QTRY_VERIFY(f.model->message().isNull());
+        QVERIFY(why->isVisible());
         why->click();
         auto* dialog = f.window.findChild<ExplainDialog*>();
         QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->text().split(u'\n'),
+        const QString explained = dialog->text();
+        QCOMPARE(explained.split(u'\n'),
                  (QStringList{
                      "a.md opens in Xed", "    endings: md", "    type: text/markdown",
                      "    rule 1 (md): switched off", "    rule 2 (md): applies: it names .md",
@@ -332,10 +339,17 @@ private Q_SLOTS:
                      "    endings: qqq", "    type: application/octet-stream",
                      "    rule 1 (md): switched off", "    rule 2 (md): doesn't apply",
                      "    rule 3 (group: Text): doesn't apply", "    without Korvane: no app"}));
-        dialog->close();
+        delete dialog;
+        find<QPushButton>(&f.window, "addRule")->setFocus();
+        QTRY_VERIFY(!why->isVisible());
         f.model->handle(f.files({"a.md"}), DropMode::Reveal);
         QVERIFY(f.settle());
-        QTRY_VERIFY(!why->isVisible());
+        QTRY_VERIFY(!f.model->message().isNull());
+        QVERIFY(!why->isVisible());
+        menuItem->trigger();
+        dialog = f.window.findChild<ExplainDialog*>();
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->text(), explained);
     }
 
     // While files are dragged over the zone it says what the drop will do, and nothing opens;
