@@ -169,10 +169,7 @@ void SettingsWindow::showOpener() {
 }
 
 void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
-    if (!m_model || m_model->openerBusy()) {
-        if (m_model) {
-            showOpener(); // nothing was turned
-        }
+    if (!m_model) {
         return;
     }
     // The change takes a moment: the desktop reads it back. The switch turned keeps the focus
@@ -184,6 +181,18 @@ void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
     const bool taking = scope > m_model->opener().scope();
     m_openerNote->setText(taking ? tr("Taking over the types your rules name…")
                                  : tr("Putting back the defaults Korvane replaced…"));
+    if (m_model->openerBusy()) {
+        // The defaults are following a change of the rules: the turn comes once they have.
+        connect(
+            m_model, &AppModel::openerIdle, this,
+            [this, scope, turned, focused] { turnOpenerNow(scope, turned, focused); },
+            Qt::SingleShotConnection);
+        return;
+    }
+    turnOpenerNow(scope, turned, focused);
+}
+
+void SettingsWindow::turnOpenerNow(DesktopOpener::Scope scope, QWidget* turned, bool focused) {
     m_model->setOpenForDesktop(scope, [this, turned, focused](const DesktopOpener::Report& report) {
         m_opener->setEnabled(true);
         showOpener();

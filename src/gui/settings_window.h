@@ -30,6 +30,8 @@ public:
     // turn the model's opener.
     void setModel(AppModel& model);
     void turnOpener(DesktopOpener::Scope scope);
+    // `turned`: the switch the user turned, which gets the focus back where it had it.
+    void turnOpenerNow(DesktopOpener::Scope scope, QWidget* turned, bool focused);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -67,17 +69,40 @@ bool askAlone(const QStringList& files, AskIn where) {
         execv(argv.front(), argv.data());
         return false;
     }
-    // Twice forked, so that the sheet outlives this process and leaves no child to reap.
+    // Twice forked, so that the sheet outlives this process and leaves no child to reap. The
+    // pipe closes when the program runs; a failed exec writes its errno there instead.
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        return false;
+    }
     const pid_t child = fork();
     if (child == 0) {
-        if (fork() == 0) {
+        close(ends[0]);
+        const pid_t sheet = fork();
+        if (sheet == 0) {
             setsid();
             execv(argv.front(), argv.data());
+            const int error = errno;
+            (void)!write(ends[1], &error, sizeof error);
+            _exit(127);
         }
-        _exit(0);
+        _exit(sheet > 0 ? 0 : 1);
     }
+    close(ends[1]);
     int status = 0;
-    return child > 0 && waitpid(child, &status, 0) == child;
+    const bool started = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+                         WEXITSTATUS(status) == 0;
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = read(ends[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    close(ends[0]);
+    if (got == sizeof error) {
+        errno = error;
+        return false;
+    }
+    return started;
 }
 
 QString commandProgram() {

@@ -200,6 +200,7 @@ private Q_SLOTS:
         f.gui->settingsWindow().show();
         QVERIFY(QTest::qWaitForWindowActive(&f.gui->settingsWindow()));
         opener->setFocus();
+        f.gui->model().followRules(); // a follow of the rules in flight: the turn waits for it
         QTest::keyClick(opener, Qt::Key_Space);
         QVERIFY(!opener->isEnabled()); // until the desktop has read it back
         QTRY_VERIFY(opener->isEnabled());

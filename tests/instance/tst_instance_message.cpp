@@ -1,4 +1,5 @@
 #include "instance/instance_message.h"
+#include "instance/window_start.h"
 #include "support/test_data.h"
 
 #include <QJsonDocument>
@@ -87,6 +88,13 @@ private Q_SLOTS:
     }
 
     // The launcher's activation token is kept, but never more than 1,024 characters of it.
+    // With the sheet's program missing, asking fails and says why, rather than answering that
+    // it started.
+    void askAloneWithoutTheProgram() {
+        QVERIFY(!WindowStart::askAlone({"/nowhere/a.md"}, WindowStart::AskIn::NewProcess));
+        QCOMPARE(errno, ENOENT);
+    }
+
     void activationToken() {
         const QString token(5000, u't');
         const auto request = InstanceMessage::parse("{\"command\":\"show\",\"activation\":\"" +
