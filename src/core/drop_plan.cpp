@@ -65,7 +65,11 @@ DropPlan DropPlan::make(const QStringList& files, DropMode mode, const QList<Rul
                     fallback);
     if (plan.mode == Mode::Defaults) {
         for (const QString& file : plan.existing) {
-            if (const auto app = platform.defaultApplicationForFile(file)) {
+            auto app = platform.defaultApplicationForFile(file);
+            if (app && fallback && platform.isKorvane(platform.applicationId(*app))) {
+                app = fallback(file); // Korvane is the desktop's opener: the app it replaced
+            }
+            if (app) {
                 plan.groups.add(*app, file);
             } else {
                 plan.unmatched.append(file);
