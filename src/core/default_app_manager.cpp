@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QSet>
 #include <QTimer>
 
 namespace korvane {
@@ -499,6 +500,7 @@ void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& d
     QStringList forgotten;
     QList<Platform::TypeChange> undo;
     QHash<QString, std::optional<QString>> previousApps;
+    QSet<QString> ownBefore; // types whose earlier default was set for the type itself
     QHash<QString, QString> ours;
     for (const QString& key : types) {
         if (!isTypeKey(key) || !m_records.entries.contains(key)) {
@@ -522,6 +524,9 @@ void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& d
         }
         undo.append({type, record.change});
         ours.insert(key, record.changedTo);
+        if (!record.previousOrigin.isEmpty()) {
+            ownBefore.insert(key);
+        }
         previousApps.insert(key, record.previousAppId.isEmpty()
                                      ? std::nullopt
                                      : m_platform.applicationForIdentifier(record.previousAppId));
@@ -550,12 +555,12 @@ void DefaultAppManager::giveBackTypes(const QStringList& types, const Reports& d
             QStringList back;
             for (const auto& [type, change] : undo) {
                 const auto& previous = previousApps.value(type.identifier);
-                // With nothing before, only the type's own setting counts: its parent type may
-                // still be Korvane's.
-                const auto now = previous ? m_platform.defaultAfterChange(type, change)
-                                          : m_platform.ownDefault(type);
-                if (previous
-                        ? same(now, previous)
+                // Where the earlier default wasn't set for the type itself (none, or its parent
+                // type's), only the type's own setting counts: the parent may still be Korvane's.
+                const bool own = previous && ownBefore.contains(type.identifier);
+                const auto now =
+                    own ? m_platform.defaultAfterChange(type, change) : m_platform.ownDefault(type);
+                if (own ? same(now, previous)
                         : !now || m_platform.applicationId(*now) != ours.value(type.identifier)) {
                     back << type.identifier;
                 } else {
