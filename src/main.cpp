@@ -120,12 +120,10 @@ int main(int argc, char** argv) {
     const QStringList toOpen = filesToOpen(arguments, drop.has_value());
     const bool forDesktop = arguments.value(0) == QLatin1String("open") &&
                             arguments.contains(QLatin1String("--for-desktop"));
-    const bool handedBack =
-        !marker.isEmpty() && marker != LaunchMarker::kNothing && marker == LaunchMarker::of(toOpen);
+    const LaunchMarker::HandBack handBack = LaunchMarker::handBackOf(marker, toOpen);
     // Handed back to the desktop's opener, they open as if no rule claimed them; anywhere else
-    // they are refused.
-    if (marker == LaunchMarker::kNothing ? forDesktop && toOpen.isEmpty()
-                                         : handedBack && !forDesktop) {
+    // they are refused, as is a start with nothing from the browser Korvane started.
+    if (handBack != LaunchMarker::HandBack::None && (!forDesktop || toOpen.isEmpty())) {
         application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("Korvane was started by Korvane to open these files, "
@@ -150,5 +148,5 @@ int main(int argc, char** argv) {
     FreedesktopPlatform platform;
     InstanceChannel window;
     QTextStream in(stdin);
-    finish(CommandLine::run(arguments, platform, out, err, in, &window, handedBack), out, err);
+    finish(CommandLine::run(arguments, platform, out, err, in, &window, handBack), out, err);
 }

@@ -94,7 +94,7 @@ bool CliSession::rulesUnreadable() {
     return !problem.isEmpty();
 }
 
-int CliSession::open(const QStringList& files, DropMode mode, bool handedBack) {
+int CliSession::open(const QStringList& files, DropMode mode, LaunchMarker::HandBack handBack) {
     const bool withoutRules = rulesUnreadable();
     const QString here = FileNames::currentFolder();
     if (here.isEmpty()) {
@@ -123,11 +123,7 @@ int CliSession::open(const QStringList& files, DropMode mode, bool handedBack) {
         }
         paths << path;
     }
-    if (handedBack) {
-        m_model->handleHandedBack(paths);
-    } else {
-        m_model->handle(paths, mode);
-    }
+    handleForDesktop(paths, mode, handBack);
     settle();
     if (mode == DropMode::ForDesktop) {
         // No terminal to ask on: what no app takes is asked about in the window's sheet.
@@ -148,6 +144,22 @@ int CliSession::open(const QStringList& files, DropMode mode, bool handedBack) {
         settle();
     }
     return withoutRules || refused + m_writeFailures + m_model->failures() > 0 ? 1 : 0;
+}
+
+void CliSession::handleForDesktop(const QStringList& items, DropMode mode,
+                                  LaunchMarker::HandBack handBack, const AppModel::DropDone& done) {
+    switch (handBack) {
+    case LaunchMarker::HandBack::None:
+        return m_model->handle(items, mode, done);
+    case LaunchMarker::HandBack::Once:
+        return m_model->handleHandedBack(items, done);
+    case LaunchMarker::HandBack::Again: // the app chosen for them handed them back too
+        m_model->askAbout(items);
+        if (done) {
+            done(DropReport{});
+        }
+        return;
+    }
 }
 
 bool CliSession::opensLinks() const {
@@ -207,7 +219,8 @@ int CliSession::serveOpener() {
             m_model->defaultManager().reload(); // what the opener replaced may have changed
             if (request.items.isEmpty()) {
                 // As the desktop's web browser; not for the browser it would start itself.
-                if (m_model->opener().linksOn() && !request.handedBack) {
+                if (m_model->opener().linksOn() &&
+                    request.handBack == LaunchMarker::HandBack::None) {
                     startBrowser();
                 }
                 return;
@@ -222,11 +235,7 @@ int CliSession::serveOpener() {
                           << Qt::endl;
                 }
             };
-            if (request.handedBack) {
-                m_model->handleHandedBack(request.items, asked);
-            } else {
-                m_model->handle(request.items, DropMode::ForDesktop, asked);
-            }
+            handleForDesktop(request.items, DropMode::ForDesktop, request.handBack, asked);
         },
         [&](const Result& why) {
             if (!why) {

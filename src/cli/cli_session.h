@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/app_model.h"
 #include "core/desktop_opener.h"
 #include "core/drop_mode.h"
 #include "core/rules_transfer.h"
+#include "platform/launch_marker.h"
 
 #include <QStringList>
 #include <chrono>
@@ -24,9 +26,10 @@ public:
     CliSession(Platform& platform, QTextStream& out, QTextStream& err, QTextStream& in);
     ~CliSession();
 
-    // `handedBack`: files an app Korvane started hands back to the desktop, opened without the
-    // rules.
-    int open(const QStringList& files, DropMode mode, bool handedBack = false);
+    // `handBack`: the files come back from an app Korvane started with them; once, they open
+    // without the rules; again, they are only asked about.
+    int open(const QStringList& files, DropMode mode,
+             LaunchMarker::HandBack handBack = LaunchMarker::HandBack::None);
     // The files of a drop for the desktop that no rule claims and no app would open otherwise.
     QStringList unanswered() const { return m_unanswered; }
     int listRules();
@@ -49,6 +52,9 @@ public:
     static constexpr std::chrono::minutes kServeIdle{30};
 
 private:
+    // Opens the items as `open` and the opener do, by how they come back.
+    void handleForDesktop(const QStringList& items, DropMode mode, LaunchMarker::HandBack handBack,
+                          const AppModel::DropDone& done = {});
     // Says so on standard error when rules.json can't be read.
     bool rulesUnreadable();
     void settle();

@@ -124,7 +124,7 @@ QString CommandLine::helpText() {
 
 int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStream& out,
                      QTextStream& err, QTextStream& in, const InstanceChannel* window,
-                     bool handedBack) {
+                     LaunchMarker::HandBack handBack) {
     const QString first = arguments.value(0);
     if (arguments.isEmpty() || first == QLatin1String("--help") || first == QLatin1String("-h")) {
         out << helpText();
@@ -134,7 +134,7 @@ int CommandLine::run(const QStringList& arguments, Platform& platform, QTextStre
         out << "korvane " << KORVANE_VERSION << "\n";
         return 0;
     }
-    Context context{platform, out, err, in, window, handedBack};
+    Context context{platform, out, err, in, window, handBack};
     for (const auto& command : allCommands()) {
         if (command->name() == first) {
             return command->run(arguments.mid(1), context);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/launch_marker.h"
+
 #include <QStringList>
 
 class QTextStream;
@@ -18,7 +20,7 @@ public:
     // what the window owns refuse while it runs.
     static int run(const QStringList& arguments, Platform& platform, QTextStream& out,
                    QTextStream& err, QTextStream& in, const InstanceChannel* window = nullptr,
-                   bool handedBack = false);
+                   LaunchMarker::HandBack handBack = LaunchMarker::HandBack::None);
     static QString helpText();
     // Whether `word` names a command ("open", "rules", ...).
     static bool isCommand(const QString& word);

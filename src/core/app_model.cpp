@@ -6,6 +6,7 @@
 #include "links.h"
 #include "logging.h"
 #include "platform/platform.h"
+#include "router.h"
 #include "rules_transfer.h"
 #include "settings.h"
 
@@ -147,23 +148,49 @@ void AppModel::flash(const QString& text) {
 
 void AppModel::handle(const QStringList& files, DropMode mode, DropDone done,
                       UnclaimedLinks unclaimed) {
-    handle(files, mode, m_store->rules(), std::move(done), unclaimed);
+    handle(files, mode, false, std::move(done), unclaimed);
 }
 
 void AppModel::handleHandedBack(const QStringList& files, DropDone done) {
-    handle(files, DropMode::ForDesktop, {}, std::move(done), UnclaimedLinks::SchemeDefault);
+    handle(files, DropMode::ForDesktop, true, std::move(done), UnclaimedLinks::SchemeDefault);
 }
 
-void AppModel::handle(const QStringList& files, DropMode mode, const QList<Rule>& rules,
-                      DropDone done, UnclaimedLinks unclaimed) {
+void AppModel::askAbout(const QStringList& items) {
+    bool asked = false;
+    for (const QString& item : items) {
+        if (Links::isLink(item) || m_platform.exists(item)) {
+            asked = m_pending->add(item) || asked;
+        }
+    }
+    if (asked) {
+        Q_EMIT attentionNeeded();
+    }
+}
+
+void AppModel::handle(const QStringList& files, DropMode mode, bool handedBack, DropDone done,
+                      UnclaimedLinks unclaimed) {
     DropReport report;
     report.mode = mode;
+    report.handedBack = handedBack;
     if (files.isEmpty()) {
         return conclude(report, done);
     }
+    // Handed back, the files open without the rules, and never in the app a rule names for
+    // them: that app handed them back.
+    const QList<Rule> rules = handedBack ? QList<Rule>() : m_store->rules();
     const DropPlan plan = DropPlan::make(
         files, mode, rules, m_platform,
-        [this](const QString& file) { return m_opener->fallbackFor(file); }, unclaimed);
+        [this, handedBack](const QString& file) {
+            QString ruled;
+            if (handedBack) {
+                const RouteResult result =
+                    Links::isLink(file) ? Router::routeLink(file, m_store->rules(), m_platform)
+                                        : Router::route(file, m_store->rules(), m_platform);
+                ruled = result.kind == RouteResult::App ? result.app : QString();
+            }
+            return m_opener->fallbackFor(file, ruled);
+        },
+        unclaimed);
     m_failures += int(plan.missing);
     report.missingFiles = plan.missing;
     report.failed = plan.missing > 0;
@@ -339,16 +366,18 @@ void AppModel::launch(const QList<AppGroup>& groups, const DropReport& report,
         tally->report.launches[i] = {
             AppResolver::displayName(group.app, m_platform), group.files.size(), QString(),
             std::count_if(group.files.begin(), group.files.end(), Links::isLink)};
-        Launch::start(m_platform, group.files, group.app, this,
-                      [this, tally, i, reported](const Result& result) {
-                          if (!result) {
-                              qCInfo(lcDrop) << "a launch failed:" << result.errorString();
-                              ++m_failures;
-                              tally->report.launches[i].error = result.errorString();
-                              tally->report.failed = true;
-                          }
-                          reported();
-                      });
+        Launch::start(
+            m_platform, group.files, group.app, this,
+            [this, tally, i, reported](const Result& result) {
+                if (!result) {
+                    qCInfo(lcDrop) << "a launch failed:" << result.errorString();
+                    ++m_failures;
+                    tally->report.launches[i].error = result.errorString();
+                    tally->report.failed = true;
+                }
+                reported();
+            },
+            report.handedBack);
     }
 }
 

@@ -72,8 +72,12 @@ public:
     void handle(const QStringList& files, DropMode mode, DropDone done = {},
                 UnclaimedLinks unclaimed = UnclaimedLinks::SchemeDefault);
     // Files an app Korvane started hands back to the desktop (a rule's app that runs the
-    // desktop's opener): opened for the desktop as if no rule claimed them, so nothing loops.
+    // desktop's opener): opened for the desktop as if no rule claimed them, in an app other than
+    // the rule's, so nothing loops.
     void handleHandedBack(const QStringList& files, DropDone done = {});
+    // Asks about each of the files (those there) and links, whatever the rules say: for files
+    // nothing else opens.
+    void askAbout(const QStringList& items);
     // What handling the files would do, planned by the same code as the drop itself, for the
     // first kMostPlanned of them (a preview stays quick for a drag of thousands); nothing is
     // opened.
@@ -144,7 +148,7 @@ Q_SIGNALS:
 private:
     struct Tally;
 
-    void handle(const QStringList& files, DropMode mode, const QList<Rule>& rules, DropDone done,
+    void handle(const QStringList& files, DropMode mode, bool handedBack, DropDone done,
                 UnclaimedLinks unclaimed);
     // Opens each group in its app and, where given, reveals the folders; one report at the end.
     void launch(const QList<AppGroup>& groups, const DropReport& report,

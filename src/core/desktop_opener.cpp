@@ -226,12 +226,13 @@ void DesktopOpener::sync(const QList<Rule>& rules, bool on, bool links, const Do
                          });
 }
 
-std::optional<QString> DesktopOpener::fallbackFor(const QString& file) const {
+std::optional<QString> DesktopOpener::fallbackFor(const QString& file,
+                                                  const QString& passedOver) const {
     return replacedApp(m_platform, m_defaults.records(),
                        Links::isLink(file)
                            ? std::optional(Links::schemeType(file))
                            : m_platform.typeForExtension(Router::extensionKey(file)),
-                       file);
+                       file, passedOver);
 }
 
 std::optional<QString> DesktopOpener::browser() const {
@@ -273,12 +274,11 @@ RouteExplanation DesktopOpener::explain(const QString& file, const QList<Rule>& 
     return why;
 }
 
-std::optional<QString>
-DesktopOpener::replacedApp(const Platform& platform,
-                           const QHash<QString, DefaultAppManager::Record>& records,
-                           const std::optional<ContentType>& type, const QString& file) {
+std::optional<QString> DesktopOpener::replacedApp(
+    const Platform& platform, const QHash<QString, DefaultAppManager::Record>& records,
+    const std::optional<ContentType>& type, const QString& file, const QString& passedOver) {
     auto usable = [&](const std::optional<QString>& app) {
-        return app && !platform.isKorvane(platform.applicationId(*app));
+        return app && *app != passedOver && !platform.isKorvane(platform.applicationId(*app));
     };
     if (const auto it = type ? records.constFind(type->identifier) : records.cend();
         it != records.cend() && !it->previousAppId.isEmpty()) {

@@ -86,15 +86,16 @@ public:
 
     // The app that opens a file or link no rule claims, as if Korvane were not the opener: the
     // app it replaced for the type (a link's: its scheme's), else the desktop's next choice that
-    // isn't Korvane.
-    std::optional<QString> fallbackFor(const QString& file) const;
+    // isn't Korvane, nor `passedOver`.
+    std::optional<QString> fallbackFor(const QString& file, const QString& passedOver = {}) const;
     // The browser the desktop starts without a link (its "web browser"), as if Korvane were not
     // the opener.
     std::optional<QString> browser() const;
     // The same for a file of the type (none: unknown), as the records say.
     static std::optional<QString>
     replacedApp(const Platform& platform, const QHash<QString, DefaultAppManager::Record>& records,
-                const std::optional<ContentType>& type, const QString& file);
+                const std::optional<ContentType>& type, const QString& file,
+                const QString& passedOver = {});
 
 private:
     void sync(const QList<Rule>& rules, bool on, bool links, const Done& done);

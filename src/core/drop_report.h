@@ -33,6 +33,7 @@ struct DropReport {
     enum class Folders { None, Opened, Revealed, Ignored };
 
     DropMode mode = DropMode::Route;
+    bool handedBack = false; // files an app Korvane started handed back: opened without the rules
     qsizetype missingFiles = 0;     // dropped, but not there
     bool noneThere = false;         // not one of them was there
     qsizetype handedToDesktop = 0;  // a Defaults drop's files no app is known for, and no others

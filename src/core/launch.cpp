@@ -5,8 +5,8 @@
 namespace korvane {
 
 void Launch::start(Platform& platform, const QStringList& files, const QString& app,
-                   QObject* context, Completion done) {
-    platform.openFiles(files, app, guarded(context, std::move(done)));
+                   QObject* context, Completion done, bool handedBack) {
+    platform.openFiles(files, app, guarded(context, std::move(done)), handedBack);
 }
 
 } // namespace korvane

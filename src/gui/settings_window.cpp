@@ -182,8 +182,10 @@ void SettingsWindow::turnOpener(DesktopOpener::Scope scope) {
     m_openerNote->setText(taking ? tr("Taking over the types your rules name…")
                                  : tr("Putting back the defaults Korvane replaced…"));
     if (m_model->openerBusy()) {
-        // The defaults are following a change of the rules: the turn comes once they have.
-        connect(
+        // The defaults are following a change of the rules: the turn comes once they have; a
+        // later turn asked meanwhile takes its place.
+        disconnect(m_waitingTurn);
+        m_waitingTurn = connect(
             m_model, &AppModel::openerIdle, this,
             [this, scope, turned, focused] { turnOpenerNow(scope, turned, focused); },
             Qt::SingleShotConnection);

@@ -54,6 +54,7 @@ private:
     QLabel* m_trayReason;
     QCheckBox* m_inTaskbar;
     AppModel* m_model = nullptr;
+    QMetaObject::Connection m_waitingTurn; // a turn of the opener waiting for the rules' follow
     QCheckBox* m_opener;
     QCheckBox* m_openerLinks;
     QLabel* m_openerNote; // what the switch does, then how its last turn ended

@@ -78,7 +78,7 @@ int askAlone(Platform& platform, Settings& settings, const QString& rulesDirecto
         box.exec();
     });
     QTimer::singleShot(0, &model, [&] {
-        model.handle(files, DropMode::ForDesktop);
+        model.askAbout(files); // nothing else opens them: routing them again could loop
         finishWhenDone();
     });
     QApplication::exec();

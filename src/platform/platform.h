@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "content_type.h"
+#include "launch_marker.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -72,7 +73,8 @@ public:
     virtual std::optional<QString> defaultAfterChange(const ContentType& type,
                                                       const QJsonObject& change) const = 0;
     // The default the settings name for exactly this type, not one it inherits from a parent
-    // type or takes from an app that merely handles it; none when no setting names one.
+    // type or takes from an app that merely handles it; none when no setting names one. A
+    // platform whose types inherit nothing answers the type's default.
     virtual std::optional<QString> ownDefault(const ContentType& type) const {
         return defaultApplicationForType(type);
     }
@@ -87,7 +89,9 @@ public:
     // unknown.
     virtual QString defaultOrigin(const ContentType& type) const = 0;
     // Hands all files to the one application in one request; with none, starts it.
-    virtual void openFiles(const QStringList& files, const QString& app, Completion done) = 0;
+    // `handedBack`: the files came back from an app Korvane started with them.
+    virtual void openFiles(const QStringList& files, const QString& app, Completion done,
+                           bool handedBack = false) = 0;
     // The local path of a location handed over as a URI: a "file:" URI, and a remote file the
     // desktop mounts (sftp:, smb:…); none for a web or mail link.
     virtual std::optional<QString> localPath(const QString& location) const = 0;
@@ -150,12 +154,12 @@ public:
     virtual Result provideOpener() = 0;
     // Also ends a process that serves the opener.
     virtual Result withdrawOpener() = 0;
-    // A request to the opener: its files and links (none: the desktop only started it).
-    // `handedBack`: it comes from an app Korvane started with these very items, such as a rule's
-    // app that hands its files back to the desktop; routing them by the rules again would loop.
+    // A request to the opener: its files and links (none: the desktop only started it), and
+    // whether it comes back from an app Korvane started with these very items, such as a rule's
+    // app that hands its files back to the desktop: routing them again would loop.
     struct OpenerRequest {
         QStringList items;
-        bool handedBack = false;
+        LaunchMarker::HandBack handBack = LaunchMarker::HandBack::None;
     };
     // Answers the desktop's requests to open files through the opener while the returned holder
     // lives: `open` hears each request, later, on this thread; `ended` hears once, with why, when

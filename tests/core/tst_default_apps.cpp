@@ -328,6 +328,19 @@ private Q_SLOTS:
         QCOMPARE(turnOpener(f, false).types, 0);
     }
 
+    // Files the rule's app handed back to the desktop open without the rules, and never in that
+    // app again; handed back once more, they are only asked about, whatever the rules say.
+    void handedBack() {
+        ModelFixture f;
+        f.addRules({"txt>Xed"}); // Xed is also the desktop's choice for plain text
+        f.model->handleHandedBack(f.files({"a.txt"}));
+        QVERIFY(f.settle());
+        QCOMPARE(f.openOrders(), QStringList{"Sublime Text: a.txt"});
+        f.model->askAbout(f.files({"b.txt"}));
+        QCOMPARE(f.model->pending()->path, ModelFixture::kHome + "b.txt");
+        QCOMPARE(f.openOrders().size(), 1);
+    }
+
     // Opened by the desktop: claimed files go to their rule's app, the others to the app the
     // opener replaced for their type, else to the desktop's next choice that isn't Korvane; only
     // a file nothing opens waits for the user. A rule naming Korvane falls back too.

@@ -87,7 +87,6 @@ private Q_SLOTS:
                  int(Qt::ShiftModifier));
     }
 
-    // The launcher's activation token is kept, but never more than 1,024 characters of it.
     // With the sheet's program missing, asking fails and says why, rather than answering that
     // it started.
     void askAloneWithoutTheProgram() {
@@ -95,6 +94,7 @@ private Q_SLOTS:
         QCOMPARE(errno, ENOENT);
     }
 
+    // The launcher's activation token is kept, but never more than 1,024 characters of it.
     void activationToken() {
         const QString token(5000, u't');
         const auto request = InstanceMessage::parse("{\"command\":\"show\",\"activation\":\"" +

@@ -365,6 +365,27 @@ private Q_SLOTS:
                                "/dbus-1/services/org.korvane.Korvane.Opener.service"));
     }
 
+    // The marker in a requester's environment says whether its items come back from an app
+    // Korvane started with them: once (from a rule's app), or again (from the app chosen then).
+    void handBack_data() {
+        columns<QByteArray, QStringList, int>("marker", "items", "handBack");
+        const QStringList items{"/a b.md", "/c.md"};
+        row("none", QByteArray(), items, int(LaunchMarker::HandBack::None));
+        row("other files", LaunchMarker::of({"/c.md"}), items, int(LaunchMarker::HandBack::None));
+        row("once, in any order", LaunchMarker::of({"/c.md", "/a b.md"}), items,
+            int(LaunchMarker::HandBack::Once));
+        row("again", LaunchMarker::of(items, true), items, int(LaunchMarker::HandBack::Again));
+        row("a start with nothing", QByteArray(LaunchMarker::kNothing), QStringList(),
+            int(LaunchMarker::HandBack::Once));
+        row("nothing, from an app started with files", LaunchMarker::of(items), QStringList(),
+            int(LaunchMarker::HandBack::None));
+    }
+    void handBack() {
+        QCOMPARE(
+            int(LaunchMarker::handBackOf(data<QByteArray>("marker"), data<QStringList>("items"))),
+            data<int>("handBack"));
+    }
+
     void launchAtLogin() {
         // An entry of an earlier version counts, and goes with the new one.
         sandbox->makeFile("../config/autostart/korvane.desktop",

@@ -197,7 +197,8 @@ public:
         locked([&] { m_apps.removeIf([](const App& a) { return a.id == kOpenerId; }); });
         return Result::done();
     }
-    void openFiles(const QStringList& files, const QString& app, Completion asked) override {
+    void openFiles(const QStringList& files, const QString& app, Completion asked,
+                   bool = false) override {
         Completion done = later(std::move(asked)); // kept, when held, until released
         const QMutexLocker lock(&m_mutex);
         m_orders.append({Order::Open, app, files});

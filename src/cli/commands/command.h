@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_text.h"
+#include "platform/launch_marker.h"
 
 #include <QCommandLineParser>
 #include <QList>
@@ -23,7 +24,7 @@ struct Context {
     QTextStream& in;
     const InstanceChannel* window;
     // Started by Korvane with the very files to open: an app that hands them back.
-    bool handedBack = false;
+    LaunchMarker::HandBack handBack = LaunchMarker::HandBack::None;
 };
 
 // One command: its options and arguments, parsed by QCommandLineParser, and what it does.

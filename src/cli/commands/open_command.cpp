@@ -100,7 +100,7 @@ private:
         int status = 0;
         {
             CliSession session(c.platform, c.out, c.err, c.in);
-            status = session.open(files, DropMode::ForDesktop, c.handedBack);
+            status = session.open(files, DropMode::ForDesktop, c.handBack);
             unanswered = session.unanswered();
         }
         if (unanswered.isEmpty()) {

@@ -125,8 +125,9 @@ std::optional<QString> FreedesktopPlatform::localPath(const QString& location) c
     return Launching::localPath(FileNames::encode(location));
 }
 
-void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app, Completion done) {
-    Launching::openFiles(files, app, later(std::move(done)));
+void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app, Completion done,
+                                    bool handedBack) {
+    Launching::openFiles(files, app, later(std::move(done)), handedBack);
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {

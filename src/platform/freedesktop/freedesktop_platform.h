@@ -37,7 +37,8 @@ public:
     QString defaultOrigin(const ContentType& type) const override;
     std::optional<QString> ownDefault(const ContentType& type) const override;
     QJsonObject carriedChange(const QJsonObject& gone, const QJsonObject& kept) const override;
-    void openFiles(const QStringList& files, const QString& app, Completion done) override;
+    void openFiles(const QStringList& files, const QString& app, Completion done,
+                   bool handedBack = false) override;
     std::optional<QString> localPath(const QString& location) const override;
     void openItem(const QString& path) override;
     void revealFiles(const QStringList& paths, RevealCompletion done) override;

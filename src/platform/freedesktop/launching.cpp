@@ -97,7 +97,7 @@ QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
 
 } // namespace
 
-void openFiles(const QStringList& files, const QString& app, Completion done) {
+void openFiles(const QStringList& files, const QString& app, Completion done, bool handedBack) {
     // The app's desktop entry; none for another file, or where GIO can't be asked.
     const GObjectPtr<GDesktopAppInfo> entry(
         app.endsWith(QLatin1String(".desktop")) && MimeappsDefaults::checkLists()
@@ -132,7 +132,7 @@ void openFiles(const QStringList& files, const QString& app, Completion done) {
         g_app_launch_context_setenv(context.get(), LaunchMarker::kVariable,
                                     batch.uris.isEmpty()
                                         ? LaunchMarker::kNothing
-                                        : LaunchMarker::of(batch.paths).constData());
+                                        : LaunchMarker::of(batch.paths, handedBack).constData());
         g_app_info_launch_uris_async(
             G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {

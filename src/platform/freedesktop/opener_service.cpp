@@ -108,14 +108,18 @@ struct Asked {
 };
 
 void answer(std::unique_ptr<Asked> asked) {
+    const auto service = asked->service.lock();
+    if (!service || service->over) { // it ended meanwhile: the desktop is told, not answered
+        g_dbus_method_invocation_return_error(asked->invocation.get(), G_DBUS_ERROR,
+                                              G_DBUS_ERROR_FAILED, "the opener has ended");
+        return;
+    }
     // Answered first: the desktop waits for the answer, not for the apps.
     g_dbus_method_invocation_return_value(asked->invocation.get(), nullptr);
-    if (auto service = asked->service.lock(); service && !service->over) {
-        if (asked->request.handedBack) {
-            qCInfo(lcPlatform) << "an app Korvane started hands its items back to the desktop";
-        }
-        later(service->open)(asked->request);
+    if (asked->request.handBack != LaunchMarker::HandBack::None) {
+        qCInfo(lcPlatform) << "an app Korvane started hands its items back to the desktop";
     }
+    later(service->open)(asked->request);
 }
 
 // Asks the bus for the sender's process, then reads its launch marker: a request from an app
@@ -142,12 +146,8 @@ void answerWithSender(GDBusConnection* bus, std::unique_ptr<Asked> asked) {
             const QByteArray path = "/proc/" + QByteArray::number(pid) + "/environ";
             if (pid != 0 && g_file_get_contents(path.constData(), &environment, &size, nullptr)) {
                 const GCharPtr held(environment);
-                const QByteArray marker = markerOf(environment, size);
-                const QStringList& items = waiting->request.items;
-                waiting->request.handedBack =
-                    !marker.isEmpty() &&
-                    marker == (items.isEmpty() ? QByteArray(LaunchMarker::kNothing)
-                                               : LaunchMarker::of(items));
+                waiting->request.handBack =
+                    LaunchMarker::handBackOf(markerOf(environment, size), waiting->request.items);
             }
             answer(std::move(waiting));
         },
