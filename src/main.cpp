@@ -122,8 +122,8 @@ int main(int argc, char** argv) {
                             arguments.contains(QLatin1String("--for-desktop"));
     const LaunchMarker::HandBack handBack = LaunchMarker::handBackOf(marker, toOpen);
     // Handed back to the desktop's opener, they open as if no rule claimed them; anywhere else
-    // they are refused, as is a start with nothing from the browser Korvane started.
-    if (handBack != LaunchMarker::HandBack::None && (!forDesktop || toOpen.isEmpty())) {
+    // they are refused. The opener started with nothing by the browser Korvane started refuses.
+    if (handBack != LaunchMarker::HandBack::None && (toOpen.isEmpty() ? forDesktop : !forDesktop)) {
         application.make();
         QTextStream(stderr) << "korvane: "
                             << CliText::tr("Korvane was started by Korvane to open these files, "
