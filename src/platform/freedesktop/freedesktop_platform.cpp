@@ -10,6 +10,7 @@
 #include "opener_entry.h"
 #include "opener_service.h"
 #include "platform/later.h"
+#include "platform/launch_marker.h"
 #include "platform_logging.h"
 #include "platform_text.h"
 #include "public_suffixes.h"
@@ -127,7 +128,11 @@ std::optional<QString> FreedesktopPlatform::localPath(const QString& location) c
 
 void FreedesktopPlatform::openFiles(const QStringList& files, const QString& app, Completion done,
                                     bool handedBack) {
-    Launching::openFiles(files, app, later(std::move(done)), handedBack);
+    constexpr qsizetype kRemembered = 64;
+    *m_launched += Launching::openFiles(files, app, later(std::move(done)), handedBack);
+    if (m_launched->size() > kRemembered) {
+        m_launched->remove(0, m_launched->size() - kRemembered);
+    }
 }
 
 void FreedesktopPlatform::openItem(const QString& path) {
@@ -221,7 +226,12 @@ Result FreedesktopPlatform::withdrawOpener() {
 }
 
 std::shared_ptr<void> FreedesktopPlatform::serveOpener(OpenRequest open, Completion ended) {
-    return OpenerService::serve(std::move(open), std::move(ended));
+    return OpenerService::serve(
+        std::move(open), std::move(ended), [launched = m_launched](const QStringList& items) {
+            return items.isEmpty() ? launched->contains(LaunchMarker::kNothing)
+                                   : launched->contains(LaunchMarker::of(items)) ||
+                                         launched->contains(LaunchMarker::of(items, true));
+        });
 }
 
 QString FreedesktopPlatform::autostartPath() {

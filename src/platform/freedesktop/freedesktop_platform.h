@@ -90,6 +90,9 @@ private:
     QString m_programPath;
     QString m_commandPath;
     std::shared_ptr<void> m_applicationsWatch; // GIO's app-info monitor and its handler
+    // The markers of the launches this process made lately: only items like theirs may come
+    // back from an app it started, which the opener then looks into.
+    std::shared_ptr<QByteArrayList> m_launched = std::make_shared<QByteArrayList>();
 };
 
 } // namespace korvane

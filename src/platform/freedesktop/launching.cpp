@@ -97,7 +97,8 @@ QList<Batch> launchBatches(const QStringList& files, bool oneEach) {
 
 } // namespace
 
-void openFiles(const QStringList& files, const QString& app, Completion done, bool handedBack) {
+QByteArrayList openFiles(const QStringList& files, const QString& app, Completion done,
+                         bool handedBack) {
     // The app's desktop entry; none for another file, or where GIO can't be asked.
     const GObjectPtr<GDesktopAppInfo> entry(
         app.endsWith(QLatin1String(".desktop")) && MimeappsDefaults::checkLists()
@@ -105,7 +106,7 @@ void openFiles(const QStringList& files, const QString& app, Completion done, bo
             : nullptr);
     if (!entry) {
         done(Result::failed(PlatformText::tr("%1 is not an installed application.").arg(app)));
-        return;
+        return {};
     }
     // Each launch reports back when GIO has delivered it (for a D-Bus activated app, when the
     // app answered); the completion runs once, after the last.
@@ -123,16 +124,17 @@ void openFiles(const QStringList& files, const QString& app, Completion done, bo
     qCDebug(lcPlatform) << "launching" << app << "with" << files.size() << "files in"
                         << batches.size() << "starts";
     auto* launches = new Launches{int(batches.size()), {}, std::move(done)};
+    QByteArrayList markers;
     for (const Batch& batch : batches) {
         GList* list = nullptr;
         for (auto it = batch.uris.crbegin(); it != batch.uris.crend(); ++it) {
             list = g_list_prepend(list, const_cast<char*>(it->constData()));
         }
         GObjectPtr<GAppLaunchContext> context(g_app_launch_context_new());
+        markers << (batch.uris.isEmpty() ? QByteArray(LaunchMarker::kNothing)
+                                         : LaunchMarker::of(batch.paths, handedBack));
         g_app_launch_context_setenv(context.get(), LaunchMarker::kVariable,
-                                    batch.uris.isEmpty()
-                                        ? LaunchMarker::kNothing
-                                        : LaunchMarker::of(batch.paths, handedBack).constData());
+                                    markers.last().constData());
         g_app_info_launch_uris_async(
             G_APP_INFO(entry.get()), list, context.get(), nullptr,
             [](GObject* source, GAsyncResult* result, gpointer data) {
@@ -153,6 +155,7 @@ void openFiles(const QStringList& files, const QString& app, Completion done, bo
             launches);
         g_list_free(list); // GIO copied the URIs
     }
+    return markers;
 }
 
 std::optional<QString> localPath(const QByteArray& location) {

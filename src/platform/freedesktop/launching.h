@@ -13,7 +13,9 @@ namespace korvane::Launching {
 
 // Launches the app's desktop entry with the files, in as few starts as the argument limit
 // allows; each start carries the launch marker of its files. With no files, starts it.
-void openFiles(const QStringList& files, const QString& app, Completion done, bool handedBack);
+// Answers the markers it gave.
+QByteArrayList openFiles(const QStringList& files, const QString& app, Completion done,
+                         bool handedBack);
 
 // Opens a file or folder in its default app.
 void openItem(const QString& path);

@@ -42,6 +42,7 @@ QByteArray objectPath() {
 struct Service {
     std::weak_ptr<Service> self;
     Platform::OpenRequest open;
+    std::function<bool(const QStringList&)> mayComeBack;
     Completion ended;
     GObjectPtr<GDBusConnection> bus;
     guint object = 0;
@@ -154,6 +155,16 @@ void answerWithSender(GDBusConnection* bus, std::unique_ptr<Asked> asked) {
         asked.release());
 }
 
+// Items like those of a launch of this process may come back from the app launched: only then
+// is the sender looked into, which costs the desktop's open a round trip on the bus.
+void answerFor(GDBusConnection* bus, std::unique_ptr<Asked> asked) {
+    const auto service = asked->service.lock();
+    if (service && service->mayComeBack && service->mayComeBack(asked->request.items)) {
+        return answerWithSender(bus, std::move(asked));
+    }
+    answer(std::move(asked));
+}
+
 void called(GDBusConnection* bus, const gchar*, const gchar*, const gchar*, const gchar* method,
             GVariant* parameters, GDBusMethodInvocation* invocation, gpointer data) {
     auto* service = static_cast<Service*>(data);
@@ -168,10 +179,10 @@ void called(GDBusConnection* bus, const gchar*, const gchar*, const gchar*, cons
             g_dbus_method_invocation_return_value(invocation, nullptr);
             return;
         }
-        answerWithSender(bus, std::move(asked));
+        answerFor(bus, std::move(asked));
     } else if (qstrcmp(method, "Activate") == 0) {
         // Started with nothing to open, as the desktop's "web browser" command does.
-        answerWithSender(bus, std::move(asked));
+        answerFor(bus, std::move(asked));
     } else if (const gchar* action = nullptr;
                qstrcmp(method, "ActivateAction") == 0 &&
                (g_variant_get_child(parameters, 0, "&s", &action), qstrcmp(action, "quit") == 0)) {
@@ -200,10 +211,12 @@ void stop() {
         nullptr, G_DBUS_CALL_FLAGS_NO_AUTO_START, 1000, nullptr, nullptr));
 }
 
-std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended) {
+std::shared_ptr<void> serve(Platform::OpenRequest open, Completion ended,
+                            std::function<bool(const QStringList& items)> mayComeBack) {
     auto service = std::make_shared<Service>();
     service->self = service;
     service->open = std::move(open);
+    service->mayComeBack = std::move(mayComeBack);
     service->ended = std::move(ended);
     GErrorHolder error;
     service->bus.reset(g_bus_get_sync(G_BUS_TYPE_SESSION, nullptr, error.out()));
