@@ -60,18 +60,7 @@ QStringList listValue(const std::optional<QByteArray>& value) {
     return items;
 }
 
-// A list value with `id` first and the other items behind it, each kept byte for byte.
-QByteArray withFirst(const QByteArray& id, const std::optional<QByteArray>& value) {
-    QByteArrayList items{id};
-    for (const QByteArray& item : value.value_or(QByteArray()).split(';')) {
-        if (const QByteArray trimmed = item.trimmed(); !trimmed.isEmpty() && trimmed != id) {
-            items.append(trimmed);
-        }
-    }
-    return items.join(';') + ';';
-}
-
-// A list value without `id`; empty when nothing else is left.
+// A list value without `id`, each other item kept byte for byte; empty when nothing is left.
 QByteArray without(const QByteArray& id, const QByteArray& value) {
     QByteArrayList items;
     for (const QByteArray& item : value.split(';')) {
@@ -80,6 +69,11 @@ QByteArray without(const QByteArray& id, const QByteArray& value) {
         }
     }
     return items.isEmpty() ? QByteArray() : items.join(';') + ';';
+}
+
+// A list value with `id` first and the other items behind it.
+QByteArray withFirst(const QByteArray& id, const std::optional<QByteArray>& value) {
+    return id + ';' + without(id, value.value_or(QByteArray()));
 }
 
 // A value of the list as the record keeps it: text where it is UTF-8, else its bytes in base64,
